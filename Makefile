@@ -1,0 +1,36 @@
+# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+BUILD     ?= build
+BUILDTYPE ?= RelWithDebInfo
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all setup configure build run test bench clean
+
+all: build
+
+setup:
+	@sh scripts/setup
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=$(BUILDTYPE)
+
+configure: setup $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ] && [ -z "$${QT_QPA_PLATFORM:-}" ]; then \
+	  echo "Corvanna needs a desktop display: run it from a desktop session (or try: xvfb-run make run)."; exit 1; fi
+	$(BUILD)/corvanna
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench -j $(JOBS) --target corvanna_bench corvanna
+	build-bench/bench/corvanna_bench $(BENCH_ARGS)
+
+clean:
+	rm -rf $(BUILD) build-bench

@@ -1,0 +1,332 @@
+#include "form1.h"
+
+#include "app/failure.h"
+#include "app/pointer.h"
+#include "app/skin.h"
+#include "app/places.h"
+#include "app/product.h"
+#include "app/report.h"
+#include "app/session.h"
+#include "app/settings.h"
+#include "app/twips.h"
+#include "list/reservationmodel.h"
+#include "store/connection.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+
+namespace corvanna {
+
+namespace {
+
+const QString kFormLoad = QStringLiteral("Form1.Form_Load");
+const QString kQueryUnload = QStringLiteral("Form1.Form_QueryUnload");
+
+QFont designFont(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void paintWhite(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QDateEdit* makeDatePicker(QWidget* parent)
+{
+    auto* picker = new QDateEdit(QDate::currentDate(), parent);
+    picker->setCalendarPopup(true);
+    picker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    picker->setDisplayFormat(format);
+    return picker;
+}
+
+// One folder level, made when a listing of its path finds nothing.
+void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path)
+{
+    if (proc.test(testLine, [&] { return !PathExists(path); }))
+        proc.step(makeLine, [&] {
+            if (!QDir().mkdir(path))
+                throw Failure(QStringLiteral("Path/File access error"));
+        });
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    static const QIcon icon(QStringLiteral(":/corvanna/corvanna.png"));
+    return icon;
+}
+
+Form1::Form1(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+{
+    buildDesign();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildDesign()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Reservations"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setFont(designFont(9));
+    paintWhite(this);
+    resize(twipsToPixels(9960), twipsToPixels(7845));
+
+    Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), this);
+    Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame1->setGeometry(twipsRect(120, 120, 4800, 840));
+    Frame2->setGeometry(twipsRect(5040, 120, 4800, 840));
+    for (QGroupBox* frame : {Frame1, Frame2})
+        paintWhite(frame);
+
+    dtpCheckIn = makeDatePicker(Frame1);
+    dtpCheckOut = makeDatePicker(Frame2);
+    dtpCheckIn->setObjectName(QStringLiteral("dtpCheckIn"));
+    dtpCheckOut->setObjectName(QStringLiteral("dtpCheckOut"));
+    dtpCheckIn->setGeometry(twipsRect(240, 300, 4330, 375));
+    dtpCheckOut->setGeometry(twipsRect(240, 300, 4330, 375));
+
+    auto button = [this](const char* name, const char* caption, int l, int t) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFont(designFont(11.25));
+        b->setGeometry(twipsRect(l, t, 4800, 405));
+        QPalette palette = b->palette();
+        palette.setColor(QPalette::Button, Qt::white);
+        b->setPalette(palette);
+        return b;
+    };
+    PushButton4 = button("PushButton4", "Search By Date", 120, 1080);
+    PushButton5 = button("PushButton5", "Show All", 5040, 1080);
+    PushButton1 = button("PushButton1", "Add New", 120, 6830);
+    PushButton2 = button("PushButton2", "Delete Selected", 5040, 6830);
+    PushButton3 = button("PushButton3", "Edit Selected", 120, 7340);
+    PushButton6 = button("PushButton6", "Load Sample/Example Data", 5040, 7340);
+
+    model = new ReservationModel(this);
+    ListView1 = new QTreeView(this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));
+    ListView1->setFont(designFont(9));
+    ListView1->setToolTip(QStringLiteral(
+        "Double-click item to remove it. Move | line to right and out of window to reveal full names."));
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->setSortingEnabled(false);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    ListView1->setModel(model);
+    QHeaderView* header = ListView1->header();
+    header->setSectionsMovable(false);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(0);
+    header->setSectionsClickable(true);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    m_columnTwips.fill(0.0f);
+
+    connect(header, &QHeaderView::sectionClicked, this, [this](int section) { ListView1_ColumnClick(section + 1); });
+    connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        // A drag changes the width; a width set in twips keeps its exact value.
+        if (section >= 0 && section < kColumnCount && twipsToPixels(m_columnTwips[size_t(section)]) != size)
+            m_columnTwips[size_t(section)] = pixelsToTwips(size);
+    });
+    connect(ListView1, &QTreeView::doubleClicked, this, [this] { ListView1_DblClick(); });
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
+    connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
+    connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+    connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+
+    // First shown centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    setTabOrder(ListView1, PushButton1);
+    setTabOrder(PushButton1, PushButton2);
+    setTabOrder(PushButton2, PushButton3);
+    setTabOrder(PushButton3, PushButton4);
+    setTabOrder(PushButton4, PushButton5);
+    setTabOrder(PushButton5, PushButton6);
+    setTabOrder(PushButton6, dtpCheckIn);
+    setTabOrder(dtpCheckIn, dtpCheckOut);
+}
+
+bool Form1::Form_Load()
+{
+    Procedure proc(m_session.dialogs, kFormLoad);
+    const Places& places = m_session.places;
+
+    makeFolder(proc, 100, 102, places.makerFolder());
+    makeFolder(proc, 104, 106, places.dataFolder());
+
+    if (proc.test(108, [&] { return !PathExists(places.workingDatabase()); })) {
+        if (proc.test(110, [&] { return !OrdinaryFileExists(places.shippedDatabase()); })) {
+            proc.step(112, [&] {
+                m_session.dialogs.notify(QDir::toNativeSeparators(places.shippedDatabase())
+                                         + QStringLiteral(" not found."));
+            });
+            m_session.endProgram(1);
+            return false;
+        }
+        proc.step(114, [&] {
+            const QString target = places.workingDatabase();
+            if (!QFile::copy(places.shippedDatabase(), target))
+                throw Failure(QFileInfo(places.dataFolder()).isDir() ? QStringLiteral("Permission denied")
+                                                                   : QStringLiteral("Path not found"));
+            // The shipped file may be read-only; the working copy must take the desk's writes.
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
+        });
+    }
+
+    proc.step(116, [&] { ApplySkin(*this); });
+    proc.step(118, [&] {
+        setWindowTitle(kProductName);
+        setWindowIcon(applicationIcon());
+    });
+    proc.step(120, [&] { ShortenAppTitle(); });
+    if (proc.test(122, [&] { return PathExists(places.handPointerFile()); }))
+        proc.step(124, [&] { setMouseIcon(loadCursorFile(places.handPointerFile())); });
+
+    proc.step(126, [&] { IsADOInstalled(); });
+    if (m_session.ended)
+        return false;
+
+    proc.step(128, [&] {
+        // The thirteen columns belong to the list's model; here they get their widths.
+        if (model->columnCount() != kColumnCount)
+            throw Failure(kInvalidPropertyValue);
+    });
+    SettingsStore settings;
+    proc.step(130, [&] {
+        setColumnWidth(1, parseWidth(settings.read(columnWidthKey(1), formatWidth(kDefaultIdWidth))));
+    });
+    const int columns = model->columnCount();
+    for (int i = 2; i <= columns; ++i)
+        proc.step(132, [&] {
+            setColumnWidth(i, parseWidth(settings.read(columnWidthKey(i), formatWidth(kDefaultColumnWidth))));
+        });
+
+    proc.step(134, [&] {
+        dtpCheckIn->setDate(QDate::currentDate());
+        dtpCheckOut->setDate(QDate::currentDate());
+    });
+    proc.step(136, [&] { m_session.dbConnection = std::make_unique<Connection>(); });
+    proc.step(138, [&] { m_session.connection().open(connectionString(places.commonDataFolder)); });
+    proc.step(140, [&] { listRooms(); });
+    proc.step(142, [&] {
+        static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowMaximized};
+        setWindowState(kStates[parseWindowState(settings.read(kWindowStateKey, QStringLiteral("0")))]);
+    });
+    proc.step(144, [&] { LayoutMoved = (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != 0; });
+    return true;
+}
+
+void Form1::setMousePointer(int shape)
+{
+    m_mousePointer = shape;
+    if (shape == 11)
+        setCursor(Qt::WaitCursor);
+    else if (shape == 99)
+        setCursor(m_hasMouseIcon ? m_mouseIcon : QCursor(Qt::PointingHandCursor));
+    else
+        unsetCursor();
+}
+
+void Form1::setMouseIcon(const QCursor& cursor)
+{
+    m_mouseIcon = cursor;
+    m_hasMouseIcon = true;
+}
+
+float Form1::columnWidth(int position) const
+{
+    if (position < 1 || position > kColumnCount)
+        throw Failure(QStringLiteral("Index out of bounds"));
+    return m_columnTwips[size_t(position - 1)];
+}
+
+void Form1::setColumnWidth(int position, float twips)
+{
+    if (position < 1 || position > kColumnCount)
+        throw Failure(QStringLiteral("Index out of bounds"));
+    constexpr float kWidest = 1000000.0f * kTwipsPerPixel;
+    if (!(twips >= 0.0f && twips <= kWidest))
+        throw Failure(kInvalidPropertyValue);
+    m_columnTwips[size_t(position - 1)] = twips;
+    ListView1->header()->resizeSection(position - 1, twipsToPixels(twips));
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        Form_QueryUnload();
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void Form1::Form_QueryUnload()
+{
+    Procedure proc(m_session.dialogs, kQueryUnload);
+    SettingsStore settings;
+    const int columns = model->columnCount();
+    for (int i = 1; i <= columns; ++i)
+        proc.step(102, [&] { settings.write(columnWidthKey(i), formatWidth(columnWidth(i))); });
+    proc.step(106, [&] {
+        const Qt::WindowStates state = windowState();
+        const int value = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
+        settings.write(kWindowStateKey, QString::number(value));
+        settings.flush();
+    });
+    if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
+        proc.step(108, [&] { m_session.connection().close(); });
+    proc.step(110, [&] { m_session.dbConnection.reset(); });
+    proc.step(112, [&] { QCoreApplication::processEvents(); });
+    proc.step(114, [&] { QCoreApplication::processEvents(); });
+}
+
+void Form1::Form_Unload() { m_session.endProgram(0); }
+
+void Form1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+} // namespace corvanna

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QCursor>
+#include <QWidget>
+#include <array>
+
+class QDateEdit;
+class QGroupBox;
+class QPushButton;
+class QTreeView;
+
+namespace corvanna {
+
+class ReservationModel;
+struct Session;
+
+// The main window: the reservation list between the date range and the commands. The window only
+// holds its controls and routes events; start-up and shutdown live here, the list's handlers in
+// list/, the components check in support/.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(Session& session, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up. Returns false when the program ended during it (no database anywhere, or the
+    // user stopped after a repair); the window is then never shown.
+    bool Form_Load();
+
+    // Refills the list with the reservations inside the two date pickers' range.
+    void listRooms();
+    // The database components check run once at start-up.
+    void IsADOInstalled();
+
+    void PushButton1_Click(); // Add New
+    void PushButton2_Click(); // Delete Selected
+    void PushButton3_Click(); // Edit Selected
+    void PushButton4_Click(); // Search By Date
+    void PushButton5_Click(); // Show All
+    void PushButton6_Click(); // Load Sample/Example Data
+    void ListView1_ColumnClick(int index); // index: the column's position + 1
+    void ListView1_DblClick();
+
+    void Form_QueryUnload();
+    void Form_Unload();
+    void Form_Resize();
+
+    // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
+    int MousePointer() const { return m_mousePointer; }
+    void setMousePointer(int shape);
+    // The custom pointer image, loaded from the hand cursor file when it exists.
+    void setMouseIcon(const QCursor& cursor);
+    bool hasMouseIcon() const { return m_hasMouseIcon; }
+
+    // Column widths in twips as the user left them (the list itself works in pixels).
+    float columnWidth(int position) const; // position 1 to 13
+    // Throws Failure "Invalid property value" for a width the list cannot take.
+    void setColumnWidth(int position, float twips);
+
+    Session& session() const { return m_session; }
+
+    // Controls, named as in the design.
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    QDateEdit* dtpCheckIn;
+    QDateEdit* dtpCheckOut;
+    QPushButton* PushButton1;
+    QPushButton* PushButton2;
+    QPushButton* PushButton3;
+    QPushButton* PushButton4;
+    QPushButton* PushButton5;
+    QPushButton* PushButton6;
+    QTreeView* ListView1;
+    ReservationModel* model;
+
+    // True once the controls may have left their design places (see Form_Resize).
+    bool LayoutMoved = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildDesign();
+    void selectFirstAdded();
+    void fill(const QString& procedure, const std::function<QString()>& statement);
+
+    Session& m_session;
+    int m_mousePointer = 0;
+    QCursor m_mouseIcon;
+    bool m_hasMouseIcon = false;
+    bool m_unloaded = false;
+    std::array<float, 13> m_columnTwips{};
+};
+
+// The application's icon, shown by both windows and the launcher.
+QIcon applicationIcon();
+
+} // namespace corvanna

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+namespace corvanna {
+
+// The real message boxes.
+class MessageBoxDialogs : public Dialogs {
+protected:
+    Answer present(const Message& message) override;
+};
+
+} // namespace corvanna

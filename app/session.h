@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/dialogs.h"
+#include "app/failure.h"
+#include "app/places.h"
+#include "store/connection.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace corvanna {
+
+// What the program's two windows share for one run.
+struct Session {
+    Session(Dialogs& dialogs, Places places) : dialogs(dialogs), places(std::move(places)) {}
+
+    Dialogs& dialogs;
+    Places places;
+    // dbConnection: created and opened at start-up, closed and released when the main window closes.
+    std::unique_ptr<Connection> dbConnection;
+    // The guest editor's public variable: empty to add, a reservation's id to edit. It outlives
+    // each showing of the editor; every caller sets it before showing the editor.
+    QString mHotelID;
+    // What ending the program does (the executable quits its event loop; tests record it).
+    std::function<void(int)> onEnd = [](int) {};
+    bool ended = false;
+    int exitCode = 0;
+
+    // Ends the program at once with the exit code; no further handler runs.
+    void endProgram(int code)
+    {
+        ended = true;
+        exitCode = code;
+        onEnd(code);
+    }
+
+    // The open or closed connection; throws Failure when it was never created.
+    Connection& connection() const
+    {
+        if (!dbConnection)
+            throw Failure(QStringLiteral("Object variable or With block variable not set"));
+        return *dbConnection;
+    }
+};
+
+} // namespace corvanna

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QSettings;
+
+namespace corvanna {
+
+// The settings kept between runs: organisation "Pellworth", section "Corvanna". Written only
+// when the main window closes; read at start-up.
+constexpr int kColumnCount = 13;
+constexpr float kDefaultIdWidth = 1.0f;       // twips: the ID column is practically hidden
+constexpr float kDefaultColumnWidth = 2000.0f;  // twips
+inline const QString kWindowStateKey = QStringLiteral("WindowState");
+
+QString columnWidthKey(int position); // "ColumnHeaders" + position (1 to 13)
+float defaultColumnWidth(int position);
+
+// A width as the shortest decimal text of the single-precision value, with the locale's decimal
+// separator and no group separator ("2000", "1234,5" under a comma locale).
+QString formatWidth(float twips, const QLocale& locale = QLocale());
+// Reads a width written by formatWidth. Throws Failure "Type mismatch" for text that is no number.
+float parseWidth(const QString& text, const QLocale& locale = QLocale());
+
+// Reads a window state as a 16-bit whole number and checks it is 0, 1 or 2.
+// Throws Failure "Type mismatch", "Overflow" or "Invalid property value".
+int parseWindowState(const QString& text, const QLocale& locale = QLocale());
+
+// The per-user settings store, as key -> text.
+class SettingsStore {
+public:
+    SettingsStore();
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    QString read(const QString& key, const QString& defaultValue) const;
+    // Throws Failure when the store cannot be written.
+    void write(const QString& key, const QString& value);
+    // Writes pending values out; throws Failure when the store cannot be written.
+    void flush();
+
+private:
+    QSettings* m_settings;
+};
+
+} // namespace corvanna

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace corvanna {
+
+class Connection;
+class Procedure;
+class ReservationModel;
+
+// Mouse pointer shapes of a window: default, hourglass, the custom hand image.
+enum PointerShape { kPointerDefault = 0, kPointerHourglass = 11, kPointerHand = 99 };
+
+// Refills the list from a select, in the numbered steps the error report names: 102 clear,
+// 104 hourglass, 106 run the statement, 108 to 136 read every row, 138 close, 140 default
+// pointer. A statement that cannot run ends the fill with that one report and an empty list.
+// `statement` is built inside step 106, so a failure to build it is reported there too.
+void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
+              const std::function<QString()>& statement, const std::function<void(int)>& setPointer);
+
+} // namespace corvanna

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLocale>
+#include <QString>
+#include <memory>
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace corvanna {
+
+// The reservation list: one row per reservation, thirteen columns. Rows hold typed values (whole
+// numbers, dates as day numbers, texts as UTF-8 in a shared arena) and cells are formatted only
+// when the view asks, so a fill of a million rows costs little more than reading them.
+class ReservationModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        Id, GuestName, Accommodation, NoOfRooms, Type, ServiceIncluded, NoOfPersons,
+        CheckInDate, CheckOutDate, CreditCardType, CreditCardNo, PhoneNumber, Address,
+        ColumnCount
+    };
+    enum SortOrder { Ascending = 0, Descending = 1 };
+
+    explicit ReservationModel(QObject* parent = nullptr);
+    ~ReservationModel() override;
+
+    static QString headerCaption(int column); // "ID", "Guest Name", "Accomodation", ...
+    static const char* fieldName(int column); // "id", "GuestName", ...
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // A fill: beginFill() clears every row; append() adds the current row of a statement;
+    // endFill() applies the sort state and shows the rows.
+    void beginFill();
+    void append(sqlite3_stmt* statement);
+    void endFill();
+    bool filling() const { return m_filling; }
+
+    // Cells as the list shows them, rows in the list's order.
+    QString cellText(int row, int column) const;
+    qint64 idAt(int row) const;
+    // The row (in the list's order) of the first row the last fill added, or -1.
+    int firstAddedRow() const;
+
+    // The list's sort state: Sorted, SortKey (0 to 12), SortOrder. The fill never changes it.
+    bool sorted() const { return m_sorted; }
+    int sortKey() const { return m_sortKey; }
+    int sortOrder() const { return m_sortOrder; }
+    void setSortState(bool sorted, int key, int order);
+    // A click on the header whose Index (position + 1) is given.
+    void columnClick(int index);
+
+    // The locale that formats dates and orders texts; the user's by default.
+    void setLocale(const QLocale& locale);
+
+private:
+    struct Row;
+    struct Store;
+    const Row& rowAt(int viewRow) const;
+    void applySort();
+
+    std::unique_ptr<Store> m_store;
+    bool m_filling = false;
+    bool m_sorted = false;
+    int m_sortKey = 0;
+    int m_sortOrder = Ascending;
+    QLocale m_locale;
+    QString m_dateFormat;
+};
+
+} // namespace corvanna

@@ -1,0 +1,22 @@
+-- The reservation table of dbRooms.mdb. One row per reservation.
+-- Dates are ISO text (yyyy-mm-dd) so that ranges compare correctly and any SQLite tool reads them.
+-- GuestName orders case-insensitively. The checks make the engine reject what does not fit a
+-- column, as the desk's original database did: text in a count, an impossible date.
+CREATE TABLE tblRooms (
+    id              INTEGER PRIMARY KEY AUTOINCREMENT,
+    GuestName       TEXT COLLATE NOCASE,
+    Accommodation   TEXT,
+    NoOfRooms       INTEGER CHECK (NoOfRooms IS NULL OR typeof(NoOfRooms) = 'integer'),
+    Type            TEXT,
+    ServiceIncluded TEXT,
+    NoOfPersons     INTEGER CHECK (NoOfPersons IS NULL OR typeof(NoOfPersons) = 'integer'),
+    CheckInDate     TEXT CHECK (CheckInDate IS NULL OR date(CheckInDate) IS CheckInDate),
+    CheckOutDate    TEXT CHECK (CheckOutDate IS NULL OR date(CheckOutDate) IS CheckOutDate),
+    CreditCardType  TEXT,
+    CreditCardNo    TEXT,
+    PhoneNumber     TEXT,
+    Address         TEXT
+);
+-- "order by GuestName" and the date range read through these.
+CREATE INDEX idxRoomsGuestName ON tblRooms (GuestName);
+CREATE INDEX idxRoomsStay ON tblRooms (CheckInDate, CheckOutDate);

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QString>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace corvanna {
+
+// The connection string names the working database the way the desk has always named it.
+QString connectionString(const QString& commonDataFolder);
+// The file named by "data source=" in a connection string.
+QString dataSourceOf(const QString& connectionString);
+
+// dbConnection: the one connection to the reservation database, opened once at start-up and
+// closed when the main window closes. Every statement of the program goes through it.
+class Connection {
+public:
+    explicit Connection(QString name = QStringLiteral("dbConnection"));
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the database named by the connection string for reading and writing. Fails (throws
+    // Failure with the engine's description) when the file is missing or is not a database; the
+    // file is neither created nor changed then.
+    void open(const QString& connectionString);
+    // 0 closed, 1 open.
+    int state() const;
+    void close();
+
+    // Runs an insert, update or delete and returns the number of rows it changed.
+    int execute(const QString& statement);
+
+    // The engine's handle for reading result sets; null while closed.
+    sqlite3* handle() const;
+    const QString& name() const { return m_name; }
+
+    // Milliseconds a statement waits for another program's lock before it fails.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+private:
+    QString m_name;
+};
+
+// A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
+class ResultSet {
+public:
+    ResultSet() = default;
+    ~ResultSet();
+    ResultSet(const ResultSet&) = delete;
+    ResultSet& operator=(const ResultSet&) = delete;
+
+    // Runs the select and positions on its first row. Throws Failure with the engine's words.
+    void open(const QString& statement, Connection& connection);
+    bool eof() const; // throws when not open, as reading a closed result set fails
+    void moveNext();  // throws Failure when the engine cannot read the next row
+    int state() const { return m_statement ? 1 : 0; }
+    void close();
+
+    // The current row's value of a column, as text: null gives the empty text.
+    QString text(const char* column) const;
+    bool isNull(const char* column) const;
+    int columnIndex(const char* column) const; // throws Failure for an unknown column
+
+    sqlite3_stmt* statement() const { return m_statement; }
+
+private:
+    void check() const;
+    sqlite3_stmt* m_statement = nullptr;
+    sqlite3* m_db = nullptr;
+    bool m_eof = true;
+};
+
+} // namespace corvanna

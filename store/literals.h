@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace corvanna {
+
+// Each single quote doubled, so the text can stand between single quotes in a statement.
+QString doubleQuotes(const QString& text);
+// The text between single quotes, its quotes doubled: O'Brien -> 'O''Brien'.
+QString quoteText(const QString& text);
+// A date as "#mm/dd/yyyy#", month first whatever the user's regional settings.
+QString dateLiteral(const QDate& date);
+
+// Turns every #mm/dd/yyyy# that stands outside quoted text into SQLite's 'yyyy-mm-dd'; nothing
+// else changes. Run on each statement just before it is sent to the engine.
+QString translateDates(const QString& statement);
+
+} // namespace corvanna

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace corvanna {
+
+// The values of one reservation as the guest editor (or the sample loader) writes them. The two
+// counts are already whole numbers as decimal text.
+struct GuestValues {
+    QString guestName;
+    QString accommodation;
+    QString noOfRooms;
+    QString type;
+    QString serviceIncluded;
+    QString noOfPersons;
+    QDate checkIn;
+    QDate checkOut;
+    QString creditCardType;
+    QString creditCardNo;
+    QString phoneNumber;
+    QString address;
+};
+
+// The texts of the six statements the program sends, built by the literal rules.
+namespace statements {
+QString selectRange(const QDate& checkIn, const QDate& checkOut);
+QString selectAll();
+QString selectById(const QString& id);
+QString insert(const GuestValues& values);
+QString update(const GuestValues& values, const QString& id);
+QString deleteById(const QString& id);
+} // namespace statements
+
+// True for an id that may stand in a statement: a whole number (digits only, no sign).
+bool isWholeNumberId(const QString& id);
+// Throws Failure unless the id is a whole number: keeps other text out of the statements.
+const QString& checkedId(const QString& id);
+
+} // namespace corvanna
