@@ -165,6 +165,13 @@ void Form1::buildDesign()
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
 
+    // The hand over the push buttons, the default pointer over the window, frames and list.
+    m_pointer = new PointerFeedback(this);
+    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), ListView1->viewport()})
+        m_pointer->watch(w, 0);
+    for (QPushButton* b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
+        m_pointer->watch(b, 99);
+
     // First shown centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -249,22 +256,9 @@ bool Form1::Form_Load()
     return true;
 }
 
-void Form1::setMousePointer(int shape)
-{
-    m_mousePointer = shape;
-    if (shape == 11)
-        setCursor(Qt::WaitCursor);
-    else if (shape == 99)
-        setCursor(m_hasMouseIcon ? m_mouseIcon : QCursor(Qt::PointingHandCursor));
-    else
-        unsetCursor();
-}
-
-void Form1::setMouseIcon(const QCursor& cursor)
-{
-    m_mouseIcon = cursor;
-    m_hasMouseIcon = true;
-}
+int Form1::MousePointer() const { return m_pointer->shape(); }
+void Form1::setMousePointer(int shape) { m_pointer->setShape(shape); }
+void Form1::setMouseIcon(const QCursor& cursor) { m_pointer->setMouseIcon(cursor); }
 
 float Form1::columnWidth(int position) const
 {

@@ -11,6 +11,7 @@ class QTreeView;
 
 namespace corvanna {
 
+class PointerFeedback;
 class ReservationModel;
 struct Session;
 
@@ -46,11 +47,11 @@ public:
     void Form_Resize();
 
     // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
-    int MousePointer() const { return m_mousePointer; }
+    int MousePointer() const;
     void setMousePointer(int shape);
     // The custom pointer image, loaded from the hand cursor file when it exists.
     void setMouseIcon(const QCursor& cursor);
-    bool hasMouseIcon() const { return m_hasMouseIcon; }
+    PointerFeedback* pointer() const { return m_pointer; }
 
     // Column widths in twips as the user left them (the list itself works in pixels).
     float columnWidth(int position) const; // position 1 to 13
@@ -87,9 +88,7 @@ private:
     void fill(const QString& procedure, const std::function<QString()>& statement);
 
     Session& m_session;
-    int m_mousePointer = 0;
-    QCursor m_mouseIcon;
-    bool m_hasMouseIcon = false;
+    PointerFeedback* m_pointer;
     bool m_unloaded = false;
     std::array<float, 13> m_columnTwips{};
 };
