@@ -1,0 +1,229 @@
+// The connection: opening only real databases, running statements, reading result sets.
+#include "app/failure.h"
+#include "store/connection.h"
+#include "store/statements.h"
+#include "tests/common/testsupport.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+QString failureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Failure& f) {
+        return f.description();
+    }
+    return {};
+}
+
+QByteArray digestOf(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+QString source(const QString& file) { return "provider=microsoft.jet.oledb.4.0;data source=" + file + ";JET OLEDB:Database Password="; }
+} // namespace
+
+class TestConnection : public QObject {
+    Q_OBJECT
+private slots:
+    void missingFileIsNotCreated();
+    void notADatabase_data();
+    void notADatabase();
+    void roundTripOfTexts_data();
+    void roundTripOfTexts();
+    void rangeBoundsAreInclusive_data();
+    void rangeBoundsAreInclusive();
+    void engineRejectsWhatDoesNotFit_data();
+    void engineRejectsWhatDoesNotFit();
+    void idsAreNeverReused();
+    void nullReadsAsEmptyText();
+    void closedConnectionFails();
+
+private:
+    QTemporaryDir m_dir;
+    QString freshDatabase(const QString& name)
+    {
+        const QString path = m_dir.filePath(name);
+        createDatabase(path);
+        return path;
+    }
+};
+
+void TestConnection::missingFileIsNotCreated()
+{
+    const QString path = m_dir.filePath("absent.mdb");
+    Connection c("missing");
+    QCOMPARE(failureOf([&] { c.open(source(path)); }), QStringLiteral("unable to open database file"));
+    QCOMPARE(c.state(), 0);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestConnection::notADatabase_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("text") << QByteArray("This is the hotel's price list, not a database.\n").repeated(200);
+    QTest::newRow("zeros") << QByteArray(8192, '\0');
+    QByteArray header("SQLite format 3");
+    header.append('\0');
+    header.append(QByteArray(4080, '\x7f'));
+    QTest::newRow("damaged header") << header;
+}
+
+void TestConnection::notADatabase()
+{
+    QFETCH(QByteArray, content);
+    const QString path = m_dir.filePath("garbage.mdb");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+    f.close();
+    const QByteArray before = digestOf(path);
+    const QStringList filesBefore = QDir(m_dir.path()).entryList(QDir::Files);
+    {
+        Connection c("garbage");
+        const QString failure = failureOf([&] { c.open(source(path)); });
+        QVERIFY2(!failure.isEmpty(), "a file that is not a database must not open");
+        QCOMPARE(c.state(), 0);
+    }
+    QCOMPARE(digestOf(path), before);
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
+}
+
+void TestConnection::roundTripOfTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("apostrophes") << "O'Brien's ''inn''";
+    QTest::newRow("date in a name") << "#01/02/2024#";
+    QTest::newRow("statement in a name") << "'); drop table tblRooms; --";
+    QTest::newRow("blanks kept") << "  padded  ";
+    QTest::newRow("multi-line") << "1 Harbour Road\r\nPellworth\r\n";
+    QTest::newRow("accents and rtl") << QString::fromUtf8("Zoë Ångström \u05E9\u05DC\u05D5\u05DD");
+    QTest::newRow("empty") << "";
+}
+
+void TestConnection::roundTripOfTexts()
+{
+    QFETCH(QString, text);
+    const QString path = freshDatabase("texts.mdb");
+    Connection c("texts");
+    c.open(source(path));
+    GuestValues v = sampleGuest(text, QDate(2024, 1, 30), QDate(2024, 1, 31));
+    v.address = text;
+    QCOMPARE(c.execute(statements::insert(v)), 1);
+    ResultSet rs;
+    rs.open(statements::selectAll(), c);
+    QVERIFY(!rs.eof());
+    QCOMPARE(rs.text("GuestName"), text);
+    QCOMPARE(rs.text("Address"), text);
+    QCOMPARE(rs.text("CheckInDate"), QStringLiteral("2024-01-30"));
+    rs.moveNext();
+    QVERIFY(rs.eof());
+    QCOMPARE(queryValue(path, "select count(*) from sqlite_master where name='tblRooms'"), QStringLiteral("1"));
+}
+
+void TestConnection::rangeBoundsAreInclusive_data()
+{
+    QTest::addColumn<QDate>("checkIn");
+    QTest::addColumn<QDate>("checkOut");
+    QTest::addColumn<bool>("listed");
+    // The range searched is 10 to 20 March 2024.
+    QTest::newRow("exactly the range") << QDate(2024, 3, 10) << QDate(2024, 3, 20) << true;
+    QTest::newRow("inside") << QDate(2024, 3, 12) << QDate(2024, 3, 13) << true;
+    QTest::newRow("starts a day early") << QDate(2024, 3, 9) << QDate(2024, 3, 12) << false;
+    QTest::newRow("ends a day late") << QDate(2024, 3, 15) << QDate(2024, 3, 21) << false;
+    QTest::newRow("one day on the first") << QDate(2024, 3, 10) << QDate(2024, 3, 10) << true;
+    QTest::newRow("other year, same day text") << QDate(2023, 3, 12) << QDate(2023, 3, 13) << false;
+}
+
+void TestConnection::rangeBoundsAreInclusive()
+{
+    QFETCH(QDate, checkIn);
+    QFETCH(QDate, checkOut);
+    QFETCH(bool, listed);
+    const QString path = freshDatabase("range.mdb");
+    Connection c("range");
+    c.open(source(path));
+    c.execute(statements::insert(sampleGuest("Guest", checkIn, checkOut)));
+    ResultSet rs;
+    rs.open(statements::selectRange(QDate(2024, 3, 10), QDate(2024, 3, 20)), c);
+    QCOMPARE(!rs.eof(), listed);
+    rs.open(statements::selectRange(QDate(2024, 3, 20), QDate(2024, 3, 10)), c);
+    QVERIFY2(rs.eof(), "a range whose first date is after its second lists nothing");
+}
+
+void TestConnection::engineRejectsWhatDoesNotFit_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("text in a count") << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a','two')";
+    QTest::newRow("bare word in a count") << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a',two)";
+    QTest::newRow("fraction in a count") << "insert into tblRooms ([GuestName],[NoOfPersons]) values ('a',1.5)";
+    QTest::newRow("impossible date") << "insert into tblRooms ([GuestName],[CheckInDate]) values ('a',#02/30/2024#)";
+    QTest::newRow("empty id") << "delete from tblRooms where id=";
+}
+
+void TestConnection::engineRejectsWhatDoesNotFit()
+{
+    QFETCH(QString, statement);
+    const QString path = freshDatabase("reject.mdb");
+    Connection c("reject");
+    c.open(source(path));
+    QVERIFY(!failureOf([&] { c.execute(statement); }).isEmpty());
+    QCOMPARE(queryValue(path, "select count(*) from tblRooms"), QStringLiteral("0"));
+}
+
+void TestConnection::idsAreNeverReused()
+{
+    const QString path = freshDatabase("ids.mdb");
+    Connection c("ids");
+    c.open(source(path));
+    const GuestValues v = sampleGuest("A", QDate(2024, 1, 1), QDate(2024, 1, 2));
+    c.execute(statements::insert(v));
+    c.execute(statements::insert(v));
+    QCOMPARE(c.execute(statements::deleteById("2")), 1);
+    c.execute(statements::insert(v));
+    QCOMPARE(queryValue(path, "select max(id) from tblRooms"), QStringLiteral("3"));
+    QCOMPARE(c.execute(statements::deleteById("99")), 0);
+}
+
+void TestConnection::nullReadsAsEmptyText()
+{
+    const QString path = freshDatabase("nulls.mdb");
+    execOn(path, "insert into tblRooms (GuestName) values ('Only a name')");
+    Connection c("nulls");
+    c.open(source(path));
+    ResultSet rs;
+    rs.open(statements::selectById("1"), c);
+    QVERIFY(rs.isNull("PhoneNumber"));
+    QCOMPARE(rs.text("PhoneNumber"), QString());
+    QCOMPARE(rs.text("NoOfRooms"), QString());
+    QCOMPARE(rs.state(), 1);
+    rs.close();
+    QCOMPARE(rs.state(), 0);
+}
+
+void TestConnection::closedConnectionFails()
+{
+    const QString path = freshDatabase("closed.mdb");
+    Connection c("closed");
+    c.open(source(path));
+    c.close();
+    QCOMPARE(c.state(), 0);
+    QCOMPARE(failureOf([&] { c.execute(statements::deleteById("1")); }),
+             QStringLiteral("Operation is not allowed when the object is closed."));
+    ResultSet rs;
+    QVERIFY(!failureOf([&] { rs.open(statements::selectAll(), c); }).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestConnection)
+#include "tst_connection.moc"
