@@ -1,0 +1,146 @@
+// The main window's list: today's range at start, Show All, the header click, the selection.
+#include "app/form1.h"
+#include "app/session.h"
+#include "list/reservationmodel.h"
+#include "store/literals.h"
+#include "store/statements.h"
+#include "tests/common/testsupport.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+class TestMainList : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startupListsTodaysStays();
+    void showAllAndSearch();
+    void headerClickSortsTheView();
+    void firstRowIsSelectedAfterSortedFill();
+    void fillFailureShowsOneReport();
+
+private:
+    void add(const QString& name, const QDate& in, const QDate& out)
+    {
+        execOn(m_places->places.workingDatabase(), translateDates(statements::insert(sampleGuest(name, in, out))));
+    }
+    QStringList names() const
+    {
+        QStringList list;
+        for (int r = 0; r < m_form->model->rowCount(); ++r)
+            list << m_form->model->cellText(r, 1);
+        return list;
+    }
+
+    std::unique_ptr<TempPlaces> m_places;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Form1> m_form;
+    const QDate m_today = QDate::currentDate();
+};
+
+void TestMainList::init()
+{
+    m_places = std::make_unique<TempPlaces>();
+    createWorkingDatabase(m_places->places);
+    add("Today only", m_today, m_today);
+    add("Today to tomorrow", m_today, m_today.addDays(1));
+    add("yesterday to today", m_today.addDays(-1), m_today);
+    add("Another today", m_today, m_today);
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_session = std::make_unique<Session>(*m_dialogs, m_places->places);
+    m_form = std::make_unique<Form1>(*m_session);
+}
+
+void TestMainList::cleanup()
+{
+    m_form.reset();
+    m_session.reset();
+}
+
+void TestMainList::startupListsTodaysStays()
+{
+    QVERIFY(m_form->Form_Load());
+    QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join("\n")));
+    QCOMPARE(m_form->dtpCheckIn->date(), m_today);
+    QCOMPARE(m_form->dtpCheckOut->date(), m_today);
+    QCOMPARE(names(), (QStringList{"Another today", "Today only"}));
+    QCOMPARE(m_form->MousePointer(), 0);
+    QCOMPARE(m_session->dbConnection->state(), 1);
+}
+
+void TestMainList::showAllAndSearch()
+{
+    QVERIFY(m_form->Form_Load());
+    m_form->PushButton5_Click();
+    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow", "yesterday to today"}));
+    m_form->dtpCheckIn->setDate(m_today.addDays(-1));
+    m_form->dtpCheckOut->setDate(m_today.addDays(1));
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
+    QCOMPARE(names().size(), 4);
+    m_form->dtpCheckIn->setDate(m_today);
+    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
+    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow"}));
+    QTest::mouseClick(m_form->PushButton5, Qt::LeftButton);
+    QCOMPARE(names().size(), 4);
+    QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+void TestMainList::headerClickSortsTheView()
+{
+    QVERIFY(m_form->Form_Load());
+    m_form->PushButton5_Click();
+    QHeaderView* header = m_form->ListView1->header();
+    emit header->sectionClicked(0); // ID
+    QCOMPARE(m_form->model->cellText(0, 0), QStringLiteral("1"));
+    emit header->sectionClicked(0);
+    QCOMPARE(m_form->model->cellText(0, 0), QStringLiteral("4"));
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    emit header->sectionClicked(1);
+    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow", "yesterday to today"}));
+}
+
+void TestMainList::firstRowIsSelectedAfterSortedFill()
+{
+    QVERIFY(m_form->Form_Load());
+    m_form->ListView1_ColumnClick(2);
+    m_form->ListView1_ColumnClick(2); // names descending
+    m_form->PushButton5_Click();
+    const QModelIndex current = m_form->ListView1->selectionModel()->currentIndex();
+    QVERIFY(current.isValid());
+    // The first row the statement gave (by guest name) stays the selected one, wherever it shows.
+    QCOMPARE(m_form->model->cellText(current.row(), 1), QStringLiteral("Another today"));
+    QCOMPARE(current.row(), 3);
+}
+
+void TestMainList::fillFailureShowsOneReport()
+{
+    QVERIFY(m_form->Form_Load());
+    m_form->PushButton5_Click();
+    QCOMPARE(names().size(), 4);
+    m_session->dbConnection->close();
+    m_form->PushButton5_Click();
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->shown[0].text,
+             reportFor("Operation is not allowed when the object is closed.", "Form1.PushButton5_Click", 106));
+    QCOMPARE(m_dialogs->shown[0].icon, Icon::Warning);
+    QCOMPARE(m_dialogs->shown[0].buttons, Buttons::Ok);
+    QCOMPARE(m_form->model->rowCount(), 0);
+    QCOMPARE(m_form->MousePointer(), 0);
+    m_dialogs->clear();
+    m_form->listRooms();
+    QCOMPARE(m_dialogs->texts(),
+             QStringList{reportFor("Operation is not allowed when the object is closed.", "Form1.listRooms", 106)});
+}
+
+QTEST_MAIN(TestMainList)
+#include "tst_mainlist.moc"
