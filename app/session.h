@@ -4,6 +4,8 @@
 #include "app/failure.h"
 #include "app/places.h"
 #include "store/connection.h"
+#include "support/componentcheck.h"
+#include "support/environment.h"
 
 #include <QString>
 #include <functional>
@@ -26,6 +28,12 @@ struct Session {
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;
     int exitCode = 0;
+    // The database components check's probe, processor width and package runner (tests replace them).
+    std::function<bool()> databaseComponentsPresent = [] { return corvanna::databaseComponentsPresent(); };
+    std::function<QString()> processorAddressWidth = [] { return ProcessorAddressWidth(); };
+    std::function<int(const QString&, int)> runAndWait = [](const QString& commandLine, int windowStyle) {
+        return RunAndWait(commandLine, windowStyle);
+    };
 
     // Ends the program at once with the exit code; no further handler runs.
     void endProgram(int code)

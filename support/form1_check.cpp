@@ -1,0 +1,15 @@
+// The main window's database components check, run once by start-up.
+#include "app/form1.h"
+#include "app/session.h"
+#include "support/componentcheck.h"
+
+namespace corvanna {
+
+void Form1::IsADOInstalled() {
+    Session& session = m_session;
+    checkDatabaseComponents({session.dialogs, session.places, session.databaseComponentsPresent,
+                             session.processorAddressWidth, session.runAndWait,
+                             [&session] { session.endProgram(0); }});
+}
+
+} // namespace corvanna
