@@ -149,7 +149,7 @@ void Form1::buildDesign()
     header->setMinimumSectionSize(0);
     header->setSectionsClickable(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    m_columnTwips.fill(0.0f);
+    m_columnTwips.fill(pixelsToTwips(header->defaultSectionSize())); // the width a new column has
 
     connect(header, &QHeaderView::sectionClicked, this, [this](int section) { ListView1_ColumnClick(section + 1); });
     connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
