@@ -1,0 +1,38 @@
+// The main window's "Load Sample/Example Data": three example reservations from today, then the
+// whole list.
+#include "app/failure.h"
+#include "app/form1.h"
+#include "app/report.h"
+#include "app/session.h"
+#include "store/sampledata.h"
+
+#include <QDate>
+
+namespace corvanna {
+
+void Form1::PushButton6_Click() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Form1.PushButton6_Click"));
+
+    // Each insert runs only the statement built for it: when building one fails, its run fails
+    // too instead of sending an earlier guest a second time.
+    auto run = [this](const QString& statement) {
+        if (statement.isEmpty())
+            throw Failure(QStringLiteral("Command text was not set for the command object."));
+        m_session.connection().execute(statement);
+    };
+    constexpr int kFirstLine = 102;
+    for (int i = 0; i < kSampleReservationCount; ++i) {
+        const int line = kFirstLine + 4 * i;
+        QString statement;
+        proc.step(line, [&] {
+            statement = statements::insert(sampleReservations(QDate::currentDate())[size_t(i)]);
+        });
+        proc.step(line + 2, [&] { run(statement); });
+    }
+
+    // Whatever the pickers say, the list ends showing every reservation.
+    proc.step(114, [&] { listRooms(); });
+    proc.step(114, [&] { PushButton5_Click(); });
+}
+
+} // namespace corvanna
