@@ -28,8 +28,7 @@ public:
     // A notice or validation message: OK only, no icon, application title.
     void notify(const QString& text) { show({text, {}, Buttons::Ok, Icon::None, Answer::Ok}); }
     // A question: Yes and No, no icon, Yes the default, application title. True on Yes.
-    bool ask(const QString& text)
-    {
+    bool ask(const QString& text) {
         return show({text, {}, Buttons::YesNo, Icon::None, Answer::Yes}) == Answer::Yes;
     }
 

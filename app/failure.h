@@ -9,7 +9,8 @@ namespace corvanna {
 // errors the engine's own words, for others the short description of what went wrong.
 class Failure : public std::exception {
 public:
-    explicit Failure(QString description) : m_description(std::move(description)) {}
+    explicit Failure(QString description)
+        : m_description(std::move(description)) {}
     const QString& description() const noexcept { return m_description; }
     const char* what() const noexcept override { return "corvanna::Failure"; }
 
@@ -17,7 +18,8 @@ private:
     QString m_description;
 };
 
-// Descriptions of the classic conversion failures, worded as the desk's staff have always seen them.
+// Descriptions of the classic conversion failures, worded as the desk's staff have always seen
+// them.
 inline const QString kTypeMismatch = QStringLiteral("Type mismatch");
 inline const QString kInvalidPropertyValue = QStringLiteral("Invalid property value");
 inline const QString kOverflow = QStringLiteral("Overflow");

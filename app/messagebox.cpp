@@ -5,11 +5,11 @@
 
 namespace corvanna {
 
-Answer MessageBoxDialogs::present(const Message& message)
-{
+Answer MessageBoxDialogs::present(const Message& message) {
     // The texts break lines with CR LF or a lone CR; the box breaks them with LF.
     QString text = message.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
     QMessageBox box(message.icon == Icon::Warning    ? QMessageBox::Warning
                     : message.icon == Icon::Question ? QMessageBox::Question
@@ -18,16 +18,20 @@ Answer MessageBoxDialogs::present(const Message& message)
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(message.defaultButton == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+        box.setDefaultButton(message.defaultButton == Answer::No ? QMessageBox::No
+                                                                 : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
 }
 

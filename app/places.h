@@ -24,12 +24,12 @@ struct Places {
     QString programFolder;
     QString commonDataFolder;
 
-    QString makerFolder() const;      // common data folder + "/Pellworth"
-    QString dataFolder() const;       // maker folder + "/Corvanna"
-    QString workingDatabase() const;  // data folder + "/dbRooms.mdb"
-    QString shippedDatabase() const;  // program folder + "/dbRooms.mdb"
-    QString handPointerFile() const;  // program folder + "/HAND-M.CUR"
-    QString skinFile() const;         // program folder + "/x/o.cjs"
+    QString makerFolder() const;                    // common data folder + "/Pellworth"
+    QString dataFolder() const;                     // maker folder + "/Corvanna"
+    QString workingDatabase() const;                // data folder + "/dbRooms.mdb"
+    QString shippedDatabase() const;                // program folder + "/dbRooms.mdb"
+    QString handPointerFile() const;                // program folder + "/HAND-M.CUR"
+    QString skinFile() const;                       // program folder + "/x/o.cjs"
     QString programFile(const QString& name) const; // program folder + "/" + name
 
     // The places of the running program.

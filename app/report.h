@@ -27,13 +27,11 @@ void ReportError(Dialogs& dialogs, const QString& description, const QString& pr
 class Procedure {
 public:
     Procedure(Dialogs& dialogs, QString procedure)
-        : m_dialogs(dialogs), m_procedure(std::move(procedure))
-    {
-    }
+        : m_dialogs(dialogs)
+        , m_procedure(std::move(procedure)) {}
 
     // Runs one step. Returns true when it succeeded, false when it failed and was reported.
-    template <class Body> bool step(int line, Body&& body)
-    {
+    template <class Body> bool step(int line, Body&& body) {
         try {
             std::forward<Body>(body)();
             return true;
@@ -45,8 +43,7 @@ public:
 
     // The test of a conditional step. A test that fails is reported and counts as passed, so
     // the steps it guards run.
-    template <class Condition> bool test(int line, Condition&& condition)
-    {
+    template <class Condition> bool test(int line, Condition&& condition) {
         try {
             return static_cast<bool>(std::forward<Condition>(condition)());
         } catch (...) {

@@ -15,11 +15,14 @@ namespace corvanna {
 
 // What the program's two windows share for one run.
 struct Session {
-    Session(Dialogs& dialogs, Places places) : dialogs(dialogs), places(std::move(places)) {}
+    Session(Dialogs& dialogs, Places places)
+        : dialogs(dialogs)
+        , places(std::move(places)) {}
 
     Dialogs& dialogs;
     Places places;
-    // dbConnection: created and opened at start-up, closed and released when the main window closes.
+    // dbConnection: created and opened at start-up, closed and released when the main window
+    // closes.
     std::unique_ptr<Connection> dbConnection;
     // The guest editor's public variable: empty to add, a reservation's id to edit. It outlives
     // each showing of the editor; every caller sets it before showing the editor.
@@ -28,24 +31,26 @@ struct Session {
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;
     int exitCode = 0;
-    // The database components check's probe, processor width and package runner (tests replace them).
-    std::function<bool()> databaseComponentsPresent = [] { return corvanna::databaseComponentsPresent(); };
+    // The database components check's probe, processor width and package runner (tests replace
+    // them).
+    std::function<bool()> databaseComponentsPresent = [] {
+        return corvanna::databaseComponentsPresent();
+    };
     std::function<QString()> processorAddressWidth = [] { return ProcessorAddressWidth(); };
-    std::function<int(const QString&, int)> runAndWait = [](const QString& commandLine, int windowStyle) {
+    std::function<int(const QString&, int)> runAndWait = [](const QString& commandLine,
+                                                            int windowStyle) {
         return RunAndWait(commandLine, windowStyle);
     };
 
     // Ends the program at once with the exit code; no further handler runs.
-    void endProgram(int code)
-    {
+    void endProgram(int code) {
         ended = true;
         exitCode = code;
         onEnd(code);
     }
 
     // The open or closed connection; throws Failure when it was never created.
-    Connection& connection() const
-    {
+    Connection& connection() const {
         if (!dbConnection)
             throw Failure(QStringLiteral("Object variable or With block variable not set"));
         return *dbConnection;

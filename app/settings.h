@@ -10,8 +10,8 @@ namespace corvanna {
 // The settings kept between runs: organisation "Pellworth", section "Corvanna". Written only
 // when the main window closes; read at start-up.
 constexpr int kColumnCount = 13;
-constexpr float kDefaultIdWidth = 1.0f;       // twips: the ID column is practically hidden
-constexpr float kDefaultColumnWidth = 2000.0f;  // twips
+constexpr float kDefaultIdWidth = 1.0f;        // twips: the ID column is practically hidden
+constexpr float kDefaultColumnWidth = 2000.0f; // twips
 inline const QString kWindowStateKey = QStringLiteral("WindowState");
 
 QString columnWidthKey(int position); // "ColumnHeaders" + position (1 to 13)

@@ -2,46 +2,46 @@
 
 namespace corvanna {
 
-QString doubleQuotes(const QString& text)
-{
+QString doubleQuotes(const QString& text) {
     QString doubled = text;
     doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
     return doubled;
 }
 
-QString quoteText(const QString& text) { return QLatin1Char('\'') + doubleQuotes(text) + QLatin1Char('\''); }
+QString quoteText(const QString& text) {
+    return QLatin1Char('\'') + doubleQuotes(text) + QLatin1Char('\'');
+}
 
 namespace {
 
-QString digits(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0')); }
+QString digits(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+}
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // True when "#dd/dd/dddd#" starts at position i.
-bool dateLiteralAt(const QString& s, qsizetype i)
-{
+bool dateLiteralAt(const QString& s, qsizetype i) {
     static constexpr char kShape[] = "#99/99/9999#";
     constexpr qsizetype length = sizeof(kShape) - 1;
-    if (s.size() - i < length)
-        return false;
+    if (s.size() - i < length) return false;
     for (qsizetype k = 0; k < length; ++k) {
         const QChar c = s.at(i + k);
-        if (kShape[k] == '9' ? !isDigit(c) : c != QLatin1Char(kShape[k]))
-            return false;
+        if (kShape[k] == '9' ? !isDigit(c) : c != QLatin1Char(kShape[k])) return false;
     }
     return true;
 }
 
 } // namespace
 
-QString dateLiteral(const QDate& date)
-{
-    return QLatin1Char('#') + digits(date.month(), 2) + QLatin1Char('/') + digits(date.day(), 2)
-           + QLatin1Char('/') + digits(date.year(), 4) + QLatin1Char('#');
+QString dateLiteral(const QDate& date) {
+    return QLatin1Char('#') + digits(date.month(), 2) + QLatin1Char('/') + digits(date.day(), 2) +
+           QLatin1Char('/') + digits(date.year(), 4) + QLatin1Char('#');
 }
 
-QString translateDates(const QString& statement)
-{
+QString translateDates(const QString& statement) {
     QString out;
     out.reserve(statement.size());
     bool quoted = false; // inside '...'; a doubled quote toggles twice and stays inside

@@ -5,8 +5,7 @@
 #include <sstream>
 #include <string>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s SCHEMA.sql OUT.mdb\n", argv[0]);
         return 2;
@@ -23,8 +22,8 @@ int main(int argc, char* argv[])
     std::remove(temp.c_str());
     sqlite3* db = nullptr;
     char* error = nullptr;
-    if (sqlite3_open(temp.c_str(), &db) != SQLITE_OK
-        || sqlite3_exec(db, schema.str().c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+    if (sqlite3_open(temp.c_str(), &db) != SQLITE_OK ||
+        sqlite3_exec(db, schema.str().c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         std::fprintf(stderr, "makedb: %s\n", error ? error : sqlite3_errmsg(db));
         sqlite3_free(error);
         sqlite3_close(db);

@@ -6,63 +6,62 @@
 namespace corvanna {
 namespace statements {
 
-QString selectRange(const QDate& checkIn, const QDate& checkOut)
-{
-    return QStringLiteral("select * from tblRooms where CheckInDate>=") + dateLiteral(checkIn)
-           + QStringLiteral(" and CheckOutDate<=") + dateLiteral(checkOut)
-           + QStringLiteral(" order by GuestName");
+QString selectRange(const QDate& checkIn, const QDate& checkOut) {
+    return QStringLiteral("select * from tblRooms where CheckInDate>=") + dateLiteral(checkIn) +
+           QStringLiteral(" and CheckOutDate<=") + dateLiteral(checkOut) +
+           QStringLiteral(" order by GuestName");
 }
 
-QString selectAll() { return QStringLiteral("select * from tblRooms order by GuestName"); }
+QString selectAll() {
+    return QStringLiteral("select * from tblRooms order by GuestName");
+}
 
-QString selectById(const QString& id) { return QStringLiteral("select * from tblRooms where id=") + id; }
+QString selectById(const QString& id) {
+    return QStringLiteral("select * from tblRooms where id=") + id;
+}
 
-QString insert(const GuestValues& v)
-{
+QString insert(const GuestValues& v) {
     return QStringLiteral("insert into tblRooms ([GuestName],[Accommodation],[NoOfRooms],[Type],"
                           "[ServiceIncluded],[NoOfPersons],[CheckInDate],[CheckOutDate],"
-                          "[CreditCardType],[CreditCardNo],[PhoneNumber],[Address]) values (")
-           + quoteText(v.guestName) + QLatin1Char(',') + quoteText(v.accommodation) + QLatin1Char(',')
-           + doubleQuotes(v.noOfRooms) + QLatin1Char(',') + quoteText(v.type) + QLatin1Char(',')
-           + quoteText(v.serviceIncluded) + QLatin1Char(',') + doubleQuotes(v.noOfPersons)
-           + QLatin1Char(',') + dateLiteral(v.checkIn) + QLatin1Char(',') + dateLiteral(v.checkOut)
-           + QLatin1Char(',') + quoteText(v.creditCardType) + QLatin1Char(',')
-           + quoteText(v.creditCardNo) + QLatin1Char(',') + quoteText(v.phoneNumber)
-           + QLatin1Char(',') + quoteText(v.address) + QLatin1Char(')');
+                          "[CreditCardType],[CreditCardNo],[PhoneNumber],[Address]) values (") +
+           quoteText(v.guestName) + QLatin1Char(',') + quoteText(v.accommodation) +
+           QLatin1Char(',') + doubleQuotes(v.noOfRooms) + QLatin1Char(',') + quoteText(v.type) +
+           QLatin1Char(',') + quoteText(v.serviceIncluded) + QLatin1Char(',') +
+           doubleQuotes(v.noOfPersons) + QLatin1Char(',') + dateLiteral(v.checkIn) +
+           QLatin1Char(',') + dateLiteral(v.checkOut) + QLatin1Char(',') +
+           quoteText(v.creditCardType) + QLatin1Char(',') + quoteText(v.creditCardNo) +
+           QLatin1Char(',') + quoteText(v.phoneNumber) + QLatin1Char(',') + quoteText(v.address) +
+           QLatin1Char(')');
 }
 
-QString update(const GuestValues& v, const QString& id)
-{
-    return QStringLiteral("update tblRooms set [GuestName]=") + quoteText(v.guestName)
-           + QStringLiteral(",[Accommodation]=") + quoteText(v.accommodation)
-           + QStringLiteral(",[NoOfRooms]=") + doubleQuotes(v.noOfRooms)
-           + QStringLiteral(",[Type]=") + quoteText(v.type)
-           + QStringLiteral(",[ServiceIncluded]=") + quoteText(v.serviceIncluded)
-           + QStringLiteral(",[NoOfPersons]=") + doubleQuotes(v.noOfPersons)
-           + QStringLiteral(",[CheckInDate]=") + dateLiteral(v.checkIn)
-           + QStringLiteral(",[CheckOutDate]=") + dateLiteral(v.checkOut)
-           + QStringLiteral(",[CreditCardType]=") + quoteText(v.creditCardType)
-           + QStringLiteral(",[CreditCardNo]=") + quoteText(v.creditCardNo)
-           + QStringLiteral(",[PhoneNumber]=") + quoteText(v.phoneNumber)
-           + QStringLiteral(",[Address]=") + quoteText(v.address) + QStringLiteral(" where id=") + id;
+QString update(const GuestValues& v, const QString& id) {
+    return QStringLiteral("update tblRooms set [GuestName]=") + quoteText(v.guestName) +
+           QStringLiteral(",[Accommodation]=") + quoteText(v.accommodation) +
+           QStringLiteral(",[NoOfRooms]=") + doubleQuotes(v.noOfRooms) +
+           QStringLiteral(",[Type]=") + quoteText(v.type) + QStringLiteral(",[ServiceIncluded]=") +
+           quoteText(v.serviceIncluded) + QStringLiteral(",[NoOfPersons]=") +
+           doubleQuotes(v.noOfPersons) + QStringLiteral(",[CheckInDate]=") +
+           dateLiteral(v.checkIn) + QStringLiteral(",[CheckOutDate]=") + dateLiteral(v.checkOut) +
+           QStringLiteral(",[CreditCardType]=") + quoteText(v.creditCardType) +
+           QStringLiteral(",[CreditCardNo]=") + quoteText(v.creditCardNo) +
+           QStringLiteral(",[PhoneNumber]=") + quoteText(v.phoneNumber) +
+           QStringLiteral(",[Address]=") + quoteText(v.address) + QStringLiteral(" where id=") + id;
 }
 
-QString deleteById(const QString& id) { return QStringLiteral("delete from tblRooms where id=") + id; }
+QString deleteById(const QString& id) {
+    return QStringLiteral("delete from tblRooms where id=") + id;
+}
 
 } // namespace statements
 
-bool isWholeNumberId(const QString& id)
-{
-    if (id.isEmpty() || id.size() > 18)
-        return false;
+bool isWholeNumberId(const QString& id) {
+    if (id.isEmpty() || id.size() > 18) return false;
     for (const QChar c : id)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
     return true;
 }
 
-const QString& checkedId(const QString& id)
-{
+const QString& checkedId(const QString& id) {
     if (!isWholeNumberId(id))
         throw Failure(QStringLiteral("The reservation key \"%1\" is not a whole number").arg(id));
     return id;

@@ -21,11 +21,11 @@ private slots:
     void shortenedTitle();
 };
 
-void TestReport::exactText()
-{
-    QCOMPARE(errorReportText("Permission denied", "Form1.listRooms", 106),
-             QStringLiteral("Permission denied\r\nin Corvanna2021/08/31.Form1.listRooms at line 106\r\r"
-                            "Please email screenshot of this message to support@pellworth.example"));
+void TestReport::exactText() {
+    QCOMPARE(
+        errorReportText("Permission denied", "Form1.listRooms", 106),
+        QStringLiteral("Permission denied\r\nin Corvanna2021/08/31.Form1.listRooms at line 106\r\r"
+                       "Please email screenshot of this message to support@pellworth.example"));
     ScriptedDialogs dialogs;
     ReportError(dialogs, "Overflow", "Form2.PushButton4_Click", 172);
     QCOMPARE(dialogs.shown.size(), 1);
@@ -35,8 +35,7 @@ void TestReport::exactText()
     QVERIFY(dialogs.shown[0].text.contains("Form2.PushButton4_Click at line 172\r\r"));
 }
 
-void TestReport::stepsGoOnAfterFailure()
-{
+void TestReport::stepsGoOnAfterFailure() {
     ScriptedDialogs dialogs;
     Procedure proc(dialogs, "Form1.Form_Load");
     QList<int> ran;
@@ -50,18 +49,17 @@ void TestReport::stepsGoOnAfterFailure()
                                            reportFor("second", "Form1.Form_Load", 104)}));
 }
 
-void TestReport::failingTestRunsGuardedSteps()
-{
+void TestReport::failingTestRunsGuardedSteps() {
     ScriptedDialogs dialogs;
     Procedure proc(dialogs, "Form1.Form_QueryUnload");
     QVERIFY(proc.test(108, [&]() -> bool { throw Failure("Object required"); }));
     QVERIFY(!proc.test(108, [] { return false; }));
     QVERIFY(proc.test(108, [] { return true; }));
-    QCOMPARE(dialogs.texts(), QStringList{reportFor("Object required", "Form1.Form_QueryUnload", 108)});
+    QCOMPARE(dialogs.texts(),
+             QStringList{reportFor("Object required", "Form1.Form_QueryUnload", 108)});
 }
 
-void TestReport::otherExceptionsAreReported()
-{
+void TestReport::otherExceptionsAreReported() {
     ScriptedDialogs dialogs;
     Procedure proc(dialogs, "Form1.PushButton6_Click");
     proc.step(104, [] { throw std::bad_alloc(); });
@@ -71,8 +69,7 @@ void TestReport::otherExceptionsAreReported()
     QVERIFY(dialogs.shown[1].text.contains("at line 106"));
 }
 
-void TestReport::boxesWithoutTitleShowApplicationTitle()
-{
+void TestReport::boxesWithoutTitleShowApplicationTitle() {
     ScriptedDialogs dialogs;
     ShortenAppTitle();
     dialogs.notify("Successfully Saved.");
@@ -87,21 +84,22 @@ void TestReport::boxesWithoutTitleShowApplicationTitle()
     QCOMPARE(dialogs.shown[1].title, QStringLiteral("Corvanna"));
 }
 
-void TestReport::shortenedTitle_data()
-{
+void TestReport::shortenedTitle_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("title");
-    QTest::newRow("one word stays") << "Corvanna" << "Corvanna";
-    QTest::newRow("short still drops a word") << "Corvanna Desk" << "Corvanna";
-    QTest::newRow("exactly 40 drops one word")
-        << "Corvanna Front Desk Reservations Manager" << "Corvanna Front Desk Reservations";
+    QTest::newRow("one word stays") << "Corvanna"
+                                    << "Corvanna";
+    QTest::newRow("short still drops a word") << "Corvanna Desk"
+                                              << "Corvanna";
+    QTest::newRow("exactly 40 drops one word") << "Corvanna Front Desk Reservations Manager"
+                                               << "Corvanna Front Desk Reservations";
     QTest::newRow("long drops until 40")
-        << "Corvanna Front Desk Reservations Manager For Small Hotels" << "Corvanna Front Desk Reservations Manager";
+        << "Corvanna Front Desk Reservations Manager For Small Hotels"
+        << "Corvanna Front Desk Reservations Manager";
     QTest::newRow("one long word is cut") << QString(50, 'x') << QString(40, 'x');
 }
 
-void TestReport::shortenedTitle()
-{
+void TestReport::shortenedTitle() {
     QFETCH(QString, name);
     QFETCH(QString, title);
     QCOMPARE(corvanna::shortenedTitle(name), title);

@@ -7,8 +7,7 @@
 using namespace corvanna;
 
 namespace {
-QString failureOf(const std::function<void()>& action)
-{
+QString failureOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const Failure& f) {
@@ -30,8 +29,7 @@ private slots:
     void windowState();
 };
 
-void TestSettingsFormat::keys()
-{
+void TestSettingsFormat::keys() {
     QCOMPARE(columnWidthKey(1), QStringLiteral("ColumnHeaders1"));
     QCOMPARE(columnWidthKey(13), QStringLiteral("ColumnHeaders13"));
     QCOMPARE(defaultColumnWidth(1), 1.0f);
@@ -40,8 +38,7 @@ void TestSettingsFormat::keys()
     QCOMPARE(kWindowStateKey, QStringLiteral("WindowState"));
 }
 
-void TestSettingsFormat::widthText_data()
-{
+void TestSettingsFormat::widthText_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<float>("width");
     QTest::addColumn<QString>("text");
@@ -56,8 +53,7 @@ void TestSettingsFormat::widthText_data()
     QTest::newRow("one tenth") << "fr_FR" << 0.1f << "0,1";
 }
 
-void TestSettingsFormat::widthText()
-{
+void TestSettingsFormat::widthText() {
     QFETCH(QString, locale);
     QFETCH(float, width);
     QFETCH(QString, text);
@@ -66,8 +62,7 @@ void TestSettingsFormat::widthText()
     QCOMPARE(parseWidth(text, l), width);
 }
 
-void TestSettingsFormat::badWidths_data()
-{
+void TestSettingsFormat::badWidths_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("word") << "wide";
     QTest::newRow("empty") << "";
@@ -75,14 +70,12 @@ void TestSettingsFormat::badWidths_data()
     QTest::newRow("infinite") << "1e999";
 }
 
-void TestSettingsFormat::badWidths()
-{
+void TestSettingsFormat::badWidths() {
     QFETCH(QString, text);
     QCOMPARE(failureOf([&] { parseWidth(text, QLocale(QLocale::English)); }), kTypeMismatch);
 }
 
-void TestSettingsFormat::windowState_data()
-{
+void TestSettingsFormat::windowState_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("failure");
@@ -96,8 +89,7 @@ void TestSettingsFormat::windowState_data()
     QTest::newRow("beyond 16 bits") << "70000" << -1 << kOverflow;
 }
 
-void TestSettingsFormat::windowState()
-{
+void TestSettingsFormat::windowState() {
     QFETCH(QString, text);
     QFETCH(int, state);
     QFETCH(QString, failure);

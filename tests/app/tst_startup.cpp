@@ -7,13 +7,13 @@
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
 
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QPushButton>
-#include <QDateEdit>
-#include <QTreeView>
+#include <QSettings>
 #include <QTest>
+#include <QTreeView>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -34,14 +34,14 @@ private slots:
     void mainWindowDesign();
 
 private:
-    QSettings userSettings() const { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString()); }
-    void store(const QString& key, const QString& value)
-    {
+    QSettings userSettings() const {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString());
+    }
+    void store(const QString& key, const QString& value) {
         QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString());
         s.setValue("Corvanna/" + key, value);
     }
-    QStringList listedNames(const Form1& form) const
-    {
+    QStringList listedNames(const Form1& form) const {
         QStringList names;
         for (int r = 0; r < form.model->rowCount(); ++r)
             names << form.model->cellText(r, 1);
@@ -49,15 +49,13 @@ private:
     }
 };
 
-void TestStartup::init()
-{
+void TestStartup::init() {
     QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString());
     s.clear();
     s.sync();
 }
 
-void TestStartup::firstStart()
-{
+void TestStartup::firstStart() {
     TempPlaces temp;
     const QDate today = QDate::currentDate();
     execOn(temp.places.shippedDatabase(),
@@ -81,13 +79,14 @@ void TestStartup::firstStart()
     QVERIFY(userSettings().allKeys().isEmpty());
 }
 
-void TestStartup::existingWorkingDatabaseIsKept()
-{
+void TestStartup::existingWorkingDatabaseIsKept() {
     TempPlaces temp;
     const QDate today = QDate::currentDate();
-    execOn(temp.places.shippedDatabase(), translateDates(statements::insert(sampleGuest("Shipped", today, today))));
+    execOn(temp.places.shippedDatabase(),
+           translateDates(statements::insert(sampleGuest("Shipped", today, today))));
     createWorkingDatabase(temp.places);
-    execOn(temp.places.workingDatabase(), translateDates(statements::insert(sampleGuest("Working", today, today))));
+    execOn(temp.places.workingDatabase(),
+           translateDates(statements::insert(sampleGuest("Working", today, today))));
     ScriptedDialogs dialogs;
     Session session(dialogs, temp.places);
     Form1 form(session);
@@ -97,19 +96,16 @@ void TestStartup::existingWorkingDatabaseIsKept()
     QVERIFY(dialogs.shown.isEmpty());
 }
 
-void TestStartup::noDatabaseAnywhere_data()
-{
+void TestStartup::noDatabaseAnywhere_data() {
     QTest::addColumn<bool>("folderInstead");
     QTest::newRow("no file") << false;
     QTest::newRow("a folder of that name") << true;
 }
 
-void TestStartup::noDatabaseAnywhere()
-{
+void TestStartup::noDatabaseAnywhere() {
     QFETCH(bool, folderInstead);
     TempPlaces temp(false);
-    if (folderInstead)
-        QDir().mkpath(temp.places.shippedDatabase());
+    if (folderInstead) QDir().mkpath(temp.places.shippedDatabase());
     ScriptedDialogs dialogs;
     Session session(dialogs, temp.places);
     int endedWith = -1;
@@ -120,7 +116,8 @@ void TestStartup::noDatabaseAnywhere()
         QVERIFY(!form.isVisible());
     }
     QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].text, QDir::toNativeSeparators(temp.places.programFolder + "/dbRooms.mdb") + " not found.");
+    QCOMPARE(dialogs.shown[0].text,
+             QDir::toNativeSeparators(temp.places.programFolder + "/dbRooms.mdb") + " not found.");
     QCOMPARE(dialogs.shown[0].buttons, Buttons::Ok);
     QCOMPARE(dialogs.shown[0].icon, Icon::None);
     QCOMPARE(dialogs.shown[0].title, applicationTitle());
@@ -131,8 +128,7 @@ void TestStartup::noDatabaseAnywhere()
     QVERIFY(userSettings().allKeys().isEmpty());
 }
 
-void TestStartup::fileInPlaceOfMakerFolder()
-{
+void TestStartup::fileInPlaceOfMakerFolder() {
     TempPlaces temp;
     QFile blocker(temp.places.makerFolder());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -147,37 +143,39 @@ void TestStartup::fileInPlaceOfMakerFolder()
     QCOMPARE(texts[0], reportFor("Path/File access error", "Form1.Form_Load", 106));
     QVERIFY(texts[1].contains("Form1.Form_Load at line 114"));
     QCOMPARE(texts[2], reportFor("unable to open database file", "Form1.Form_Load", 138));
-    QCOMPARE(texts[3], reportFor("Operation is not allowed when the object is closed.", "Form1.listRooms", 106));
+    QCOMPARE(texts[3], reportFor("Operation is not allowed when the object is closed.",
+                                 "Form1.listRooms", 106));
     QCOMPARE(form.model->rowCount(), 0);
     QVERIFY(QFileInfo(temp.places.makerFolder()).isFile());
 }
 
-void TestStartup::columnWidths_data()
-{
+void TestStartup::columnWidths_data() {
     QTest::addColumn<QStringList>("stored");  // "key=value"
     QTest::addColumn<QList<float>>("widths"); // columns 1..13
     QTest::addColumn<QStringList>("reports");
-    const QList<float> defaults = {1, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 2000};
+    const QList<float> defaults = {1,    2000, 2000, 2000, 2000, 2000, 2000,
+                                   2000, 2000, 2000, 2000, 2000, 2000};
     QTest::newRow("nothing saved") << QStringList() << defaults << QStringList();
     QList<float> dragged = defaults;
     dragged[0] = 900;
     dragged[1] = 0;
     dragged[12] = 4567.5f;
-    QTest::newRow("saved widths") << QStringList{"ColumnHeaders1=900", "ColumnHeaders2=0", "ColumnHeaders13=4567.5"}
+    QTest::newRow("saved widths") << QStringList{"ColumnHeaders1=900", "ColumnHeaders2=0",
+                                                 "ColumnHeaders13=4567.5"}
                                   << dragged << QStringList();
     QList<float> bad = defaults;
     bad[0] = bad[2] = bad[4] = -1; // refused: the width the column was created with
     bad[3] = 3000;
     QTest::newRow("bad values reported per column")
-        << QStringList{"ColumnHeaders3=wide", "ColumnHeaders4=3000", "ColumnHeaders5=-5", "ColumnHeaders1=1e999"}
+        << QStringList{"ColumnHeaders3=wide", "ColumnHeaders4=3000", "ColumnHeaders5=-5",
+                       "ColumnHeaders1=1e999"}
         << bad
         << QStringList{reportFor("Type mismatch", "Form1.Form_Load", 130),
                        reportFor("Type mismatch", "Form1.Form_Load", 132),
                        reportFor("Invalid property value", "Form1.Form_Load", 132)};
 }
 
-void TestStartup::columnWidths()
-{
+void TestStartup::columnWidths() {
     QFETCH(QStringList, stored);
     QFETCH(QList<float>, widths);
     QFETCH(QStringList, reports);
@@ -197,8 +195,7 @@ void TestStartup::columnWidths()
     }
 }
 
-void TestStartup::windowState_data()
-{
+void TestStartup::windowState_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("state");
     QTest::addColumn<bool>("layoutMoved");
@@ -208,18 +205,18 @@ void TestStartup::windowState_data()
     QTest::newRow("minimised") << "1" << 1 << true << QStringList();
     QTest::newRow("maximised") << "2" << 2 << true << QStringList();
     QTest::newRow("seven") << "7" << 0 << false
-                           << QStringList{reportFor("Invalid property value", "Form1.Form_Load", 142)};
-    QTest::newRow("word") << "big" << 0 << false << QStringList{reportFor("Type mismatch", "Form1.Form_Load", 142)};
+                           << QStringList{
+                                  reportFor("Invalid property value", "Form1.Form_Load", 142)};
+    QTest::newRow("word") << "big" << 0 << false
+                          << QStringList{reportFor("Type mismatch", "Form1.Form_Load", 142)};
 }
 
-void TestStartup::windowState()
-{
+void TestStartup::windowState() {
     QFETCH(QString, stored);
     QFETCH(int, state);
     QFETCH(bool, layoutMoved);
     QFETCH(QStringList, reports);
-    if (!stored.isNull())
-        store("WindowState", stored);
+    if (!stored.isNull()) store("WindowState", stored);
     TempPlaces temp;
     ScriptedDialogs dialogs;
     Session session(dialogs, temp.places);
@@ -231,8 +228,7 @@ void TestStartup::windowState()
     QCOMPARE(form.LayoutMoved, layoutMoved);
 }
 
-void TestStartup::mainWindowDesign()
-{
+void TestStartup::mainWindowDesign() {
     TempPlaces temp;
     ScriptedDialogs dialogs;
     Session session(dialogs, temp.places);
@@ -240,8 +236,8 @@ void TestStartup::mainWindowDesign()
     QVERIFY(form.Form_Load());
     // 9960 x 7845 twips at 15 twips a pixel.
     QCOMPARE(form.size(), QSize(664, 523));
-    const QStringList captions = {"Add New", "Delete Selected", "Edit Selected", "Search By Date", "Show All",
-                                  "Load Sample/Example Data"};
+    const QStringList captions = {"Add New",        "Delete Selected", "Edit Selected",
+                                  "Search By Date", "Show All",        "Load Sample/Example Data"};
     const QList<QPushButton*> buttons = {form.PushButton1, form.PushButton2, form.PushButton3,
                                          form.PushButton4, form.PushButton5, form.PushButton6};
     for (int i = 0; i < buttons.size(); ++i) {
@@ -252,7 +248,8 @@ void TestStartup::mainWindowDesign()
     QCOMPARE(form.ListView1->geometry(), QRect(8, 106, 648, 342));
     QCOMPARE(form.PushButton6->geometry(), QRect(336, 489, 320, 27));
     QCOMPARE(form.ListView1->toolTip(),
-             QStringLiteral("Double-click item to remove it. Move | line to right and out of window to reveal full names."));
+             QStringLiteral("Double-click item to remove it. Move | line to right and out of "
+                            "window to reveal full names."));
     QCOMPARE(form.dtpCheckIn->minimumDate(), QDate(1601, 1, 1));
     QCOMPARE(form.dtpCheckOut->maximumDate(), QDate(9999, 12, 31));
     QCOMPARE(form.font().family(), QStringLiteral("Arial"));

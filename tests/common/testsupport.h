@@ -17,7 +17,8 @@ public:
     QList<Message> shown;
     QList<Answer> answers; // consumed in order by questions
     Answer defaultAnswer = Answer::Yes;
-    std::function<void(const Message&)> onShow; // runs when a box shows (for instance to act meanwhile)
+    std::function<void(const Message&)>
+        onShow; // runs when a box shows (for instance to act meanwhile)
 
     QStringList texts() const;
     void clear() { shown.clear(); }

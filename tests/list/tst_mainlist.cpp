@@ -28,12 +28,11 @@ private slots:
     void fillFailureShowsOneReport();
 
 private:
-    void add(const QString& name, const QDate& in, const QDate& out)
-    {
-        execOn(m_places->places.workingDatabase(), translateDates(statements::insert(sampleGuest(name, in, out))));
+    void add(const QString& name, const QDate& in, const QDate& out) {
+        execOn(m_places->places.workingDatabase(),
+               translateDates(statements::insert(sampleGuest(name, in, out))));
     }
-    QStringList names() const
-    {
+    QStringList names() const {
         QStringList list;
         for (int r = 0; r < m_form->model->rowCount(); ++r)
             list << m_form->model->cellText(r, 1);
@@ -47,8 +46,7 @@ private:
     const QDate m_today = QDate::currentDate();
 };
 
-void TestMainList::init()
-{
+void TestMainList::init() {
     m_places = std::make_unique<TempPlaces>();
     createWorkingDatabase(m_places->places);
     add("Today only", m_today, m_today);
@@ -60,14 +58,12 @@ void TestMainList::init()
     m_form = std::make_unique<Form1>(*m_session);
 }
 
-void TestMainList::cleanup()
-{
+void TestMainList::cleanup() {
     m_form.reset();
     m_session.reset();
 }
 
-void TestMainList::startupListsTodaysStays()
-{
+void TestMainList::startupListsTodaysStays() {
     QVERIFY(m_form->Form_Load());
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join("\n")));
     QCOMPARE(m_form->dtpCheckIn->date(), m_today);
@@ -77,11 +73,11 @@ void TestMainList::startupListsTodaysStays()
     QCOMPARE(m_session->dbConnection->state(), 1);
 }
 
-void TestMainList::showAllAndSearch()
-{
+void TestMainList::showAllAndSearch() {
     QVERIFY(m_form->Form_Load());
     m_form->PushButton5_Click();
-    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow", "yesterday to today"}));
+    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow",
+                                   "yesterday to today"}));
     m_form->dtpCheckIn->setDate(m_today.addDays(-1));
     m_form->dtpCheckOut->setDate(m_today.addDays(1));
     QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
@@ -94,8 +90,7 @@ void TestMainList::showAllAndSearch()
     QVERIFY(m_dialogs->shown.isEmpty());
 }
 
-void TestMainList::headerClickSortsTheView()
-{
+void TestMainList::headerClickSortsTheView() {
     QVERIFY(m_form->Form_Load());
     m_form->PushButton5_Click();
     QHeaderView* header = m_form->ListView1->header();
@@ -106,11 +101,11 @@ void TestMainList::headerClickSortsTheView()
     QCOMPARE(header->sortIndicatorSection(), 0);
     QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     emit header->sectionClicked(1);
-    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow", "yesterday to today"}));
+    QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow",
+                                   "yesterday to today"}));
 }
 
-void TestMainList::firstRowIsSelectedAfterSortedFill()
-{
+void TestMainList::firstRowIsSelectedAfterSortedFill() {
     QVERIFY(m_form->Form_Load());
     m_form->ListView1_ColumnClick(2);
     m_form->ListView1_ColumnClick(2); // names descending
@@ -122,8 +117,7 @@ void TestMainList::firstRowIsSelectedAfterSortedFill()
     QCOMPARE(current.row(), 3);
 }
 
-void TestMainList::fillFailureShowsOneReport()
-{
+void TestMainList::fillFailureShowsOneReport() {
     QVERIFY(m_form->Form_Load());
     m_form->PushButton5_Click();
     QCOMPARE(names().size(), 4);
@@ -131,7 +125,8 @@ void TestMainList::fillFailureShowsOneReport()
     m_form->PushButton5_Click();
     QCOMPARE(m_dialogs->shown.size(), 1);
     QCOMPARE(m_dialogs->shown[0].text,
-             reportFor("Operation is not allowed when the object is closed.", "Form1.PushButton5_Click", 106));
+             reportFor("Operation is not allowed when the object is closed.",
+                       "Form1.PushButton5_Click", 106));
     QCOMPARE(m_dialogs->shown[0].icon, Icon::Warning);
     QCOMPARE(m_dialogs->shown[0].buttons, Buttons::Ok);
     QCOMPARE(m_form->model->rowCount(), 0);
@@ -139,7 +134,8 @@ void TestMainList::fillFailureShowsOneReport()
     m_dialogs->clear();
     m_form->listRooms();
     QCOMPARE(m_dialogs->texts(),
-             QStringList{reportFor("Operation is not allowed when the object is closed.", "Form1.listRooms", 106)});
+             QStringList{reportFor("Operation is not allowed when the object is closed.",
+                                   "Form1.listRooms", 106)});
 }
 
 QTEST_MAIN(TestMainList)

@@ -14,8 +14,7 @@ using namespace corvanna;
 using namespace corvanna::test;
 
 namespace {
-QString failureOf(const std::function<void()>& action)
-{
+QString failureOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const Failure& f) {
@@ -24,14 +23,15 @@ QString failureOf(const std::function<void()>& action)
     return {};
 }
 
-QByteArray digestOf(const QString& path)
-{
+QByteArray digestOf(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
-QString source(const QString& file) { return "provider=microsoft.jet.oledb.4.0;data source=" + file + ";JET OLEDB:Database Password="; }
+QString source(const QString& file) {
+    return "provider=microsoft.jet.oledb.4.0;data source=" + file + ";JET OLEDB:Database Password=";
+}
 } // namespace
 
 class TestConnection : public QObject {
@@ -52,27 +52,26 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
-    QString freshDatabase(const QString& name)
-    {
+    QString freshDatabase(const QString& name) {
         const QString path = m_dir.filePath(name);
         createDatabase(path);
         return path;
     }
 };
 
-void TestConnection::missingFileIsNotCreated()
-{
+void TestConnection::missingFileIsNotCreated() {
     const QString path = m_dir.filePath("absent.mdb");
     Connection c("missing");
-    QCOMPARE(failureOf([&] { c.open(source(path)); }), QStringLiteral("unable to open database file"));
+    QCOMPARE(failureOf([&] { c.open(source(path)); }),
+             QStringLiteral("unable to open database file"));
     QCOMPARE(c.state(), 0);
     QVERIFY(!QFile::exists(path));
 }
 
-void TestConnection::notADatabase_data()
-{
+void TestConnection::notADatabase_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("text") << QByteArray("This is the hotel's price list, not a database.\n").repeated(200);
+    QTest::newRow("text")
+        << QByteArray("This is the hotel's price list, not a database.\n").repeated(200);
     QTest::newRow("zeros") << QByteArray(8192, '\0');
     QByteArray header("SQLite format 3");
     header.append('\0');
@@ -80,8 +79,7 @@ void TestConnection::notADatabase_data()
     QTest::newRow("damaged header") << header;
 }
 
-void TestConnection::notADatabase()
-{
+void TestConnection::notADatabase() {
     QFETCH(QByteArray, content);
     const QString path = m_dir.filePath("garbage.mdb");
     QFile f(path);
@@ -100,8 +98,7 @@ void TestConnection::notADatabase()
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);
 }
 
-void TestConnection::roundTripOfTexts_data()
-{
+void TestConnection::roundTripOfTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("apostrophes") << "O'Brien's ''inn''";
     QTest::newRow("date in a name") << "#01/02/2024#";
@@ -112,8 +109,7 @@ void TestConnection::roundTripOfTexts_data()
     QTest::newRow("empty") << "";
 }
 
-void TestConnection::roundTripOfTexts()
-{
+void TestConnection::roundTripOfTexts() {
     QFETCH(QString, text);
     const QString path = freshDatabase("texts.mdb");
     Connection c("texts");
@@ -129,11 +125,11 @@ void TestConnection::roundTripOfTexts()
     QCOMPARE(rs.text("CheckInDate"), QStringLiteral("2024-01-30"));
     rs.moveNext();
     QVERIFY(rs.eof());
-    QCOMPARE(queryValue(path, "select count(*) from sqlite_master where name='tblRooms'"), QStringLiteral("1"));
+    QCOMPARE(queryValue(path, "select count(*) from sqlite_master where name='tblRooms'"),
+             QStringLiteral("1"));
 }
 
-void TestConnection::rangeBoundsAreInclusive_data()
-{
+void TestConnection::rangeBoundsAreInclusive_data() {
     QTest::addColumn<QDate>("checkIn");
     QTest::addColumn<QDate>("checkOut");
     QTest::addColumn<bool>("listed");
@@ -146,8 +142,7 @@ void TestConnection::rangeBoundsAreInclusive_data()
     QTest::newRow("other year, same day text") << QDate(2023, 3, 12) << QDate(2023, 3, 13) << false;
 }
 
-void TestConnection::rangeBoundsAreInclusive()
-{
+void TestConnection::rangeBoundsAreInclusive() {
     QFETCH(QDate, checkIn);
     QFETCH(QDate, checkOut);
     QFETCH(bool, listed);
@@ -162,18 +157,20 @@ void TestConnection::rangeBoundsAreInclusive()
     QVERIFY2(rs.eof(), "a range whose first date is after its second lists nothing");
 }
 
-void TestConnection::engineRejectsWhatDoesNotFit_data()
-{
+void TestConnection::engineRejectsWhatDoesNotFit_data() {
     QTest::addColumn<QString>("statement");
-    QTest::newRow("text in a count") << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a','two')";
-    QTest::newRow("bare word in a count") << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a',two)";
-    QTest::newRow("fraction in a count") << "insert into tblRooms ([GuestName],[NoOfPersons]) values ('a',1.5)";
-    QTest::newRow("impossible date") << "insert into tblRooms ([GuestName],[CheckInDate]) values ('a',#02/30/2024#)";
+    QTest::newRow("text in a count")
+        << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a','two')";
+    QTest::newRow("bare word in a count")
+        << "insert into tblRooms ([GuestName],[NoOfRooms]) values ('a',two)";
+    QTest::newRow("fraction in a count")
+        << "insert into tblRooms ([GuestName],[NoOfPersons]) values ('a',1.5)";
+    QTest::newRow("impossible date")
+        << "insert into tblRooms ([GuestName],[CheckInDate]) values ('a',#02/30/2024#)";
     QTest::newRow("empty id") << "delete from tblRooms where id=";
 }
 
-void TestConnection::engineRejectsWhatDoesNotFit()
-{
+void TestConnection::engineRejectsWhatDoesNotFit() {
     QFETCH(QString, statement);
     const QString path = freshDatabase("reject.mdb");
     Connection c("reject");
@@ -182,8 +179,7 @@ void TestConnection::engineRejectsWhatDoesNotFit()
     QCOMPARE(queryValue(path, "select count(*) from tblRooms"), QStringLiteral("0"));
 }
 
-void TestConnection::idsAreNeverReused()
-{
+void TestConnection::idsAreNeverReused() {
     const QString path = freshDatabase("ids.mdb");
     Connection c("ids");
     c.open(source(path));
@@ -196,8 +192,7 @@ void TestConnection::idsAreNeverReused()
     QCOMPARE(c.execute(statements::deleteById("99")), 0);
 }
 
-void TestConnection::nullReadsAsEmptyText()
-{
+void TestConnection::nullReadsAsEmptyText() {
     const QString path = freshDatabase("nulls.mdb");
     execOn(path, "insert into tblRooms (GuestName) values ('Only a name')");
     Connection c("nulls");
@@ -212,8 +207,7 @@ void TestConnection::nullReadsAsEmptyText()
     QCOMPARE(rs.state(), 0);
 }
 
-void TestConnection::closedConnectionFails()
-{
+void TestConnection::closedConnectionFails() {
     const QString path = freshDatabase("closed.mdb");
     Connection c("closed");
     c.open(source(path));

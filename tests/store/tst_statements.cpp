@@ -28,8 +28,7 @@ private slots:
     void wholeNumberIds();
 };
 
-void TestStatements::dateLiteral_data()
-{
+void TestStatements::dateLiteral_data() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("literal");
     QTest::newRow("month first with zeros") << QDate(2022, 3, 5) << "#03/05/2022#";
@@ -39,15 +38,13 @@ void TestStatements::dateLiteral_data()
     QTest::newRow("latest picker date") << QDate(9999, 12, 31) << "#12/31/9999#";
 }
 
-void TestStatements::dateLiteral()
-{
+void TestStatements::dateLiteral() {
     QFETCH(QDate, date);
     QFETCH(QString, literal);
     QCOMPARE(corvanna::dateLiteral(date), literal);
 }
 
-void TestStatements::dateLiteralIgnoresLocale()
-{
+void TestStatements::dateLiteralIgnoresLocale() {
     for (const char* name : {"de_DE", "en_GB", "ar_EG", "fa_IR", "ja_JP"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(name)));
         QCOMPARE(corvanna::dateLiteral(QDate(2022, 3, 5)), QStringLiteral("#03/05/2022#"));
@@ -55,28 +52,32 @@ void TestStatements::dateLiteralIgnoresLocale()
     QLocale::setDefault(QLocale::c());
 }
 
-void TestStatements::quoting_data()
-{
+void TestStatements::quoting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("quoted");
-    QTest::newRow("plain") << "NY" << "'NY'";
-    QTest::newRow("apostrophe") << "O'Brien" << "'O''Brien'";
-    QTest::newRow("two in a row") << "a''b" << "'a''''b'";
-    QTest::newRow("only a quote") << "'" << "''''";
-    QTest::newRow("empty") << "" << "''";
-    QTest::newRow("double quotes stay") << "say \"hi\"" << "'say \"hi\"'";
-    QTest::newRow("look-alike quote stays") << QString::fromUtf8("O\u2019Brien") << QString::fromUtf8("'O\u2019Brien'");
+    QTest::newRow("plain") << "NY"
+                           << "'NY'";
+    QTest::newRow("apostrophe") << "O'Brien"
+                                << "'O''Brien'";
+    QTest::newRow("two in a row") << "a''b"
+                                  << "'a''''b'";
+    QTest::newRow("only a quote") << "'"
+                                  << "''''";
+    QTest::newRow("empty") << ""
+                           << "''";
+    QTest::newRow("double quotes stay") << "say \"hi\""
+                                        << "'say \"hi\"'";
+    QTest::newRow("look-alike quote stays")
+        << QString::fromUtf8("O\u2019Brien") << QString::fromUtf8("'O\u2019Brien'");
 }
 
-void TestStatements::quoting()
-{
+void TestStatements::quoting() {
     QFETCH(QString, text);
     QFETCH(QString, quoted);
     QCOMPARE(quoteText(text), quoted);
 }
 
-void TestStatements::firstSampleInsert()
-{
+void TestStatements::firstSampleInsert() {
     GuestValues v;
     v.guestName = "Zuveze Voridi";
     v.accommodation = "Room";
@@ -90,16 +91,17 @@ void TestStatements::firstSampleInsert()
     v.creditCardNo = "0000 1234 5678 9101";
     v.phoneNumber = "17021234567";
     v.address = "NY";
-    QCOMPARE(statements::insert(v),
-             QStringLiteral("insert into tblRooms ([GuestName],[Accommodation],[NoOfRooms],[Type],"
-                            "[ServiceIncluded],[NoOfPersons],[CheckInDate],[CheckOutDate],[CreditCardType],"
-                            "[CreditCardNo],[PhoneNumber],[Address]) values ('Zuveze Voridi','Room',1,'Single',"
-                            "'Breakfast, Lunch, Dinner, Security',1,#01/30/2024#,#01/31/2024#,'VISA',"
-                            "'0000 1234 5678 9101','17021234567','NY')"));
+    QCOMPARE(
+        statements::insert(v),
+        QStringLiteral(
+            "insert into tblRooms ([GuestName],[Accommodation],[NoOfRooms],[Type],"
+            "[ServiceIncluded],[NoOfPersons],[CheckInDate],[CheckOutDate],[CreditCardType],"
+            "[CreditCardNo],[PhoneNumber],[Address]) values ('Zuveze Voridi','Room',1,'Single',"
+            "'Breakfast, Lunch, Dinner, Security',1,#01/30/2024#,#01/31/2024#,'VISA',"
+            "'0000 1234 5678 9101','17021234567','NY')"));
 }
 
-void TestStatements::insertAndUpdateWithQuotesEverywhere()
-{
+void TestStatements::insertAndUpdateWithQuotesEverywhere() {
     GuestValues v;
     v.guestName = "O'Hara";
     v.accommodation = "Wing";
@@ -114,21 +116,23 @@ void TestStatements::insertAndUpdateWithQuotesEverywhere()
     v.phoneNumber = "'0'";
     v.address = "1 King's Rd\r\nLondon";
     QCOMPARE(statements::insert(v),
-             QStringLiteral("insert into tblRooms ([GuestName],[Accommodation],[NoOfRooms],[Type],"
-                            "[ServiceIncluded],[NoOfPersons],[CheckInDate],[CheckOutDate],[CreditCardType],"
-                            "[CreditCardNo],[PhoneNumber],[Address]) values ('O''Hara','Wing',2,'Queen''s',"
-                            "'Tea ''n'' toast',3,#02/28/2025#,#03/01/2025#,'Diner''s','12''34','''0''',"
-                            "'1 King''s Rd\r\nLondon')"));
-    QCOMPARE(statements::update(v, "17"),
-             QStringLiteral("update tblRooms set [GuestName]='O''Hara',[Accommodation]='Wing',[NoOfRooms]=2,"
-                            "[Type]='Queen''s',[ServiceIncluded]='Tea ''n'' toast',[NoOfPersons]=3,"
-                            "[CheckInDate]=#02/28/2025#,[CheckOutDate]=#03/01/2025#,[CreditCardType]='Diner''s',"
-                            "[CreditCardNo]='12''34',[PhoneNumber]='''0''',[Address]='1 King''s Rd\r\nLondon' "
-                            "where id=17"));
+             QStringLiteral(
+                 "insert into tblRooms ([GuestName],[Accommodation],[NoOfRooms],[Type],"
+                 "[ServiceIncluded],[NoOfPersons],[CheckInDate],[CheckOutDate],[CreditCardType],"
+                 "[CreditCardNo],[PhoneNumber],[Address]) values ('O''Hara','Wing',2,'Queen''s',"
+                 "'Tea ''n'' toast',3,#02/28/2025#,#03/01/2025#,'Diner''s','12''34','''0''',"
+                 "'1 King''s Rd\r\nLondon')"));
+    QCOMPARE(
+        statements::update(v, "17"),
+        QStringLiteral(
+            "update tblRooms set [GuestName]='O''Hara',[Accommodation]='Wing',[NoOfRooms]=2,"
+            "[Type]='Queen''s',[ServiceIncluded]='Tea ''n'' toast',[NoOfPersons]=3,"
+            "[CheckInDate]=#02/28/2025#,[CheckOutDate]=#03/01/2025#,[CreditCardType]='Diner''s',"
+            "[CreditCardNo]='12''34',[PhoneNumber]='''0''',[Address]='1 King''s Rd\r\nLondon' "
+            "where id=17"));
 }
 
-void TestStatements::selects()
-{
+void TestStatements::selects() {
     QCOMPARE(statements::selectRange(QDate(2024, 1, 30), QDate(2024, 2, 3)),
              QStringLiteral("select * from tblRooms where CheckInDate>=#01/30/2024# and "
                             "CheckOutDate<=#02/03/2024# order by GuestName"));
@@ -137,44 +141,49 @@ void TestStatements::selects()
     QCOMPARE(statements::deleteById("7"), QStringLiteral("delete from tblRooms where id=7"));
 }
 
-void TestStatements::connectionString()
-{
+void TestStatements::connectionString() {
     const QString text = corvanna::connectionString("/home/desk/.local/share");
-    QCOMPARE(text, QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=/home/desk/.local/share"
-                                  "/Pellworth/Corvanna/dbRooms.mdb;JET OLEDB:Database Password="));
+    QCOMPARE(text,
+             QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=/home/desk/.local/share"
+                            "/Pellworth/Corvanna/dbRooms.mdb;JET OLEDB:Database Password="));
     QVERIFY(text.endsWith("Database Password="));
-    QCOMPARE(dataSourceOf(text), QStringLiteral("/home/desk/.local/share/Pellworth/Corvanna/dbRooms.mdb"));
+    QCOMPARE(dataSourceOf(text),
+             QStringLiteral("/home/desk/.local/share/Pellworth/Corvanna/dbRooms.mdb"));
     // The file named is the one start-up makes ready.
     Places places{"/opt/corvanna", "/home/desk/.local/share"};
     QCOMPARE(dataSourceOf(text), places.workingDatabase());
 }
 
-void TestStatements::translation_data()
-{
+void TestStatements::translation_data() {
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QString>("sent");
-    QTest::newRow("range") << "select * from tblRooms where CheckInDate>=#01/30/2024# and CheckOutDate<=#02/03/2024# order by GuestName"
-                           << "select * from tblRooms where CheckInDate>='2024-01-30' and CheckOutDate<='2024-02-03' order by GuestName";
+    QTest::newRow("range") << "select * from tblRooms where CheckInDate>=#01/30/2024# and "
+                              "CheckOutDate<=#02/03/2024# order by GuestName"
+                           << "select * from tblRooms where CheckInDate>='2024-01-30' and "
+                              "CheckOutDate<='2024-02-03' order by GuestName";
     QTest::newRow("inside quotes untouched") << "values ('#01/02/2024#',#01/02/2024#)"
                                              << "values ('#01/02/2024#','2024-01-02')";
     QTest::newRow("after a doubled quote still inside") << "('it''s #01/02/2024#',#12/31/1999#)"
                                                         << "('it''s #01/02/2024#','1999-12-31')";
-    QTest::newRow("quote then literal") << "('''',#03/05/2022#)" << "('''','2022-03-05')";
-    QTest::newRow("not a date shape") << "x=#1/2/2024# or y=#01/02/24#" << "x=#1/2/2024# or y=#01/02/24#";
-    QTest::newRow("impossible date still translated") << "#13/45/2024#" << "'2024-13-45'";
-    QTest::newRow("cut short") << "#01/02/202" << "#01/02/202";
-    QTest::newRow("no dates") << "delete from tblRooms where id=7" << "delete from tblRooms where id=7";
+    QTest::newRow("quote then literal") << "('''',#03/05/2022#)"
+                                        << "('''','2022-03-05')";
+    QTest::newRow("not a date shape") << "x=#1/2/2024# or y=#01/02/24#"
+                                      << "x=#1/2/2024# or y=#01/02/24#";
+    QTest::newRow("impossible date still translated") << "#13/45/2024#"
+                                                      << "'2024-13-45'";
+    QTest::newRow("cut short") << "#01/02/202"
+                               << "#01/02/202";
+    QTest::newRow("no dates") << "delete from tblRooms where id=7"
+                              << "delete from tblRooms where id=7";
 }
 
-void TestStatements::translation()
-{
+void TestStatements::translation() {
     QFETCH(QString, statement);
     QFETCH(QString, sent);
     QCOMPARE(translateDates(statement), sent);
 }
 
-void TestStatements::wholeNumberIds_data()
-{
+void TestStatements::wholeNumberIds_data() {
     QTest::addColumn<QString>("id");
     QTest::addColumn<bool>("accepted");
     QTest::newRow("digits") << "42" << true;
@@ -187,8 +196,7 @@ void TestStatements::wholeNumberIds_data()
     QTest::newRow("too long") << "1234567890123456789" << false;
 }
 
-void TestStatements::wholeNumberIds()
-{
+void TestStatements::wholeNumberIds() {
     QFETCH(QString, id);
     QFETCH(bool, accepted);
     QCOMPARE(isWholeNumberId(id), accepted);
