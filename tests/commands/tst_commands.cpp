@@ -9,13 +9,11 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QItemSelectionModel>
-#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
 #include <functional>
-#include <memory>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -32,9 +30,9 @@ struct Desk {
     Form1 form{session};
 
     Desk() {
-        loaded = form.Form_Load();
+        ready = form.Form_Load();
         form.show();
-        exposed = QTest::qWaitForWindowExposed(&form);
+        ready = QTest::qWaitForWindowExposed(&form) && ready;
         dialogs.clear();
     }
 
@@ -90,8 +88,7 @@ struct Desk {
         return rows.size() == 1 ? rows.first().row() : -1;
     }
 
-    bool loaded = false;
-    bool exposed = false;
+    bool ready = false;
 };
 
 const QDate kMay1(2024, 5, 1);
@@ -135,17 +132,12 @@ QStringList modalsDuring(const std::function<void()>& action,
 enum class Command { Edit, Delete, DoubleClick };
 
 void run(Desk& desk, Command command) {
-    switch (command) {
-    case Command::Edit:
+    if (command == Command::Edit)
         desk.form.PushButton3_Click();
-        break;
-    case Command::Delete:
+    else if (command == Command::Delete)
         desk.form.PushButton2_Click();
-        break;
-    case Command::DoubleClick:
+    else
         desk.form.ListView1_DblClick();
-        break;
-    }
 }
 
 } // namespace
@@ -155,158 +147,101 @@ Q_DECLARE_METATYPE(Command)
 class TestCommands : public QObject {
     Q_OBJECT
 private slots:
-    void loaderAddsThreeEachClick_data();
     void loaderAddsThreeEachClick();
     void loaderFailuresAreReportedAndSkipped_data();
     void loaderFailuresAreReportedAndSkipped();
-
     void confirmationNamesTheGuest_data();
     void confirmationNamesTheGuest();
-    void noDeletesNothingAndDoesNotRefill_data();
-    void noDeletesNothingAndDoesNotRefill();
     void deletesTheSelectedRowById_data();
     void deletesTheSelectedRowById();
-    void deleteRefillsWithThePickersRange();
     void rejectedDeleteIsReportedAndRefills();
-
     void emptyListShowsNothing_data();
     void emptyListShowsNothing();
     void noSelectedRowReportsOnceAndStops_data();
     void noSelectedRowReportsOnceAndStops();
     void editNamesTheRowAndAddNewClears();
-    void searchListsThePickersRange();
 };
 
-// ---- Load Sample/Example Data ----
-
-void TestCommands::loaderAddsThreeEachClick_data() {
-    QTest::addColumn<QString>("guest");
-    QTest::addColumn<QStringList>("cells"); // Accomodation to Number of Persons
-    QTest::addColumn<int>("nights");
-    QTest::addColumn<QStringList>("card"); // Card Type to Address
-    const QString services = QStringLiteral("Breakfast, Lunch, Dinner, Security");
-    QTest::newRow("first") << QStringLiteral("Zuveze Voridi")
-                           << QStringList{"Room", "1", "Single", services, "1"} << 1
-                           << QStringList{"VISA", "0000 1234 5678 9101", "17021234567", "NY"};
-    QTest::newRow("second") << QStringLiteral("Rozud Vavuviz")
-                            << QStringList{"Room", "1", "Double", services, "2"} << 2
-                            << QStringList{"MASTERCARD", "0123 4567 8910 1234", "", "LA"};
-    QTest::newRow("third") << QStringLiteral("Zize Zuvezud")
-                           << QStringList{"Room", "2", "Suite", services, "5"} << 4
-                           << QStringList{"AMERICAN EXPRESS", "0098 7654 3210 9875", "", "NH"};
-}
-
 void TestCommands::loaderAddsThreeEachClick() {
-    QFETCH(QString, guest);
-    QFETCH(QStringList, cells);
-    QFETCH(int, nights);
-    QFETCH(QStringList, card);
-
     Desk desk;
-    QVERIFY(desk.loaded);
+    QVERIFY(desk.ready);
     // A range far from today: the loader must show its rows anyway.
     desk.setRange(QDate(2001, 3, 1), QDate(2001, 3, 2));
-    const QDate before = QDate::currentDate();
+    const QDate today = QDate::currentDate();
     desk.form.PushButton6_Click();
     desk.form.PushButton6_Click();
-    const QDate after = QDate::currentDate();
+    QVERIFY2(QDate::currentDate() == today, "the clock passed midnight during the test");
     QCOMPARE(desk.dialogs.texts(), QStringList());
-    QVERIFY2(before == after, "the clock passed midnight during the test");
-    const QDate today = before;
 
-    QCOMPARE(desk.stored(), 6);
-    QCOMPARE(desk.form.model->rowCount(), 6);
     const QList<qint64> ids = desk.listedIds();
+    QCOMPARE(ids.size(), 6);
     QCOMPARE(QSet<qint64>(ids.begin(), ids.end()).size(), 6);
 
-    // All reservations by guest name: Rozud, Rozud, Zize, Zize, Zuveze, Zuveze.
-    const QStringList order{"Rozud Vavuviz", "Rozud Vavuviz", "Zize Zuvezud",
-                            "Zize Zuvezud",  "Zuveze Voridi", "Zuveze Voridi"};
-    QStringList names;
-    for (int r = 0; r < 6; ++r)
-        names << desk.form.model->cellText(r, Column::GuestName);
-    QCOMPARE(names, order);
-
-    int found = 0;
-    for (int r = 0; r < 6; ++r) {
-        const ReservationModel& m = *desk.form.model;
-        if (m.cellText(r, Column::GuestName) != guest) continue;
-        ++found;
-        QStringList shown;
-        for (int c = Column::Accommodation; c <= Column::NoOfPersons; ++c)
-            shown << m.cellText(r, c);
-        QCOMPARE(shown, cells);
-        shown.clear();
-        for (int c = Column::CreditCardType; c <= Column::Address; ++c)
-            shown << m.cellText(r, c);
-        QCOMPARE(shown, card);
-
-        const qint64 id = m.idAt(r);
-        auto value = [&](const char* column) {
-            return queryValue(desk.db(), QStringLiteral("select %1 from tblRooms where id=%2")
-                                             .arg(QLatin1String(column))
-                                             .arg(id));
-        };
-        QCOMPARE(value("CheckInDate"), today.toString(Qt::ISODate));
-        QCOMPARE(value("CheckOutDate"), today.addDays(nights).toString(Qt::ISODate));
-        // An empty phone is stored as empty text, not left out.
-        QCOMPARE(value("typeof(PhoneNumber)"), QStringLiteral("text"));
-    }
-    QCOMPARE(found, 2);
+    const QString stay = today.toString(Qt::ISODate) + QStringLiteral("|%1|");
+    const QString services = QStringLiteral("|Breakfast, Lunch, Dinner, Security|");
+    const QStringList three{"Zuveze Voridi|Room|1|Single" + services + "1|" +
+                                stay.arg(today.addDays(1).toString(Qt::ISODate)) +
+                                "VISA|0000 1234 5678 9101|text:17021234567|NY",
+                            "Rozud Vavuviz|Room|1|Double" + services + "2|" +
+                                stay.arg(today.addDays(2).toString(Qt::ISODate)) +
+                                "MASTERCARD|0123 4567 8910 1234|text:|LA",
+                            "Zize Zuvezud|Room|2|Suite" + services + "5|" +
+                                stay.arg(today.addDays(4).toString(Qt::ISODate)) +
+                                "AMERICAN EXPRESS|0098 7654 3210 9875|text:|NH"};
+    const QString stored = queryValue(
+        desk.db(), QStringLiteral("select group_concat(r, '\n') from (select GuestName||'|'||"
+                                  "Accommodation||'|'||NoOfRooms||'|'||Type||'|'||ServiceIncluded"
+                                  "||'|'||NoOfPersons||'|'||CheckInDate||'|'||CheckOutDate||'|'||"
+                                  "CreditCardType||'|'||CreditCardNo||'|'||typeof(PhoneNumber)||':'"
+                                  "||PhoneNumber||'|'||Address as r from tblRooms order by id)"));
+    QCOMPARE(stored.split(QLatin1Char('\n')), three + three);
 }
 
 void TestCommands::loaderFailuresAreReportedAndSkipped_data() {
-    QTest::addColumn<QString>(
-        "refused"); // guest whose insert the database refuses; "*": no connection
+    QTest::addColumn<QString>("refused"); // the guest the database refuses; empty: no connection
     QTest::addColumn<QList<int>>("lines");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("first refused") << QStringLiteral("Zuveze Voridi") << QList<int>{104} << 2;
-    QTest::newRow("second refused") << QStringLiteral("Rozud Vavuviz") << QList<int>{108} << 2;
-    QTest::newRow("third refused") << QStringLiteral("Zize Zuvezud") << QList<int>{112} << 2;
-    QTest::newRow("connection gone") << QStringLiteral("*") << QList<int>{104, 108, 112} << 0;
+    QTest::newRow("first refused") << QStringLiteral("Zuveze Voridi") << QList<int>{104};
+    QTest::newRow("second refused") << QStringLiteral("Rozud Vavuviz") << QList<int>{108};
+    QTest::newRow("third refused") << QStringLiteral("Zize Zuvezud") << QList<int>{112};
+    QTest::newRow("connection gone") << QString() << QList<int>{104, 108, 112};
 }
 
 void TestCommands::loaderFailuresAreReportedAndSkipped() {
     QFETCH(QString, refused);
     QFETCH(QList<int>, lines);
-    QFETCH(int, stored);
 
     Desk desk;
-    QVERIFY(desk.loaded);
+    QVERIFY(desk.ready);
     const qint64 old = desk.addRow(QStringLiteral("Ada Old"), QDate(2001, 3, 1), QDate(2001, 3, 2));
-    if (refused == QLatin1String("*")) {
+    QString description = QStringLiteral("refused by the desk");
+    if (refused.isEmpty()) {
         desk.session.dbConnection.reset();
+        description = QStringLiteral("Object variable or With block variable not set");
     } else {
-        execOn(desk.db(), QStringLiteral("create trigger refuse before insert on tblRooms when "
-                                         "new.GuestName = '%1' begin select raise(abort, 'refused "
-                                         "by the desk'); end")
-                              .arg(refused));
+        execOn(desk.db(),
+               QStringLiteral("create trigger refuse before insert on tblRooms when "
+                              "new.GuestName = '%1' begin select raise(abort, '%2'); end")
+                   .arg(refused, description));
     }
     desk.form.PushButton6_Click();
 
     QCOMPARE(reportedLines(desk.dialogs, QStringLiteral("Form1.PushButton6_Click")), lines);
-    const QString description =
-        refused == QLatin1String("*")
-            ? QStringLiteral("Object variable or With block variable not set")
-            : QStringLiteral("refused by the desk");
     QCOMPARE(desk.dialogs.shown.first().text,
              reportFor(description, QStringLiteral("Form1.PushButton6_Click"), lines.first()));
-    QCOMPARE(desk.dialogs.shown.first().title, QStringLiteral("Application Error"));
-    QCOMPARE(desk.stored(), stored + 1);
-    if (stored > 0) {
-        // The other two went in, and the list ends showing every reservation.
-        QCOMPARE(desk.form.model->rowCount(), stored + 1);
-        QVERIFY(desk.rowOf(old) >= 0);
-        for (int r = 0; r < desk.form.model->rowCount(); ++r)
-            QVERIFY(desk.form.model->cellText(r, Column::GuestName) != refused);
-    } else {
-        // Without a connection the two fills still run and report for themselves.
+    if (refused.isEmpty()) {
+        // The two fills still ran, each reporting for itself.
         QCOMPARE(reportedLines(desk.dialogs, QStringLiteral("Form1.listRooms")).size(), 1);
         QCOMPARE(reportedLines(desk.dialogs, QStringLiteral("Form1.PushButton5_Click")).size(), 1);
+        QCOMPARE(desk.stored(), 1);
+        return;
     }
+    // The other two went in, and the list shows every reservation.
+    QCOMPARE(desk.stored(), 3);
+    QCOMPARE(desk.form.model->rowCount(), 3);
+    QVERIFY(desk.rowOf(old) >= 0);
+    for (int r = 0; r < 3; ++r)
+        QVERIFY(desk.form.model->cellText(r, Column::GuestName) != refused);
 }
-
-// ---- Delete Selected and the double-click ----
 
 void TestCommands::confirmationNamesTheGuest_data() {
     QTest::addColumn<QString>("guest");
@@ -320,17 +255,19 @@ void TestCommands::confirmationNamesTheGuest_data() {
                                  << QStringLiteral("Are you sure you want to delete   Ida  ?");
 }
 
+// Answered No: nothing is deleted and the list is not refilled.
 void TestCommands::confirmationNamesTheGuest() {
     QFETCH(QString, guest);
     QFETCH(QString, question);
 
     Desk desk;
+    QVERIFY(desk.ready);
     desk.setRange(kMay1, kJune1);
     desk.addRow(QStringLiteral("Aaron First"), kMay1, kMay2);
     const qint64 id = desk.addRow(guest, kMay1, kMay3);
     desk.form.listRooms();
+    desk.addRow(QStringLiteral("Al Late"), kMay1, kMay2); // a refill would show it
     desk.clickRow(desk.rowOf(id));
-    QCOMPARE(desk.selectedRow(), desk.rowOf(id));
 
     desk.dialogs.answers = {Answer::No};
     desk.form.PushButton2_Click();
@@ -341,52 +278,24 @@ void TestCommands::confirmationNamesTheGuest() {
     QCOMPARE(asked.icon, Icon::None);
     QCOMPARE(asked.defaultButton, Answer::Yes);
     QCOMPARE(asked.title, applicationTitle());
-}
-
-void TestCommands::noDeletesNothingAndDoesNotRefill_data() {
-    QTest::addColumn<bool>("doubleClick");
-    QTest::newRow("Delete Selected") << false;
-    QTest::newRow("double-click on the row") << true;
-}
-
-void TestCommands::noDeletesNothingAndDoesNotRefill() {
-    QFETCH(bool, doubleClick);
-
-    Desk desk;
-    desk.setRange(kMay1, kJune1);
-    desk.addRow(QStringLiteral("Bo Ek"), kMay1, kMay2);
-    const qint64 target = desk.addRow(QStringLiteral("Cy Fox"), kMay1, kMay2);
-    desk.form.listRooms();
-    // Written after the fill: a refill would show it.
-    desk.addRow(QStringLiteral("Al Late"), kMay1, kMay2);
-
-    desk.dialogs.answers = {Answer::No};
-    if (doubleClick) {
-        desk.doubleClickRow(desk.rowOf(target));
-    } else {
-        desk.clickRow(desk.rowOf(target));
-        desk.form.PushButton2_Click();
-    }
-    QCOMPARE(desk.dialogs.texts(),
-             QStringList{QStringLiteral("Are you sure you want to delete Cy Fox?")});
     QCOMPARE(desk.stored(), 3);
-    QVERIFY(desk.storedId(target));
     QCOMPARE(desk.form.model->rowCount(), 2);
 }
 
 void TestCommands::deletesTheSelectedRowById_data() {
-    QTest::addColumn<int>("sortBy"); // header Index clicked before choosing, 0: none
+    QTest::addColumn<int>("sortBy"); // header Index clicked before choosing
     QTest::addColumn<int>("clicks"); // how many times
     QTest::addColumn<int>("twin");   // which of the two same-named rows goes (0 first added)
     QTest::addColumn<bool>("doubleClick");
-    QTest::newRow("first twin") << 0 << 0 << 0 << false;
-    QTest::newRow("second twin") << 0 << 0 << 1 << false;
-    QTest::newRow("second twin, double-click") << 0 << 0 << 1 << true;
-    QTest::newRow("after sorting by ID descending") << 1 << 2 << 0 << false;
-    QTest::newRow("after sorting by name descending") << 2 << 2 << 1 << false;
-    QTest::newRow("after sorting by check-out") << 9 << 1 << 0 << true;
+    QTest::newRow("first twin") << 1 << 0 << 0 << false;
+    QTest::newRow("second twin") << 1 << 0 << 1 << false;
+    QTest::newRow("second twin, double-click") << 1 << 0 << 1 << true;
+    QTest::newRow("sorted by ID descending") << 1 << 2 << 0 << false;
+    QTest::newRow("sorted by name descending") << 2 << 2 << 1 << false;
+    QTest::newRow("sorted by check-out, double-click") << 9 << 1 << 0 << true;
 }
 
+// Also: the refill after a delete is the pickers' range, even after "Show All".
 void TestCommands::deletesTheSelectedRowById() {
     QFETCH(int, sortBy);
     QFETCH(int, clicks);
@@ -394,59 +303,35 @@ void TestCommands::deletesTheSelectedRowById() {
     QFETCH(bool, doubleClick);
 
     Desk desk;
-    desk.setRange(kMay1, kJune1);
-    const qint64 other1 = desk.addRow(QStringLiteral("Ann Berg"), kMay1, kMay2);
+    QVERIFY(desk.ready);
+    desk.setRange(kMay1, kMay3);
+    const qint64 other = desk.addRow(QStringLiteral("Ann Berg"), kMay1, kMay2);
     const qint64 twins[2] = {desk.addRow(QStringLiteral("Mia Lund"), kMay1, kMay3),
                              desk.addRow(QStringLiteral("Mia Lund"), kMay2, kMay2)};
-    const qint64 other2 = desk.addRow(QStringLiteral("Zed Moe"), kMay1, kMay2);
-    desk.form.listRooms();
+    const qint64 outside = desk.addRow(QStringLiteral("Mia Lund"), kMay2, kJune1);
+    desk.form.PushButton5_Click();
     for (int i = 0; i < clicks; ++i)
         desk.form.ListView1_ColumnClick(sortBy);
 
     const qint64 victim = twins[twin];
-    const qint64 survivor = twins[1 - twin];
     if (doubleClick) {
         desk.doubleClickRow(desk.rowOf(victim));
     } else {
         desk.clickRow(desk.rowOf(victim));
-        QCOMPARE(desk.selectedRow(), desk.rowOf(victim));
         desk.form.PushButton2_Click();
     }
-    QCOMPARE(desk.dialogs.texts(),
-             QStringList{QStringLiteral("Are you sure you want to delete Mia Lund?")});
-
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Are you sure you want to delete Mia Lund?"});
     QVERIFY(!desk.storedId(victim));
-    QVERIFY(desk.storedId(survivor));
     QCOMPARE(desk.stored(), 3);
+    QVERIFY(desk.storedId(outside));
     QList<qint64> listed = desk.listedIds();
     std::sort(listed.begin(), listed.end());
-    QList<qint64> expected{other1, survivor, other2};
-    std::sort(expected.begin(), expected.end());
-    QCOMPARE(listed, expected);
-}
-
-void TestCommands::deleteRefillsWithThePickersRange() {
-    Desk desk;
-    desk.setRange(kMay1, kMay3);
-    const qint64 inside1 = desk.addRow(QStringLiteral("Ben In"), kMay1, kMay2);
-    const qint64 inside2 = desk.addRow(QStringLiteral("Cal In"), kMay2, kMay3);
-    const qint64 outside = desk.addRow(QStringLiteral("Dag Out"), kMay2, kJune1);
-    desk.form.PushButton5_Click();
-    QCOMPARE(desk.form.model->rowCount(), 3);
-
-    desk.clickRow(desk.rowOf(inside1));
-    desk.form.PushButton2_Click();
-    QCOMPARE(desk.dialogs.texts(),
-             QStringList{QStringLiteral("Are you sure you want to delete Ben In?")});
-    QVERIFY(!desk.storedId(inside1));
-    QVERIFY(desk.storedId(outside));
-    QCOMPARE(desk.listedIds(), QList<qint64>{inside2});
-    // After a fill the first row added is the selected one.
-    QCOMPARE(desk.selectedRow(), 0);
+    QCOMPARE(listed, (QList<qint64>{other, twins[1 - twin]}));
 }
 
 void TestCommands::rejectedDeleteIsReportedAndRefills() {
     Desk desk;
+    QVERIFY(desk.ready);
     desk.setRange(kMay1, kJune1);
     const qint64 kept = desk.addRow(QStringLiteral("Eve Kept"), kMay1, kMay2);
     desk.form.listRooms();
@@ -456,17 +341,12 @@ void TestCommands::rejectedDeleteIsReportedAndRefills() {
 
     desk.form.PushButton2_Click();
     QCOMPARE(desk.dialogs.texts(),
-             (QStringList{QStringLiteral("Are you sure you want to delete Eve Kept?"),
+             (QStringList{"Are you sure you want to delete Eve Kept?",
                           reportFor(QStringLiteral("record is locked"),
                                     QStringLiteral("Form1.PushButton2_Click"), 104)}));
-    QCOMPARE(desk.dialogs.shown.last().icon, Icon::Warning);
     QVERIFY(desk.storedId(kept));
-    // The refill still ran.
-    QVERIFY(desk.rowOf(late) >= 0);
-    QVERIFY(desk.rowOf(kept) >= 0);
+    QVERIFY(desk.rowOf(late) >= 0); // refilled all the same
 }
-
-// ---- Edit Selected, Add New, Search By Date ----
 
 void TestCommands::emptyListShowsNothing_data() {
     QTest::addColumn<Command>("command");
@@ -479,14 +359,14 @@ void TestCommands::emptyListShowsNothing() {
     QFETCH(Command, command);
 
     Desk desk;
-    // Rows exist, but none in the pickers' range.
+    QVERIFY(desk.ready);
+    // A reservation exists, but none in the pickers' range.
     desk.addRow(QStringLiteral("Far Away"), QDate(2001, 3, 1), QDate(2001, 3, 2));
     desk.form.listRooms();
     QCOMPARE(desk.form.model->rowCount(), 0);
     desk.session.mHotelID = QStringLiteral("7");
 
-    const QStringList modals = modalsDuring([&] { run(desk, command); });
-    QCOMPARE(modals, QStringList());
+    QCOMPARE(modalsDuring([&] { run(desk, command); }), QStringList());
     QCOMPARE(desk.dialogs.texts(), QStringList());
     QCOMPARE(desk.session.mHotelID, QStringLiteral("7"));
     QCOMPARE(desk.stored(), 1);
@@ -496,16 +376,13 @@ void TestCommands::noSelectedRowReportsOnceAndStops_data() {
     QTest::addColumn<Command>("command");
     QTest::addColumn<QString>("procedure");
     QTest::addColumn<bool>("keepCurrent"); // the current row stays, only its highlight is gone
-    QTest::newRow("Edit Selected")
-        << Command::Edit << QStringLiteral("Form1.PushButton3_Click") << false;
-    QTest::newRow("Edit Selected, row current only")
-        << Command::Edit << QStringLiteral("Form1.PushButton3_Click") << true;
-    QTest::newRow("Delete Selected")
-        << Command::Delete << QStringLiteral("Form1.PushButton2_Click") << false;
-    QTest::newRow("Delete Selected, row current only")
-        << Command::Delete << QStringLiteral("Form1.PushButton2_Click") << true;
-    QTest::newRow("double-click") << Command::DoubleClick
-                                  << QStringLiteral("Form1.PushButton2_Click") << true;
+    const QString edit = QStringLiteral("Form1.PushButton3_Click");
+    const QString remove = QStringLiteral("Form1.PushButton2_Click");
+    QTest::newRow("Edit Selected") << Command::Edit << edit << false;
+    QTest::newRow("Edit Selected, row current only") << Command::Edit << edit << true;
+    QTest::newRow("Delete Selected") << Command::Delete << remove << false;
+    QTest::newRow("Delete Selected, row current only") << Command::Delete << remove << true;
+    QTest::newRow("double-click") << Command::DoubleClick << remove << true;
 }
 
 void TestCommands::noSelectedRowReportsOnceAndStops() {
@@ -514,31 +391,28 @@ void TestCommands::noSelectedRowReportsOnceAndStops() {
     QFETCH(bool, keepCurrent);
 
     Desk desk;
+    QVERIFY(desk.ready);
     desk.setRange(kMay1, kJune1);
     desk.addRow(QStringLiteral("Gus Hall"), kMay1, kMay2);
     desk.addRow(QStringLiteral("Ivy Jones"), kMay1, kMay2);
     desk.form.listRooms();
     QItemSelectionModel* selection = desk.form.ListView1->selectionModel();
-    if (keepCurrent)
-        selection->clearSelection();
-    else
-        selection->clear();
+    keepCurrent ? selection->clearSelection() : selection->clear();
     desk.session.mHotelID = QStringLiteral("1");
-    const int filledBefore = desk.form.model->rowCount();
     desk.addRow(QStringLiteral("Al Late"), kMay1, kMay2);
 
-    const QStringList modals = modalsDuring([&] { run(desk, command); });
-    QCOMPARE(modals, QStringList());
+    QCOMPARE(modalsDuring([&] { run(desk, command); }), QStringList());
     QCOMPARE(desk.dialogs.texts(),
              QStringList{reportFor(QStringLiteral("Object variable or With block variable not set"),
                                    procedure, 102)});
     QCOMPARE(desk.session.mHotelID, QStringLiteral("1"));
     QCOMPARE(desk.stored(), 3);
-    QCOMPARE(desk.form.model->rowCount(), filledBefore);
+    QCOMPARE(desk.form.model->rowCount(), 2);
 }
 
 void TestCommands::editNamesTheRowAndAddNewClears() {
     Desk desk;
+    QVERIFY(desk.ready);
     desk.setRange(kMay1, kJune1);
     desk.addRow(QStringLiteral("Kim Lee"), kMay1, kMay2);
     const qint64 chosen = desk.addRow(QStringLiteral("Kim Lee"), kMay2, kMay3);
@@ -551,20 +425,6 @@ void TestCommands::editNamesTheRowAndAddNewClears() {
     QCOMPARE(desk.session.mHotelID, QString::number(chosen));
     modalsDuring([&] { desk.form.PushButton1_Click(); });
     QCOMPARE(desk.session.mHotelID, QString());
-    QCOMPARE(desk.dialogs.texts(), QStringList());
-}
-
-void TestCommands::searchListsThePickersRange() {
-    Desk desk;
-    const qint64 early = desk.addRow(QStringLiteral("Nia Early"), kMay1, kMay2);
-    const qint64 late = desk.addRow(QStringLiteral("Oli Late"), kMay2, kMay3);
-    desk.form.PushButton5_Click();
-    desk.setRange(kMay2, kMay3);
-    desk.form.PushButton4_Click();
-    QCOMPARE(desk.listedIds(), QList<qint64>{late});
-    desk.setRange(kMay1, kMay2);
-    desk.form.PushButton4_Click();
-    QCOMPARE(desk.listedIds(), QList<qint64>{early});
     QCOMPARE(desk.dialogs.texts(), QStringList());
 }
 
