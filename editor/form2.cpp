@@ -1,0 +1,462 @@
+#include "editor/form2.h"
+
+#include "app/failure.h"
+#include "app/form1.h"
+#include "app/places.h"
+#include "app/pointer.h"
+#include "app/product.h"
+#include "app/report.h"
+#include "app/session.h"
+#include "app/skin.h"
+#include "app/twips.h"
+#include "store/connection.h"
+#include "store/statements.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <memory>
+
+namespace corvanna {
+
+namespace {
+
+const QString kFormLoad = QStringLiteral("Form2.Form_Load");
+const QString kHelp = QStringLiteral("Form2.PushButton1_Click");
+const QString kSave = QStringLiteral("Form2.PushButton4_Click");
+const QString kCancel = QStringLiteral("Form2.PushButton5_Click");
+
+const QDate kDesignDate{2010, 10, 18};
+
+QFont designFont(double points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void paintWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <class W> W* place(W* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
+    auto* box = place(new QGroupBox(QString::fromLatin1(caption), parent), name, rect);
+    paintWhite(box);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
+    auto* l = place(new QLabel(QString::fromLatin1(caption), parent), name, rect);
+    paintWhite(l);
+    return l;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, const char* text, const QRect& rect) {
+    auto* box = place(new QLineEdit(QString::fromLatin1(text), parent), name, rect);
+    box->setMaxLength(kGuestTextLimit);
+    return box;
+}
+
+QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
+    auto* b = place(new QPushButton(QString::fromLatin1(caption), parent), name, rect);
+    b->setFont(designFont(11.25));
+    // Enter in a text box presses nothing, as in the desk's other windows.
+    b->setAutoDefault(false);
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::Button, Qt::white);
+    b->setPalette(palette);
+    return b;
+}
+
+QDateEdit* datePicker(QWidget* parent, const char* name, const QRect& rect) {
+    auto* picker = place(new QDateEdit(kDesignDate, parent), name, rect);
+    picker->setCalendarPopup(true);
+    picker->setDateRange(kEarliestPickerDate, kLatestPickerDate);
+    // The user's short date form, with the year always in four digits.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    picker->setDisplayFormat(format);
+    return picker;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, GuestKind kind, const QRect& rect) {
+    auto* o = place(new QRadioButton(kindDetails(kind).optionCaption, parent), name, rect);
+    paintWhite(o);
+    // Out of view below the window: a key press must not change the kind unseen.
+    o->setFocusPolicy(Qt::NoFocus);
+    return o;
+}
+
+} // namespace
+
+Form2::Form2(Form1& mainWindow)
+    : QDialog(&mainWindow)
+    , mHotelID(mainWindow.session().mHotelID)
+    , m_mainWindow(mainWindow)
+    , m_session(mainWindow.session()) {
+    buildDesign();
+}
+
+Form2::~Form2() = default;
+
+void Form2::buildDesign() {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Add New Guest"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    setFont(designFont(9));
+    paintWhite(this);
+    setFixedSize(twipsToPixels(8040), twipsToPixels(7170));
+
+    PushButton1 = pushButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
+
+    Frame3 = frame(this, "Frame3", "Guest Name", twipsRect(120, 570, 7800, 825));
+    Text1 = textBox(Frame3, "Text1", "", twipsRect(240, 300, 7320, 345));
+
+    Frame4 = frame(this, "Frame4", "Room Details", twipsRect(120, 1470, 7800, 1725));
+    Label2 = label(Frame4, "Label2", "No. of Rooms:", twipsRect(240, 345, 1170, 225));
+    Text2 = textBox(Frame4, "Text2", "1", twipsRect(1560, 300, 2130, 345));
+    Label3 = label(Frame4, "Label3", "Room Type:", twipsRect(240, 795, 990, 225));
+    Combo1 = place(new QComboBox(Frame4), "Combo1", twipsRect(1560, 750, 2130, 345));
+    Label6 = label(Frame4, "Label6", "Check In Date:", twipsRect(240, 1245, 1215, 225));
+    dtpCheckIn = datePicker(Frame4, "dtpCheckIn", twipsRect(1560, 1200, 2130, 345));
+    Label4 = label(Frame4, "Label4", "No. Of Persons:", twipsRect(3840, 345, 1320, 225));
+    Text4 = textBox(Frame4, "Text4", "1", twipsRect(5400, 300, 2130, 345));
+    Label5 = label(Frame4, "Label5", "Service Included:", twipsRect(3840, 795, 1455, 225));
+    Text5 = textBox(Frame4, "Text5", "Breakfast, Lunch, Dinner, Security",
+                    twipsRect(5400, 750, 2130, 345));
+    Label7 = label(Frame4, "Label7", "Check Out Date:", twipsRect(3840, 1245, 1365, 225));
+    dtpCheckOut = datePicker(Frame4, "dtpCheckOut", twipsRect(5400, 1200, 2130, 345));
+
+    Frame1 = frame(this, "Frame1", "Other Information", twipsRect(120, 3270, 7800, 3285));
+    Label8 = label(Frame1, "Label8", "Credit Card Type:", twipsRect(240, 345, 1455, 225));
+    Combo2 = place(new QComboBox(Frame1), "Combo2", twipsRect(1830, 300, 5730, 345));
+    Combo2->setEditable(true);
+    // A drop-down with typing: Enter adds nothing to the list and nothing completes the typing.
+    Combo2->setInsertPolicy(QComboBox::NoInsert);
+    Combo2->setCompleter(nullptr);
+    Combo2->addItems(
+        {QStringLiteral("VISA"), QStringLiteral("MASTERCARD"), QStringLiteral("AMERICAN EXPRESS")});
+    Combo2->setCurrentIndex(-1);
+    Combo2->clearEditText();
+    Label9 = label(Frame1, "Label9", "Credit Card Num:", twipsRect(240, 795, 1440, 225));
+    Text3 = textBox(Frame1, "Text3", "", twipsRect(1830, 750, 5730, 345));
+    Label12 = label(Frame1, "Label12", "Expiry Date:", twipsRect(240, 1245, 1005, 225));
+    dtpExpiry = datePicker(Frame1, "dtpExpiry", twipsRect(1830, 1200, 5730, 345));
+    Label10 = label(Frame1, "Label10", "Phone Number:", twipsRect(240, 1695, 1305, 225));
+    Text6 = textBox(Frame1, "Text6", "", twipsRect(1830, 1650, 5730, 345));
+    Label11 = label(Frame1, "Label11", "Address:", twipsRect(240, 2145, 765, 225));
+    Text7 = place(new QPlainTextEdit(Frame1), "Text7", twipsRect(1830, 2100, 5730, 1005));
+    Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text7->setTabChangesFocus(true);
+    limitTyping(Text7);
+
+    PushButton4 = pushButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
+    PushButton5 = pushButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
+
+    // Below the client area, so the kind of a new reservation is Rooms.
+    Frame2 = frame(this, "Frame2", "Type", twipsRect(120, 7260, 6720, 780));
+    Option1 = option(Frame2, "Option1", GuestKind::Rooms, twipsRect(315, 315, 1140, 240));
+    Option2 = option(Frame2, "Option2", GuestKind::Wings, twipsRect(1665, 315, 1140, 240));
+    Option3 = option(Frame2, "Option3", GuestKind::MeetingHall, twipsRect(2880, 315, 1635, 240));
+    Option1->setChecked(true);
+
+    // The keyboard order of the design; the out-of-view options take no focus.
+    const QList<QWidget*> order{Combo2,      Text3,       Text6, Text7,      PushButton4,
+                                PushButton5, dtpExpiry,   Text1, dtpCheckIn, Combo1,
+                                Text2,       dtpCheckOut, Text5, Text4,      PushButton1};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    Combo2->setFocus();
+
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option2_Click();
+    });
+    connect(Option3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) Option3_Click();
+    });
+    connect(dtpCheckIn, &QDateEdit::dateChanged, this, [this] { dtpCheckIn_Change(); });
+    connect(dtpCheckOut, &QDateEdit::dateChanged, this, [this] { dtpCheckOut_Change(); });
+    connect(dtpCheckIn->calendarWidget(), &QCalendarWidget::clicked, this,
+            [this] { dtpCheckIn_Click(); });
+    connect(dtpCheckOut->calendarWidget(), &QCalendarWidget::clicked, this,
+            [this] { dtpCheckOut_Click(); });
+    connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+
+    // The hand over the push buttons, the default pointer over the window and its frames.
+    m_pointer = new PointerFeedback(this);
+    for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4})
+        m_pointer->watch(f, 0);
+    for (QPushButton* b : {PushButton1, PushButton4, PushButton5})
+        m_pointer->watch(b, 99);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form2::Form_Load() {
+    Procedure proc(m_session.dialogs, kFormLoad);
+    const QString handFile = m_session.places.handPointerFile();
+
+    proc.step(100, [&] { ApplyClassicColours(this); });
+    proc.step(102, [&] { setWindowIcon(applicationIcon()); });
+    if (proc.test(106, [&] { return PathExists(handFile); }))
+        proc.step(108, [&] { m_pointer->setMouseIcon(loadCursorFile(handFile)); });
+    proc.step(110, [&] { dtpCheckIn->setDate(QDate::currentDate()); });
+    proc.step(112, [&] { dtpCheckOut->setDate(QDate::currentDate()); });
+    proc.step(114, [&] { Option1_Click(); });
+    if (proc.test(116, [&] { return !mHotelID.isEmpty(); }))
+        proc.step(118, [&] { LoadGuestRecord(); });
+    proc.step(120, [&] { dtpExpiry->setDate(QDate::currentDate()); });
+}
+
+void Form2::LoadGuestRecord() {
+    ResultSet rs;
+    // Only a whole number may reach the statement.
+    rs.open(statements::selectById(checkedId(mHotelID)), m_session.connection());
+    if (!rs.eof()) {
+        setStoredText(Text1, rs.text("GuestName"));
+        if (const std::optional<GuestKind> kind = kindOfWord(rs.text("Accommodation"))) {
+            QRadioButton* options[] = {Option1, Option2, Option3};
+            options[int(*kind)]->setChecked(true);
+        }
+        setStoredText(Text2, rs.text("NoOfRooms"));
+        const QString type = rs.text("Type");
+        if (type.isEmpty()) {
+            Combo1->setCurrentIndex(-1);
+        } else {
+            // The list offers only the kind's types.
+            const int index = Combo1->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (index < 0) throw Failure(kInvalidPropertyValue);
+            Combo1->setCurrentIndex(index);
+        }
+        Combo2->setEditText(rs.text("CreditCardType"));
+        setStoredText(Text3, rs.text("CreditCardNo"));
+        setStoredText(Text4, rs.text("NoOfPersons"));
+        setStoredText(Text5, rs.text("ServiceIncluded"));
+        // Dates go to the pickers as dates: no text form can shift them to another century.
+        dtpCheckIn->setDate(storedDate(rs.text("CheckInDate")));
+        dtpCheckOut->setDate(storedDate(rs.text("CheckOutDate")));
+        setStoredText(Text6, rs.text("PhoneNumber"));
+        setStoredText(Text7, rs.text("Address"));
+    }
+    if (rs.state() != 0) rs.close();
+}
+
+void Form2::showKind(GuestKind kind) {
+    const KindDetails& details = kindDetails(kind);
+    Label2->setText(details.countCaption);
+    Label3->setText(details.typeCaption);
+    Combo1->clear();
+    Combo1->addItems(details.types);
+    Combo1->setCurrentIndex(-1);
+}
+
+void Form2::Option1_Click() {
+    showKind(GuestKind::Rooms);
+}
+void Form2::Option2_Click() {
+    showKind(GuestKind::Wings);
+}
+void Form2::Option3_Click() {
+    showKind(GuestKind::MeetingHall);
+}
+
+// Check-in never lies after check-out: moving one date past the other brings the other along.
+void Form2::dtpCheckIn_Change() {
+    if (dtpCheckIn->date() > dtpCheckOut->date()) dtpCheckOut->setDate(dtpCheckIn->date());
+}
+
+void Form2::dtpCheckIn_Click() {
+    dtpCheckIn_Change();
+}
+
+void Form2::dtpCheckOut_Change() {
+    if (dtpCheckOut->date() < dtpCheckIn->date()) dtpCheckIn->setDate(dtpCheckOut->date());
+}
+
+void Form2::dtpCheckOut_Click() {
+    dtpCheckOut_Change();
+}
+
+void Form2::PushButton1_Click() {
+    Procedure proc(m_session.dialogs, kHelp);
+    proc.step(100, [&] {
+        m_session.dialogs.notify(
+            QStringLiteral("If you need fields added to this form, please email me at ") +
+            kSupportEmail);
+    });
+}
+
+void Form2::PushButton4_Click() {
+    Procedure proc(m_session.dialogs, kSave);
+    Dialogs& dialogs = m_session.dialogs;
+
+    QString kind;
+    if (proc.test(100, [&] { return Option1->isChecked(); }))
+        proc.step(102, [&] { kind = kindDetails(GuestKind::Rooms).word; });
+    else if (proc.test(104, [&] { return Option2->isChecked(); }))
+        proc.step(106, [&] { kind = kindDetails(GuestKind::Wings).word; });
+    else if (proc.test(108, [&] { return Option3->isChecked(); }))
+        proc.step(110, [&] { kind = kindDetails(GuestKind::MeetingHall).word; });
+
+    // The first failed check stops the save; the editor stays open with everything as typed.
+    const GuestEntry typed = entry(kind);
+    for (const GuestCheck& check : saveChecks(kind, QDate::currentDate())) {
+        if (proc.test(check.testLine, [&] { return check.fails(typed); })) {
+            proc.step(check.messageLine, [&] { dialogs.notify(check.message); });
+            if (check.focus != GuestField::None)
+                proc.step(check.focusLine, [&] { fieldWidget(check.focus)->setFocus(); });
+            return;
+        }
+    }
+
+    const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
+    int changed = -1;
+    const bool written =
+        editing ? proc.step(170,
+                            [&] {
+                                changed = m_session.connection().execute(statements::update(
+                                    guestValues(entry(kind)), checkedId(mHotelID)));
+                            })
+                : proc.step(172, [&] {
+                      m_session.connection().execute(statements::insert(guestValues(entry(kind))));
+                  });
+    // A statement that failed has been reported: nothing was stored, so keep what was typed.
+    if (!written) return;
+    if (editing && changed == 0) {
+        proc.step(170, [&] {
+            dialogs.notify(
+                QStringLiteral("This reservation no longer exists, so nothing was saved."));
+        });
+        return;
+    }
+    proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
+    proc.step(176, [&] { m_mainWindow.listRooms(); });
+    proc.step(178, [&] { accept(); });
+}
+
+void Form2::PushButton5_Click() {
+    Procedure proc(m_session.dialogs, kCancel);
+    proc.step(100, [&] { done(QDialog::Rejected); });
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // Esc presses Cancel.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        PushButton5_Click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+int Form2::MousePointer() const {
+    return m_pointer->shape();
+}
+
+GuestEntry Form2::entry(const QString& kindWord) const {
+    GuestEntry e;
+    e.kindWord = kindWord;
+    e.guestName = Text1->text();
+    e.count = Text2->text();
+    e.type = Combo1->currentText();
+    e.creditCardType = Combo2->currentText();
+    e.creditCardNo = Text3->text();
+    e.persons = Text4->text();
+    e.serviceIncluded = Text5->text();
+    e.phoneNumber = Text6->text();
+    e.address = Text7->toPlainText();
+    e.checkIn = dtpCheckIn->date();
+    e.checkOut = dtpCheckOut->date();
+    e.expiry = dtpExpiry->date();
+    return e;
+}
+
+QWidget* Form2::fieldWidget(GuestField field) const {
+    switch (field) {
+    case GuestField::Text1:
+        return Text1;
+    case GuestField::Text2:
+        return Text2;
+    case GuestField::Combo1:
+        return Combo1;
+    case GuestField::Combo2:
+        return Combo2;
+    case GuestField::Text3:
+        return Text3;
+    case GuestField::Text4:
+        return Text4;
+    case GuestField::Text6:
+        return Text6;
+    case GuestField::Text7:
+        return Text7;
+    case GuestField::None:
+        break;
+    }
+    return nullptr;
+}
+
+// The limit stops typing only: a longer stored value is shown whole, and saved back whole.
+void Form2::setStoredText(QLineEdit* box, const QString& text) {
+    box->setMaxLength(std::max<int>(kGuestTextLimit, int(text.size())));
+    box->setText(text);
+}
+
+void Form2::setStoredText(QPlainTextEdit* box, const QString& text) {
+    m_settingText = true;
+    box->setPlainText(text);
+    m_settingText = false;
+}
+
+// A multi-line box has no length limit of its own: whatever typing, pasting or dropping adds
+// beyond the limit is taken off the end of what was just inserted (where the cursor stands), in
+// the same undo step. A longer stored text stays whole but cannot grow.
+void Form2::limitTyping(QPlainTextEdit* box) {
+    auto before = std::make_shared<int>(0); // the length after the last change
+    connect(box, &QPlainTextEdit::textChanged, this, [this, box, before] {
+        const int length = int(box->toPlainText().size());
+        const int cut = std::min(length - kGuestTextLimit, length - *before);
+        if (m_settingText || cut <= 0) {
+            *before = length;
+            return;
+        }
+        QTextCursor cursor = box->textCursor();
+        const int end = cursor.position();
+        cursor.joinPreviousEditBlock();
+        cursor.setPosition(std::max(0, end - cut));
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        cursor.endEditBlock();
+    });
+}
+
+} // namespace corvanna

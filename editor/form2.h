@@ -1,0 +1,112 @@
+#pragma once
+
+#include "editor/guestcheck.h"
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace corvanna {
+
+class Form1;
+class PointerFeedback;
+struct Session;
+
+// The guest editor: one reservation's fields, opened modally from the main window to add a
+// reservation (mHotelID empty) or to edit the one whose id mHotelID holds. A new window is made
+// for each showing, so every showing starts from the design values.
+class Form2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form2(Form1& mainWindow);
+    ~Form2() override;
+
+    // Runs before the window shows: colours, icon, pointer image, today's dates, the Rooms kind
+    // and, in edit mode, the stored reservation.
+    void Form_Load();
+    // Fills the controls from the reservation whose id is mHotelID. Failures pass to the caller.
+    void LoadGuestRecord();
+
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void dtpCheckIn_Change();
+    void dtpCheckIn_Click();
+    void dtpCheckOut_Change();
+    void dtpCheckOut_Click();
+    void PushButton1_Click(); // Help
+    void PushButton4_Click(); // Save
+    void PushButton5_Click(); // Cancel
+
+    // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
+    int MousePointer() const;
+    PointerFeedback* pointer() const { return m_pointer; }
+
+    // What Save reads from the controls, with the kind word it derived from the options.
+    GuestEntry entry(const QString& kindWord) const;
+    QWidget* fieldWidget(GuestField field) const;
+
+    // Empty to add; a reservation's id to edit. The session's, so it outlives each showing.
+    QString& mHotelID;
+
+    // Controls, named as in the design.
+    QPushButton* PushButton1;
+    QGroupBox* Frame3;
+    QLineEdit* Text1;
+    QGroupBox* Frame4;
+    QLabel* Label2;
+    QLineEdit* Text2;
+    QLabel* Label3;
+    QComboBox* Combo1;
+    QLabel* Label6;
+    QDateEdit* dtpCheckIn;
+    QLabel* Label4;
+    QLineEdit* Text4;
+    QLabel* Label5;
+    QLineEdit* Text5;
+    QLabel* Label7;
+    QDateEdit* dtpCheckOut;
+    QGroupBox* Frame1;
+    QLabel* Label8;
+    QComboBox* Combo2;
+    QLabel* Label9;
+    QLineEdit* Text3;
+    QLabel* Label12;
+    QDateEdit* dtpExpiry;
+    QLabel* Label10;
+    QLineEdit* Text6;
+    QLabel* Label11;
+    QPlainTextEdit* Text7;
+    QPushButton* PushButton4;
+    QPushButton* PushButton5;
+    QGroupBox* Frame2;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    QRadioButton* Option3;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildDesign();
+    void showKind(GuestKind kind);
+    void setStoredText(QLineEdit* box, const QString& text);
+    void setStoredText(QPlainTextEdit* box, const QString& text);
+    void limitTyping(QPlainTextEdit* box);
+
+    Form1& m_mainWindow;
+    Session& m_session;
+    PointerFeedback* m_pointer = nullptr;
+    bool m_settingText = false; // a text set by code: the typing limit does not cut it
+};
+
+} // namespace corvanna

@@ -1,0 +1,176 @@
+#include "guestcheck.h"
+
+#include "app/failure.h"
+
+namespace corvanna {
+
+namespace {
+
+const KindDetails kRooms{QStringLiteral("Rooms"),
+                         QStringLiteral("Room"),
+                         QStringLiteral("No. Of Rooms:"),
+                         QStringLiteral("Room Type:"),
+                         {QStringLiteral("Single"), QStringLiteral("Double"),
+                          QStringLiteral("Deluxe"), QStringLiteral("Suite"),
+                          QStringLiteral("Superior"), QStringLiteral("Other")}};
+const KindDetails kWings{
+    QStringLiteral(" Wings"),
+    QStringLiteral("Wing"),
+    QStringLiteral("No. Of Wings:"),
+    QStringLiteral("Wing Type:"),
+    {QStringLiteral("Royal"), QStringLiteral("Honeymoon"), QStringLiteral("Family Type")}};
+const KindDetails kMeetingHall{QStringLiteral("Meeting Hall"),
+                               QStringLiteral("Meeting Hall"),
+                               QStringLiteral("No. Of Halls:"),
+                               QStringLiteral("Hall Type:"),
+                               {QStringLiteral("Main Hall"), QStringLiteral("East Hall"),
+                                QStringLiteral("West Hall"), QStringLiteral("Green Leaf Hall")}};
+
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+GuestCheck required(int testLine, GuestField field, const QString& message) {
+    return {testLine,     testLine + 2,
+            testLine + 4, field,
+            message,      [field](const GuestEntry& e) { return isBlank(fieldText(e, field)); }};
+}
+
+GuestCheck wholeNumber(GuestField field, const QString& message) {
+    return {kCountCheckLine,
+            kCountCheckLine,
+            kCountCheckLine,
+            field,
+            message,
+            [field](const GuestEntry& e) { return !wholeNumberDigits(fieldText(e, field)); }};
+}
+
+QString countDigits(const QString& text) {
+    const std::optional<QString> digits = wholeNumberDigits(text);
+    if (!digits) throw Failure(kTypeMismatch);
+    return *digits;
+}
+
+} // namespace
+
+const KindDetails& kindDetails(GuestKind kind) {
+    switch (kind) {
+    case GuestKind::Wings:
+        return kWings;
+    case GuestKind::MeetingHall:
+        return kMeetingHall;
+    case GuestKind::Rooms:
+        break;
+    }
+    return kRooms;
+}
+
+std::optional<GuestKind> kindOfWord(const QString& word) {
+    for (GuestKind kind : {GuestKind::Rooms, GuestKind::Wings, GuestKind::MeetingHall})
+        if (word == kindDetails(kind).word) return kind;
+    return std::nullopt;
+}
+
+QString fieldText(const GuestEntry& e, GuestField field) {
+    switch (field) {
+    case GuestField::Text1:
+        return e.guestName;
+    case GuestField::Text2:
+        return e.count;
+    case GuestField::Combo1:
+        return e.type;
+    case GuestField::Combo2:
+        return e.creditCardType;
+    case GuestField::Text3:
+        return e.creditCardNo;
+    case GuestField::Text4:
+        return e.persons;
+    case GuestField::Text6:
+        return e.phoneNumber;
+    case GuestField::Text7:
+        return e.address;
+    case GuestField::None:
+        break;
+    }
+    return {};
+}
+
+std::vector<GuestCheck> saveChecks(const QString& kindWord, const QDate& today) {
+    using F = GuestField;
+    const QString forgot = QStringLiteral("You forgot to enter ");
+    return {
+        required(112, F::Text1, QStringLiteral("You forgot to input Guest Name.")),
+        required(118, F::Text2,
+                 forgot + QStringLiteral("Number of ") + kindWord + QLatin1Char('.')),
+        required(124, F::Combo1, forgot + kindWord + QStringLiteral(" Type.")),
+        required(130, F::Combo2, forgot + QStringLiteral("Credit Card Type.")),
+        required(136, F::Text3, forgot + QStringLiteral("Credit Card Number.")),
+        required(142, F::Text4, forgot + QStringLiteral("Number Of Persons.")),
+        required(148, F::Text6, forgot + QStringLiteral("Phone Number.")),
+        required(154, F::Text7, forgot + QStringLiteral("Address.")),
+        // A count becomes part of a statement, so only a whole number may pass.
+        wholeNumber(F::Text2, QStringLiteral("Number of ") + kindWord +
+                                  QStringLiteral(" must be a whole number.")),
+        wholeNumber(F::Text4, QStringLiteral("Number Of Persons must be a whole number.")),
+        {160, 162, 0, F::None, QStringLiteral("Credit card is expired."),
+         [today](const GuestEntry& e) { return e.expiry < today; }},
+        {164, 166, 0, F::None,
+         QStringLiteral("Credit card expiry date is less than the check out date."),
+         [](const GuestEntry& e) { return e.expiry < e.checkOut; }},
+    };
+}
+
+std::optional<GuestCheck> firstFailedCheck(const GuestEntry& entry, const QDate& today) {
+    for (GuestCheck& check : saveChecks(entry.kindWord, today))
+        if (check.fails(entry)) return std::move(check);
+    return std::nullopt;
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+bool isBlank(const QString& text) {
+    return trimBlanks(text).isEmpty();
+}
+
+std::optional<QString> wholeNumberDigits(const QString& text) {
+    const QString digits = trimBlanks(text);
+    if (digits.isEmpty() || digits.size() > 9) return std::nullopt;
+    for (const QChar c : digits)
+        if (!isAsciiDigit(c)) return std::nullopt;
+    return QString::number(digits.toInt());
+}
+
+GuestValues guestValues(const GuestEntry& e) {
+    GuestValues v;
+    v.guestName = e.guestName;
+    v.accommodation = e.kindWord;
+    v.noOfRooms = countDigits(e.count);
+    v.type = e.type;
+    v.serviceIncluded = e.serviceIncluded;
+    v.noOfPersons = countDigits(e.persons);
+    v.checkIn = e.checkIn;
+    v.checkOut = e.checkOut;
+    v.creditCardType = e.creditCardType;
+    v.creditCardNo = e.creditCardNo;
+    v.phoneNumber = e.phoneNumber;
+    v.address = e.address;
+    return v;
+}
+
+QDate storedDate(const QString& text) {
+    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid()) throw Failure(kTypeMismatch);
+    if (date < kEarliestPickerDate || date > kLatestPickerDate)
+        throw Failure(kInvalidPropertyValue);
+    return date;
+}
+
+} // namespace corvanna
