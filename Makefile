@@ -27,8 +27,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The list benchmark: a Release build of its own (no tests); generated databases are cached in
+# build-bench/bench/data. BENCH_ARGS, e.g. "--db PATH" or "--scales 10k,100k".
 bench: setup
-	cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build build-bench -j $(JOBS) --target corvanna_bench corvanna
 	build-bench/bench/corvanna_bench $(BENCH_ARGS)
 

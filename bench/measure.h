@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+struct sqlite3;
+
+namespace corvanna::bench {
+
+// Milliseconds on the steady clock.
+class Stopwatch {
+public:
+    Stopwatch();
+    double ms() const;
+
+private:
+    qint64 m_start;
+};
+
+double median(std::vector<double> values);
+
+// One figure: `body` runs once to warm up and then `reps` times; `prepare` runs before each
+// run, untimed. Returns the median in milliseconds.
+double measure(int reps, const std::function<void()>& body,
+               const std::function<void()>& prepare = {});
+
+// Several figures measured in turn within each repetition, so that a busy moment of the shared
+// machine weighs on all of them alike. Returns one median per body.
+std::vector<double> measureInterleaved(int reps, const std::vector<std::function<void()>>& bodies);
+
+// The engine's own limit: prepares the statement on `db`, steps through every row reading every
+// column with the accessor of its type, finalises. Returns the number of rows; `checksum` sums
+// what was read so that nothing can be left out.
+qint64 readEveryColumn(sqlite3* db, const QByteArray& sql, quint64* checksum = nullptr);
+
+// Opens a database file read-only with the engine's default settings. Throws on failure.
+sqlite3* openReadOnly(const QString& path);
+
+// Message boxes during a measurement mean the figure is wrong: they are printed and counted.
+class BenchDialogs : public Dialogs {
+public:
+    int shown = 0;
+
+protected:
+    Answer present(const Message& message) override;
+};
+
+// Lays out `root` as a common data folder whose working database is `database`: a symbolic link
+// for figures that only read, a copy for those that write. Returns `root`.
+QString makeCommonDataFolder(const QString& root, const QString& database, bool copy);
+
+// Runs a program to its end; returns the wall time in milliseconds, or a negative value when it
+// failed or ran past the timeout. `env` entries are "NAME=value".
+double runProcessMs(const QString& program, const QStringList& args, const QStringList& env,
+                    int timeoutMs, QByteArray* output = nullptr);
+
+// The peak resident memory of this process so far (VmHWM), in kilobytes.
+qint64 peakResidentKb();
+
+} // namespace corvanna::bench
