@@ -4,7 +4,7 @@ BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package clean
 
 all: build
 
@@ -33,6 +33,10 @@ bench: setup
 	cmake -S . -B build-bench $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build build-bench -j $(JOBS) --target corvanna_bench corvanna
 	build-bench/bench/corvanna_bench $(BENCH_ARGS)
+
+# A Debian package of the installed program (the .deb lands in $(BUILD)).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) build-bench
