@@ -17,53 +17,61 @@ namespace corvanna {
 namespace {
 const QString kSourceKey = QStringLiteral("data source=");
 
-QString engineText(const QSqlError& error)
-{
+QString engineText(const QSqlError& error) {
     const QString text = error.databaseText().trimmed();
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
-QString engineText(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
-} // namespace
-
-QString connectionString(const QString& commonDataFolder)
-{
-    return QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + commonDataFolder
-           + QStringLiteral("/Pellworth/") + QStringLiteral("Corvanna")
-           + QStringLiteral("/dbRooms.mdb;JET OLEDB:Database Password=");
+QString engineText(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
-QString dataSourceOf(const QString& connectionString)
-{
+bool isDamage(int engineCode) {
+    const int primary = engineCode & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+const QString kDamaged = QStringLiteral("database disk image is malformed");
+} // namespace
+
+QString connectionString(const QString& commonDataFolder) {
+    return QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + commonDataFolder +
+           QStringLiteral("/Pellworth/") + QStringLiteral("Corvanna") +
+           QStringLiteral("/dbRooms.mdb;JET OLEDB:Database Password=");
+}
+
+QString dataSourceOf(const QString& connectionString) {
     const qsizetype start = connectionString.indexOf(kSourceKey, 0, Qt::CaseInsensitive);
-    if (start < 0)
-        return {};
+    if (start < 0) return {};
     const qsizetype from = start + kSourceKey.size();
     const qsizetype end = connectionString.indexOf(QLatin1Char(';'), from);
     return connectionString.mid(from, end < 0 ? -1 : end - from);
 }
 
-Connection::Connection(QString name) : m_name(std::move(name)) {}
+Connection::Connection(QString name)
+    : m_name(std::move(name)) {}
 
-Connection::~Connection()
-{
+Connection::~Connection() {
     close();
-    if (QSqlDatabase::contains(m_name))
-        QSqlDatabase::removeDatabase(m_name);
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::removeDatabase(m_name);
 }
 
-void Connection::open(const QString& connectionString)
-{
+void Connection::open(const QString& connectionString) {
     const QString path = dataSourceOf(connectionString);
-    QSqlDatabase db = QSqlDatabase::contains(m_name) ? QSqlDatabase::database(m_name, false)
-                                                     : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    if (!db.isValid())
-        throw Failure(QStringLiteral("The SQLite database driver is not available"));
+    m_damaged = false;
+    m_checked = false;
+    QSqlDatabase db = QSqlDatabase::contains(m_name)
+                          ? QSqlDatabase::database(m_name, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!db.isValid()) throw Failure(QStringLiteral("The SQLite database driver is not available"));
     // mode=rw: never create a missing file, whatever the driver would do by default.
-    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + QStringLiteral("?mode=rw"));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (path.isEmpty() || !db.open()) {
-        const QString text = path.isEmpty() ? QStringLiteral("unable to open database file") : engineText(db.lastError());
+        const QString text = path.isEmpty() ? QStringLiteral("unable to open database file")
+                                            : engineText(db.lastError());
         db.close();
         throw Failure(text);
     }
@@ -83,49 +91,79 @@ void Connection::open(const QString& connectionString)
     probe.finish();
 }
 
-int Connection::state() const
-{
+int Connection::state() const {
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen() ? 1 : 0;
 }
 
-void Connection::close()
-{
-    if (QSqlDatabase::contains(m_name))
-        QSqlDatabase::database(m_name, false).close();
+void Connection::close() {
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
 }
 
-int Connection::execute(const QString& statement)
-{
+int Connection::execute(const QString& statement) {
     if (state() == 0)
         throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));
-    if (!query.exec(translateDates(statement)))
-        throw Failure(engineText(query.lastError()));
+    if (!query.exec(translateDates(statement))) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(engineText(error));
+    }
     return query.numRowsAffected();
 }
 
-sqlite3* Connection::handle() const
-{
-    if (state() == 0)
-        return nullptr;
+void Connection::noteFailure(int engineCode) {
+    if (isDamage(engineCode)) m_damaged = true;
+}
+
+// Writing into a damaged file spreads the damage and can lose rows that are still readable, so
+// the whole file is checked once before this connection first writes to it (start-up reads only
+// what the first list needs and stays quick on a large file).
+void Connection::checkBeforeFirstWrite() {
+    if (m_checked || m_damaged) return;
+    sqlite3* db = handle();
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(st);
+        if (rc == SQLITE_ROW) {
+            const auto* first = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            m_checked = true;
+            m_damaged = !first || qstrcmp(first, "ok") != 0;
+        } else {
+            rc = sqlite3_errcode(db);
+        }
+    }
+    sqlite3_finalize(st);
+    // A check that could not run (another program holds a lock) is tried again at the next write.
+    noteFailure(rc);
+}
+
+sqlite3* Connection::handle() const {
+    if (state() == 0) return nullptr;
     const QVariant handle = QSqlDatabase::database(m_name, false).driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(handle.data());
 }
 
-ResultSet::~ResultSet() { close(); }
+ResultSet::~ResultSet() {
+    close();
+}
 
-void ResultSet::open(const QString& statement, Connection& connection)
-{
+void ResultSet::open(const QString& statement, Connection& connection) {
     close();
     sqlite3* db = connection.handle();
-    if (!db)
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (!db) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
     const QByteArray sql = translateDates(statement).toUtf8();
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK || !stmt) {
-        const QString text = stmt ? engineText(db) : (sqlite3_errcode(db) == SQLITE_OK ? QStringLiteral("Empty statement") : engineText(db));
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
+        !stmt) {
+        connection.noteFailure(sqlite3_errcode(db));
+        const QString text =
+            stmt ? engineText(db)
+                 : (sqlite3_errcode(db) == SQLITE_OK ? QStringLiteral("Empty statement")
+                                                     : engineText(db));
         sqlite3_finalize(stmt);
         throw Failure(text);
     }
@@ -135,17 +173,16 @@ void ResultSet::open(const QString& statement, Connection& connection)
     }
     m_statement = stmt;
     m_db = db;
+    m_connection = &connection;
     moveNext();
 }
 
-bool ResultSet::eof() const
-{
+bool ResultSet::eof() const {
     check();
     return m_eof;
 }
 
-void ResultSet::moveNext()
-{
+void ResultSet::moveNext() {
     check();
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW) {
@@ -155,48 +192,44 @@ void ResultSet::moveNext()
     } else {
         m_eof = true;
         const QString text = engineText(m_db);
+        if (m_connection) m_connection->noteFailure(rc);
         close();
         throw Failure(text);
     }
 }
 
-void ResultSet::close()
-{
-    if (m_statement)
-        sqlite3_finalize(m_statement);
+void ResultSet::close() {
+    if (m_statement) sqlite3_finalize(m_statement);
     m_statement = nullptr;
     m_db = nullptr;
+    m_connection = nullptr;
     m_eof = true;
 }
 
-void ResultSet::check() const
-{
+void ResultSet::check() const {
     if (!m_statement)
         throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
 }
 
-int ResultSet::columnIndex(const char* column) const
-{
+int ResultSet::columnIndex(const char* column) const {
     check();
     const int count = sqlite3_column_count(m_statement);
     for (int i = 0; i < count; ++i)
-        if (sqlite3_stricmp(sqlite3_column_name(m_statement, i), column) == 0)
-            return i;
-    throw Failure(QStringLiteral("Item cannot be found in the collection corresponding to the requested name or ordinal."));
+        if (sqlite3_stricmp(sqlite3_column_name(m_statement, i), column) == 0) return i;
+    throw Failure(QStringLiteral(
+        "Item cannot be found in the collection corresponding to the requested name or ordinal."));
 }
 
-bool ResultSet::isNull(const char* column) const
-{
+bool ResultSet::isNull(const char* column) const {
     const int i = columnIndex(column);
     if (m_eof)
-        throw Failure(QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+        throw Failure(
+            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     return sqlite3_column_type(m_statement, i) == SQLITE_NULL;
 }
 
-QString ResultSet::text(const char* column) const
-{
-    if (isNull(column))
-        return {};
+QString ResultSet::text(const char* column) const {
+    if (isNull(column)) return {};
     const int i = columnIndex(column);
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
     return QString::fromUtf8(data, sqlite3_column_bytes(m_statement, i));

@@ -39,8 +39,16 @@ public:
     // Milliseconds a statement waits for another program's lock before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
 
+    // Called with the engine's result code of a statement that failed on this connection.
+    void noteFailure(int engineCode);
+
 private:
+    void checkBeforeFirstWrite();
+
     QString m_name;
+    // A file the engine has found damaged is never written to again through this connection.
+    bool m_damaged = false;
+    bool m_checked = false;
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
@@ -67,6 +75,7 @@ public:
 
 private:
     void check() const;
+    Connection* m_connection = nullptr;
     sqlite3_stmt* m_statement = nullptr;
     sqlite3* m_db = nullptr;
     bool m_eof = true;
