@@ -4,11 +4,13 @@
 #include "app/dialogs.h"
 #include "app/form1.h"
 #include "app/session.h"
+#include "editor/form2.h"
 #include "list/reservationmodel.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QItemSelectionModel>
+#include <QLineEdit>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -159,7 +161,7 @@ private slots:
     void emptyListShowsNothing();
     void noSelectedRowReportsOnceAndStops_data();
     void noSelectedRowReportsOnceAndStops();
-    void editNamesTheRowAndAddNewClears();
+    void editorOpensOnTheSelectedRowThenEmpty();
 };
 
 void TestCommands::loaderAddsThreeEachClick() {
@@ -410,21 +412,55 @@ void TestCommands::noSelectedRowReportsOnceAndStops() {
     QCOMPARE(desk.form.model->rowCount(), 2);
 }
 
-void TestCommands::editNamesTheRowAndAddNewClears() {
+// What the guest editor showed while it was open.
+struct EditorSeen {
+    QString key; // mHotelID while it showed
+    QString guest;
+    QDate checkIn;
+    QString cardNo;
+};
+
+EditorSeen showEditor(Desk& desk, void (Form1::*command)()) {
+    QList<EditorSeen> seen;
+    const QStringList modals =
+        modalsDuring([&] { (desk.form.*command)(); },
+                     [&](QWidget* modal) {
+                         if (auto* editor = qobject_cast<Form2*>(modal))
+                             seen.append({desk.session.mHotelID, editor->Text1->text(),
+                                          editor->dtpCheckIn->date(), editor->Text3->text()});
+                     });
+    if (modals.size() != 1 || seen.size() != 1)
+        return {QStringLiteral("(editor shown %1 times)").arg(modals.size()), {}, {}, {}};
+    return seen.first();
+}
+
+void TestCommands::editorOpensOnTheSelectedRowThenEmpty() {
     Desk desk;
     QVERIFY(desk.ready);
     desk.setRange(kMay1, kJune1);
     desk.addRow(QStringLiteral("Kim Lee"), kMay1, kMay2);
     const qint64 chosen = desk.addRow(QStringLiteral("Kim Lee"), kMay2, kMay3);
+    desk.addRow(QStringLiteral("Lou Moe"), kMay1, kMay3);
+    execOn(desk.db(), QStringLiteral("update tblRooms set CreditCardNo = 'card ' || id"));
     desk.form.listRooms();
     desk.form.ListView1_ColumnClick(1);
     desk.form.ListView1_ColumnClick(1); // by ID, descending
     desk.clickRow(desk.rowOf(chosen));
 
-    modalsDuring([&] { desk.form.PushButton3_Click(); });
-    QCOMPARE(desk.session.mHotelID, QString::number(chosen));
-    modalsDuring([&] { desk.form.PushButton1_Click(); });
-    QCOMPARE(desk.session.mHotelID, QString());
+    const EditorSeen edit = showEditor(desk, &Form1::PushButton3_Click);
+    QCOMPARE(edit.key, QString::number(chosen));
+    QCOMPARE(edit.guest, QStringLiteral("Kim Lee"));
+    QCOMPARE(edit.checkIn, kMay2);
+    QCOMPARE(edit.cardNo, QStringLiteral("card %1").arg(chosen));
+
+    const EditorSeen add = showEditor(desk, &Form1::PushButton1_Click);
+    QCOMPARE(add.key, QString());
+    QCOMPARE(add.guest, QString());
+    QCOMPARE(add.cardNo, QString());
+    QCOMPARE(add.checkIn, QDate::currentDate());
+
+    // Closed without saving: nothing written, nothing shown.
+    QCOMPARE(desk.stored(), 3);
     QCOMPARE(desk.dialogs.texts(), QStringList());
 }
 
