@@ -70,9 +70,25 @@ void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path
 
 } // namespace
 
+} // namespace corvanna
+
+// The icon's pictures are compiled into this static library; naming their initialiser keeps the
+// linker from dropping them from the program.
+static void initIconResources() { Q_INIT_RESOURCE(corvanna); }
+
+namespace corvanna {
+
 QIcon applicationIcon()
 {
-    static const QIcon icon(QStringLiteral(":/corvanna/corvanna.png"));
+    // Every drawn size: title bars, task lists and a display scale of 2 get a sharp picture.
+    static const QIcon icon = [] {
+        initIconResources();
+        QIcon drawn(QStringLiteral(":/corvanna/corvanna.png"));
+        for (int size : {16, 22, 24, 32, 48, 64, 128})
+            drawn.addFile(QStringLiteral(":/corvanna/icons/corvanna-%1.png").arg(size),
+                          QSize(size, size));
+        return drawn;
+    }();
     return icon;
 }
 

@@ -17,13 +17,17 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries, the SQLite driver plugin (loaded at run time, so no library scan finds it),
-# SQLite itself and the Arial-compatible fonts the windows are designed with.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6core6 (>= 6.4), \
-libqt6sql6-sqlite (>= 6.4), libsqlite3-0, fonts-liberation, libc6, libstdc++6")
-# Where dpkg-shlibdeps is there, it adds the exact library versions the executable was built with.
+# What the program needs at run time that no scan of its executable finds: the SQLite driver
+# plugin of Qt SQL and the Arial-compatible fonts its windows are designed with.
+set(corvanna_runtime_depends "libqt6sql6-sqlite (>= 6.4), fonts-liberation")
+# The libraries it links (Qt Widgets, Gui, Sql, Core, SQLite, the C++ runtime): dpkg-shlibdeps
+# names them with the versions this build needs; without it, the versions of Debian 12.
 find_program(CORVANNA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(CORVANNA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${corvanna_runtime_depends}")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), \
+libqt6sql6 (>= 6.4), libqt6core6 (>= 6.4), libsqlite3-0 (>= 3.7.11), libstdc++6 (>= 11), \
+libgcc-s1 (>= 3.0), libc6 (>= 2.34), ${corvanna_runtime_depends}")
 endif()
