@@ -54,9 +54,12 @@ void paintWhite(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
+// Each control gets the design font itself: under the main window's skin a font set on the
+// window does not reach its controls.
 template <class W> W* place(W* widget, const char* name, const QRect& rect) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(rect);
+    widget->setFont(designFont(9));
     return widget;
 }
 
@@ -75,6 +78,7 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, const QRec
 QLineEdit* textBox(QWidget* parent, const char* name, const char* text, const QRect& rect) {
     auto* box = place(new QLineEdit(QString::fromLatin1(text), parent), name, rect);
     box->setMaxLength(kGuestTextLimit);
+    box->setCursorPosition(0); // a long text shows from its start
     return box;
 }
 
@@ -156,6 +160,7 @@ void Form2::buildDesign() {
     Label8 = label(Frame1, "Label8", "Credit Card Type:", twipsRect(240, 345, 1455, 225));
     Combo2 = place(new QComboBox(Frame1), "Combo2", twipsRect(1830, 300, 5730, 345));
     Combo2->setEditable(true);
+    Combo2->lineEdit()->setFont(designFont(9));
     // A drop-down with typing: Enter adds nothing to the list and nothing completes the typing.
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setCompleter(nullptr);
@@ -429,6 +434,7 @@ QWidget* Form2::fieldWidget(GuestField field) const {
 void Form2::setStoredText(QLineEdit* box, const QString& text) {
     box->setMaxLength(std::max<int>(kGuestTextLimit, int(text.size())));
     box->setText(text);
+    box->setCursorPosition(0);
 }
 
 void Form2::setStoredText(QPlainTextEdit* box, const QString& text) {
