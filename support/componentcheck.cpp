@@ -89,7 +89,7 @@ void checkDatabaseComponents(const ComponentCheck& check) {
 
     bool stop = false;
     attempt([&] { stop = check.dialogs.ask(kComponentsFixedQuestion); });
-    if (stop) check.endProgram();
+    if (stop) attempt([&] { check.endProgram(); });
 }
 
 } // namespace corvanna

@@ -103,7 +103,6 @@ void TestComponentCheck::paths_data() {
     QTest::addColumn<int>("expectedEnds");
 
     const QStringList both = {QStringLiteral("ADOFix64.msu"), QStringLiteral("ADOFix86.msu")};
-    const QStringList yes = {QStringLiteral("Yes")};
     const QStringList yesYes = {QStringLiteral("Yes"), QStringLiteral("Yes")};
     const QStringList yesNo = {QStringLiteral("Yes"), QStringLiteral("No")};
     const QStringList asked = {QStringLiteral("missing")};
