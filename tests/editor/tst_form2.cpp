@@ -72,6 +72,7 @@ private slots:
     void design();
     void window();
     void tabOrder();
+    void addMode_data();
     void addMode();
     void kindOptions_data();
     void kindOptions();
@@ -248,7 +249,17 @@ void TestForm2::tabOrder() {
     QCOMPARE(order, expected);
 }
 
+void TestForm2::addMode_data() {
+    QTest::addColumn<bool>("cursorFile");
+    QTest::newRow("no hand cursor file") << false;
+    QTest::newRow("shipped hand cursor file") << true;
+}
+
 void TestForm2::addMode() {
+    QFETCH(bool, cursorFile);
+    const QString shipped = QStringLiteral(CORVANNA_PROGRAM_DIR "/HAND-M.CUR");
+    if (cursorFile && !QFile::copy(shipped, m_places->places.handPointerFile()))
+        QSKIP("this build ships no hand cursor file");
     auto editor = open();
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
     QVERIFY(editor->Option1->isChecked());
@@ -260,7 +271,7 @@ void TestForm2::addMode() {
     QCOMPARE(editor->Combo2->currentText(), "");
     for (QDateEdit* d : {editor->dtpCheckIn, editor->dtpCheckOut, editor->dtpExpiry})
         QCOMPARE(d->date(), kToday);
-    QVERIFY2(!editor->pointer()->hasMouseIcon(), "no hand cursor file in the program folder");
+    QCOMPARE(editor->pointer()->hasMouseIcon(), cursorFile);
 }
 
 void TestForm2::kindOptions_data() {
