@@ -25,7 +25,6 @@
 #include <QHeaderView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <cmath>
@@ -59,8 +58,12 @@ struct Scale {
     qint64 rows = 0;
 };
 
-// figure -> scale -> milliseconds (or megabytes for the memory rows)
-using Table = std::map<QString, std::map<QString, double>>;
+// figure -> scale -> medians in milliseconds (counts and megabytes stand in both clocks)
+using Table = std::map<QString, std::map<QString, Timing>>;
+
+void put(Table& table, const QString& figure, const QString& label, double value) {
+    table[figure][label] = Timing{value, value};
+}
 
 Options g_options;
 bool g_failed = false;
@@ -154,8 +157,10 @@ public:
     }
 };
 
-// The straightforward port of the list: a QTreeWidget filled item by item from a QSqlQuery on
-// its own connection, every cell converted to text as it is read.
+// The straightforward port of the list, line by line from the desk's original fill: a QTreeWidget,
+// a scrollable QSqlQuery (the original's static cursor) on a connection of its own, each field
+// read by name and made text as it is read, each row added as an item whose twelve sub-items are
+// then set one by one.
 class NaiveList {
 public:
     NaiveList(const QString& database, const Form1& like) {
@@ -190,34 +195,36 @@ public:
 
     void showAll() {
         m_tree->clear();
-        QSqlQuery query(m_db);
-        query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("select * from tblRooms order by GuestName")))
+        QSqlQuery rs(m_db);
+        if (!rs.exec(QStringLiteral("select * from tblRooms order by GuestName")))
             throw std::runtime_error("naive: the statement failed");
-        const QSqlRecord record = query.record();
-        int field[ReservationModel::ColumnCount];
-        for (int c = 0; c < ReservationModel::ColumnCount; ++c)
-            field[c] = record.indexOf(QString::fromLatin1(ReservationModel::fieldName(c)));
-        const QLocale locale;
-        QString format = locale.dateFormat(QLocale::ShortFormat);
+        QString format = QLocale().dateFormat(QLocale::ShortFormat);
         if (!format.contains(QStringLiteral("yyyy")))
             format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+        auto text = [&](const char* field) { return rs.value(QLatin1String(field)).toString(); };
+        auto date = [&](const char* field) {
+            const QVariant v = rs.value(QLatin1String(field));
+            return v.isNull() ? QString() : QLocale().toString(v.toDate(), format);
+        };
         QTreeWidgetItem* first = nullptr;
-        while (query.next()) {
-            QStringList cells;
-            cells.reserve(ReservationModel::ColumnCount);
-            for (int c = 0; c < ReservationModel::ColumnCount; ++c) {
-                const QString text = query.value(field[c]).toString();
-                if (c == ReservationModel::CheckInDate || c == ReservationModel::CheckOutDate) {
-                    const QDate date = QDate::fromString(text, Qt::ISODate);
-                    cells << (date.isValid() ? locale.toString(date, format) : text);
-                } else {
-                    cells << text;
-                }
-            }
-            auto* item = new QTreeWidgetItem(m_tree, cells);
+        while (rs.next()) {
+            auto* item = new QTreeWidgetItem(m_tree);
+            item->setText(0, text("id"));
+            item->setText(1, text("GuestName"));
+            item->setText(2, text("Accommodation"));
+            item->setText(3, text("NoOfRooms"));
+            item->setText(4, text("Type"));
+            item->setText(5, text("ServiceIncluded"));
+            item->setText(6, text("NoOfPersons"));
+            item->setText(7, date("CheckInDate"));
+            item->setText(8, date("CheckOutDate"));
+            item->setText(9, text("CreditCardType"));
+            item->setText(10, text("CreditCardNo"));
+            item->setText(11, text("PhoneNumber"));
+            item->setText(12, text("Address"));
             if (!first) first = item;
         }
+        rs.finish();
         if (first) m_tree->setCurrentItem(first);
         m_window.repaint();
     }
@@ -238,8 +245,8 @@ QString selectAllSql() {
 void measureScale(const Scale& scale, Table& table) {
     const int reps = g_options.reps;
     const QString label = scale.label;
-    table[QStringLiteral("rows")][label] = double(scale.rows);
-    table[QStringLiteral("file MB")][label] = double(QFileInfo(scale.database).size()) / 1e6;
+    put(table, QStringLiteral("rows"), label, double(scale.rows));
+    put(table, QStringLiteral("file MB"), label, double(QFileInfo(scale.database).size()) / 1e6);
 
     const QString common =
         makeCommonDataFolder(workFolder(QStringLiteral("read-") + label), scale.database, false);
@@ -259,7 +266,7 @@ void measureScale(const Scale& scale, Table& table) {
 
     // The fill on its own: the Show All statement through the one connection into a model.
     ReservationModel model;
-    auto showAll = [&] {
+    auto showAll = [&](Timing*) {
         Procedure proc(desk->dialogs, QStringLiteral("Form1.PushButton5_Click"));
         fillList(
             proc, model, desk->session.dbConnection.get(), [] { return statements::selectAll(); },
@@ -278,9 +285,9 @@ void measureScale(const Scale& scale, Table& table) {
     if (wanted(QStringLiteral("raw")) || wanted(QStringLiteral("show_all")) ||
         wanted(QStringLiteral("show_all_paint"))) {
         progress(QStringLiteral("%1: raw, show_all, show_all_paint").arg(label));
-        const std::vector<double> t =
-            measureInterleaved(reps, {[&] { readEveryColumn(raw, allSql); }, showAll,
-                                      [&] {
+        const std::vector<Timing> t =
+            measureInterleaved(reps, {[&](Timing*) { readEveryColumn(raw, allSql); }, showAll,
+                                      [&](Timing*) {
                                           form.PushButton5_Click();
                                           form.repaint();
                                       }});
@@ -338,12 +345,13 @@ void measureScale(const Scale& scale, Table& table) {
         form.dtpCheckIn->setDate(from);
         form.dtpCheckOut->setDate(to);
         const QByteArray rangeSql = translateDates(statements::selectRange(from, to)).toUtf8();
-        const std::vector<double> t = measureInterleaved(
-            reps, {[&] { readEveryColumn(raw, rangeSql); }, [&] { form.PushButton4_Click(); }});
+        const std::vector<Timing> t =
+            measureInterleaved(reps, {[&](Timing*) { readEveryColumn(raw, rangeSql); },
+                                      [&](Timing*) { form.PushButton4_Click(); }});
         table[QStringLiteral("raw_range")][label] = t[0];
         table[QStringLiteral("range_week")][label] = t[1];
         const qint64 rangeRows = readEveryColumn(raw, rangeSql);
-        table[QStringLiteral("range rows")][label] = double(rangeRows);
+        put(table, QStringLiteral("range rows"), label, double(rangeRows));
         if (form.model->rowCount() != rangeRows)
             fail(QStringLiteral("%1: the week lists %2 rows, the engine read %3")
                      .arg(label)
@@ -422,20 +430,19 @@ void measureRss(const Scale& scale, Table& table) {
     const QString common = makeCommonDataFolder(workFolder(QStringLiteral("rss-") + scale.label),
                                                 scale.database, false);
     QByteArray out;
-    const double ms = runProcessMs(QCoreApplication::applicationFilePath(),
-                                   {QStringLiteral("--child-rss"), common},
-                                   childEnvironment(common), 600000, &out);
+    runProcess(QCoreApplication::applicationFilePath(), {QStringLiteral("--child-rss"), common},
+               childEnvironment(common), 600000, &out);
     qint64 kb = -1;
     qint64 rows = -1;
     for (const QByteArray& line : out.split('\n')) {
         if (line.startsWith("vmhwm_kb ")) kb = line.mid(9).toLongLong();
         if (line.startsWith("rows ")) rows = line.mid(5).toLongLong();
     }
-    if (ms < 0 || kb <= 0 || rows != scale.rows) {
+    if (kb <= 0 || rows != scale.rows) {
         fail(QStringLiteral("%1: the memory child failed (rows %2)").arg(scale.label).arg(rows));
         return;
     }
-    table[QStringLiteral("rss MB")][scale.label] = double(kb) * 1024.0 / 1e6;
+    put(table, QStringLiteral("rss MB"), scale.label, double(kb) * 1024.0 / 1e6);
 }
 
 int childRss(int argc, char* argv[], const QString& common) {
@@ -465,18 +472,16 @@ void measureStartup(const Scale& scale, Table& table) {
     const QString fullCommon = makeCommonDataFolder(
         workFolder(QStringLiteral("startup-") + scale.label), scale.database, true);
     const QString config = workFolder(QStringLiteral("startup-config"));
-    auto run = [&](const QString& common) {
+    auto run = [&](const QString& common, Timing* own) {
         QStringList env = childEnvironment(common);
         env << QStringLiteral("XDG_CONFIG_HOME=") + config
             << QStringLiteral("CORVANNA_QUIT_WHEN_SHOWN=1");
-        const double ms = runProcessMs(QStringLiteral(CORVANNA_EXECUTABLE), {}, env, 60000);
-        if (ms < 0)
-            throw std::runtime_error("the program did not start and quit on " +
-                                     common.toStdString());
+        *own = runProcess(QStringLiteral(CORVANNA_EXECUTABLE), {}, env, 60000);
     };
     const int reps = std::max(g_options.reps, 7);
-    const std::vector<double> t =
-        measureInterleaved(reps, {[&] { run(emptyCommon); }, [&] { run(fullCommon); }});
+    const std::vector<Timing> t =
+        measureInterleaved(reps, {[&](Timing* own) { run(emptyCommon, own); },
+                                  [&](Timing* own) { run(fullCommon, own); }});
     table[QStringLiteral("startup")][QStringLiteral("empty")] = t[0];
     table[QStringLiteral("startup")][scale.label] = t[1];
 }
@@ -488,43 +493,54 @@ QString formatValue(double v) {
     return QString::number(v, 'f', 2);
 }
 
-void printTable(const Table& table, const QStringList& labels) {
-    const char* order[] = {"rows",      "file MB",    "raw",          "show_all", "show_all_paint",
-                           "naive",     "sort_name",  "sort_checkin", "sort_id",  "range rows",
-                           "raw_range", "range_week", "save",         "rss MB"};
-    std::printf("%-16s", "figure (ms)");
-    for (const QString& l : labels)
-        std::printf("%12s", qPrintable(l));
+const char* const kFigures[] = {"raw",        "show_all",     "show_all_paint", "naive",
+                                "sort_name",  "sort_checkin", "sort_id",        "raw_range",
+                                "range_week", "save",         "startup"};
+const char* const kCounts[] = {"rows", "file MB", "range rows", "rss MB"};
+
+bool isCount(const QString& name) {
+    return name == QLatin1String("rows") || name == QLatin1String("range rows");
+}
+
+void printRow(const Table& table, const QString& name, const QStringList& labels, bool cpu) {
+    const auto row = table.find(name);
+    if (row == table.end()) return;
+    std::printf("%-16s", qPrintable(name));
+    for (const QString& l : labels) {
+        const auto cell = row->second.find(l);
+        const double v = cell == row->second.end() ? NAN
+                         : cpu                     ? cell->second.cpu
+                                                   : cell->second.wall;
+        std::printf("%12s", qPrintable(isCount(name) && !std::isnan(v) ? QString::number(qint64(v))
+                                                                       : formatValue(v)));
+    }
     std::printf("\n");
-    for (const char* name : order) {
-        const auto row = table.find(QString::fromLatin1(name));
-        if (row == table.end()) continue;
-        std::printf("%-16s", name);
-        for (const QString& l : labels) {
-            const auto cell = row->second.find(l);
-            std::printf("%12s",
-                        qPrintable(cell == row->second.end() ? QStringLiteral("-")
-                                   : QString::fromLatin1(name) == QLatin1String("rows") ||
-                                           QString::fromLatin1(name) == QLatin1String("range rows")
-                                       ? QString::number(qint64(cell->second))
-                                       : formatValue(cell->second)));
-        }
+}
+
+void printTable(const Table& table, QStringList labels) {
+    if (table.count(QStringLiteral("startup"))) labels << QStringLiteral("empty");
+    auto header = [&](const char* title) {
+        std::printf("%-16s", title);
+        for (const QString& l : labels)
+            std::printf("%12s", qPrintable(l));
         std::printf("\n");
-    }
-    const auto startup = table.find(QStringLiteral("startup"));
-    if (startup != table.end()) {
-        std::printf("%-16s", "startup");
-        for (const auto& [l, v] : startup->second)
-            std::printf("  %s %s", qPrintable(l), qPrintable(formatValue(v)));
-        std::printf("\n");
-    }
+    };
+    header("");
+    for (const char* name : kCounts)
+        printRow(table, QString::fromLatin1(name), labels, true);
+    header("cpu ms");
+    for (const char* name : kFigures)
+        printRow(table, QString::fromLatin1(name), labels, true);
+    header("wall ms");
+    for (const char* name : kFigures)
+        printRow(table, QString::fromLatin1(name), labels, false);
 }
 
 double cell(const Table& table, const char* figure, const QString& label) {
     const auto row = table.find(QString::fromLatin1(figure));
     if (row == table.end()) return NAN;
     const auto c = row->second.find(label);
-    return c == row->second.end() ? NAN : c->second;
+    return c == row->second.end() ? NAN : c->second.cpu;
 }
 
 void printRatio(const QString& name, double over, double under) {
@@ -648,8 +664,9 @@ int main(int argc, char* argv[]) {
         fail(QString::fromLocal8Bit(e.what()));
     }
 
-    std::printf("Corvanna list benchmark: medians of %d runs after a warm-up, in milliseconds "
-                "(memory and file in MB); locale %s, Qt platform %s\n",
+    std::printf("Corvanna list benchmark: medians of %d runs after a warm-up (processor time and "
+                "wall time; the ratios use processor time); memory and file in MB; locale %s, "
+                "Qt platform %s\n",
                 g_options.reps, qPrintable(QLocale().name()),
                 qPrintable(QGuiApplication::platformName()));
     printTable(table, labels);

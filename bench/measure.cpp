@@ -9,11 +9,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -36,6 +38,12 @@ double Stopwatch::ms() const {
     return double(nowNs() - m_start) / 1e6;
 }
 
+double processCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
 double median(std::vector<double> values) {
     if (values.empty()) return 0.0;
     std::sort(values.begin(), values.end());
@@ -43,31 +51,47 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-double measure(int reps, const std::function<void()>& body, const std::function<void()>& prepare) {
-    std::vector<double> times;
-    for (int i = 0; i <= reps; ++i) {
-        if (prepare) prepare();
-        const Stopwatch watch;
-        body();
-        const double ms = watch.ms();
-        if (i > 0) times.push_back(ms);
-    }
-    return median(times);
+namespace {
+Timing timed(const TimedBody& body) {
+    Timing own{-1, -1};
+    const double cpu = processCpuMs();
+    const Stopwatch watch;
+    body(&own);
+    const Timing here{watch.ms(), processCpuMs() - cpu};
+    return own.wall >= 0 ? own : here;
 }
 
-std::vector<double> measureInterleaved(int reps, const std::vector<std::function<void()>>& bodies) {
-    std::vector<std::vector<double>> times(bodies.size());
+Timing medians(const std::vector<Timing>& runs) {
+    std::vector<double> wall, cpu;
+    for (const Timing& t : runs) {
+        wall.push_back(t.wall);
+        cpu.push_back(t.cpu);
+    }
+    return {median(wall), median(cpu)};
+}
+} // namespace
+
+Timing measure(int reps, const std::function<void()>& body, const std::function<void()>& prepare) {
+    std::vector<Timing> runs;
+    for (int i = 0; i <= reps; ++i) {
+        if (prepare) prepare();
+        const Timing t = timed([&](Timing*) { body(); });
+        if (i > 0) runs.push_back(t);
+    }
+    return medians(runs);
+}
+
+std::vector<Timing> measureInterleaved(int reps, const std::vector<TimedBody>& bodies) {
+    std::vector<std::vector<Timing>> runs(bodies.size());
     for (int i = 0; i <= reps; ++i)
         for (size_t b = 0; b < bodies.size(); ++b) {
-            const Stopwatch watch;
-            bodies[b]();
-            const double ms = watch.ms();
-            if (i > 0) times[b].push_back(ms);
+            const Timing t = timed(bodies[b]);
+            if (i > 0) runs[b].push_back(t);
         }
-    std::vector<double> medians;
-    for (auto& t : times)
-        medians.push_back(median(t));
-    return medians;
+    std::vector<Timing> result;
+    for (const auto& r : runs)
+        result.push_back(medians(r));
+    return result;
 }
 
 qint64 readEveryColumn(sqlite3* db, const QByteArray& sql, quint64* checksum) {
@@ -81,22 +105,24 @@ qint64 readEveryColumn(sqlite3* db, const QByteArray& sql, quint64* checksum) {
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         ++rows;
         for (int i = 0; i < columns; ++i) {
-            switch (sqlite3_column_type(st, i)) {
+            // One call into the connection per column; the value is then read without locking.
+            sqlite3_value* v = sqlite3_column_value(st, i);
+            switch (sqlite3_value_type(v)) {
             case SQLITE_INTEGER:
-                sum += quint64(sqlite3_column_int64(st, i));
+                sum += quint64(sqlite3_value_int64(v));
                 break;
             case SQLITE_FLOAT:
-                sum += quint64(sqlite3_column_double(st, i));
+                sum += quint64(sqlite3_value_double(v));
                 break;
             case SQLITE_TEXT: {
-                const unsigned char* text = sqlite3_column_text(st, i);
-                const int bytes = sqlite3_column_bytes(st, i);
+                const unsigned char* text = sqlite3_value_text(v);
+                const int bytes = sqlite3_value_bytes(v);
                 sum += quint64(bytes) + (bytes ? text[0] + text[bytes - 1] : 0);
                 break;
             }
             case SQLITE_BLOB:
-                sqlite3_column_blob(st, i);
-                sum += quint64(sqlite3_column_bytes(st, i));
+                sqlite3_value_blob(v);
+                sum += quint64(sqlite3_value_bytes(v));
                 break;
             default:
                 break;
@@ -142,8 +168,8 @@ QString makeCommonDataFolder(const QString& root, const QString& database, bool 
     return root;
 }
 
-double runProcessMs(const QString& program, const QStringList& args, const QStringList& env,
-                    int timeoutMs, QByteArray* output) {
+Timing runProcess(const QString& program, const QStringList& args, const QStringList& env,
+                  int timeoutMs, QByteArray* output) {
     // The environment: this process's, with `env` replacing or adding entries.
     std::vector<QByteArray> envStore;
     for (char** e = environ; *e; ++e) {
@@ -168,8 +194,9 @@ double runProcessMs(const QString& program, const QStringList& args, const QStri
         argv.push_back(a.data());
     argv.push_back(nullptr);
 
+    const std::string what = program.toStdString();
     int pipeFds[2];
-    if (pipe2(pipeFds, O_CLOEXEC) != 0) return -1;
+    if (pipe2(pipeFds, O_CLOEXEC) != 0) throw std::runtime_error("cannot run " + what);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
@@ -184,7 +211,7 @@ double runProcessMs(const QString& program, const QStringList& args, const QStri
     close(pipeFds[1]);
     if (rc != 0) {
         close(pipeFds[0]);
-        return -1;
+        throw std::runtime_error("cannot run " + what);
     }
     QByteArray out;
     bool timedOut = false;
@@ -205,13 +232,17 @@ double runProcessMs(const QString& program, const QStringList& args, const QStri
         out.append(buffer, qsizetype(n));
     }
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     const double ms = watch.ms();
     close(pipeFds[0]);
     if (output) *output = out;
-    if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-    return ms;
+    if (timedOut) throw std::runtime_error(what + " ran past its time");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error(what + " failed");
+    const double cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+                       double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    return {ms, cpu};
 }
 
 qint64 peakResidentKb() {

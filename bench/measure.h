@@ -22,20 +22,32 @@ private:
     qint64 m_start;
 };
 
+// Milliseconds of processor time this process has used (user and system, all threads).
+double processCpuMs();
+
+// Both clocks of one figure, in milliseconds. On a machine shared with other work the processor
+// time is the steadier of the two: it does not count the time other programs held the cores.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
 double median(std::vector<double> values);
 
 // One figure: `body` runs once to warm up and then `reps` times; `prepare` runs before each
-// run, untimed. Returns the median in milliseconds.
-double measure(int reps, const std::function<void()>& body,
+// run, untimed. Returns the medians.
+Timing measure(int reps, const std::function<void()>& body,
                const std::function<void()>& prepare = {});
 
 // Several figures measured in turn within each repetition, so that a busy moment of the shared
-// machine weighs on all of them alike. Returns one median per body.
-std::vector<double> measureInterleaved(int reps, const std::vector<std::function<void()>>& bodies);
+// machine weighs on all of them alike. Returns the medians of each body. A body may report the
+// timing of its run itself (a child process's); otherwise it is timed here.
+using TimedBody = std::function<void(Timing* own)>;
+std::vector<Timing> measureInterleaved(int reps, const std::vector<TimedBody>& bodies);
 
 // The engine's own limit: prepares the statement on `db`, steps through every row reading every
-// column with the accessor of its type, finalises. Returns the number of rows; `checksum` sums
-// what was read so that nothing can be left out.
+// column (one call into the connection per column), finalises. Returns the number of rows;
+// `checksum` sums what was read so that nothing can be left out.
 qint64 readEveryColumn(sqlite3* db, const QByteArray& sql, quint64* checksum = nullptr);
 
 // Opens a database file read-only with the engine's default settings. Throws on failure.
@@ -54,10 +66,10 @@ protected:
 // for figures that only read, a copy for those that write. Returns `root`.
 QString makeCommonDataFolder(const QString& root, const QString& database, bool copy);
 
-// Runs a program to its end; returns the wall time in milliseconds, or a negative value when it
-// failed or ran past the timeout. `env` entries are "NAME=value".
-double runProcessMs(const QString& program, const QStringList& args, const QStringList& env,
-                    int timeoutMs, QByteArray* output = nullptr);
+// Runs a program to its end; returns its wall time and processor time, or throws when it failed
+// or ran past the timeout. `env` entries are "NAME=value", added to this process's environment.
+Timing runProcess(const QString& program, const QStringList& args, const QStringList& env,
+                  int timeoutMs, QByteArray* output = nullptr);
 
 // The peak resident memory of this process so far (VmHWM), in kilobytes.
 qint64 peakResidentKb();
