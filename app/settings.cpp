@@ -63,7 +63,10 @@ SettingsStore::~SettingsStore() {
 
 QString SettingsStore::read(const QString& key, const QString& defaultValue) const {
     const QVariant value = m_settings->value(key);
-    if (!value.isValid()) return defaultValue;
+    // A stored value the store cannot decode is garbage, not a missing key: its reader gets text
+    // that is no number, so it reports it.
+    if (!value.isValid())
+        return m_settings->contains(key) ? QStringLiteral("@Variant") : defaultValue;
     // A hand-edited value with an unquoted comma comes back as a list: keep it as the text it was.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));

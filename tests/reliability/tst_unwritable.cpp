@@ -1,0 +1,266 @@
+// A save that cannot be written (a read-only database, a folder the user may not write, a full
+// disk) is reported, stores nothing, keeps what was typed in the editor and leaves the earlier
+// reservations sound.
+#include "app/form1.h"
+#include "app/session.h"
+#include "editor/form2.h"
+#include "editordriver.h"
+#include "ledger.h"
+#include "list/reservationmodel.h"
+#include "store/connection.h"
+#include "tests/common/testsupport.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sqlite3.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+
+const QString kSave = QStringLiteral("Form2.PushButton4_Click");
+
+// Makes a file or folder unwritable for this process, and writable again when it goes. Modes stop
+// an ordinary user; root ignores them, so for root the file system's immutable flag does it.
+class WriteProtection {
+public:
+    explicit WriteProtection(QString path)
+        : m_path(std::move(path)) {
+        if (::geteuid() != 0) {
+            m_mode = QFile::permissions(m_path);
+            m_protected =
+                QFile::setPermissions(m_path, m_mode & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                         QFile::WriteGroup | QFile::WriteOther));
+            m_byMode = true;
+        } else {
+            m_protected = setImmutable(true);
+        }
+    }
+    ~WriteProtection() { lift(); }
+    void lift() {
+        if (!m_protected) return;
+        if (m_byMode)
+            QFile::setPermissions(m_path, m_mode);
+        else
+            setImmutable(false);
+        m_protected = false;
+    }
+    // True when writing really fails now (a probe write, not just a flag that was set).
+    bool holds() const {
+        if (!m_protected) return false;
+        if (QFileInfo(m_path).isDir()) {
+            QFile probe(m_path + QStringLiteral("/probe"));
+            const bool written = probe.open(QIODevice::WriteOnly);
+            if (written) probe.remove();
+            return !written;
+        }
+        const int fd = ::open(m_path.toLocal8Bit().constData(), O_WRONLY | O_APPEND);
+        if (fd >= 0) ::close(fd);
+        return fd < 0;
+    }
+
+private:
+    bool setImmutable(bool on) {
+        const int fd = ::open(m_path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
+    QString m_path;
+    QFile::Permissions m_mode;
+    bool m_byMode = false;
+    bool m_protected = false;
+};
+
+struct Typed {
+    QString name, card, cardNo, services, phone, address;
+    bool operator==(const Typed&) const = default;
+};
+
+void typeReservation(Form2& editor, const Typed& t) {
+    chooseValidChoices(editor);
+    for (auto [box, text] : {std::pair<QWidget*, QString>{editor.Text1, t.name},
+                             {editor.Combo2, t.card},
+                             {editor.Text3, t.cardNo},
+                             {editor.Text5, t.services},
+                             {editor.Text6, t.phone},
+                             {editor.Text7, t.address}}) {
+        clearBox(box);
+        typeInto(box, text);
+    }
+}
+
+Typed shownIn(const Form2& editor) {
+    return {editor.Text1->text(), editor.Combo2->currentText(), editor.Text3->text(),
+            editor.Text5->text(), editor.Text6->text(),         editor.Text7->toPlainText()};
+}
+
+QString everyRow(const QString& database) {
+    return queryValue(database,
+                      "select group_concat(r, '|') from (select id || quote(GuestName) || "
+                      "quote(Address) || quote(CheckInDate) as r from tblRooms order by id)");
+}
+
+} // namespace
+
+class TestUnwritable : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void unwritableSaveIsReported_data();
+    void unwritableSaveIsReported();
+    void fullDiskIsReported();
+
+private:
+    std::unique_ptr<TempPlaces> m_temp;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Form1> m_main;
+    QString db() const { return m_temp->places.workingDatabase(); }
+    void start() {
+        m_dialogs = std::make_unique<ScriptedDialogs>();
+        m_session = std::make_unique<Session>(*m_dialogs, m_temp->places);
+        m_main = std::make_unique<Form1>(*m_session);
+        QVERIFY(m_main->Form_Load());
+        QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
+    }
+};
+
+void TestUnwritable::init() {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString()).clear();
+    m_temp = std::make_unique<TempPlaces>();
+    createWorkingDatabase(m_temp->places);
+    execOn(db(), "insert into tblRooms (GuestName, Address, CheckInDate, CheckOutDate) values "
+                 "('Earlier Guest', 'Old Road', '2021-05-01', '2021-05-03')");
+}
+
+void TestUnwritable::cleanup() {
+    m_main.reset();
+    m_session.reset();
+    m_dialogs.reset();
+    m_temp.reset();
+}
+
+void TestUnwritable::unwritableSaveIsReported_data() {
+    QTest::addColumn<bool>("folder");             // protect the data folder, else the file
+    QTest::addColumn<QString>("failure");         // the engine's words in the report
+    QTest::addColumn<bool>("writableOnceLifted"); // the same editor saves once writing is allowed
+    // A file found read-only is opened for reading only: writing needs the program started anew.
+    QTest::newRow("read-only database") << false << "attempt to write a readonly database" << false;
+    // The rollback journal cannot be made beside the database.
+    QTest::newRow("folder that may not be written")
+        << true << "unable to open database file" << true;
+}
+
+void TestUnwritable::unwritableSaveIsReported() {
+    QFETCH(bool, folder);
+    QFETCH(QString, failure);
+    QFETCH(bool, writableOnceLifted);
+    WriteProtection protection(folder ? m_temp->places.dataFolder() : db());
+    if (!protection.holds())
+        QSKIP("this file system lets this user write whatever its modes say (no immutable flag)");
+    start();
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(m_main->model->rowCount(), 0); // today's list; the earlier stay is not today
+    const QString before = everyRow(db());
+
+    const Typed typed{"Kept O'Hara",   "VISA",     "4111 1111",
+                      "Late checkout", "555 0142", "7 Mill Lane\nPellworth"};
+    QVERIFY(withEditor(
+        [&] { m_main->PushButton1_Click(); },
+        [&](Form2& editor) {
+            typeReservation(editor, typed);
+            editor.PushButton4->click();
+            QCOMPARE(m_dialogs->texts(), QStringList{reportFor(failure, kSave, 172)});
+            QVERIFY(editor.isVisible());
+            QCOMPARE(shownIn(editor), typed);
+            QCOMPARE(everyRow(db()), before);
+
+            // Writing allowed again: the same press of Save now stores what was kept.
+            protection.lift();
+            m_dialogs->clear();
+            editor.PushButton4->click();
+            if (writableOnceLifted) {
+                QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
+                QVERIFY(!editor.isVisible());
+            } else {
+                QCOMPARE(m_dialogs->texts(), QStringList{reportFor(failure, kSave, 172)});
+                QCOMPARE(shownIn(editor), typed);
+            }
+        }));
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(queryValue(db(), "select count(*) from tblRooms where GuestName='Kept O''Hara' and "
+                              "Address='7 Mill Lane\nPellworth'"),
+             writableOnceLifted ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(integrityOf(db()), QStringLiteral("ok"));
+}
+
+void TestUnwritable::fullDiskIsReported() {
+    start();
+    if (QTest::currentTestFailed()) return;
+    // The disk fills: the database may not grow past the pages it has now.
+    sqlite3* handle = m_session->connection().handle();
+    QVERIFY(handle);
+    const QString pages = queryValue(db(), "pragma page_count");
+    QCOMPARE(sqlite3_exec(handle, qPrintable("pragma max_page_count=" + pages), nullptr, nullptr,
+                          nullptr),
+             SQLITE_OK);
+
+    const QString full = reportFor("database or disk is full", kSave, 172);
+    QString before;
+    Typed refused;
+    int saved = 0;
+    for (int n = 1; n <= 200 && refused.name.isEmpty(); ++n) {
+        before = everyRow(db());
+        m_dialogs->clear();
+        const Typed typed{QStringLiteral("Guest %1 ").arg(n).leftJustified(50, 'g'),
+                          QString(40, 'C'),
+                          QString(50, '4'),
+                          QString(50, 's'),
+                          QString(50, '5'),
+                          QString(50, 'a')};
+        QVERIFY(withEditor([&] { m_main->PushButton1_Click(); },
+                           [&](Form2& editor) {
+                               typeReservation(editor, typed);
+                               editor.PushButton4->click();
+                               if (m_dialogs->texts() == QStringList{"Successfully Saved."}) {
+                                   ++saved;
+                                   return;
+                               }
+                               QCOMPARE(m_dialogs->texts(), QStringList{full});
+                               QVERIFY(editor.isVisible());
+                               QCOMPARE(shownIn(editor), typed);
+                               refused = typed;
+                           }));
+        if (QTest::currentTestFailed()) return;
+    }
+    QVERIFY2(!refused.name.isEmpty(), "the database never filled up");
+    QVERIFY(saved > 0);
+    // Every earlier reservation as it was, nothing of the refused one, a sound file.
+    QCOMPARE(everyRow(db()), before);
+    QCOMPARE(queryValue(db(), "select count(*) from tblRooms").toInt(), saved + 1);
+    QCOMPARE(integrityOf(db()), QStringLiteral("ok"));
+    QCOMPARE(queryValue(db(), "pragma page_count"), pages);
+}
+
+QTEST_MAIN(TestUnwritable)
+#include "tst_unwritable.moc"
