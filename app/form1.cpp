@@ -1,13 +1,15 @@
 #include "form1.h"
 
 #include "app/failure.h"
-#include "app/pointer.h"
-#include "app/skin.h"
+#include "app/layout.h"
 #include "app/places.h"
+#include "app/pointer.h"
 #include "app/product.h"
 #include "app/report.h"
 #include "app/session.h"
+#include "app/sessionend.h"
 #include "app/settings.h"
+#include "app/skin.h"
 #include "app/twips.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
@@ -30,24 +32,21 @@ namespace {
 const QString kFormLoad = QStringLiteral("Form1.Form_Load");
 const QString kQueryUnload = QStringLiteral("Form1.Form_QueryUnload");
 
-QFont designFont(double points)
-{
+QFont designFont(double points) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
 }
 
-void paintWhite(QWidget* widget)
-{
+void paintWhite(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-QDateEdit* makeDatePicker(QWidget* parent)
-{
+QDateEdit* makeDatePicker(QWidget* parent) {
     auto* picker = new QDateEdit(QDate::currentDate(), parent);
     picker->setCalendarPopup(true);
     picker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
@@ -59,12 +58,10 @@ QDateEdit* makeDatePicker(QWidget* parent)
 }
 
 // One folder level, made when a listing of its path finds nothing.
-void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path)
-{
+void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path) {
     if (proc.test(testLine, [&] { return !PathExists(path); }))
         proc.step(makeLine, [&] {
-            if (!QDir().mkdir(path))
-                throw Failure(QStringLiteral("Path/File access error"));
+            if (!QDir().mkdir(path)) throw Failure(QStringLiteral("Path/File access error"));
         });
 }
 
@@ -74,12 +71,13 @@ void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path
 
 // The icon's pictures are compiled into this static library; naming their initialiser keeps the
 // linker from dropping them from the program.
-static void initIconResources() { Q_INIT_RESOURCE(corvanna); }
+static void initIconResources() {
+    Q_INIT_RESOURCE(corvanna);
+}
 
 namespace corvanna {
 
-QIcon applicationIcon()
-{
+QIcon applicationIcon() {
     // Every drawn size: title bars, task lists and a display scale of 2 get a sharp picture.
     static const QIcon icon = [] {
         initIconResources();
@@ -92,22 +90,22 @@ QIcon applicationIcon()
     return icon;
 }
 
-Form1::Form1(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
-{
+Form1::Form1(Session& session, QWidget* parent)
+    : QWidget(parent)
+    , m_session(session) {
     buildDesign();
 }
 
 Form1::~Form1() = default;
 
-void Form1::buildDesign()
-{
+void Form1::buildDesign() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Reservations"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(designFont(9));
     paintWhite(this);
-    resize(twipsToPixels(9960), twipsToPixels(7845));
+    setFixedSize(normalSize());
 
     Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), this);
     Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), this);
@@ -147,8 +145,8 @@ void Form1::buildDesign()
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));
     ListView1->setFont(designFont(9));
-    ListView1->setToolTip(QStringLiteral(
-        "Double-click item to remove it. Move | line to right and out of window to reveal full names."));
+    ListView1->setToolTip(QStringLiteral("Double-click item to remove it. Move | line to right and "
+                                         "out of window to reveal full names."));
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -165,14 +163,9 @@ void Form1::buildDesign()
     header->setMinimumSectionSize(0);
     header->setSectionsClickable(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    m_columnTwips.fill(pixelsToTwips(header->defaultSectionSize())); // the width a new column has
 
-    connect(header, &QHeaderView::sectionClicked, this, [this](int section) { ListView1_ColumnClick(section + 1); });
-    connect(header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-        // A drag changes the width; a width set in twips keeps its exact value.
-        if (section >= 0 && section < kColumnCount && twipsToPixels(m_columnTwips[size_t(section)]) != size)
-            m_columnTwips[size_t(section)] = pixelsToTwips(size);
-    });
+    connect(header, &QHeaderView::sectionClicked, this,
+            [this](int section) { ListView1_ColumnClick(section + 1); });
     connect(ListView1, &QTreeView::doubleClicked, this, [this] { ListView1_DblClick(); });
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
@@ -183,9 +176,11 @@ void Form1::buildDesign()
 
     // The hand over the push buttons, the default pointer over the window, frames and list.
     m_pointer = new PointerFeedback(this);
-    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), ListView1->viewport()})
+    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
+                       ListView1->viewport(), ListView1->header()->viewport()})
         m_pointer->watch(w, 0);
-    for (QPushButton* b : {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
+    for (QPushButton* b :
+         {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
         m_pointer->watch(b, 99);
 
     // First shown centred on the screen.
@@ -200,10 +195,15 @@ void Form1::buildDesign()
     setTabOrder(PushButton5, PushButton6);
     setTabOrder(PushButton6, dtpCheckIn);
     setTabOrder(dtpCheckIn, dtpCheckOut);
+
+    connect(&SessionEnd::instance(), &SessionEnd::ending, this, &Form1::sessionEnding);
 }
 
-bool Form1::Form_Load()
-{
+QSize Form1::normalSize() {
+    return {twipsToPixels(9960), twipsToPixels(7845)};
+}
+
+bool Form1::Form_Load() {
     Procedure proc(m_session.dialogs, kFormLoad);
     const Places& places = m_session.places;
 
@@ -213,8 +213,8 @@ bool Form1::Form_Load()
     if (proc.test(108, [&] { return !PathExists(places.workingDatabase()); })) {
         if (proc.test(110, [&] { return !OrdinaryFileExists(places.shippedDatabase()); })) {
             proc.step(112, [&] {
-                m_session.dialogs.notify(QDir::toNativeSeparators(places.shippedDatabase())
-                                         + QStringLiteral(" not found."));
+                m_session.dialogs.notify(QDir::toNativeSeparators(places.shippedDatabase()) +
+                                         QStringLiteral(" not found."));
             });
             m_session.endProgram(1);
             return false;
@@ -222,10 +222,12 @@ bool Form1::Form_Load()
         proc.step(114, [&] {
             const QString target = places.workingDatabase();
             if (!QFile::copy(places.shippedDatabase(), target))
-                throw Failure(QFileInfo(places.dataFolder()).isDir() ? QStringLiteral("Permission denied")
-                                                                   : QStringLiteral("Path not found"));
+                throw Failure(QFileInfo(places.dataFolder()).isDir()
+                                  ? QStringLiteral("Permission denied")
+                                  : QStringLiteral("Path not found"));
             // The shipped file may be read-only; the working copy must take the desk's writes.
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner | QFile::ReadOwner);
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner |
+                                              QFile::ReadOwner);
         });
     }
 
@@ -239,22 +241,22 @@ bool Form1::Form_Load()
         proc.step(124, [&] { setMouseIcon(loadCursorFile(places.handPointerFile())); });
 
     proc.step(126, [&] { IsADOInstalled(); });
-    if (m_session.ended)
-        return false;
+    if (m_session.ended) return false;
 
     proc.step(128, [&] {
         // The thirteen columns belong to the list's model; here they get their widths.
-        if (model->columnCount() != kColumnCount)
-            throw Failure(kInvalidPropertyValue);
+        if (model->columnCount() != kColumnCount) throw Failure(kInvalidPropertyValue);
     });
     SettingsStore settings;
     proc.step(130, [&] {
-        setColumnWidth(1, parseWidth(settings.read(columnWidthKey(1), formatWidth(kDefaultIdWidth))));
+        setColumnWidth(1,
+                       parseWidth(settings.read(columnWidthKey(1), formatWidth(kDefaultIdWidth))));
     });
     const int columns = model->columnCount();
     for (int i = 2; i <= columns; ++i)
         proc.step(132, [&] {
-            setColumnWidth(i, parseWidth(settings.read(columnWidthKey(i), formatWidth(kDefaultColumnWidth))));
+            setColumnWidth(
+                i, parseWidth(settings.read(columnWidthKey(i), formatWidth(kDefaultColumnWidth))));
         });
 
     proc.step(134, [&] {
@@ -265,56 +267,84 @@ bool Form1::Form_Load()
     proc.step(138, [&] { m_session.connection().open(connectionString(places.commonDataFolder)); });
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
-        static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized, Qt::WindowMaximized};
-        setWindowState(kStates[parseWindowState(settings.read(kWindowStateKey, QStringLiteral("0")))]);
+        static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,
+                                                      Qt::WindowMaximized};
+        setWindowState(
+            kStates[parseWindowState(settings.read(kWindowStateKey, QStringLiteral("0")))]);
     });
-    proc.step(144, [&] { LayoutMoved = (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)) != 0; });
+    proc.step(144, [&] { LayoutMoved = windowStateNumber() != kStateNormal; });
     return true;
 }
 
-int Form1::MousePointer() const { return m_pointer->shape(); }
-void Form1::setMousePointer(int shape) { m_pointer->setShape(shape); }
-void Form1::setMouseIcon(const QCursor& cursor) { m_pointer->setMouseIcon(cursor); }
-
-float Form1::columnWidth(int position) const
-{
-    if (position < 1 || position > kColumnCount)
-        throw Failure(QStringLiteral("Index out of bounds"));
-    return m_columnTwips[size_t(position - 1)];
+int Form1::MousePointer() const {
+    return m_pointer->shape();
+}
+void Form1::setMousePointer(int shape) {
+    m_pointer->setShape(shape);
+}
+void Form1::setMouseIcon(const QCursor& cursor) {
+    m_pointer->setMouseIcon(cursor);
 }
 
-void Form1::setColumnWidth(int position, float twips)
-{
+float Form1::columnWidth(int position) const {
+    if (position < 1 || position > kColumnCount)
+        throw Failure(QStringLiteral("Index out of bounds"));
+    // A width given in twips is reported exactly while the list still shows it; a column the user
+    // dragged, or one whose saved width was refused, reports what the list shows.
+    const int shown = ListView1->header()->sectionSize(position - 1);
+    const std::optional<float> given = m_columnTwips[size_t(position - 1)];
+    return given && twipsToPixels(*given) == shown ? *given : pixelsToTwips(shown);
+}
+
+void Form1::setColumnWidth(int position, float twips) {
     if (position < 1 || position > kColumnCount)
         throw Failure(QStringLiteral("Index out of bounds"));
     constexpr float kWidest = 1000000.0f * kTwipsPerPixel;
-    if (!(twips >= 0.0f && twips <= kWidest))
-        throw Failure(kInvalidPropertyValue);
+    if (!(twips >= 0.0f && twips <= kWidest)) throw Failure(kInvalidPropertyValue);
     m_columnTwips[size_t(position - 1)] = twips;
     ListView1->header()->resizeSection(position - 1, twipsToPixels(twips));
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
-    if (!m_unloaded) {
-        m_unloaded = true;
-        Form_QueryUnload();
-        Form_Unload();
-    }
+int Form1::windowStateNumber() const {
+    const Qt::WindowStates state = windowState();
+    if (state & Qt::WindowMinimized) return kStateMinimised;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kStateMaximised;
+    return kStateNormal;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    unloadOnce();
     event->accept();
 }
 
-void Form1::Form_QueryUnload()
-{
+void Form1::unloadOnce() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    Form_QueryUnload();
+    Form_Unload();
+}
+
+void Form1::sessionEnding() {
+    if (m_unloaded) return;
+    // The guest editor is modal: it closes (without saving) before the main window can.
+    for (int i = 0; i < 8; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this) break;
+        modal->close();
+    }
+    close();
+    unloadOnce(); // also when the window was never shown
+}
+
+void Form1::Form_QueryUnload() {
     Procedure proc(m_session.dialogs, kQueryUnload);
     SettingsStore settings;
-    const int columns = model->columnCount();
+    int columns = 0;
+    proc.step(100, [&] { columns = model->columnCount(); });
     for (int i = 1; i <= columns; ++i)
         proc.step(102, [&] { settings.write(columnWidthKey(i), formatWidth(columnWidth(i))); });
     proc.step(106, [&] {
-        const Qt::WindowStates state = windowState();
-        const int value = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
-        settings.write(kWindowStateKey, QString::number(value));
+        settings.write(kWindowStateKey, QString::number(windowStateNumber()));
         settings.flush();
     });
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
@@ -324,17 +354,66 @@ void Form1::Form_QueryUnload()
     proc.step(114, [&] { QCoreApplication::processEvents(); });
 }
 
-void Form1::Form_Unload() { m_session.endProgram(0); }
-
-void Form1::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+void Form1::Form_Unload() {
+    m_session.endProgram(0);
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
-{
+void Form1::Form_Resize() {
+    const QSize outer = frameGeometry().size();
+    const LayoutOutcome outcome =
+        mainWindowLayout(windowStateNumber(), pixelsToTwips(outer.width()),
+                         pixelsToTwips(outer.height()), LayoutMoved);
+    if (const auto& p = outcome.places) {
+        const auto place = [](QWidget* w, const TwipsRect& r) {
+            w->setGeometry(twipsRect(r.left, r.top, r.width, r.height));
+        };
+        place(Frame1, p->Frame1);
+        place(Frame2, p->Frame2);
+        place(PushButton4, p->PushButton4);
+        place(PushButton5, p->PushButton5);
+        place(ListView1, p->ListView1);
+        place(PushButton1, p->PushButton1);
+        place(PushButton2, p->PushButton2);
+        place(PushButton3, p->PushButton3);
+        place(PushButton6, p->PushButton6);
+    }
+    LayoutMoved = outcome.layoutMoved;
+    if (outcome.centre) centreOnScreen();
+}
+
+void Form1::centreOnScreen() {
+    const QScreen* s = screen();
+    if (!s) return;
+    const QRect area = s->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + int(std::lround((area.width() - outer.width()) / 2.0)),
+         area.y() + int(std::lround((area.height() - outer.height()) / 2.0)));
+}
+
+// The border is fixed in the normal state; a maximised window takes the whole screen.
+void Form1::applySizeConstraints() {
+    switch (windowStateNumber()) {
+    case kStateMaximised:
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        break;
+    case kStateNormal:
+        setFixedSize(normalSize());
+        break;
+    default: // minimised: kept as they were, for the state it returns to
+        break;
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        applySizeConstraints();
+        Form_Resize();
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QDateEdit;
 class QGroupBox;
@@ -33,18 +34,24 @@ public:
     // The database components check run once at start-up.
     void IsADOInstalled();
 
-    void PushButton1_Click(); // Add New
-    void PushButton2_Click(); // Delete Selected
-    void PushButton3_Click(); // Edit Selected
-    void PushButton4_Click(); // Search By Date
-    void PushButton5_Click(); // Show All
-    void PushButton6_Click(); // Load Sample/Example Data
+    void PushButton1_Click();              // Add New
+    void PushButton2_Click();              // Delete Selected
+    void PushButton3_Click();              // Edit Selected
+    void PushButton4_Click();              // Search By Date
+    void PushButton5_Click();              // Show All
+    void PushButton6_Click();              // Load Sample/Example Data
     void ListView1_ColumnClick(int index); // index: the column's position + 1
     void ListView1_DblClick();
 
+    // The close: the saved settings and the connection, then the end of the program. They run
+    // once, in this order, however the window closes (close box, log-off, system shutdown).
     void Form_QueryUnload();
     void Form_Unload();
+    // Lays the controls out for the window's state (see mainWindowLayout).
     void Form_Resize();
+
+    // The window state as the settings store keeps it: 0 normal, 1 minimised, 2 maximised.
+    int windowStateNumber() const;
 
     // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
     int MousePointer() const;
@@ -77,6 +84,9 @@ public:
     // True once the controls may have left their design places (see Form_Resize).
     bool LayoutMoved = false;
 
+    // The inner size of the normal window; its border cannot be dragged.
+    static QSize normalSize();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -84,13 +94,19 @@ protected:
 
 private:
     void buildDesign();
+    // Closes a modal window that is open, then this window, as the desktop session ends.
+    void sessionEnding();
+    void unloadOnce();
+    void applySizeConstraints();
+    void centreOnScreen();
     void selectFirstAdded();
     void fill(const QString& procedure, const std::function<QString()>& statement);
 
     Session& m_session;
     PointerFeedback* m_pointer;
     bool m_unloaded = false;
-    std::array<float, 13> m_columnTwips{};
+    // The width each column was given in twips, kept exact while the list shows it unchanged.
+    std::array<std::optional<float>, 13> m_columnTwips{};
 };
 
 // The application's icon, shown by both windows and the launcher.

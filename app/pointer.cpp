@@ -1,9 +1,15 @@
 #include "app/pointer.h"
 
+#include "app/failure.h"
+
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
+#include <QtEndian>
 
 namespace corvanna {
 
@@ -11,13 +17,13 @@ namespace {
 const char* const kShapeProperty = "corvannaPointerShape";
 }
 
-PointerFeedback::PointerFeedback(QWidget* window) : QObject(window), m_window(window)
-{
+PointerFeedback::PointerFeedback(QWidget* window)
+    : QObject(window)
+    , m_window(window) {
     watch(window, 0);
 }
 
-void PointerFeedback::setShape(int shape)
-{
+void PointerFeedback::setShape(int shape) {
     m_shape = shape;
     if (shape == 0)
         m_window->unsetCursor();
@@ -25,40 +31,35 @@ void PointerFeedback::setShape(int shape)
         m_window->setCursor(cursor());
 }
 
-void PointerFeedback::setMouseIcon(const QCursor& cursor)
-{
+void PointerFeedback::setMouseIcon(const QCursor& cursor) {
     m_icon = cursor;
     m_hasIcon = true;
-    if (m_shape == 99)
-        setShape(99);
+    if (m_shape == 99) setShape(99);
 }
 
-QCursor PointerFeedback::cursor() const
-{
+QCursor PointerFeedback::cursor() const {
     switch (m_shape) {
-    case 11: return QCursor(Qt::WaitCursor);
-    case 99: return m_hasIcon ? m_icon : QCursor(Qt::PointingHandCursor);
-    default: return QCursor(Qt::ArrowCursor);
+    case 11:
+        return QCursor(Qt::WaitCursor);
+    case 99:
+        return m_hasIcon ? m_icon : QCursor(Qt::PointingHandCursor);
+    default:
+        return QCursor(Qt::ArrowCursor);
     }
 }
 
-void PointerFeedback::watch(QWidget* widget, int shape)
-{
+void PointerFeedback::watch(QWidget* widget, int shape) {
     widget->setMouseTracking(true);
     widget->setProperty(kShapeProperty, shape);
     widget->installEventFilter(this);
 }
 
-void PointerFeedback::mouseMoved(int shape)
-{
-    if (m_shape == 11)
-        return;
-    if (m_shape != shape)
-        setShape(shape);
+void PointerFeedback::mouseMoved(int shape) {
+    if (m_shape == 11) return;
+    if (m_shape != shape) setShape(shape);
 }
 
-bool PointerFeedback::eventFilter(QObject* watched, QEvent* event)
-{
+bool PointerFeedback::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         // Only moves over the watched widget itself count, not those passed up from a child
         // that has no handler of its own (a label, a text box).
@@ -71,6 +72,29 @@ bool PointerFeedback::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QCursor loadCursorFile(const QString& path) { return QCursor(QPixmap(path)); }
+QCursor loadCursorFile(const QString& path) {
+    const QString invalidPicture = QStringLiteral("Invalid picture");
+    if (!QFileInfo(path).isFile()) throw Failure(QStringLiteral("File not found"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw Failure(QStringLiteral("Path/File access error"));
+
+    // The directory: reserved 0, type 2 (cursor), the number of images; then the first image's
+    // entry, whose bytes 4 to 7 (10 to 13 of the file) hold the hot spot, x then y.
+    const QByteArray head = file.read(22);
+    const auto word = [&head](int offset) {
+        return qFromLittleEndian<quint16>(head.constData() + offset);
+    };
+    if (head.size() < 22 || word(0) != 0 || word(2) != 2 || word(4) == 0)
+        throw Failure(invalidPicture);
+    const int hotX = word(10);
+    const int hotY = word(12);
+
+    if (!file.seek(0)) throw Failure(QStringLiteral("Path/File access error"));
+    QImageReader reader(&file, "cur");
+    const QImage image = reader.read();
+    if (image.isNull() || hotX >= image.width() || hotY >= image.height())
+        throw Failure(invalidPicture);
+    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+}
 
 } // namespace corvanna

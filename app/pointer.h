@@ -8,8 +8,9 @@ class QWidget;
 
 namespace corvanna {
 
-// Loads a Windows cursor file (.cur) as a pointer image, with the hot spot the file names.
-// Throws Failure when the file cannot be read as a cursor.
+// Loads a Windows cursor file (.cur) as a pointer image, with the hot spot that the file's first
+// directory entry names. Throws Failure "File not found" for a missing file and "Invalid picture"
+// for one that is not a cursor Qt can read.
 QCursor loadCursorFile(const QString& path);
 
 // A window's pointer: one shape for the whole window (0 default, 11 hourglass, 99 the custom

@@ -1,0 +1,110 @@
+#include "app/skin.h"
+
+#include "app/failure.h"
+#include "app/form1.h"
+#include "app/places.h"
+#include "app/session.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace corvanna {
+
+namespace {
+
+QColor buttonFace() {
+    return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+
+void paintButtonFace(QWidget* widget, const QColor& face) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, face);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The kinds of control whose background is the window's colour.
+bool takesWindowColour(const QWidget* w) {
+    return qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w) ||
+           qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w);
+}
+
+// Containers whose children are controls of the window too. Other controls (a date picker, a
+// combo box, the list) are made of inner widgets that are not the window's controls.
+bool holdsControls(const QWidget* w) {
+    return qobject_cast<const QGroupBox*>(w) || w->metaObject() == &QWidget::staticMetaObject ||
+           w->metaObject() == &QFrame::staticMetaObject;
+}
+
+void paintControls(QWidget* parent, const QColor& face) {
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w || w->isWindow()) continue;
+        if (takesWindowColour(w)) paintButtonFace(w, face);
+        if (holdsControls(w)) paintControls(w, face);
+    }
+}
+
+// Style sheets report a syntax error only as a warning while they are applied; this catches it.
+class StyleSheetErrors {
+public:
+    StyleSheetErrors() { s_previous = qInstallMessageHandler(&StyleSheetErrors::handle); }
+    ~StyleSheetErrors() {
+        qInstallMessageHandler(s_previous);
+        s_found = false;
+    }
+    bool found() const { return s_found; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("Could not parse stylesheet"))) {
+            s_found = true;
+            return;
+        }
+        if (s_previous) s_previous(type, context, message);
+    }
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline bool s_found = false;
+};
+
+} // namespace
+
+void ApplyClassicColours(QWidget* window) {
+    if (!window) throw Failure(QStringLiteral("Object variable or With block variable not set"));
+    const QColor face = buttonFace();
+    paintButtonFace(window, face);
+    paintControls(window, face);
+}
+
+void ApplySkin(Form1& window) {
+    const QString path = window.session().places.skinFile();
+    if (!OrdinaryFileExists(path)) return;
+
+    ApplyClassicColours(&window);
+
+    // The skin is a style sheet for the main window and its controls.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw Failure(QStringLiteral("The skin %1 could not be read: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QString sheet = QString::fromUtf8(file.readAll());
+    if (file.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("The skin %1 could not be read: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+
+    StyleSheetErrors errors;
+    window.setStyleSheet(sheet);
+    window.ensurePolished();
+    if (errors.found()) {
+        window.setStyleSheet(QString());
+        throw Failure(QStringLiteral("The skin %1 is not a valid style sheet")
+                          .arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+} // namespace corvanna

@@ -1,0 +1,197 @@
+// The main window on the offscreen platform: its fixed border, maximise and restore, and the
+// arrangements that follow. The offscreen platform maximises a window to its screen.
+#include "app/form1.h"
+#include "app/layout.h"
+#include "app/session.h"
+#include "app/twips.h"
+#include "tests/common/testsupport.h"
+
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QTreeView>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+class TestFrameWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startsNormalWithTheDesign();
+    void maximiseStretchesRestoreCentres();
+    void minimiseAndRestoreNeverMaximisedMovesNothing();
+    void minimiseAndRestoreAfterMaximiseCentres();
+    void savedStateOpensTheWindow_data();
+    void savedStateOpensTheWindow();
+
+private:
+    void load(const QString& savedState = {});
+    static QPoint centreOf(const QRect& r) {
+        return {r.x() + r.width() / 2, r.y() + r.height() / 2};
+    }
+
+    std::unique_ptr<TempPlaces> m_places;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestFrameWindow::init() {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pellworth")).clear();
+    m_places = std::make_unique<TempPlaces>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_session = std::make_unique<Session>(*m_dialogs, m_places->places);
+    m_session->databaseComponentsPresent = [] { return true; };
+}
+
+void TestFrameWindow::cleanup() {
+    m_form.reset();
+    m_session.reset();
+}
+
+void TestFrameWindow::load(const QString& savedState) {
+    if (!savedState.isEmpty()) {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("Pellworth"));
+        settings.setValue(QStringLiteral("Corvanna/WindowState"), savedState);
+    }
+    m_form = std::make_unique<Form1>(*m_session);
+    QVERIFY(m_form->Form_Load());
+    m_form->show();
+    if (!m_form->isMinimized()) QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QCOMPARE(m_dialogs->texts(), QStringList());
+}
+
+void TestFrameWindow::startsNormalWithTheDesign() {
+    load();
+    Form1& f = *m_form;
+    QVERIFY(!f.LayoutMoved);
+    QCOMPARE(f.size(), QSize(664, 523));
+    // Fixed border: the normal window cannot be made larger or smaller.
+    QCOMPARE(f.minimumSize(), f.size());
+    QCOMPARE(f.maximumSize(), f.size());
+    QCOMPARE(f.PushButton1->geometry(), twipsRect(120, 6830, 4800, 405));
+    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7340, 4800, 405));
+    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, 9720, 5130));
+}
+
+void TestFrameWindow::maximiseStretchesRestoreCentres() {
+    load();
+    Form1& f = *m_form;
+    const QRect screen = f.screen()->geometry();
+    f.move(screen.topLeft() + QPoint(5, 7));
+    QTRY_COMPARE(f.frameGeometry().topLeft(), screen.topLeft() + QPoint(5, 7));
+
+    f.showMaximized();
+    QTRY_VERIFY(f.width() > 664);
+    QTRY_COMPARE(f.frameGeometry().size(), f.screen()->availableGeometry().size());
+    QVERIFY(f.LayoutMoved);
+    QCOMPARE(f.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+
+    const float w = pixelsToTwips(f.frameGeometry().width());
+    const float h = pixelsToTwips(f.frameGeometry().height());
+    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, w - 330, h - 3 * 405 - 1200 - 840));
+    // Two columns 120 twips (8 pixels) apart around the middle.
+    QCOMPARE(f.Frame1->geometry().right() + 1, twipsToPixels(w / 2 - 360));
+    QCOMPARE(f.Frame2->x(), twipsToPixels(w / 2 - 240));
+    QCOMPARE(f.PushButton6->x(), f.Frame2->x());
+    QCOMPARE(f.PushButton3->x(), f.Frame1->x());
+    QCOMPARE(f.PushButton1->y(), f.ListView1->geometry().bottom() + 1 + 7);
+    QCOMPARE(f.PushButton3->y(), twipsToPixels(h - 3 * 405 - 1200 - 840 + 1590 + 105 + 405 + 120));
+    // The date pickers travel with their frames.
+    QCOMPARE(f.dtpCheckIn->parentWidget(), static_cast<QWidget*>(f.Frame1));
+
+    f.showNormal();
+    QTRY_COMPARE(f.size(), QSize(664, 523));
+    QCOMPARE(f.minimumSize(), f.size());
+    QCOMPARE(f.maximumSize(), f.size());
+    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, 9720, 5130));
+    QCOMPARE(f.PushButton1->geometry(), twipsRect(120, 6825, 4800, 405));
+    QCOMPARE(f.PushButton2->geometry(), twipsRect(5040, 6825, 4800, 405));
+    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
+    QCOMPARE(f.PushButton6->geometry(), twipsRect(5040, 7350, 4800, 405));
+    QCOMPARE(f.PushButton3->y(), 490); // the design had 489
+    QCOMPARE(f.Frame1->geometry(), twipsRect(120, 120, 4800, 840));
+    QCOMPARE(f.PushButton5->geometry(), twipsRect(5040, 1080, 4800, 405));
+    // Centred on the screen, not back where the user had put it.
+    QTRY_VERIFY((centreOf(f.frameGeometry()) - centreOf(screen)).manhattanLength() <= 2);
+}
+
+void TestFrameWindow::minimiseAndRestoreNeverMaximisedMovesNothing() {
+    load();
+    Form1& f = *m_form;
+    const QPoint where = f.screen()->geometry().topLeft() + QPoint(11, 13);
+    f.move(where);
+    QTRY_COMPARE(f.frameGeometry().topLeft(), where);
+    f.showMinimized();
+    QTRY_VERIFY(f.isMinimized());
+    QVERIFY(!f.LayoutMoved);
+    f.showNormal();
+    QTRY_VERIFY(!f.isMinimized());
+    QCOMPARE(f.frameGeometry().topLeft(), where);
+    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7340, 4800, 405));
+    QVERIFY(!f.LayoutMoved);
+}
+
+void TestFrameWindow::minimiseAndRestoreAfterMaximiseCentres() {
+    load();
+    Form1& f = *m_form;
+    f.showMaximized();
+    QTRY_VERIFY(f.width() > 664);
+    f.showNormal();
+    QTRY_COMPARE(f.size(), QSize(664, 523));
+    const QPoint where = f.screen()->geometry().topLeft() + QPoint(3, 4);
+    f.move(where);
+    QTRY_COMPARE(f.frameGeometry().topLeft(), where);
+
+    f.showMinimized();
+    QTRY_VERIFY(f.isMinimized());
+    f.showNormal();
+    QTRY_VERIFY(!f.isMinimized());
+    QTRY_VERIFY(
+        (centreOf(f.frameGeometry()) - centreOf(f.screen()->geometry())).manhattanLength() <= 2);
+    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
+}
+
+void TestFrameWindow::savedStateOpensTheWindow_data() {
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("normal") << "0" << int(kStateNormal) << false;
+    QTest::newRow("minimised") << "1" << int(kStateMinimised) << true;
+    QTest::newRow("maximised") << "2" << int(kStateMaximised) << true;
+}
+
+void TestFrameWindow::savedStateOpensTheWindow() {
+    QFETCH(QString, saved);
+    QFETCH(int, state);
+    QFETCH(bool, moved);
+    load(saved);
+    Form1& f = *m_form;
+    QCOMPARE(f.windowStateNumber(), state);
+    QCOMPARE(f.LayoutMoved, moved);
+    if (state == kStateMaximised) {
+        // The first showing applies the stretched arrangement.
+        QTRY_COMPARE(f.frameGeometry().size(), f.screen()->availableGeometry().size());
+        const float w = pixelsToTwips(f.frameGeometry().width());
+        QTRY_COMPARE(f.ListView1->width(), twipsToPixels(w - 330));
+        QCOMPARE(f.Frame2->x(), twipsToPixels(w / 2 - 240));
+    }
+    if (state == kStateMinimised) {
+        // The first restore re-applies the normal arrangement and centres the window.
+        f.showNormal();
+        QTRY_COMPARE(f.size(), QSize(664, 523));
+        QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
+        QTRY_VERIFY(
+            (centreOf(f.frameGeometry()) - centreOf(f.screen()->geometry())).manhattanLength() <=
+            2);
+    }
+}
+
+QTEST_MAIN(TestFrameWindow)
+#include "tst_framewindow.moc"
