@@ -8,25 +8,34 @@
 #include <numeric>
 #include <sqlite3.h>
 #include <string_view>
-#include <unordered_map>
 
 namespace corvanna {
 
 namespace {
 
 constexpr const char* kFieldNames[ReservationModel::ColumnCount] = {
-    "id", "GuestName", "Accommodation", "NoOfRooms", "Type", "ServiceIncluded", "NoOfPersons",
-    "CheckInDate", "CheckOutDate", "CreditCardType", "CreditCardNo", "PhoneNumber", "Address"};
+    "id",           "GuestName",       "Accommodation", "NoOfRooms",
+    "Type",         "ServiceIncluded", "NoOfPersons",   "CheckInDate",
+    "CheckOutDate", "CreditCardType",  "CreditCardNo",  "PhoneNumber",
+    "Address"};
 
-const char* const kCaptions[ReservationModel::ColumnCount] = {
-    "ID", "Guest Name", "Accomodation", "Number Of Rooms", "Type", "Services Included",
-    "Number of Persons", "Check In Date", "Check Out Date", "Card Type", "Card Number",
-    "Phone Number", "Address"};
+const char* const kCaptions[ReservationModel::ColumnCount] = {"ID",
+                                                              "Guest Name",
+                                                              "Accomodation",
+                                                              "Number Of Rooms",
+                                                              "Type",
+                                                              "Services Included",
+                                                              "Number of Persons",
+                                                              "Check In Date",
+                                                              "Check Out Date",
+                                                              "Card Type",
+                                                              "Card Number",
+                                                              "Phone Number",
+                                                              "Address"};
 
 // Columns held as typed values; the others are texts.
 enum class Kind { Integer, Date, Text };
-constexpr Kind kindOf(int column)
-{
+constexpr Kind kindOf(int column) {
     switch (column) {
     case ReservationModel::Id:
     case ReservationModel::NoOfRooms:
@@ -41,30 +50,101 @@ constexpr Kind kindOf(int column)
 }
 
 // The slot of a typed column in Row::number / Row::day.
-constexpr int slotOf(int column)
-{
+constexpr int slotOf(int column) {
     switch (column) {
-    case ReservationModel::NoOfRooms: return 1;
-    case ReservationModel::NoOfPersons: return 2;
-    case ReservationModel::CheckOutDate: return 1;
-    default: return 0;
+    case ReservationModel::NoOfRooms:
+        return 1;
+    case ReservationModel::NoOfPersons:
+        return 2;
+    case ReservationModel::CheckOutDate:
+        return 1;
+    default:
+        return 0;
     }
 }
 
-inline int digit(unsigned char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
+constexpr bool isLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
-// Day number of an ISO date "yyyy-mm-dd", or 0 when the text is not one.
-qint64 isoDay(const unsigned char* s, int n)
-{
-    if (n != 10 || s[4] != '-' || s[7] != '-')
-        return 0;
+// Julian day number of a date of the proleptic Gregorian calendar (as QDate counts).
+constexpr qint64 julianDay(int y, int m, int d) {
+    const int a = m <= 2 ? 1 : 0;
+    const qint64 yy = qint64(y) + 4800 - a;
+    const int mm = m + 12 * a - 3;
+    return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
+}
+static_assert(julianDay(2000, 1, 1) == 2451545);
+
+// Day number of an ISO date "yyyy-mm-dd", or 0 when the text is not a date QDate can hold
+// (QDate has no year 0).
+qint64 isoDay(const unsigned char* s, int n) {
+    if (n != 10 || s[4] != '-' || s[7] != '-') return 0;
     int v[8];
-    const int at[8] = {0, 1, 2, 3, 5, 6, 8, 9};
-    for (int i = 0; i < 8; ++i)
-        if ((v[i] = digit(s[at[i]])) < 0)
-            return 0;
-    const QDate date(v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3], v[4] * 10 + v[5], v[6] * 10 + v[7]);
-    return date.isValid() ? date.toJulianDay() : 0;
+    static constexpr int at[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+    for (int i = 0; i < 8; ++i) {
+        const unsigned c = unsigned(s[at[i]]) - '0';
+        if (c > 9) return 0;
+        v[i] = int(c);
+    }
+    const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
+    const int m = v[4] * 10 + v[5];
+    const int d = v[6] * 10 + v[7];
+    static constexpr int monthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (y == 0 || m < 1 || m > 12 || d < 1 || d > monthDays[m] + (m == 2 && isLeap(y) ? 1 : 0))
+        return 0;
+    return julianDay(y, m, d);
+}
+
+// A fast hash of a short text (names, types, card numbers).
+inline quint64 hashText(std::string_view v) {
+    quint64 h = 0x9E3779B97F4A7C15ull ^ v.size();
+    size_t i = 0;
+    for (; i + 8 <= v.size(); i += 8) {
+        quint64 w;
+        std::memcpy(&w, v.data() + i, 8);
+        h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+        h ^= h >> 32;
+    }
+    quint64 w = 0;
+    std::memcpy(&w, v.data() + i, v.size() - i);
+    h = (h ^ w) * 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 29);
+}
+
+// Orders `rows` (positions in fill order) stably by `keyOf`, smallest first or, descending,
+// largest first; equal keys keep their order. Dense keys (ids, dates, counts) take a counting
+// sort, others a comparison sort on (key, position).
+template <class KeyOf> void sortByKey(std::vector<quint32>& rows, bool descending, KeyOf keyOf) {
+    const size_t n = rows.size();
+    if (n < 2) return;
+    std::vector<quint64> keys(n);
+    quint64 lo = ~quint64(0), hi = 0;
+    for (size_t i = 0; i < n; ++i) {
+        keys[i] = keyOf(rows[i]);
+        lo = std::min(lo, keys[i]);
+        hi = std::max(hi, keys[i]);
+    }
+    const quint64 span = hi - lo;
+    if (span < 4 * quint64(n) + 1024) {
+        std::vector<quint32> start(size_t(span) + 2, 0);
+        for (size_t i = 0; i < n; ++i)
+            ++start[size_t(descending ? hi - keys[i] : keys[i] - lo) + 1];
+        std::partial_sum(start.begin(), start.end(), start.begin());
+        std::vector<quint32> out(n);
+        for (size_t i = 0; i < n; ++i)
+            out[start[size_t(descending ? hi - keys[i] : keys[i] - lo)]++] = rows[i];
+        rows.swap(out);
+        return;
+    }
+    std::vector<std::pair<quint64, quint32>> pairs(n);
+    for (size_t i = 0; i < n; ++i)
+        pairs[i] = {descending ? ~keys[i] : keys[i], quint32(i)};
+    std::sort(pairs.begin(), pairs.end());
+    std::vector<quint32> out(n);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = rows[pairs[i].second];
+    rows.swap(out);
 }
 
 } // namespace
@@ -74,11 +154,10 @@ struct ReservationModel::Row {
     qint64 day[2];    // check-in and check-out as day numbers
     const char* text; // this row's texts, one column after another
     quint32 length[ColumnCount];
-    quint16 nulls;   // bit per column: the value is null
-    quint16 asText;  // bit per typed column: the value is not of its kind and stands as text
+    quint16 nulls;  // bit per column: the value is null
+    quint16 asText; // bit per typed column: the value is not of its kind and stands as text
 
-    const char* textOf(int column) const
-    {
+    const char* textOf(int column) const {
         const char* p = text;
         for (int c = 0; c < column; ++c)
             p += length[c];
@@ -98,7 +177,8 @@ struct ReservationModel::Store {
     size_t textLeft = 0;
     std::vector<quint32> order; // list row -> fill position; empty while in fill order
 
-    // The ranks of one text column, kept so that a second click on it only reverses.
+    // The ranks of one text column (equal texts, ignoring case, share a rank), kept so that a
+    // second click on the same column only reverses.
     int rankedColumn = -1;
     std::vector<quint32> ranks;
     quint32 rankCount = 0;
@@ -109,15 +189,13 @@ struct ReservationModel::Store {
     Row& at(size_t i) { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
     const Row& at(size_t i) const { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
 
-    Row& add()
-    {
+    Row& add() {
         if (count == rowChunks.size() * kRowsPerChunk)
             rowChunks.emplace_back(new Row[kRowsPerChunk]);
         return at(count++);
     }
 
-    char* allocText(size_t n)
-    {
+    char* allocText(size_t n) {
         if (n > textLeft) {
             const size_t size = std::max(n, kTextChunk);
             textChunks.emplace_back(new char[size]);
@@ -130,8 +208,7 @@ struct ReservationModel::Store {
         return p;
     }
 
-    void clear()
-    {
+    void clear() {
         rowChunks.clear();
         textChunks.clear();
         count = 0;
@@ -147,25 +224,22 @@ struct ReservationModel::Store {
 };
 
 ReservationModel::ReservationModel(QObject* parent)
-    : QAbstractTableModel(parent), m_store(std::make_unique<Store>())
-{
+    : QAbstractTableModel(parent)
+    , m_store(std::make_unique<Store>()) {
     setLocale(QLocale());
 }
 
 ReservationModel::~ReservationModel() = default;
 
-QString ReservationModel::headerCaption(int column)
-{
+QString ReservationModel::headerCaption(int column) {
     return column >= 0 && column < ColumnCount ? QString::fromLatin1(kCaptions[column]) : QString();
 }
 
-const char* ReservationModel::fieldName(int column)
-{
+const char* ReservationModel::fieldName(int column) {
     return column >= 0 && column < ColumnCount ? kFieldNames[column] : "";
 }
 
-void ReservationModel::setLocale(const QLocale& locale)
-{
+void ReservationModel::setLocale(const QLocale& locale) {
     m_locale = locale;
     // The user's short date form, with the year always in four digits: the desk keeps years of
     // history, and a two-digit year cannot tell 1999 from 2099.
@@ -174,38 +248,30 @@ void ReservationModel::setLocale(const QLocale& locale)
         m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     if (m_store->count > 0) {
         m_store->rankedColumn = -1;
-        if (m_sorted)
-            applySort();
+        if (m_sorted) applySort();
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     }
 }
 
-int ReservationModel::rowCount(const QModelIndex& parent) const
-{
+int ReservationModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || m_filling ? 0 : int(m_store->count);
 }
 
-int ReservationModel::columnCount(const QModelIndex& parent) const
-{
+int ReservationModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QVariant ReservationModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid())
-        return {};
+QVariant ReservationModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
     return cellText(index.row(), index.column());
 }
 
-QVariant ReservationModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return headerCaption(section);
+QVariant ReservationModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return headerCaption(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-void ReservationModel::beginFill()
-{
+void ReservationModel::beginFill() {
     if (!m_filling) {
         beginResetModel();
         m_filling = true;
@@ -213,8 +279,7 @@ void ReservationModel::beginFill()
     m_store->clear();
 }
 
-void ReservationModel::append(sqlite3_stmt* st)
-{
+void ReservationModel::append(sqlite3_stmt* st) {
     Store& s = *m_store;
     if (st != s.mapped) {
         const int n = sqlite3_column_count(st);
@@ -238,26 +303,28 @@ void ReservationModel::append(sqlite3_stmt* st)
         const int i = s.field[c];
         row.length[c] = 0;
         src[c] = nullptr;
-        const int type = i < 0 ? SQLITE_NULL : sqlite3_column_type(st, i);
+        // One call into the connection per column; the value is then read as it stands. The
+        // fill runs on the connection's only thread.
+        sqlite3_value* value = i < 0 ? nullptr : sqlite3_column_value(st, i);
+        const int type = value ? sqlite3_value_type(value) : SQLITE_NULL;
         if (type == SQLITE_NULL) {
             row.nulls |= quint16(1u << c);
             continue;
         }
         const Kind kind = kindOf(c);
         if (kind == Kind::Integer && type == SQLITE_INTEGER) {
-            row.number[c == Id ? 0 : slotOf(c)] = sqlite3_column_int64(st, i);
+            row.number[c == Id ? 0 : slotOf(c)] = sqlite3_value_int64(value);
             continue;
         }
-        const unsigned char* text = sqlite3_column_text(st, i);
-        const int bytes = sqlite3_column_bytes(st, i);
+        const unsigned char* text = sqlite3_value_text(value);
+        const int bytes = sqlite3_value_bytes(value);
         if (kind == Kind::Date) {
             if (const qint64 day = isoDay(text, bytes)) {
                 row.day[slotOf(c)] = day;
                 continue;
             }
         }
-        if (kind != Kind::Text)
-            row.asText |= quint16(1u << c);
+        if (kind != Kind::Text) row.asText |= quint16(1u << c);
         src[c] = text;
         row.length[c] = quint32(bytes);
         total += size_t(bytes);
@@ -271,91 +338,74 @@ void ReservationModel::append(sqlite3_stmt* st)
         }
 }
 
-void ReservationModel::endFill()
-{
-    if (!m_filling)
-        return;
-    if (m_sorted)
-        applySort();
+void ReservationModel::endFill() {
+    if (!m_filling) return;
+    if (m_sorted) applySort();
     m_filling = false;
     endResetModel();
 }
 
-const ReservationModel::Row& ReservationModel::rowAt(int viewRow) const
-{
+const ReservationModel::Row& ReservationModel::rowAt(int viewRow) const {
     const Store& s = *m_store;
     return s.at(s.order.empty() ? size_t(viewRow) : s.order[size_t(viewRow)]);
 }
 
-QString ReservationModel::cellText(int row, int column) const
-{
-    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount)
-        return {};
+QString ReservationModel::cellText(int row, int column) const {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount) return {};
     const Row& r = rowAt(row);
     const quint16 bit = quint16(1u << column);
-    if (r.nulls & bit)
-        return {};
+    if (r.nulls & bit) return {};
     const Kind kind = kindOf(column);
     if (kind == Kind::Text || (r.asText & bit)) {
         const std::string_view v = r.view(column);
         return QString::fromUtf8(v.data(), qsizetype(v.size()));
     }
-    if (kind == Kind::Integer)
-        return QString::number(r.number[column == Id ? 0 : slotOf(column)]);
+    if (kind == Kind::Integer) return QString::number(r.number[column == Id ? 0 : slotOf(column)]);
     return m_locale.toString(QDate::fromJulianDay(r.day[slotOf(column)]), m_dateFormat);
 }
 
-qint64 ReservationModel::idAt(int row) const
-{
-    if (row < 0 || row >= rowCount())
-        return -1;
+qint64 ReservationModel::idAt(int row) const {
+    if (row < 0 || row >= rowCount()) return -1;
     const Row& r = rowAt(row);
     return (r.nulls | r.asText) & 1u ? -1 : r.number[0];
 }
 
-int ReservationModel::firstAddedRow() const
-{
+int ReservationModel::firstAddedRow() const {
     const Store& s = *m_store;
-    if (s.count == 0 || m_filling)
-        return -1;
-    if (s.order.empty())
-        return 0;
+    if (s.count == 0 || m_filling) return -1;
+    if (s.order.empty()) return 0;
     return int(std::find(s.order.begin(), s.order.end(), 0u) - s.order.begin());
 }
 
-void ReservationModel::setSortState(bool sorted, int key, int order)
-{
+void ReservationModel::setSortState(bool sorted, int key, int order) {
     m_sorted = sorted;
     m_sortKey = std::clamp(key, 0, ColumnCount - 1);
     m_sortOrder = order == Descending ? Descending : Ascending;
-    if (m_filling)
-        return;
+    if (m_filling) return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList persistent = persistentIndexList();
+    // Keep the selection on the same reservation: remember the fill position of each row that
+    // a persistent index names.
     std::vector<quint32> before;
+    before.reserve(size_t(persistent.size()));
+    for (const QModelIndex& from : persistent)
+        before.push_back(m_store->order.empty() ? quint32(from.row())
+                                                : m_store->order[size_t(from.row())]);
+    if (m_sorted) applySort();
     if (!persistent.isEmpty()) {
-        before.resize(m_store->count);
-        for (size_t i = 0; i < before.size(); ++i)
-            before[i] = m_store->order.empty() ? quint32(i) : m_store->order[i];
-    }
-    if (m_sorted)
-        applySort();
-    if (!persistent.isEmpty()) {
-        // Keep the selection on the same reservation.
         std::vector<quint32> rowOf(m_store->count);
         for (size_t i = 0; i < rowOf.size(); ++i)
             rowOf[m_store->order.empty() ? i : m_store->order[i]] = quint32(i);
         QModelIndexList to;
         to.reserve(persistent.size());
-        for (const QModelIndex& from : persistent)
-            to.append(index(int(rowOf[before[size_t(from.row())]]), from.column()));
+        for (qsizetype k = 0; k < persistent.size(); ++k)
+            to.append(index(int(rowOf[before[size_t(k)]]), persistent[k].column()));
         changePersistentIndexList(persistent, to);
     }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-void ReservationModel::columnClick(int index)
-{
+void ReservationModel::columnClick(int index) {
     const int current = m_sorted ? m_sortKey : -1;
     const int clicked = index - 1;
     int order = m_sortOrder;
@@ -367,8 +417,83 @@ void ReservationModel::columnClick(int index)
     setSortState(true, clicked, order);
 }
 
-void ReservationModel::applySort()
-{
+void ReservationModel::rankTexts(int column) {
+    Store& s = *m_store;
+    const size_t n = s.count;
+    const quint16 bit = quint16(1u << column);
+    const bool typed = kindOf(column) != Kind::Text;
+
+    // Each distinct text gets an id, in order of first appearance. The fill comes ordered by
+    // guest name, so a name usually equals the one before it; other texts repeat a few values.
+    s.ranks.assign(n, 0);
+    std::vector<std::string_view> distinct;
+    std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
+    std::vector<quint64> hashes;
+    std::string_view previous;
+    quint32 previousId = ~0u;
+    for (size_t i = 0; i < n; ++i) {
+        const Row& r = s.at(i);
+        if (typed && !(r.asText & bit)) continue;
+        const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
+        if (previousId != ~0u && v == previous) {
+            s.ranks[i] = previousId;
+            continue;
+        }
+        const quint64 h = hashText(v);
+        size_t mask = buckets.size() - 1;
+        size_t k = size_t(h) & mask;
+        while (buckets[k] != ~0u && (hashes[buckets[k]] != h || distinct[buckets[k]] != v))
+            k = (k + 1) & mask;
+        if (buckets[k] == ~0u) {
+            buckets[k] = quint32(distinct.size());
+            distinct.push_back(v);
+            hashes.push_back(h);
+            if (distinct.size() * 2 > buckets.size()) {
+                buckets.assign(buckets.size() * 2, ~0u);
+                mask = buckets.size() - 1;
+                for (quint32 id = 0; id < distinct.size(); ++id) {
+                    size_t j = size_t(hashes[id]) & mask;
+                    while (buckets[j] != ~0u)
+                        j = (j + 1) & mask;
+                    buckets[j] = id;
+                }
+                k = size_t(h) & mask;
+                while (buckets[k] != quint32(distinct.size() - 1))
+                    k = (k + 1) & mask;
+            }
+        }
+        previous = v;
+        previousId = buckets[k];
+        s.ranks[i] = previousId;
+    }
+
+    // The distinct texts in the user's collation, ignoring case; texts the collation finds
+    // equal share a rank.
+    QCollator collator(m_locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(distinct.size());
+    for (const std::string_view v : distinct)
+        keys.push_back(collator.sortKey(QString::fromUtf8(v.data(), qsizetype(v.size()))));
+    std::vector<quint32> byKey(distinct.size());
+    std::iota(byKey.begin(), byKey.end(), 0u);
+    std::sort(byKey.begin(), byKey.end(),
+              [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<quint32> rankOf(distinct.size());
+    quint32 rank = 0;
+    for (size_t j = 0; j < byKey.size(); ++j) {
+        if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++rank;
+        rankOf[byKey[j]] = rank;
+    }
+    if (!distinct.empty())
+        for (size_t i = 0; i < n; ++i)
+            s.ranks[i] = rankOf[s.ranks[i]];
+    s.rankCount = distinct.empty() ? 0 : rank + 1;
+    s.rankedColumn = column;
+}
+
+void ReservationModel::applySort() {
     Store& s = *m_store;
     const size_t n = s.count;
     const int column = m_sortKey;
@@ -376,82 +501,47 @@ void ReservationModel::applySort()
     const quint16 bit = quint16(1u << column);
     const Kind kind = kindOf(column);
 
-    // Texts (and typed values that stand as text) are ordered by the user's collation,
-    // ignoring case: each distinct text gets a rank, equal texts the same rank.
-    if (s.rankedColumn != column) {
-        s.ranks.assign(n, 0);
-        std::unordered_map<std::string_view, quint32> ids;
-        std::vector<std::string_view> distinct;
-        for (size_t i = 0; i < n; ++i) {
-            const Row& r = s.at(i);
-            if (kind != Kind::Text && !(r.asText & bit))
-                continue;
-            const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
-            const auto [it, added] = ids.try_emplace(v, quint32(distinct.size()));
-            if (added)
-                distinct.push_back(v);
-            s.ranks[i] = it->second;
-        }
-        QCollator collator(m_locale);
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        collator.setNumericMode(false);
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(distinct.size());
-        for (const std::string_view v : distinct)
-            keys.push_back(collator.sortKey(QString::fromUtf8(v.data(), qsizetype(v.size()))));
-        std::vector<quint32> byKey(distinct.size());
-        std::iota(byKey.begin(), byKey.end(), 0u);
-        std::sort(byKey.begin(), byKey.end(),
-                  [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-        std::vector<quint32> rankOf(distinct.size());
-        quint32 rank = 0;
-        for (size_t j = 0; j < byKey.size(); ++j) {
-            if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0)
-                ++rank;
-            rankOf[byKey[j]] = rank;
-        }
-        for (size_t i = 0; i < n; ++i)
-            s.ranks[i] = distinct.empty() ? 0 : rankOf[s.ranks[i]];
-        s.rankCount = distinct.empty() ? 0 : rank + 1;
-        s.rankedColumn = column;
-    }
-
-    s.order.resize(n);
     if (kind == Kind::Text) {
-        // Counting sort by rank: stable, so equal texts keep the order they were filled in.
-        std::vector<size_t> start(size_t(s.rankCount) + 1, 0);
-        for (size_t i = 0; i < n; ++i)
-            ++start[s.ranks[i] + 1];
-        if (descending) {
-            std::vector<size_t> count(start.begin() + 1, start.end());
-            size_t at = 0;
-            for (size_t k = count.size(); k-- > 0;) {
-                start[k] = at;
-                at += count[k];
-            }
-        } else {
-            std::partial_sum(start.begin(), start.end(), start.begin());
-        }
-        for (size_t i = 0; i < n; ++i)
-            s.order[start[s.ranks[i]]++] = quint32(i);
+        // Texts are ordered by the user's collation, ignoring case.
+        if (s.rankedColumn != column) rankTexts(column);
+        s.order.resize(n);
+        std::iota(s.order.begin(), s.order.end(), 0u);
+        sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
         return;
     }
 
-    // Numbers and dates by value; nulls first, then values, then anything stored as text.
-    const int slot = kind == Kind::Integer ? (column == Id ? 0 : slotOf(column)) : slotOf(column);
-    auto key = [&](quint32 i) -> std::pair<int, qint64> {
+    // Numbers and dates by value: nulls first, then values, then anything stored as text (by
+    // the collation); descending reverses all of it. Equal keys keep the order of the fill.
+    const int slot = column == Id ? 0 : slotOf(column);
+    std::vector<quint32> nulls, values, texts;
+    values.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
         const Row& r = s.at(i);
         if (r.nulls & bit)
-            return {0, 0};
-        if (r.asText & bit)
-            return {2, qint64(s.ranks[i])};
-        return {1, kind == Kind::Integer ? r.number[slot] : r.day[slot]};
-    };
-    std::iota(s.order.begin(), s.order.end(), 0u);
-    if (descending)
-        std::stable_sort(s.order.begin(), s.order.end(), [&](quint32 a, quint32 b) { return key(b) < key(a); });
+            nulls.push_back(quint32(i));
+        else if (r.asText & bit)
+            texts.push_back(quint32(i));
+        else
+            values.push_back(quint32(i));
+    }
+    // Signed values map to unsigned keys of the same order.
+    constexpr quint64 kSign = quint64(1) << 63;
+    if (kind == Kind::Integer)
+        sortByKey(values, descending,
+                  [&](quint32 i) { return quint64(s.at(i).number[slot]) ^ kSign; });
     else
-        std::stable_sort(s.order.begin(), s.order.end(), [&](quint32 a, quint32 b) { return key(a) < key(b); });
+        sortByKey(values, descending,
+                  [&](quint32 i) { return quint64(s.at(i).day[slot]) ^ kSign; });
+    if (!texts.empty()) {
+        if (s.rankedColumn != column) rankTexts(column);
+        sortByKey(texts, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
+    }
+    s.order.clear();
+    s.order.reserve(n);
+    const std::vector<quint32>* parts[3] = {&nulls, &values, &texts};
+    if (descending) std::swap(parts[0], parts[2]);
+    for (const auto* part : parts)
+        s.order.insert(s.order.end(), part->begin(), part->end());
 }
 
 } // namespace corvanna

@@ -17,8 +17,19 @@ class ReservationModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column {
-        Id, GuestName, Accommodation, NoOfRooms, Type, ServiceIncluded, NoOfPersons,
-        CheckInDate, CheckOutDate, CreditCardType, CreditCardNo, PhoneNumber, Address,
+        Id,
+        GuestName,
+        Accommodation,
+        NoOfRooms,
+        Type,
+        ServiceIncluded,
+        NoOfPersons,
+        CheckInDate,
+        CheckOutDate,
+        CreditCardType,
+        CreditCardNo,
+        PhoneNumber,
+        Address,
         ColumnCount
     };
     enum SortOrder { Ascending = 0, Descending = 1 };
@@ -32,7 +43,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     // A fill: beginFill() clears every row; append() adds the current row of a statement;
     // endFill() applies the sort state and shows the rows.
@@ -63,6 +75,7 @@ private:
     struct Store;
     const Row& rowAt(int viewRow) const;
     void applySort();
+    void rankTexts(int column);
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
