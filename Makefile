@@ -24,8 +24,23 @@ run: build
 	  echo "Corvanna needs a desktop display: run it from a desktop session (or try: xvfb-run make run)."; exit 1; fi
 	$(BUILD)/corvanna
 
-test: build
+# Every test three times over: the normal build; the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer ($(BUILD)-asan); the fuzz targets built with clang and libFuzzer
+# ($(BUILD)-fuzz). Longer runs: scripts/reliability-long, scripts/fuzz-long.
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/data/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test:
+	@sh scripts/setup test
+	@$(MAKE) --no-print-directory build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD)-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCORVANNA_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD)-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCORVANNA_FUZZ=ON
+	cmake --build $(BUILD)-fuzz -j $(JOBS) --target fuzz_literals
+	cd $(BUILD)-fuzz && ctest --output-on-failure -R '^fuzz_'
 
 # The list benchmark: a Release build of its own (no tests); generated databases are cached in
 # build-bench/bench/data. BENCH_ARGS, e.g. "--db PATH" or "--scales 10k,100k".
@@ -39,4 +54,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-fuzz build-bench
