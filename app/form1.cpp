@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QTreeView>
 
 namespace corvanna {
@@ -105,7 +106,8 @@ void Form1::buildDesign() {
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(designFont(9));
     paintWhite(this);
-    setFixedSize(normalSize());
+    resize(normalSize());
+    applySizeConstraints();
 
     Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), this);
     Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), this);
@@ -390,7 +392,9 @@ void Form1::centreOnScreen() {
          area.y() + int(std::lround((area.height() - outer.height()) / 2.0)));
 }
 
-// The border is fixed in the normal state; a maximised window takes the whole screen.
+// The normal window keeps its design size: its border cannot be made smaller, and a drag that
+// makes it larger is undone (see resizeEvent). It is not fixed by equal minimum and maximum
+// sizes because window managers then refuse to maximise it. Maximised, it takes what it is given.
 void Form1::applySizeConstraints() {
     switch (windowStateNumber()) {
     case kStateMaximised:
@@ -398,7 +402,8 @@ void Form1::applySizeConstraints() {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         break;
     case kStateNormal:
-        setFixedSize(normalSize());
+        setMinimumSize(normalSize());
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         break;
     default: // minimised: kept as they were, for the state it returns to
         break;
@@ -416,6 +421,15 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    // Undone once the events of the moment are through, so that a maximise whose new size comes
+    // before its new state is not mistaken for a drag.
+    if (windowStateNumber() == kStateNormal && size() != normalSize() && !m_keepSizeQueued) {
+        m_keepSizeQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_keepSizeQueued = false;
+            if (windowStateNumber() == kStateNormal && size() != normalSize()) resize(normalSize());
+        });
+    }
 }
 
 } // namespace corvanna

@@ -84,7 +84,7 @@ public:
     // True once the controls may have left their design places (see Form_Resize).
     bool LayoutMoved = false;
 
-    // The inner size of the normal window; its border cannot be dragged.
+    // The inner size of the normal window, which keeps it: its border cannot be dragged.
     static QSize normalSize();
 
 protected:
@@ -105,6 +105,7 @@ private:
     Session& m_session;
     PointerFeedback* m_pointer;
     bool m_unloaded = false;
+    bool m_keepSizeQueued = false;
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
 };

@@ -62,18 +62,11 @@ QHeaderView::section {
     padding: 3px 6px;
 }
 
+/* The date pickers keep the system's own drawing (with its drop-down arrow); only their
+   selection takes the accent. */
 QDateEdit {
-    color: #17273a;
-    background-color: #ffffff;
-    border: 1px solid #8d99aa;
-    border-radius: 3px;
-    padding: 1px 4px;
     selection-color: #ffffff;
     selection-background-color: #2c5689;
-}
-
-QDateEdit:focus {
-    border-color: #2c5689;
 }
 
 QToolTip {
