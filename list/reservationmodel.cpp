@@ -271,12 +271,16 @@ QVariant ReservationModel::headerData(int section, Qt::Orientation orientation, 
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+// A fill removes every row and then inserts the new ones, rather than resetting the model: a
+// reset makes the view start over (header sizes included) for every fill, however small.
 void ReservationModel::beginFill() {
-    if (!m_filling) {
-        beginResetModel();
-        m_filling = true;
+    if (!m_filling && m_store->count > 0) {
+        beginRemoveRows({}, 0, int(m_store->count) - 1);
+        m_store->clear();
+        endRemoveRows();
     }
     m_store->clear();
+    m_filling = true;
 }
 
 void ReservationModel::append(sqlite3_stmt* st) {
@@ -341,8 +345,10 @@ void ReservationModel::append(sqlite3_stmt* st) {
 void ReservationModel::endFill() {
     if (!m_filling) return;
     if (m_sorted) applySort();
+    const int rows = int(m_store->count);
+    if (rows > 0) beginInsertRows({}, 0, rows - 1);
     m_filling = false;
-    endResetModel();
+    if (rows > 0) endInsertRows();
 }
 
 const ReservationModel::Row& ReservationModel::rowAt(int viewRow) const {
