@@ -135,9 +135,13 @@ void Connection::checkBeforeFirstWrite() {
             rc = sqlite3_errcode(db);
         }
     }
+    const QString text = engineText(db);
     sqlite3_finalize(st);
-    // A check that could not run (another program holds a lock) is tried again at the next write.
     noteFailure(rc);
+    // Another program holds the file: the statement would wait for the same lock again, so the
+    // save fails now; the check runs again at the next write.
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(text);
 }
 
 sqlite3* Connection::handle() const {

@@ -40,9 +40,9 @@ bool run(const QString& statement) {
     const QByteArray sql = translateDates(statement).toUtf8();
     sqlite3_stmt* st = nullptr;
     const char* tail = nullptr;
-    bool ok = sqlite3_prepare_v2(database(), sql.constData(), int(sql.size()), &st, &tail) ==
-                  SQLITE_OK &&
-              st && sqlite3_step(st) == SQLITE_DONE;
+    bool ok =
+        sqlite3_prepare_v2(database(), sql.constData(), int(sql.size()), &st, &tail) == SQLITE_OK &&
+        st && sqlite3_step(st) == SQLITE_DONE;
     // One statement only: nothing may follow it.
     if (ok && tail && QByteArray(tail, sql.constData() + sql.size() - tail).trimmed().size() > 0)
         fail("text after the statement", statement);
@@ -92,8 +92,7 @@ GuestValues values(FuzzedDataProvider& in) {
 bool carriesNul(const GuestValues& v) {
     for (const QString* t : {&v.guestName, &v.accommodation, &v.type, &v.serviceIncluded,
                              &v.creditCardType, &v.creditCardNo, &v.phoneNumber, &v.address})
-        if (t->contains(QChar(0)))
-            return true;
+        if (t->contains(QChar(0))) return true;
     return false;
 }
 
@@ -116,24 +115,29 @@ QStringList storedRow(qint64 id) {
 }
 
 QStringList expectedRow(const GuestValues& v) {
-    return {v.guestName,      v.accommodation,
-            v.noOfRooms,      v.type,
-            v.serviceIncluded, v.noOfPersons,
+    return {v.guestName,
+            v.accommodation,
+            v.noOfRooms,
+            v.type,
+            v.serviceIncluded,
+            v.noOfPersons,
             v.checkIn.toString(QStringLiteral("yyyy-MM-dd")),
             v.checkOut.toString(QStringLiteral("yyyy-MM-dd")),
-            v.creditCardType, v.creditCardNo,
-            v.phoneNumber,    v.address,
-            QStringLiteral("integer"), QStringLiteral("integer")};
+            v.creditCardType,
+            v.creditCardNo,
+            v.phoneNumber,
+            v.address,
+            QStringLiteral("integer"),
+            QStringLiteral("integer")};
 }
 
 void checkRow(qint64 id, const GuestValues& v, const QString& statement) {
     const QStringList stored = storedRow(id);
     const QStringList expected = expectedRow(v);
     if (stored != expected)
-        fail("stored row differs", statement + QStringLiteral("\nstored:   ") +
-                                       stored.join(QStringLiteral(" | ")) +
-                                       QStringLiteral("\nexpected: ") +
-                                       expected.join(QStringLiteral(" | ")));
+        fail("stored row differs",
+             statement + QStringLiteral("\nstored:   ") + stored.join(QStringLiteral(" | ")) +
+                 QStringLiteral("\nexpected: ") + expected.join(QStringLiteral(" | ")));
 }
 
 // The translation alone: a date literal becomes its ISO text, text without '#' stays as it is,
@@ -142,9 +146,9 @@ void checkTranslation(const QString& raw, const QDate& day) {
     if (!raw.contains(QLatin1Char('#')) && translateDates(raw) != raw)
         fail("text without a date changed", raw);
     const QString quoted = quoteText(raw);
-    if (translateDates(quoted) != quoted)
-        fail("quoted text changed", raw);
-    const QString iso = QLatin1Char('\'') + day.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
+    if (translateDates(quoted) != quoted) fail("quoted text changed", raw);
+    const QString iso =
+        QLatin1Char('\'') + day.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
     if (translateDates(dateLiteral(day)) != iso)
         fail("date literal translated wrongly", dateLiteral(day));
     if (translateDates(quoted + dateLiteral(day) + quoted) != quoted + iso + quoted)
@@ -165,13 +169,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString insert = statements::insert(first);
     if (!run(insert)) {
         if (!carriesNul(first))
-            fail("insert failed", insert + QStringLiteral("\n") +
-                                      QString::fromUtf8(sqlite3_errmsg(database())));
+            fail("insert failed",
+                 insert + QStringLiteral("\n") + QString::fromUtf8(sqlite3_errmsg(database())));
         if (single("select count(*) from tblRooms") != rowsBefore)
             fail("a failed insert changed the table", insert);
     } else {
-        if (carriesNul(first))
-            fail("a text with a NUL was stored", insert);
+        if (carriesNul(first)) fail("a text with a NUL was stored", insert);
         const qint64 id = sqlite3_last_insert_rowid(database());
         if (single("select count(*) from tblRooms").toInt() != rowsBefore.toInt() + 1)
             fail("the insert did not add exactly one row", insert);
@@ -179,15 +182,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
         const QString update = statements::update(second, QString::number(id));
         if (run(update)) {
-            if (carriesNul(second))
-                fail("a text with a NUL was stored", update);
+            if (carriesNul(second)) fail("a text with a NUL was stored", update);
             if (sqlite3_changes(database()) != 1)
                 fail("the update did not change exactly one row", update);
             checkRow(id, second, update);
         } else {
             if (!carriesNul(second))
-                fail("update failed", update + QStringLiteral("\n") +
-                                          QString::fromUtf8(sqlite3_errmsg(database())));
+                fail("update failed",
+                     update + QStringLiteral("\n") + QString::fromUtf8(sqlite3_errmsg(database())));
             checkRow(id, first, update);
         }
     }

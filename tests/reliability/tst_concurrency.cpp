@@ -3,14 +3,20 @@
 // lock is still held, and the program works again once the lock is gone.
 #include "app/form1.h"
 #include "app/session.h"
+#include "editor/form2.h"
+#include "editordriver.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
 
+#include <QComboBox>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -52,6 +58,7 @@ private slots:
     void twoCopiesSaveAtOnce();
     void lockedDatabaseIsReported_data();
     void lockedDatabaseIsReported();
+    void lockedSaveKeepsTheTyping();
 };
 
 void TestConcurrency::twoCopiesSaveAtOnce_data() {
@@ -156,6 +163,45 @@ void TestConcurrency::lockedDatabaseIsReported() {
     }
     for (const Message& m : dialogs.shown)
         QVERIFY2(m.title != QLatin1String("Application Error"), qPrintable(m.text));
+}
+
+void TestConcurrency::lockedSaveKeepsTheTyping() {
+    TempPlaces temp;
+    createWorkingDatabase(temp.places);
+    ScriptedDialogs dialogs;
+    Session session(dialogs, temp.places);
+    Form1 form(session);
+    QVERIFY(form.Form_Load());
+    LockHolder holder(temp.places.workingDatabase());
+    QVERIFY(holder.locked());
+    bool heldWhileReported = false;
+    dialogs.onShow = [&](const Message&) { heldWhileReported = holder.locked(); };
+
+    QVERIFY(withEditor(
+        [&] { form.PushButton1_Click(); },
+        [&](Form2& editor) {
+            chooseValidChoices(editor);
+            for (QWidget* box :
+                 {static_cast<QWidget*>(editor.Text1), static_cast<QWidget*>(editor.Combo2),
+                  static_cast<QWidget*>(editor.Text3), static_cast<QWidget*>(editor.Text6),
+                  static_cast<QWidget*>(editor.Text7)})
+                typeInto(box, QStringLiteral("Waiting O'Reilly"));
+            editor.PushButton4->click();
+            QCOMPARE(dialogs.texts(),
+                     QStringList{reportFor("database is locked", "Form2.PushButton4_Click", 172)});
+            QVERIFY(heldWhileReported);
+            QVERIFY(editor.isVisible());
+            QCOMPARE(editor.Text1->text(), QStringLiteral("Waiting O'Reilly"));
+            QCOMPARE(editor.Text7->toPlainText(), QStringLiteral("Waiting O'Reilly"));
+
+            holder.release();
+            dialogs.clear();
+            editor.PushButton4->click();
+            QCOMPARE(dialogs.texts(), QStringList{"Successfully Saved."});
+        }));
+    QCOMPARE(queryValue(temp.places.workingDatabase(),
+                        "select count(*) from tblRooms where GuestName='Waiting O''Reilly'"),
+             QStringLiteral("1"));
 }
 
 QTEST_MAIN(TestConcurrency)
