@@ -168,7 +168,8 @@ void Form1::buildDesign() {
 
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int section) { ListView1_ColumnClick(section + 1); });
-    connect(ListView1, &QTreeView::doubleClicked, this, [this] { ListView1_DblClick(); });
+    // A double-click anywhere in the list, on a row or on its empty space, runs the list's handler.
+    ListView1->viewport()->installEventFilter(this);
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton2, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton3, &QPushButton::clicked, this, [this] { PushButton3_Click(); });
@@ -275,6 +276,8 @@ bool Form1::Form_Load() {
             kStates[parseWindowState(settings.read(kWindowStateKey, QStringLiteral("0")))]);
     });
     proc.step(144, [&] { LayoutMoved = windowStateNumber() != kStateNormal; });
+    // The keyboard starts where the tab order starts.
+    ListView1->setFocus();
     return true;
 }
 
@@ -312,6 +315,14 @@ int Form1::windowStateNumber() const {
     if (state & Qt::WindowMinimized) return kStateMinimised;
     if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kStateMaximised;
     return kStateNormal;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        ListView1_DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,8 @@ private slots:
     void headerClickSortsTheView();
     void firstRowIsSelectedAfterSortedFill();
     void fillFailureShowsOneReport();
+    void doubleClickAnywhereAsksAboutSelectedRow_data();
+    void doubleClickAnywhereAsksAboutSelectedRow();
 
 private:
     void add(const QString& name, const QDate& in, const QDate& out) {
@@ -136,6 +138,30 @@ void TestMainList::fillFailureShowsOneReport() {
     QCOMPARE(m_dialogs->texts(),
              QStringList{reportFor("Operation is not allowed when the object is closed.",
                                    "Form1.listRooms", 106)});
+}
+
+void TestMainList::doubleClickAnywhereAsksAboutSelectedRow_data() {
+    QTest::addColumn<bool>("onEmptySpace");
+    QTest::newRow("on a row") << false;
+    QTest::newRow("below the rows") << true;
+}
+
+void TestMainList::doubleClickAnywhereAsksAboutSelectedRow() {
+    QFETCH(bool, onEmptySpace);
+    QVERIFY(m_form->Form_Load());
+    m_form->resize(664, 523);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QWidget* viewport = m_form->ListView1->viewport();
+    const QRect firstRow = m_form->ListView1->visualRect(m_form->model->index(0, 1));
+    const QPoint at =
+        onEmptySpace ? QPoint(firstRow.center().x(), viewport->height() - 5) : firstRow.center();
+    QVERIFY(!m_form->ListView1->indexAt(at).isValid() == onEmptySpace);
+    m_dialogs->answers = {Answer::No};
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QCOMPARE(m_dialogs->texts(), QStringList{"Are you sure you want to delete Another today?"});
+    QCOMPARE(m_form->model->rowCount(), 2);
+    QCOMPARE(m_form->focusWidget(), m_form->ListView1);
 }
 
 QTEST_MAIN(TestMainList)
