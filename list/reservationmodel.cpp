@@ -286,10 +286,14 @@ void ReservationModel::beginFill() {
 void ReservationModel::append(sqlite3_stmt* st) {
     Store& s = *m_store;
     if (st != s.mapped) {
+        // Which result column holds each list column; "select *" gives the table's order.
         const int n = sqlite3_column_count(st);
+        bool tableOrder = n >= ColumnCount;
+        for (int c = 0; c < ColumnCount && tableOrder; ++c)
+            tableOrder = sqlite3_stricmp(sqlite3_column_name(st, c), kFieldNames[c]) == 0;
         for (int c = 0; c < ColumnCount; ++c) {
-            s.field[c] = -1;
-            for (int i = 0; i < n; ++i)
+            s.field[c] = tableOrder ? c : -1;
+            for (int i = 0; i < n && !tableOrder; ++i)
                 if (sqlite3_stricmp(sqlite3_column_name(st, i), kFieldNames[c]) == 0) {
                     s.field[c] = i;
                     break;
