@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "app/design.h"
 #include "app/failure.h"
 #include "app/layout.h"
 #include "app/places.h"
@@ -33,28 +34,9 @@ namespace {
 const QString kFormLoad = QStringLiteral("Form1.Form_Load");
 const QString kQueryUnload = QStringLiteral("Form1.Form_QueryUnload");
 
-QFont designFont(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void paintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QDateEdit* makeDatePicker(QWidget* parent) {
     auto* picker = new QDateEdit(QDate::currentDate(), parent);
-    picker->setCalendarPopup(true);
-    picker->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    picker->setDisplayFormat(format);
+    setUpDatePicker(picker);
     return picker;
 }
 

@@ -1,5 +1,6 @@
 #include "editor/form2.h"
 
+#include "app/design.h"
 #include "app/failure.h"
 #include "app/form1.h"
 #include "app/places.h"
@@ -39,20 +40,6 @@ const QString kSave = QStringLiteral("Form2.PushButton4_Click");
 const QString kCancel = QStringLiteral("Form2.PushButton5_Click");
 
 const QDate kDesignDate{2010, 10, 18};
-
-QFont designFont(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void paintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // Each control gets the design font itself: under the main window's skin a font set on the
 // window does not reach its controls.
@@ -95,13 +82,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, 
 
 QDateEdit* datePicker(QWidget* parent, const char* name, const QRect& rect) {
     auto* picker = place(new QDateEdit(kDesignDate, parent), name, rect);
-    picker->setCalendarPopup(true);
-    picker->setDateRange(kEarliestPickerDate, kLatestPickerDate);
-    // The user's short date form, with the year always in four digits.
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QStringLiteral("yyyy")))
-        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    picker->setDisplayFormat(format);
+    setUpDatePicker(picker);
     return picker;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dates.h"
 #include "store/statements.h"
 
 #include <QDate>
@@ -13,10 +14,6 @@ namespace corvanna {
 
 // The most characters a user can type into one of the guest editor's text boxes.
 constexpr int kGuestTextLimit = 50;
-
-// The dates the editor's pickers can hold.
-inline const QDate kEarliestPickerDate{1601, 1, 1};
-inline const QDate kLatestPickerDate{9999, 12, 31};
 
 // What a reservation books: rooms, wings or meeting halls.
 enum class GuestKind { Rooms, Wings, MeetingHall };

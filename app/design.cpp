@@ -1,0 +1,30 @@
+#include "app/design.h"
+
+#include "app/dates.h"
+
+#include <QDateEdit>
+#include <QWidget>
+
+namespace corvanna {
+
+QFont designFont(double points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void paintWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setUpDatePicker(QDateEdit* picker) {
+    picker->setCalendarPopup(true);
+    picker->setDateRange(kEarliestPickerDate, kLatestPickerDate);
+    picker->setDisplayFormat(shortDateFormat());
+}
+
+} // namespace corvanna
