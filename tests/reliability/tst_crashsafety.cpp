@@ -116,7 +116,8 @@ void TestCrashSafety::confirmedSavesSurviveKills() {
     }
     qInfo("%d kills, %d of them in the middle of a save; %d saves confirmed, %d rows", kills,
           killedMidSave, confirmed, ledger.size());
-    QVERIFY2(confirmed >= kills / 2, "the saver should confirm saves between the kills");
+    // Each kill after the first confirmed save leaves at least that one.
+    QVERIFY(killDuringStart ? confirmed > 0 : confirmed >= kills);
 }
 
 QTEST_GUILESS_MAIN(TestCrashSafety)
