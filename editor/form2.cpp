@@ -56,8 +56,24 @@ QGroupBox* frame(QWidget* parent, const char* name, const char* caption, const Q
     return box;
 }
 
+// A caption wider than its design width (the font's metrics differ a little from the design's)
+// takes the free room up to the next control on its row rather than losing its last letters.
+void fitLabel(QLabel* l) {
+    const QRect design = l->property("designRect").toRect();
+    int limit = l->parentWidget()->width();
+    for (const QObject* o : l->parentWidget()->children()) {
+        const auto* w = qobject_cast<const QWidget*>(o);
+        if (w && w != l && w->x() > design.x() && w->geometry().top() < design.bottom() &&
+            w->geometry().bottom() > design.top())
+            limit = std::min(limit, w->x() - 2);
+    }
+    const int wanted = std::max(design.width(), l->sizeHint().width());
+    l->resize(std::min(wanted, std::max(design.width(), limit - design.x())), design.height());
+}
+
 QLabel* label(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
     auto* l = place(new QLabel(QString::fromLatin1(caption), parent), name, rect);
+    l->setProperty("designRect", rect);
     paintWhite(l);
     return l;
 }
@@ -178,6 +194,8 @@ void Form2::buildDesign() {
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     Combo2->setFocus();
+    for (QLabel* l : findChildren<QLabel*>())
+        fitLabel(l);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option1_Click();
@@ -262,6 +280,8 @@ void Form2::showKind(GuestKind kind) {
     const KindDetails& details = kindDetails(kind);
     Label2->setText(details.countCaption);
     Label3->setText(details.typeCaption);
+    fitLabel(Label2);
+    fitLabel(Label3);
     Combo1->clear();
     Combo1->addItems(details.types);
     Combo1->setCurrentIndex(-1);
