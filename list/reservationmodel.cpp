@@ -263,7 +263,15 @@ int ReservationModel::columnCount(const QModelIndex& parent) const {
 
 QVariant ReservationModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return cellText(index.row(), index.column());
+    QString text = cellText(index.row(), index.column());
+    // A row is one line: a multi-line address shows its lines side by side, so that it neither
+    // makes every row taller nor shows only part of itself.
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("  "));
+        text.replace(QLatin1Char('\n'), QStringLiteral("  "))
+            .replace(QLatin1Char('\r'), QStringLiteral("  "));
+    }
+    return text;
 }
 
 QVariant ReservationModel::headerData(int section, Qt::Orientation orientation, int role) const {

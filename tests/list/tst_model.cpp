@@ -87,6 +87,9 @@ void TestModel::cellsOfOneRow() {
     for (int c = 0; c < 13; ++c)
         QCOMPARE(m_model.cellText(0, c), expected[c]);
     QCOMPARE(m_model.data(m_model.index(0, 1)).toString(), expected[1]);
+    // The list shows the address on one line; the cell keeps it as stored.
+    QCOMPARE(m_model.data(m_model.index(0, 12)).toString(),
+             QStringLiteral("1 Harbour Road  Pellworth"));
     QCOMPARE(m_model.idAt(0), 1);
     QCOMPARE(m_model.firstAddedRow(), 0);
     const QStringList headers = {"ID",
