@@ -1,21 +1,12 @@
 // How the saved settings are written and read back: widths and the window state.
 #include "app/failure.h"
 #include "app/settings.h"
+#include "tests/common/testsupport.h"
 
 #include <QTest>
 
 using namespace corvanna;
-
-namespace {
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& f) {
-        return f.description();
-    }
-    return {};
-}
-} // namespace
+using corvanna::test::failureOf;
 
 class TestSettingsFormat : public QObject {
     Q_OBJECT

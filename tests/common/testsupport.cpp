@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/failure.h"
 #include "app/report.h"
 
 #include <QDir>
@@ -86,6 +87,15 @@ GuestValues sampleGuest(const QString& name, const QDate& checkIn, const QDate& 
     v.phoneNumber = QStringLiteral("555 0100");
     v.address = QStringLiteral("1 Harbour Road");
     return v;
+}
+
+QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Failure& f) {
+        return f.description();
+    }
+    return {};
 }
 
 QString reportFor(const QString& description, const QString& procedure, int line) {

@@ -48,6 +48,9 @@ QString queryValue(const QString& path, const QString& sql);
 // A reservation's values for tests: fills every text with something recognisable.
 GuestValues sampleGuest(const QString& name, const QDate& checkIn, const QDate& checkOut);
 
+// The description of the Failure an action throws, or the empty text when it throws none.
+QString failureOf(const std::function<void()>& action);
+
 // The exact error report text for a location and line, for comparisons.
 QString reportFor(const QString& description, const QString& procedure, int line);
 

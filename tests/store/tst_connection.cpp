@@ -14,15 +14,6 @@ using namespace corvanna;
 using namespace corvanna::test;
 
 namespace {
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Failure& f) {
-        return f.description();
-    }
-    return {};
-}
-
 QByteArray digestOf(const QString& path) {
     QFile f(path);
     f.open(QIODevice::ReadOnly);
