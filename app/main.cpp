@@ -14,8 +14,7 @@ namespace {
 // program quits as soon as its main window has been painted for the first time.
 class QuitWhenShown : public QObject {
 public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_done) {
             m_done = true;
             QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
@@ -28,12 +27,12 @@ private:
 };
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     using namespace corvanna;
     if (!platform::hasDesktopDisplay()) {
         std::fputs("Corvanna needs a desktop display: start it from a desktop session "
-                   "(or try: xvfb-run make run).\n", stderr);
+                   "(or try: xvfb-run make run).\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);
@@ -45,8 +44,7 @@ int main(int argc, char* argv[])
     session.onEnd = [](int code) { QCoreApplication::exit(code); };
 
     Form1 form(session);
-    if (!form.Form_Load() || session.ended)
-        return session.exitCode;
+    if (!form.Form_Load() || session.ended) return session.exitCode;
     QuitWhenShown quitWhenShown;
     if (qEnvironmentVariableIsSet("CORVANNA_QUIT_WHEN_SHOWN"))
         form.installEventFilter(&quitWhenShown);

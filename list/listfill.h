@@ -17,6 +17,7 @@ enum PointerShape { kPointerDefault = 0, kPointerHourglass = 11, kPointerHand = 
 // pointer. A statement that cannot run ends the fill with that one report and an empty list.
 // `statement` is built inside step 106, so a failure to build it is reported there too.
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
-              const std::function<QString()>& statement, const std::function<void(int)>& setPointer);
+              const std::function<QString()>& statement,
+              const std::function<void(int)>& setPointer);
 
 } // namespace corvanna
