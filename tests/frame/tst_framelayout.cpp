@@ -9,9 +9,8 @@ Q_DECLARE_METATYPE(corvanna::MainWindowPlaces)
 
 namespace {
 
-char* describe(const TwipsRect& r) {
-    return QTest::toString(
-        QStringLiteral("(%1, %2, %3, %4)").arg(r.left).arg(r.top).arg(r.width).arg(r.height));
+QString describe(const TwipsRect& r) {
+    return QStringLiteral("(%1, %2, %3, %4)").arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
 // Two columns of 4800-wide controls whose lefts are `left` and `right`.
