@@ -13,6 +13,7 @@
 #include "app/skin.h"
 #include "app/twips.h"
 #include "list/reservationmodel.h"
+#include "list/rowdelegate.h"
 #include "store/connection.h"
 
 #include <QApplication>
@@ -134,6 +135,7 @@ void Form1::buildDesign() {
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
+    ListView1->setItemDelegate(new ListRowDelegate(ListView1));
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setAllColumnsShowFocus(true);

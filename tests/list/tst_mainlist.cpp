@@ -26,6 +26,7 @@ private slots:
     void headerClickSortsTheView();
     void firstRowIsSelectedAfterSortedFill();
     void fillFailureShowsOneReport();
+    void rowsAreOneLineWhateverTheirText();
     void doubleClickAnywhereAsksAboutSelectedRow_data();
     void doubleClickAnywhereAsksAboutSelectedRow();
 
@@ -138,6 +139,25 @@ void TestMainList::fillFailureShowsOneReport() {
     QCOMPARE(m_dialogs->texts(),
              QStringList{reportFor("Operation is not allowed when the object is closed.",
                                    "Form1.listRooms", 106)});
+}
+
+void TestMainList::rowsAreOneLineWhateverTheirText() {
+    QVERIFY(m_form->Form_Load());
+    m_form->PushButton5_Click();
+    const int plain = m_form->ListView1->visualRect(m_form->model->index(0, 1)).height();
+    QVERIFY(plain > 0);
+    // A first row with a three-line address and a long name gives every row the same height.
+    GuestValues tall = sampleGuest("Aaron " + QString(40, 'W'), m_today, m_today);
+    tall.address = "1 Harbour Road\r\nPellworth\r\nNorth Frisia";
+    execOn(m_places->places.workingDatabase(), translateDates(statements::insert(tall)));
+    m_form->PushButton5_Click();
+    QCOMPARE(m_form->model->cellText(0, 12), tall.address);
+    for (int row = 0; row < m_form->model->rowCount(); ++row)
+        QCOMPARE(m_form->ListView1->visualRect(m_form->model->index(row, 12)).height(), plain);
+    // Sizing a column to its contents still follows the longest text.
+    m_form->ListView1->resizeColumnToContents(1);
+    QVERIFY(m_form->ListView1->columnWidth(1) >
+            QFontMetrics(m_form->ListView1->font()).horizontalAdvance(QString(40, 'W')));
 }
 
 void TestMainList::doubleClickAnywhereAsksAboutSelectedRow_data() {
