@@ -14,11 +14,15 @@ QFont designFont(double points) {
     return font;
 }
 
-void paintWhite(QWidget* widget) {
+void paintBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void paintWhite(QWidget* widget) {
+    paintBackground(widget, Qt::white);
 }
 
 void setUpDatePicker(QDateEdit* picker) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 
 class QDateEdit;
@@ -8,8 +9,9 @@ class QWidget;
 namespace corvanna {
 
 // The look both windows share.
-QFont designFont(double points);  // Arial, bold
-void paintWhite(QWidget* widget); // the white design background
+QFont designFont(double points);                             // Arial, bold
+void paintBackground(QWidget* widget, const QColor& colour); // filled with its own colour
+void paintWhite(QWidget* widget);                            // the white design background
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
 

@@ -1,5 +1,6 @@
 #include "app/skin.h"
 
+#include "app/design.h"
 #include "app/failure.h"
 #include "app/form1.h"
 #include "app/places.h"
@@ -21,13 +22,6 @@ QColor buttonFace() {
     return QApplication::palette().color(QPalette::Active, QPalette::Button);
 }
 
-void paintButtonFace(QWidget* widget, const QColor& face) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, face);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // The kinds of control whose background is the window's colour.
 bool takesWindowColour(const QWidget* w) {
     return qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w) ||
@@ -45,7 +39,7 @@ void paintControls(QWidget* parent, const QColor& face) {
     for (QObject* child : parent->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w->isWindow()) continue;
-        if (takesWindowColour(w)) paintButtonFace(w, face);
+        if (takesWindowColour(w)) paintBackground(w, face);
         if (holdsControls(w)) paintControls(w, face);
     }
 }
@@ -77,7 +71,7 @@ private:
 void ApplyClassicColours(QWidget* window) {
     if (!window) throw Failure(QStringLiteral("Object variable or With block variable not set"));
     const QColor face = buttonFace();
-    paintButtonFace(window, face);
+    paintBackground(window, face);
     paintControls(window, face);
 }
 
@@ -89,11 +83,9 @@ void ApplySkin(Form1& window) {
 
     // The skin is a style sheet for the main window and its controls.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw Failure(QStringLiteral("The skin %1 could not be read: %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
-    const QString sheet = QString::fromUtf8(file.readAll());
-    if (file.error() != QFileDevice::NoError)
+    const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
+    const QString sheet = opened ? QString::fromUtf8(file.readAll()) : QString();
+    if (!opened || file.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("The skin %1 could not be read: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
 
