@@ -1,8 +1,8 @@
 // Corvanna: the front desk's reservations.
-#include "app/form1.h"
-#include "app/messagebox.h"
-#include "app/product.h"
-#include "app/session.h"
+#include "gui/form1.h"
+#include "gui/messagebox.h"
+#include "base/product.h"
+#include "gui/session.h"
 #include "support/platform.h"
 
 #include <QApplication>

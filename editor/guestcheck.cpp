@@ -1,6 +1,6 @@
 #include "guestcheck.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 namespace corvanna {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dates.h"
+#include "base/dates.h"
 #include "store/statements.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #include "listfill.h"
 
-#include "app/failure.h"
-#include "app/report.h"
+#include "base/failure.h"
+#include "base/report.h"
 #include "reservationmodel.h"
 #include "store/connection.h"
 

@@ -1,6 +1,6 @@
 #include "connection.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "literals.h"
 
 #include <QFileInfo>

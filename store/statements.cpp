@@ -1,6 +1,6 @@
 #include "statements.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "literals.h"
 
 namespace corvanna {

@@ -1,6 +1,6 @@
 #include "support/componentcheck.h"
 
-#include "app/product.h"
+#include "base/product.h"
 #include "support/environment.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The error report and the numbered-step policy; the application title.
-#include "app/failure.h"
-#include "app/places.h"
-#include "app/report.h"
+#include "base/failure.h"
+#include "base/places.h"
+#include "base/report.h"
 #include "tests/common/testsupport.h"
 
 #include <QTest>

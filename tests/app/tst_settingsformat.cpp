@@ -1,6 +1,6 @@
 // How the saved settings are written and read back: widths and the window state.
-#include "app/failure.h"
-#include "app/settings.h"
+#include "base/failure.h"
+#include "base/settings.h"
 #include "tests/common/testsupport.h"
 
 #include <QTest>

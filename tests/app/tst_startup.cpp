@@ -1,7 +1,7 @@
 // Start-up of the main window: the data folder, the working database, the saved settings.
-#include "app/form1.h"
-#include "app/session.h"
-#include "app/settings.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "base/settings.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"

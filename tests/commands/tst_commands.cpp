@@ -1,10 +1,10 @@
 // The main window's list commands and sample loader, driven on the real window.
 #include "../common/testsupport.h"
 
-#include "app/dialogs.h"
-#include "app/form1.h"
-#include "app/session.h"
-#include "editor/form2.h"
+#include "base/dialogs.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "gui/form2.h"
 #include "list/reservationmodel.h"
 
 #include <QApplication>

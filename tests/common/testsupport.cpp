@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
-#include "app/failure.h"
-#include "app/report.h"
+#include "base/failure.h"
+#include "base/report.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/dialogs.h"
-#include "app/places.h"
+#include "base/dialogs.h"
+#include "base/places.h"
 #include "store/statements.h"
 
 #include <QList>

@@ -1,5 +1,5 @@
 // Save's checks on the guest editor's entries, without a window.
-#include "app/failure.h"
+#include "base/failure.h"
 #include "editor/guestcheck.h"
 
 #include <QTest>

@@ -1,10 +1,10 @@
 // Closing the main window: the saved column widths and window state, the connection, the end of
 // the program; and the settings read back at the next start.
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/session.h"
-#include "app/settings.h"
-#include "app/twips.h"
+#include "gui/form1.h"
+#include "base/layout.h"
+#include "gui/session.h"
+#include "base/settings.h"
+#include "base/twips.h"
 #include "store/connection.h"
 #include "tests/common/testsupport.h"
 

@@ -1,5 +1,5 @@
 // The main window's two arrangements, computed without any window.
-#include "app/layout.h"
+#include "base/layout.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // The look and feel of the windows: the skin, the classic colours, the pointer feedback and the
 // hand cursor file.
-#include "app/form1.h"
-#include "app/pointer.h"
-#include "app/session.h"
-#include "app/skin.h"
+#include "gui/form1.h"
+#include "gui/pointer.h"
+#include "gui/session.h"
+#include "gui/skin.h"
 #include "tests/common/testsupport.h"
 
 #include <QApplication>

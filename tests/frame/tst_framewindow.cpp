@@ -1,9 +1,9 @@
 // The main window on the offscreen platform: its fixed border, maximise and restore, and the
 // arrangements that follow. The offscreen platform maximises a window to its screen.
-#include "app/form1.h"
-#include "app/layout.h"
-#include "app/session.h"
-#include "app/twips.h"
+#include "gui/form1.h"
+#include "base/layout.h"
+#include "gui/session.h"
+#include "base/twips.h"
 #include "tests/common/testsupport.h"
 
 #include <QDateEdit>

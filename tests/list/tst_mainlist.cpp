@@ -1,6 +1,6 @@
 // The main window's list: today's range at start, Show All, the header click, the selection.
-#include "app/form1.h"
-#include "app/session.h"
+#include "gui/form1.h"
+#include "gui/session.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"

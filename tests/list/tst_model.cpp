@@ -1,5 +1,5 @@
 // The reservation list's model: the fill, the cells and the header-click sort.
-#include "app/report.h"
+#include "base/report.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"

@@ -1,7 +1,7 @@
 // The list's typed values and their order: dates read from the stored text, numbers and dates
 // sorted by value (sparse, negative, null, not of their kind), many names by the collation, the
 // selection kept on its reservation, and fills told to the view as rows removed and inserted.
-#include "app/report.h"
+#include "base/report.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"

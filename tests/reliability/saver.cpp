@@ -10,7 +10,7 @@
 //     U <id> TAB <address>                    the reservation saved last was changed
 // A save that fails is written to stderr as "F <n> <description>" and the next one is tried.
 // The exit code is the number of failed saves (at most 100).
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/connection.h"
 #include "store/statements.h"
 

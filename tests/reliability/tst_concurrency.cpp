@@ -1,9 +1,9 @@
 // Two copies of the program on one working database: both save, neither loses a confirmed save.
 // A database another program keeps locked is reported once the busy timeout has passed, while the
 // lock is still held, and the program works again once the lock is gone.
-#include "app/form1.h"
-#include "app/session.h"
-#include "editor/form2.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "gui/form2.h"
 #include "editordriver.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"

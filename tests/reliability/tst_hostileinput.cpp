@@ -1,8 +1,8 @@
 // Hostile text typed into the guest editor is stored and shown back exactly as typed and never
 // becomes part of a statement; counts that are no whole number never reach the database.
-#include "app/form1.h"
-#include "app/session.h"
-#include "editor/form2.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "gui/form2.h"
 #include "editor/guestcheck.h"
 #include "editordriver.h"
 #include "list/reservationmodel.h"

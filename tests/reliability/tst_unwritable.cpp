@@ -1,9 +1,9 @@
 // A save that cannot be written (a read-only database, a folder the user may not write, a full
 // disk) is reported, stores nothing, keeps what was typed in the editor and leaves the earlier
 // reservations sound.
-#include "app/form1.h"
-#include "app/session.h"
-#include "editor/form2.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "gui/form2.h"
 #include "editordriver.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"

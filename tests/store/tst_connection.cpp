@@ -1,5 +1,5 @@
 // The connection: opening only real databases, running statements, reading result sets.
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/connection.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"

@@ -1,5 +1,5 @@
 // The texts the program sends to the database, letter for letter.
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/connection.h"
 #include "store/literals.h"
 #include "store/statements.h"

@@ -1,6 +1,6 @@
 // The database components check driven with its probe, processor width and package runner
 // replaced, so that every path can be walked without touching the installed components.
-#include "app/product.h"
+#include "base/product.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"
 #include "tests/common/testsupport.h"

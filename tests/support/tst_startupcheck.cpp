@@ -1,7 +1,7 @@
 // The components check inside the real start-up: where it comes, what it lets start-up do after
 // it, and that stopping after a repair ends the program with nothing saved.
-#include "app/form1.h"
-#include "app/session.h"
+#include "gui/form1.h"
+#include "gui/session.h"
 #include "support/componentcheck.h"
 #include "tests/common/testsupport.h"
 

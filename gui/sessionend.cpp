@@ -1,4 +1,4 @@
-#include "app/sessionend.h"
+#include "gui/sessionend.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

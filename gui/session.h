@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/dialogs.h"
-#include "app/failure.h"
-#include "app/places.h"
+#include "base/dialogs.h"
+#include "base/failure.h"
+#include "base/places.h"
 #include "store/connection.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"

@@ -1,4 +1,4 @@
-#include "app/messagebox.h"
+#include "gui/messagebox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "app/skin.h"
+#include "gui/skin.h"
 
-#include "app/design.h"
-#include "app/failure.h"
-#include "app/form1.h"
-#include "app/places.h"
-#include "app/session.h"
+#include "gui/design.h"
+#include "base/failure.h"
+#include "gui/form1.h"
+#include "base/places.h"
+#include "gui/session.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "report.h"
+#include "base/report.h"
 
-#include "product.h"
+#include "base/product.h"
 
 namespace corvanna {
 

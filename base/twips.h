@@ -1,6 +1,6 @@
 #pragma once
 
-#include "product.h"
+#include "base/product.h"
 
 #include <QRect>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "app/pointer.h"
+#include "gui/pointer.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 #include <QEvent>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The main window's list: the two fills and the header-click sort.
-#include "app/form1.h"
-#include "app/report.h"
-#include "app/session.h"
+#include "gui/form1.h"
+#include "base/report.h"
+#include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/statements.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/dialogs.h"
+#include "base/dialogs.h"
 
 namespace corvanna {
 

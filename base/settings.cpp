@@ -1,7 +1,7 @@
-#include "settings.h"
+#include "base/settings.h"
 
-#include "failure.h"
-#include "product.h"
+#include "base/failure.h"
+#include "base/product.h"
 
 #include <QSettings>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "editor/guesteditor.h"
+#include "gui/guesteditor.h"
 
-#include "editor/form2.h"
+#include "gui/form2.h"
 
 namespace corvanna {
 

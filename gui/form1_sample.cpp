@@ -1,9 +1,9 @@
 // The main window's "Load Sample/Example Data": three example reservations from today, then the
 // whole list.
-#include "app/failure.h"
-#include "app/form1.h"
-#include "app/report.h"
-#include "app/session.h"
+#include "base/failure.h"
+#include "gui/form1.h"
+#include "base/report.h"
+#include "gui/session.h"
 #include "store/sampledata.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "app/design.h"
+#include "gui/design.h"
 
-#include "app/dates.h"
+#include "base/dates.h"
 
 #include <QDateEdit>
 #include <QWidget>

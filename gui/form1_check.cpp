@@ -1,6 +1,6 @@
 // The main window's database components check, run once by start-up.
-#include "app/form1.h"
-#include "app/session.h"
+#include "gui/form1.h"
+#include "gui/session.h"
 #include "support/componentcheck.h"
 
 namespace corvanna {

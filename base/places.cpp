@@ -1,7 +1,7 @@
-#include "places.h"
+#include "base/places.h"
 
-#include "dialogs.h"
-#include "product.h"
+#include "base/dialogs.h"
+#include "base/product.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "dialogs.h"
+#include "base/dialogs.h"
 
-#include "product.h"
+#include "base/product.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "list/rowdelegate.h"
+#include "gui/rowdelegate.h"
 
 #include <QApplication>
 #include <QStyle>

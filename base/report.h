@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs.h"
-#include "failure.h"
+#include "base/dialogs.h"
+#include "base/failure.h"
 
 #include <QString>
 #include <exception>
