@@ -3,6 +3,8 @@ BUILD     ?= build
 BUILDTYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+# ccache, where the machine has it, makes rebuilds in other trees cheap.
+GENERATOR += $(shell command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
 
 .PHONY: all setup configure build run test bench package clean
 
