@@ -4,6 +4,7 @@
 #include "literals.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -57,6 +58,13 @@ Connection::~Connection() {
 }
 
 void Connection::open(const QString& connectionString) {
+    if (isServerTarget(connectionString)) {
+        close();
+        if (!m_server) m_server = std::make_unique<ServerLink>();
+        m_server->open(connectionString.trimmed(), collationLanguageOf(QLocale().name()));
+        return;
+    }
+    m_server.reset();
     const QString path = dataSourceOf(connectionString);
     m_damaged = false;
     m_checked = false;
@@ -92,16 +100,19 @@ void Connection::open(const QString& connectionString) {
 }
 
 int Connection::state() const {
+    if (m_server) return m_server->isOpen() ? 1 : 0;
     return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen() ? 1 : 0;
 }
 
 void Connection::close() {
+    if (m_server) m_server->close();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
 }
 
 int Connection::execute(const QString& statement) {
     if (state() == 0)
         throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (m_server) return m_server->execute(statement);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));
@@ -145,7 +156,7 @@ void Connection::checkBeforeFirstWrite() {
 }
 
 sqlite3* Connection::handle() const {
-    if (state() == 0) return nullptr;
+    if (m_server || state() == 0) return nullptr;
     const QVariant handle = QSqlDatabase::database(m_name, false).driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
     return *static_cast<sqlite3* const*>(handle.data());
@@ -157,6 +168,13 @@ ResultSet::~ResultSet() {
 
 void ResultSet::open(const QString& statement, Connection& connection) {
     close();
+    if (ServerLink* server = connection.server()) {
+        auto cursor = std::make_unique<ServerCursor>();
+        cursor->open(statement, *server);
+        m_server = std::move(cursor);
+        m_connection = &connection;
+        return;
+    }
     sqlite3* db = connection.handle();
     if (!db) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
     const QByteArray sql = translateDates(statement).toUtf8();
@@ -183,11 +201,15 @@ void ResultSet::open(const QString& statement, Connection& connection) {
 
 bool ResultSet::eof() const {
     check();
-    return m_eof;
+    return m_server ? m_server->eof() : m_eof;
 }
 
 void ResultSet::moveNext() {
     check();
+    if (m_server) {
+        m_server->moveNext();
+        return;
+    }
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW) {
         m_eof = false;
@@ -203,6 +225,7 @@ void ResultSet::moveNext() {
 }
 
 void ResultSet::close() {
+    m_server.reset();
     if (m_statement) sqlite3_finalize(m_statement);
     m_statement = nullptr;
     m_db = nullptr;
@@ -211,13 +234,17 @@ void ResultSet::close() {
 }
 
 void ResultSet::check() const {
-    if (!m_statement)
+    if (!state())
         throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
 }
 
 int ResultSet::columnIndex(const char* column) const {
     check();
-    const int count = sqlite3_column_count(m_statement);
+    if (m_server) {
+        const int i = m_server->columnOf(column);
+        if (i >= 0) return i;
+    }
+    const int count = m_server ? 0 : sqlite3_column_count(m_statement);
     for (int i = 0; i < count; ++i)
         if (sqlite3_stricmp(sqlite3_column_name(m_statement, i), column) == 0) return i;
     throw Failure(QStringLiteral(
@@ -226,15 +253,17 @@ int ResultSet::columnIndex(const char* column) const {
 
 bool ResultSet::isNull(const char* column) const {
     const int i = columnIndex(column);
-    if (m_eof)
+    if (eof())
         throw Failure(
             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    if (m_server) return m_server->isNull(i);
     return sqlite3_column_type(m_statement, i) == SQLITE_NULL;
 }
 
 QString ResultSet::text(const char* column) const {
     if (isNull(column)) return {};
     const int i = columnIndex(column);
+    if (m_server) return QString::fromUtf8(m_server->value(i), m_server->length(i));
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, i));
     return QString::fromUtf8(data, sqlite3_column_bytes(m_statement, i));
 }

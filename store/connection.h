@@ -1,6 +1,9 @@
 #pragma once
 
+#include "serverlink.h"
+
 #include <QString>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -23,7 +26,8 @@ public:
 
     // Opens the database named by the connection string for reading and writing. Fails (throws
     // Failure with the engine's description) when the file is missing or is not a database; the
-    // file is neither created nor changed then.
+    // file is neither created nor changed then. A PostgreSQL server's URI or key=value string
+    // opens that server's database instead (see ServerLink).
     void open(const QString& connectionString);
     // 0 closed, 1 open.
     int state() const;
@@ -32,8 +36,10 @@ public:
     // Runs an insert, update or delete and returns the number of rows it changed.
     int execute(const QString& statement);
 
-    // The engine's handle for reading result sets; null while closed.
+    // The engine's handle for reading result sets; null while closed or on a server.
     sqlite3* handle() const;
+    // The server session when the database is on a PostgreSQL server, else null.
+    ServerLink* server() const { return m_server && m_server->isOpen() ? m_server.get() : nullptr; }
     const QString& name() const { return m_name; }
 
     // Milliseconds a statement waits for another program's lock before it fails.
@@ -49,6 +55,7 @@ private:
     // A file the engine has found damaged is never written to again through this connection.
     bool m_damaged = false;
     bool m_checked = false;
+    std::unique_ptr<ServerLink> m_server;
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
@@ -63,7 +70,7 @@ public:
     void open(const QString& statement, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
-    int state() const { return m_statement ? 1 : 0; }
+    int state() const { return m_statement || (m_server && m_server->isOpen()) ? 1 : 0; }
     void close();
 
     // The current row's value of a column, as text: null gives the empty text.
@@ -72,6 +79,8 @@ public:
     int columnIndex(const char* column) const; // throws Failure for an unknown column
 
     sqlite3_stmt* statement() const { return m_statement; }
+    // The read on a server, or null.
+    ServerCursor* serverCursor() const { return m_server.get(); }
 
 private:
     void check() const;
@@ -79,6 +88,7 @@ private:
     sqlite3_stmt* m_statement = nullptr;
     sqlite3* m_db = nullptr;
     bool m_eof = true;
+    std::unique_ptr<ServerCursor> m_server;
 };
 
 } // namespace corvanna

@@ -41,17 +41,38 @@ QString dateLiteral(const QDate& date) {
            QLatin1Char('/') + digits(date.year(), 4) + QLatin1Char('#');
 }
 
-QString translateDates(const QString& statement) {
+namespace {
+
+enum class Dialect { SQLite, Server };
+
+bool isWordChar(QChar c, bool first) {
+    return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || c == QLatin1Char('_') ||
+           (!first && isDigit(c));
+}
+
+bool isPlainWord(QStringView name) {
+    if (name.isEmpty()) return false;
+    for (qsizetype k = 0; k < name.size(); ++k)
+        if (!isWordChar(name.at(k), k == 0)) return false;
+    return true;
+}
+
+QString translate(const QString& statement, Dialect dialect) {
+    const bool server = dialect == Dialect::Server;
+    const QStringView s(statement);
     QString out;
-    out.reserve(statement.size());
-    bool quoted = false; // inside '...'; a doubled quote toggles twice and stays inside
+    out.reserve(statement.size() + 16);
+    QChar quote; // the quote sign whose text we are in; a doubled quote toggles twice
     for (qsizetype i = 0; i < statement.size(); ++i) {
         const QChar c = statement.at(i);
-        if (c == QLatin1Char('\'')) {
-            quoted = !quoted;
-        } else if (!quoted && c == QLatin1Char('#') && dateLiteralAt(statement, i)) {
+        if (!quote.isNull()) {
+            if (c == quote) quote = QChar();
+        } else if (c == QLatin1Char('\'') || (server && c == QLatin1Char('"'))) {
+            quote = c;
+        } else if (c == QLatin1Char('#') && dateLiteralAt(statement, i)) {
             // #mm/dd/yyyy# -> 'yyyy-mm-dd'
-            const QStringView s(statement);
+            if (server) out += QStringLiteral("DATE ");
             out += QLatin1Char('\'');
             out += s.mid(i + 7, 4);
             out += QLatin1Char('-');
@@ -61,10 +82,34 @@ QString translateDates(const QString& statement) {
             out += QLatin1Char('\'');
             i += 11;
             continue;
+        } else if (server && c == QLatin1Char('[')) {
+            const qsizetype end = statement.indexOf(QLatin1Char(']'), i + 1);
+            if (end > i) {
+                const QStringView name = s.mid(i + 1, end - i - 1);
+                if (isPlainWord(name)) {
+                    out += name;
+                } else {
+                    QString quoted = name.toString();
+                    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+                    out += QLatin1Char('"') + quoted + QLatin1Char('"');
+                }
+                i = end;
+                continue;
+            }
         }
         out += c;
     }
     return out;
+}
+
+} // namespace
+
+QString translateDates(const QString& statement) {
+    return translate(statement, Dialect::SQLite);
+}
+
+QString translateForServer(const QString& statement) {
+    return translate(statement, Dialect::Server);
 }
 
 } // namespace corvanna

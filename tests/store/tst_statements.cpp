@@ -24,6 +24,8 @@ private slots:
     void connectionString();
     void translation_data();
     void translation();
+    void serverTranslation_data();
+    void serverTranslation();
     void wholeNumberIds_data();
     void wholeNumberIds();
 };
@@ -181,6 +183,41 @@ void TestStatements::translation() {
     QFETCH(QString, statement);
     QFETCH(QString, sent);
     QCOMPARE(translateDates(statement), sent);
+}
+
+void TestStatements::serverTranslation_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("range") << statements::selectRange({2024, 1, 30}, {2024, 2, 3})
+                           << "select * from tblRooms where CheckInDate>=DATE '2024-01-30' and "
+                              "CheckOutDate<=DATE '2024-02-03' order by GuestName";
+    GuestValues v;
+    v.guestName = "[O'Brien] #01/02/2024#";
+    v.noOfRooms = "2";
+    v.noOfPersons = "3";
+    v.checkIn = {2022, 3, 5};
+    v.checkOut = {2022, 3, 6};
+    v.address = "a \"b\" [c]";
+    QTest::newRow("update, names and dates outside quotes only")
+        << statements::update(v, "7")
+        << "update tblRooms set GuestName='[O''Brien] #01/02/2024#',Accommodation='',"
+           "NoOfRooms=2,Type='',ServiceIncluded='',NoOfPersons=3,CheckInDate=DATE '2022-03-05',"
+           "CheckOutDate=DATE '2022-03-06',CreditCardType='',CreditCardNo='',PhoneNumber='',"
+           "Address='a \"b\" [c]' where id=7";
+    QTest::newRow("double-quoted name untouched") << "select \"[x] #01/02/2024#\" from t"
+                                                  << "select \"[x] #01/02/2024#\" from t";
+    QTest::newRow("bracketed name with a blank") << "select [Room \"No\"] from t"
+                                                 << "select \"Room \"\"No\"\"\" from t";
+    QTest::newRow("unclosed bracket") << "select [GuestName from t"
+                                      << "select [GuestName from t";
+    QTest::newRow("not a date shape") << "x=#1/2/2024#"
+                                      << "x=#1/2/2024#";
+}
+
+void TestStatements::serverTranslation() {
+    QFETCH(QString, statement);
+    QFETCH(QString, sent);
+    QCOMPARE(translateForServer(statement), sent);
 }
 
 void TestStatements::wholeNumberIds_data() {

@@ -1,0 +1,354 @@
+#include "serverlink.h"
+
+#include "base/failure.h"
+#include "literals.h"
+
+#include <libpq-fe.h>
+
+namespace corvanna {
+
+namespace {
+
+const QString kClosed = QStringLiteral("Operation is not allowed when the object is closed.");
+
+// libpq's own words for a connection that failed, without its trailing line break.
+QString connectionError(const PGconn* conn) {
+    return conn ? QString::fromUtf8(PQerrorMessage(conn)).trimmed()
+                : QStringLiteral("out of memory");
+}
+
+// The server's words for a failed statement: its primary message (the "ERROR:" prefix and the
+// statement's position are libpq's decoration), or libpq's when the server said nothing.
+QString resultError(const PGresult* result, const PGconn* conn) {
+    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    if (primary && *primary) return QString::fromUtf8(primary).trimmed();
+    const char* message = result ? PQresultErrorMessage(result) : nullptr;
+    if (message && *message) return QString::fromUtf8(message).trimmed();
+    return connectionError(conn);
+}
+
+struct Result {
+    PGresult* r;
+    explicit Result(PGresult* result)
+        : r(result) {}
+    ~Result() { PQclear(r); }
+    Result(const Result&) = delete;
+    Result& operator=(const Result&) = delete;
+};
+
+bool succeeded(const PGresult* r) {
+    const ExecStatusType s = PQresultStatus(r);
+    return s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK;
+}
+
+// One constant of the program: the lock under which the first desk creates the schema.
+constexpr const char* kSchemaLock = "select pg_advisory_xact_lock(19640207)";
+
+} // namespace
+
+bool isServerTarget(const QString& target) {
+    const QString t = target.trimmed();
+    if (t.startsWith(QStringLiteral("postgresql://"), Qt::CaseInsensitive) ||
+        t.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive))
+        return true;
+    // key=value form: a libpq keyword first. The file's connection string names a provider.
+    static const char* const kKeys[] = {"host=", "hostaddr=", "dbname=", "service=", "port=",
+                                        "user="};
+    for (const char* key : kKeys)
+        if (t.startsWith(QLatin1String(key), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+QString collationLanguageOf(const QString& localeName) {
+    QString tag = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    tag.replace(QLatin1Char('_'), QLatin1Char('-'));
+    if (tag.isEmpty() || tag == QLatin1String("C") || tag == QLatin1String("POSIX"))
+        return QStringLiteral("und");
+    for (const QChar c : tag)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-'))
+            return QStringLiteral("und");
+    return tag;
+}
+
+QStringList serverSchema(const QString& language) {
+    const QString tag = collationLanguageOf(language);
+    return {
+        // Guest names follow the desk's language: accents beside their letters, case second.
+        QStringLiteral("create collation if not exists corvanna_names "
+                       "(provider = icu, locale = '%1')")
+            .arg(tag),
+        QStringLiteral(
+            "create table tblRooms ("
+            " id bigint generated always as identity (no cycle) primary key,"
+            " GuestName text collate corvanna_names,"
+            " Accommodation text,"
+            " NoOfRooms integer,"
+            " Type text,"
+            " ServiceIncluded text,"
+            " NoOfPersons integer,"
+            " CheckInDate date,"
+            " CheckOutDate date,"
+            " CreditCardType text,"
+            " CreditCardNo text,"
+            " PhoneNumber text,"
+            " Address text)"),
+        // The date range reads through this index, as on the file.
+        QStringLiteral("create index idxRoomsStay on tblRooms (CheckInDate, CheckOutDate)"),
+        // Every change tells the listening desks; the notice names no row, a desk refills.
+        QStringLiteral("create or replace function corvanna_rooms_changed() returns trigger "
+                       "language plpgsql as $$ begin perform pg_notify('%1', ''); "
+                       "return null; end $$")
+            .arg(QLatin1String(ServerLink::changeChannel())),
+        QStringLiteral("create trigger trgRoomsChanged after insert or update or delete or "
+                       "truncate on tblRooms for each statement "
+                       "execute function corvanna_rooms_changed()"),
+    };
+}
+
+const char* ServerLink::changeChannel() {
+    return "corvanna_rooms";
+}
+
+ServerLink::ServerLink() = default;
+
+ServerLink::~ServerLink() {
+    close();
+}
+
+void ServerLink::open(const QString& target, const QString& collationLanguage) {
+    close();
+    m_target = target.toUtf8();
+    m_language = collationLanguage;
+    connect();
+    try {
+        ensureSchema();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void ServerLink::connect() {
+    // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
+    // standard has them (a backslash in a name is a backslash).
+    const char* const keys[] = {"dbname", "client_encoding", "options", "application_name",
+                                "connect_timeout", nullptr};
+    const char* const values[] = {m_target.constData(), "UTF8",
+                                  "-c DateStyle=ISO,MDY -c standard_conforming_strings=on",
+                                  "Corvanna", "10", nullptr};
+    PGconn* conn = PQconnectdbParams(keys, values, 1);
+    if (!conn || PQstatus(conn) != CONNECTION_OK) {
+        const QString text = connectionError(conn);
+        PQfinish(conn);
+        throw Failure(text);
+    }
+    m_conn = conn;
+    Result listen(PQexec(m_conn, (QByteArray("listen ") + changeChannel()).constData()));
+    if (!succeeded(listen.r)) throw Failure(resultError(listen.r, m_conn));
+}
+
+void ServerLink::ensureSchema() {
+    Result present(PQexec(m_conn, "select to_regclass('tblrooms') is not null"));
+    if (!succeeded(present.r)) throw Failure(resultError(present.r, m_conn));
+    if (qstrcmp(PQgetvalue(present.r, 0, 0), "t") == 0) return;
+    // Two desks starting together: the second waits for the first and then finds the table.
+    auto exec = [&](const QString& sql) {
+        Result r(PQexec(m_conn, sql.toUtf8().constData()));
+        if (!succeeded(r.r)) {
+            const QString text = resultError(r.r, m_conn);
+            Result rollback(PQexec(m_conn, "rollback"));
+            throw Failure(text);
+        }
+        return PQntuples(r.r) > 0 && qstrcmp(PQgetvalue(r.r, 0, 0), "t") == 0;
+    };
+    exec(QStringLiteral("begin"));
+    exec(QString::fromLatin1(kSchemaLock));
+    if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null")))
+        for (const QString& sql : serverSchema(m_language))
+            exec(sql);
+    exec(QStringLiteral("commit"));
+}
+
+bool ServerLink::isOpen() const {
+    return m_conn != nullptr;
+}
+
+void ServerLink::close() {
+    if (m_conn) PQfinish(m_conn);
+    m_conn = nullptr;
+}
+
+PGconn* ServerLink::ready() {
+    if (!m_conn) throw Failure(kClosed);
+    if (PQstatus(m_conn) == CONNECTION_OK) return m_conn;
+    // The server went away (restart, network, a standby taking over): a new session, listening
+    // again. A reset does not run statements, so nothing is written twice.
+    PQreset(m_conn);
+    if (PQstatus(m_conn) != CONNECTION_OK) throw Failure(connectionError(m_conn));
+    Result listen(PQexec(m_conn, (QByteArray("listen ") + changeChannel()).constData()));
+    if (!succeeded(listen.r)) throw Failure(resultError(listen.r, m_conn));
+    return m_conn;
+}
+
+int ServerLink::execute(const QString& statement) {
+    PGconn* conn = ready();
+    const QByteArray sql = translateForServer(statement).toUtf8();
+    // The extended protocol takes one statement only: text after a ';' cannot ride along.
+    Result r(PQexecParams(conn, sql.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0));
+    if (!succeeded(r.r)) throw Failure(resultError(r.r, conn));
+    const char* rows = PQcmdTuples(r.r);
+    return rows && *rows ? QByteArray(rows).toInt() : 0;
+}
+
+PGresult* ServerLink::run(const QString& sql, const QStringList& values) {
+    PGconn* conn = ready();
+    std::vector<QByteArray> bytes;
+    bytes.reserve(size_t(values.size()));
+    std::vector<const char*> params;
+    for (const QString& v : values) {
+        bytes.push_back(v.toUtf8());
+        params.push_back(v.isNull() ? nullptr : bytes.back().constData());
+    }
+    PGresult* r = PQexecParams(conn, sql.toUtf8().constData(), int(params.size()), nullptr,
+                               params.data(), nullptr, nullptr, 0);
+    if (!succeeded(r)) {
+        const QString text = resultError(r, conn);
+        PQclear(r);
+        throw Failure(text);
+    }
+    return r;
+}
+
+QString ServerLink::description() const {
+    if (!m_conn) return {};
+    const QString host = QString::fromUtf8(PQhost(m_conn));
+    const QString where = host.startsWith(QLatin1Char('/'))
+                              ? host
+                              : host + QLatin1Char(':') + QString::fromUtf8(PQport(m_conn));
+    return QString::fromUtf8(PQdb(m_conn)) + QStringLiteral(" on ") + where;
+}
+
+int ServerLink::socket() const {
+    return m_conn ? PQsocket(m_conn) : -1;
+}
+
+bool ServerLink::takeChangeNotices() {
+    if (!m_conn || PQstatus(m_conn) != CONNECTION_OK) return false;
+    PQconsumeInput(m_conn);
+    bool changed = false;
+    const int self = PQbackendPID(m_conn);
+    while (PGnotify* n = PQnotifies(m_conn)) {
+        if (n->be_pid != self && qstrcmp(n->relname, changeChannel()) == 0) changed = true;
+        PQfreemem(n);
+    }
+    return changed;
+}
+
+ServerCursor::~ServerCursor() {
+    close();
+}
+
+void ServerCursor::open(const QString& statement, ServerLink& link) {
+    close();
+    PGconn* conn = link.ready();
+    // A result set only reads: the select runs in a read-only transaction.
+    {
+        Result begin(PQexec(conn, "begin transaction read only"));
+        if (!succeeded(begin.r)) throw Failure(resultError(begin.r, conn));
+    }
+    const QByteArray sql = translateForServer(statement).toUtf8();
+    if (!PQsendQueryParams(conn, sql.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0) ||
+        !PQsetSingleRowMode(conn)) {
+        const QString text = connectionError(conn);
+        drain();
+        Result rollback(PQexec(conn, "rollback"));
+        throw Failure(text);
+    }
+    m_link = &link;
+    m_eof = false;
+    fetch();
+}
+
+void ServerCursor::fetch() {
+    PGconn* conn = m_link->handle();
+    PQclear(m_row);
+    m_row = PQgetResult(conn);
+    const ExecStatusType status = m_row ? PQresultStatus(m_row) : PGRES_FATAL_ERROR;
+    if (m_names.empty() && m_row &&
+        (status == PGRES_SINGLE_TUPLE || status == PGRES_TUPLES_OK)) {
+        const int n = PQnfields(m_row);
+        for (int i = 0; i < n; ++i)
+            m_names.emplace_back(PQfname(m_row, i));
+    }
+    if (status == PGRES_SINGLE_TUPLE) return;
+    m_eof = true;
+    if (status == PGRES_TUPLES_OK) {
+        drain();
+        return;
+    }
+    const QString text = status == PGRES_COMMAND_OK ? QStringLiteral("A result set can only read")
+                                                    : resultError(m_row, conn);
+    close();
+    throw Failure(text);
+}
+
+void ServerCursor::moveNext() {
+    if (!m_link) throw Failure(kClosed);
+    if (m_eof) return;
+    fetch();
+}
+
+void ServerCursor::drain() {
+    if (!m_link) return;
+    while (PGresult* r = PQgetResult(m_link->handle()))
+        PQclear(r);
+}
+
+void ServerCursor::close() {
+    if (m_link) {
+        PGconn* conn = m_link->handle();
+        if (PQtransactionStatus(conn) == PQTRANS_ACTIVE) {
+            // Closed before the last row: the rest is not wanted.
+            if (PGcancel* cancel = PQgetCancel(conn)) {
+                char buffer[256];
+                PQcancel(cancel, buffer, sizeof buffer);
+                PQfreeCancel(cancel);
+            }
+        }
+        drain();
+        if (PQstatus(conn) == CONNECTION_OK) PQclear(PQexec(conn, "rollback"));
+    }
+    PQclear(m_row);
+    m_row = nullptr;
+    m_link = nullptr;
+    m_names.clear();
+    m_eof = true;
+}
+
+int ServerCursor::columnCount() const {
+    return int(m_names.size());
+}
+
+int ServerCursor::columnOf(const char* name) const {
+    for (size_t i = 0; i < m_names.size(); ++i)
+        if (qstricmp(m_names[i].constData(), name) == 0) return int(i);
+    return -1;
+}
+
+QByteArray ServerCursor::columnName(int column) const {
+    return m_names.at(size_t(column));
+}
+
+bool ServerCursor::isNull(int column) const {
+    return m_eof || !m_row || PQgetisnull(m_row, 0, column);
+}
+
+const char* ServerCursor::value(int column) const {
+    return m_row && !m_eof ? PQgetvalue(m_row, 0, column) : "";
+}
+
+int ServerCursor::length(int column) const {
+    return m_row && !m_eof ? PQgetlength(m_row, 0, column) : 0;
+}
+
+} // namespace corvanna

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+struct pg_conn;
+struct pg_result;
+
+namespace corvanna {
+
+// True when a database name given by the desk names a PostgreSQL server (a libpq URI or a
+// key=value connection string) rather than a file.
+bool isServerTarget(const QString& target);
+
+// The reservation table's schema on a PostgreSQL server: the same columns as the file's, whole
+// numbers and dates as the server's own types, an identity key the server never hands out twice,
+// the stay index, guest names ordered by an ICU collation of the given language (a BCP 47 tag,
+// "und" for the root order), and a notice on every change for the other desks.
+QStringList serverSchema(const QString& collationLanguage);
+// The ICU language tag for a locale name ("de_DE" -> "de-DE"; "C" and odd names -> "und").
+QString collationLanguageOf(const QString& localeName);
+
+// One session with a PostgreSQL server, reached through libpq. Statements are translated to the
+// server's dialect before they are sent. A session that the server dropped is opened again by
+// the next statement; a statement that failed is never sent again by itself.
+class ServerLink {
+public:
+    ServerLink();
+    ~ServerLink();
+    ServerLink(const ServerLink&) = delete;
+    ServerLink& operator=(const ServerLink&) = delete;
+
+    // Connects (libpq's URI or key=value form, its password file and environment apply) and
+    // creates the schema when the database has no tblRooms yet. Throws Failure with the server's
+    // or libpq's words.
+    void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
+    bool isOpen() const;
+    void close();
+
+    // Runs an insert, update or delete given in the desk's dialect; returns the rows changed.
+    int execute(const QString& statement);
+    // Runs one of the program's own statements with its values bound as parameters ($1, $2, ...;
+    // a null QString binds SQL null). Returns the result, which the caller frees with PQclear.
+    pg_result* run(const QString& sql, const QStringList& values = {});
+
+    // Connected again if the server dropped the session; throws Failure when it cannot be.
+    pg_conn* ready();
+    pg_conn* handle() const { return m_conn; }
+
+    // "dbname on host:port" of the database in use.
+    QString description() const;
+    // The socket to watch for change notices, or -1.
+    int socket() const;
+    // Reads what arrived; true when another session changed the reservations since the last call.
+    bool takeChangeNotices();
+
+    static const char* changeChannel();
+
+private:
+    void connect();
+    void ensureSchema();
+    pg_conn* m_conn = nullptr;
+    QByteArray m_target;
+    QString m_language;
+};
+
+// The read of one select on the server, front to back: rows arrive one at a time, so a large list
+// never waits for the whole result nor holds it twice. The read runs in a read-only transaction.
+class ServerCursor {
+public:
+    ServerCursor() = default;
+    ~ServerCursor();
+    ServerCursor(const ServerCursor&) = delete;
+    ServerCursor& operator=(const ServerCursor&) = delete;
+
+    // Sends the select (desk's dialect) and reads its first row. Throws Failure.
+    void open(const QString& statement, ServerLink& link);
+    bool isOpen() const { return m_link != nullptr; }
+    bool eof() const { return m_eof; }
+    void moveNext(); // throws Failure when the server cannot give the next row
+    void close();
+
+    int columnCount() const;
+    // The column's position, matched without regard to case (the server folds names), or -1.
+    int columnOf(const char* name) const;
+    QByteArray columnName(int column) const;
+    bool isNull(int column) const;
+    // The current row's value as the server's text (UTF-8), valid until moveNext.
+    const char* value(int column) const;
+    int length(int column) const;
+
+private:
+    void fetch();
+    void drain();
+    ServerLink* m_link = nullptr;
+    pg_result* m_row = nullptr;
+    std::vector<QByteArray> m_names;
+    bool m_eof = true;
+};
+
+} // namespace corvanna
