@@ -4,6 +4,9 @@
 #include "base/product.h"
 #include "gui/session.h"
 #include "support/platform.h"
+#include "base/failure.h"
+#include "base/settings.h"
+#include "store/serverchoice.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -25,10 +28,44 @@ public:
 private:
     bool m_done = false;
 };
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// corvanna --copy-to-server TARGET: a command without a window.
+int copyCommand(const QString& target) {
+    using namespace corvanna;
+    const QString file = Places::current().workingDatabase();
+    try {
+        const qint64 rows = copyToServer(file, target);
+        std::printf("Copied %lld reservations from %s.\n", static_cast<long long>(rows),
+                    file.toLocal8Bit().constData());
+        return 0;
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "corvanna: %s\n", failure.description().toLocal8Bit().constData());
+        return 1;
+    }
+}
+
+int usageError(const QString& error) {
+    std::fprintf(stderr, "corvanna: %s\n%s", error.toLocal8Bit().constData(),
+                 corvanna::startOptionsUsage().toLocal8Bit().constData());
+    return 2;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
     using namespace corvanna;
+    if (argumentsOf(argc, argv).contains(QStringLiteral("--copy-to-server"))) {
+        QCoreApplication core(argc, argv);
+        const StartOptions options = parseStartOptions(argumentsOf(argc, argv));
+        if (!options.error.isEmpty()) return usageError(options.error);
+        return copyCommand(options.copyToServer);
+    }
     if (!platform::hasDesktopDisplay()) {
         std::fputs("Corvanna needs a desktop display: start it from a desktop session "
                    "(or try: xvfb-run make run).\n",
@@ -41,6 +78,15 @@ int main(int argc, char* argv[]) {
 
     MessageBoxDialogs dialogs;
     Session session{dialogs, Places::current()};
+    // The arguments Qt did not take for itself choose the database.
+    const StartOptions options = parseStartOptions(argumentsOf(argc, argv));
+    if (!options.error.isEmpty()) return usageError(options.error);
+    try {
+        SettingsStore settings;
+        session.server = applyDatabaseChoice(options, settings);
+    } catch (const Failure& failure) {
+        return usageError(failure.description());
+    }
     session.onEnd = [](int code) { QCoreApplication::exit(code); };
 
     Form1 form(session);

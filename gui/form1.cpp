@@ -275,7 +275,14 @@ bool Form1::Form_Load() {
         dtpCheckOut->setDate(QDate::currentDate());
     });
     proc.step(136, [&] { m_session.dbConnection = std::make_unique<Connection>(); });
-    proc.step(138, [&] { m_session.connection().open(connectionString(places.commonDataFolder)); });
+    proc.step(138, [&] {
+        Connection& connection = m_session.connection();
+        connection.open(m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
+                                                   : m_session.server);
+        // A desk on a server sees which one in the caption.
+        if (const ServerLink* server = connection.server())
+            setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
+    });
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,

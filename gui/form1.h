@@ -105,6 +105,8 @@ private:
     // The menu bar (form1_menu.cpp): every command of the window with its shortcut.
     void buildMenus();
     void About_Click();
+    // The database the desk works on, as the About box names it.
+    QString databaseInUse() const;
     void placeClientArea();
     // Closes a modal window that is open, then this window, as the desktop session ends.
     void sessionEnding();

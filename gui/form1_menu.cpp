@@ -86,13 +86,19 @@ void Form1::buildMenus() {
         menu->menuAction()->setVisible(!menu->isEmpty());
 }
 
+QString Form1::databaseInUse() const {
+    const ServerLink* server =
+        m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
+    return server ? QStringLiteral("PostgreSQL server, ") + server->description()
+                  : QDir::toNativeSeparators(m_session.places.workingDatabase());
+}
+
 void Form1::About_Click() {
     const Places& places = m_session.places;
     m_session.dialogs.show(
         {kProductName + QStringLiteral(" ") + QStringLiteral(CORVANNA_VERSION) +
              QStringLiteral("\nFront desk reservations for a small hotel.\n\nData folder: ") +
-             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") +
-             QDir::toNativeSeparators(places.workingDatabase()),
+             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") + databaseInUse(),
          QStringLiteral("About ") + kProductName, Buttons::Ok, Icon::None, Answer::Ok});
 }
 

@@ -24,6 +24,9 @@ struct Session {
     // dbConnection: created and opened at start-up, closed and released when the main window
     // closes.
     std::unique_ptr<Connection> dbConnection;
+    // The PostgreSQL server this run keeps the reservations on (a libpq target); empty: the
+    // database file.
+    QString server;
     // The guest editor's public variable: empty to add, a reservation's id to edit. It outlives
     // each showing of the editor; every caller sets it before showing the editor.
     QString mHotelID;

@@ -1,0 +1,243 @@
+#include "serverchoice.h"
+
+#include "base/failure.h"
+#include "base/settings.h"
+#include "serverlink.h"
+
+#include <libpq-fe.h>
+#include <sqlite3.h>
+
+namespace corvanna {
+
+namespace {
+
+const QString kServerOption = QStringLiteral("--server");
+const QString kLocalOption = QStringLiteral("--local");
+const QString kCopyOption = QStringLiteral("--copy-to-server");
+
+// The columns copied, in the table's order.
+constexpr const char* kColumns =
+    "id, GuestName, Accommodation, NoOfRooms, Type, ServiceIncluded, NoOfPersons, CheckInDate, "
+    "CheckOutDate, CreditCardType, CreditCardNo, PhoneNumber, Address";
+constexpr int kCopiedColumns = 13;
+
+// A value in COPY's text form: backslash escapes for the characters that end a field or a row.
+void appendCopyValue(QByteArray& out, const unsigned char* text, int size) {
+    for (int i = 0; i < size; ++i) {
+        const char c = char(text[i]);
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c;
+        }
+    }
+}
+
+struct Sqlite {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    ~Sqlite() {
+        sqlite3_finalize(st);
+        sqlite3_close(db);
+    }
+    QString error() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
+};
+
+QString serverError(PGconn* conn, PGresult* r) {
+    const char* primary = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    return QString::fromUtf8(primary && *primary ? primary : PQerrorMessage(conn)).trimmed();
+}
+
+} // namespace
+
+StartOptions parseStartOptions(const QStringList& arguments) {
+    StartOptions o;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        auto target = [&](QString& into) {
+            if (i + 1 >= arguments.size() || arguments.at(i + 1).trimmed().isEmpty())
+                o.error = a + QStringLiteral(" needs a server: a postgresql:// URL or key=value "
+                                             "connection string");
+            else
+                into = arguments.at(++i);
+        };
+        if (a == kServerOption) {
+            o.database = StartOptions::Database::Server;
+            target(o.server);
+        } else if (a == kLocalOption) {
+            o.database = StartOptions::Database::Local;
+        } else if (a == kCopyOption) {
+            target(o.copyToServer);
+        } else {
+            o.error = QStringLiteral("unknown argument: ") + a;
+        }
+        if (!o.error.isEmpty()) break;
+    }
+    if (o.error.isEmpty() && !o.server.isEmpty() && !isServerTarget(o.server))
+        o.error = QStringLiteral("not a server: ") + o.server;
+    if (o.error.isEmpty() && !o.copyToServer.isEmpty() && !isServerTarget(o.copyToServer))
+        o.error = QStringLiteral("not a server: ") + o.copyToServer;
+    return o;
+}
+
+QString startOptionsUsage() {
+    return QStringLiteral(
+        "usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]\n"
+        "  --server TARGET          keep the reservations on a PostgreSQL server from now on\n"
+        "                           (postgresql://user@host:port/dbname or key=value)\n"
+        "  --local                  back to the database file of this computer\n"
+        "  --copy-to-server TARGET  copy this computer's reservations to an empty server "
+        "database\n"
+        "Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.\n");
+}
+
+QString applyDatabaseChoice(const StartOptions& options, SettingsStore& settings) {
+    switch (options.database) {
+    case StartOptions::Database::Server:
+        settings.write(kServerKey, withoutPassword(options.server));
+        settings.flush();
+        return options.server;
+    case StartOptions::Database::Local:
+        settings.write(kServerKey, QString());
+        settings.flush();
+        return {};
+    case StartOptions::Database::AsSaved:
+        break;
+    }
+    return settings.read(kServerKey, QString()).trimmed();
+}
+
+QString withoutPassword(const QString& target) {
+    char* error = nullptr;
+    PQconninfoOption* options = PQconninfoParse(target.toUtf8().constData(), &error);
+    if (!options) {
+        const QString text = error ? QString::fromUtf8(error).trimmed()
+                                   : QStringLiteral("out of memory");
+        PQfreemem(error);
+        throw Failure(text);
+    }
+    QStringList parts;
+    for (PQconninfoOption* o = options; o->keyword; ++o) {
+        if (!o->val || qstrcmp(o->keyword, "password") == 0) continue;
+        QString value = QString::fromUtf8(o->val);
+        value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+        value.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+        parts << QString::fromUtf8(o->keyword) + QStringLiteral("='") + value +
+                     QLatin1Char('\'');
+    }
+    PQconninfoFree(options);
+    return parts.join(QLatin1Char(' '));
+}
+
+qint64 copyToServer(const QString& databaseFile, const QString& target) {
+    Sqlite file;
+    if (sqlite3_open_v2(databaseFile.toUtf8().constData(), &file.db, SQLITE_OPEN_READONLY,
+                        nullptr) != SQLITE_OK)
+        throw Failure(file.error());
+    // The highest id the file ever handed out: the server must not hand it out again.
+    qint64 highest = 0;
+    if (sqlite3_prepare_v2(file.db,
+                           "select max(coalesce((select max(seq) from sqlite_sequence "
+                           "where name = 'tblRooms'), 0), coalesce(max(id), 0)) from tblRooms",
+                           -1, &file.st, nullptr) != SQLITE_OK ||
+        sqlite3_step(file.st) != SQLITE_ROW)
+        throw Failure(file.error());
+    highest = sqlite3_column_int64(file.st, 0);
+    sqlite3_finalize(file.st);
+    file.st = nullptr;
+    const QByteArray select = QByteArray("select ") + kColumns + " from tblRooms order by id";
+    if (sqlite3_prepare_v2(file.db, select.constData(), -1, &file.st, nullptr) != SQLITE_OK)
+        throw Failure(file.error());
+
+    ServerLink link;
+    link.open(target);
+    PGconn* conn = link.handle();
+    auto exec = [&](const char* sql) {
+        PGresult* r = PQexec(conn, sql);
+        const ExecStatusType s = PQresultStatus(r);
+        if (s != PGRES_COMMAND_OK && s != PGRES_TUPLES_OK && s != PGRES_COPY_IN) {
+            const QString text = serverError(conn, r);
+            PQclear(r);
+            PQclear(PQexec(conn, "rollback"));
+            throw Failure(text);
+        }
+        return r;
+    };
+    PQclear(exec("begin"));
+    PQclear(exec("lock table tblRooms in exclusive mode"));
+    PGresult* count = exec("select count(*) from tblRooms");
+    const qint64 present = QByteArray(PQgetvalue(count, 0, 0)).toLongLong();
+    PQclear(count);
+    if (present > 0) {
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(QStringLiteral("The server's tblRooms already holds %1 reservations; "
+                                     "nothing was copied.")
+                          .arg(present));
+    }
+    PQclear(exec((QByteArray("copy tblRooms (") + kColumns + ") from stdin").constData()));
+    qint64 rows = 0;
+    QByteArray buffer;
+    auto flush = [&] {
+        if (PQputCopyData(conn, buffer.constData(), int(buffer.size())) != 1) {
+            const QString text = serverError(conn, nullptr);
+            PQclear(PQexec(conn, "rollback"));
+            throw Failure(text);
+        }
+        buffer.clear();
+    };
+    int rc;
+    while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
+        for (int c = 0; c < kCopiedColumns; ++c) {
+            if (c) buffer += '\t';
+            if (sqlite3_column_type(file.st, c) == SQLITE_NULL)
+                buffer += "\\N";
+            else
+                appendCopyValue(buffer, sqlite3_column_text(file.st, c),
+                                sqlite3_column_bytes(file.st, c));
+        }
+        buffer += '\n';
+        ++rows;
+        if (buffer.size() > 1 << 16) flush();
+    }
+    if (rc != SQLITE_DONE) {
+        const QString text = file.error();
+        PQputCopyEnd(conn, "the file could not be read");
+        while (PGresult* r = PQgetResult(conn))
+            PQclear(r);
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    }
+    if (!buffer.isEmpty()) flush();
+    PQputCopyEnd(conn, nullptr);
+    QString copyError;
+    while (PGresult* r = PQgetResult(conn)) {
+        if (PQresultStatus(r) != PGRES_COMMAND_OK && copyError.isEmpty())
+            copyError = serverError(conn, r);
+        PQclear(r);
+    }
+    if (!copyError.isEmpty()) {
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(copyError);
+    }
+    if (highest > 0) {
+        const QByteArray value = QByteArray::number(highest);
+        const char* params[] = {value.constData()};
+        PGresult* r = PQexecParams(conn,
+                                   "select setval(pg_get_serial_sequence('tblrooms', 'id'), "
+                                   "$1::bigint)",
+                                   1, nullptr, params, nullptr, nullptr, 0);
+        const bool ok = PQresultStatus(r) == PGRES_TUPLES_OK;
+        const QString text = ok ? QString() : serverError(conn, r);
+        PQclear(r);
+        if (!ok) {
+            PQclear(PQexec(conn, "rollback"));
+            throw Failure(text);
+        }
+    }
+    PQclear(exec("commit"));
+    return rows;
+}
+
+} // namespace corvanna
