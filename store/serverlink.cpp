@@ -335,20 +335,47 @@ int ServerCursor::columnOf(const char* name) const {
     return -1;
 }
 
-QByteArray ServerCursor::columnName(int column) const {
-    return m_names.at(size_t(column));
+const char* ServerCursor::columnName(int column) const {
+    return m_names.at(size_t(column)).constData();
 }
 
 bool ServerCursor::isNull(int column) const {
     return m_eof || !m_row || PQgetisnull(m_row, 0, column);
 }
 
-const char* ServerCursor::value(int column) const {
+const char* ServerCursor::text(int column) const {
     return m_row && !m_eof ? PQgetvalue(m_row, 0, column) : "";
 }
 
 int ServerCursor::length(int column) const {
     return m_row && !m_eof ? PQgetlength(m_row, 0, column) : 0;
+}
+
+CursorValue ServerCursor::value(int column, CursorValue::Type wanted) const {
+    CursorValue v;
+    if (m_eof || !m_row || PQgetisnull(m_row, 0, column)) return v;
+    v.bytes = PQgetvalue(m_row, 0, column);
+    v.size = PQgetlength(m_row, 0, column);
+    v.type = CursorValue::Text;
+    if (wanted == CursorValue::Integer && v.size > 0 && v.size <= 18) {
+        // The server writes whole numbers as plain decimal digits, a minus sign first.
+        const bool negative = v.bytes[0] == '-';
+        qint64 n = 0;
+        qsizetype i = negative ? 1 : 0;
+        for (; i < v.size && v.bytes[i] >= '0' && v.bytes[i] <= '9'; ++i)
+            n = n * 10 + (v.bytes[i] - '0');
+        if (i == v.size && v.size > (negative ? 1 : 0)) {
+            v.type = CursorValue::Integer;
+            v.number = negative ? -n : n;
+        }
+    } else if (wanted == CursorValue::Day) {
+        // ISO dates (the session's DateStyle); years past 9999 or before Christ stay text.
+        if (const qint64 day = isoDayNumber(v.bytes, v.size)) {
+            v.type = CursorValue::Day;
+            v.number = day;
+        }
+    }
+    return v;
 }
 
 } // namespace corvanna

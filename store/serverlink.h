@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rowcursor.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -86,11 +88,13 @@ public:
     int columnCount() const;
     // The column's position, matched without regard to case (the server folds names), or -1.
     int columnOf(const char* name) const;
-    QByteArray columnName(int column) const;
+    const char* columnName(int column) const;
     bool isNull(int column) const;
     // The current row's value as the server's text (UTF-8), valid until moveNext.
-    const char* value(int column) const;
+    const char* text(int column) const;
     int length(int column) const;
+    // The value as the row cursor gives it: whole numbers and ISO dates read from the text.
+    CursorValue value(int column, CursorValue::Type wanted) const;
 
 private:
     void fetch();

@@ -240,7 +240,7 @@ void TestServerConnection::guestNamesFollowTheLanguage() {
     ServerCursor cursor;
     cursor.open(statements::selectAll(), link);
     for (; !cursor.eof(); cursor.moveNext())
-        names << QString::fromUtf8(cursor.value(cursor.columnOf("GuestName")));
+        names << QString::fromUtf8(cursor.text(cursor.columnOf("GuestName")));
     QCOMPARE(names.join(','), order);
 }
 
