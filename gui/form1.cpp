@@ -282,8 +282,10 @@ bool Form1::Form_Load() {
         connection.open(m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
                                                    : m_session.server);
         // A desk on a server sees which one in the caption.
-        if (const ServerLink* server = connection.server())
+        if (const ServerLink* server = connection.server()) {
             setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
+            watchOtherDesks();
+        }
     });
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class QDateEdit;
@@ -115,6 +116,9 @@ private:
     void centreOnScreen();
     void selectFirstAdded();
     void fill(const QString& procedure, const std::function<QString()>& statement);
+    // On a server: refills the list when another desk saved or deleted a reservation.
+    void watchOtherDesks();
+    void otherDesksChanged();
 
     Session& m_session;
     PointerFeedback* m_pointer;
@@ -125,6 +129,9 @@ private:
     bool m_keepSizeQueued = false;
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
+    // The last fill, repeated when another desk changes the reservations.
+    std::function<void()> m_lastFill;
+    bool m_otherDeskChanged = false;
 };
 
 // The application's icon, shown by both windows and the launcher.

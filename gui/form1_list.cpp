@@ -6,13 +6,21 @@
 #include "list/reservationmodel.h"
 #include "store/statements.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QTimer>
 #include <QHeaderView>
 #include <QTreeView>
 
 namespace corvanna {
 
+namespace {
+constexpr int kOtherDesksPollMs = 500;
+} // namespace
+
 void Form1::fill(const QString& procedure, const std::function<QString()>& statement) {
+    m_lastFill = [this, procedure, statement] { fill(procedure, statement); };
+    m_otherDeskChanged = false;
     Procedure proc(m_session.dialogs, procedure);
     fillList(proc, *model, m_session.dbConnection.get(), statement,
              [this](int shape) { setMousePointer(shape); });
@@ -25,6 +33,27 @@ void Form1::selectFirstAdded() {
     const QModelIndex first = model->index(row, 0);
     ListView1->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect |
                                                             QItemSelectionModel::Rows);
+}
+
+// Another desk's notice arrives on the server session; it is looked for twice a second, so its
+// save shows here within a second or so. No refill runs under an open box or editor: it waits.
+void Form1::watchOtherDesks() {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("otherDesksWatch"));
+    connect(timer, &QTimer::timeout, this, [this] { otherDesksChanged(); });
+    timer->start(kOtherDesksPollMs);
+}
+
+void Form1::otherDesksChanged() {
+    const ServerLink* server =
+        m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
+    if (!server) return;
+    if (m_session.dbConnection->server()->takeChangeNotices()) m_otherDeskChanged = true;
+    if (m_otherDeskChanged && m_lastFill && !QApplication::activeModalWidget() &&
+        !QApplication::activePopupWidget() && !model->filling()) {
+        const std::function<void()> refill = m_lastFill; // fill() replaces m_lastFill
+        refill();
+    }
 }
 
 void Form1::listRooms() {

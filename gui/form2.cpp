@@ -244,6 +244,10 @@ void Form2::Form_Load() {
 }
 
 void Form2::LoadGuestRecord() {
+    // Read before the row itself: a change in between shows up as a change at Save, never the
+    // other way round.
+    if (ServerLink* server = m_session.connection().server())
+        m_readRow = server->readRow(checkedId(mHotelID));
     ResultSet rs;
     // Only a whole number may reach the statement.
     rs.open(statements::selectById(checkedId(mHotelID)), m_session.connection());
@@ -351,14 +355,13 @@ void Form2::PushButton4_Click() {
     const bool written =
         editing ? proc.step(170,
                             [&] {
-                                changed = m_session.connection().execute(statements::update(
-                                    guestValues(entry(kind)), checkedId(mHotelID)));
+                                changed = saveEdit(guestValues(entry(kind)));
                             })
                 : proc.step(172, [&] {
                       m_session.connection().execute(statements::insert(guestValues(entry(kind))));
                   });
     // A statement that failed has been reported: nothing was stored, so keep what was typed.
-    if (!written) return;
+    if (!written || changed == kNotSaved) return;
     if (editing && changed == 0) {
         proc.step(170, [&] {
             dialogs.notify(
@@ -369,6 +372,37 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+}
+
+int Form2::saveEdit(const GuestValues& values) {
+    Connection& connection = m_session.connection();
+    const QString& id = checkedId(mHotelID);
+    ServerLink* server = connection.server();
+    if (!server || !m_readRow) return connection.execute(statements::update(values, id));
+    // The row stays locked from this check to the update, so no save slips in between.
+    const std::optional<RowVersion> now = server->lockRow(id);
+    const QString changes = now ? changedFields(*m_readRow, *now) : QString();
+    if (now && (now->version == m_readRow->version || changes.isEmpty())) {
+        try {
+            const int changed = connection.execute(statements::update(values, id));
+            server->commit();
+            return changed;
+        } catch (...) {
+            server->rollback();
+            throw;
+        }
+    }
+    server->rollback();
+    const QString question =
+        now ? QStringLiteral("Another desk changed this reservation after you opened it: ") +
+                  changes + QStringLiteral(".\n\nSave your entries over its changes?")
+            : QStringLiteral("Another desk deleted this reservation after you opened it.\n\n"
+                             "Save your entries as a new reservation?");
+    if (m_session.dialogs.show({question, {}, Buttons::YesNo, Icon::Question, Answer::No}) !=
+        Answer::Yes)
+        return kNotSaved;
+    if (!now) return connection.execute(statements::insert(values));
+    return connection.execute(statements::update(values, id));
 }
 
 void Form2::PushButton5_Click() {

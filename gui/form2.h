@@ -1,5 +1,10 @@
 #pragma once
 
+#include "store/serverlink.h"
+#include "store/statements.h"
+
+#include <optional>
+
 #include "editor/guestcheck.h"
 
 #include <QDialog>
@@ -102,11 +107,17 @@ private:
     void setStoredText(QLineEdit* box, const QString& text);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
+    // The update of an edit; on a server, another desk's change or deletion since the editor
+    // read the row is shown and the desk asked first. kNotSaved when the desk says No.
+    int saveEdit(const GuestValues& values);
+    static constexpr int kNotSaved = -2;
 
     Form1& m_mainWindow;
     Session& m_session;
     PointerFeedback* m_pointer = nullptr;
     bool m_settingText = false; // a text set by code: the typing limit does not cut it
+    // On a server: the row as the editor read it, to tell another desk's change at Save.
+    std::optional<RowVersion> m_readRow;
 };
 
 } // namespace corvanna

@@ -105,6 +105,58 @@ QStringList serverSchema(const QString& language) {
     };
 }
 
+QString changedFields(const RowVersion& before, const RowVersion& now) {
+    static const char* const kCaptions[] = {
+        "Guest Name",    "Accommodation",    "Number of Rooms", "Type",
+        "Services",      "Number of Persons", "Check-In Date",  "Check-Out Date",
+        "Card Type",     "Card Number",       "Phone Number",   "Address"};
+    QStringList names;
+    for (qsizetype i = 0; i < 12; ++i)
+        if (before.values.value(i) != now.values.value(i))
+            names << QString::fromLatin1(kCaptions[i]);
+    return names.join(QStringLiteral(", "));
+}
+
+namespace {
+constexpr const char* kReadRow =
+    "select xmin::text, GuestName, Accommodation, NoOfRooms::text, Type, ServiceIncluded, "
+    "NoOfPersons::text, CheckInDate::text, CheckOutDate::text, CreditCardType, CreditCardNo, "
+    "PhoneNumber, Address from tblRooms where id = $1::bigint";
+
+std::optional<RowVersion> rowOf(PGresult* r) {
+    if (PQntuples(r) == 0) return std::nullopt;
+    RowVersion row;
+    row.version = QString::fromUtf8(PQgetvalue(r, 0, 0));
+    for (int c = 1; c < PQnfields(r); ++c)
+        row.values << QString::fromUtf8(PQgetvalue(r, 0, c));
+    return row;
+}
+} // namespace
+
+std::optional<RowVersion> ServerLink::readRow(const QString& id) {
+    Result r(run(QString::fromLatin1(kReadRow), {id}));
+    return rowOf(r.r);
+}
+
+std::optional<RowVersion> ServerLink::lockRow(const QString& id) {
+    Result begin(run(QStringLiteral("begin")));
+    try {
+        Result r(run(QString::fromLatin1(kReadRow) + QStringLiteral(" for update"), {id}));
+        return rowOf(r.r);
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+void ServerLink::commit() {
+    Result r(run(QStringLiteral("commit")));
+}
+
+void ServerLink::rollback() {
+    if (m_conn && PQstatus(m_conn) == CONNECTION_OK) PQclear(PQexec(m_conn, "rollback"));
+}
+
 const char* ServerLink::changeChannel() {
     return "corvanna_rooms";
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct pg_conn;
@@ -24,6 +25,15 @@ bool isServerTarget(const QString& target);
 QStringList serverSchema(const QString& collationLanguage);
 // The ICU language tag for a locale name ("de_DE" -> "de-DE"; "C" and odd names -> "und").
 QString collationLanguageOf(const QString& localeName);
+
+// One reservation as a desk read it: the server's row version and the twelve written values, so
+// that a later save can tell whether another desk changed the row meanwhile.
+struct RowVersion {
+    QString version;
+    QStringList values; // GuestName .. Address, in the table's order; null reads as empty
+};
+// The captions ("Guest Name", "Check-Out Date", ...) of the values that differ, comma-separated.
+QString changedFields(const RowVersion& before, const RowVersion& now);
 
 // One session with a PostgreSQL server, reached through libpq. Statements are translated to the
 // server's dialect before they are sent. A session that the server dropped is opened again by
@@ -60,6 +70,15 @@ public:
     bool takeChangeNotices();
 
     static const char* changeChannel();
+
+    // The row as it stands now, or nothing when no row has the id.
+    std::optional<RowVersion> readRow(const QString& id);
+    // A save over a row read before: begins a transaction and locks the row, so no other desk
+    // changes it between this check and the update. Returns the row as it stands; the caller
+    // then runs the update and commit(), or rollback() to ask the desk first.
+    std::optional<RowVersion> lockRow(const QString& id);
+    void commit();
+    void rollback();
 
 private:
     void connect();
