@@ -17,9 +17,9 @@ class ReservationModel;
 struct Session;
 
 // The main window: the reservation list between the date range and the commands. The window only
-// holds its controls and routes events; start-up and shutdown live here, the list's handlers in
-// list/, the components check in support/.
-class Form1 : public QWidget {
+// holds its controls and routes events into the core; start-up and shutdown live in form1.cpp,
+// the handlers by concern in form1_list.cpp, form1_commands.cpp, form1_sample.cpp, form1_check.cpp.
+class Form1 final : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(Session& session, QWidget* parent = nullptr);
@@ -67,22 +67,10 @@ public:
 
     Session& session() const { return m_session; }
 
-    // Controls, named as in the design.
-    QGroupBox* Frame1;
-    QGroupBox* Frame2;
-    QDateEdit* dtpCheckIn;
-    QDateEdit* dtpCheckOut;
-    QPushButton* PushButton1;
-    QPushButton* PushButton2;
-    QPushButton* PushButton3;
-    QPushButton* PushButton4;
-    QPushButton* PushButton5;
-    QPushButton* PushButton6;
-    QTreeView* ListView1;
-    ReservationModel* model;
-
+    // The reservations the list shows.
+    ReservationModel* listModel() const { return model; }
     // True once the controls may have left their design places (see Form_Resize).
-    bool LayoutMoved = false;
+    bool layoutMoved() const { return LayoutMoved; }
 
     // The inner size of the normal window, which keeps it: its border cannot be dragged.
     static QSize normalSize();
@@ -94,6 +82,22 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Controls, named as in the design; others reach them by object name.
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    QDateEdit* dtpCheckIn;
+    QDateEdit* dtpCheckOut;
+    QPushButton* PushButton1;
+    QPushButton* PushButton2;
+    QPushButton* PushButton3;
+    QPushButton* PushButton4;
+    QPushButton* PushButton5;
+    QPushButton* PushButton6;
+    QTreeView* ListView1;
+    ReservationModel* model; // the list's rows
+    // True once the controls may have left their design places (see Form_Resize).
+    bool LayoutMoved = false;
+
     void buildDesign();
     // Closes a modal window that is open, then this window, as the desktop session ends.
     void sessionEnding();
