@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pointershape.h"
+
 #include <QCursor>
 #include <QWidget>
 #include <array>
@@ -14,6 +16,7 @@ namespace corvanna {
 
 class PointerFeedback;
 class ReservationModel;
+struct MainWindowPlaces;
 struct Session;
 
 // The main window: the reservation list between the date range and the commands. The window only
@@ -55,7 +58,7 @@ public:
 
     // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
     int MousePointer() const;
-    void setMousePointer(int shape);
+    void setMousePointer(PointerShape shape);
     // The custom pointer image, loaded from the hand cursor file when it exists.
     void setMouseIcon(const QCursor& cursor);
     PointerFeedback* pointer() const { return m_pointer; }
@@ -103,7 +106,9 @@ private:
     void sessionEnding();
     void unloadOnce();
     void applySizeConstraints();
-    void centreOnScreen();
+    void placeControls(const MainWindowPlaces& places);
+    // The outer window in the middle of its screen, as the layout asks on the way back to normal.
+    void centreOuterOnScreen();
     void selectFirstAdded();
     void fill(const QString& procedure, const std::function<QString()>& statement);
 

@@ -100,8 +100,7 @@ void Connection::close() {
 }
 
 int Connection::execute(const QString& statement) {
-    if (state() == 0)
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (state() == 0) throw Failure(kObjectClosed);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));

@@ -732,7 +732,7 @@ void TestForm2::pointerFeedback() {
              0);
     QCOMPARE(move(control<QPushButton>(*editor, "PushButton5"), {5, 5}), 99);
     QCOMPARE(move(editor.get(), {2, editor->height() - 2}), 0);
-    editor->pointer()->setShape(11);
+    editor->pointer()->setShape(kPointerHourglass);
     QCOMPARE(move(control<QPushButton>(*editor, "PushButton5"), {5, 5}), 11);
     QCOMPARE(move(control<QGroupBox>(*editor, "Frame4"), {4, 4}), 11);
 }

@@ -299,7 +299,7 @@ void TestFrameLook::pointerRule() {
          {control<QDateEdit>(f, "dtpCheckOut"),
           control<QDateEdit>(f, "dtpCheckOut")->rect().center()}},
     };
-    f.setMousePointer(start);
+    f.setMousePointer(PointerShape(start));
     for (const QString& name : path) {
         QWidget* w = places.contains(name) ? places[name].first : f.findChild<QWidget*>(name);
         QVERIFY2(w, qPrintable(name));
@@ -326,15 +326,15 @@ void TestFrameLook::pointerShapeSelectsTheCursor() {
     QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
 
     // Without the image the platform's pointing hand stands in for it.
-    f.setMousePointer(99);
+    f.setMousePointer(kPointerHand);
     QCOMPARE(f.cursor().shape(), handFile ? Qt::BitmapCursor : Qt::PointingHandCursor);
     if (handFile) QCOMPARE(f.cursor().hotSpot(), QPoint(12, 0));
     // One shape for the whole window: the buttons have none of their own.
     for (QPushButton* b : f.findChildren<QPushButton*>())
         QVERIFY(!b->testAttribute(Qt::WA_SetCursor));
-    f.setMousePointer(11);
+    f.setMousePointer(kPointerHourglass);
     QCOMPARE(f.cursor().shape(), Qt::WaitCursor);
-    f.setMousePointer(0);
+    f.setMousePointer(kPointerDefault);
     QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
 }
 
