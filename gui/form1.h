@@ -9,6 +9,8 @@
 
 class QDateEdit;
 class QGroupBox;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QTreeView;
 
@@ -21,7 +23,8 @@ struct Session;
 
 // The main window: the reservation list between the date range and the commands. The window only
 // holds its controls and routes events into the core; start-up and shutdown live in form1.cpp,
-// the handlers by concern in form1_list.cpp, form1_commands.cpp, form1_sample.cpp, form1_check.cpp.
+// the handlers by concern in form1_list.cpp, form1_commands.cpp, form1_sample.cpp, form1_check.cpp,
+// the menu bar in form1_menu.cpp.
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
@@ -75,8 +78,13 @@ public:
     // True once the controls may have left their design places (see Form_Resize).
     bool layoutMoved() const { return LayoutMoved; }
 
-    // The inner size of the normal window, which keeps it: its border cannot be dragged.
+    // The designed client area of the normal window, below the menu bar; it keeps this size: the
+    // border cannot be dragged.
     static QSize normalSize();
+    // The normal window's inner size: the client area and the menu bar above it.
+    QSize normalWindowSize() const;
+    // The height of the menu bar, which lies outside the designed client area.
+    int menuHeight() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +110,10 @@ private:
     bool LayoutMoved = false;
 
     void buildDesign();
+    // The menu bar (form1_menu.cpp): every command of the window with its shortcut.
+    void buildMenus();
+    void About_Click();
+    void placeClientArea();
     // Closes a modal window that is open, then this window, as the desktop session ends.
     void sessionEnding();
     void unloadOnce();
@@ -114,6 +126,9 @@ private:
 
     Session& m_session;
     PointerFeedback* m_pointer;
+    QMenuBar* m_menuBar = nullptr;
+    // The designed client area: every control of the design lies on it, at its design place.
+    QWidget* m_client = nullptr;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
     // The width each column was given in twips, kept exact while the list shows it unchanged.
