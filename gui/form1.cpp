@@ -167,6 +167,8 @@ void Form1::buildDesign() {
         m_pointer->watch(b, kPointerHand);
 
     buildMenus();
+    // The menu bar shows the default pointer too, not a button's hand left over from a move.
+    m_pointer->watch(m_menuBar, kPointerDefault);
     placeClientArea();
     resize(normalWindowSize());
     applySizeConstraints();
