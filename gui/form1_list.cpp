@@ -23,7 +23,7 @@ void Form1::fill(const QString& procedure, const std::function<QString()>& state
     m_otherDeskChanged = false;
     Procedure proc(m_session.dialogs, procedure);
     fillList(proc, *model, m_session.dbConnection.get(), statement,
-             [this](int shape) { setMousePointer(shape); });
+             [this](int shape) { setMousePointer(PointerShape(shape)); });
     selectFirstAdded();
 }
 

@@ -9,7 +9,7 @@ namespace corvanna {
 
 namespace {
 
-const QString kClosed = QStringLiteral("Operation is not allowed when the object is closed.");
+const QString& kClosed = kObjectClosed;
 
 // libpq's own words for a connection that failed, without its trailing line break.
 QString connectionError(const PGconn* conn) {

@@ -36,8 +36,8 @@ struct Desk {
     }
     QStringList names() const {
         QStringList list;
-        for (int r = 0; r < form->model->rowCount(); ++r)
-            list << form->model->cellText(r, ReservationModel::GuestName);
+        for (int r = 0; r < form->listModel()->rowCount(); ++r)
+            list << form->listModel()->cellText(r, ReservationModel::GuestName);
         return list;
     }
     std::unique_ptr<Form2> edit(const QString& id) {
