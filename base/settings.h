@@ -17,10 +17,11 @@ inline const QString kWindowStateKey = QStringLiteral("WindowState");
 QString columnWidthKey(int position); // "ColumnHeaders" + position (1 to 13)
 float defaultColumnWidth(int position);
 
-// A width as the shortest decimal text of the single-precision value, with the locale's decimal
-// separator and no group separator ("2000", "1234,5" under a comma locale).
+// A width as the shortest decimal text of the single-precision value in Latin digits, with the
+// locale's decimal separator and no group separator ("2000", "1234,5" under a comma locale).
 QString formatWidth(float twips, const QLocale& locale = QLocale());
-// Reads a width written by formatWidth. Throws Failure "Type mismatch" for text that is no number.
+// Reads a width written by formatWidth, or in the locale's own digits. Throws Failure
+// "Type mismatch" for text that is no number.
 float parseWidth(const QString& text, const QLocale& locale = QLocale());
 
 // Reads a window state as a 16-bit whole number and checks it is 0, 1 or 2.
