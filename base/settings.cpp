@@ -1,8 +1,12 @@
 #include "base/settings.h"
 
 #include "base/failure.h"
+#include "base/privatefiles.h"
 #include "base/product.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <cmath>
 
@@ -105,13 +109,32 @@ void SettingsStore::write(const QString& key, const QString& value) {
         throw Failure(QStringLiteral("Permission denied: the settings file %1 cannot be written")
                           .arg(m_settings->fileName()));
     m_settings->setValue(key, value);
+    m_written.insert(m_settings->group() + QLatin1Char('/') + key, value);
 }
 
 void SettingsStore::flush() {
+    const QString file = m_settings->fileName();
+    // A new file is made private before the store fills it; a rewrite keeps the file's mode.
+    if (!QFileInfo::exists(file)) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile(file).open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    }
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The settings file %1 could not be written")
-                          .arg(m_settings->fileName()));
+    narrowToOwner(file);
+    if (m_settings->status() == QSettings::NoError) return;
+    // The status keeps the first error met, also one of reading a damaged file that the sync has
+    // since replaced: the file is read back to tell whether the values really were written.
+    const QSettings written(file, QSettings::NativeFormat);
+    bool stored = written.status() == QSettings::NoError;
+    for (auto it = m_written.cbegin(); stored && it != m_written.cend(); ++it)
+        stored = written.value(it.key()).toString() == it.value();
+    if (!stored)
+        throw Failure(QStringLiteral("The settings file %1 could not be written").arg(file));
+}
+
+QString SettingsStore::fileName() const {
+    return m_settings->fileName();
 }
 
 } // namespace corvanna

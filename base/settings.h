@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLocale>
 #include <QString>
 
@@ -39,11 +40,14 @@ public:
     QString read(const QString& key, const QString& defaultValue) const;
     // Throws Failure when the store cannot be written.
     void write(const QString& key, const QString& value);
-    // Writes pending values out; throws Failure when the store cannot be written.
+    // Writes pending values out, to a file only its owner may read; throws Failure when the
+    // store cannot be written.
     void flush();
+    QString fileName() const;
 
 private:
     QSettings* m_settings;
+    QHash<QString, QString> m_written; // what this store was asked to write, by full key
 };
 
 } // namespace corvanna

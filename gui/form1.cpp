@@ -4,6 +4,7 @@
 #include "base/failure.h"
 #include "base/layout.h"
 #include "base/places.h"
+#include "base/privatefiles.h"
 #include "gui/pointer.h"
 #include "base/product.h"
 #include "base/report.h"
@@ -44,9 +45,7 @@ QDateEdit* makeDatePicker(QWidget* parent) {
 // One folder level, made when a listing of its path finds nothing.
 void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path) {
     if (proc.test(testLine, [&] { return !PathExists(path); }))
-        proc.step(makeLine, [&] {
-            if (!QDir().mkdir(path)) throw Failure(QStringLiteral("Path/File access error"));
-        });
+        proc.step(makeLine, [&] { makePrivateFolder(path); });
 }
 
 } // namespace
@@ -206,17 +205,16 @@ bool Form1::Form_Load() {
             m_session.endProgram(1);
             return false;
         }
-        proc.step(114, [&] {
-            const QString target = places.workingDatabase();
-            if (!QFile::copy(places.shippedDatabase(), target))
-                throw Failure(QFileInfo(places.dataFolder()).isDir()
-                                  ? QStringLiteral("Permission denied")
-                                  : QStringLiteral("Path not found"));
-            // The shipped file may be read-only; the working copy must take the desk's writes.
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner |
-                                              QFile::ReadOwner);
-        });
+        // Writable by the desk whatever the shipped file's mode, readable by no one else.
+        proc.step(114,
+                  [&] { copyToPrivateFile(places.shippedDatabase(), places.workingDatabase()); });
     }
+    // Files an earlier version left open to every account are narrowed to the desk's own.
+    proc.step(115, [&] {
+        narrowAllToOwner({places.makerFolder(), places.dataFolder(), places.workingDatabase(),
+                          places.workingDatabase() + QStringLiteral("-journal"),
+                          SettingsStore().fileName()});
+    });
 
     proc.step(116, [&] { ApplySkin(*this); });
     proc.step(118, [&] {
