@@ -14,15 +14,23 @@ QFont designFont(double points) {
     return font;
 }
 
-void paintBackground(QWidget* widget, const QColor& colour) {
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 void paintWhite(QWidget* widget) {
-    paintBackground(widget, Qt::white);
+    paintBackground(widget, Qt::white, Qt::black);
+}
+
+void paintButton(QWidget* button, const QColor& face, const QColor& text) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, text);
+    button->setPalette(palette);
 }
 
 void setUpDatePicker(QDateEdit* picker) {

@@ -4,15 +4,25 @@
 #include <QFont>
 
 class QDateEdit;
+class QLineEdit;
 class QWidget;
 
 namespace corvanna {
 
 // The look both windows share.
 QFont designFont(double points);                             // Arial, bold
-void paintBackground(QWidget* widget, const QColor& colour); // filled with its own colour
-void paintWhite(QWidget* widget);                            // the white design background
+// A background always comes with the text colour that reads on it: a dark desktop palette
+// would otherwise leave light text on the white design background, or dark text on a dark face.
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text);
+void paintWhite(QWidget* widget); // the white design background, black text
+// A push button's face and caption colours.
+void paintButton(QWidget* button, const QColor& face, const QColor& text);
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
+// A single-line box turns each line break that typing, pasting or dropping brings in into one
+// blank.
+void keepOnOneLine(QLineEdit* box);
+// Sets a box's text as it is stored, line breaks and all.
+void setTextAsStored(QLineEdit* box, const QString& text);
 
 } // namespace corvanna

@@ -112,9 +112,7 @@ void Form1::buildDesign() {
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(designFont(11.25));
         b->setGeometry(twipsRect(l, t, 4800, 405));
-        QPalette palette = b->palette();
-        palette.setColor(QPalette::Button, Qt::white);
-        b->setPalette(palette);
+        paintButton(b, Qt::white, Qt::black);
         return b;
     };
     PushButton4 = button("PushButton4", "Search By Date", 120, 1080);

@@ -90,9 +90,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, 
     b->setFont(designFont(11.25));
     // Enter in a text box presses nothing, as in the desk's other windows.
     b->setAutoDefault(false);
-    QPalette palette = b->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    b->setPalette(palette);
+    paintButton(b, Qt::white, Qt::black);
     return b;
 }
 
