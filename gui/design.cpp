@@ -3,9 +3,43 @@
 #include "base/dates.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
+#include <algorithm>
 
 namespace corvanna {
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar(0x0085) || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+// Accepts every text, with each line break (CR LF counting as one) made a blank.
+class OneLine : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        if (std::none_of(input.cbegin(), input.cend(), isLineBreak)) return Acceptable;
+        QString joined;
+        joined.reserve(input.size());
+        int cursor = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (input.at(i) == u'\r' && i + 1 < input.size() && input.at(i + 1) == u'\n') {
+                if (i < pos) --cursor; // the pair becomes one blank
+                continue;
+            }
+            joined += isLineBreak(input.at(i)) ? QChar(u' ') : input.at(i);
+        }
+        input = joined;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 QFont designFont(double points) {
     QFont font(QStringLiteral("Arial"));
@@ -37,6 +71,22 @@ void setUpDatePicker(QDateEdit* picker) {
     picker->setCalendarPopup(true);
     picker->setDateRange(kEarliestPickerDate, kLatestPickerDate);
     picker->setDisplayFormat(shortDateFormat());
+}
+
+} // namespace corvanna
+
+namespace corvanna {
+
+void keepOnOneLine(QLineEdit* box) {
+    box->setValidator(new OneLine(box));
+}
+
+void setTextAsStored(QLineEdit* box, const QString& text) {
+    // The box checks every text it is given; a stored one is shown as it is.
+    const QValidator* validator = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(validator);
 }
 
 } // namespace corvanna
