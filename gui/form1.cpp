@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -167,9 +168,10 @@ void Form1::buildDesign() {
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
         m_pointer->watch(b, 99);
 
-    // First shown centred on the screen.
+    // First shown centred on the screen (see showEvent); until then, as near as the inner size
+    // tells.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(screen->geometry().center() - rect().center());
 
     setTabOrder(ListView1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
@@ -302,6 +304,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         ListView1_DblClick();
         return true;
     }
+    // A click on the list's empty space keeps the selected row, so the commands (and the
+    // double-click that such a click begins) still act on it.
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonPress &&
+        !ListView1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid()) {
+        ListView1->setFocus(Qt::MouseFocusReason);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -371,7 +380,12 @@ void Form1::Form_Resize() {
         place(PushButton6, p->PushButton6);
     }
     LayoutMoved = outcome.layoutMoved;
-    if (outcome.centre) centreOnScreen();
+    // Centred once per return to the normal state, when the window has its normal size again: a
+    // drag of the normal window's border leaves it where it is.
+    if (outcome.centre && m_centrePending) {
+        centreOnScreen();
+        if (size() == normalSize()) m_centrePending = false;
+    }
 }
 
 void Form1::centreOnScreen() {
@@ -404,8 +418,36 @@ void Form1::applySizeConstraints() {
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const bool wasNormal =
+            !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+        if (windowStateNumber() != kStateNormal)
+            m_centrePending = false;
+        else if (!wasNormal)
+            m_centrePending = true;
         applySizeConstraints();
         Form_Resize();
+    }
+}
+
+// The window's frame is known only once the window system has framed it: the first showing is
+// centred then, frame included, as a restore centres it.
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownOnce || windowStateNumber() != kStateNormal) {
+        m_shownOnce = true;
+        return;
+    }
+    m_shownOnce = true;
+    centreOnScreen();
+    m_centreWhenFramed = frameGeometry().size() == size();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (m_centreWhenFramed && frameGeometry().size() != size()) {
+        m_centreWhenFramed = false;
+        centreOnScreen();
     }
 }
 
