@@ -14,8 +14,7 @@ namespace {
 
 constexpr QFile::Permissions kPrivateFile =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
-constexpr QFile::Permissions kPrivateFolder =
-    kPrivateFile | QFile::ExeOwner | QFile::ExeUser;
+constexpr QFile::Permissions kPrivateFolder = kPrivateFile | QFile::ExeOwner | QFile::ExeUser;
 constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                        QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
@@ -47,8 +46,7 @@ void copyToPrivateFile(const QString& from, const QString& to) {
     }
     if (failure.isEmpty() && !target.flush()) failure = target.errorString();
     target.close();
-    if (failure.isEmpty() && target.error() != QFileDevice::NoError)
-        failure = target.errorString();
+    if (failure.isEmpty() && target.error() != QFileDevice::NoError) failure = target.errorString();
     if (failure.isEmpty()) return;
     // Half a database is worse than none: the next start copies it again.
     target.remove();

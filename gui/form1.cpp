@@ -419,8 +419,8 @@ void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        const bool wasNormal =
-            !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+        const bool wasNormal = !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                                       Qt::WindowFullScreen));
         if (windowStateNumber() != kStateNormal)
             m_centrePending = false;
         else if (!wasNormal)

@@ -109,7 +109,7 @@ private:
     PointerFeedback* m_pointer;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
-    bool m_centrePending = false;    // back in the normal state, not yet centred at normal size
+    bool m_centrePending = false; // back in the normal state, not yet centred at normal size
     bool m_shownOnce = false;
     bool m_centreWhenFramed = false; // shown before the window system gave it its frame
     // The width each column was given in twips, kept exact while the list shows it unchanged.

@@ -277,8 +277,7 @@ void Form2::LoadGuestRecord() {
                 Combo1->setCurrentIndex(-1);
             } else {
                 // The list offers only the kind's types.
-                const int index =
-                    Combo1->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                const int index = Combo1->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive);
                 if (index < 0) throw Failure(kInvalidPropertyValue);
                 Combo1->setCurrentIndex(index);
             }
@@ -382,13 +381,13 @@ void Form2::PushButton4_Click() {
         m_session.connection().execute(statements::insert(guestValues(entry(kind))));
     };
     int changed = -1;
-    const bool written = editing ? proc.step(170,
-                                             [&] {
-                                                 changed = m_session.connection().execute(
-                                                     statements::update(guestValues(entry(kind)),
-                                                                        checkedId(mHotelID)));
-                                             })
-                                 : proc.step(172, insert);
+    const bool written =
+        editing ? proc.step(170,
+                            [&] {
+                                changed = m_session.connection().execute(statements::update(
+                                    guestValues(entry(kind)), checkedId(mHotelID)));
+                            })
+                : proc.step(172, insert);
     // A statement that failed has been reported: nothing was stored, so keep what was typed.
     if (!written) return;
     if (editing && changed == 0) {
@@ -400,8 +399,8 @@ void Form2::PushButton4_Click() {
         proc.step(171, [&] { m_mainWindow.listRooms(); });
         bool asNew = false;
         proc.step(171, [&] {
-            asNew = dialogs.askDefaultNo(
-                QStringLiteral("Save what you typed as a new reservation?"));
+            asNew =
+                dialogs.askDefaultNo(QStringLiteral("Save what you typed as a new reservation?"));
         });
         if (!asNew || !proc.step(172, insert)) return;
     }

@@ -81,8 +81,8 @@ void Connection::open(const QString& connectionString) {
     const bool read = probe.exec(QStringLiteral(
         "select count(*) from sqlite_master where type = 'table' and name = 'tblRooms'"));
     if (!read || !probe.next() || probe.value(0).toInt() == 0) {
-        const QString text = read ? QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB))
-                                  : engineText(probe.lastError());
+        const QString text =
+            read ? QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)) : engineText(probe.lastError());
         probe.finish();
         probe = QSqlQuery();
         db.close();

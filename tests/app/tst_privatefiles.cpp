@@ -26,8 +26,7 @@ namespace {
 
 int modeOf(const QString& path) {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
-                                                                  : -1;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
 QString settingsFile() {
@@ -153,8 +152,8 @@ void TestPrivateFiles::fullDiskAtFirstStart() {
     TempPlaces temp;
     const QString disk = temp.path("disk");
     QVERIFY(QDir().mkdir(disk));
-    if (::geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0,
-                                    "size=256k") != 0)
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=256k") != 0)
         QSKIP("making a small file system needs root");
     const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(disk).constData()); });
     QFile filler(disk + "/filler");

@@ -63,10 +63,14 @@ void TestSettingsFormat::localeDigitsRead_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("width");
-    QTest::newRow("Arabic under Arabic") << "ar_EG" << "\u0662\u0660\u0660\u0660" << 2000.0f;
-    QTest::newRow("Arabic under English") << "en_US" << "\u0662\u0660\u0660\u0660" << 2000.0f;
-    QTest::newRow("Arabic fraction") << "ar_EG" << "\u0661\u0665\u066b\u0665" << 15.5f;
-    QTest::newRow("Latin under Persian") << "fa_IR" << "1500" << 1500.0f;
+    QTest::newRow("Arabic under Arabic") << "ar_EG"
+                                         << "\u0662\u0660\u0660\u0660" << 2000.0f;
+    QTest::newRow("Arabic under English") << "en_US"
+                                          << "\u0662\u0660\u0660\u0660" << 2000.0f;
+    QTest::newRow("Arabic fraction") << "ar_EG"
+                                     << "\u0661\u0665\u066b\u0665" << 15.5f;
+    QTest::newRow("Latin under Persian") << "fa_IR"
+                                         << "1500" << 1500.0f;
 }
 
 void TestSettingsFormat::localeDigitsRead() {

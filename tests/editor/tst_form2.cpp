@@ -404,8 +404,8 @@ void TestForm2::loadStopsAtUnreadableField() {
     QCOMPARE(editor->Text4->text(), values.isEmpty() ? "1" : "4");
     QCOMPARE(editor->dtpCheckIn->date(), values.isEmpty() ? kToday : QDate(2022, 3, 5));
     QCOMPARE(editor->dtpCheckOut->date(), values.contains("NULL,'555'") ? kToday
-                                          : values.isEmpty()           ? kToday
-                                                                       : QDate(2022, 3, 6));
+                                          : values.isEmpty()            ? kToday
+                                                                        : QDate(2022, 3, 6));
     QCOMPARE(editor->dtpExpiry->date(), kToday); // the step after the load still runs
 }
 

@@ -329,8 +329,8 @@ void TestHostileInput::malformedCountsAreRefused_data() {
         QTest::addRow("%s \"9223372036854775807\"", box) << box << "9223372036854775807"
                                                          << "9223372036854775807";
         // Refused with a message of its own (see below).
-        QTest::addRow("%s \"9223372036854775808\"", box) << box << "9223372036854775808"
-                                                         << QString();
+        QTest::addRow("%s \"9223372036854775808\"", box)
+            << box << "9223372036854775808" << QString();
     }
 }
 
@@ -369,11 +369,11 @@ void TestHostileInput::malformedCountsAreRefused() {
     if (stored.isEmpty()) {
         const QString what =
             rooms ? QStringLiteral("Number of Room") : QStringLiteral("Number Of Persons");
-        const QString message =
-            isBlank(count) ? (rooms ? "You forgot to enter Number of Room."
-                                    : "You forgot to enter Number Of Persons.")
-            : wholeNumberDigits(count) ? what + " cannot be more than 9223372036854775807."
-                                       : what + " must be a whole number.";
+        const QString message = isBlank(count) ? (rooms ? "You forgot to enter Number of Room."
+                                                        : "You forgot to enter Number Of Persons.")
+                                : wholeNumberDigits(count)
+                                    ? what + " cannot be more than 9223372036854775807."
+                                    : what + " must be a whole number.";
         QCOMPARE(m_dialogs->texts(), QStringList{message});
         QCOMPARE(sent, 0);
         QCOMPARE(queryValue(db(), "select count(*) from tblRooms").toInt(), before);
