@@ -84,7 +84,8 @@ void TestRowCursor::valueAsWanted() {
     const QString path = dir.filePath("values.mdb");
     // The connection opens only a file with the reservation table.
     execOn(path, "create table tblRooms (id integer primary key); create table t (v); "
-                 "insert into t values (" + literal + ")");
+                 "insert into t values (" +
+                     literal + ")");
     Connection c("values");
     c.open("data source=" + path);
     ResultSet rs;
