@@ -53,21 +53,21 @@ void copyToPrivateFile(const QString& from, const QString& to) {
     throw Failure(failure);
 }
 
-QString narrowToOwner(const QString& path) {
+QString narrowToOwner(const QString& path, bool folder) {
     const QFileInfo info(path);
-    if (!info.exists() || info.isSymLink()) return {};
+    // Only the program's own folder or file: something else in its place is left alone.
+    if (info.isSymLink() || (folder ? !info.isDir() : !info.isFile())) return {};
     QFile file(path);
     const QFile::Permissions now = file.permissions();
     if (!(now & kOthers)) return {};
-    const QFile::Permissions wanted = now & (info.isDir() ? kPrivateFolder : kPrivateFile);
-    if (file.setPermissions(wanted)) return {};
+    if (file.setPermissions(now & (folder ? kPrivateFolder : kPrivateFile))) return {};
     return file.errorString();
 }
 
-void narrowAllToOwner(const QStringList& paths) {
+void narrowAllToOwner(const QStringList& folders, const QStringList& files) {
     QStringList failures;
-    for (const QString& path : paths) {
-        const QString failure = narrowToOwner(path);
+    for (const QString& path : folders + files) {
+        const QString failure = narrowToOwner(path, folders.contains(path));
         if (!failure.isEmpty())
             failures << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), failure);
     }

@@ -16,11 +16,12 @@ void makePrivateFolder(const QString& path);
 // completed (a full disk) is removed and throws Failure with the system's words.
 void copyToPrivateFile(const QString& from, const QString& to);
 
-// Narrows a file or folder that other accounts may use to its owner (a missing path is left
-// alone). Returns the system's words when that fails, the empty text otherwise.
-QString narrowToOwner(const QString& path);
+// Narrows a folder (or a file) that other accounts may use to its owner; a missing path, or one
+// of the other kind, is left alone. Returns the system's words when that fails, else nothing.
+QString narrowToOwner(const QString& path, bool folder);
 
-// Narrows each existing path; throws one Failure naming every path that stays open to others.
-void narrowAllToOwner(const QStringList& paths);
+// Narrows each existing folder and file; throws one Failure naming every path that stays open
+// to others.
+void narrowAllToOwner(const QStringList& folders, const QStringList& files);
 
 } // namespace corvanna

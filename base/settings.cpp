@@ -121,7 +121,7 @@ void SettingsStore::flush() {
                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }
     m_settings->sync();
-    narrowToOwner(file);
+    narrowToOwner(file, false);
     if (m_settings->status() == QSettings::NoError) return;
     // The status keeps the first error met, also one of reading a damaged file that the sync has
     // since replaced: the file is read back to tell whether the values really were written.

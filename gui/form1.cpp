@@ -237,7 +237,8 @@ bool Form1::Form_Load() {
     }
     // Files an earlier version left open to every account are narrowed to the desk's own.
     proc.step(115, [&] {
-        narrowAllToOwner({places.makerFolder(), places.dataFolder(), places.workingDatabase(),
+        narrowAllToOwner({places.makerFolder(), places.dataFolder()},
+                         {places.workingDatabase(),
                           places.workingDatabase() + QStringLiteral("-journal"),
                           SettingsStore().fileName()});
     });
