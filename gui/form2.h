@@ -104,7 +104,7 @@ private:
 
     void buildDesign();
     void showKind(GuestKind kind);
-    void setStoredText(QLineEdit* box, const QString& text);
+    void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
     // The update of an edit; on a server, another desk's change or deletion since the editor
@@ -118,6 +118,8 @@ private:
     bool m_settingText = false; // a text set by code: the typing limit does not cut it
     // On a server: the row as the editor read it, to tell another desk's change at Save.
     std::optional<RowVersion> m_readRow;
+    // Set when the load could not show a stored value: Save asks before it replaces the row.
+    bool m_unshownValues = false;
 };
 
 } // namespace corvanna
