@@ -10,6 +10,7 @@
 #include "gui/session.h"
 #include "gui/skin.h"
 #include "base/twips.h"
+#include "editor/availability.h"
 #include "store/connection.h"
 #include "store/statements.h"
 
@@ -345,6 +346,7 @@ void Form2::PushButton4_Click() {
             return;
         }
     }
+    if (!confirmAvailability(proc, kind)) return;
 
     const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
     int changed = -1;
@@ -369,6 +371,22 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+}
+
+bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
+    std::optional<Overbooking> overbooking;
+    // A failed read is reported and does not stop the save: the desk can always book.
+    proc.step(kAvailabilityLine, [&] {
+        const qint64 edited = mHotelID.isEmpty() ? 0 : checkedId(mHotelID).toLongLong();
+        overbooking = checkOverbooking(m_session.connection(), entry(kindWord), edited);
+    });
+    if (!overbooking) return true;
+    Answer answer = Answer::No;
+    proc.step(kAvailabilityLine, [&] {
+        answer = m_session.dialogs.show({overbookingQuestion(*overbooking), {}, Buttons::YesNo,
+                                         Icon::Warning, Answer::No});
+    });
+    return answer == Answer::Yes;
 }
 
 void Form2::PushButton5_Click() {

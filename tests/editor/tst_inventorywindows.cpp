@@ -1,0 +1,164 @@
+// The inventory window and the availability chart, driven over a real working database.
+#include "base/dates.h"
+#include "gui/availabilitywindow.h"
+#include "gui/form1.h"
+#include "gui/inventorywindow.h"
+#include "gui/session.h"
+#include "store/literals.h"
+#include "store/statements.h"
+#include "tests/common/testsupport.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+const QDate kToday = QDate::currentDate();
+constexpr int kDoubleRoom = 1; // Single, Double, ... in the kinds table's order
+constexpr int kRoyalWing = 6;
+} // namespace
+
+class TestInventoryWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void chart();
+    void chartFollowsTheList();
+    void inventorySaves_data();
+    void inventorySaves();
+
+private:
+    QString db() const { return m_places->places.workingDatabase(); }
+    void addStay(const QString& name, const QString& kind, const QString& type, int units,
+                 int from, int to) {
+        GuestValues v = sampleGuest(name, kToday.addDays(from), kToday.addDays(to));
+        v.accommodation = kind;
+        v.type = type;
+        v.noOfRooms = QString::number(units);
+        execOn(db(), translateDates(statements::insert(v)));
+    }
+    AvailabilityWindow* openChart() {
+        m_main->showAvailability();
+        auto* chart = m_main->findChild<AvailabilityWindow*>("Availability");
+        if (!chart) qFatal("no chart");
+        return chart;
+    }
+
+    std::unique_ptr<TempPlaces> m_places;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Form1> m_main;
+};
+
+void TestInventoryWindows::init() {
+    m_places = std::make_unique<TempPlaces>();
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_session = std::make_unique<Session>(*m_dialogs, m_places->places);
+    m_main = std::make_unique<Form1>(*m_session);
+    QVERIFY(m_main->Form_Load());
+}
+
+void TestInventoryWindows::cleanup() {
+    m_main.reset();
+    m_session.reset();
+    m_places.reset();
+}
+
+void TestInventoryWindows::chart() {
+    execOn(db(), "insert into tblInventory values ('Room', 'Double', 2), ('Wing', 'Royal', 1)");
+    addStay("Zed", "Room", "Double", 3, 0, 2);
+    addStay("Amy", "Room", "Double", 1, 1, 1);
+    addStay("Wes", "Wing", "Royal", 1, -3, 1);
+    auto* chart = openChart();
+    auto* grid = chart->findChild<QTableWidget*>("grdAvailability");
+    QCOMPARE(grid->rowCount(), 13);
+    QCOMPARE(grid->columnCount(), 14);
+    QCOMPARE(grid->verticalHeaderItem(kDoubleRoom)->text(), "Double Room");
+    const QString format = shortDateFormat();
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(),
+             "Today\n" + QLocale().toString(kToday, format));
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(),
+             QLocale().dayName(kToday.addDays(1).dayOfWeek(), QLocale::ShortFormat) + "\n" +
+                 QLocale().toString(kToday.addDays(1), format));
+    // Over-booked nights carry a sign and a colour; a type without inventory shows its bookings.
+    const QStringList doubles{"!-1", "!-2", "2"};
+    for (int n = 0; n < 3; ++n)
+        QCOMPARE(grid->item(kDoubleRoom, n)->text(), doubles[n]);
+    QCOMPARE(grid->item(kDoubleRoom, 0)->background().color(),
+             grid->item(kDoubleRoom, 1)->background().color());
+    QVERIFY(grid->item(kDoubleRoom, 0)->background() != grid->item(kDoubleRoom, 2)->background());
+    QCOMPARE(grid->item(kRoyalWing, 0)->text(), "0");
+    QCOMPARE(grid->item(kRoyalWing, 1)->text(), "1");
+    QCOMPARE(grid->item(0, 0)->text(), "(0)");
+
+    auto* cboNights = chart->findChild<QComboBox*>("cboNights");
+    cboNights->setCurrentIndex(1);
+    QCOMPARE(grid->columnCount(), 31);
+
+    // The night's reservations of that type, by guest name.
+    chart->grdAvailability_DblClick(kDoubleRoom, 1);
+    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(0), "Amy");
+    QCOMPARE(list->topLevelItem(1)->text(0), "Zed");
+    QCOMPARE(list->topLevelItem(1)->text(1), "3");
+    QCOMPARE(chart->findChild<QLabel*>("lblNight")->text(),
+             "Double Room on " + QLocale().toString(kToday.addDays(1), format));
+    QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+void TestInventoryWindows::chartFollowsTheList() {
+    execOn(db(), "insert into tblInventory values ('Room', 'Double', 2)");
+    auto* grid = openChart()->findChild<QTableWidget*>("grdAvailability");
+    QCOMPARE(grid->item(kDoubleRoom, 0)->text(), "2");
+    addStay("Zed", "Room", "Double", 1, 0, 1);
+    m_main->PushButton4_Click(); // any fill of the list, as after a save or a delete
+    QCOMPARE(grid->item(kDoubleRoom, 0)->text(), "1");
+    // One chart at a time.
+    m_main->showAvailability();
+    QCOMPARE(m_main->findChildren<AvailabilityWindow*>().size(), 1);
+}
+
+void TestInventoryWindows::inventorySaves_data() {
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("a count") << " 12 " << "Room|Double|12;Wing|Royal|3" << QStringList{};
+    QTest::newRow("empty: no limit") << "" << "Wing|Royal|3" << QStringList{};
+    QTest::newRow("not a number")
+        << "1O" << "Room|Double|2"
+        << QStringList{"The units of Double must be a whole number."};
+    QTest::newRow("negative")
+        << "-1" << "Room|Double|2"
+        << QStringList{"The units of Double must be a whole number."};
+}
+
+void TestInventoryWindows::inventorySaves() {
+    QFETCH(QString, units);
+    QFETCH(QString, stored);
+    QFETCH(QStringList, messages);
+    execOn(db(), "insert into tblInventory values ('Room', 'Double', 2)");
+    InventoryWindow window(*m_main);
+    window.Form_Load();
+    auto* grid = window.findChild<QTableWidget*>("grdInventory");
+    QCOMPARE(grid->rowCount(), 13);
+    QCOMPARE(grid->item(kDoubleRoom, 2)->text(), "2");
+    QCOMPARE(grid->item(kRoyalWing, 0)->text(), "Wings");
+    grid->item(kDoubleRoom, 2)->setText(units);
+    grid->item(kRoyalWing, 2)->setText("3");
+    window.btnSave_Click();
+    QCOMPARE(m_dialogs->texts(), messages);
+    QCOMPARE(queryValue(db(), "select group_concat(Kind || '|' || Type || '|' || Units, ';') "
+                              "from (select * from tblInventory order by Kind, Type)"),
+             stored);
+}
+
+QTEST_MAIN(TestInventoryWindows)
+#include "tst_inventorywindows.moc"
