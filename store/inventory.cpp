@@ -4,6 +4,7 @@
 #include "connection.h"
 
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 #include <sqlite3.h>
 

@@ -158,7 +158,7 @@ void TestOverbooking::editedStayDoesNotCountItself_data() {
     QTest::addColumn<bool>("asked");
     QTest::newRow("unchanged") << "Double" << 0 << 3 << false;
     QTest::newRow("shortened") << "Double" << 1 << 2 << false;
-    QTest::newRow("moved later") << "Double" << 2 << 6 << false;
+    QTest::newRow("moved later") << "Double" << 2 << 5 << false;
     QTest::newRow("moved onto another's night") << "Double" << 4 << 6 << true;
     QTest::newRow("changed to a free type") << "Single" << 0 << 3 << false;
     QTest::newRow("changed to a full type") << "Single" << 9 << 10 << true;
