@@ -1,5 +1,6 @@
 #include "availability.h"
 
+#include "base/failure.h"
 #include "store/connection.h"
 
 #include <algorithm>
@@ -83,6 +84,18 @@ std::optional<Overbooking> checkOverbooking(Connection& connection, const GuestE
         readStays(connection, entry.checkIn, last, std::pair{entry.kindWord, entry.type});
     return findOverbooking(stays, *units, entry.kindWord, entry.type, entry.checkIn,
                            entry.checkOut, digits->toLongLong(), editedId);
+}
+
+std::optional<Overbooking> overbookingOnSave(Connection& connection, const GuestEntry& entry,
+                                             qint64 editedId) {
+    // Long enough for another desk's commit, short beside the statement's own wait.
+    constexpr int kReadWaitMs = 250;
+    try {
+        const ShortBusyWait wait(connection, kReadWaitMs);
+        return checkOverbooking(connection, entry, editedId);
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 QString overbookingQuestion(const Overbooking& o, const QLocale& locale) {

@@ -61,6 +61,11 @@ std::optional<Overbooking> findOverbooking(const std::vector<StayRow>& stays, qi
 // would over-book; the reservation `editedId` (0 for a new one) does not count against itself.
 std::optional<Overbooking> checkOverbooking(Connection& connection, const GuestEntry& entry,
                                             qint64 editedId);
+// The same for the guest editor's save: nothing either when the database cannot be read at once
+// (a lock held elsewhere past a short wait, a damaged file). The statement that follows meets the
+// same trouble and reports it, so the save neither waits twice nor reports twice.
+std::optional<Overbooking> overbookingOnSave(Connection& connection, const GuestEntry& entry,
+                                             qint64 editedId);
 // "This stay overbooks <Type> <kind> on <nights> (<n> over). Save anyway?", at most five nights
 // named in the locale's short date form and the count of the rest.
 QString overbookingQuestion(const Overbooking& overbooking, const QLocale& locale = QLocale());

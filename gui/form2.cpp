@@ -374,12 +374,12 @@ void Form2::PushButton4_Click() {
 }
 
 bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
-    std::optional<Overbooking> overbooking;
-    // A failed read is reported and does not stop the save: the desk can always book.
-    proc.step(kAvailabilityLine, [&] {
-        const qint64 edited = mHotelID.isEmpty() ? 0 : checkedId(mHotelID).toLongLong();
-        overbooking = checkOverbooking(m_session.connection(), entry(kindWord), edited);
-    });
+    // A key that is not a whole number is reported by the update itself.
+    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID)))
+        return true;
+    const qint64 edited = mHotelID.isEmpty() ? 0 : mHotelID.toLongLong();
+    const std::optional<Overbooking> overbooking =
+        overbookingOnSave(*m_session.dbConnection, entry(kindWord), edited);
     if (!overbooking) return true;
     Answer answer = Answer::No;
     proc.step(kAvailabilityLine, [&] {

@@ -94,6 +94,9 @@ bool hasInventoryTable(Connection& connection) {
 }
 
 void addInventoryTable(Connection& connection) {
+    // Only a reservation database takes the inventory: an empty or foreign file stays as it is.
+    Query rooms(connection, "select 1 from sqlite_master where type='table' and name='tblRooms'");
+    if (!rooms.next()) throw Failure(QStringLiteral("no such table: tblRooms"));
     sqlite3* db = connection.handle();
     // A read-only file is told at once, without the whole-file check that precedes a first write.
     if (db && sqlite3_db_readonly(db, "main") == 1 && !hasInventoryTable(connection))
@@ -112,6 +115,15 @@ QString inventoryProblem(Connection& connection) {
         return failure.description();
     }
     return {};
+}
+
+ShortBusyWait::ShortBusyWait(Connection& connection, int ms)
+    : m_db(connection.handle()) {
+    if (m_db) sqlite3_busy_timeout(m_db, ms);
+}
+
+ShortBusyWait::~ShortBusyWait() {
+    if (m_db) sqlite3_busy_timeout(m_db, Connection::kBusyTimeoutMs);
 }
 
 std::vector<InventoryEntry> readInventory(Connection& connection) {

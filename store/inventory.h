@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+struct sqlite3;
+
 namespace corvanna {
 
 class Connection;
@@ -39,6 +41,18 @@ void addInventoryTable(Connection& connection);
 QString inventoryProblem(Connection& connection);
 // True when the database holds tblInventory.
 bool hasInventoryTable(Connection& connection);
+
+// While it lives, a statement on the connection waits at most `ms` for another program's lock.
+class ShortBusyWait {
+public:
+    ShortBusyWait(Connection& connection, int ms);
+    ~ShortBusyWait();
+    ShortBusyWait(const ShortBusyWait&) = delete;
+    ShortBusyWait& operator=(const ShortBusyWait&) = delete;
+
+private:
+    sqlite3* m_db;
+};
 
 // The whole inventory, ordered by kind and type. Empty when the database has no tblInventory.
 std::vector<InventoryEntry> readInventory(Connection& connection);
