@@ -8,7 +8,10 @@
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -33,6 +36,7 @@ private slots:
     void chartFollowsTheList();
     void inventorySaves_data();
     void inventorySaves();
+    void menuOpensBoth();
 
 private:
     QString db() const { return m_places->places.workingDatabase(); }
@@ -158,6 +162,21 @@ void TestInventoryWindows::inventorySaves() {
     QCOMPARE(queryValue(db(), "select group_concat(Kind || '|' || Type || '|' || Units, ';') "
                               "from (select * from tblInventory order by Kind, Type)"),
              stored);
+}
+
+void TestInventoryWindows::menuOpensBoth() {
+    QString shownModal;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shownModal = modal->objectName();
+            modal->close();
+        }
+    });
+    m_main->findChild<QAction*>("actionInventory")->trigger();
+    QCOMPARE(shownModal, "Inventory");
+    m_main->findChild<QAction*>("actionAvailability")->trigger();
+    auto* chart = m_main->findChild<AvailabilityWindow*>("Availability");
+    QVERIFY(chart && chart->isVisible());
 }
 
 QTEST_MAIN(TestInventoryWindows)
