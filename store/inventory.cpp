@@ -57,7 +57,34 @@ public:
     qint64 integer(int column) const { return sqlite3_column_int64(m_st, column); }
     bool isNull(int column) const { return sqlite3_column_type(m_st, column) == SQLITE_NULL; }
     double real(int column) const { return sqlite3_column_double(m_st, column); }
-    QDate date(int column) const { return QDate::fromString(text(column), Qt::ISODate); }
+    // A stored date ("yyyy-mm-dd") read from its bytes; anything else goes through the parser.
+    QDate date(int column) const {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
+        const int n = sqlite3_column_bytes(m_st, column);
+        if (!p) return {};
+        const auto digits = [p](int from, int count) {
+            int v = 0;
+            for (int i = from; i < from + count; ++i) {
+                if (p[i] < '0' || p[i] > '9') return -1;
+                v = v * 10 + (p[i] - '0');
+            }
+            return v;
+        };
+        if (n == 10 && p[4] == '-' && p[7] == '-') {
+            const int y = digits(0, 4), m = digits(5, 2), d = digits(8, 2);
+            if (y >= 0 && m >= 0 && d >= 0) return QDate(y, m, d);
+        }
+        return QDate::fromString(text(column), Qt::ISODate);
+    }
+    // A text column whose few values repeat (a kind, a type): each value made text once.
+    const QString& pooled(int column, std::vector<std::pair<QByteArray, QString>>& pool) const {
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
+        const QByteArrayView bytes(p, p ? sqlite3_column_bytes(m_st, column) : 0);
+        for (const auto& [raw, value] : pool)
+            if (raw == bytes) return value;
+        pool.emplace_back(bytes.toByteArray(), QString::fromUtf8(bytes));
+        return pool.back().second;
+    }
 
 private:
     [[noreturn]] void fail() {
@@ -181,8 +208,10 @@ std::vector<StayRow> readStays(Connection& connection, const QDate& first, const
         q.bind(5, kindAndType->second);
     }
     std::vector<StayRow> rows;
+    std::vector<std::pair<QByteArray, QString>> kinds, types;
     while (q.next()) {
-        StayRow row{q.integer(0), q.text(1), q.text(2), q.integer(3), q.date(4), q.date(5)};
+        StayRow row{q.integer(0),         q.pooled(1, kinds), q.pooled(2, types),
+                    q.integer(3),         q.date(4),          q.date(5)};
         // A stay without two readable dates takes no night.
         if (row.checkIn.isValid() && row.checkOut.isValid()) rows.push_back(std::move(row));
     }

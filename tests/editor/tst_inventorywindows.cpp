@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -81,26 +82,29 @@ void TestInventoryWindows::chart() {
     addStay("Amy", "Room", "Double", 1, 1, 1);
     addStay("Wes", "Wing", "Royal", 1, -3, 1);
     auto* chart = openChart();
-    auto* grid = chart->findChild<QTableWidget*>("grdAvailability");
+    const QAbstractItemModel* grid = chart->findChild<QTableView*>("grdAvailability")->model();
+    const auto cell = [grid](int row, int column, int role = Qt::DisplayRole) {
+        return grid->index(row, column).data(role);
+    };
     QCOMPARE(grid->rowCount(), 13);
     QCOMPARE(grid->columnCount(), 14);
-    QCOMPARE(grid->verticalHeaderItem(kDoubleRoom)->text(), "Double Room");
+    QCOMPARE(grid->headerData(kDoubleRoom, Qt::Vertical).toString(), "Double Room");
     const QString format = shortDateFormat();
-    QCOMPARE(grid->horizontalHeaderItem(0)->text(),
+    QCOMPARE(grid->headerData(0, Qt::Horizontal).toString(),
              "Today\n" + QLocale().toString(kToday, format));
-    QCOMPARE(grid->horizontalHeaderItem(1)->text(),
+    QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(),
              QLocale().dayName(kToday.addDays(1).dayOfWeek(), QLocale::ShortFormat) + "\n" +
                  QLocale().toString(kToday.addDays(1), format));
     // Over-booked nights carry a sign and a colour; a type without inventory shows its bookings.
     const QStringList doubles{"!-1", "!-2", "2"};
     for (int n = 0; n < 3; ++n)
-        QCOMPARE(grid->item(kDoubleRoom, n)->text(), doubles[n]);
-    QCOMPARE(grid->item(kDoubleRoom, 0)->background().color(),
-             grid->item(kDoubleRoom, 1)->background().color());
-    QVERIFY(grid->item(kDoubleRoom, 0)->background() != grid->item(kDoubleRoom, 2)->background());
-    QCOMPARE(grid->item(kRoyalWing, 0)->text(), "0");
-    QCOMPARE(grid->item(kRoyalWing, 1)->text(), "1");
-    QCOMPARE(grid->item(0, 0)->text(), "(0)");
+        QCOMPARE(cell(kDoubleRoom, n).toString(), doubles[n]);
+    QCOMPARE(cell(kDoubleRoom, 0, Qt::BackgroundRole), cell(kDoubleRoom, 1, Qt::BackgroundRole));
+    QVERIFY(cell(kDoubleRoom, 0, Qt::BackgroundRole) != cell(kDoubleRoom, 2, Qt::BackgroundRole));
+    QVERIFY(cell(kRoyalWing, 0, Qt::BackgroundRole) != cell(kRoyalWing, 1, Qt::BackgroundRole));
+    QCOMPARE(cell(kRoyalWing, 0).toString(), "0");
+    QCOMPARE(cell(kRoyalWing, 1).toString(), "1");
+    QCOMPARE(cell(0, 0).toString(), "(0)");
 
     auto* cboNights = chart->findChild<QComboBox*>("cboNights");
     cboNights->setCurrentIndex(1);
@@ -120,11 +124,12 @@ void TestInventoryWindows::chart() {
 
 void TestInventoryWindows::chartFollowsTheList() {
     execOn(db(), "insert into tblInventory values ('Room', 'Double', 2)");
-    auto* grid = openChart()->findChild<QTableWidget*>("grdAvailability");
-    QCOMPARE(grid->item(kDoubleRoom, 0)->text(), "2");
+    const QAbstractItemModel* grid =
+        openChart()->findChild<QTableView*>("grdAvailability")->model();
+    QCOMPARE(grid->index(kDoubleRoom, 0).data().toString(), "2");
     addStay("Zed", "Room", "Double", 1, 0, 1);
     m_main->PushButton4_Click(); // any fill of the list, as after a save or a delete
-    QCOMPARE(grid->item(kDoubleRoom, 0)->text(), "1");
+    QCOMPARE(grid->index(kDoubleRoom, 0).data().toString(), "1");
     // One chart at a time.
     m_main->showAvailability();
     QCOMPARE(m_main->findChildren<AvailabilityWindow*>().size(), 1);
