@@ -74,6 +74,8 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
         }
     }
     grdInventory->resizeColumnsToContents();
+    // The keyboard starts on the first count, the only column that takes typing.
+    grdInventory->setCurrentCell(0, UnitsColumn);
 
     btnSave = new QPushButton(QStringLiteral("&Save"), this);
     btnSave->setObjectName(QStringLiteral("btnSave"));
