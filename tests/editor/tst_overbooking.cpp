@@ -8,6 +8,7 @@
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -29,12 +30,6 @@ int traceWrites(unsigned type, void* context, void* statement, void*) {
     if (type == SQLITE_TRACE_STMT && (sql.startsWith("insert") || sql.startsWith("update")))
         static_cast<QStringList*>(context)->append(sql);
     return 0;
-}
-
-template <class W> W* child(QWidget& w, const char* name) {
-    W* found = w.findChild<W*>(QString::fromLatin1(name));
-    if (!found) qFatal("no control %s", name);
-    return found;
 }
 
 QString shortDate(const QDate& date) {
@@ -66,17 +61,17 @@ private:
     }
     // A valid new stay of one Double room from today for `nights` nights.
     static void fill(Form2& e, int nights) {
-        child<QLineEdit>(e, "Text1")->setText("Ada Lovelace");
-        child<QLineEdit>(e, "Text2")->setText("1");
-        child<QComboBox>(e, "Combo1")->setCurrentText("Double");
-        child<QComboBox>(e, "Combo2")->setEditText("VISA");
-        child<QLineEdit>(e, "Text3")->setText("4111");
-        child<QLineEdit>(e, "Text6")->setText("555 0100");
-        child<QPlainTextEdit>(e, "Text7")->setPlainText("1 Harbour Road");
-        child<QDateEdit>(e, "dtpCheckOut")->setDate(kToday.addDays(nights));
-        child<QDateEdit>(e, "dtpExpiry")->setDate(kToday.addYears(1));
+        control<QLineEdit>(e, "Text1")->setText("Ada Lovelace");
+        control<QLineEdit>(e, "Text2")->setText("1");
+        control<QComboBox>(e, "Combo1")->setCurrentText("Double");
+        control<QComboBox>(e, "Combo2")->setEditText("VISA");
+        control<QLineEdit>(e, "Text3")->setText("4111");
+        control<QLineEdit>(e, "Text6")->setText("555 0100");
+        control<QPlainTextEdit>(e, "Text7")->setPlainText("1 Harbour Road");
+        control<QDateEdit>(e, "dtpCheckOut")->setDate(kToday.addDays(nights));
+        control<QDateEdit>(e, "dtpExpiry")->setDate(kToday.addYears(1));
     }
-    static void save(Form2& e) { child<QPushButton>(e, "PushButton4")->click(); }
+    static void save(Form2& e) { control<QPushButton>(e, "PushButton4")->click(); }
     QString addStay(const QString& type, int from, int to) {
         GuestValues v = sampleGuest("Held", kToday.addDays(from), kToday.addDays(to));
         v.type = type;
@@ -124,10 +119,10 @@ void TestOverbooking::noKeepsEverythingTyped() {
     QCOMPARE(asked.defaultButton, Answer::No);
     QCOMPARE(rows(), "1");
     QVERIFY(e->isVisible());
-    QCOMPARE(child<QLineEdit>(*e, "Text1")->text(), "Ada Lovelace");
-    QCOMPARE(child<QComboBox>(*e, "Combo1")->currentText(), "Double");
-    QCOMPARE(child<QDateEdit>(*e, "dtpCheckOut")->date(), kToday.addDays(8));
-    QCOMPARE(child<QPlainTextEdit>(*e, "Text7")->toPlainText(), "1 Harbour Road");
+    QCOMPARE(control<QLineEdit>(*e, "Text1")->text(), "Ada Lovelace");
+    QCOMPARE(control<QComboBox>(*e, "Combo1")->currentText(), "Double");
+    QCOMPARE(control<QDateEdit>(*e, "dtpCheckOut")->date(), kToday.addDays(8));
+    QCOMPARE(control<QPlainTextEdit>(*e, "Text7")->toPlainText(), "1 Harbour Road");
 }
 
 void TestOverbooking::yesSavesTheStatement() {
@@ -173,10 +168,10 @@ void TestOverbooking::editedStayDoesNotCountItself() {
     addStay("Double", 5, 6);
     addStay("Single", 9, 10);
     auto e = open(id);
-    child<QComboBox>(*e, "Combo1")->setCurrentText(type);
-    child<QDateEdit>(*e, "dtpCheckOut")->setDate(kToday.addDays(to));
-    child<QDateEdit>(*e, "dtpCheckIn")->setDate(kToday.addDays(from));
-    child<QDateEdit>(*e, "dtpExpiry")->setDate(kToday.addYears(1));
+    control<QComboBox>(*e, "Combo1")->setCurrentText(type);
+    control<QDateEdit>(*e, "dtpCheckOut")->setDate(kToday.addDays(to));
+    control<QDateEdit>(*e, "dtpCheckIn")->setDate(kToday.addDays(from));
+    control<QDateEdit>(*e, "dtpExpiry")->setDate(kToday.addYears(1));
     m_dialogs->answers = {Answer::No};
     save(*e);
     QCOMPARE(m_dialogs->shown.first().text.startsWith("This stay overbooks"), asked);
@@ -189,7 +184,7 @@ void TestOverbooking::withoutInventoryNothingIsAsked() {
     addStay("Double", 0, 5);
     auto e = open();
     fill(*e, 3);
-    child<QLineEdit>(*e, "Text2")->setText("40");
+    control<QLineEdit>(*e, "Text2")->setText("40");
     save(*e);
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(rows(), "2");
