@@ -8,11 +8,11 @@
 #include "datagen.h"
 #include "measure.h"
 
+#include "base/places.h"
+#include "base/report.h"
 #include "editor/availability.h"
 #include "gui/availabilitywindow.h"
 #include "gui/form1.h"
-#include "base/places.h"
-#include "base/report.h"
 #include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -426,8 +426,8 @@ void measureSave(const Scale& scale, Table& table) {
 void measureAvailability(const Scale& scale, Table& table) {
     if (!wanted(QStringLiteral("avail_check")) && !wanted(QStringLiteral("chart_31"))) return;
     progress(QStringLiteral("%1: avail_check, chart_31").arg(scale.label));
-    const QString common = makeCommonDataFolder(
-        workFolder(QStringLiteral("avail-") + scale.label), scale.database, true);
+    const QString common = makeCommonDataFolder(workFolder(QStringLiteral("avail-") + scale.label),
+                                                scale.database, true);
     {
         Desk desk(common);
         Connection& connection = desk.session.connection();
@@ -438,14 +438,14 @@ void measureAvailability(const Scale& scale, Table& table) {
             QString value;
             if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
                 sqlite3_step(st) == SQLITE_ROW)
-                value = QString::fromUtf8(
-                    reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+                value =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
             sqlite3_finalize(st);
             return value;
         };
         // A busy time: the same week as range_week, a little before the newest check-in.
-        QDate newest = QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"),
-                                         Qt::ISODate);
+        QDate newest =
+            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
         if (!newest.isValid()) newest = QDate::currentDate();
         const QDate first = newest.addDays(-96);
         const int longest = int(std::ceil(
@@ -469,10 +469,10 @@ void measureAvailability(const Scale& scale, Table& table) {
         entry.checkIn = first;
         entry.checkOut = first.addDays(3);
         const QByteArray checkSql = rawSql(first, first.addDays(2), true);
-        const std::vector<Timing> c = measureInterleaved(
-            std::max(g_options.reps, 15),
-            {[&](Timing*) { readEveryColumn(db, checkSql); },
-             [&](Timing*) { checkOverbooking(connection, entry, 0); }});
+        const std::vector<Timing> c =
+            measureInterleaved(std::max(g_options.reps, 15),
+                               {[&](Timing*) { readEveryColumn(db, checkSql); },
+                                [&](Timing*) { checkOverbooking(connection, entry, 0); }});
         table[QStringLiteral("raw_check")][scale.label] = c[0];
         table[QStringLiteral("avail_check")][scale.label] = c[1];
         put(table, QStringLiteral("check rows"), scale.label,
@@ -494,7 +494,8 @@ void measureAvailability(const Scale& scale, Table& table) {
         table[QStringLiteral("chart_31")][scale.label] = t[1];
         put(table, QStringLiteral("chart rows"), scale.label,
             double(readEveryColumn(db, chartSql)));
-        if (desk.dialogs.shown) fail(QStringLiteral("%1: the availability reported").arg(scale.label));
+        if (desk.dialogs.shown)
+            fail(QStringLiteral("%1: the availability reported").arg(scale.label));
     }
     QDir(kBenchDir + QStringLiteral("/work/avail-") + scale.label).removeRecursively();
 }
@@ -583,12 +584,12 @@ QString formatValue(double v) {
     return QString::number(v, 'f', 2);
 }
 
-const char* const kFigures[] = {"raw",        "show_all",  "show_all_paint", "naive",
-                                "sort_name",  "sort_checkin", "sort_id",   "raw_range",
-                                "range_week", "save",         "raw_check", "avail_check",
+const char* const kFigures[] = {"raw",        "show_all",     "show_all_paint", "naive",
+                                "sort_name",  "sort_checkin", "sort_id",        "raw_range",
+                                "range_week", "save",         "raw_check",      "avail_check",
                                 "raw_chart",  "chart_31",     "startup"};
-const char* const kCounts[] = {"rows", "file MB", "range rows", "check rows", "chart rows",
-                               "rss MB"};
+const char* const kCounts[] = {"rows",       "file MB",    "range rows",
+                               "check rows", "chart rows", "rss MB"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));

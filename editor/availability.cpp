@@ -60,8 +60,7 @@ std::optional<Overbooking> findOverbooking(const std::vector<StayRow>& stays, qi
                                            qint64 wanted, qint64 leaveOut) {
     const int nights = checkIn == checkOut ? 1 : int(checkIn.daysTo(checkOut));
     if (nights <= 0 || wanted <= 0) return std::nullopt;
-    const std::vector<qint64> booked =
-        bookedPerNight(stays, kind, type, checkIn, nights, leaveOut);
+    const std::vector<qint64> booked = bookedPerNight(stays, kind, type, checkIn, nights, leaveOut);
     Overbooking result{kind, type, {}, 0};
     for (int i = 0; i < nights; ++i) {
         const qint64 missing = booked[size_t(i)] + wanted - units;
@@ -82,8 +81,8 @@ std::optional<Overbooking> checkOverbooking(Connection& connection, const GuestE
     const QDate last = entry.checkIn == entry.checkOut ? entry.checkIn : entry.checkOut.addDays(-1);
     const std::vector<StayRow> stays =
         readStays(connection, entry.checkIn, last, std::pair{entry.kindWord, entry.type});
-    return findOverbooking(stays, *units, entry.kindWord, entry.type, entry.checkIn,
-                           entry.checkOut, digits->toLongLong(), editedId);
+    return findOverbooking(stays, *units, entry.kindWord, entry.type, entry.checkIn, entry.checkOut,
+                           digits->toLongLong(), editedId);
 }
 
 std::optional<Overbooking> overbookingOnSave(Connection& connection, const GuestEntry& entry,

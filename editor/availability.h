@@ -42,8 +42,7 @@ std::vector<ChartRow> availabilityChart(const std::vector<StayRow>& stays,
                                         const std::vector<InventoryEntry>& inventory,
                                         const QDate& first, int nights);
 // The same, read from the database.
-std::vector<ChartRow> readAvailabilityChart(Connection& connection, const QDate& first,
-                                            int nights);
+std::vector<ChartRow> readAvailabilityChart(Connection& connection, const QDate& first, int nights);
 
 // The nights on which a stay would take more units than are free.
 struct Overbooking {

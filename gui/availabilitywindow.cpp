@@ -124,8 +124,10 @@ QVariant AvailabilityModel::data(const QModelIndex& index, int role) const {
     const std::optional<qint64> free = row.freeOn(n);
     const bool over = free && *free < 0;
     switch (role) {
-    case Qt::DisplayRole: return cellText(row, n);
-    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+    case Qt::DisplayRole:
+        return cellText(row, n);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
         if (over) return QBrush(kOverBooked);
         if (night(n) == m_today) return QBrush(kToday);
@@ -146,7 +148,8 @@ QVariant AvailabilityModel::data(const QModelIndex& index, int role) const {
         if (free) return tip + QStringLiteral(", %1 free").arg(*free);
         return tip + QStringLiteral(", no inventory entered");
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -184,7 +187,8 @@ void AvailabilityWindow::refresh() {
     const QString format = shortDateFormat();
     int width = metrics.horizontalAdvance(QStringLiteral("Today"));
     for (int n = 0; n < m_model->columnCount(); n += 7)
-        width = std::max(width, metrics.horizontalAdvance(QLocale().toString(first.addDays(n), format)));
+        width = std::max(width,
+                         metrics.horizontalAdvance(QLocale().toString(first.addDays(n), format)));
     grdAvailability->horizontalHeader()->setDefaultSectionSize(width + 24);
 }
 

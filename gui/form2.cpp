@@ -361,16 +361,15 @@ void Form2::PushButton4_Click() {
 
 bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
     // A key that is not a whole number is reported by the update itself.
-    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID)))
-        return true;
+    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID))) return true;
     const qint64 edited = mHotelID.isEmpty() ? 0 : mHotelID.toLongLong();
     const std::optional<Overbooking> overbooking =
         overbookingOnSave(*m_session.dbConnection, entry(kindWord), edited);
     if (!overbooking) return true;
     Answer answer = Answer::No;
     proc.step(kAvailabilityLine, [&] {
-        answer = m_session.dialogs.show({overbookingQuestion(*overbooking), {}, Buttons::YesNo,
-                                         Icon::Warning, Answer::No});
+        answer = m_session.dialogs.show(
+            {overbookingQuestion(*overbooking), {}, Buttons::YesNo, Icon::Warning, Answer::No});
     });
     return answer == Answer::Yes;
 }

@@ -22,9 +22,12 @@ enum Column { KindColumn, TypeColumn, UnitsColumn };
 // The kind as the inventory names it: "Rooms", "Wings", "Meeting Halls".
 QString kindPlural(GuestKind kind) {
     switch (kind) {
-    case GuestKind::Rooms: return QStringLiteral("Rooms");
-    case GuestKind::Wings: return QStringLiteral("Wings");
-    case GuestKind::MeetingHall: return QStringLiteral("Meeting Halls");
+    case GuestKind::Rooms:
+        return QStringLiteral("Rooms");
+    case GuestKind::Wings:
+        return QStringLiteral("Wings");
+    case GuestKind::MeetingHall:
+        return QStringLiteral("Meeting Halls");
     }
     return {};
 }

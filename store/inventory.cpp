@@ -15,9 +15,8 @@ namespace {
 const char* const kCreateInventory =
     "CREATE TABLE tblInventory (Kind TEXT NOT NULL, Type TEXT NOT NULL, Units INTEGER NOT NULL "
     "CHECK (typeof(Units) = 'integer' AND Units >= 0), PRIMARY KEY (Kind, Type))";
-const char* const kCreateStayLength =
-    "CREATE INDEX IF NOT EXISTS idxRoomsStayLength ON tblRooms "
-    "(julianday(CheckOutDate) - julianday(CheckInDate))";
+const char* const kCreateStayLength = "CREATE INDEX IF NOT EXISTS idxRoomsStayLength ON tblRooms "
+                                      "(julianday(CheckOutDate) - julianday(CheckInDate))";
 
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
@@ -128,11 +127,12 @@ void addInventoryTable(Connection& connection) {
     // A read-only file is told at once, without the whole-file check that precedes a first write.
     if (db && sqlite3_db_readonly(db, "main") == 1 && !hasInventoryTable(connection))
         throw Failure(QStringLiteral("attempt to write a readonly database"));
-    if (!hasInventoryTable(connection))
-        connection.execute(QString::fromLatin1(kCreateInventory));
+    if (!hasInventoryTable(connection)) connection.execute(QString::fromLatin1(kCreateInventory));
     Query index(connection,
                 "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'");
-    if (!index.next()) connection.execute(QString::fromLatin1(kCreateStayLength));
+    // Without the index the reads stay right, only slower: a read-only file goes without it.
+    if (!index.next() && !(db && sqlite3_db_readonly(db, "main") == 1))
+        connection.execute(QString::fromLatin1(kCreateStayLength));
 }
 
 QString inventoryProblem(Connection& connection) {
@@ -210,8 +210,8 @@ std::vector<StayRow> readStays(Connection& connection, const QDate& first, const
     std::vector<StayRow> rows;
     std::vector<std::pair<QByteArray, QString>> kinds, types;
     while (q.next()) {
-        StayRow row{q.integer(0),         q.pooled(1, kinds), q.pooled(2, types),
-                    q.integer(3),         q.date(4),          q.date(5)};
+        StayRow row{q.integer(0), q.pooled(1, kinds), q.pooled(2, types),
+                    q.integer(3), q.date(4),          q.date(5)};
         // A stay without two readable dates takes no night.
         if (row.checkIn.isValid() && row.checkOut.isValid()) rows.push_back(std::move(row));
     }
@@ -231,7 +231,8 @@ std::vector<NightGuest> readNightGuests(Connection& connection, const QString& k
     std::vector<NightGuest> guests;
     while (q.next()) {
         NightGuest g{q.integer(0), q.text(1), q.integer(2), q.date(3), q.date(4)};
-        if (g.checkIn.isValid() && g.checkOut.isValid() && coversNight(g.checkIn, g.checkOut, night))
+        if (g.checkIn.isValid() && g.checkOut.isValid() &&
+            coversNight(g.checkIn, g.checkOut, night))
             guests.push_back(std::move(g));
     }
     return guests;

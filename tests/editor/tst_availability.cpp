@@ -104,24 +104,22 @@ void TestAvailability::overbooking_data() {
     QTest::newRow("arrives as the others leave")
         << d.addDays(3) << d.addDays(5) << "Double" << qint64(2) << qint64(0) << QList<QDate>{}
         << qint64(0);
-    QTest::newRow("same day on a full night") << d.addDays(1) << d.addDays(1) << "Double"
-                                              << qint64(1) << qint64(0)
-                                              << QList<QDate>{d.addDays(1)} << qint64(1);
+    QTest::newRow("same day on a full night")
+        << d.addDays(1) << d.addDays(1) << "Double" << qint64(1) << qint64(0)
+        << QList<QDate>{d.addDays(1)} << qint64(1);
     QTest::newRow("most missing on one night")
         << d << d.addDays(3) << "Double" << qint64(3) << qint64(0)
         << QList<QDate>{d, d.addDays(1), d.addDays(2)} << qint64(3);
     QTest::newRow("own stay shortened does not count")
-        << d << d.addDays(2) << "Double" << qint64(1) << qint64(7) << QList<QDate>{}
-        << qint64(0);
+        << d << d.addDays(2) << "Double" << qint64(1) << qint64(7) << QList<QDate>{} << qint64(0);
     QTest::newRow("own stay moved does not count")
         << d.addDays(1) << d.addDays(4) << "Double" << qint64(1) << qint64(7) << QList<QDate>{}
         << qint64(0);
     QTest::newRow("type changed: the new type's units")
-        << d << d.addDays(2) << "Single" << qint64(2) << qint64(7) << QList<QDate>{}
-        << qint64(0);
+        << d << d.addDays(2) << "Single" << qint64(2) << qint64(7) << QList<QDate>{} << qint64(0);
     QTest::newRow("type changed onto a full type")
-        << d << d.addDays(2) << "Single" << qint64(3) << qint64(7)
-        << QList<QDate>{d, d.addDays(1)} << qint64(1);
+        << d << d.addDays(2) << "Single" << qint64(3) << qint64(7) << QList<QDate>{d, d.addDays(1)}
+        << qint64(1);
 }
 
 void TestAvailability::overbooking() {
@@ -211,14 +209,17 @@ void TestAvailability::chartMatchesBruteForce() {
     sqlite3* raw = nullptr;
     QCOMPARE(sqlite3_open(db.toUtf8().constData(), &raw), SQLITE_OK);
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(raw, "select Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate "
-                            "from tblRooms", -1, &st, nullptr);
+    sqlite3_prepare_v2(raw,
+                       "select Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate "
+                       "from tblRooms",
+                       -1, &st, nullptr);
     const auto text = [&](int c) {
         return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, c)));
     };
     while (sqlite3_step(st) == SQLITE_ROW)
         all << Row{text(0), text(1), sqlite3_column_int64(st, 2),
-                   QDate::fromString(text(3), Qt::ISODate), QDate::fromString(text(4), Qt::ISODate)};
+                   QDate::fromString(text(3), Qt::ISODate),
+                   QDate::fromString(text(4), Qt::ISODate)};
     sqlite3_finalize(st);
     sqlite3_close(raw);
 
@@ -233,8 +234,8 @@ void TestAvailability::chartMatchesBruteForce() {
                     const QDate night = first.addDays(n);
                     qint64 booked = 0;
                     for (const Row& r : all) {
-                        const bool takes = r.in == r.out ? night == r.in
-                                                         : r.in <= night && night < r.out;
+                        const bool takes =
+                            r.in == r.out ? night == r.in : r.in <= night && night < r.out;
                         if (r.kind == row.kindWord && r.type == row.type && takes)
                             booked += r.units;
                     }
@@ -290,7 +291,8 @@ void TestAvailability::inventoryRoundTrip() {
     createDatabase(db);
     Connection connection;
     connection.open("data source=" + db);
-    const std::vector<InventoryEntry> entries{{"Room", "Double", 12}, {"Meeting Hall", "O'Neil", 0}};
+    const std::vector<InventoryEntry> entries{{"Room", "Double", 12},
+                                              {"Meeting Hall", "O'Neil", 0}};
     writeInventory(connection, entries);
     QCOMPARE(readInventory(connection),
              (std::vector<InventoryEntry>{{"Meeting Hall", "O'Neil", 0}, {"Room", "Double", 12}}));

@@ -11,12 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace corvanna;
@@ -41,8 +41,8 @@ private slots:
 
 private:
     QString db() const { return m_places->places.workingDatabase(); }
-    void addStay(const QString& name, const QString& kind, const QString& type, int units,
-                 int from, int to) {
+    void addStay(const QString& name, const QString& kind, const QString& type, int units, int from,
+                 int to) {
         GuestValues v = sampleGuest(name, kToday.addDays(from), kToday.addDays(to));
         v.accommodation = kind;
         v.type = type;
@@ -139,14 +139,16 @@ void TestInventoryWindows::inventorySaves_data() {
     QTest::addColumn<QString>("units");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("a count") << " 12 " << "Room|Double|12;Wing|Royal|3" << QStringList{};
-    QTest::newRow("empty: no limit") << "" << "Wing|Royal|3" << QStringList{};
-    QTest::newRow("not a number")
-        << "1O" << "Room|Double|2"
-        << QStringList{"The units of Double must be a whole number."};
-    QTest::newRow("negative")
-        << "-1" << "Room|Double|2"
-        << QStringList{"The units of Double must be a whole number."};
+    QTest::newRow("a count") << " 12 "
+                             << "Room|Double|12;Wing|Royal|3" << QStringList{};
+    QTest::newRow("empty: no limit") << ""
+                                     << "Wing|Royal|3" << QStringList{};
+    QTest::newRow("not a number") << "1O"
+                                  << "Room|Double|2"
+                                  << QStringList{"The units of Double must be a whole number."};
+    QTest::newRow("negative") << "-1"
+                              << "Room|Double|2"
+                              << QStringList{"The units of Double must be a whole number."};
 }
 
 void TestInventoryWindows::inventorySaves() {

@@ -133,10 +133,9 @@ void TestOverbooking::yesSavesTheStatement() {
     sqlite3_trace_v2(m_session->connection().handle(), SQLITE_TRACE_STMT, traceWrites, &sent);
     m_dialogs->answers = {Answer::Yes};
     save(*e);
-    QCOMPARE(m_dialogs->texts(),
-             QStringList({"This stay overbooks Double Room on " + shortDate(kToday) +
-                              " (1 over). Save anyway?",
-                          "Successfully Saved."}));
+    QCOMPARE(m_dialogs->texts(), QStringList({"This stay overbooks Double Room on " +
+                                                  shortDate(kToday) + " (1 over). Save anyway?",
+                                              "Successfully Saved."}));
     GuestValues v = sampleGuest("Ada Lovelace", kToday, kToday.addDays(1));
     v.type = "Double";
     v.creditCardNo = "4111";
