@@ -16,6 +16,7 @@
 #include "list/reservationmodel.h"
 #include "gui/rowdelegate.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -270,6 +271,10 @@ bool Form1::Form_Load() {
     });
     proc.step(136, [&] { m_session.dbConnection = std::make_unique<Connection>(); });
     proc.step(138, [&] { m_session.connection().open(connectionString(places.commonDataFolder)); });
+    // A database from before the inventory gets its table; one that cannot take it (read-only)
+    // works as before, without inventory.
+    if (m_session.dbConnection && m_session.dbConnection->state() != 0)
+        m_session.inventoryUnavailable = inventoryProblem(*m_session.dbConnection);
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,

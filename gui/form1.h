@@ -48,6 +48,9 @@ public:
     void PushButton6_Click();              // Load Sample/Example Data
     void ListView1_ColumnClick(int index); // index: the column's position + 1
     void ListView1_DblClick();
+    // The inventory (modal) and the availability chart (beside the main window, one at a time).
+    void showInventory();
+    void showAvailability();
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -85,6 +88,10 @@ public:
     QSize normalWindowSize() const;
     // The height of the menu bar, which lies outside the designed client area.
     int menuHeight() const;
+
+signals:
+    // After every fill of the list, which follows every save and delete.
+    void reservationsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,7 @@
 #include "gui/session.h"
 #include "gui/skin.h"
 #include "base/twips.h"
+#include "editor/availability.h"
 #include "store/connection.h"
 #include "store/statements.h"
 
@@ -353,6 +354,7 @@ void Form2::PushButton4_Click() {
             return;
         }
     }
+    if (!confirmAvailability(proc, kind)) return;
 
     const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
     // Values the load could not show would be replaced by what the controls hold instead.
@@ -395,6 +397,21 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+}
+
+bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
+    // A key that is not a whole number is reported by the update itself.
+    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID))) return true;
+    const qint64 edited = mHotelID.isEmpty() ? 0 : mHotelID.toLongLong();
+    const std::optional<Overbooking> overbooking =
+        overbookingOnSave(*m_session.dbConnection, entry(kindWord), edited);
+    if (!overbooking) return true;
+    Answer answer = Answer::No;
+    proc.step(kAvailabilityLine, [&] {
+        answer = m_session.dialogs.show(
+            {overbookingQuestion(*overbooking), {}, Buttons::YesNo, Icon::Warning, Answer::No});
+    });
+    return answer == Answer::Yes;
 }
 
 void Form2::PushButton5_Click() {

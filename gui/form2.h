@@ -18,6 +18,7 @@ class QRadioButton;
 namespace corvanna {
 
 class Form1;
+class Procedure;
 class PointerFeedback;
 struct Session;
 
@@ -102,6 +103,9 @@ private:
     void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
+    // Save's availability check: true to go on with the save, false when the user answered No
+    // to the overbooking question.
+    bool confirmAvailability(Procedure& proc, const QString& kindWord);
 
     Form1& m_mainWindow;
     Session& m_session;

@@ -162,6 +162,23 @@ int Connection::execute(const QString& statement) {
     return query.numRowsAffected();
 }
 
+int Connection::execute(const QString& statement, const QVariantList& values) {
+    if (state() == 0)
+        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    bool ok = query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!ok || !query.exec()) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(engineText(error));
+    }
+    return query.numRowsAffected();
+}
+
 void Connection::noteFailure(int engineCode) {
     if (isDamage(engineCode)) m_damaged = true;
 }

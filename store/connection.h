@@ -3,6 +3,7 @@
 #include "rowcursor.h"
 
 #include <QString>
+#include <QVariantList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -33,6 +34,8 @@ public:
 
     // Runs an insert, update or delete and returns the number of rows it changed.
     int execute(const QString& statement);
+    // Runs a statement of our own with its values bound as parameters, in order.
+    int execute(const QString& statement, const QVariantList& values);
 
     // The engine's handle for reading result sets; null while closed.
     sqlite3* handle() const;
