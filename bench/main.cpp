@@ -8,9 +8,10 @@
 #include "datagen.h"
 #include "measure.h"
 
-#include "gui/form1.h"
 #include "base/places.h"
 #include "base/report.h"
+#include "gui/dayview.h"
+#include "gui/form1.h"
 #include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -24,6 +25,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTreeView>
@@ -359,6 +361,63 @@ void measureScale(const Scale& scale, Table& table) {
                      .arg(form.model->rowCount())
                      .arg(rangeRows));
     }
+    // Find: one keystroke on the full list, the first letter typed into the search box (every
+    // row is looked at; most stay). find_first: the same keystroke right after a fill, which
+    // also folds the texts of every row into the search index.
+    if (wanted(QStringLiteral("find_key")) || wanted(QStringLiteral("find_first"))) {
+        progress(QStringLiteral("%1: find_key, find_first").arg(label));
+        auto* find = form.findChild<QLineEdit*>(QStringLiteral("txtFind"));
+        if (!find) fail(QStringLiteral("%1: the main window has no search box").arg(label));
+        form.PushButton5_Click();
+        settle();
+        find->setText(QStringLiteral("e"));
+        table[QStringLiteral("find_key")][label] = measure(
+            reps, [&] { find->setText(QStringLiteral("e")); },
+            [&] {
+                find->setText(QString());
+                settle();
+            });
+        const int found = form.model->rowCount();
+        if (find->text() != QLatin1String("e") || found > form.model->filledRowCount() ||
+            (rawRows > 0 && found == 0))
+            fail(QStringLiteral("%1: find shows %2 of %3 rows")
+                     .arg(label)
+                     .arg(found)
+                     .arg(form.model->filledRowCount()));
+        table[QStringLiteral("find_first")][label] = measure(
+            reps, [&] { find->setText(QStringLiteral("e")); },
+            [&] {
+                find->setText(QString());
+                form.PushButton5_Click();
+                settle();
+            });
+        find->setText(QString());
+    }
+
+    // "In the house" on the day of the week above, through the day view window; raw_house: the
+    // C API reading the same statement.
+    if (wanted(QStringLiteral("house")) || wanted(QStringLiteral("raw_house"))) {
+        progress(QStringLiteral("%1: house").arg(label));
+        const QDate day = form.dtpCheckIn->date();
+        DayViewWindow window(desk->session, &form);
+        window.showDay(DayView::InTheHouse, day);
+        const QByteArray houseSql =
+            QByteArray(statements::dayView(DayView::InTheHouse))
+                .replace("?1", "'" + day.toString(Qt::ISODate).toLatin1() + "'");
+        const std::vector<Timing> t =
+            measureInterleaved(reps, {[&](Timing*) { readEveryColumn(raw, houseSql); },
+                                      [&](Timing*) { window.Refresh(); }});
+        table[QStringLiteral("raw_house")][label] = t[0];
+        table[QStringLiteral("house")][label] = t[1];
+        const qint64 houseRows = readEveryColumn(raw, houseSql);
+        put(table, QStringLiteral("house rows"), label, double(houseRows));
+        const auto* houseList = window.findChild<QTreeView*>();
+        if (!houseList || houseList->model()->rowCount() != houseRows)
+            fail(QStringLiteral("%1: in the house lists %2 rows, the engine read %3")
+                     .arg(label)
+                     .arg(houseList ? houseList->model()->rowCount() : -1)
+                     .arg(houseRows));
+    }
     desk.reset();
     settle();
 
@@ -498,11 +557,13 @@ QString formatValue(double v) {
 
 const char* const kFigures[] = {"raw",        "show_all",     "show_all_paint", "naive",
                                 "sort_name",  "sort_checkin", "sort_id",        "raw_range",
-                                "range_week", "save",         "startup"};
-const char* const kCounts[] = {"rows", "file MB", "range rows", "rss MB"};
+                                "range_week", "find_key",     "find_first",     "raw_house",
+                                "house",      "save",         "startup"};
+const char* const kCounts[] = {"rows", "file MB", "range rows", "house rows", "rss MB"};
 
 bool isCount(const QString& name) {
-    return name == QLatin1String("rows") || name == QLatin1String("range rows");
+    return name == QLatin1String("rows") || name == QLatin1String("range rows") ||
+           name == QLatin1String("house rows");
 }
 
 void printRow(const Table& table, const QString& name, const QStringList& labels, bool cpu) {
@@ -567,6 +628,15 @@ void printRatios(const Table& table, const QStringList& labels, const QString& s
     for (const QString& l : labels)
         printRatio(QStringLiteral("range_week_%1/raw_range_%1").arg(l),
                    cell(table, "range_week", l), cell(table, "raw_range", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("find_key_%1/show_all_%1").arg(l), cell(table, "find_key", l),
+                   cell(table, "show_all", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("find_first_%1/show_all_%1").arg(l), cell(table, "find_first", l),
+                   cell(table, "show_all", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("house_%1/raw_house_%1").arg(l), cell(table, "house", l),
+                   cell(table, "raw_house", l));
     if (!startupLabel.isEmpty())
         printRatio(QStringLiteral("startup_%1/startup_empty").arg(startupLabel),
                    cell(table, "startup", startupLabel),
@@ -600,10 +670,10 @@ bool parseOptions(const QStringList& args) {
             g_options.locale = next;
             ++i;
         } else {
-            std::fprintf(stderr,
-                         "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m] [--reps N] "
-                         "[--only raw,show_all,show_all_paint,naive,sort_name,sort_checkin,sort_id,"
-                         "range_week,save,rss,startup] [--locale NAME]\n");
+            std::fprintf(
+                stderr, "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m] [--reps N] "
+                        "[--only raw,show_all,show_all_paint,naive,sort_name,sort_checkin,sort_id,"
+                        "range_week,find_key,find_first,house,save,rss,startup] [--locale NAME]\n");
             return false;
         }
     }

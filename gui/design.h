@@ -4,6 +4,8 @@
 #include <QFont>
 
 class QDateEdit;
+class QLabel;
+class QString;
 class QWidget;
 
 namespace corvanna {
@@ -12,6 +14,13 @@ namespace corvanna {
 QFont designFont(double points);                             // Arial, bold
 void paintBackground(QWidget* widget, const QColor& colour); // filled with its own colour
 void paintWhite(QWidget* widget);                            // the white design background
+// Assistive technology: a control's accessible name is its caption or its label's text, without
+// the accelerator sign and the closing colon ("Check In Date:" -> "Check In Date").
+QString accessibleCaption(const QString& caption);
+// Names a field after its label and makes the label its buddy.
+void nameAfterLabel(QLabel* label, QWidget* field);
+// Names every button, frame and option under `window` after its caption where it has no name.
+void nameByCaptions(QWidget* window);
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
 

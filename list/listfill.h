@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace corvanna {
@@ -18,6 +19,10 @@ enum PointerShape { kPointerDefault = 0, kPointerHourglass = 11, kPointerHand = 
 // `statement` is built inside step 106, so a failure to build it is reported there too.
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
               const std::function<QString()>& statement,
+              const std::function<void(int)>& setPointer);
+// The same fill from a select of our own with its values bound as parameters.
+void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
+              const char* statement, const QStringList& parameters,
               const std::function<void(int)>& setPointer);
 
 } // namespace corvanna

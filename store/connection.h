@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -61,6 +62,8 @@ public:
 
     // Runs the select and positions on its first row. Throws Failure with the engine's words.
     void open(const QString& statement, Connection& connection);
+    // The same for a select of our own whose values are bound as parameters ?1, ?2, ... as text.
+    void open(const char* statement, const QStringList& parameters, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
     int state() const { return m_statement ? 1 : 0; }
@@ -74,6 +77,7 @@ public:
     sqlite3_stmt* statement() const { return m_statement; }
 
 private:
+    void prepare(const QByteArray& sql, const QStringList& parameters, Connection& connection);
     void check() const;
     Connection* m_connection = nullptr;
     sqlite3_stmt* m_statement = nullptr;
