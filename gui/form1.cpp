@@ -176,6 +176,8 @@ void Form1::buildDesign() {
         m_pointer->watch(b, 99);
 
     buildMenus();
+    // The menu bar shows the default pointer too, not a button's hand left over from a move.
+    m_pointer->watch(m_menuBar, 0);
     placeClientArea();
     resize(normalWindowSize());
     applySizeConstraints();

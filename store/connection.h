@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rowcursor.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,10 +55,10 @@ private:
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
-class ResultSet {
+class ResultSet final : public RowCursor {
 public:
     ResultSet() = default;
-    ~ResultSet();
+    ~ResultSet() override;
     ResultSet(const ResultSet&) = delete;
     ResultSet& operator=(const ResultSet&) = delete;
 
@@ -74,7 +76,12 @@ public:
     bool isNull(const char* column) const;
     int columnIndex(const char* column) const; // throws Failure for an unknown column
 
-    sqlite3_stmt* statement() const { return m_statement; }
+    // The row cursor: the current row read by position (no checks; the result set is open and
+    // not at its end).
+    using RowCursor::isNull;
+    int columnCount() const override;
+    const char* columnName(int column) const override;
+    CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
     void prepare(const QByteArray& sql, const QStringList& parameters, Connection& connection);
