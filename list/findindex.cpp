@@ -83,7 +83,7 @@ std::string foldForFind(const QString& text, const QLocale& locale) {
         if (!plain.isEmpty())
             out.append(plain);
         else
-            out.append(QString::fromUcs4(&c, 1).toLower());
+            out.append(QChar::fromUcs4(QChar::toLower(c)));
     }
     return out.toStdString();
 }
@@ -100,11 +100,19 @@ FindIndex::FindIndex(const QLocale& locale)
     : m_locale(locale)
     , m_start{0} {}
 
-void FindIndex::addField(std::string_view utf8) {
-    if (isAscii(utf8))
+void FindIndex::addField(std::string_view utf8, int slot) {
+    if (isAscii(utf8)) {
         appendAscii(m_text, utf8);
-    else
-        m_text += foldForFind(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), m_locale);
+    } else {
+        // Rows come by guest name, so a name folded once is often the next row's too.
+        Folded& last = m_last[slot];
+        if (utf8 != last.text) {
+            last.text.assign(utf8);
+            last.folded =
+                foldForFind(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())), m_locale);
+        }
+        m_text += last.folded;
+    }
     m_text.push_back(kFieldEnd);
 }
 
@@ -112,8 +120,8 @@ void FindIndex::addRow(qint64 id, std::string_view guestName, std::string_view p
                        std::string_view address, std::string_view cardNumber) {
     if (id >= 0) m_text += std::to_string(id);
     m_text.push_back(kFieldEnd);
-    addField(guestName);
-    addField(phoneNumber);
+    addField(guestName, 0);
+    addField(phoneNumber, 1);
     // The phone as digits only, so that "7021234" finds "+1 702 123-4567".
     std::string digits;
     for (const char c : phoneNumber)
@@ -122,7 +130,7 @@ void FindIndex::addRow(qint64 id, std::string_view guestName, std::string_view p
         m_text += digits;
         m_text.push_back(kFieldEnd);
     }
-    addField(address);
+    addField(address, 2);
     m_text += lastFourDigits(cardNumber);
     m_text.push_back(kRowEnd);
     m_start.push_back(m_text.size());

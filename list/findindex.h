@@ -41,12 +41,17 @@ public:
                                const std::vector<quint32>* within = nullptr) const;
 
 private:
-    void addField(std::string_view utf8);
+    void addField(std::string_view utf8, int slot);
     bool rowHolds(size_t row, const std::string& word) const;
 
     QLocale m_locale;
     std::string m_text;          // folded fields, 0x1F between fields, '\n' after each row
     std::vector<size_t> m_start; // where each row starts; one more entry for the end
+    // The last text of each field folded the long way, and its fold.
+    struct Folded {
+        std::string text, folded;
+    };
+    Folded m_last[3];
 };
 
 } // namespace corvanna
