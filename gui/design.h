@@ -5,6 +5,8 @@
 
 class QDateEdit;
 class QLabel;
+class QPushButton;
+class QRect;
 class QString;
 class QWidget;
 
@@ -23,5 +25,11 @@ void nameAfterLabel(QLabel* label, QWidget* field);
 void nameByCaptions(QWidget* window);
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
+// A command button of the design: the larger bold font, a white face; Enter in a text box does
+// not press it.
+QPushButton* designButton(QWidget* parent, const char* name, const char* caption,
+                          const QRect& rect);
+// Places a window about to be shown first in the middle of the primary screen's free area.
+void centreOnScreen(QWidget* window);
 
 } // namespace corvanna
