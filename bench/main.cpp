@@ -12,6 +12,7 @@
 #include "base/report.h"
 #include "editor/availability.h"
 #include "gui/availabilitywindow.h"
+#include "gui/dayview.h"
 #include "gui/form1.h"
 #include "gui/session.h"
 #include "list/listfill.h"
@@ -28,6 +29,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTreeView>
@@ -367,6 +369,63 @@ void measureScale(const Scale& scale, Table& table) {
                      .arg(form.listModel()->rowCount())
                      .arg(rangeRows));
     }
+    // Find: one keystroke on the full list, the first letter typed into the search box (every
+    // row is looked at; most stay). find_first: the same keystroke right after a fill, which
+    // also folds the texts of every row into the search index.
+    if (wanted(QStringLiteral("find_key")) || wanted(QStringLiteral("find_first"))) {
+        progress(QStringLiteral("%1: find_key, find_first").arg(label));
+        auto* find = form.findChild<QLineEdit*>(QStringLiteral("txtFind"));
+        if (!find) fail(QStringLiteral("%1: the main window has no search box").arg(label));
+        form.PushButton5_Click();
+        settle();
+        find->setText(QStringLiteral("e"));
+        table[QStringLiteral("find_key")][label] = measure(
+            reps, [&] { find->setText(QStringLiteral("e")); },
+            [&] {
+                find->setText(QString());
+                settle();
+            });
+        const int found = form.listModel()->rowCount();
+        if (find->text() != QLatin1String("e") || found > form.listModel()->filledRowCount() ||
+            (rawRows > 0 && found == 0))
+            fail(QStringLiteral("%1: find shows %2 of %3 rows")
+                     .arg(label)
+                     .arg(found)
+                     .arg(form.listModel()->filledRowCount()));
+        table[QStringLiteral("find_first")][label] = measure(
+            reps, [&] { find->setText(QStringLiteral("e")); },
+            [&] {
+                find->setText(QString());
+                form.PushButton5_Click();
+                settle();
+            });
+        find->setText(QString());
+    }
+
+    // "In the house" on the day of the week above, through the day view window; raw_house: the
+    // C API reading the same statement.
+    if (wanted(QStringLiteral("house")) || wanted(QStringLiteral("raw_house"))) {
+        progress(QStringLiteral("%1: house").arg(label));
+        const QDate day = form.findChild<QDateEdit*>(QStringLiteral("dtpCheckIn"))->date();
+        DayViewWindow window(desk->session, &form);
+        window.showDay(DayView::InTheHouse, day);
+        const QByteArray houseSql =
+            QByteArray(statements::dayView(DayView::InTheHouse))
+                .replace("?1", "'" + day.toString(Qt::ISODate).toLatin1() + "'");
+        const std::vector<Timing> t =
+            measureInterleaved(reps, {[&](Timing*) { readEveryColumn(raw, houseSql); },
+                                      [&](Timing*) { window.Refresh(); }});
+        table[QStringLiteral("raw_house")][label] = t[0];
+        table[QStringLiteral("house")][label] = t[1];
+        const qint64 houseRows = readEveryColumn(raw, houseSql);
+        put(table, QStringLiteral("house rows"), label, double(houseRows));
+        const auto* houseList = window.findChild<QTreeView*>();
+        if (!houseList || houseList->model()->rowCount() != houseRows)
+            fail(QStringLiteral("%1: in the house lists %2 rows, the engine read %3")
+                     .arg(label)
+                     .arg(houseList ? houseList->model()->rowCount() : -1)
+                     .arg(houseRows));
+    }
     desk.reset();
     settle();
 
@@ -586,9 +645,10 @@ QString formatValue(double v) {
 
 const char* const kFigures[] = {"raw",        "show_all",     "show_all_paint", "naive",
                                 "sort_name",  "sort_checkin", "sort_id",        "raw_range",
-                                "range_week", "save",         "raw_check",      "avail_check",
+                                "range_week", "find_key",     "find_first",     "raw_house",
+                                "house",      "save",         "raw_check",      "avail_check",
                                 "raw_chart",  "chart_31",     "startup"};
-const char* const kCounts[] = {"rows",       "file MB",    "range rows",
+const char* const kCounts[] = {"rows",       "file MB",    "range rows", "house rows",
                                "check rows", "chart rows", "rss MB"};
 
 bool isCount(const QString& name) {
@@ -658,6 +718,15 @@ void printRatios(const Table& table, const QStringList& labels, const QString& s
         printRatio(QStringLiteral("range_week_%1/raw_range_%1").arg(l),
                    cell(table, "range_week", l), cell(table, "raw_range", l));
     for (const QString& l : labels)
+        printRatio(QStringLiteral("find_key_%1/show_all_%1").arg(l), cell(table, "find_key", l),
+                   cell(table, "show_all", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("find_first_%1/show_all_%1").arg(l), cell(table, "find_first", l),
+                   cell(table, "show_all", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("house_%1/raw_house_%1").arg(l), cell(table, "house", l),
+                   cell(table, "raw_house", l));
+    for (const QString& l : labels)
         printRatio(QStringLiteral("avail_check_%1/raw_check_%1").arg(l),
                    cell(table, "avail_check", l), cell(table, "raw_check", l));
     for (const QString& l : labels)
@@ -699,7 +768,8 @@ bool parseOptions(const QStringList& args) {
             std::fprintf(stderr,
                          "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m] [--reps N] "
                          "[--only raw,show_all,show_all_paint,naive,sort_name,sort_checkin,sort_id,"
-                         "range_week,save,avail_check,chart_31,rss,startup] [--locale NAME]\n");
+                         "range_week,find_key,find_first,house,save,avail_check,chart_31,rss,"
+                         "startup] [--locale NAME]\n");
             return false;
         }
     }

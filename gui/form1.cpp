@@ -179,6 +179,12 @@ void Form1::buildDesign() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
+    // Names for assistive technology: the captions, the pickers after their frames.
+    nameByCaptions(m_client);
+    ListView1->setAccessibleName(QStringLiteral("Reservations"));
+    dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
+    dtpCheckOut->setAccessibleName(accessibleCaption(Frame2->title()));
+
     setTabOrder(ListView1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
     setTabOrder(PushButton2, PushButton3);

@@ -9,6 +9,7 @@
 
 class QDateEdit;
 class QGroupBox;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -16,8 +17,10 @@ class QTreeView;
 
 namespace corvanna {
 
+class DayViewWindow;
 class PointerFeedback;
 class ReservationModel;
+enum class DayView;
 struct MainWindowPlaces;
 struct Session;
 
@@ -123,6 +126,17 @@ private:
     void buildMenus();
     void About_Click();
     void placeClientArea();
+    // Find (Ctrl+F): the search box beside the menus filters the list as the desk types.
+    QWidget* buildFindBox();
+    void Find_Click();
+    void txtFind_Change();
+    void txtFind_Escape();
+    // The day views in a window of their own.
+    void DayView_Click(DayView view);
+    // Export and print of the list as shown.
+    void Export_Click();
+    void Print_Click();
+    QString listTitle() const;
     // Closes a modal window that is open, then this window, as the desktop session ends.
     void sessionEnding();
     void unloadOnce();
@@ -138,6 +152,10 @@ private:
     QMenuBar* m_menuBar = nullptr;
     // The designed client area: every control of the design lies on it, at its design place.
     QWidget* m_client = nullptr;
+    QLineEdit* m_find = nullptr;
+    DayViewWindow* m_dayView = nullptr;
+    // What the list shows, for a printout's title and an export's name.
+    QString m_listTitle;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
     bool m_centrePending = false; // back in the normal state, not yet centred at normal size

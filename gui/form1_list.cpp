@@ -29,11 +29,14 @@ void Form1::selectFirstAdded() {
 }
 
 void Form1::listRooms() {
+    m_listTitle =
+        QStringLiteral("Reservations %1 to %2").arg(dtpCheckIn->text(), dtpCheckOut->text());
     fill(QStringLiteral("Form1.listRooms"),
          [this] { return statements::selectRange(dtpCheckIn->date(), dtpCheckOut->date()); });
 }
 
 void Form1::PushButton5_Click() {
+    m_listTitle = QStringLiteral("All reservations");
     fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
 }
 

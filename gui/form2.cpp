@@ -186,6 +186,15 @@ void Form2::buildDesign() {
     Combo2->setFocus();
     for (QLabel* l : findChildren<QLabel*>())
         fitLabel(l);
+    // Every field is named after its label, the guest name after its frame.
+    Text1->setAccessibleName(accessibleCaption(Frame3->title()));
+    const std::pair<QLabel*, QWidget*> labelled[] = {
+        {Label2, Text2},      {Label3, Combo1},      {Label6, dtpCheckIn}, {Label4, Text4},
+        {Label5, Text5},      {Label7, dtpCheckOut}, {Label8, Combo2},     {Label9, Text3},
+        {Label12, dtpExpiry}, {Label10, Text6},      {Label11, Text7}};
+    for (const auto& [l, field] : labelled)
+        nameAfterLabel(l, field);
+    nameByCaptions(this);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option1_Click();
@@ -291,6 +300,8 @@ void Form2::showKind(GuestKind kind) {
     Label3->setText(details.typeCaption);
     fitLabel(Label2);
     fitLabel(Label3);
+    nameAfterLabel(Label2, Text2);
+    nameAfterLabel(Label3, Combo1);
     Combo1->clear();
     Combo1->addItems(details.types);
     Combo1->setCurrentIndex(-1);

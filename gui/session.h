@@ -11,6 +11,9 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
+class QWidget;
+
 namespace corvanna {
 
 // What the program's two windows share for one run.
@@ -45,6 +48,11 @@ struct Session {
                                                             int windowStyle) {
         return RunAndWait(commandLine, windowStyle);
     };
+
+    // The file dialog of an export (the chosen path, or empty to cancel) and the print dialog
+    // (true to print with the printer as set up). Unset: the platform's dialogs.
+    std::function<QString(QWidget* parent, const QString& suggestedName)> saveFileName;
+    std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
 
     // Ends the program at once with the exit code; no further handler runs.
     void endProgram(int code) {

@@ -1,5 +1,6 @@
 #include "reservationmodel.h"
 
+#include "findindex.h"
 #include "store/rowcursor.h"
 
 #include <QByteArray>
@@ -215,15 +216,22 @@ void ReservationModel::setLocale(const QLocale& locale) {
     m_dateFormat = locale.dateFormat(QLocale::ShortFormat);
     if (!m_dateFormat.contains(QStringLiteral("yyyy")))
         m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    // Folding for find follows the locale's case rules.
+    m_findIndex.reset();
+    m_findWords = findWords(m_findText, m_locale);
     if (m_store->count > 0) {
         m_store->rankedColumn = -1;
-        if (m_sorted) applySort();
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        relayout([this] {
+            if (m_sorted) applySort();
+            applyFind();
+        });
+        if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     }
 }
 
 int ReservationModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || m_filling ? 0 : int(m_store->count);
+    if (parent.isValid() || m_filling) return 0;
+    return m_finding ? int(m_shown.size()) : int(m_store->count);
 }
 
 int ReservationModel::columnCount(const QModelIndex& parent) const {
@@ -257,6 +265,11 @@ void ReservationModel::beginFill() {
         endRemoveRows();
     }
     m_store->clear();
+    m_findIndex.reset();
+    m_matched.clear();
+    m_matchedWords.clear();
+    m_shown.clear();
+    m_finding = false;
     m_filling = true;
 }
 
@@ -323,15 +336,115 @@ void ReservationModel::append(const RowCursor& cursor) {
 void ReservationModel::endFill() {
     if (!m_filling) return;
     if (m_sorted) applySort();
-    const int rows = int(m_store->count);
+    applyFind();
+    const int rows = m_finding ? int(m_shown.size()) : int(m_store->count);
     if (rows > 0) beginInsertRows({}, 0, rows - 1);
     m_filling = false;
     if (rows > 0) endInsertRows();
 }
 
 const ReservationModel::Row& ReservationModel::rowAt(int viewRow) const {
+    return m_store->at(fillPositionOf(viewRow));
+}
+
+quint32 ReservationModel::fillPositionOf(int viewRow) const {
     const Store& s = *m_store;
-    return s.at(s.order.empty() ? size_t(viewRow) : s.order[size_t(viewRow)]);
+    const size_t listRow = m_finding ? m_shown[size_t(viewRow)] : size_t(viewRow);
+    return s.order.empty() ? quint32(listRow) : s.order[listRow];
+}
+
+int ReservationModel::filledRowCount() const {
+    return m_filling ? 0 : int(m_store->count);
+}
+
+void ReservationModel::relayout(const std::function<void()>& change,
+                                QAbstractItemModel::LayoutChangeHint hint) {
+    if (m_filling) {
+        change();
+        return;
+    }
+    emit layoutAboutToBeChanged({}, hint);
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<quint32> before;
+    before.reserve(size_t(persistent.size()));
+    for (const QModelIndex& from : persistent)
+        before.push_back(fillPositionOf(from.row()));
+    change();
+    if (!persistent.isEmpty()) {
+        std::vector<qint32> rowOf(m_store->count, -1);
+        const int shown = rowCount();
+        for (int v = 0; v < shown; ++v)
+            rowOf[fillPositionOf(v)] = v;
+        QModelIndexList to;
+        to.reserve(persistent.size());
+        for (qsizetype k = 0; k < persistent.size(); ++k) {
+            const qint32 row = rowOf[before[size_t(k)]];
+            to.append(row < 0 ? QModelIndex() : index(row, persistent[k].column()));
+        }
+        changePersistentIndexList(persistent, to);
+    }
+    emit layoutChanged({}, hint);
+}
+
+void ReservationModel::setFindText(const QString& text) {
+    const std::vector<std::string> words = findWords(text, m_locale);
+    m_findText = text;
+    if (words == m_findWords) return;
+    // Typing on (more letters, another word) narrows the rows already matched.
+    bool narrowing = m_findIndex && !m_findWords.empty() && m_matchedWords == m_findWords &&
+                     words.size() >= m_findWords.size();
+    for (size_t k = 0; narrowing && k < m_findWords.size(); ++k)
+        narrowing = k + 1 < m_findWords.size() ? words[k] == m_findWords[k]
+                                               : words[k].starts_with(m_findWords[k]);
+    relayout([&] {
+        m_findWords = words;
+        if (narrowing) {
+            m_matched = m_findIndex->match(words, &m_matched);
+            m_matchedWords = words;
+        }
+        applyFind();
+    });
+}
+
+// The shown rows: every row without a find; with one, the rows the index matches, in the list's
+// order. The index is built at the first find after a fill.
+void ReservationModel::applyFind() {
+    m_shown.clear();
+    if (m_findWords.empty()) {
+        m_finding = false;
+        m_matched.clear();
+        m_matchedWords.clear();
+        return;
+    }
+    Store& s = *m_store;
+    if (!m_findIndex) {
+        m_findIndex = std::make_unique<FindIndex>(m_locale);
+        for (size_t i = 0; i < s.count; ++i) {
+            const Row& r = s.at(i);
+            const auto text = [&r](int column) {
+                return r.nulls & (1u << column) ? std::string_view() : r.view(column);
+            };
+            const qint64 id = (r.nulls | r.asText) & 1u ? -1 : r.number[0];
+            m_findIndex->addRow(id, text(GuestName), text(PhoneNumber), text(Address),
+                                text(CreditCardNo));
+        }
+        m_matchedWords.clear();
+    }
+    if (m_matchedWords != m_findWords) {
+        m_matched = m_findIndex->match(m_findWords);
+        m_matchedWords = m_findWords;
+    }
+    m_finding = true;
+    if (s.order.empty()) {
+        m_shown = m_matched;
+        return;
+    }
+    std::vector<quint8> matched(s.count, 0);
+    for (const quint32 i : m_matched)
+        matched[i] = 1;
+    m_shown.reserve(m_matched.size());
+    for (size_t row = 0; row < s.count; ++row)
+        if (matched[s.order[row]]) m_shown.push_back(quint32(row));
 }
 
 QString ReservationModel::cellText(int row, int column) const {
@@ -348,6 +461,16 @@ QString ReservationModel::cellText(int row, int column) const {
     return m_locale.toString(QDate::fromJulianDay(r.day[slotOf(column)]), m_dateFormat);
 }
 
+QString ReservationModel::isoCellText(int row, int column) const {
+    if (kindOf(column) == Kind::Date && row >= 0 && row < rowCount()) {
+        const Row& r = rowAt(row);
+        const quint16 bit = quint16(1u << column);
+        if (!((r.nulls | r.asText) & bit))
+            return QDate::fromJulianDay(r.day[slotOf(column)]).toString(Qt::ISODate);
+    }
+    return cellText(row, column);
+}
+
 qint64 ReservationModel::idAt(int row) const {
     if (row < 0 || row >= rowCount()) return -1;
     const Row& r = rowAt(row);
@@ -357,6 +480,17 @@ qint64 ReservationModel::idAt(int row) const {
 int ReservationModel::firstAddedRow() const {
     const Store& s = *m_store;
     if (s.count == 0 || m_filling) return -1;
+    if (m_finding) {
+        // The shown row that came first in the fill.
+        int first = -1;
+        quint32 least = ~0u;
+        for (int v = 0; v < rowCount(); ++v)
+            if (const quint32 p = fillPositionOf(v); p < least) {
+                least = p;
+                first = v;
+            }
+        return first;
+    }
     if (s.order.empty()) return 0;
     return int(std::find(s.order.begin(), s.order.end(), 0u) - s.order.begin());
 }
@@ -366,27 +500,13 @@ void ReservationModel::setSortState(bool sorted, int key, int order) {
     m_sortKey = std::clamp(key, 0, ColumnCount - 1);
     m_sortOrder = order == Descending ? Descending : Ascending;
     if (m_filling) return;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList persistent = persistentIndexList();
-    // Keep the selection on the same reservation: remember the fill position of each row that
-    // a persistent index names.
-    std::vector<quint32> before;
-    before.reserve(size_t(persistent.size()));
-    for (const QModelIndex& from : persistent)
-        before.push_back(m_store->order.empty() ? quint32(from.row())
-                                                : m_store->order[size_t(from.row())]);
-    if (m_sorted) applySort();
-    if (!persistent.isEmpty()) {
-        std::vector<quint32> rowOf(m_store->count);
-        for (size_t i = 0; i < rowOf.size(); ++i)
-            rowOf[m_store->order.empty() ? i : m_store->order[i]] = quint32(i);
-        QModelIndexList to;
-        to.reserve(persistent.size());
-        for (qsizetype k = 0; k < persistent.size(); ++k)
-            to.append(index(int(rowOf[before[size_t(k)]]), persistent[k].column()));
-        changePersistentIndexList(persistent, to);
-    }
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The selection stays on the same reservation.
+    relayout(
+        [this] {
+            if (m_sorted) applySort();
+            applyFind();
+        },
+        QAbstractItemModel::VerticalSortHint);
 }
 
 void ReservationModel::columnClick(int index) {

@@ -222,10 +222,18 @@ ResultSet::~ResultSet() {
 }
 
 void ResultSet::open(const QString& statement, Connection& connection) {
+    prepare(translateDates(statement).toUtf8(), {}, connection);
+}
+
+void ResultSet::open(const char* statement, const QStringList& parameters, Connection& connection) {
+    prepare(QByteArray(statement), parameters, connection);
+}
+
+void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
+                        Connection& connection) {
     close();
     sqlite3* db = connection.handle();
     if (!db) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
-    const QByteArray sql = translateDates(statement).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
         !stmt) {
@@ -240,6 +248,15 @@ void ResultSet::open(const QString& statement, Connection& connection) {
     if (!sqlite3_stmt_readonly(stmt)) {
         sqlite3_finalize(stmt);
         throw Failure(QStringLiteral("A result set can only read"));
+    }
+    for (qsizetype i = 0; i < parameters.size(); ++i) {
+        const QByteArray value = parameters[i].toUtf8();
+        if (sqlite3_bind_text(stmt, int(i + 1), value.constData(), int(value.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            const QString text = engineText(db);
+            sqlite3_finalize(stmt);
+            throw Failure(text);
+        }
     }
     m_statement = stmt;
     m_db = db;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariantList>
+#include <QStringList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -66,6 +67,8 @@ public:
 
     // Runs the select and positions on its first row. Throws Failure with the engine's words.
     void open(const QString& statement, Connection& connection);
+    // The same for a select of our own whose values are bound as parameters ?1, ?2, ... as text.
+    void open(const char* statement, const QStringList& parameters, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
     int state() const { return m_statement ? 1 : 0; }
@@ -84,6 +87,7 @@ public:
     CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
+    void prepare(const QByteArray& sql, const QStringList& parameters, Connection& connection);
     void check() const;
     Connection* m_connection = nullptr;
     sqlite3_stmt* m_statement = nullptr;
