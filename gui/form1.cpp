@@ -126,6 +126,9 @@ void Form1::buildDesign() {
     PushButton6 = button("PushButton6", "Load Sample/Example Data", 5040, 7340);
 
     model = new ReservationModel(this);
+    // Card numbers show masked unless the desk has asked for them in full.
+    model->setCardNumbersInFull(
+        showsFullCardNumbers(SettingsStore().read(kShowFullCardNumbersKey, QStringLiteral("0"))));
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));
@@ -344,6 +347,8 @@ void Form1::Form_QueryUnload() {
         settings.write(kWindowStateKey, QString::number(windowStateNumber()));
         settings.flush();
     });
+    // The day's copy of the working database, while the connection is still open.
+    automaticBackup();
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
         proc.step(108, [&] { m_session.connection().close(); });
     proc.step(110, [&] { m_session.dbConnection.reset(); });

@@ -369,6 +369,7 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+    m_mainWindow.backUpAfterSave();
 }
 
 void Form2::PushButton5_Click() {

@@ -53,7 +53,8 @@ public:
     void endFill();
     bool filling() const { return m_filling; }
 
-    // Cells as the list shows them, rows in the list's order.
+    // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
+    // shown in full; the sort always orders the stored numbers.
     QString cellText(int row, int column) const;
     qint64 idAt(int row) const;
     // The row (in the list's order) of the first row the last fill added, or -1.
@@ -67,6 +68,9 @@ public:
     // A click on the header whose Index (position + 1) is given.
     void columnClick(int index);
 
+    void setCardNumbersInFull(bool full);
+    bool cardNumbersInFull() const { return m_cardNumbersInFull; }
+
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
 
@@ -79,6 +83,7 @@ private:
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
+    bool m_cardNumbersInFull = false;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;
