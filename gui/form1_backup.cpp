@@ -80,7 +80,7 @@ void Form1::mnuRestore_Click() {
     const BackupChoice& choice = choices[size_t(chosen)];
 
     QString check;
-    proc.step(106, [&] { check = integrityOf(choice.path); });
+    proc.step(106, [&] { check = integrityCheckOf(choice.path); });
     if (check != QLatin1String("ok")) {
         proc.step(108, [&] {
             m_session.dialogs.notify(QStringLiteral("The backup of ") + shownDate(choice.day) +

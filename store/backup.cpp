@@ -91,6 +91,7 @@ class EngineFile {
 public:
     EngineFile(const QString& path, int flags) {
         m_rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+        if (m_db) sqlite3_busy_timeout(m_db, Connection::kBusyTimeoutMs);
     }
     ~EngineFile() { sqlite3_close_v2(m_db); }
     EngineFile(const EngineFile&) = delete;
@@ -118,7 +119,7 @@ private:
     int m_rc = SQLITE_ERROR;
 };
 
-QString integrityOf(const EngineFile& file) {
+QString integrityCheckOf(const EngineFile& file) {
     if (!file.opened()) return file.words();
     QStringList found;
     QString words;
@@ -218,10 +219,10 @@ std::vector<BackupCopy> keptBackups(const QString& folder) {
     return copies;
 }
 
-QString integrityOf(const QString& path) {
+QString integrityCheckOf(const QString& path) {
     if (!QFileInfo(path).isFile())
         return QStringLiteral("%1 was not found").arg(native(path));
-    return integrityOf(EngineFile(path, SQLITE_OPEN_READONLY));
+    return integrityCheckOf(EngineFile(path, SQLITE_OPEN_READONLY));
 }
 
 std::optional<qint64> reservationCountOf(const QString& path) {
@@ -271,7 +272,7 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
                 if (rc != SQLITE_DONE) problem = QString::fromUtf8(sqlite3_errstr(rc));
             }
             if (problem.isEmpty()) {
-                const QString check = integrityOf(copy);
+                const QString check = integrityCheckOf(copy);
                 if (check != QLatin1String("ok"))
                     problem = QStringLiteral("The copy failed its integrity check: ") + check;
             }
@@ -320,7 +321,7 @@ QString restoreBackup(Connection& connection, const QString& connectionString,
     makeFolder(folder);
     // What becomes the working database is checked, not only the copy it came from.
     copyPrivately(copy, incoming);
-    const QString check = integrityOf(incoming);
+    const QString check = integrityCheckOf(incoming);
     if (check != QLatin1String("ok")) {
         QFile::remove(incoming);
         throw Failure(QStringLiteral("The copy %1 failed its integrity check: %2")

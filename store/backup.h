@@ -37,7 +37,7 @@ std::vector<BackupCopy> keptBackups(const QString& folder);
 
 // The engine's integrity check of a database file: "ok" when sound, else what it found (or why the
 // file could not be read). Never changes the file.
-QString integrityOf(const QString& path);
+QString integrityCheckOf(const QString& path);
 // The number of reservations in a database file; nothing when it cannot be read.
 std::optional<qint64> reservationCountOf(const QString& path);
 

@@ -70,7 +70,7 @@ void TestBackups::closeKeepsTheDaysCopy() {
     desk.form.Form_QueryUnload();
     const QString copy = desk.copyOf(QDate::currentDate());
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(2));
-    QCOMPARE(integrityOf(copy), QStringLiteral("ok"));
+    QCOMPARE(integrityCheckOf(copy), QStringLiteral("ok"));
     QCOMPARE(desk.dialogs.texts(), QStringList{});
 }
 
@@ -103,7 +103,7 @@ void TestBackups::failedBackupIsReportedOnce() {
                                        QDir::toNativeSeparators(desk.folder()) + " is not a folder",
                                    "Form1.BackUp", 100)});
     QCOMPARE(queryValue(desk.db(), "select count(*) from tblRooms"), QStringLiteral("7"));
-    QCOMPARE(integrityOf(desk.db()), QStringLiteral("ok"));
+    QCOMPARE(integrityCheckOf(desk.db()), QStringLiteral("ok"));
 }
 
 void TestBackups::backUpNow() {

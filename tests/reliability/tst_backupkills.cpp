@@ -95,7 +95,7 @@ void TestBackupKills::killedBackupsHarmNothing() {
         QProcess backupper;
         backupper.start(backupperProgram(), {database, folder, QStringLiteral("0")});
         QVERIFY2(backupper.waitForStarted(10000), qPrintable(backupper.errorString()));
-        std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(300000)));
+        std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(1000000)));
         QVERIFY(::kill(pid_t(backupper.processId()), SIGKILL) == 0);
         QVERIFY(backupper.waitForFinished(10000));
         QCOMPARE(backupper.exitStatus(), QProcess::CrashExit);
@@ -105,16 +105,24 @@ void TestBackupKills::killedBackupsHarmNothing() {
         if (!QDir(folder).entryList({".backup-*"}, QDir::Files | QDir::Hidden).isEmpty())
             ++midCopy;
 
-        QCOMPARE(integrityOf(database), QStringLiteral("ok"));
-        const qint64 rows = queryValue(database, "select count(*) from tblRooms").toLongLong();
-        if (!withSaver) QCOMPARE(rows, 20000);
+        // A saver that writes without a pause starves readers; its database is checked once it
+        // has stopped.
+        if (!withSaver) {
+            QCOMPARE(integrityCheckOf(database), QStringLiteral("ok"));
+            QCOMPARE(queryValue(database, "select count(*) from tblRooms"), QStringLiteral("20000"));
+        }
         for (const BackupCopy& copy : keptBackups(folder)) {
-            QCOMPARE(integrityOf(copy.path), QStringLiteral("ok"));
+            QCOMPARE(integrityCheckOf(copy.path), QStringLiteral("ok"));
             const std::optional<qint64> kept = reservationCountOf(copy.path);
-            QVERIFY(kept && *kept >= 20000 && *kept <= rows);
+            QVERIFY(kept && *kept >= 20000);
         }
     }
     killNow(saver);
+    execOn(database, "pragma user_version"); // rolls back the save the kill left unfinished
+    QCOMPARE(integrityCheckOf(database), QStringLiteral("ok"));
+    const qint64 rows = queryValue(database, "select count(*) from tblRooms").toLongLong();
+    for (const BackupCopy& copy : keptBackups(folder))
+        QVERIFY(reservationCountOf(copy.path) <= rows);
     // The next run clears what the killed ones left half written.
     QProcess last;
     last.start(backupperProgram(), {database, folder, QStringLiteral("1")});
