@@ -27,7 +27,9 @@ QString backupFolder(const Session& session) {
 
 void Form1::automaticBackup() {
     const Connection* connection = m_session.dbConnection.get();
-    if (!connection || connection->state() == 0) return; // nothing open, nothing to copy
+    // Nothing open, nothing to copy; a file known damaged (and reported so) would only give a
+    // copy that fails its check.
+    if (!connection || connection->state() == 0 || connection->damaged()) return;
     const QDate today = QDate::currentDate();
     const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
     if (failure.isEmpty()) {

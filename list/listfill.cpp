@@ -20,7 +20,7 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
     if (opened) {
         // The rows are read front to back once; a row the engine cannot read ends the loop.
         while (rs.state() != 0 && !rs.eof()) {
-            if (!proc.step(110, [&] { model.append(rs.statement()); })) break;
+            if (!proc.step(110, [&] { model.append(rs); })) break;
             if (!proc.step(136, [&] { rs.moveNext(); })) break;
         }
     }

@@ -1,14 +1,15 @@
 #include "reservationmodel.h"
 
 #include "base/cardmask.h"
+#include "store/rowcursor.h"
 
+#include <QByteArray>
 #include <QCollator>
 #include <QCollatorSortKey>
 #include <QDate>
 #include <algorithm>
 #include <cstring>
 #include <numeric>
-#include <sqlite3.h>
 #include <string_view>
 
 namespace corvanna {
@@ -63,39 +64,6 @@ constexpr int slotOf(int column) {
     default:
         return 0;
     }
-}
-
-constexpr bool isLeap(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
-// Julian day number of a date of the proleptic Gregorian calendar (as QDate counts).
-constexpr qint64 julianDay(int y, int m, int d) {
-    const int a = m <= 2 ? 1 : 0;
-    const qint64 yy = qint64(y) + 4800 - a;
-    const int mm = m + 12 * a - 3;
-    return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
-}
-static_assert(julianDay(2000, 1, 1) == 2451545);
-
-// Day number of an ISO date "yyyy-mm-dd", or 0 when the text is not a date QDate can hold
-// (QDate has no year 0).
-qint64 isoDay(const unsigned char* s, int n) {
-    if (n != 10 || s[4] != '-' || s[7] != '-') return 0;
-    int v[8];
-    static constexpr int at[8] = {0, 1, 2, 3, 5, 6, 8, 9};
-    for (int i = 0; i < 8; ++i) {
-        const unsigned c = unsigned(s[at[i]]) - '0';
-        if (c > 9) return 0;
-        v[i] = int(c);
-    }
-    const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
-    const int m = v[4] * 10 + v[5];
-    const int d = v[6] * 10 + v[7];
-    static constexpr int monthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y == 0 || m < 1 || m > 12 || d < 1 || d > monthDays[m] + (m == 2 && isLeap(y) ? 1 : 0))
-        return 0;
-    return julianDay(y, m, d);
 }
 
 // A fast hash of a short text (names, types, card numbers).
@@ -185,7 +153,7 @@ struct ReservationModel::Store {
     std::vector<quint32> ranks;
     quint32 rankCount = 0;
 
-    sqlite3_stmt* mapped = nullptr;
+    const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
 
     Row& at(size_t i) { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
@@ -293,59 +261,56 @@ void ReservationModel::beginFill() {
     m_filling = true;
 }
 
-void ReservationModel::append(sqlite3_stmt* st) {
+void ReservationModel::append(const RowCursor& cursor) {
     Store& s = *m_store;
-    if (st != s.mapped) {
+    if (&cursor != s.mapped) {
         // Which result column holds each list column; "select *" gives the table's order.
-        const int n = sqlite3_column_count(st);
+        const int n = cursor.columnCount();
         bool tableOrder = n >= ColumnCount;
         for (int c = 0; c < ColumnCount && tableOrder; ++c)
-            tableOrder = sqlite3_stricmp(sqlite3_column_name(st, c), kFieldNames[c]) == 0;
+            tableOrder = qstricmp(cursor.columnName(c), kFieldNames[c]) == 0;
         for (int c = 0; c < ColumnCount; ++c) {
             s.field[c] = tableOrder ? c : -1;
             for (int i = 0; i < n && !tableOrder; ++i)
-                if (sqlite3_stricmp(sqlite3_column_name(st, i), kFieldNames[c]) == 0) {
+                if (qstricmp(cursor.columnName(i), kFieldNames[c]) == 0) {
                     s.field[c] = i;
                     break;
                 }
         }
-        s.mapped = st;
+        s.mapped = &cursor;
     }
 
     Row& row = s.add();
     row.nulls = 0;
     row.asText = 0;
-    const unsigned char* src[ColumnCount];
+    const char* src[ColumnCount];
     size_t total = 0;
     for (int c = 0; c < ColumnCount; ++c) {
         const int i = s.field[c];
         row.length[c] = 0;
         src[c] = nullptr;
-        // One call into the connection per column; the value is then read as it stands. The
-        // fill runs on the connection's only thread.
-        sqlite3_value* value = i < 0 ? nullptr : sqlite3_column_value(st, i);
-        const int type = value ? sqlite3_value_type(value) : SQLITE_NULL;
-        if (type == SQLITE_NULL) {
+        const Kind kind = kindOf(c);
+        const CursorValue v = i < 0 ? CursorValue()
+                                    : cursor.value(i, kind == Kind::Integer ? CursorValue::Integer
+                                                      : kind == Kind::Date  ? CursorValue::Day
+                                                                            : CursorValue::Text);
+        switch (v.type) {
+        case CursorValue::Null:
             row.nulls |= quint16(1u << c);
             continue;
-        }
-        const Kind kind = kindOf(c);
-        if (kind == Kind::Integer && type == SQLITE_INTEGER) {
-            row.number[c == Id ? 0 : slotOf(c)] = sqlite3_value_int64(value);
+        case CursorValue::Integer:
+            row.number[c == Id ? 0 : slotOf(c)] = v.number;
             continue;
-        }
-        const unsigned char* text = sqlite3_value_text(value);
-        const int bytes = sqlite3_value_bytes(value);
-        if (kind == Kind::Date) {
-            if (const qint64 day = isoDay(text, bytes)) {
-                row.day[slotOf(c)] = day;
-                continue;
-            }
+        case CursorValue::Day:
+            row.day[slotOf(c)] = v.number;
+            continue;
+        case CursorValue::Text:
+            break;
         }
         if (kind != Kind::Text) row.asText |= quint16(1u << c);
-        src[c] = text;
-        row.length[c] = quint32(bytes);
-        total += size_t(bytes);
+        src[c] = v.bytes;
+        row.length[c] = quint32(v.size);
+        total += size_t(v.size);
     }
     char* p = s.allocText(total);
     row.text = p;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-struct sqlite3_stmt;
-
 namespace corvanna {
+
+class RowCursor;
 
 // The reservation list: one row per reservation, thirteen columns. Rows hold typed values (whole
 // numbers, dates as day numbers, texts as UTF-8 in a shared arena) and cells are formatted only
@@ -46,10 +46,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // A fill: beginFill() clears every row; append() adds the current row of a statement;
-    // endFill() applies the sort state and shows the rows.
+    // A fill: beginFill() clears every row; append() adds the cursor's current row; endFill()
+    // applies the sort state and shows the rows.
     void beginFill();
-    void append(sqlite3_stmt* statement);
+    void append(const RowCursor& cursor);
     void endFill();
     bool filling() const { return m_filling; }
 

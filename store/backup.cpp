@@ -52,13 +52,15 @@ bool replaceByRename(const QString& from, const QString& to) {
            0;
 }
 
-void makeFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    if (!info.exists() && !QDir().mkdir(folder, kFolderMode) && !QFileInfo(folder).isDir())
+// Makes the folder (0700) unless it is there; true when it was made now.
+bool makeFolder(const QString& folder) {
+    const bool made = !QFileInfo::exists(folder) && QDir().mkdir(folder, kFolderMode);
+    if (!made && !QFileInfo::exists(folder))
         throw Failure(QStringLiteral("The folder %1 could not be made").arg(native(folder)));
     if (!QFileInfo(folder).isDir())
         throw Failure(QStringLiteral("%1 is not a folder").arg(native(folder)));
     QFile::setPermissions(folder, kFolderMode);
+    return made;
 }
 
 // A new, empty file only the owner may read and write.
@@ -238,12 +240,22 @@ std::optional<qint64> reservationCountOf(const QString& path) {
 
 QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
     if (!source) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
-    makeFolder(folder);
+    const bool madeFolder = makeFolder(folder);
     removeAbandonedCopies(folder);
     const QString partial = QDir(folder).filePath(kPartialPrefix +
                                                   QString::number(::getpid()) + kPartialSuffix);
     const QString target = QDir(folder).filePath(backupFileName(day));
-    createPrivateFile(partial);
+    // A failed first copy leaves no empty folder behind.
+    const auto fail = [&](const QString& problem) {
+        QFile::remove(partial);
+        if (madeFolder) QDir().rmdir(folder);
+        throw Failure(problem);
+    };
+    try {
+        createPrivateFile(partial);
+    } catch (const Failure& failure) {
+        fail(failure.description());
+    }
 
     // The copy is made by the engine's online backup, page by page under a read lock, so it is
     // the database as one moment left it, whatever other programs do meanwhile.
@@ -282,10 +294,7 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
         problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
     if (problem.isEmpty() && !replaceByRename(partial, target))
         problem = QStringLiteral("%1 could not be renamed").arg(native(partial));
-    if (!problem.isEmpty()) {
-        QFile::remove(partial);
-        throw Failure(problem);
-    }
+    if (!problem.isEmpty()) fail(problem);
     syncPath(folder);
     return target;
 }

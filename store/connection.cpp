@@ -41,6 +41,39 @@ QString withoutValues(const QString& engineWords, const QString& statement) {
 const QString kDamaged = QStringLiteral("database disk image is malformed");
 } // namespace
 
+namespace {
+constexpr bool isLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+constexpr qint64 julianDay(int y, int m, int d) {
+    const int a = m <= 2 ? 1 : 0;
+    const qint64 yy = qint64(y) + 4800 - a;
+    const int mm = m + 12 * a - 3;
+    return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
+}
+static_assert(julianDay(2000, 1, 1) == 2451545);
+} // namespace
+
+qint64 isoDayNumber(const char* text, qsizetype size) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    if (size != 10 || !s || s[4] != '-' || s[7] != '-') return 0;
+    int v[8];
+    static constexpr int at[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+    for (int i = 0; i < 8; ++i) {
+        const unsigned c = unsigned(s[at[i]]) - '0';
+        if (c > 9) return 0;
+        v[i] = int(c);
+    }
+    const int y = v[0] * 1000 + v[1] * 100 + v[2] * 10 + v[3];
+    const int m = v[4] * 10 + v[5];
+    const int d = v[6] * 10 + v[7];
+    static constexpr int monthDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (y == 0 || m < 1 || m > 12 || d < 1 || d > monthDays[m] + (m == 2 && isLeap(y) ? 1 : 0))
+        return 0;
+    return julianDay(y, m, d);
+}
+
 QString connectionString(const QString& commonDataFolder) {
     return QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + commonDataFolder +
            QStringLiteral("/Pellworth/") + QStringLiteral("Corvanna") +
@@ -237,6 +270,40 @@ bool ResultSet::isNull(const char* column) const {
         throw Failure(
             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
     return sqlite3_column_type(m_statement, i) == SQLITE_NULL;
+}
+
+int ResultSet::columnCount() const {
+    return m_statement ? sqlite3_column_count(m_statement) : 0;
+}
+
+const char* ResultSet::columnName(int column) const {
+    return sqlite3_column_name(m_statement, column);
+}
+
+CursorValue ResultSet::value(int column, CursorValue::Type wanted) const {
+    CursorValue v;
+    // One call into the connection per value (the serialized library locks it on every call);
+    // the value is then read as it stands. Reads run on the connection's only thread.
+    sqlite3_value* value = sqlite3_column_value(m_statement, column);
+    const int type = value ? sqlite3_value_type(value) : SQLITE_NULL;
+    if (type == SQLITE_NULL) return v;
+    if (wanted == CursorValue::Integer && type == SQLITE_INTEGER) {
+        v.type = CursorValue::Integer;
+        v.number = sqlite3_value_int64(value);
+        return v;
+    }
+    v.bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    v.size = sqlite3_value_bytes(value);
+    // Dates are stored as ISO text.
+    if (wanted == CursorValue::Day) {
+        if (const qint64 day = isoDayNumber(v.bytes, v.size)) {
+            v.type = CursorValue::Day;
+            v.number = day;
+            return v;
+        }
+    }
+    v.type = CursorValue::Text;
+    return v;
 }
 
 QString ResultSet::text(const char* column) const {

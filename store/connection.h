@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rowcursor.h"
+
 #include <QString>
 
 struct sqlite3;
@@ -41,6 +43,8 @@ public:
 
     // Called with the engine's result code of a statement that failed on this connection.
     void noteFailure(int engineCode);
+    // True once the engine has found the file damaged; it is not written to again.
+    bool damaged() const { return m_damaged; }
 
 private:
     void checkBeforeFirstWrite();
@@ -52,10 +56,10 @@ private:
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
-class ResultSet {
+class ResultSet final : public RowCursor {
 public:
     ResultSet() = default;
-    ~ResultSet();
+    ~ResultSet() override;
     ResultSet(const ResultSet&) = delete;
     ResultSet& operator=(const ResultSet&) = delete;
 
@@ -71,7 +75,12 @@ public:
     bool isNull(const char* column) const;
     int columnIndex(const char* column) const; // throws Failure for an unknown column
 
-    sqlite3_stmt* statement() const { return m_statement; }
+    // The row cursor: the current row read by position (no checks; the result set is open and
+    // not at its end).
+    using RowCursor::isNull;
+    int columnCount() const override;
+    const char* columnName(int column) const override;
+    CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
     void check() const;

@@ -7,10 +7,12 @@
 #include "store/backup.h"
 #include "tests/common/testsupport.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QSettings>
+#include <QMenu>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -58,6 +60,7 @@ private slots:
     void restore_data();
     void restore();
     void restoreWindowListsTheCopies();
+    void fileMenuRunsTheCommands();
 };
 
 void TestBackups::init() {
@@ -212,6 +215,28 @@ void TestBackups::restoreWindowListsTheCopies() {
     QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("12"));
     QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("unreadable"));
     QCOMPARE(dialog.chosen(), 0); // the newest is chosen first
+}
+
+void TestBackups::fileMenuRunsTheCommands() {
+    Desk desk(1);
+    QVERIFY(desk.ready);
+    const auto* file = desk.form.findChild<QMenu*>("menuFile");
+    QVERIFY(file);
+    QStringList items;
+    for (const QAction* a : file->actions())
+        items << a->text();
+    QCOMPARE(items, (QStringList{"&Back Up Now", "&Restore…", "", "&Quit"}));
+    desk.form.findChild<QAction*>("actionBackUpNow")->trigger();
+    QCOMPARE(desk.dialogs.texts(),
+             QStringList{"The database was backed up to " +
+                         QDir::toNativeSeparators(desk.copyOf(QDate::currentDate())) + "."});
+    int offered = -1;
+    desk.session.chooseBackup = [&](const std::vector<BackupChoice>& choices, QWidget*) {
+        offered = int(choices.size());
+        return -1; // cancelled
+    };
+    desk.form.findChild<QAction*>("actionRestore")->trigger();
+    QCOMPARE(offered, 1);
 }
 
 QTEST_MAIN(TestBackups)
