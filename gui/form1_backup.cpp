@@ -73,7 +73,9 @@ void Form1::mnuRestore_Click() {
         }
     });
     if (choices.empty()) {
-        proc.step(102, [&] { m_session.dialogs.notify(QStringLiteral("There are no backups to restore.")); });
+        proc.step(102, [&] {
+            m_session.dialogs.notify(QStringLiteral("There are no backups to restore."));
+        });
         return;
     }
     int chosen = -1;

@@ -32,7 +32,8 @@ RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* 
     if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* restore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+    QPushButton* restore =
+        buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
     restore->setObjectName(QStringLiteral("RestoreButton"));
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -48,8 +48,7 @@ bool syncPath(const QString& path) {
 
 // Gives a new name to a file, replacing a file of that name in one step.
 bool replaceByRename(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) ==
-           0;
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
 // Makes the folder (0700) unless it is there; true when it was made now.
@@ -68,8 +67,8 @@ void createPrivateFile(const QString& path) {
     QFile::remove(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kFileMode))
-        throw Failure(QStringLiteral("%1 could not be written: %2")
-                          .arg(native(path), file.errorString()));
+        throw Failure(
+            QStringLiteral("%1 could not be written: %2").arg(native(path), file.errorString()));
 }
 
 // Partial copies left by a run that was killed while it wrote them (not those of a run that is
@@ -78,9 +77,8 @@ void removeAbandonedCopies(const QString& folder) {
     const QStringList partial = QDir(folder).entryList(
         {kPartialPrefix + QLatin1Char('*') + kPartialSuffix}, QDir::Files | QDir::Hidden);
     for (const QString& name : partial) {
-        const QString middle =
-            name.mid(kPartialPrefix.size(), name.size() - kPartialPrefix.size() -
-                                                kPartialSuffix.size());
+        const QString middle = name.mid(kPartialPrefix.size(), name.size() - kPartialPrefix.size() -
+                                                                   kPartialSuffix.size());
         bool ok = false;
         const pid_t pid = pid_t(middle.toLongLong(&ok));
         if (!ok || pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))
@@ -102,7 +100,8 @@ public:
     bool opened() const { return m_rc == SQLITE_OK; }
     sqlite3* db() const { return m_db; }
     QString words() const {
-        return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QString::fromUtf8(sqlite3_errstr(m_rc));
+        return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                    : QString::fromUtf8(sqlite3_errstr(m_rc));
     }
     // The first column of every row of a statement, or nothing with the engine's words.
     bool rows(const char* sql, QStringList* out, QString* words) const {
@@ -138,13 +137,13 @@ QString integrityCheckOf(const EngineFile& file) {
 void copyPrivately(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("%1 could not be read: %2")
-                          .arg(native(from), source.errorString()));
+        throw Failure(
+            QStringLiteral("%1 could not be read: %2").arg(native(from), source.errorString()));
     createPrivateFile(to);
     QFile target(to);
     if (!target.open(QIODevice::WriteOnly))
-        throw Failure(QStringLiteral("%1 could not be written: %2")
-                          .arg(native(to), target.errorString()));
+        throw Failure(
+            QStringLiteral("%1 could not be written: %2").arg(native(to), target.errorString()));
     QByteArray chunk;
     while (!(chunk = source.read(1 << 20)).isEmpty()) {
         if (target.write(chunk) != chunk.size()) {
@@ -222,8 +221,7 @@ std::vector<BackupCopy> keptBackups(const QString& folder) {
 }
 
 QString integrityCheckOf(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return QStringLiteral("%1 was not found").arg(native(path));
+    if (!QFileInfo(path).isFile()) return QStringLiteral("%1 was not found").arg(native(path));
     return integrityCheckOf(EngineFile(path, SQLITE_OPEN_READONLY));
 }
 
@@ -239,11 +237,12 @@ std::optional<qint64> reservationCountOf(const QString& path) {
 }
 
 QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
-    if (!source) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (!source)
+        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
     const bool madeFolder = makeFolder(folder);
     removeAbandonedCopies(folder);
-    const QString partial = QDir(folder).filePath(kPartialPrefix +
-                                                  QString::number(::getpid()) + kPartialSuffix);
+    const QString partial =
+        QDir(folder).filePath(kPartialPrefix + QString::number(::getpid()) + kPartialSuffix);
     const QString target = QDir(folder).filePath(backupFileName(day));
     // A failed first copy leaves no empty folder behind.
     const auto fail = [&](const QString& problem) {
@@ -307,7 +306,8 @@ void rotateBackups(const QString& folder, const QDate& today) {
     for (const QDate& day : backupsToRemove(days, today)) {
         const QString path = QDir(folder).filePath(backupFileName(day));
         if (!QFile::remove(path))
-            throw Failure(QStringLiteral("The old backup %1 could not be removed").arg(native(path)));
+            throw Failure(
+                QStringLiteral("The old backup %1 could not be removed").arg(native(path)));
     }
 }
 
@@ -323,8 +323,8 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today
     }
 }
 
-QString restoreBackup(Connection& connection, const QString& connectionString,
-                      const QString& copy, const QString& folder, const QDateTime& now) {
+QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
+                      const QString& folder, const QDateTime& now) {
     const QString working = dataSourceOf(connectionString);
     const QString incoming = working + QStringLiteral(".restoring");
     makeFolder(folder);
@@ -333,8 +333,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString,
     const QString check = integrityCheckOf(incoming);
     if (check != QLatin1String("ok")) {
         QFile::remove(incoming);
-        throw Failure(QStringLiteral("The copy %1 failed its integrity check: %2")
-                          .arg(native(copy), check));
+        throw Failure(
+            QStringLiteral("The copy %1 failed its integrity check: %2").arg(native(copy), check));
     }
 
     connection.close();

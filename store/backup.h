@@ -56,8 +56,8 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today
 // pass its integrity check; the replaced file is kept in `folder` as replacedFileName(now); the
 // connection is closed for the exchange and opened again. Returns the replaced file's path.
 // Throws Failure, leaving the working database as it was, when any of it cannot be done.
-QString restoreBackup(Connection& connection, const QString& connectionString,
-                      const QString& copy, const QString& folder, const QDateTime& now);
+QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
+                      const QString& folder, const QDateTime& now);
 
 // When the automatic backups are due: at every close, and at the first save of a day the program
 // has run into past midnight. A failure is reported once a run.

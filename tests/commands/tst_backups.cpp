@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QSettings>
 #include <QMenu>
+#include <QSettings>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -30,7 +30,8 @@ struct Desk {
 
     explicit Desk(int rows = 0) {
         createWorkingDatabase(temp.places);
-        for (int i = 0; i < rows; ++i) add(QStringLiteral("guest %1").arg(i));
+        for (int i = 0; i < rows; ++i)
+            add(QStringLiteral("guest %1").arg(i));
         ready = form.Form_Load();
         dialogs.clear();
     }
@@ -81,7 +82,7 @@ void TestBackups::firstSaveAfterMidnightKeepsACopy() {
     Desk desk;
     QVERIFY(desk.ready);
     desk.session.backups = BackupSchedule(QDate::currentDate().addDays(-1)); // started yesterday
-    desk.form.PushButton6_Click();                                         // a save
+    desk.form.PushButton6_Click();                                           // a save
     const QString copy = desk.copyOf(QDate::currentDate());
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
     // Later saves of the same day add nothing.
@@ -119,8 +120,8 @@ void TestBackups::backUpNow() {
         QFile::copy(desk.db(), desk.copyOf(old.addDays(i)));
     desk.form.mnuBackUpNow_Click();
     const QString copy = desk.copyOf(QDate::currentDate());
-    QCOMPARE(desk.dialogs.texts(), QStringList{"The database was backed up to " +
-                                               QDir::toNativeSeparators(copy) + "."});
+    QCOMPARE(desk.dialogs.texts(),
+             QStringList{"The database was backed up to " + QDir::toNativeSeparators(copy) + "."});
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(1));
     // Today's and the 13 newest of the old ones; the old months are past keeping.
     const std::vector<BackupCopy> kept = keptBackups(desk.folder());
@@ -185,9 +186,9 @@ void TestBackups::restore() {
     }
     QCOMPARE(desk.dialogs.shown.size(), how == "good" ? 2 : 1);
     const QString question = desk.dialogs.texts().first();
-    QVERIFY2(question.startsWith("Replace the working database with the backup of " +
-                                 shown(day1) + " (2 reservations)? The current database is kept "
-                                               "as dbRooms-replaced-"),
+    QVERIFY2(question.startsWith("Replace the working database with the backup of " + shown(day1) +
+                                 " (2 reservations)? The current database is kept "
+                                 "as dbRooms-replaced-"),
              qPrintable(question));
     QVERIFY(question.endsWith(".mdb in the Backups folder."));
     if (how == "no") {

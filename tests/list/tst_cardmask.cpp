@@ -34,15 +34,24 @@ private slots:
 void TestCardMask::mask_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("blanks") << "0000 1234 5678 9101" << "•••• 9101";
-    QTest::newRow("dashes") << "4111-1111-1111-1234" << "•••• 1234";
-    QTest::newRow("run together") << "5500000000000004" << "•••• 0004";
-    QTest::newRow("odd spacing") << " 37 8282 24631 0005 " << "•••• 0005";
-    QTest::newRow("text after the digits") << "6011 0009 9013 9424 exp" << "•••• 9424";
-    QTest::newRow("eight digits") << "1234 5678" << "•••• 5678";
-    QTest::newRow("seven digits, masked whole") << "123 4567" << "••••";
-    QTest::newRow("no digits") << "cash" << "••••";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("blanks") << "0000 1234 5678 9101"
+                            << "•••• 9101";
+    QTest::newRow("dashes") << "4111-1111-1111-1234"
+                            << "•••• 1234";
+    QTest::newRow("run together") << "5500000000000004"
+                                  << "•••• 0004";
+    QTest::newRow("odd spacing") << " 37 8282 24631 0005 "
+                                 << "•••• 0005";
+    QTest::newRow("text after the digits") << "6011 0009 9013 9424 exp"
+                                           << "•••• 9424";
+    QTest::newRow("eight digits") << "1234 5678"
+                                  << "•••• 5678";
+    QTest::newRow("seven digits, masked whole") << "123 4567"
+                                                << "••••";
+    QTest::newRow("no digits") << "cash"
+                               << "••••";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCardMask::mask() {
@@ -56,9 +65,8 @@ void TestCardMask::engineWordsLoseCopiedDigits_data() {
     QTest::addColumn<QStringList>("values");
     QTest::addColumn<QString>("shown");
     const QStringList card{"Ann", "0000 1234 5678 9101", "555 0100"};
-    QTest::newRow("whole number quoted")
-        << "JSON path error near '0000 1234 5678 9101'" << card
-        << "JSON path error near '•••• •••• •••• ••••'";
+    QTest::newRow("whole number quoted") << "JSON path error near '0000 1234 5678 9101'" << card
+                                         << "JSON path error near '•••• •••• •••• ••••'";
     QTest::newRow("a part of it") << "near \"5678\": syntax error" << card
                                   << "near \"••••\": syntax error";
     QTest::newRow("run together") << "bad value 00001234" << card << "bad value ••••••••";
@@ -111,7 +119,8 @@ void TestCardMask::listSortsStoredNumbers() {
     ReservationModel model;
     ScriptedDialogs dialogs;
     Procedure proc(dialogs, "Form1.PushButton5_Click");
-    fillList(proc, model, &connection, [] { return statements::selectAll(); }, [](int) {});
+    fillList(
+        proc, model, &connection, [] { return statements::selectAll(); }, [](int) {});
     model.columnClick(ReservationModel::CreditCardNo + 1);
     QStringList shown;
     for (int r = 0; r < model.rowCount(); ++r)
@@ -124,11 +133,16 @@ void TestCardMask::listSortsStoredNumbers() {
 void TestCardMask::settingShowsThemInFull_data() {
     QTest::addColumn<QString>("setting"); // empty: never written
     QTest::addColumn<QString>("shown");
-    QTest::newRow("not set") << "" << "•••• 0004";
-    QTest::newRow("1") << "1" << "5500 0000 0000 0004";
-    QTest::newRow("1 with blanks") << " 1 " << "5500 0000 0000 0004";
-    QTest::newRow("0") << "0" << "•••• 0004";
-    QTest::newRow("yes is not 1") << "yes" << "•••• 0004";
+    QTest::newRow("not set") << ""
+                             << "•••• 0004";
+    QTest::newRow("1") << "1"
+                       << "5500 0000 0000 0004";
+    QTest::newRow("1 with blanks") << " 1 "
+                                   << "5500 0000 0000 0004";
+    QTest::newRow("0") << "0"
+                       << "•••• 0004";
+    QTest::newRow("yes is not 1") << "yes"
+                                  << "•••• 0004";
 }
 
 void TestCardMask::settingShowsThemInFull() {

@@ -79,9 +79,10 @@ void TestBackupKills::killedBackupsHarmNothing() {
     const QString folder = backupFolderOf(dir.path());
     createDatabase(database);
     // Enough rows that a copy takes a while, so kills land inside it.
-    execOn(database, "with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000)"
-                     " insert into tblRooms (GuestName, Address, CreditCardNo) select 'guest ' || i,"
-                     " printf('%d Harbour Road, Pellworth', i), '4111 1111 1111 1111' from n");
+    execOn(database,
+           "with recursive n(i) as (select 1 union all select i + 1 from n where i < 20000)"
+           " insert into tblRooms (GuestName, Address, CreditCardNo) select 'guest ' || i,"
+           " printf('%d Harbour Road, Pellworth', i), '4111 1111 1111 1111' from n");
 
     QProcess saver;
     if (withSaver) {
@@ -102,14 +103,14 @@ void TestBackupKills::killedBackupsHarmNothing() {
         copies += int(backupper.readAllStandardOutput().count("B "));
         const QString errors = QString::fromUtf8(backupper.readAllStandardError());
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
-        if (!QDir(folder).entryList({".backup-*"}, QDir::Files | QDir::Hidden).isEmpty())
-            ++midCopy;
+        if (!QDir(folder).entryList({".backup-*"}, QDir::Files | QDir::Hidden).isEmpty()) ++midCopy;
 
         // A saver that writes without a pause starves readers; its database is checked once it
         // has stopped.
         if (!withSaver) {
             QCOMPARE(integrityCheckOf(database), QStringLiteral("ok"));
-            QCOMPARE(queryValue(database, "select count(*) from tblRooms"), QStringLiteral("20000"));
+            QCOMPARE(queryValue(database, "select count(*) from tblRooms"),
+                     QStringLiteral("20000"));
         }
         for (const BackupCopy& copy : keptBackups(folder)) {
             QCOMPARE(integrityCheckOf(copy.path), QStringLiteral("ok"));

@@ -70,11 +70,10 @@ void TestBackup::rotation_data() {
     QTest::addColumn<QString>("today");
     QTest::addColumn<QStringList>("removed");
     QTest::newRow("14 newest and the month's first")
-        << dayRun(QDate(2026, 1, 1), 20) << "2026-01-20"
-        << dayRun(QDate(2026, 1, 2), 5);
+        << dayRun(QDate(2026, 1, 1), 20) << "2026-01-20" << dayRun(QDate(2026, 1, 2), 5);
     QTest::newRow("months back: 12 kept, 13 removed")
-        << dayRun(QDate(2027, 3, 1), 15) + QStringList{"2026-02-01", "2026-02-09", "2026-03-05",
-                                                       "2027-01-31"}
+        << dayRun(QDate(2027, 3, 1), 15) +
+               QStringList{"2026-02-01", "2026-02-09", "2026-03-05", "2027-01-31"}
         << "2027-03-15" << QStringList{"2026-02-01", "2026-02-09"};
     QTest::newRow("the last copies stay however old")
         << QStringList{"2024-01-02", "2024-01-03", "2024-04-01"} << "2026-05-30" << QStringList{};
@@ -148,7 +147,8 @@ void TestBackup::copyIsVerifiedAndPrivate() {
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
     QCOMPARE(modeOf(copy), 0600);
     QCOMPARE(modeOf(folder), 0700);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"dbRooms-2026-12-07.mdb"});
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"dbRooms-2026-12-07.mdb"});
     // A second copy the same day replaces the first with what the database holds now.
     connection.execute("delete from tblRooms where id=1");
     backUp(connection.handle(), folder, QDate(2026, 12, 7));
@@ -184,7 +184,8 @@ void TestBackup::failedCopyHarmsNothing() {
     } else {
         QVERIFY(QDir().mkdir(partial));
     }
-    const QString failure = failureOf([&] { backUp(connection.handle(), folder, QDate(2026, 12, 7)); });
+    const QString failure =
+        failureOf([&] { backUp(connection.handle(), folder, QDate(2026, 12, 7)); });
     if (other) sqlite3_close(other);
     QVERIFY(!failure.isEmpty());
     if (locked) QCOMPARE(failure, QStringLiteral("database is locked"));
