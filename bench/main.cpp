@@ -172,8 +172,8 @@ public:
         m_window.resize(like.size());
         m_window.setFont(like.font());
         m_tree = new QTreeWidget(&m_window);
-        m_tree->setGeometry(like.ListView1->geometry());
-        m_tree->setFont(like.ListView1->font());
+        m_tree->setGeometry(like.findChild<QTreeView*>(QStringLiteral("ListView1"))->geometry());
+        m_tree->setFont(like.findChild<QTreeView*>(QStringLiteral("ListView1"))->font());
         m_tree->setRootIsDecorated(false);
         m_tree->setColumnCount(ReservationModel::ColumnCount);
         QStringList headers;
@@ -181,7 +181,9 @@ public:
             headers << ReservationModel::headerCaption(c);
         m_tree->setHeaderLabels(headers);
         for (int c = 0; c < ReservationModel::ColumnCount; ++c)
-            m_tree->header()->resizeSection(c, like.ListView1->header()->sectionSize(c));
+            m_tree->header()->resizeSection(
+                c,
+                like.findChild<QTreeView*>(QStringLiteral("ListView1"))->header()->sectionSize(c));
         m_window.show();
         settle();
         m_tree->viewport()->installEventFilter(&paintCounter);
@@ -259,11 +261,13 @@ void measureScale(const Scale& scale, Table& table) {
 
     auto desk = std::make_unique<Desk>(common);
     Form1& form = desk->form;
-    form.model->setSortState(false, 0, ReservationModel::Ascending);
+    form.listModel()->setSortState(false, 0, ReservationModel::Ascending);
     form.show();
     settle();
     PaintCounter paints;
-    form.ListView1->viewport()->installEventFilter(&paints);
+    form.findChild<QTreeView*>(QStringLiteral("ListView1"))
+        ->viewport()
+        ->installEventFilter(&paints);
 
     // The fill on its own: the Show All statement through the one connection into a model.
     ReservationModel model;
@@ -295,7 +299,7 @@ void measureScale(const Scale& scale, Table& table) {
         table[QStringLiteral("raw")][label] = t[0];
         table[QStringLiteral("show_all")][label] = t[1];
         table[QStringLiteral("show_all_paint")][label] = t[2];
-        if (model.rowCount() != rawRows || form.model->rowCount() != rawRows)
+        if (model.rowCount() != rawRows || form.listModel()->rowCount() != rawRows)
             fail(QStringLiteral("%1: the list holds %2 rows, the engine read %3")
                      .arg(label)
                      .arg(model.rowCount())
@@ -318,15 +322,15 @@ void measureScale(const Scale& scale, Table& table) {
         table[QString::fromLatin1(sort.name)][label] = measure(
             reps, [&] { form.ListView1_ColumnClick(sort.index); },
             [&] {
-                form.model->setSortState(false, 0, ReservationModel::Ascending);
+                form.listModel()->setSortState(false, 0, ReservationModel::Ascending);
                 form.PushButton5_Click();
                 settle();
             });
-        if (!form.model->sorted() || form.model->sortKey() != sort.index - 1)
+        if (!form.listModel()->sorted() || form.listModel()->sortKey() != sort.index - 1)
             fail(QStringLiteral("%1: %2 left the list unsorted")
                      .arg(label, QString::fromLatin1(sort.name)));
     }
-    form.model->setSortState(false, 0, ReservationModel::Ascending);
+    form.listModel()->setSortState(false, 0, ReservationModel::Ascending);
 
     // "Search By Date" for a week a little before the newest check-in.
     if (wanted(QStringLiteral("range_week")) || wanted(QStringLiteral("raw_range"))) {
@@ -343,8 +347,8 @@ void measureScale(const Scale& scale, Table& table) {
         if (!newest.isValid()) newest = QDate::currentDate();
         const QDate from = newest.addDays(-96);
         const QDate to = from.addDays(6);
-        form.dtpCheckIn->setDate(from);
-        form.dtpCheckOut->setDate(to);
+        form.findChild<QDateEdit*>(QStringLiteral("dtpCheckIn"))->setDate(from);
+        form.findChild<QDateEdit*>(QStringLiteral("dtpCheckOut"))->setDate(to);
         const QByteArray rangeSql = translateDates(statements::selectRange(from, to)).toUtf8();
         const std::vector<Timing> t =
             measureInterleaved(reps, {[&](Timing*) { readEveryColumn(raw, rangeSql); },
@@ -353,10 +357,10 @@ void measureScale(const Scale& scale, Table& table) {
         table[QStringLiteral("range_week")][label] = t[1];
         const qint64 rangeRows = readEveryColumn(raw, rangeSql);
         put(table, QStringLiteral("range rows"), label, double(rangeRows));
-        if (form.model->rowCount() != rangeRows)
+        if (form.listModel()->rowCount() != rangeRows)
             fail(QStringLiteral("%1: the week lists %2 rows, the engine read %3")
                      .arg(label)
-                     .arg(form.model->rowCount())
+                     .arg(form.listModel()->rowCount())
                      .arg(rangeRows));
     }
     desk.reset();
@@ -459,7 +463,7 @@ int childRss(int argc, char* argv[], const QString& common) {
     form.PushButton5_Click();
     form.repaint();
     settle();
-    std::printf("rows %d\nvmhwm_kb %lld\n", form.model->rowCount(), peakResidentKb());
+    std::printf("rows %d\nvmhwm_kb %lld\n", form.listModel()->rowCount(), peakResidentKb());
     std::fflush(stdout);
     return dialogs.shown ? 3 : 0;
 }

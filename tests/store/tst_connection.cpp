@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sqlite3.h>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -40,6 +41,7 @@ private slots:
     void idsAreNeverReused();
     void nullReadsAsEmptyText();
     void closedConnectionFails();
+    void journalRefusalIsReported();
 
 private:
     QTemporaryDir m_dir;
@@ -208,6 +210,22 @@ void TestConnection::closedConnectionFails() {
              QStringLiteral("Operation is not allowed when the object is closed."));
     ResultSet rs;
     QVERIFY(!failureOf([&] { rs.open(statements::selectAll(), c); }).isEmpty());
+}
+
+// Another program reads the file in write-ahead mode: the engine refuses the rollback journal,
+// and the open fails with its words instead of going on without the crash-safe journal.
+void TestConnection::journalRefusalIsReported() {
+    const QString path = freshDatabase("wal.mdb");
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "PRAGMA journal_mode=WAL; begin; select count(*) from tblRooms;",
+                          nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    Connection c("wal");
+    QCOMPARE(failureOf([&] { c.open(source(path)); }), QStringLiteral("database is locked"));
+    QCOMPARE(c.state(), 0);
+    sqlite3_close(other);
+    QCOMPARE(queryValue(path, "PRAGMA journal_mode"), QStringLiteral("wal"));
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
