@@ -98,6 +98,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Controls, named as in the design; others reach them by object name.
@@ -138,6 +140,9 @@ private:
     QWidget* m_client = nullptr;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
+    bool m_centrePending = false; // back in the normal state, not yet centred at normal size
+    bool m_shownOnce = false;
+    bool m_centreWhenFramed = false; // shown before the window system gave it its frame
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
 };

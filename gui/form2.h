@@ -99,7 +99,7 @@ private:
 
     void buildDesign();
     void showKind(GuestKind kind);
-    void setStoredText(QLineEdit* box, const QString& text);
+    void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
 
@@ -107,6 +107,8 @@ private:
     Session& m_session;
     PointerFeedback* m_pointer = nullptr;
     bool m_settingText = false; // a text set by code: the typing limit does not cut it
+    // Set when the load could not show a stored value: Save asks before it replaces the row.
+    bool m_unshownValues = false;
 };
 
 } // namespace corvanna

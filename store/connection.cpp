@@ -115,10 +115,14 @@ void Connection::open(const QString& connectionString) {
         db.close();
         throw Failure(text);
     }
-    // A file that is not a database opens without complaint; reading its schema tells.
+    // A file that is not a database opens without complaint; reading its schema tells. An empty
+    // file, or a database without the reservation table, is not the reservation database either.
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        const QString text = engineText(probe.lastError());
+    const bool read = probe.exec(QStringLiteral(
+        "select count(*) from sqlite_master where type = 'table' and name = 'tblRooms'"));
+    if (!read || !probe.next() || probe.value(0).toInt() == 0) {
+        const QString text =
+            read ? QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)) : engineText(probe.lastError());
         probe.finish();
         probe = QSqlQuery();
         db.close();

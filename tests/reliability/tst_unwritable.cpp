@@ -155,6 +155,10 @@ void TestUnwritable::init() {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString()).clear();
     m_temp = std::make_unique<TempPlaces>();
     createWorkingDatabase(m_temp->places);
+    // Private already, as the program keeps them: start-up has nothing to narrow.
+    QFile::setPermissions(m_temp->places.makerFolder(), QFile::Permissions(0x7700));
+    QFile::setPermissions(m_temp->places.dataFolder(), QFile::Permissions(0x7700));
+    QFile::setPermissions(db(), QFile::Permissions(0x6600));
     execOn(db(), "insert into tblRooms (GuestName, Address, CheckInDate, CheckOutDate) values "
                  "('Earlier Guest', 'Old Road', '2021-05-01', '2021-05-03')");
 }
