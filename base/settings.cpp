@@ -16,6 +16,10 @@ QString columnWidthKey(int position) {
     return QStringLiteral("ColumnHeaders") + QString::number(position);
 }
 
+bool showsFullCardNumbers(const QString& value) {
+    return value.trimmed() == QLatin1String("1");
+}
+
 float defaultColumnWidth(int position) {
     return position == 1 ? kDefaultIdWidth : kDefaultColumnWidth;
 }

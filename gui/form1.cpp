@@ -123,6 +123,9 @@ void Form1::buildDesign() {
     PushButton6 = designButton(m_client, "PushButton6", "Load Sample/Example Data", unplaced);
 
     model = new ReservationModel(this);
+    // Card numbers show masked unless the desk has asked for them in full.
+    model->setCardNumbersInFull(
+        showsFullCardNumbers(SettingsStore().read(kShowFullCardNumbersKey, QStringLiteral("0"))));
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
@@ -378,6 +381,8 @@ void Form1::Form_QueryUnload() {
         settings.write(kWindowStateKey, QString::number(windowStateNumber()));
         settings.flush();
     });
+    // The day's copy of the working database, while the connection is still open.
+    automaticBackup();
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
         proc.step(108, [&] { m_session.connection().close(); });
     proc.step(110, [&] { m_session.dbConnection.reset(); });

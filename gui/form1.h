@@ -59,6 +59,13 @@ public:
     // once, in this order, however the window closes (close box, log-off, system shutdown).
     void Form_QueryUnload();
     void Form_Unload();
+    // Backups of the working database: the automatic one (at the close, and after the first save
+    // of a day the program has run into), and the two commands.
+    void automaticBackup();
+    void backUpAfterSave();
+    void mnuBackUpNow_Click();
+    void mnuRestore_Click();
+
     // Lays the controls out for the window's state (see mainWindowLayout).
     void Form_Resize();
 

@@ -69,6 +69,11 @@ void Form1::buildMenus() {
     addCommand(file, "actionPrint", QStringLiteral("&Print..."), QKeySequence::Print,
                [this] { Print_Click(); });
     file->addSeparator();
+    addCommand(file, "actionBackUpNow", QStringLiteral("&Back Up Now"), {},
+               [this] { mnuBackUpNow_Click(); });
+    addCommand(file, "actionRestore", QStringLiteral("&Restore\u2026"), {},
+               [this] { mnuRestore_Click(); });
+    file->addSeparator();
     addCommand(file, "actionQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                [this] { close(); });
 

@@ -408,6 +408,7 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+    m_mainWindow.backUpAfterSave();
 }
 
 bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {

@@ -3,10 +3,13 @@
 #include "base/dialogs.h"
 #include "base/failure.h"
 #include "base/places.h"
+#include "gui/restoredialog.h"
+#include "store/backup.h"
 #include "store/connection.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -53,6 +56,13 @@ struct Session {
     // (true to print with the printer as set up). Unset: the platform's dialogs.
     std::function<QString(QWidget* parent, const QString& suggestedName)> saveFileName;
     std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
+    // When the automatic backups are due, and whether a failed one has been reported.
+    BackupSchedule backups{QDate::currentDate()};
+    // Shows the kept copies and returns the place of the chosen one, or -1 (tests replace it).
+    std::function<int(const std::vector<BackupChoice>&, QWidget*)> chooseBackup =
+        [](const std::vector<BackupChoice>& choices, QWidget* parent) {
+            return chooseBackupCopy(choices, parent);
+        };
 
     // Ends the program at once with the exit code; no further handler runs.
     void endProgram(int code) {

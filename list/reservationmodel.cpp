@@ -1,6 +1,7 @@
 #include "reservationmodel.h"
 
 #include "findindex.h"
+#include "base/cardmask.h"
 #include "store/rowcursor.h"
 
 #include <QByteArray>
@@ -455,7 +456,8 @@ QString ReservationModel::cellText(int row, int column) const {
     const Kind kind = kindOf(column);
     if (kind == Kind::Text || (r.asText & bit)) {
         const std::string_view v = r.view(column);
-        return QString::fromUtf8(v.data(), qsizetype(v.size()));
+        const QString text = QString::fromUtf8(v.data(), qsizetype(v.size()));
+        return column == CreditCardNo && !m_cardNumbersInFull ? maskedCardNumber(text) : text;
     }
     if (kind == Kind::Integer) return QString::number(r.number[column == Id ? 0 : slotOf(column)]);
     return m_locale.toString(QDate::fromJulianDay(r.day[slotOf(column)]), m_dateFormat);
@@ -469,6 +471,12 @@ QString ReservationModel::isoCellText(int row, int column) const {
             return QDate::fromJulianDay(r.day[slotOf(column)]).toString(Qt::ISODate);
     }
     return cellText(row, column);
+}
+
+void ReservationModel::setCardNumbersInFull(bool full) {
+    if (full == m_cardNumbersInFull) return;
+    m_cardNumbersInFull = full;
+    if (rowCount() > 0) emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
 }
 
 qint64 ReservationModel::idAt(int row) const {

@@ -56,7 +56,8 @@ public:
     void endFill();
     bool filling() const { return m_filling; }
 
-    // Cells as the list shows them, rows in the list's order.
+    // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
+    // shown in full; the sort always orders the stored numbers.
     QString cellText(int row, int column) const;
     // The same with dates in ISO form (yyyy-mm-dd), as a file for other programs writes them.
     QString isoCellText(int row, int column) const;
@@ -71,6 +72,9 @@ public:
     void setSortState(bool sorted, int key, int order);
     // A click on the header whose Index (position + 1) is given.
     void columnClick(int index);
+
+    void setCardNumbersInFull(bool full);
+    bool cardNumbersInFull() const { return m_cardNumbersInFull; }
 
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
@@ -102,6 +106,7 @@ private:
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
+    bool m_cardNumbersInFull = false;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;

@@ -1,5 +1,6 @@
 #include "connection.h"
 
+#include "base/cardmask.h"
 #include "base/failure.h"
 #include "literals.h"
 
@@ -29,6 +30,12 @@ QString engineText(sqlite3* db) {
 bool isDamage(int engineCode) {
     const int primary = engineCode & 0xff;
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// The engine's words about a failed statement, without the digits of any value the statement
+// carries: a card number the engine quotes never reaches an error report.
+QString withoutValues(const QString& engineWords, const QString& statement) {
+    return withoutDigitsOf(engineWords, textLiterals(statement));
 }
 
 const QString kDamaged = QStringLiteral("database disk image is malformed");
@@ -157,7 +164,7 @@ int Connection::execute(const QString& statement) {
     if (!query.exec(translateDates(statement))) {
         const QSqlError error = query.lastError();
         noteFailure(error.nativeErrorCode().toInt());
-        throw Failure(engineText(error));
+        throw Failure(withoutValues(engineText(error), statement));
     }
     return query.numRowsAffected();
 }
@@ -243,7 +250,7 @@ void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
                  : (sqlite3_errcode(db) == SQLITE_OK ? QStringLiteral("Empty statement")
                                                      : engineText(db));
         sqlite3_finalize(stmt);
-        throw Failure(text);
+        throw Failure(withoutValues(text, QString::fromUtf8(sql)));
     }
     if (!sqlite3_stmt_readonly(stmt)) {
         sqlite3_finalize(stmt);

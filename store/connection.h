@@ -47,6 +47,8 @@ public:
 
     // Called with the engine's result code of a statement that failed on this connection.
     void noteFailure(int engineCode);
+    // True once the engine has found the file damaged; it is not written to again.
+    bool damaged() const { return m_damaged; }
 
 private:
     void checkBeforeFirstWrite();
