@@ -139,4 +139,8 @@ QString SettingsStore::fileName() const {
     return m_settings.fileName();
 }
 
+bool cardNumbersShownInFull() {
+    return showsFullCardNumbers(SettingsStore().read(kShowFullCardNumbersKey, QStringLiteral("0")));
+}
+
 } // namespace corvanna

@@ -2,6 +2,7 @@
 
 #include "base/dates.h"
 #include "base/report.h"
+#include "base/settings.h"
 #include "base/twips.h"
 #include "gui/design.h"
 #include "gui/listoutput.h"
@@ -48,6 +49,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     today->setObjectName(QStringLiteral("cmdToday"));
 
     m_model = new ReservationModel(this);
+    m_model->setCardNumbersInFull(cardNumbersShownInFull());
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("lstDay"));
     m_list->setAccessibleName(QStringLiteral("Reservations of the day"));

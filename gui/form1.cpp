@@ -124,8 +124,7 @@ void Form1::buildDesign() {
 
     model = new ReservationModel(this);
     // Card numbers show masked unless the desk has asked for them in full.
-    model->setCardNumbersInFull(
-        showsFullCardNumbers(SettingsStore().read(kShowFullCardNumbersKey, QStringLiteral("0"))));
+    model->setCardNumbersInFull(cardNumbersShownInFull());
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
