@@ -126,6 +126,7 @@ void Form1::buildDesign() {
     PushButton6 = button("PushButton6", "Load Sample/Example Data", 5040, 7340);
 
     model = new ReservationModel(this);
+    model->setGuestNameOrder(true);
     ListView1 = new QTreeView(this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));

@@ -1,10 +1,10 @@
 #include "reservationmodel.h"
 
 #include "store/rowcursor.h"
+#include "textrank.h"
 
 #include <QByteArray>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QDate>
 #include <algorithm>
 #include <cstring>
@@ -145,6 +145,9 @@ struct ReservationModel::Store {
     char* textCursor = nullptr;
     size_t textLeft = 0;
     std::vector<quint32> order; // list row -> fill position; empty while in fill order
+    // The list's own order before any header sort (fill positions; empty: the fill's order).
+    // Sorts keep it for equal keys.
+    std::vector<quint32> base;
 
     // The ranks of one text column (equal texts, ignoring case, share a rank), kept so that a
     // second click on the same column only reverses.
@@ -185,6 +188,8 @@ struct ReservationModel::Store {
         textLeft = 0;
         order.clear();
         order.shrink_to_fit();
+        base.clear();
+        base.shrink_to_fit();
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
@@ -217,6 +222,7 @@ void ReservationModel::setLocale(const QLocale& locale) {
         m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     if (m_store->count > 0) {
         m_store->rankedColumn = -1;
+        orderNames();
         if (m_sorted) applySort();
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     }
@@ -320,8 +326,33 @@ void ReservationModel::append(const RowCursor& cursor) {
         }
 }
 
+void ReservationModel::setGuestNameOrder(bool on) {
+    m_guestNameOrder = on;
+}
+
+// The fills ask the engine for guest-name order, and the engine folds only ASCII letters: the
+// list puts the names in the user's collation (as a guest-name sort does), keeping the engine's
+// order for names the collation finds equal.
+void ReservationModel::orderNames() {
+    Store& s = *m_store;
+    s.base.clear();
+    if (m_guestNameOrder && s.count > 1) {
+        if (s.rankedColumn != GuestName) rankTexts(GuestName);
+        bool inOrder = true;
+        for (size_t i = 1; i < s.count && inOrder; ++i)
+            inOrder = s.ranks[i - 1] <= s.ranks[i];
+        if (!inOrder) {
+            s.base.resize(s.count);
+            std::iota(s.base.begin(), s.base.end(), 0u);
+            sortByKey(s.base, false, [&](quint32 i) { return quint64(s.ranks[i]); });
+        }
+    }
+    if (!m_sorted) s.order = s.base;
+}
+
 void ReservationModel::endFill() {
     if (!m_filling) return;
+    orderNames();
     if (m_sorted) applySort();
     const int rows = int(m_store->count);
     if (rows > 0) beginInsertRows({}, 0, rows - 1);
@@ -357,8 +388,9 @@ qint64 ReservationModel::idAt(int row) const {
 int ReservationModel::firstAddedRow() const {
     const Store& s = *m_store;
     if (s.count == 0 || m_filling) return -1;
-    if (s.order.empty()) return 0;
-    return int(std::find(s.order.begin(), s.order.end(), 0u) - s.order.begin());
+    const quint32 first = s.base.empty() ? 0u : s.base.front();
+    if (s.order.empty()) return int(first);
+    return int(std::find(s.order.begin(), s.order.end(), first) - s.order.begin());
 }
 
 void ReservationModel::setSortState(bool sorted, int key, int order) {
@@ -451,29 +483,20 @@ void ReservationModel::rankTexts(int column) {
         s.ranks[i] = previousId;
     }
 
+    buckets = {};
+    hashes = {};
+
     // The distinct texts in the user's collation, ignoring case; texts the collation finds
     // equal share a rank.
     QCollator collator(m_locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(distinct.size());
-    for (const std::string_view v : distinct)
-        keys.push_back(collator.sortKey(QString::fromUtf8(v.data(), qsizetype(v.size()))));
-    std::vector<quint32> byKey(distinct.size());
-    std::iota(byKey.begin(), byKey.end(), 0u);
-    std::sort(byKey.begin(), byKey.end(),
-              [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<quint32> rankOf(distinct.size());
-    quint32 rank = 0;
-    for (size_t j = 0; j < byKey.size(); ++j) {
-        if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++rank;
-        rankOf[byKey[j]] = rank;
-    }
-    if (!distinct.empty())
+    std::vector<quint32> rankOf;
+    s.rankCount = rankInCollation(distinct, collator, rankOf);
+    distinct = {};
+    if (!rankOf.empty())
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];
-    s.rankCount = distinct.empty() ? 0 : rank + 1;
     s.rankedColumn = column;
 }
 
@@ -488,8 +511,11 @@ void ReservationModel::applySort() {
     if (kind == Kind::Text) {
         // Texts are ordered by the user's collation, ignoring case.
         if (s.rankedColumn != column) rankTexts(column);
-        s.order.resize(n);
-        std::iota(s.order.begin(), s.order.end(), 0u);
+        s.order = s.base;
+        if (s.order.empty()) {
+            s.order.resize(n);
+            std::iota(s.order.begin(), s.order.end(), 0u);
+        }
         sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
         return;
     }
@@ -499,14 +525,15 @@ void ReservationModel::applySort() {
     const int slot = column == Id ? 0 : slotOf(column);
     std::vector<quint32> nulls, values, texts;
     values.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t k = 0; k < n; ++k) {
+        const quint32 i = s.base.empty() ? quint32(k) : s.base[k];
         const Row& r = s.at(i);
         if (r.nulls & bit)
-            nulls.push_back(quint32(i));
+            nulls.push_back(i);
         else if (r.asText & bit)
-            texts.push_back(quint32(i));
+            texts.push_back(i);
         else
-            values.push_back(quint32(i));
+            values.push_back(i);
     }
     // Signed values map to unsigned keys of the same order.
     constexpr quint64 kSign = quint64(1) << 63;

@@ -69,6 +69,9 @@ public:
 
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
+    // On: every fill comes ordered by guest name, and the list shows the names in the locale's
+    // collation, as a guest-name sort does (the engine's own order folds only ASCII letters).
+    void setGuestNameOrder(bool on);
 
 private:
     struct Row;
@@ -76,9 +79,11 @@ private:
     const Row& rowAt(int viewRow) const;
     void applySort();
     void rankTexts(int column);
+    void orderNames();
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
+    bool m_guestNameOrder = false;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;
