@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -89,11 +90,15 @@ void Form1::buildDesign() {
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(designFont(9));
     paintWhite(this);
-    resize(normalSize());
-    applySizeConstraints();
 
-    Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), this);
-    Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), this);
+    // The menu bar lies above the designed client area, as a classic window's menu lies
+    // outside its client area: the window grows by the menu's height, the controls keep their
+    // places on the client area.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+
+    Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), m_client);
+    Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), m_client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame1->setGeometry(twipsRect(120, 120, 4800, 840));
@@ -109,7 +114,7 @@ void Form1::buildDesign() {
     dtpCheckOut->setGeometry(twipsRect(240, 300, 4330, 375));
 
     auto button = [this](const char* name, const char* caption, int l, int t) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        auto* b = new QPushButton(QString::fromLatin1(caption), m_client);
         b->setObjectName(QString::fromLatin1(name));
         b->setFont(designFont(11.25));
         b->setGeometry(twipsRect(l, t, 4800, 405));
@@ -127,7 +132,7 @@ void Form1::buildDesign() {
 
     model = new ReservationModel(this);
     model->setGuestNameOrder(true);
-    ListView1 = new QTreeView(this);
+    ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));
     ListView1->setFont(designFont(9));
@@ -164,12 +169,19 @@ void Form1::buildDesign() {
 
     // The hand over the push buttons, the default pointer over the window, frames and list.
     m_pointer = new PointerFeedback(this);
-    for (QWidget* w : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
+    for (QWidget* w : {m_client, static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
                        ListView1->viewport(), ListView1->header()->viewport()})
         m_pointer->watch(w, 0);
     for (QPushButton* b :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
         m_pointer->watch(b, 99);
+
+    buildMenus();
+    // The menu bar shows the default pointer too, not a button's hand left over from a move.
+    m_pointer->watch(m_menuBar, 0);
+    placeClientArea();
+    resize(normalWindowSize());
+    applySizeConstraints();
 
     // First shown centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -189,6 +201,20 @@ void Form1::buildDesign() {
 
 QSize Form1::normalSize() {
     return {twipsToPixels(9960), twipsToPixels(7845)};
+}
+
+int Form1::menuHeight() const {
+    return m_menuBar ? m_menuBar->sizeHint().height() : 0;
+}
+
+QSize Form1::normalWindowSize() const {
+    return normalSize() + QSize(0, menuHeight());
+}
+
+void Form1::placeClientArea() {
+    const int menu = menuHeight();
+    m_menuBar->setGeometry(0, 0, width(), menu);
+    m_client->setGeometry(0, menu, width(), std::max(0, height() - menu));
 }
 
 bool Form1::Form_Load() {
@@ -357,7 +383,8 @@ void Form1::Form_Unload() {
 }
 
 void Form1::Form_Resize() {
-    const QSize outer = frameGeometry().size();
+    // The arrangements work on the client area: the menu bar's height is not the list's.
+    const QSize outer = frameGeometry().size() - QSize(0, menuHeight());
     const LayoutOutcome outcome =
         mainWindowLayout(windowStateNumber(), pixelsToTwips(outer.width()),
                          pixelsToTwips(outer.height()), LayoutMoved);
@@ -398,7 +425,7 @@ void Form1::applySizeConstraints() {
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         break;
     case kStateNormal:
-        setMinimumSize(normalSize());
+        setMinimumSize(normalWindowSize());
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         break;
     default: // minimised: kept as they were, for the state it returns to
@@ -416,14 +443,16 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    placeClientArea();
     Form_Resize();
     // Undone once the events of the moment are through, so that a maximise whose new size comes
     // before its new state is not mistaken for a drag.
-    if (windowStateNumber() == kStateNormal && size() != normalSize() && !m_keepSizeQueued) {
+    if (windowStateNumber() == kStateNormal && size() != normalWindowSize() && !m_keepSizeQueued) {
         m_keepSizeQueued = true;
         QTimer::singleShot(0, this, [this] {
             m_keepSizeQueued = false;
-            if (windowStateNumber() == kStateNormal && size() != normalSize()) resize(normalSize());
+            if (windowStateNumber() == kStateNormal && size() != normalWindowSize())
+                resize(normalWindowSize());
         });
     }
 }

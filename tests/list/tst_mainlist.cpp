@@ -184,7 +184,7 @@ void TestMainList::doubleClickAnywhereAsksAboutSelectedRow_data() {
 void TestMainList::doubleClickAnywhereAsksAboutSelectedRow() {
     QFETCH(bool, onEmptySpace);
     QVERIFY(m_form->Form_Load());
-    m_form->resize(664, 523);
+    m_form->resize(m_form->normalWindowSize());
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QWidget* viewport = m_form->ListView1->viewport();
