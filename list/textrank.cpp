@@ -116,13 +116,16 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
         quint32 group = 0;
         for (size_t j = 0; j < items.size() && confirmed; ++j) {
             const std::string_view text = texts[ascii[items[j].k]];
+            widen(text, after);
             if (j > 0) {
                 const int keys = compareKeys(items[j - 1], items[j]);
-                const int said = collator.compare(widen(texts[ascii[items[j - 1].k]], before),
-                                                  widen(text, after));
+                const int said =
+                    collator.compare(QStringView(before.data(), qsizetype(before.size())),
+                                     QStringView(after.data(), qsizetype(after.size())));
                 confirmed = keys == 0 ? said == 0 : said < 0;
                 if (keys != 0) ++group;
             }
+            before.swap(after);
             if (j == 0 || group == groupFirst.size()) groupFirst.push_back(ascii[items[j].k]);
             asciiGroupOf[items[j].k] = group;
         }
@@ -163,18 +166,25 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
     for (size_t j = 0; j < otherFirst.size(); ++j) {
         const std::string_view o = texts[otherFirst[j]];
         const QString other = QString::fromUtf8(o.data(), qsizetype(o.size()));
-        // The first ASCII group not below this one.
-        size_t lo = g, hi = asciiGroups;
-        int atLo = 1;
+        // The first ASCII group not below this one: the places only move forward, so the
+        // search gallops from the last one, then halves.
+        const auto below = [&](size_t at) {
+            return collator.compare(widen(texts[groupFirst[at]], buffer), other) < 0;
+        };
+        size_t lo = g, step = 1;
+        while (lo + step <= asciiGroups && below(lo + step - 1)) {
+            lo += step;
+            step *= 2;
+        }
+        size_t hi = std::min(lo + step - 1, asciiGroups);
         while (lo < hi) {
             const size_t mid = lo + (hi - lo) / 2;
-            const int c = collator.compare(widen(texts[groupFirst[mid]], buffer), other);
-            if (c < 0) {
+            if (below(mid))
                 lo = mid + 1;
-            } else {
+            else
                 hi = mid;
-            }
         }
+        int atLo = 1;
         if (lo < asciiGroups) atLo = collator.compare(widen(texts[groupFirst[lo]], buffer), other);
         for (; g < lo; ++g)
             asciiRank[g] = rank++;
