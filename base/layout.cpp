@@ -61,8 +61,8 @@ LayoutOutcome mainWindowLayout(int windowState, float outerWidth, float outerHei
         return {p, true, false};
     }
     if (windowState == kStateNormal && layoutMoved) {
+        // The list keeps its design place; the columns are laid out again from the left edge.
         placeUpperColumns(p, 120);
-        p.ListView1 = {120, kListTop, 9720, 5130};
         placeBottomButtons(p, 120);
         return {p, true, true};
     }

@@ -51,22 +51,20 @@ int parseWindowState(const QString& text, const QLocale& locale) {
 }
 
 SettingsStore::SettingsStore()
-    : m_settings(
-          new QSettings(QSettings::NativeFormat, QSettings::UserScope, kMakerName, QString())) {
-    m_settings->beginGroup(kProductName);
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, kMakerName, QString()) {
+    m_settings.beginGroup(kProductName);
 }
 
 SettingsStore::~SettingsStore() {
-    m_settings->endGroup();
-    delete m_settings;
+    m_settings.endGroup();
 }
 
 QString SettingsStore::read(const QString& key, const QString& defaultValue) const {
-    const QVariant value = m_settings->value(key);
+    const QVariant value = m_settings.value(key);
     // A stored value the store cannot decode is garbage, not a missing key: its reader gets text
     // that is no number, so it reports it.
     if (!value.isValid())
-        return m_settings->contains(key) ? QStringLiteral("@Variant") : defaultValue;
+        return m_settings.contains(key) ? QStringLiteral("@Variant") : defaultValue;
     // A hand-edited value with an unquoted comma comes back as a list: keep it as the text it was.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
@@ -74,17 +72,17 @@ QString SettingsStore::read(const QString& key, const QString& defaultValue) con
 }
 
 void SettingsStore::write(const QString& key, const QString& value) {
-    if (!m_settings->isWritable())
+    if (!m_settings.isWritable())
         throw Failure(QStringLiteral("Permission denied: the settings file %1 cannot be written")
-                          .arg(m_settings->fileName()));
-    m_settings->setValue(key, value);
+                          .arg(m_settings.fileName()));
+    m_settings.setValue(key, value);
 }
 
 void SettingsStore::flush() {
-    m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw Failure(QStringLiteral("The settings file %1 could not be written")
-                          .arg(m_settings->fileName()));
+    m_settings.sync();
+    if (m_settings.status() != QSettings::NoError)
+        throw Failure(
+            QStringLiteral("The settings file %1 could not be written").arg(m_settings.fileName()));
 }
 
 } // namespace corvanna

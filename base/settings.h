@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QLocale>
+#include <QSettings>
 #include <QString>
-
-class QSettings;
 
 namespace corvanna {
 
@@ -42,7 +41,7 @@ public:
     void flush();
 
 private:
-    QSettings* m_settings;
+    QSettings m_settings;
 };
 
 } // namespace corvanna

@@ -3,6 +3,9 @@
 #include "base/dates.h"
 
 #include <QDateEdit>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace corvanna {
@@ -29,6 +32,24 @@ void setUpDatePicker(QDateEdit* picker) {
     picker->setCalendarPopup(true);
     picker->setDateRange(kEarliestPickerDate, kLatestPickerDate);
     picker->setDisplayFormat(shortDateFormat());
+}
+
+QPushButton* designButton(QWidget* parent, const char* name, const char* caption,
+                          const QRect& rect) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setFont(designFont(11.25));
+    button->setAutoDefault(false);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, Qt::white);
+    button->setPalette(palette);
+    return button;
+}
+
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace corvanna

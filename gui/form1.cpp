@@ -46,7 +46,7 @@ QDateEdit* makeDatePicker(QWidget* parent) {
 void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path) {
     if (proc.test(testLine, [&] { return !PathExists(path); }))
         proc.step(makeLine, [&] {
-            if (!QDir().mkdir(path)) throw Failure(QStringLiteral("Path/File access error"));
+            if (!QDir().mkdir(path)) throw Failure(kPathFileAccessError);
         });
 }
 
@@ -101,8 +101,6 @@ void Form1::buildDesign() {
     Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), m_client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame1->setGeometry(twipsRect(120, 120, 4800, 840));
-    Frame2->setGeometry(twipsRect(5040, 120, 4800, 840));
     for (QGroupBox* frame : {Frame1, Frame2})
         paintWhite(frame);
 
@@ -110,31 +108,24 @@ void Form1::buildDesign() {
     dtpCheckOut = makeDatePicker(Frame2);
     dtpCheckIn->setObjectName(QStringLiteral("dtpCheckIn"));
     dtpCheckOut->setObjectName(QStringLiteral("dtpCheckOut"));
+    // The pickers never move inside their frames.
     dtpCheckIn->setGeometry(twipsRect(240, 300, 4330, 375));
     dtpCheckOut->setGeometry(twipsRect(240, 300, 4330, 375));
 
-    auto button = [this](const char* name, const char* caption, int l, int t) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), m_client);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(designFont(11.25));
-        b->setGeometry(twipsRect(l, t, 4800, 405));
-        QPalette palette = b->palette();
-        palette.setColor(QPalette::Button, Qt::white);
-        b->setPalette(palette);
-        return b;
-    };
-    PushButton4 = button("PushButton4", "Search By Date", 120, 1080);
-    PushButton5 = button("PushButton5", "Show All", 5040, 1080);
-    PushButton1 = button("PushButton1", "Add New", 120, 6830);
-    PushButton2 = button("PushButton2", "Delete Selected", 5040, 6830);
-    PushButton3 = button("PushButton3", "Edit Selected", 120, 7340);
-    PushButton6 = button("PushButton6", "Load Sample/Example Data", 5040, 7340);
+    // The places of the rest come from the layout's design arrangement (placeControls).
+    const QRect unplaced;
+    PushButton4 = designButton(m_client, "PushButton4", "Search By Date", unplaced);
+    PushButton5 = designButton(m_client, "PushButton5", "Show All", unplaced);
+    PushButton1 = designButton(m_client, "PushButton1", "Add New", unplaced);
+    PushButton2 = designButton(m_client, "PushButton2", "Delete Selected", unplaced);
+    PushButton3 = designButton(m_client, "PushButton3", "Edit Selected", unplaced);
+    PushButton6 = designButton(m_client, "PushButton6", "Load Sample/Example Data", unplaced);
 
     model = new ReservationModel(this);
     model->setGuestNameOrder(true);
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setGeometry(twipsRect(120, 1590, 9720, 5130));
+    placeControls(designPlaces());
     ListView1->setFont(designFont(9));
     ListView1->setToolTip(QStringLiteral("Double-click item to remove it. Move | line to right and "
                                          "out of window to reveal full names."));
@@ -171,21 +162,20 @@ void Form1::buildDesign() {
     m_pointer = new PointerFeedback(this);
     for (QWidget* w : {m_client, static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
                        ListView1->viewport(), ListView1->header()->viewport()})
-        m_pointer->watch(w, 0);
+        m_pointer->watch(w, kPointerDefault);
     for (QPushButton* b :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
-        m_pointer->watch(b, 99);
+        m_pointer->watch(b, kPointerHand);
 
     buildMenus();
     // The menu bar shows the default pointer too, not a button's hand left over from a move.
-    m_pointer->watch(m_menuBar, 0);
+    m_pointer->watch(m_menuBar, kPointerDefault);
     placeClientArea();
     resize(normalWindowSize());
     applySizeConstraints();
 
     // First shown centred on the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     setTabOrder(ListView1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
@@ -237,7 +227,7 @@ bool Form1::Form_Load() {
             const QString target = places.workingDatabase();
             if (!QFile::copy(places.shippedDatabase(), target))
                 throw Failure(QFileInfo(places.dataFolder()).isDir()
-                                  ? QStringLiteral("Permission denied")
+                                  ? kPermissionDenied
                                   : QStringLiteral("Path not found"));
             // The shipped file may be read-only; the working copy must take the desk's writes.
             QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner |
@@ -295,7 +285,7 @@ bool Form1::Form_Load() {
 int Form1::MousePointer() const {
     return m_pointer->shape();
 }
-void Form1::setMousePointer(int shape) {
+void Form1::setMousePointer(PointerShape shape) {
     m_pointer->setShape(shape);
 }
 void Form1::setMouseIcon(const QCursor& cursor) {
@@ -303,8 +293,7 @@ void Form1::setMouseIcon(const QCursor& cursor) {
 }
 
 float Form1::columnWidth(int position) const {
-    if (position < 1 || position > kColumnCount)
-        throw Failure(QStringLiteral("Index out of bounds"));
+    if (position < 1 || position > kColumnCount) throw Failure(kIndexOutOfBounds);
     // A width given in twips is reported exactly while the list still shows it; a column the user
     // dragged, or one whose saved width was refused, reports what the list shows.
     const int shown = ListView1->header()->sectionSize(position - 1);
@@ -313,8 +302,7 @@ float Form1::columnWidth(int position) const {
 }
 
 void Form1::setColumnWidth(int position, float twips) {
-    if (position < 1 || position > kColumnCount)
-        throw Failure(QStringLiteral("Index out of bounds"));
+    if (position < 1 || position > kColumnCount) throw Failure(kIndexOutOfBounds);
     constexpr float kWidest = 1000000.0f * kTwipsPerPixel;
     if (!(twips >= 0.0f && twips <= kWidest)) throw Failure(kInvalidPropertyValue);
     m_columnTwips[size_t(position - 1)] = twips;
@@ -388,25 +376,27 @@ void Form1::Form_Resize() {
     const LayoutOutcome outcome =
         mainWindowLayout(windowStateNumber(), pixelsToTwips(outer.width()),
                          pixelsToTwips(outer.height()), LayoutMoved);
-    if (const auto& p = outcome.places) {
-        const auto place = [](QWidget* w, const TwipsRect& r) {
-            w->setGeometry(twipsRect(r.left, r.top, r.width, r.height));
-        };
-        place(Frame1, p->Frame1);
-        place(Frame2, p->Frame2);
-        place(PushButton4, p->PushButton4);
-        place(PushButton5, p->PushButton5);
-        place(ListView1, p->ListView1);
-        place(PushButton1, p->PushButton1);
-        place(PushButton2, p->PushButton2);
-        place(PushButton3, p->PushButton3);
-        place(PushButton6, p->PushButton6);
-    }
+    if (outcome.places) placeControls(*outcome.places);
     LayoutMoved = outcome.layoutMoved;
-    if (outcome.centre) centreOnScreen();
+    if (outcome.centre) centreOuterOnScreen();
 }
 
-void Form1::centreOnScreen() {
+void Form1::placeControls(const MainWindowPlaces& p) {
+    const auto place = [](QWidget* w, const TwipsRect& r) {
+        w->setGeometry(twipsRect(r.left, r.top, r.width, r.height));
+    };
+    place(Frame1, p.Frame1);
+    place(Frame2, p.Frame2);
+    place(PushButton4, p.PushButton4);
+    place(PushButton5, p.PushButton5);
+    place(ListView1, p.ListView1);
+    place(PushButton1, p.PushButton1);
+    place(PushButton2, p.PushButton2);
+    place(PushButton3, p.PushButton3);
+    place(PushButton6, p.PushButton6);
+}
+
+void Form1::centreOuterOnScreen() {
     const QScreen* s = screen();
     if (!s) return;
     const QRect area = s->geometry();

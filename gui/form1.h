@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pointershape.h"
+
 #include <QCursor>
 #include <QWidget>
 #include <array>
@@ -16,12 +18,14 @@ namespace corvanna {
 
 class PointerFeedback;
 class ReservationModel;
+struct MainWindowPlaces;
 struct Session;
 
 // The main window: the reservation list between the date range and the commands. The window only
-// holds its controls and routes events; start-up and shutdown live here, the list's handlers in
-// list/, the components check in support/.
-class Form1 : public QWidget {
+// holds its controls and routes events into the core; start-up and shutdown live in form1.cpp,
+// the handlers by concern in form1_list.cpp, form1_commands.cpp, form1_sample.cpp, form1_check.cpp,
+// the menu bar in form1_menu.cpp.
+class Form1 final : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(Session& session, QWidget* parent = nullptr);
@@ -57,7 +61,7 @@ public:
 
     // The window's pointer shape: 0 default, 11 hourglass, 99 the custom hand image.
     int MousePointer() const;
-    void setMousePointer(int shape);
+    void setMousePointer(PointerShape shape);
     // The custom pointer image, loaded from the hand cursor file when it exists.
     void setMouseIcon(const QCursor& cursor);
     PointerFeedback* pointer() const { return m_pointer; }
@@ -69,22 +73,10 @@ public:
 
     Session& session() const { return m_session; }
 
-    // Controls, named as in the design.
-    QGroupBox* Frame1;
-    QGroupBox* Frame2;
-    QDateEdit* dtpCheckIn;
-    QDateEdit* dtpCheckOut;
-    QPushButton* PushButton1;
-    QPushButton* PushButton2;
-    QPushButton* PushButton3;
-    QPushButton* PushButton4;
-    QPushButton* PushButton5;
-    QPushButton* PushButton6;
-    QTreeView* ListView1;
-    ReservationModel* model;
-
+    // The reservations the list shows.
+    ReservationModel* listModel() const { return model; }
     // True once the controls may have left their design places (see Form_Resize).
-    bool LayoutMoved = false;
+    bool layoutMoved() const { return LayoutMoved; }
 
     // The designed client area of the normal window, below the menu bar; it keeps this size: the
     // border cannot be dragged.
@@ -101,6 +93,22 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Controls, named as in the design; others reach them by object name.
+    QGroupBox* Frame1;
+    QGroupBox* Frame2;
+    QDateEdit* dtpCheckIn;
+    QDateEdit* dtpCheckOut;
+    QPushButton* PushButton1;
+    QPushButton* PushButton2;
+    QPushButton* PushButton3;
+    QPushButton* PushButton4;
+    QPushButton* PushButton5;
+    QPushButton* PushButton6;
+    QTreeView* ListView1;
+    ReservationModel* model; // the list's rows
+    // True once the controls may have left their design places (see Form_Resize).
+    bool LayoutMoved = false;
+
     void buildDesign();
     // The menu bar (form1_menu.cpp): every command of the window with its shortcut.
     void buildMenus();
@@ -110,7 +118,9 @@ private:
     void sessionEnding();
     void unloadOnce();
     void applySizeConstraints();
-    void centreOnScreen();
+    void placeControls(const MainWindowPlaces& places);
+    // The outer window in the middle of its screen, as the layout asks on the way back to normal.
+    void centreOuterOnScreen();
     void selectFirstAdded();
     void fill(const QString& procedure, const std::function<QString()>& statement);
 

@@ -21,7 +21,7 @@ int selectedRow(const QTreeView& list, const ReservationModel& model) {
     const QItemSelectionModel* selection = list.selectionModel();
     const QModelIndex current = selection ? selection->currentIndex() : QModelIndex();
     if (!current.isValid() || current.model() != &model || !selection->isRowSelected(current.row()))
-        throw Failure(QStringLiteral("Object variable or With block variable not set"));
+        throw Failure(kObjectVariableNotSet);
     return current.row();
 }
 
@@ -29,7 +29,7 @@ int selectedRow(const QTreeView& list, const ReservationModel& model) {
 // guest name or its place in the list.
 QString idOfRow(const ReservationModel& model, int row) {
     const qint64 id = model.idAt(row);
-    if (id < 0) throw Failure(QStringLiteral("Invalid use of Null"));
+    if (id < 0) throw Failure(kInvalidUseOfNull);
     return QString::number(id);
 }
 

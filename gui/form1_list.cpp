@@ -15,7 +15,7 @@ namespace corvanna {
 void Form1::fill(const QString& procedure, const std::function<QString()>& statement) {
     Procedure proc(m_session.dialogs, procedure);
     fillList(proc, *model, m_session.dbConnection.get(), statement,
-             [this](int shape) { setMousePointer(shape); });
+             [this](int shape) { setMousePointer(PointerShape(shape)); });
     selectFirstAdded();
 }
 

@@ -16,8 +16,7 @@ void Form1::PushButton6_Click() {
     // Each insert runs only the statement built for it: when building one fails, its run fails
     // too instead of sending an earlier guest a second time.
     auto run = [this](const QString& statement) {
-        if (statement.isEmpty())
-            throw Failure(QStringLiteral("Command text was not set for the command object."));
+        if (statement.isEmpty()) throw Failure(kCommandTextNotSet);
         m_session.connection().execute(statement);
     };
     constexpr int kFirstLine = 102;

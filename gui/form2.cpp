@@ -17,14 +17,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -85,17 +83,6 @@ QLineEdit* textBox(QWidget* parent, const char* name, const char* text, const QR
     return box;
 }
 
-QPushButton* pushButton(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
-    auto* b = place(new QPushButton(QString::fromLatin1(caption), parent), name, rect);
-    b->setFont(designFont(11.25));
-    // Enter in a text box presses nothing, as in the desk's other windows.
-    b->setAutoDefault(false);
-    QPalette palette = b->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    b->setPalette(palette);
-    return b;
-}
-
 QDateEdit* datePicker(QWidget* parent, const char* name, const QRect& rect) {
     auto* picker = place(new QDateEdit(kDesignDate, parent), name, rect);
     setUpDatePicker(picker);
@@ -133,7 +120,7 @@ void Form2::buildDesign() {
     paintWhite(this);
     setFixedSize(twipsToPixels(8040), twipsToPixels(7170));
 
-    PushButton1 = pushButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
+    PushButton1 = designButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
 
     Frame3 = frame(this, "Frame3", "Guest Name", twipsRect(120, 570, 7800, 825));
     Text1 = textBox(Frame3, "Text1", "", twipsRect(240, 300, 7320, 345));
@@ -177,8 +164,8 @@ void Form2::buildDesign() {
     Text7->setTabChangesFocus(true);
     limitTyping(Text7);
 
-    PushButton4 = pushButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
-    PushButton5 = pushButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
+    PushButton4 = designButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
+    PushButton5 = designButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
 
     // Below the client area, so the kind of a new reservation is Rooms.
     Frame2 = frame(this, "Frame2", "Type", twipsRect(120, 7260, 6720, 780));
@@ -219,12 +206,11 @@ void Form2::buildDesign() {
     // The hand over the push buttons, the default pointer over the window and its frames.
     m_pointer = new PointerFeedback(this);
     for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4})
-        m_pointer->watch(f, 0);
+        m_pointer->watch(f, kPointerDefault);
     for (QPushButton* b : {PushButton1, PushButton4, PushButton5})
-        m_pointer->watch(b, 99);
+        m_pointer->watch(b, kPointerHand);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void Form2::Form_Load() {

@@ -24,7 +24,7 @@ struct Session;
 // The guest editor: one reservation's fields, opened modally from the main window to add a
 // reservation (mHotelID empty) or to edit the one whose id mHotelID holds. A new window is made
 // for each showing, so every showing starts from the design values.
-class Form2 : public QDialog {
+class Form2 final : public QDialog {
     Q_OBJECT
 public:
     explicit Form2(Form1& mainWindow);
@@ -58,7 +58,11 @@ public:
     // Empty to add; a reservation's id to edit. The session's, so it outlives each showing.
     QString& mHotelID;
 
-    // Controls, named as in the design.
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Controls, named as in the design; others reach them by object name.
     QPushButton* PushButton1;
     QGroupBox* Frame3;
     QLineEdit* Text1;
@@ -93,10 +97,6 @@ public:
     QRadioButton* Option2;
     QRadioButton* Option3;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void buildDesign();
     void showKind(GuestKind kind);
     void setStoredText(QLineEdit* box, const QString& text);

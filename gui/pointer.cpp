@@ -20,12 +20,12 @@ const char* const kShapeProperty = "corvannaPointerShape";
 PointerFeedback::PointerFeedback(QWidget* window)
     : QObject(window)
     , m_window(window) {
-    watch(window, 0);
+    watch(window, kPointerDefault);
 }
 
-void PointerFeedback::setShape(int shape) {
+void PointerFeedback::setShape(PointerShape shape) {
     m_shape = shape;
-    if (shape == 0)
+    if (shape == kPointerDefault)
         m_window->unsetCursor();
     else
         m_window->setCursor(cursor());
@@ -34,28 +34,28 @@ void PointerFeedback::setShape(int shape) {
 void PointerFeedback::setMouseIcon(const QCursor& cursor) {
     m_icon = cursor;
     m_hasIcon = true;
-    if (m_shape == 99) setShape(99);
+    if (m_shape == kPointerHand) setShape(kPointerHand);
 }
 
 QCursor PointerFeedback::cursor() const {
     switch (m_shape) {
-    case 11:
+    case kPointerHourglass:
         return QCursor(Qt::WaitCursor);
-    case 99:
+    case kPointerHand:
         return m_hasIcon ? m_icon : QCursor(Qt::PointingHandCursor);
     default:
         return QCursor(Qt::ArrowCursor);
     }
 }
 
-void PointerFeedback::watch(QWidget* widget, int shape) {
+void PointerFeedback::watch(QWidget* widget, PointerShape shape) {
     widget->setMouseTracking(true);
-    widget->setProperty(kShapeProperty, shape);
+    widget->setProperty(kShapeProperty, int(shape));
     widget->installEventFilter(this);
 }
 
-void PointerFeedback::mouseMoved(int shape) {
-    if (m_shape == 11) return;
+void PointerFeedback::mouseMoved(PointerShape shape) {
+    if (m_shape == kPointerHourglass) return;
     if (m_shape != shape) setShape(shape);
 }
 
@@ -67,16 +67,15 @@ bool PointerFeedback::eventFilter(QObject* watched, QEvent* event) {
         const auto* move = static_cast<QMouseEvent*>(event);
         const QVariant shape = widget->property(kShapeProperty);
         if (shape.isValid() && !widget->childAt(move->position().toPoint()))
-            mouseMoved(shape.toInt());
+            mouseMoved(PointerShape(shape.toInt()));
     }
     return QObject::eventFilter(watched, event);
 }
 
 QCursor loadCursorFile(const QString& path) {
-    const QString invalidPicture = QStringLiteral("Invalid picture");
-    if (!QFileInfo(path).isFile()) throw Failure(QStringLiteral("File not found"));
+    if (!QFileInfo(path).isFile()) throw Failure(kFileNotFound);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw Failure(QStringLiteral("Path/File access error"));
+    if (!file.open(QIODevice::ReadOnly)) throw Failure(kPathFileAccessError);
 
     // The directory: reserved 0, type 2 (cursor), the number of images; then the first image's
     // entry, whose bytes 4 to 7 (10 to 13 of the file) hold the hot spot, x then y.
@@ -85,15 +84,15 @@ QCursor loadCursorFile(const QString& path) {
         return qFromLittleEndian<quint16>(head.constData() + offset);
     };
     if (head.size() < 22 || word(0) != 0 || word(2) != 2 || word(4) == 0)
-        throw Failure(invalidPicture);
+        throw Failure(kInvalidPicture);
     const int hotX = word(10);
     const int hotY = word(12);
 
-    if (!file.seek(0)) throw Failure(QStringLiteral("Path/File access error"));
+    if (!file.seek(0)) throw Failure(kPathFileAccessError);
     QImageReader reader(&file, "cur");
     const QImage image = reader.read();
     if (image.isNull() || hotX >= image.width() || hotY >= image.height())
-        throw Failure(invalidPicture);
+        throw Failure(kInvalidPicture);
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 

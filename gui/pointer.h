@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pointershape.h"
+
 #include <QCursor>
 #include <QObject>
 #include <QString>
@@ -13,25 +15,24 @@ namespace corvanna {
 // for one that is not a cursor Qt can read.
 QCursor loadCursorFile(const QString& path);
 
-// A window's pointer: one shape for the whole window (0 default, 11 hourglass, 99 the custom
-// hand image) and the mouse-move handlers that switch it. Long actions set 11 and then 0; a
-// mouse move never replaces the hourglass.
+// A window's pointer: one shape for the whole window and the mouse-move handlers that switch it.
+// Long actions set the hourglass and then the default; a mouse move never replaces the hourglass.
 class PointerFeedback : public QObject {
     Q_OBJECT
 public:
     explicit PointerFeedback(QWidget* window);
 
-    int shape() const { return m_shape; }
-    void setShape(int shape);
+    PointerShape shape() const { return m_shape; }
+    void setShape(PointerShape shape);
 
-    // The custom image shown for shape 99; without one the platform's pointing hand shows.
+    // The custom image shown for the hand; without one the platform's pointing hand shows.
     void setMouseIcon(const QCursor& cursor);
     bool hasMouseIcon() const { return m_hasIcon; }
 
-    // Mouse moves over `widget` set `shape` (0 or 99), unless the hourglass shows.
-    void watch(QWidget* widget, int shape);
+    // Mouse moves over `widget` set `shape` (default or hand), unless the hourglass shows.
+    void watch(QWidget* widget, PointerShape shape);
     // The handler every watched widget runs on a mouse move.
-    void mouseMoved(int shape);
+    void mouseMoved(PointerShape shape);
 
     // The cursor the window shows for the current shape.
     QCursor cursor() const;
@@ -41,7 +42,7 @@ protected:
 
 private:
     QWidget* m_window;
-    int m_shape = 0;
+    PointerShape m_shape = kPointerDefault;
     QCursor m_icon;
     bool m_hasIcon = false;
 };

@@ -51,8 +51,7 @@ struct Session {
 
     // The open or closed connection; throws Failure when it was never created.
     Connection& connection() const {
-        if (!dbConnection)
-            throw Failure(QStringLiteral("Object variable or With block variable not set"));
+        if (!dbConnection) throw Failure(kObjectVariableNotSet);
         return *dbConnection;
     }
 };

@@ -69,7 +69,7 @@ private:
 } // namespace
 
 void ApplyClassicColours(QWidget* window) {
-    if (!window) throw Failure(QStringLiteral("Object variable or With block variable not set"));
+    if (!window) throw Failure(kObjectVariableNotSet);
     const QColor face = buttonFace();
     paintBackground(window, face);
     paintControls(window, face);

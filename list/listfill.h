@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/pointershape.h"
+
 #include <QString>
 #include <functional>
 
@@ -8,9 +10,6 @@ namespace corvanna {
 class Connection;
 class Procedure;
 class ReservationModel;
-
-// Mouse pointer shapes of a window: default, hourglass, the custom hand image.
-enum PointerShape { kPointerDefault = 0, kPointerHourglass = 11, kPointerHand = 99 };
 
 // Refills the list from a select, in the numbered steps the error report names: 102 clear,
 // 104 hourglass, 106 run the statement, 108 to 136 read every row, 138 close, 140 default

@@ -167,10 +167,23 @@ void Connection::open(const QString& connectionString) {
         throw Failure(text);
     }
     probe.finish();
-    // Full sync with the rollback journal: a confirmed save survives a crash or a power cut.
-    probe.exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    // Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
+    // engine answers the journal setting with the mode it now uses; a file it keeps in another
+    // mode (one held open in write-ahead mode elsewhere) is refused rather than used unsafely.
+    QString refusal;
+    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
+        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+        refusal = engineText(probe.lastError());
+    else if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
+             mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        refusal =
+            QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
     probe.finish();
+    if (!refusal.isEmpty()) {
+        probe = QSqlQuery();
+        db.close();
+        throw Failure(refusal);
+    }
 
     // The whole file is checked on a read-only connection of its own while the desk starts
     // working; a check that cannot run (another program holds the file) runs again at the
@@ -222,8 +235,7 @@ void Connection::close() {
 }
 
 int Connection::execute(const QString& statement) {
-    if (state() == 0)
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (state() == 0) throw Failure(kObjectClosed);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));

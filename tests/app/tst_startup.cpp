@@ -1,11 +1,12 @@
 // Start-up of the main window: the data folder, the working database, the saved settings.
+#include "base/settings.h"
 #include "gui/form1.h"
 #include "gui/session.h"
-#include "base/settings.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -43,8 +44,8 @@ private:
     }
     QStringList listedNames(const Form1& form) const {
         QStringList names;
-        for (int r = 0; r < form.model->rowCount(); ++r)
-            names << form.model->cellText(r, 1);
+        for (int r = 0; r < form.listModel()->rowCount(); ++r)
+            names << form.listModel()->cellText(r, 1);
         return names;
     }
 };
@@ -145,7 +146,7 @@ void TestStartup::fileInPlaceOfMakerFolder() {
     QCOMPARE(texts[2], reportFor("unable to open database file", "Form1.Form_Load", 138));
     QCOMPARE(texts[3], reportFor("Operation is not allowed when the object is closed.",
                                  "Form1.listRooms", 106));
-    QCOMPARE(form.model->rowCount(), 0);
+    QCOMPARE(form.listModel()->rowCount(), 0);
     QVERIFY(QFileInfo(temp.places.makerFolder()).isFile());
 }
 
@@ -225,7 +226,7 @@ void TestStartup::windowState() {
     QCOMPARE(dialogs.texts(), reports);
     const Qt::WindowStates s = form.windowState();
     QCOMPARE(s & Qt::WindowMinimized ? 1 : s & Qt::WindowMaximized ? 2 : 0, state);
-    QCOMPARE(form.LayoutMoved, layoutMoved);
+    QCOMPARE(form.layoutMoved(), layoutMoved);
 }
 
 void TestStartup::mainWindowDesign() {
@@ -238,20 +239,22 @@ void TestStartup::mainWindowDesign() {
     QCOMPARE(form.size(), QSize(664, 523 + form.menuHeight()));
     const QStringList captions = {"Add New",        "Delete Selected", "Edit Selected",
                                   "Search By Date", "Show All",        "Load Sample/Example Data"};
-    const QList<QPushButton*> buttons = {form.PushButton1, form.PushButton2, form.PushButton3,
-                                         form.PushButton4, form.PushButton5, form.PushButton6};
+    const QList<QPushButton*> buttons = {
+        control<QPushButton>(form, "PushButton1"), control<QPushButton>(form, "PushButton2"),
+        control<QPushButton>(form, "PushButton3"), control<QPushButton>(form, "PushButton4"),
+        control<QPushButton>(form, "PushButton5"), control<QPushButton>(form, "PushButton6")};
     for (int i = 0; i < buttons.size(); ++i) {
         QCOMPARE(buttons[i]->text(), captions[i]);
         QCOMPARE(buttons[i]->font().pointSizeF(), 11.25);
         QVERIFY(buttons[i]->font().bold());
     }
-    QCOMPARE(form.ListView1->geometry(), QRect(8, 106, 648, 342));
-    QCOMPARE(form.PushButton6->geometry(), QRect(336, 489, 320, 27));
-    QCOMPARE(form.ListView1->toolTip(),
+    QCOMPARE(control<QTreeView>(form, "ListView1")->geometry(), QRect(8, 106, 648, 342));
+    QCOMPARE(control<QPushButton>(form, "PushButton6")->geometry(), QRect(336, 489, 320, 27));
+    QCOMPARE(control<QTreeView>(form, "ListView1")->toolTip(),
              QStringLiteral("Double-click item to remove it. Move | line to right and out of "
                             "window to reveal full names."));
-    QCOMPARE(form.dtpCheckIn->minimumDate(), QDate(1601, 1, 1));
-    QCOMPARE(form.dtpCheckOut->maximumDate(), QDate(9999, 12, 31));
+    QCOMPARE(control<QDateEdit>(form, "dtpCheckIn")->minimumDate(), QDate(1601, 1, 1));
+    QCOMPARE(control<QDateEdit>(form, "dtpCheckOut")->maximumDate(), QDate(9999, 12, 31));
     QCOMPARE(form.font().family(), QStringLiteral("Arial"));
     QCOMPARE(form.font().pointSizeF(), 9.0);
 }

@@ -1,5 +1,6 @@
 // The main window's list commands and sample loader, driven on the real window.
 #include "../common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include "base/dialogs.h"
 #include "gui/form1.h"
@@ -59,34 +60,37 @@ struct Desk {
     }
 
     void setRange(const QDate& in, const QDate& out) {
-        form.dtpCheckIn->setDate(in);
-        form.dtpCheckOut->setDate(out);
+        control<QDateEdit>(form, "dtpCheckIn")->setDate(in);
+        control<QDateEdit>(form, "dtpCheckOut")->setDate(out);
     }
 
     QList<qint64> listedIds() const {
         QList<qint64> ids;
-        for (int r = 0; r < form.model->rowCount(); ++r)
-            ids << form.model->idAt(r);
+        for (int r = 0; r < form.listModel()->rowCount(); ++r)
+            ids << form.listModel()->idAt(r);
         return ids;
     }
     int rowOf(qint64 id) const { return int(listedIds().indexOf(id)); }
 
     QRect rowRect(int row) const {
-        return form.ListView1->visualRect(form.model->index(row, Column::Id));
+        return control<QTreeView>(form, "ListView1")
+            ->visualRect(form.listModel()->index(row, Column::Id));
     }
     void clickRow(int row) {
-        QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, {}, rowRect(row).center());
+        QTest::mouseClick(control<QTreeView>(form, "ListView1")->viewport(), Qt::LeftButton, {},
+                          rowRect(row).center());
     }
     // As a real double-click arrives: press, release, double-click, release.
     void doubleClickRow(int row) {
-        QWidget* viewport = form.ListView1->viewport();
+        QWidget* viewport = control<QTreeView>(form, "ListView1")->viewport();
         const QPoint at = rowRect(row).center();
         QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
         QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
     }
     int selectedRow() const {
-        const QModelIndexList rows = form.ListView1->selectionModel()->selectedRows();
+        const QModelIndexList rows =
+            control<QTreeView>(form, "ListView1")->selectionModel()->selectedRows();
         return rows.size() == 1 ? rows.first().row() : -1;
     }
 
@@ -239,10 +243,10 @@ void TestCommands::loaderFailuresAreReportedAndSkipped() {
     }
     // The other two went in, and the list shows every reservation.
     QCOMPARE(desk.stored(), 3);
-    QCOMPARE(desk.form.model->rowCount(), 3);
+    QCOMPARE(desk.form.listModel()->rowCount(), 3);
     QVERIFY(desk.rowOf(old) >= 0);
     for (int r = 0; r < 3; ++r)
-        QVERIFY(desk.form.model->cellText(r, Column::GuestName) != refused);
+        QVERIFY(desk.form.listModel()->cellText(r, Column::GuestName) != refused);
 }
 
 void TestCommands::confirmationNamesTheGuest_data() {
@@ -281,7 +285,7 @@ void TestCommands::confirmationNamesTheGuest() {
     QCOMPARE(asked.defaultButton, Answer::Yes);
     QCOMPARE(asked.title, applicationTitle());
     QCOMPARE(desk.stored(), 3);
-    QCOMPARE(desk.form.model->rowCount(), 2);
+    QCOMPARE(desk.form.listModel()->rowCount(), 2);
 }
 
 void TestCommands::deletesTheSelectedRowById_data() {
@@ -365,7 +369,7 @@ void TestCommands::emptyListShowsNothing() {
     // A reservation exists, but none in the pickers' range.
     desk.addRow(QStringLiteral("Far Away"), QDate(2001, 3, 1), QDate(2001, 3, 2));
     desk.form.listRooms();
-    QCOMPARE(desk.form.model->rowCount(), 0);
+    QCOMPARE(desk.form.listModel()->rowCount(), 0);
     desk.session.mHotelID = QStringLiteral("7");
 
     QCOMPARE(modalsDuring([&] { run(desk, command); }), QStringList());
@@ -398,7 +402,7 @@ void TestCommands::noSelectedRowReportsOnceAndStops() {
     desk.addRow(QStringLiteral("Gus Hall"), kMay1, kMay2);
     desk.addRow(QStringLiteral("Ivy Jones"), kMay1, kMay2);
     desk.form.listRooms();
-    QItemSelectionModel* selection = desk.form.ListView1->selectionModel();
+    QItemSelectionModel* selection = control<QTreeView>(desk.form, "ListView1")->selectionModel();
     keepCurrent ? selection->clearSelection() : selection->clear();
     desk.session.mHotelID = QStringLiteral("1");
     desk.addRow(QStringLiteral("Al Late"), kMay1, kMay2);
@@ -409,7 +413,7 @@ void TestCommands::noSelectedRowReportsOnceAndStops() {
                                    procedure, 102)});
     QCOMPARE(desk.session.mHotelID, QStringLiteral("1"));
     QCOMPARE(desk.stored(), 3);
-    QCOMPARE(desk.form.model->rowCount(), 2);
+    QCOMPARE(desk.form.listModel()->rowCount(), 2);
 }
 
 // What the guest editor showed while it was open.
@@ -426,8 +430,10 @@ EditorSeen showEditor(Desk& desk, void (Form1::*command)()) {
         modalsDuring([&] { (desk.form.*command)(); },
                      [&](QWidget* modal) {
                          if (auto* editor = qobject_cast<Form2*>(modal))
-                             seen.append({desk.session.mHotelID, editor->Text1->text(),
-                                          editor->dtpCheckIn->date(), editor->Text3->text()});
+                             seen.append({desk.session.mHotelID,
+                                          control<QLineEdit>(*editor, "Text1")->text(),
+                                          control<QDateEdit>(*editor, "dtpCheckIn")->date(),
+                                          control<QLineEdit>(*editor, "Text3")->text()});
                      });
     if (modals.size() != 1 || seen.size() != 1)
         return {QStringLiteral("(editor shown %1 times)").arg(modals.size()), {}, {}, {}};

@@ -1,15 +1,16 @@
 // The guest editor window driven as the desk uses it, over a real working database.
-#include "gui/form1.h"
-#include "gui/pointer.h"
-#include "gui/session.h"
 #include "base/twips.h"
+#include "gui/form1.h"
 #include "gui/form2.h"
 #include "gui/guesteditor.h"
+#include "gui/pointer.h"
+#include "gui/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -115,15 +116,15 @@ private:
         return queryValue(db(), "select max(id) from tblRooms");
     }
     static void fillValid(Form2& e) {
-        e.Text1->setText("Ada Lovelace");
-        e.Text2->setText("1");
-        e.Combo1->setCurrentIndex(0);
-        e.Combo2->setEditText("VISA");
-        e.Text3->setText("4111 1111");
-        e.Text4->setText("2");
-        e.Text6->setText("555 0100");
-        e.Text7->setPlainText("1 Harbour Road");
-        e.dtpExpiry->setDate(kToday.addYears(1));
+        control<QLineEdit>(e, "Text1")->setText("Ada Lovelace");
+        control<QLineEdit>(e, "Text2")->setText("1");
+        control<QComboBox>(e, "Combo1")->setCurrentIndex(0);
+        control<QComboBox>(e, "Combo2")->setEditText("VISA");
+        control<QLineEdit>(e, "Text3")->setText("4111 1111");
+        control<QLineEdit>(e, "Text4")->setText("2");
+        control<QLineEdit>(e, "Text6")->setText("555 0100");
+        control<QPlainTextEdit>(e, "Text7")->setPlainText("1 Harbour Road");
+        control<QDateEdit>(e, "dtpExpiry")->setDate(kToday.addYears(1));
     }
     void trace() {
         sqlite3_trace_v2(m_session->connection().handle(), SQLITE_TRACE_STMT, traceStatement,
@@ -237,11 +238,15 @@ void TestForm2::window() {
     QCOMPARE(editor->minimumSize(), QSize(536, 478));
     QCOMPARE(editor->maximumSize(), QSize(536, 478));
     QVERIFY(editor->isModal());
-    QVERIFY(editor->Frame2->geometry().top() >= editor->height()); // the kinds lie out of view
-    for (QPushButton* b : {editor->PushButton1, editor->PushButton4, editor->PushButton5})
+    QVERIFY(control<QGroupBox>(*editor, "Frame2")->geometry().top() >=
+            editor->height()); // the kinds lie out of view
+    for (QPushButton* b : {control<QPushButton>(*editor, "PushButton1"),
+                           control<QPushButton>(*editor, "PushButton4"),
+                           control<QPushButton>(*editor, "PushButton5")})
         QVERIFY2(!b->isDefault() && !b->autoDefault(), "Enter in a box must press nothing");
-    QVERIFY(!editor->Combo1->isEditable() && editor->Combo2->isEditable());
-    QCOMPARE(editor->dtpExpiry->minimumDate(), QDate(1601, 1, 1));
+    QVERIFY(!control<QComboBox>(*editor, "Combo1")->isEditable() &&
+            control<QComboBox>(*editor, "Combo2")->isEditable());
+    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->minimumDate(), QDate(1601, 1, 1));
 }
 
 void TestForm2::tabOrder() {
@@ -277,14 +282,19 @@ void TestForm2::addMode() {
         QSKIP("this build ships no hand cursor file");
     auto editor = open();
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
-    QVERIFY(editor->Option1->isChecked());
-    QCOMPARE(editor->Label2->text() + editor->Label3->text(), "No. Of Rooms:Room Type:");
-    QCOMPARE(items(editor->Combo1),
+    QVERIFY(control<QRadioButton>(*editor, "Option1")->isChecked());
+    QCOMPARE(control<QLabel>(*editor, "Label2")->text() +
+                 control<QLabel>(*editor, "Label3")->text(),
+             "No. Of Rooms:Room Type:");
+    QCOMPARE(items(control<QComboBox>(*editor, "Combo1")),
              (QStringList{"Single", "Double", "Deluxe", "Suite", "Superior", "Other"}));
-    QCOMPARE(editor->Combo1->currentIndex(), -1);
-    QCOMPARE(items(editor->Combo2), (QStringList{"VISA", "MASTERCARD", "AMERICAN EXPRESS"}));
-    QCOMPARE(editor->Combo2->currentText(), "");
-    for (QDateEdit* d : {editor->dtpCheckIn, editor->dtpCheckOut, editor->dtpExpiry})
+    QCOMPARE(control<QComboBox>(*editor, "Combo1")->currentIndex(), -1);
+    QCOMPARE(items(control<QComboBox>(*editor, "Combo2")),
+             (QStringList{"VISA", "MASTERCARD", "AMERICAN EXPRESS"}));
+    QCOMPARE(control<QComboBox>(*editor, "Combo2")->currentText(), "");
+    for (QDateEdit* d :
+         {control<QDateEdit>(*editor, "dtpCheckIn"), control<QDateEdit>(*editor, "dtpCheckOut"),
+          control<QDateEdit>(*editor, "dtpExpiry")})
         QCOMPARE(d->date(), kToday);
     QCOMPARE(editor->pointer()->hasMouseIcon(), cursorFile);
 }
@@ -301,11 +311,13 @@ void TestForm2::kindOptions_data() {
 
 void TestForm2::kindOptions() {
     auto editor = open();
-    editor->Combo1->setCurrentIndex(2);
+    control<QComboBox>(*editor, "Combo1")->setCurrentIndex(2);
     editor->findChild<QRadioButton*>(QTest::currentDataTag())->click();
-    QTEST(editor->Label2->text() + editor->Label3->text(), "captions");
-    QTEST(items(editor->Combo1), "types");
-    QCOMPARE(editor->Combo1->currentText(), ""); // another kind empties the chosen type
+    QTEST(control<QLabel>(*editor, "Label2")->text() + control<QLabel>(*editor, "Label3")->text(),
+          "captions");
+    QTEST(items(control<QComboBox>(*editor, "Combo1")), "types");
+    QCOMPARE(control<QComboBox>(*editor, "Combo1")->currentText(),
+             ""); // another kind empties the chosen type
 }
 
 void TestForm2::editMode_data() {
@@ -351,16 +363,23 @@ void TestForm2::editMode() {
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
     QFETCH(QString, option);
     QVERIFY(editor->findChild<QRadioButton*>(option)->isChecked());
-    QCOMPARE(items(editor->Combo1).size(), option == "Option1" ? 6 : option == "Option2" ? 3 : 4);
-    const QStringList shown{
-        editor->Text1->text(),         editor->Text2->text(), editor->Combo1->currentText(),
-        editor->Combo2->currentText(), editor->Text3->text(), editor->Text4->text(),
-        editor->Text5->text(),         editor->Text6->text(), editor->Text7->toPlainText()};
+    QCOMPARE(items(control<QComboBox>(*editor, "Combo1")).size(), option == "Option1"   ? 6
+                                                                  : option == "Option2" ? 3
+                                                                                        : 4);
+    const QStringList shown{control<QLineEdit>(*editor, "Text1")->text(),
+                            control<QLineEdit>(*editor, "Text2")->text(),
+                            control<QComboBox>(*editor, "Combo1")->currentText(),
+                            control<QComboBox>(*editor, "Combo2")->currentText(),
+                            control<QLineEdit>(*editor, "Text3")->text(),
+                            control<QLineEdit>(*editor, "Text4")->text(),
+                            control<QLineEdit>(*editor, "Text5")->text(),
+                            control<QLineEdit>(*editor, "Text6")->text(),
+                            control<QPlainTextEdit>(*editor, "Text7")->toPlainText()};
     QCOMPARE(shown, (QStringList{"  O'Hara  ", "3", type, "Diner's Club", v.creditCardNo, "2", "",
                                  v.phoneNumber, "Flat 2\nQuay's End"}));
-    QCOMPARE(editor->dtpCheckIn->date(), checkIn);
-    QCOMPARE(editor->dtpCheckOut->date(), checkOut);
-    QCOMPARE(editor->dtpExpiry->date(), kToday);
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckIn")->date(), checkIn);
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckOut")->date(), checkOut);
+    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(), kToday);
 }
 
 void TestForm2::loadStopsAtUnreadableField_data() {
@@ -392,10 +411,12 @@ void TestForm2::loadStopsAtUnreadableField() {
     auto editor = open(id);
     QFETCH(QString, report);
     QCOMPARE(m_dialogs->texts(), report.isEmpty() ? QStringList() : QStringList{report});
-    QCOMPARE(editor->Text1->text(), values.isEmpty() ? "" : "A");
-    QTEST(editor->Text6->text(), "phone");
-    QCOMPARE(editor->Text4->text(), report.contains("property") || values.isEmpty() ? "1" : "4");
-    QCOMPARE(editor->dtpExpiry->date(), kToday); // the step after the load still runs
+    QCOMPARE(control<QLineEdit>(*editor, "Text1")->text(), values.isEmpty() ? "" : "A");
+    QTEST(control<QLineEdit>(*editor, "Text6")->text(), "phone");
+    QCOMPARE(control<QLineEdit>(*editor, "Text4")->text(),
+             report.contains("property") || values.isEmpty() ? "1" : "4");
+    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(),
+             kToday); // the step after the load still runs
 }
 
 void TestForm2::dateRules_data() {
@@ -414,9 +435,11 @@ void TestForm2::dateRules() {
     QFETCH(bool, checkIn);
     QFETCH(int, set);
     auto editor = open();
-    (checkIn ? editor->dtpCheckIn : editor->dtpCheckOut)->setDate(kToday.addDays(set));
-    QTEST(int(kToday.daysTo(editor->dtpCheckIn->date())), "in");
-    QTEST(int(kToday.daysTo(editor->dtpCheckOut->date())), "out");
+    (checkIn ? control<QDateEdit>(*editor, "dtpCheckIn")
+             : control<QDateEdit>(*editor, "dtpCheckOut"))
+        ->setDate(kToday.addDays(set));
+    QTEST(int(kToday.daysTo(control<QDateEdit>(*editor, "dtpCheckIn")->date())), "in");
+    QTEST(int(kToday.daysTo(control<QDateEdit>(*editor, "dtpCheckOut")->date())), "out");
 }
 
 void TestForm2::typingStopsAtFifty_data() {
@@ -454,8 +477,8 @@ void TestForm2::longStoredTextIsKeptWhole() {
     v.address = QString("Line\n").repeated(12);
     const QString id = addRow(v);
     auto editor = open(id);
-    QTest::keyClicks(editor->Text7, "more");
-    editor->PushButton4->click();
+    QTest::keyClicks(control<QPlainTextEdit>(*editor, "Text7"), "more");
+    control<QPushButton>(*editor, "PushButton4")->click();
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(column("GuestName", id), v.guestName);
     QCOMPARE(column("Address", id), v.address);
@@ -476,13 +499,13 @@ void TestForm2::helpAndClosing() {
     fillValid(*editor);
     switch (how) {
     case 0:
-        editor->PushButton1->click();
+        control<QPushButton>(*editor, "PushButton1")->click();
         break;
     case 1:
-        editor->PushButton5->click();
+        control<QPushButton>(*editor, "PushButton5")->click();
         break;
     case 2:
-        QTest::keyClick(editor->Text1, Qt::Key_Escape);
+        QTest::keyClick(control<QLineEdit>(*editor, "Text1"), Qt::Key_Escape);
         break;
     default:
         editor->close();
@@ -500,7 +523,7 @@ void TestForm2::helpAndClosing() {
         QVERIFY(m_dialogs->shown.isEmpty());
     }
     QCOMPARE(rows(), 1);
-    QCOMPARE(m_main->model->rowCount(), 0); // the list is not refilled
+    QCOMPARE(m_main->listModel()->rowCount(), 0); // the list is not refilled
 }
 
 void TestForm2::checksStopTheSave_data() {
@@ -532,10 +555,10 @@ void TestForm2::checksStopTheSave() {
     QFETCH(QString, option);
     editor->findChild<QRadioButton*>(option)->click();
     fillValid(*editor);
-    editor->dtpCheckOut->setDate(kToday.addDays(1));
+    control<QDateEdit>(*editor, "dtpCheckOut")->setDate(kToday.addDays(1));
     QWidget* w = box.isEmpty() ? nullptr : editor->findChild<QWidget*>(box);
     if (!w)
-        editor->dtpExpiry->setDate(kToday.addDays(text.toInt()));
+        control<QDateEdit>(*editor, "dtpExpiry")->setDate(kToday.addDays(text.toInt()));
     else if (auto* line = qobject_cast<QLineEdit*>(w))
         line->setText(text);
     else if (auto* address = qobject_cast<QPlainTextEdit*>(w))
@@ -545,7 +568,7 @@ void TestForm2::checksStopTheSave() {
     else
         combo->setCurrentIndex(-1);
     QWidget* focusBefore = QApplication::focusWidget();
-    editor->PushButton4->click();
+    control<QPushButton>(*editor, "PushButton4")->click();
     QTEST(m_dialogs->texts().join('|'), "message");
     QCOMPARE(m_dialogs->shown.first().icon, Icon::None);
     QWidget* focus = QApplication::focusWidget();
@@ -561,19 +584,19 @@ void TestForm2::checksStopTheSave() {
 void TestForm2::insertSendsTypedTextExactly() {
     auto editor = open();
     trace();
-    editor->Option3->click();
-    editor->Text1->setText(" O'Brien ");
-    editor->Text2->setText(" 2 ");
-    editor->Combo1->setCurrentIndex(3);
-    editor->Combo2->setEditText("Diner's");
-    editor->Text3->setText("'0000' 1234");
-    editor->Text4->setText("40");
-    editor->Text5->setText("Tea 'n' cake ");
-    editor->Text6->setText("O'Phone");
-    editor->Text7->setPlainText("1 Quay's End\n  St Ives");
-    editor->dtpCheckIn->setDate(QDate(2022, 3, 5));
-    editor->dtpCheckOut->setDate(QDate(2022, 3, 7));
-    editor->PushButton4->click();
+    control<QRadioButton>(*editor, "Option3")->click();
+    control<QLineEdit>(*editor, "Text1")->setText(" O'Brien ");
+    control<QLineEdit>(*editor, "Text2")->setText(" 2 ");
+    control<QComboBox>(*editor, "Combo1")->setCurrentIndex(3);
+    control<QComboBox>(*editor, "Combo2")->setEditText("Diner's");
+    control<QLineEdit>(*editor, "Text3")->setText("'0000' 1234");
+    control<QLineEdit>(*editor, "Text4")->setText("40");
+    control<QLineEdit>(*editor, "Text5")->setText("Tea 'n' cake ");
+    control<QLineEdit>(*editor, "Text6")->setText("O'Phone");
+    control<QPlainTextEdit>(*editor, "Text7")->setPlainText("1 Quay's End\n  St Ives");
+    control<QDateEdit>(*editor, "dtpCheckIn")->setDate(QDate(2022, 3, 5));
+    control<QDateEdit>(*editor, "dtpCheckOut")->setDate(QDate(2022, 3, 7));
+    control<QPushButton>(*editor, "PushButton4")->click();
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(editor->result(), int(QDialog::Accepted));
     QCOMPARE(m_sent,
@@ -592,7 +615,8 @@ void TestForm2::insertSendsTypedTextExactly() {
     QCOMPARE(stored, (QStringList{" O'Brien ", "Meeting Hall", "2", "Green Leaf Hall",
                                   "Tea 'n' cake ", "40", "2022-03-05", "2022-03-07", "Diner's",
                                   "'0000' 1234", "O'Phone", "1 Quay's End\n  St Ives"}));
-    QCOMPARE(m_main->model->rowCount(), 0); // stored outside the main window's range: not listed
+    QCOMPARE(m_main->listModel()->rowCount(),
+             0); // stored outside the main window's range: not listed
 }
 
 void TestForm2::updateRewritesTheRowAndRefillsTheList() {
@@ -602,10 +626,10 @@ void TestForm2::updateRewritesTheRowAndRefillsTheList() {
     const QString id = addRow(v);
     auto editor = open(id);
     trace();
-    editor->Text1->setText("After O'Neil");
-    editor->Combo1->setCurrentIndex(2);
-    editor->Text2->setText("007");
-    editor->PushButton4->click();
+    control<QLineEdit>(*editor, "Text1")->setText("After O'Neil");
+    control<QComboBox>(*editor, "Combo1")->setCurrentIndex(2);
+    control<QLineEdit>(*editor, "Text2")->setText("007");
+    control<QPushButton>(*editor, "PushButton4")->click();
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     const QString today = dateLiteral(kToday);
     QCOMPARE(
@@ -619,8 +643,8 @@ void TestForm2::updateRewritesTheRowAndRefillsTheList() {
             id)});
     QCOMPARE(rows(), 1);
     QCOMPARE(editor->result(), int(QDialog::Accepted));
-    QCOMPARE(m_main->model->rowCount(), 1);
-    QCOMPARE(m_main->model->cellText(0, ReservationModel::GuestName), "After O'Neil");
+    QCOMPARE(m_main->listModel()->rowCount(), 1);
+    QCOMPARE(m_main->listModel()->cellText(0, ReservationModel::GuestName), "After O'Neil");
     QCOMPARE(m_session->mHotelID, id); // kept after the close
 }
 
@@ -654,17 +678,18 @@ void TestForm2::nothingWrittenKeepsEverythingTyped() {
     m_dialogs->clear(); // a key that is no whole number is refused at the load too
     trace();
     fillValid(*editor);
-    editor->Text7->setPlainText("Typed\naddress");
+    control<QPlainTextEdit>(*editor, "Text7")->setPlainText("Typed\naddress");
     if (!fault.isEmpty()) execOn(db(), fault);
-    editor->PushButton4->click();
+    control<QPushButton>(*editor, "PushButton4")->click();
     QCOMPARE(m_dialogs->texts(), QStringList{message});
     QVERIFY(editor->isVisible());
     QCOMPARE(editor->result(), 0);
-    QCOMPARE(editor->Text1->text() + "|" + editor->Text7->toPlainText(),
+    QCOMPARE(control<QLineEdit>(*editor, "Text1")->text() + "|" +
+                 control<QPlainTextEdit>(*editor, "Text7")->toPlainText(),
              "Ada Lovelace|Typed\naddress");
     QCOMPARE(queryValue(db(), "select group_concat(GuestName) from tblRooms"),
              fault.startsWith("delete") ? "" : "Stored");
-    QCOMPARE(m_main->model->rowCount(), 0); // not refilled
+    QCOMPARE(m_main->listModel()->rowCount(), 0); // not refilled
     if (key.contains(' ')) QVERIFY(m_sent.isEmpty());
 }
 
@@ -674,9 +699,11 @@ void TestForm2::shownModallyAndAnewEachTime() {
         QTimer::singleShot(0, this, [&, save] {
             auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget());
             QVERIFY(editor);
-            seen << editor->Text1->text();
+            seen << control<QLineEdit>(*editor, "Text1")->text();
             fillValid(*editor);
-            (save ? editor->PushButton4 : editor->PushButton5)->click();
+            (save ? control<QPushButton>(*editor, "PushButton4")
+                  : control<QPushButton>(*editor, "PushButton5"))
+                ->click();
         });
         showGuestEditor(*m_main);
     };
@@ -686,7 +713,7 @@ void TestForm2::shownModallyAndAnewEachTime() {
     QCOMPARE(seen, (QStringList{"", ""})); // each showing starts from the design values
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(rows(), 1);
-    QCOMPARE(m_main->model->rowCount(), 1); // listRooms ran: the stay is today's
+    QCOMPARE(m_main->listModel()->rowCount(), 1); // listRooms ran: the stay is today's
     QCOMPARE(m_main->findChildren<Form2*>().size(), 0);
 }
 
@@ -698,14 +725,16 @@ void TestForm2::pointerFeedback() {
         QApplication::sendEvent(w, &event);
         return editor->MousePointer();
     };
-    QCOMPARE(move(editor->PushButton4, {5, 5}), 99);
-    QCOMPARE(move(editor->PushButton1, {5, 5}), 99);
-    QCOMPARE(move(editor->Frame1, {4, editor->Frame1->height() - 4}), 0);
-    QCOMPARE(move(editor->PushButton5, {5, 5}), 99);
+    QCOMPARE(move(control<QPushButton>(*editor, "PushButton4"), {5, 5}), 99);
+    QCOMPARE(move(control<QPushButton>(*editor, "PushButton1"), {5, 5}), 99);
+    QCOMPARE(move(control<QGroupBox>(*editor, "Frame1"),
+                  {4, control<QGroupBox>(*editor, "Frame1")->height() - 4}),
+             0);
+    QCOMPARE(move(control<QPushButton>(*editor, "PushButton5"), {5, 5}), 99);
     QCOMPARE(move(editor.get(), {2, editor->height() - 2}), 0);
-    editor->pointer()->setShape(11);
-    QCOMPARE(move(editor->PushButton5, {5, 5}), 11);
-    QCOMPARE(move(editor->Frame4, {4, 4}), 11);
+    editor->pointer()->setShape(kPointerHourglass);
+    QCOMPARE(move(control<QPushButton>(*editor, "PushButton5"), {5, 5}), 11);
+    QCOMPARE(move(control<QGroupBox>(*editor, "Frame4"), {4, 4}), 11);
 }
 
 QTEST_MAIN(TestForm2)

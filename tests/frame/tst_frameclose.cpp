@@ -1,12 +1,13 @@
 // Closing the main window: the saved column widths and window state, the connection, the end of
 // the program; and the settings read back at the next start.
-#include "gui/form1.h"
 #include "base/layout.h"
-#include "gui/session.h"
 #include "base/settings.h"
 #include "base/twips.h"
+#include "gui/form1.h"
+#include "gui/session.h"
 #include "store/connection.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -137,7 +138,8 @@ void TestFrameClose::widthsRoundTrip() {
     load();
     QCOMPARE(m_dialogs->texts(), QStringList());
     QCOMPARE(m_form->columnWidth(column), width);
-    QCOMPARE(m_form->ListView1->header()->sectionSize(column - 1), twipsToPixels(width));
+    QCOMPARE(control<QTreeView>(*m_form, "ListView1")->header()->sectionSize(column - 1),
+             twipsToPixels(width));
 
     m_form->close();
     QCOMPARE(savedSetting(QStringLiteral("ColumnHeaders%1").arg(column)), written);
@@ -164,7 +166,7 @@ void TestFrameClose::windowStateRoundTrip() {
     putSetting(QStringLiteral("WindowState"), stored);
     load();
     QCOMPARE(m_form->windowStateNumber(), state);
-    QCOMPARE(m_form->LayoutMoved, state != kStateNormal);
+    QCOMPARE(m_form->layoutMoved(), state != kStateNormal);
     m_form->close();
     QCOMPARE(savedSetting(QStringLiteral("WindowState")), stored);
     QCOMPARE(m_dialogs->texts(), QStringList());
@@ -209,7 +211,7 @@ void TestFrameClose::garbageIsReportedPerSetting() {
     if (!keys.contains(QStringLiteral("ColumnHeaders12")))
         QCOMPARE(m_form->columnWidth(12), 2000.f);
     QCOMPARE(m_form->windowStateNumber(), int(kStateNormal));
-    QVERIFY(!m_form->LayoutMoved);
+    QVERIFY(!m_form->layoutMoved());
 
     // At the close a refused column is saved with the width the list shows, never as "0".
     m_dialogs->clear();
@@ -221,7 +223,8 @@ void TestFrameClose::garbageIsReportedPerSetting() {
             continue;
         }
         const int column = key.mid(13).toInt();
-        const int shown = m_form->ListView1->header()->sectionSize(column - 1);
+        const int shown =
+            control<QTreeView>(*m_form, "ListView1")->header()->sectionSize(column - 1);
         QVERIFY(shown > 0);
         QCOMPARE(parseWidth(savedSetting(key)), pixelsToTwips(shown));
     }
@@ -231,8 +234,12 @@ void TestFrameClose::closeWritesEveryKey() {
     load();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    m_form->ListView1->header()->resizeSection(3, 150); // the user drags column 4
-    m_form->ListView1->header()->resizeSection(9, 0);   // and column 10 out of sight
+    control<QTreeView>(*m_form, "ListView1")
+        ->header()
+        ->resizeSection(3, 150); // the user drags column 4
+    control<QTreeView>(*m_form, "ListView1")
+        ->header()
+        ->resizeSection(9, 0); // and column 10 out of sight
     m_form->setWindowState(Qt::WindowMaximized);
 
     QVERIFY(m_form->close());
@@ -317,7 +324,7 @@ void TestFrameClose::terminationSignalClosesOnce() {
     load();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    m_form->ListView1->header()->resizeSection(1, 40);
+    control<QTreeView>(*m_form, "ListView1")->header()->resizeSection(1, 40);
 
     std::raise(signal);
     QTRY_COMPARE(m_ends, 1);

@@ -5,6 +5,7 @@
 #include "gui/session.h"
 #include "gui/skin.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -134,14 +135,15 @@ void TestFrameLook::skinAtStartup() {
     const QColor expected = skinned ? face() : QColor(Qt::white);
     QVERIFY(face() != QColor(Qt::white)); // else the two cases could not be told apart
     QCOMPARE(background(&f), expected);
-    QCOMPARE(background(f.Frame1), expected);
-    QCOMPARE(background(f.Frame2), expected);
+    QCOMPARE(background(control<QGroupBox>(f, "Frame1")), expected);
+    QCOMPARE(background(control<QGroupBox>(f, "Frame2")), expected);
     QCOMPARE(f.styleSheet(), skinned ? QString::fromUtf8(readAll(kShippedSkin)) : QString());
 
     // Once shown, the sheet's rules are in force on the controls.
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
-    const QColor buttonText = f.PushButton1->palette().color(QPalette::ButtonText);
+    const QColor buttonText =
+        control<QPushButton>(f, "PushButton1")->palette().color(QPalette::ButtonText);
     QCOMPARE(buttonText == QColor(0x17, 0x27, 0x3a), skinned);
 }
 
@@ -155,7 +157,7 @@ void TestFrameLook::brokenSkinIsReported() {
                                    QStringLiteral("Form1.Form_Load"), 116)});
     // The colours came before the skin and stay; the broken sheet is not left in force.
     QCOMPARE(background(&f), face());
-    QCOMPARE(background(f.Frame2), face());
+    QCOMPARE(background(control<QGroupBox>(f, "Frame2")), face());
     QCOMPARE(f.styleSheet(), QString());
     // Start-up went on: the caption is the product's.
     QCOMPARE(f.windowTitle(), QStringLiteral("Corvanna"));
@@ -170,8 +172,10 @@ void TestFrameLook::shippedSkinKeepsTheWindowReadable() {
     QVERIFY(QTest::qWaitForWindowExposed(&f));
 
     // Every button's caption stands out from its face, across the face's gradient.
-    for (QPushButton* b : {f.PushButton1, f.PushButton2, f.PushButton3, f.PushButton4,
-                           f.PushButton5, f.PushButton6}) {
+    for (QPushButton* b :
+         {control<QPushButton>(f, "PushButton1"), control<QPushButton>(f, "PushButton2"),
+          control<QPushButton>(f, "PushButton3"), control<QPushButton>(f, "PushButton4"),
+          control<QPushButton>(f, "PushButton5"), control<QPushButton>(f, "PushButton6")}) {
         const QImage image = b->grab().toImage();
         const QColor text = b->palette().color(QPalette::ButtonText);
         for (int y : {3, image.height() / 2, image.height() - 4}) {
@@ -181,11 +185,12 @@ void TestFrameLook::shippedSkinKeepsTheWindowReadable() {
         }
     }
     // The list's rows, its selected row, and the frames' captions on the window's face.
-    const QPalette list = f.ListView1->palette();
+    const QPalette list = control<QTreeView>(f, "ListView1")->palette();
     QVERIFY(contrast(list.color(QPalette::Text), list.color(QPalette::Base)) >= 7.0);
     QVERIFY(contrast(list.color(QPalette::HighlightedText), list.color(QPalette::Highlight)) >=
             4.5);
-    QVERIFY(contrast(f.Frame1->palette().color(QPalette::WindowText), background(&f)) >= 7.0);
+    QVERIFY(contrast(control<QGroupBox>(f, "Frame1")->palette().color(QPalette::WindowText),
+                     background(&f)) >= 7.0);
 }
 
 void TestFrameLook::classicColours_data() {
@@ -277,14 +282,24 @@ void TestFrameLook::pointerRule() {
     // Points that belong to the named widget alone (not to a child of it).
     const QHash<QString, QPair<QWidget*, QPoint>> places = {
         {"Form1", {&f, QPoint(3, 3)}},
-        {"Frame1", {f.Frame1, QPoint(f.Frame1->width() - 4, f.Frame1->height() - 4)}},
-        {"Frame2", {f.Frame2, QPoint(f.Frame2->width() - 4, f.Frame2->height() - 4)}},
-        {"list", {f.ListView1->viewport(), f.ListView1->viewport()->rect().center()}},
-        {"header", {f.ListView1->header()->viewport(), QPoint(20, 5)}},
-        {"dtpCheckIn", {f.dtpCheckIn, f.dtpCheckIn->rect().center()}},
-        {"dtpCheckOut", {f.dtpCheckOut, f.dtpCheckOut->rect().center()}},
+        {"Frame1",
+         {control<QGroupBox>(f, "Frame1"), QPoint(control<QGroupBox>(f, "Frame1")->width() - 4,
+                                                  control<QGroupBox>(f, "Frame1")->height() - 4)}},
+        {"Frame2",
+         {control<QGroupBox>(f, "Frame2"), QPoint(control<QGroupBox>(f, "Frame2")->width() - 4,
+                                                  control<QGroupBox>(f, "Frame2")->height() - 4)}},
+        {"list",
+         {control<QTreeView>(f, "ListView1")->viewport(),
+          control<QTreeView>(f, "ListView1")->viewport()->rect().center()}},
+        {"header", {control<QTreeView>(f, "ListView1")->header()->viewport(), QPoint(20, 5)}},
+        {"dtpCheckIn",
+         {control<QDateEdit>(f, "dtpCheckIn"),
+          control<QDateEdit>(f, "dtpCheckIn")->rect().center()}},
+        {"dtpCheckOut",
+         {control<QDateEdit>(f, "dtpCheckOut"),
+          control<QDateEdit>(f, "dtpCheckOut")->rect().center()}},
     };
-    f.setMousePointer(start);
+    f.setMousePointer(PointerShape(start));
     for (const QString& name : path) {
         QWidget* w = places.contains(name) ? places[name].first : f.findChild<QWidget*>(name);
         QVERIFY2(w, qPrintable(name));
@@ -311,15 +326,15 @@ void TestFrameLook::pointerShapeSelectsTheCursor() {
     QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
 
     // Without the image the platform's pointing hand stands in for it.
-    f.setMousePointer(99);
+    f.setMousePointer(kPointerHand);
     QCOMPARE(f.cursor().shape(), handFile ? Qt::BitmapCursor : Qt::PointingHandCursor);
     if (handFile) QCOMPARE(f.cursor().hotSpot(), QPoint(12, 0));
     // One shape for the whole window: the buttons have none of their own.
     for (QPushButton* b : f.findChildren<QPushButton*>())
         QVERIFY(!b->testAttribute(Qt::WA_SetCursor));
-    f.setMousePointer(11);
+    f.setMousePointer(kPointerHourglass);
     QCOMPARE(f.cursor().shape(), Qt::WaitCursor);
-    f.setMousePointer(0);
+    f.setMousePointer(kPointerDefault);
     QCOMPARE(f.cursor().shape(), Qt::ArrowCursor);
 }
 

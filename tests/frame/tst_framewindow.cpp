@@ -1,10 +1,11 @@
 // The main window on the offscreen platform: its fixed border, maximise and restore, and the
 // arrangements that follow. The offscreen platform maximises a window to its screen.
-#include "gui/form1.h"
 #include "base/layout.h"
-#include "gui/session.h"
 #include "base/twips.h"
+#include "gui/form1.h"
+#include "gui/session.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QDateEdit>
 #include <QGroupBox>
@@ -70,7 +71,7 @@ void TestFrameWindow::load(const QString& savedState) {
 void TestFrameWindow::startsNormalWithTheDesign() {
     load();
     Form1& f = *m_form;
-    QVERIFY(!f.LayoutMoved);
+    QVERIFY(!f.layoutMoved());
     // The designed client area below the menu bar; the window is taller by the menu's height.
     QVERIFY(f.menuHeight() > 0);
     QCOMPARE(f.normalWindowSize(), QSize(664, 523 + f.menuHeight()));
@@ -80,10 +81,10 @@ void TestFrameWindow::startsNormalWithTheDesign() {
     QCOMPARE(f.minimumSize(), f.size());
     f.resize(900, 700);
     QTRY_COMPARE(f.size(), f.normalWindowSize());
-    QVERIFY(!f.LayoutMoved);
-    QCOMPARE(f.PushButton1->geometry(), twipsRect(120, 6830, 4800, 405));
-    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7340, 4800, 405));
-    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, 9720, 5130));
+    QVERIFY(!f.layoutMoved());
+    QCOMPARE(control<QPushButton>(f, "PushButton1")->geometry(), twipsRect(120, 6830, 4800, 405));
+    QCOMPARE(control<QPushButton>(f, "PushButton3")->geometry(), twipsRect(120, 7340, 4800, 405));
+    QCOMPARE(control<QTreeView>(f, "ListView1")->geometry(), twipsRect(120, 1590, 9720, 5130));
 }
 
 void TestFrameWindow::maximiseStretchesRestoreCentres() {
@@ -96,33 +97,37 @@ void TestFrameWindow::maximiseStretchesRestoreCentres() {
     f.showMaximized();
     QTRY_VERIFY(f.width() > 664);
     QTRY_COMPARE(f.frameGeometry().size(), f.screen()->availableGeometry().size());
-    QVERIFY(f.LayoutMoved);
+    QVERIFY(f.layoutMoved());
     QCOMPARE(f.minimumSize(), QSize(0, 0));
 
     const float w = pixelsToTwips(f.frameGeometry().width());
     // The arrangement works on the client area, below the menu bar.
     const float h = pixelsToTwips(f.frameGeometry().height() - f.menuHeight());
-    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, w - 330, h - 3 * 405 - 1200 - 840));
+    QCOMPARE(control<QTreeView>(f, "ListView1")->geometry(),
+             twipsRect(120, 1590, w - 330, h - 3 * 405 - 1200 - 840));
     // Two columns 120 twips (8 pixels) apart around the middle.
-    QCOMPARE(f.Frame1->geometry().right() + 1, twipsToPixels(w / 2 - 360));
-    QCOMPARE(f.Frame2->x(), twipsToPixels(w / 2 - 240));
-    QCOMPARE(f.PushButton6->x(), f.Frame2->x());
-    QCOMPARE(f.PushButton3->x(), f.Frame1->x());
-    QCOMPARE(f.PushButton1->y(), f.ListView1->geometry().bottom() + 1 + 7);
-    QCOMPARE(f.PushButton3->y(), twipsToPixels(h - 3 * 405 - 1200 - 840 + 1590 + 105 + 405 + 120));
+    QCOMPARE(control<QGroupBox>(f, "Frame1")->geometry().right() + 1, twipsToPixels(w / 2 - 360));
+    QCOMPARE(control<QGroupBox>(f, "Frame2")->x(), twipsToPixels(w / 2 - 240));
+    QCOMPARE(control<QPushButton>(f, "PushButton6")->x(), control<QGroupBox>(f, "Frame2")->x());
+    QCOMPARE(control<QPushButton>(f, "PushButton3")->x(), control<QGroupBox>(f, "Frame1")->x());
+    QCOMPARE(control<QPushButton>(f, "PushButton1")->y(),
+             control<QTreeView>(f, "ListView1")->geometry().bottom() + 1 + 7);
+    QCOMPARE(control<QPushButton>(f, "PushButton3")->y(),
+             twipsToPixels(h - 3 * 405 - 1200 - 840 + 1590 + 105 + 405 + 120));
     // The date pickers travel with their frames.
-    QCOMPARE(f.dtpCheckIn->parentWidget(), static_cast<QWidget*>(f.Frame1));
+    QCOMPARE(control<QDateEdit>(f, "dtpCheckIn")->parentWidget(),
+             static_cast<QWidget*>(control<QGroupBox>(f, "Frame1")));
 
     f.showNormal();
     QTRY_COMPARE(f.size(), f.normalWindowSize());
     QCOMPARE(f.minimumSize(), f.size());
-    QCOMPARE(f.ListView1->geometry(), twipsRect(120, 1590, 9720, 5130));
-    QCOMPARE(f.PushButton1->geometry(), twipsRect(120, 6825, 4800, 405));
-    QCOMPARE(f.PushButton2->geometry(), twipsRect(5040, 6825, 4800, 405));
-    QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
-    QCOMPARE(f.PushButton6->geometry(), twipsRect(5040, 7350, 4800, 405));
-    QCOMPARE(f.PushButton3->y(), 490); // the design had 489
-    QCOMPARE(f.Frame2->geometry(), twipsRect(5040, 120, 4800, 840));
+    QCOMPARE(control<QTreeView>(f, "ListView1")->geometry(), twipsRect(120, 1590, 9720, 5130));
+    QCOMPARE(control<QPushButton>(f, "PushButton1")->geometry(), twipsRect(120, 6825, 4800, 405));
+    QCOMPARE(control<QPushButton>(f, "PushButton2")->geometry(), twipsRect(5040, 6825, 4800, 405));
+    QCOMPARE(control<QPushButton>(f, "PushButton3")->geometry(), twipsRect(120, 7350, 4800, 405));
+    QCOMPARE(control<QPushButton>(f, "PushButton6")->geometry(), twipsRect(5040, 7350, 4800, 405));
+    QCOMPARE(control<QPushButton>(f, "PushButton3")->y(), 490); // the design had 489
+    QCOMPARE(control<QGroupBox>(f, "Frame2")->geometry(), twipsRect(5040, 120, 4800, 840));
     // Centred on the screen, not back where the user had put it.
     QTRY_VERIFY((centreOf(f.frameGeometry()) - centreOf(screen)).manhattanLength() <= 2);
 }
@@ -151,15 +156,17 @@ void TestFrameWindow::minimiseAndRestore() {
     QTRY_VERIFY(f.isMinimized());
     f.showNormal();
     QTRY_VERIFY(!f.isMinimized());
-    QCOMPARE(f.LayoutMoved, maximisedBefore);
+    QCOMPARE(f.layoutMoved(), maximisedBefore);
     if (maximisedBefore) {
         QTRY_VERIFY(
             (centreOf(f.frameGeometry()) - centreOf(f.screen()->geometry())).manhattanLength() <=
             2);
-        QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
+        QCOMPARE(control<QPushButton>(f, "PushButton3")->geometry(),
+                 twipsRect(120, 7350, 4800, 405));
     } else {
         QCOMPARE(f.frameGeometry().topLeft(), where);
-        QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7340, 4800, 405));
+        QCOMPARE(control<QPushButton>(f, "PushButton3")->geometry(),
+                 twipsRect(120, 7340, 4800, 405));
     }
 }
 
@@ -179,19 +186,20 @@ void TestFrameWindow::savedStateOpensTheWindow() {
     load(saved);
     Form1& f = *m_form;
     QCOMPARE(f.windowStateNumber(), state);
-    QCOMPARE(f.LayoutMoved, moved);
+    QCOMPARE(f.layoutMoved(), moved);
     if (state == kStateMaximised) {
         // The first showing applies the stretched arrangement.
         QTRY_COMPARE(f.frameGeometry().size(), f.screen()->availableGeometry().size());
         const float w = pixelsToTwips(f.frameGeometry().width());
-        QTRY_COMPARE(f.ListView1->width(), twipsToPixels(w - 330));
-        QCOMPARE(f.Frame2->x(), twipsToPixels(w / 2 - 240));
+        QTRY_COMPARE(control<QTreeView>(f, "ListView1")->width(), twipsToPixels(w - 330));
+        QCOMPARE(control<QGroupBox>(f, "Frame2")->x(), twipsToPixels(w / 2 - 240));
     }
     if (state == kStateMinimised) {
         // The first restore re-applies the normal arrangement and centres the window.
         f.showNormal();
         QTRY_COMPARE(f.size(), f.normalWindowSize());
-        QCOMPARE(f.PushButton3->geometry(), twipsRect(120, 7350, 4800, 405));
+        QCOMPARE(control<QPushButton>(f, "PushButton3")->geometry(),
+                 twipsRect(120, 7350, 4800, 405));
         QTRY_VERIFY(
             (centreOf(f.frameGeometry()) - centreOf(f.screen()->geometry())).manhattanLength() <=
             2);

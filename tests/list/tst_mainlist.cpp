@@ -5,6 +5,7 @@
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -38,8 +39,8 @@ private:
     }
     QStringList names() const {
         QStringList list;
-        for (int r = 0; r < m_form->model->rowCount(); ++r)
-            list << m_form->model->cellText(r, 1);
+        for (int r = 0; r < m_form->listModel()->rowCount(); ++r)
+            list << m_form->listModel()->cellText(r, 1);
         return list;
     }
 
@@ -70,8 +71,8 @@ void TestMainList::cleanup() {
 void TestMainList::startupListsTodaysStays() {
     QVERIFY(m_form->Form_Load());
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join("\n")));
-    QCOMPARE(m_form->dtpCheckIn->date(), m_today);
-    QCOMPARE(m_form->dtpCheckOut->date(), m_today);
+    QCOMPARE(control<QDateEdit>(*m_form, "dtpCheckIn")->date(), m_today);
+    QCOMPARE(control<QDateEdit>(*m_form, "dtpCheckOut")->date(), m_today);
     QCOMPARE(names(), (QStringList{"Another today", "Today only"}));
     QCOMPARE(m_form->MousePointer(), 0);
     QCOMPARE(m_session->dbConnection->state(), 1);
@@ -82,14 +83,14 @@ void TestMainList::showAllAndSearch() {
     m_form->PushButton5_Click();
     QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow",
                                    "yesterday to today"}));
-    m_form->dtpCheckIn->setDate(m_today.addDays(-1));
-    m_form->dtpCheckOut->setDate(m_today.addDays(1));
-    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(m_today.addDays(-1));
+    control<QDateEdit>(*m_form, "dtpCheckOut")->setDate(m_today.addDays(1));
+    QTest::mouseClick(control<QPushButton>(*m_form, "PushButton4"), Qt::LeftButton);
     QCOMPARE(names().size(), 4);
-    m_form->dtpCheckIn->setDate(m_today);
-    QTest::mouseClick(m_form->PushButton4, Qt::LeftButton);
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(m_today);
+    QTest::mouseClick(control<QPushButton>(*m_form, "PushButton4"), Qt::LeftButton);
     QCOMPARE(names(), (QStringList{"Another today", "Today only", "Today to tomorrow"}));
-    QTest::mouseClick(m_form->PushButton5, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*m_form, "PushButton5"), Qt::LeftButton);
     QCOMPARE(names().size(), 4);
     QVERIFY(m_dialogs->shown.isEmpty());
 }
@@ -111,11 +112,11 @@ void TestMainList::namesInTheLocaleOrder() {
 void TestMainList::headerClickSortsTheView() {
     QVERIFY(m_form->Form_Load());
     m_form->PushButton5_Click();
-    QHeaderView* header = m_form->ListView1->header();
+    QHeaderView* header = control<QTreeView>(*m_form, "ListView1")->header();
     emit header->sectionClicked(0); // ID
-    QCOMPARE(m_form->model->cellText(0, 0), QStringLiteral("1"));
+    QCOMPARE(m_form->listModel()->cellText(0, 0), QStringLiteral("1"));
     emit header->sectionClicked(0);
-    QCOMPARE(m_form->model->cellText(0, 0), QStringLiteral("4"));
+    QCOMPARE(m_form->listModel()->cellText(0, 0), QStringLiteral("4"));
     QCOMPARE(header->sortIndicatorSection(), 0);
     QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
     emit header->sectionClicked(1);
@@ -128,10 +129,11 @@ void TestMainList::firstRowIsSelectedAfterSortedFill() {
     m_form->ListView1_ColumnClick(2);
     m_form->ListView1_ColumnClick(2); // names descending
     m_form->PushButton5_Click();
-    const QModelIndex current = m_form->ListView1->selectionModel()->currentIndex();
+    const QModelIndex current =
+        control<QTreeView>(*m_form, "ListView1")->selectionModel()->currentIndex();
     QVERIFY(current.isValid());
     // The first row the statement gave (by guest name) stays the selected one, wherever it shows.
-    QCOMPARE(m_form->model->cellText(current.row(), 1), QStringLiteral("Another today"));
+    QCOMPARE(m_form->listModel()->cellText(current.row(), 1), QStringLiteral("Another today"));
     QCOMPARE(current.row(), 3);
 }
 
@@ -147,7 +149,7 @@ void TestMainList::fillFailureShowsOneReport() {
                        "Form1.PushButton5_Click", 106));
     QCOMPARE(m_dialogs->shown[0].icon, Icon::Warning);
     QCOMPARE(m_dialogs->shown[0].buttons, Buttons::Ok);
-    QCOMPARE(m_form->model->rowCount(), 0);
+    QCOMPARE(m_form->listModel()->rowCount(), 0);
     QCOMPARE(m_form->MousePointer(), 0);
     m_dialogs->clear();
     m_form->listRooms();
@@ -159,20 +161,26 @@ void TestMainList::fillFailureShowsOneReport() {
 void TestMainList::rowsAreOneLineWhateverTheirText() {
     QVERIFY(m_form->Form_Load());
     m_form->PushButton5_Click();
-    const int plain = m_form->ListView1->visualRect(m_form->model->index(0, 1)).height();
+    const int plain = control<QTreeView>(*m_form, "ListView1")
+                          ->visualRect(m_form->listModel()->index(0, 1))
+                          .height();
     QVERIFY(plain > 0);
     // A first row with a three-line address and a long name gives every row the same height.
     GuestValues tall = sampleGuest("Aaron " + QString(40, 'W'), m_today, m_today);
     tall.address = "1 Harbour Road\r\nPellworth\r\nNorth Frisia";
     execOn(m_places->places.workingDatabase(), translateDates(statements::insert(tall)));
     m_form->PushButton5_Click();
-    QCOMPARE(m_form->model->cellText(0, 12), tall.address);
-    for (int row = 0; row < m_form->model->rowCount(); ++row)
-        QCOMPARE(m_form->ListView1->visualRect(m_form->model->index(row, 12)).height(), plain);
+    QCOMPARE(m_form->listModel()->cellText(0, 12), tall.address);
+    for (int row = 0; row < m_form->listModel()->rowCount(); ++row)
+        QCOMPARE(control<QTreeView>(*m_form, "ListView1")
+                     ->visualRect(m_form->listModel()->index(row, 12))
+                     .height(),
+                 plain);
     // Sizing a column to its contents still follows the longest text.
-    m_form->ListView1->resizeColumnToContents(1);
-    QVERIFY(m_form->ListView1->columnWidth(1) >
-            QFontMetrics(m_form->ListView1->font()).horizontalAdvance(QString(40, 'W')));
+    control<QTreeView>(*m_form, "ListView1")->resizeColumnToContents(1);
+    QVERIFY(control<QTreeView>(*m_form, "ListView1")->columnWidth(1) >
+            QFontMetrics(control<QTreeView>(*m_form, "ListView1")->font())
+                .horizontalAdvance(QString(40, 'W')));
 }
 
 void TestMainList::doubleClickAnywhereAsksAboutSelectedRow_data() {
@@ -187,16 +195,17 @@ void TestMainList::doubleClickAnywhereAsksAboutSelectedRow() {
     m_form->resize(m_form->normalWindowSize());
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QWidget* viewport = m_form->ListView1->viewport();
-    const QRect firstRow = m_form->ListView1->visualRect(m_form->model->index(0, 1));
+    QWidget* viewport = control<QTreeView>(*m_form, "ListView1")->viewport();
+    const QRect firstRow =
+        control<QTreeView>(*m_form, "ListView1")->visualRect(m_form->listModel()->index(0, 1));
     const QPoint at =
         onEmptySpace ? QPoint(firstRow.center().x(), viewport->height() - 5) : firstRow.center();
-    QVERIFY(!m_form->ListView1->indexAt(at).isValid() == onEmptySpace);
+    QVERIFY(!control<QTreeView>(*m_form, "ListView1")->indexAt(at).isValid() == onEmptySpace);
     m_dialogs->answers = {Answer::No};
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     QCOMPARE(m_dialogs->texts(), QStringList{"Are you sure you want to delete Another today?"});
-    QCOMPARE(m_form->model->rowCount(), 2);
-    QCOMPARE(m_form->focusWidget(), m_form->ListView1);
+    QCOMPARE(m_form->listModel()->rowCount(), 2);
+    QCOMPARE(m_form->focusWidget(), control<QTreeView>(*m_form, "ListView1"));
 }
 
 QTEST_MAIN(TestMainList)

@@ -1,5 +1,7 @@
 #include "editordriver.h"
 
+#include "tests/common/windowsupport.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -73,10 +75,10 @@ bool withEditor(const std::function<void()>& open, const std::function<void(Form
 }
 
 void chooseValidChoices(Form2& editor) {
-    editor.Combo1->setCurrentIndex(0);
-    editor.dtpCheckIn->setDate(QDate::currentDate());
-    editor.dtpCheckOut->setDate(QDate::currentDate());
-    editor.dtpExpiry->setDate(QDate::currentDate().addYears(2));
+    control<QComboBox>(editor, "Combo1")->setCurrentIndex(0);
+    control<QDateEdit>(editor, "dtpCheckIn")->setDate(QDate::currentDate());
+    control<QDateEdit>(editor, "dtpCheckOut")->setDate(QDate::currentDate());
+    control<QDateEdit>(editor, "dtpExpiry")->setDate(QDate::currentDate().addYears(2));
 }
 
 } // namespace corvanna::test

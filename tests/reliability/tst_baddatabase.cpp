@@ -165,7 +165,7 @@ void TestBadDatabase::startUpReportsAndLeavesTheFile() {
         if (!startReport.isEmpty()) {
             QVERIFY2(!dialogs.shown.isEmpty(), "the damaged database must be reported at start-up");
             QCOMPARE(dialogs.shown.first().text, startReport);
-            QCOMPARE(form.model->rowCount(), 0);
+            QCOMPARE(form.listModel()->rowCount(), 0);
         }
 
         // A save never writes into the damaged file: it is refused and reported.

@@ -148,7 +148,7 @@ void TestBadSettings::garbageIsReportedAndReplaced() {
             for (int i = 1; i <= kColumnCount; ++i)
                 QCOMPARE(form.columnWidth(i), defaultColumnWidth(i));
         QCOMPARE(form.windowStateNumber(), 0);
-        QVERIFY(!form.LayoutMoved);
+        QVERIFY(!form.layoutMoved());
 
         dialogs.clear();
         form.close();

@@ -1,15 +1,16 @@
 // Two copies of the program on one working database: both save, neither loses a confirmed save.
 // A database another program keeps locked is reported once the busy timeout has passed, while the
 // lock is still held, and the program works again once the lock is gone.
-#include "gui/form1.h"
-#include "gui/session.h"
-#include "gui/form2.h"
 #include "editordriver.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
+#include "gui/session.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -123,9 +124,11 @@ void TestConcurrency::lockedDatabaseIsReported() {
     Form1 form(session);
     QVERIFY(form.Form_Load());
     QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.texts().join('\n')));
-    QCOMPARE(form.model->rowCount(), 1);
-    form.ListView1->selectionModel()->setCurrentIndex(
-        form.model->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QCOMPARE(form.listModel()->rowCount(), 1);
+    control<QTreeView>(form, "ListView1")
+        ->selectionModel()
+        ->setCurrentIndex(form.listModel()->index(0, 0),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 
     LockHolder holder(temp.places.workingDatabase());
     QVERIFY(holder.locked());
@@ -150,13 +153,14 @@ void TestConcurrency::lockedDatabaseIsReported() {
     dialogs.clear();
     if (command == QLatin1String("show all")) {
         form.PushButton5_Click();
-        QCOMPARE(form.model->rowCount(), 1);
+        QCOMPARE(form.listModel()->rowCount(), 1);
     } else {
         form.PushButton5_Click(); // the failed fill left the list empty
-        QCOMPARE(form.model->rowCount(), 1);
-        form.ListView1->selectionModel()->setCurrentIndex(form.model->index(0, 0),
-                                                          QItemSelectionModel::ClearAndSelect |
-                                                              QItemSelectionModel::Rows);
+        QCOMPARE(form.listModel()->rowCount(), 1);
+        control<QTreeView>(form, "ListView1")
+            ->selectionModel()
+            ->setCurrentIndex(form.listModel()->index(0, 0),
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         form.PushButton2_Click();
         QCOMPARE(queryValue(temp.places.workingDatabase(), "select count(*) from tblRooms"),
                  QStringLiteral("0"));
@@ -181,22 +185,25 @@ void TestConcurrency::lockedSaveKeepsTheTyping() {
         [&] { form.PushButton1_Click(); },
         [&](Form2& editor) {
             chooseValidChoices(editor);
-            for (QWidget* box :
-                 {static_cast<QWidget*>(editor.Text1), static_cast<QWidget*>(editor.Combo2),
-                  static_cast<QWidget*>(editor.Text3), static_cast<QWidget*>(editor.Text6),
-                  static_cast<QWidget*>(editor.Text7)})
+            for (QWidget* box : {static_cast<QWidget*>(control<QLineEdit>(editor, "Text1")),
+                                 static_cast<QWidget*>(control<QComboBox>(editor, "Combo2")),
+                                 static_cast<QWidget*>(control<QLineEdit>(editor, "Text3")),
+                                 static_cast<QWidget*>(control<QLineEdit>(editor, "Text6")),
+                                 static_cast<QWidget*>(control<QPlainTextEdit>(editor, "Text7"))})
                 typeInto(box, QStringLiteral("Waiting O'Reilly"));
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             QCOMPARE(dialogs.texts(),
                      QStringList{reportFor("database is locked", "Form2.PushButton4_Click", 172)});
             QVERIFY(heldWhileReported);
             QVERIFY(editor.isVisible());
-            QCOMPARE(editor.Text1->text(), QStringLiteral("Waiting O'Reilly"));
-            QCOMPARE(editor.Text7->toPlainText(), QStringLiteral("Waiting O'Reilly"));
+            QCOMPARE(control<QLineEdit>(editor, "Text1")->text(),
+                     QStringLiteral("Waiting O'Reilly"));
+            QCOMPARE(control<QPlainTextEdit>(editor, "Text7")->toPlainText(),
+                     QStringLiteral("Waiting O'Reilly"));
 
             holder.release();
             dialogs.clear();
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             QCOMPARE(dialogs.texts(), QStringList{"Successfully Saved."});
         }));
     QCOMPARE(queryValue(temp.places.workingDatabase(),

@@ -1,15 +1,16 @@
 // Hostile text typed into the guest editor is stored and shown back exactly as typed and never
 // becomes part of a statement; counts that are no whole number never reach the database.
-#include "gui/form1.h"
-#include "gui/session.h"
-#include "gui/form2.h"
 #include "editor/guestcheck.h"
 #include "editordriver.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
+#include "gui/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -236,7 +237,7 @@ void TestHostileInput::hostileTextIsStoredExactly() {
                 }
                 typed.insert(QLatin1String(f.box), boxText(editor, f.box));
             }
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             QVERIFY2(!editor.isVisible(), qPrintable(m_dialogs->texts().join('\n')));
         });
     QVERIFY(shown);
@@ -255,16 +256,18 @@ void TestHostileInput::hostileTextIsStoredExactly() {
 
     // Shown back in the list (the stay is today, inside the list's range) ...
     int row = -1;
-    for (int r = 0; r < m_main->model->rowCount(); ++r)
-        if (m_main->model->idAt(r) == id.toLongLong()) row = r;
+    for (int r = 0; r < m_main->listModel()->rowCount(); ++r)
+        if (m_main->listModel()->idAt(r) == id.toLongLong()) row = r;
     QVERIFY2(row >= 0, "the saved reservation is not listed");
     for (const TextField& f : kTextFields)
-        QCOMPARE(m_main->model->cellText(row, f.listColumn), typed.value(QLatin1String(f.box)));
+        QCOMPARE(m_main->listModel()->cellText(row, f.listColumn),
+                 typed.value(QLatin1String(f.box)));
 
     // ... and in the editor opened on it.
-    m_main->ListView1->selectionModel()->setCurrentIndex(m_main->model->index(row, 0),
-                                                         QItemSelectionModel::ClearAndSelect |
-                                                             QItemSelectionModel::Rows);
+    control<QTreeView>(*m_main, "ListView1")
+        ->selectionModel()
+        ->setCurrentIndex(m_main->listModel()->index(row, 0),
+                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_dialogs->clear();
     QHash<QString, QString> reopened;
     QVERIFY(withEditor([&] { m_main->PushButton3_Click(); },
@@ -341,7 +344,8 @@ void TestHostileInput::malformedCountsAreRefused() {
             chooseValidChoices(editor);
             for (const TextField& f : kTextFields)
                 typeInto(editor.findChild<QWidget*>(QLatin1String(f.box)), QStringLiteral("Valid"));
-            QLineEdit* counted = rooms ? editor.Text2 : editor.Text4;
+            QLineEdit* counted =
+                rooms ? control<QLineEdit>(editor, "Text2") : control<QLineEdit>(editor, "Text4");
             clearBox(counted);
             typeInto(counted, count);
             QCOMPARE(counted->text(), count);
@@ -349,7 +353,7 @@ void TestHostileInput::malformedCountsAreRefused() {
             sent = 0;
             sqlite3_trace_v2(m_session->connection().handle(), SQLITE_TRACE_STMT, countStatement,
                              &sent);
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             sqlite3_trace_v2(m_session->connection().handle(), 0, nullptr, nullptr);
             if (stored.isEmpty()) {
                 QVERIFY(editor.isVisible());

@@ -1,14 +1,15 @@
 // A save that cannot be written (a read-only database, a folder the user may not write, a full
 // disk) is reported, stores nothing, keeps what was typed in the editor and leaves the earlier
 // reservations sound.
-#include "gui/form1.h"
-#include "gui/session.h"
-#include "gui/form2.h"
 #include "editordriver.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
+#include "gui/session.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -97,20 +98,25 @@ struct Typed {
 
 void typeReservation(Form2& editor, const Typed& t) {
     chooseValidChoices(editor);
-    for (auto [box, text] : {std::pair<QWidget*, QString>{editor.Text1, t.name},
-                             {editor.Combo2, t.card},
-                             {editor.Text3, t.cardNo},
-                             {editor.Text5, t.services},
-                             {editor.Text6, t.phone},
-                             {editor.Text7, t.address}}) {
+    for (auto [box, text] :
+         {std::pair<QWidget*, QString>{control<QLineEdit>(editor, "Text1"), t.name},
+          {control<QComboBox>(editor, "Combo2"), t.card},
+          {control<QLineEdit>(editor, "Text3"), t.cardNo},
+          {control<QLineEdit>(editor, "Text5"), t.services},
+          {control<QLineEdit>(editor, "Text6"), t.phone},
+          {control<QPlainTextEdit>(editor, "Text7"), t.address}}) {
         clearBox(box);
         typeInto(box, text);
     }
 }
 
 Typed shownIn(const Form2& editor) {
-    return {editor.Text1->text(), editor.Combo2->currentText(), editor.Text3->text(),
-            editor.Text5->text(), editor.Text6->text(),         editor.Text7->toPlainText()};
+    return {control<QLineEdit>(editor, "Text1")->text(),
+            control<QComboBox>(editor, "Combo2")->currentText(),
+            control<QLineEdit>(editor, "Text3")->text(),
+            control<QLineEdit>(editor, "Text5")->text(),
+            control<QLineEdit>(editor, "Text6")->text(),
+            control<QPlainTextEdit>(editor, "Text7")->toPlainText()};
 }
 
 QString everyRow(const QString& database) {
@@ -180,7 +186,7 @@ void TestUnwritable::unwritableSaveIsReported() {
         QSKIP("this file system lets this user write whatever its modes say (no immutable flag)");
     start();
     if (QTest::currentTestFailed()) return;
-    QCOMPARE(m_main->model->rowCount(), 0); // today's list; the earlier stay is not today
+    QCOMPARE(m_main->listModel()->rowCount(), 0); // today's list; the earlier stay is not today
     const QString before = everyRow(db());
 
     const Typed typed{"Kept O'Hara",   "VISA",     "4111 1111",
@@ -189,7 +195,7 @@ void TestUnwritable::unwritableSaveIsReported() {
         [&] { m_main->PushButton1_Click(); },
         [&](Form2& editor) {
             typeReservation(editor, typed);
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             QCOMPARE(m_dialogs->texts(), QStringList{reportFor(failure, kSave, 172)});
             QVERIFY(editor.isVisible());
             QCOMPARE(shownIn(editor), typed);
@@ -198,7 +204,7 @@ void TestUnwritable::unwritableSaveIsReported() {
             // Writing allowed again: the same press of Save now stores what was kept.
             protection.lift();
             m_dialogs->clear();
-            editor.PushButton4->click();
+            control<QPushButton>(editor, "PushButton4")->click();
             if (writableOnceLifted) {
                 QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
                 QVERIFY(!editor.isVisible());
@@ -241,7 +247,7 @@ void TestUnwritable::fullDiskIsReported() {
         QVERIFY(withEditor([&] { m_main->PushButton1_Click(); },
                            [&](Form2& editor) {
                                typeReservation(editor, typed);
-                               editor.PushButton4->click();
+                               control<QPushButton>(editor, "PushButton4")->click();
                                if (m_dialogs->texts() == QStringList{"Successfully Saved."}) {
                                    ++saved;
                                    return;

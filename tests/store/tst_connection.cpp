@@ -42,6 +42,7 @@ private slots:
     void nullReadsAsEmptyText();
     void closedConnectionFails();
     void aRowBreakingARuleIsNotDamage();
+    void journalRefusalIsReported();
 
 private:
     QTemporaryDir m_dir;
@@ -235,6 +236,22 @@ void TestConnection::aRowBreakingARuleIsNotDamage() {
     QCOMPARE(
         c.execute(statements::insert(sampleGuest("Ann", QDate(2024, 1, 2), QDate(2024, 1, 3)))), 1);
     QCOMPARE(queryValue(path, "select count(*) from tblRooms"), QStringLiteral("2"));
+}
+
+// Another program reads the file in write-ahead mode: the engine refuses the rollback journal,
+// and the open fails with its words instead of going on without the crash-safe journal.
+void TestConnection::journalRefusalIsReported() {
+    const QString path = freshDatabase("wal.mdb");
+    sqlite3* other = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &other), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "PRAGMA journal_mode=WAL; begin; select count(*) from tblRooms;",
+                          nullptr, nullptr, nullptr),
+             SQLITE_OK);
+    Connection c("wal");
+    QCOMPARE(failureOf([&] { c.open(source(path)); }), QStringLiteral("database is locked"));
+    QCOMPARE(c.state(), 0);
+    sqlite3_close(other);
+    QCOMPARE(queryValue(path, "PRAGMA journal_mode"), QStringLiteral("wal"));
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
