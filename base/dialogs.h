@@ -31,6 +31,10 @@ public:
     bool ask(const QString& text) {
         return show({text, {}, Buttons::YesNo, Icon::None, Answer::Yes}) == Answer::Yes;
     }
+    // A question whose safe answer is No: No the default. True on Yes.
+    bool askDefaultNo(const QString& text) {
+        return show({text, {}, Buttons::YesNo, Icon::None, Answer::No}) == Answer::Yes;
+    }
 
 protected:
     virtual Answer present(const Message& message) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QLocale>
 #include <QSettings>
 #include <QString>
@@ -16,10 +17,11 @@ inline const QString kWindowStateKey = QStringLiteral("WindowState");
 QString columnWidthKey(int position); // "ColumnHeaders" + position (1 to 13)
 float defaultColumnWidth(int position);
 
-// A width as the shortest decimal text of the single-precision value, with the locale's decimal
-// separator and no group separator ("2000", "1234,5" under a comma locale).
+// A width as the shortest decimal text of the single-precision value in Latin digits, with the
+// locale's decimal separator and no group separator ("2000", "1234,5" under a comma locale).
 QString formatWidth(float twips, const QLocale& locale = QLocale());
-// Reads a width written by formatWidth. Throws Failure "Type mismatch" for text that is no number.
+// Reads a width written by formatWidth, or in the locale's own digits. Throws Failure
+// "Type mismatch" for text that is no number.
 float parseWidth(const QString& text, const QLocale& locale = QLocale());
 
 // Reads a window state as a 16-bit whole number and checks it is 0, 1 or 2.
@@ -37,11 +39,14 @@ public:
     QString read(const QString& key, const QString& defaultValue) const;
     // Throws Failure when the store cannot be written.
     void write(const QString& key, const QString& value);
-    // Writes pending values out; throws Failure when the store cannot be written.
+    // Writes pending values out, to a file only its owner may read; throws Failure when the
+    // store cannot be written.
     void flush();
+    QString fileName() const;
 
 private:
     QSettings m_settings;
+    QHash<QString, QString> m_written; // what this store was asked to write, by full key
 };
 
 } // namespace corvanna

@@ -10,15 +10,19 @@
 
 #include "base/places.h"
 #include "base/report.h"
+#include "editor/availability.h"
+#include "gui/availabilitywindow.h"
 #include "gui/form1.h"
 #include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 #include "store/literals.h"
 #include "store/statements.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QEventLoop>
@@ -620,6 +624,86 @@ void measureSave(const Scale& scale, Table& table) {
     QDir(kBenchDir + QStringLiteral("/work/save-") + scale.label).removeRecursively();
 }
 
+// The availability on a copy with an inventory: the save-time check of a three-night stay and the
+// 31-night chart window, each against the engine reading the rows it needs through the stay
+// index, with the earliest check-in that can reach the first night known beforehand.
+void measureAvailability(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("avail_check")) && !wanted(QStringLiteral("chart_31"))) return;
+    progress(QStringLiteral("%1: avail_check, chart_31").arg(scale.label));
+    const QString common = makeCommonDataFolder(workFolder(QStringLiteral("avail-") + scale.label),
+                                                scale.database, true);
+    {
+        Desk desk(common);
+        Connection& connection = desk.session.connection();
+        writeInventory(connection, {{QStringLiteral("Room"), QStringLiteral("Double"), 40}});
+        sqlite3* db = connection.handle();
+        auto firstValue = [&](const char* sql) {
+            sqlite3_stmt* st = nullptr;
+            QString value;
+            if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                value =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            sqlite3_finalize(st);
+            return value;
+        };
+        // A busy time: the same week as range_week, a little before the newest check-in.
+        QDate newest =
+            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
+        if (!newest.isValid()) newest = QDate::currentDate();
+        const QDate first = newest.addDays(-96);
+        const int longest = int(std::ceil(
+            firstValue("select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
+                .toDouble()));
+        auto rawSql = [&](const QDate& from, const QDate& last, bool oneType) {
+            return QStringLiteral("select id, Accommodation, Type, NoOfRooms, CheckInDate, "
+                                  "CheckOutDate from tblRooms where CheckInDate>='%1' and "
+                                  "CheckInDate<='%2' and CheckOutDate>='%3'%4")
+                .arg(from.addDays(-longest).toString(Qt::ISODate), last.toString(Qt::ISODate),
+                     from.toString(Qt::ISODate),
+                     oneType ? QStringLiteral(" and Accommodation='Room' and Type='Double'")
+                             : QString())
+                .toUtf8();
+        };
+
+        GuestEntry entry;
+        entry.kindWord = QStringLiteral("Room");
+        entry.type = QStringLiteral("Double");
+        entry.count = QStringLiteral("1");
+        entry.checkIn = first;
+        entry.checkOut = first.addDays(3);
+        const QByteArray checkSql = rawSql(first, first.addDays(2), true);
+        const std::vector<Timing> c =
+            measureInterleaved(std::max(g_options.reps, 15),
+                               {[&](Timing*) { readEveryColumn(db, checkSql); },
+                                [&](Timing*) { checkOverbooking(connection, entry, 0); }});
+        table[QStringLiteral("raw_check")][scale.label] = c[0];
+        table[QStringLiteral("avail_check")][scale.label] = c[1];
+        put(table, QStringLiteral("check rows"), scale.label,
+            double(readEveryColumn(db, checkSql)));
+
+        desk.form.showAvailability();
+        settle();
+        auto* chart = desk.form.findChild<AvailabilityWindow*>();
+        auto* nights = chart ? chart->findChild<QComboBox*>(QStringLiteral("cboNights")) : nullptr;
+        auto* start = chart ? chart->findChild<QDateEdit*>(QStringLiteral("dtpStart")) : nullptr;
+        if (!nights || !start) throw std::runtime_error("the availability chart did not open");
+        nights->setCurrentIndex(1);
+        start->setDate(first);
+        const QByteArray chartSql = rawSql(first, first.addDays(30), false);
+        const std::vector<Timing> t =
+            measureInterleaved(g_options.reps, {[&](Timing*) { readEveryColumn(db, chartSql); },
+                                                [&](Timing*) { chart->refresh(); }});
+        table[QStringLiteral("raw_chart")][scale.label] = t[0];
+        table[QStringLiteral("chart_31")][scale.label] = t[1];
+        put(table, QStringLiteral("chart rows"), scale.label,
+            double(readEveryColumn(db, chartSql)));
+        if (desk.dialogs.shown)
+            fail(QStringLiteral("%1: the availability reported").arg(scale.label));
+    }
+    QDir(kBenchDir + QStringLiteral("/work/avail-") + scale.label).removeRecursively();
+}
+
 QString benchLocaleName() {
     if (!g_options.locale.isEmpty()) return g_options.locale;
     const QLocale system = QLocale::system();
@@ -732,12 +816,14 @@ QStringList figureNames() {
     names << QStringLiteral("raw_range") << QStringLiteral("range_week")
           << QStringLiteral("raw_range_wide") << QStringLiteral("range_wide")
           << QStringLiteral("save_first") << QStringLiteral("save_first_typed")
-          << QStringLiteral("save") << QStringLiteral("startup");
+          << QStringLiteral("save") << QStringLiteral("raw_check") << QStringLiteral("avail_check")
+          << QStringLiteral("raw_chart") << QStringLiteral("chart_31") << QStringLiteral("startup");
     return names;
 }
 
-const char* const kCounts[] = {"rows",   "file MB",       "range rows",    "wide rows",
-                               "rss MB", "rss sorted MB", "peak sorted MB"};
+const char* const kCounts[] = {"rows",      "file MB",       "range rows",
+                               "wide rows", "check rows",    "chart rows",
+                               "rss MB",    "rss sorted MB", "peak sorted MB"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -825,6 +911,12 @@ void printRatios(const Table& table, const QStringList& labels) {
         printRatio(QStringLiteral("range_week_%1/raw_range_%1").arg(l),
                    cell(table, "range_week", l), cell(table, "raw_range", l));
     for (const QString& l : labels)
+        printRatio(QStringLiteral("avail_check_%1/raw_check_%1").arg(l),
+                   cell(table, "avail_check", l), cell(table, "raw_check", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("chart_31_%1/raw_chart_%1").arg(l), cell(table, "chart_31", l),
+                   cell(table, "raw_chart", l));
+    for (const QString& l : labels)
         printRatio(QStringLiteral("range_wide_%1/show_all_paint_%1").arg(l),
                    cell(table, "range_wide", l), cell(table, "show_all_paint", l));
     for (const QString& l : labels)
@@ -874,7 +966,8 @@ bool parseOptions(const QStringList& args) {
             std::fprintf(stderr,
                          "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                          "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
-                         "sort_name,...,sort_address,range_week,range_wide,save,rss,startup] "
+                         "sort_name,...,sort_address,range_week,range_wide,save,avail_check,chart_"
+                         "31,rss,startup] "
                          "[--locale NAME]\n");
             return false;
         }
@@ -931,6 +1024,7 @@ int main(int argc, char* argv[]) {
             labels << s.label;
             measureScale(s, table);
             measureSave(s, table);
+            measureAvailability(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
         }

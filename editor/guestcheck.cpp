@@ -45,9 +45,23 @@ GuestCheck wholeNumber(GuestField field, const QString& message) {
             [field](const GuestEntry& e) { return !wholeNumberDigits(fieldText(e, field)); }};
 }
 
+GuestCheck countInRange(GuestField field, const QString& what) {
+    return {kCountCheckLine,
+            kCountCheckLine,
+            kCountCheckLine,
+            field,
+            what + QStringLiteral(" cannot be more than ") + QString::number(kLargestCount) +
+                QLatin1Char('.'),
+            [field](const GuestEntry& e) {
+                const std::optional<QString> digits = wholeNumberDigits(fieldText(e, field));
+                return digits && !fitsCountColumn(*digits);
+            }};
+}
+
 QString countDigits(const QString& text) {
     const std::optional<QString> digits = wholeNumberDigits(text);
     if (!digits) throw Failure(kTypeMismatch);
+    if (!fitsCountColumn(*digits)) throw Failure(kOverflow);
     return *digits;
 }
 
@@ -111,7 +125,9 @@ std::vector<GuestCheck> saveChecks(const QString& kindWord, const QDate& today) 
         // A count becomes part of a statement, so only a whole number may pass.
         wholeNumber(F::Text2, QStringLiteral("Number of ") + kindWord +
                                   QStringLiteral(" must be a whole number.")),
+        countInRange(F::Text2, QStringLiteral("Number of ") + kindWord),
         wholeNumber(F::Text4, QStringLiteral("Number Of Persons must be a whole number.")),
+        countInRange(F::Text4, QStringLiteral("Number Of Persons")),
         {160, 162, 0, F::None, QStringLiteral("Credit card is expired."),
          [today](const GuestEntry& e) { return e.expiry < today; }},
         {164, 166, 0, F::None,
@@ -142,10 +158,20 @@ bool isBlank(const QString& text) {
 
 std::optional<QString> wholeNumberDigits(const QString& text) {
     const QString digits = trimBlanks(text);
-    if (digits.isEmpty() || digits.size() > 9) return std::nullopt;
+    if (digits.isEmpty()) return std::nullopt;
     for (const QChar c : digits)
         if (!isAsciiDigit(c)) return std::nullopt;
-    return QString::number(digits.toInt());
+    qsizetype first = 0;
+    while (first < digits.size() - 1 && digits.at(first) == QLatin1Char('0'))
+        ++first;
+    return digits.mid(first);
+}
+
+bool fitsCountColumn(const QString& digits) {
+    static const QString largest = QString::number(kLargestCount);
+    // Plain digits without leading zeros: a longer text is a larger number, an equally long one
+    // compares as text.
+    return digits.size() < largest.size() || (digits.size() == largest.size() && digits <= largest);
 }
 
 GuestValues guestValues(const GuestEntry& e) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -68,7 +69,8 @@ struct GuestCheck {
 // tests (up to 158) and the expiry tests (from 160).
 constexpr int kCountCheckLine = 159;
 
-// Save's checks in the order they run: the eight required fields, the two counts, the expiry.
+// Save's checks in the order they run: the eight required fields, the two counts (each a whole
+// number, then within the column's range), the expiry.
 std::vector<GuestCheck> saveChecks(const QString& kindWord, const QDate& today);
 // The first check the entry fails, if any.
 std::optional<GuestCheck> firstFailedCheck(const GuestEntry& entry, const QDate& today);
@@ -77,12 +79,17 @@ std::optional<GuestCheck> firstFailedCheck(const GuestEntry& entry, const QDate&
 QString trimBlanks(const QString& text);
 bool isBlank(const QString& text);
 
-// The decimal digits of a count typed as a whole number: blanks at either end, then one to nine
-// digits 0-9. Nothing for any other text.
+// The largest count the table's count columns hold.
+constexpr qint64 kLargestCount = std::numeric_limits<qint64>::max();
+
+// The plain decimal digits (no leading zeros) of a count typed as a whole number: blanks at
+// either end, then digits 0-9. Nothing for any other text.
 std::optional<QString> wholeNumberDigits(const QString& text);
+// True for plain digits of a number no larger than kLargestCount.
+bool fitsCountColumn(const QString& digits);
 
 // The values the insert or update writes: texts as typed, the counts as their digits. Throws
-// Failure when a count is not a whole number.
+// Failure when a count is not a whole number ("Type mismatch") or too large ("Overflow").
 GuestValues guestValues(const GuestEntry& entry);
 
 // A date read from the table ("yyyy-mm-dd") as a date a picker can hold. Throws Failure for a

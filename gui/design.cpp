@@ -6,9 +6,43 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
+#include <algorithm>
 
 namespace corvanna {
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r' || c == QChar(0x0085) || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+// Accepts every text, with each line break (CR LF counting as one) made a blank.
+class OneLine : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        if (std::none_of(input.cbegin(), input.cend(), isLineBreak)) return Acceptable;
+        QString joined;
+        joined.reserve(input.size());
+        int cursor = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (input.at(i) == u'\r' && i + 1 < input.size() && input.at(i + 1) == u'\n') {
+                if (i < pos) --cursor; // the pair becomes one blank
+                continue;
+            }
+            joined += isLineBreak(input.at(i)) ? QChar(u' ') : input.at(i);
+        }
+        input = joined;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 QFont designFont(double points) {
     QFont font(QStringLiteral("Arial"));
@@ -17,15 +51,23 @@ QFont designFont(double points) {
     return font;
 }
 
-void paintBackground(QWidget* widget, const QColor& colour) {
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 void paintWhite(QWidget* widget) {
-    paintBackground(widget, Qt::white);
+    paintBackground(widget, Qt::white, Qt::black);
+}
+
+void paintButton(QWidget* button, const QColor& face, const QColor& text) {
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, text);
+    button->setPalette(palette);
 }
 
 void setUpDatePicker(QDateEdit* picker) {
@@ -41,15 +83,29 @@ QPushButton* designButton(QWidget* parent, const char* name, const char* caption
     button->setGeometry(rect);
     button->setFont(designFont(11.25));
     button->setAutoDefault(false);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, Qt::white);
-    button->setPalette(palette);
+    paintButton(button, Qt::white, Qt::black);
     return button;
 }
 
 void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+} // namespace corvanna
+
+namespace corvanna {
+
+void keepOnOneLine(QLineEdit* box) {
+    box->setValidator(new OneLine(box));
+}
+
+void setTextAsStored(QLineEdit* box, const QString& text) {
+    // The box checks every text it is given; a stored one is shown as it is.
+    const QValidator* validator = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(validator);
 }
 
 } // namespace corvanna

@@ -6,14 +6,19 @@
 class QDateEdit;
 class QPushButton;
 class QRect;
+class QLineEdit;
 class QWidget;
 
 namespace corvanna {
 
 // The look both windows share.
 QFont designFont(double points);                             // Arial, bold
-void paintBackground(QWidget* widget, const QColor& colour); // filled with its own colour
-void paintWhite(QWidget* widget);                            // the white design background
+// A background always comes with the text colour that reads on it: a dark desktop palette
+// would otherwise leave light text on the white design background, or dark text on a dark face.
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text);
+void paintWhite(QWidget* widget); // the white design background, black text
+// A push button's face and caption colours.
+void paintButton(QWidget* button, const QColor& face, const QColor& text);
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
 // A command button of the design: the larger bold font, a white face; Enter in a text box does
@@ -22,5 +27,10 @@ QPushButton* designButton(QWidget* parent, const char* name, const char* caption
                           const QRect& rect);
 // Places a window about to be shown first in the middle of the primary screen's free area.
 void centreOnScreen(QWidget* window);
+// A single-line box turns each line break that typing, pasting or dropping brings in into one
+// blank.
+void keepOnOneLine(QLineEdit* box);
+// Sets a box's text as it is stored, line breaks and all.
+void setTextAsStored(QLineEdit* box, const QString& text);
 
 } // namespace corvanna

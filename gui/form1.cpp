@@ -4,6 +4,7 @@
 #include "base/failure.h"
 #include "base/layout.h"
 #include "base/places.h"
+#include "base/privatefiles.h"
 #include "gui/pointer.h"
 #include "base/product.h"
 #include "base/report.h"
@@ -15,6 +16,7 @@
 #include "list/reservationmodel.h"
 #include "gui/rowdelegate.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +26,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -45,9 +48,7 @@ QDateEdit* makeDatePicker(QWidget* parent) {
 // One folder level, made when a listing of its path finds nothing.
 void makeFolder(Procedure& proc, int testLine, int makeLine, const QString& path) {
     if (proc.test(testLine, [&] { return !PathExists(path); }))
-        proc.step(makeLine, [&] {
-            if (!QDir().mkdir(path)) throw Failure(kPathFileAccessError);
-        });
+        proc.step(makeLine, [&] { makePrivateFolder(path); });
 }
 
 } // namespace
@@ -174,8 +175,10 @@ void Form1::buildDesign() {
     resize(normalWindowSize());
     applySizeConstraints();
 
-    // First shown centred on the screen.
-    centreOnScreen(this);
+    // First shown centred on the screen (see showEvent); until then, as near as the inner size
+    // tells.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
 
     setTabOrder(ListView1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
@@ -223,17 +226,17 @@ bool Form1::Form_Load() {
             m_session.endProgram(1);
             return false;
         }
-        proc.step(114, [&] {
-            const QString target = places.workingDatabase();
-            if (!QFile::copy(places.shippedDatabase(), target))
-                throw Failure(QFileInfo(places.dataFolder()).isDir()
-                                  ? kPermissionDenied
-                                  : QStringLiteral("Path not found"));
-            // The shipped file may be read-only; the working copy must take the desk's writes.
-            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner |
-                                              QFile::ReadOwner);
-        });
+        // Writable by the desk whatever the shipped file's mode, readable by no one else.
+        proc.step(114,
+                  [&] { copyToPrivateFile(places.shippedDatabase(), places.workingDatabase()); });
     }
+    // Files an earlier version left open to every account are narrowed to the desk's own.
+    proc.step(115, [&] {
+        narrowAllToOwner({places.makerFolder(), places.dataFolder()},
+                         {places.workingDatabase(),
+                          places.workingDatabase() + QStringLiteral("-journal"),
+                          SettingsStore().fileName()});
+    });
 
     proc.step(116, [&] { ApplySkin(*this); });
     proc.step(118, [&] {
@@ -269,6 +272,10 @@ bool Form1::Form_Load() {
     });
     proc.step(136, [&] { m_session.dbConnection = std::make_unique<Connection>(); });
     proc.step(138, [&] { m_session.connection().open(connectionString(places.commonDataFolder)); });
+    // A database from before the inventory gets its table; one that cannot take it (read-only)
+    // works as before, without inventory.
+    if (m_session.dbConnection && m_session.dbConnection->state() != 0)
+        m_session.inventoryUnavailable = inventoryProblem(*m_session.dbConnection);
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,
@@ -319,6 +326,13 @@ int Form1::windowStateNumber() const {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         ListView1_DblClick();
+        return true;
+    }
+    // A click on the list's empty space keeps the selected row, so the commands (and the
+    // double-click that such a click begins) still act on it.
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonPress &&
+        !ListView1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid()) {
+        ListView1->setFocus(Qt::MouseFocusReason);
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -378,7 +392,12 @@ void Form1::Form_Resize() {
                          pixelsToTwips(outer.height()), LayoutMoved);
     if (outcome.places) placeControls(*outcome.places);
     LayoutMoved = outcome.layoutMoved;
-    if (outcome.centre) centreOuterOnScreen();
+    // Centred once per return to the normal state, when the window has its normal size again: a
+    // drag of the normal window's border leaves it where it is.
+    if (outcome.centre && m_centrePending) {
+        centreOuterOnScreen();
+        if (size() == normalWindowSize()) m_centrePending = false;
+    }
 }
 
 void Form1::placeControls(const MainWindowPlaces& p) {
@@ -426,8 +445,36 @@ void Form1::applySizeConstraints() {
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const bool wasNormal = !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized |
+                                                       Qt::WindowFullScreen));
+        if (windowStateNumber() != kStateNormal)
+            m_centrePending = false;
+        else if (!wasNormal)
+            m_centrePending = true;
         applySizeConstraints();
         Form_Resize();
+    }
+}
+
+// The window's frame is known only once the window system has framed it: the first showing is
+// centred then, frame included, as a restore centres it.
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownOnce || windowStateNumber() != kStateNormal) {
+        m_shownOnce = true;
+        return;
+    }
+    m_shownOnce = true;
+    centreOuterOnScreen();
+    m_centreWhenFramed = frameGeometry().size() == size();
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (m_centreWhenFramed && frameGeometry().size() != size()) {
+        m_centreWhenFramed = false;
+        centreOuterOnScreen();
     }
 }
 

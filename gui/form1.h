@@ -48,6 +48,9 @@ public:
     void PushButton6_Click();              // Load Sample/Example Data
     void ListView1_ColumnClick(int index); // index: the column's position + 1
     void ListView1_DblClick();
+    // The inventory (modal) and the availability chart (beside the main window, one at a time).
+    void showInventory();
+    void showAvailability();
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -86,11 +89,17 @@ public:
     // The height of the menu bar, which lies outside the designed client area.
     int menuHeight() const;
 
+signals:
+    // After every fill of the list, which follows every save and delete.
+    void reservationsChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Controls, named as in the design; others reach them by object name.
@@ -131,6 +140,9 @@ private:
     QWidget* m_client = nullptr;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
+    bool m_centrePending = false; // back in the normal state, not yet centred at normal size
+    bool m_shownOnce = false;
+    bool m_centreWhenFramed = false; // shown before the window system gave it its frame
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
 };

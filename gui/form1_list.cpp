@@ -17,6 +17,7 @@ void Form1::fill(const QString& procedure, const std::function<QString()>& state
     fillList(proc, *model, m_session.dbConnection.get(), statement,
              [this](int shape) { setMousePointer(PointerShape(shape)); });
     selectFirstAdded();
+    emit reservationsChanged();
 }
 
 void Form1::selectFirstAdded() {

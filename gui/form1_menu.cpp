@@ -76,6 +76,13 @@ void Form1::buildMenus() {
                QKeySequence(Qt::CTRL | Qt::Key_D), [this] { PushButton4_Click(); });
     addCommand(view, "actionShowAll", QStringLiteral("Show &All"), QKeySequence(Qt::Key_F5),
                [this] { PushButton5_Click(); });
+    view->addSeparator();
+    addCommand(view, "actionAvailability", QStringLiteral("A&vailability…"), {},
+               [this] { showAvailability(); });
+
+    // Tools
+    addCommand(tools, "actionInventory", QStringLiteral("&Inventory…"), {},
+               [this] { showInventory(); });
 
     // Help
     addCommand(help, "actionAbout", QStringLiteral("&About Corvanna"), {},

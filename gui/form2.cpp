@@ -10,6 +10,7 @@
 #include "gui/session.h"
 #include "gui/skin.h"
 #include "base/twips.h"
+#include "editor/availability.h"
 #include "store/connection.h"
 #include "store/statements.h"
 
@@ -79,6 +80,7 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, const QRec
 QLineEdit* textBox(QWidget* parent, const char* name, const char* text, const QRect& rect) {
     auto* box = place(new QLineEdit(QString::fromLatin1(text), parent), name, rect);
     box->setMaxLength(kGuestTextLimit);
+    keepOnOneLine(box);
     box->setCursorPosition(0); // a long text shows from its start
     return box;
 }
@@ -148,6 +150,7 @@ void Form2::buildDesign() {
     // A drop-down with typing: Enter adds nothing to the list and nothing completes the typing.
     Combo2->setInsertPolicy(QComboBox::NoInsert);
     Combo2->setCompleter(nullptr);
+    keepOnOneLine(Combo2->lineEdit());
     Combo2->addItems(
         {QStringLiteral("VISA"), QStringLiteral("MASTERCARD"), QStringLiteral("AMERICAN EXPRESS")});
     Combo2->setCurrentIndex(-1);
@@ -230,36 +233,56 @@ void Form2::Form_Load() {
 }
 
 void Form2::LoadGuestRecord() {
+    // Only a whole number may reach the statement (Save refuses any other key too).
+    const QString& id = checkedId(mHotelID);
+    // Until the row is read, Save must not replace it unasked.
+    m_unshownValues = true;
     ResultSet rs;
-    // Only a whole number may reach the statement.
-    rs.open(statements::selectById(checkedId(mHotelID)), m_session.connection());
+    rs.open(statements::selectById(id), m_session.connection());
+    m_unshownValues = false;
+    // Each control on its own: a value that cannot be shown leaves only its control as it was,
+    // and the first such failure passes to the caller once every other control is filled.
+    std::optional<Failure> first;
+    const auto load = [&](const std::function<void()>& fill) {
+        try {
+            fill();
+        } catch (const Failure& failure) {
+            m_unshownValues = true;
+            if (!first) first = failure;
+        }
+    };
     if (!rs.eof()) {
-        setStoredText(Text1, rs.text("GuestName"));
-        if (const std::optional<GuestKind> kind = kindOfWord(rs.text("Accommodation"))) {
-            QRadioButton* options[] = {Option1, Option2, Option3};
-            options[int(*kind)]->setChecked(true);
-        }
-        setStoredText(Text2, rs.text("NoOfRooms"));
-        const QString type = rs.text("Type");
-        if (type.isEmpty()) {
-            Combo1->setCurrentIndex(-1);
-        } else {
-            // The list offers only the kind's types.
-            const int index = Combo1->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (index < 0) throw Failure(kInvalidPropertyValue);
-            Combo1->setCurrentIndex(index);
-        }
-        Combo2->setEditText(rs.text("CreditCardType"));
-        setStoredText(Text3, rs.text("CreditCardNo"));
-        setStoredText(Text4, rs.text("NoOfPersons"));
-        setStoredText(Text5, rs.text("ServiceIncluded"));
+        load([&] { setStoredText(Text1, rs.text("GuestName")); });
+        load([&] {
+            if (const std::optional<GuestKind> kind = kindOfWord(rs.text("Accommodation"))) {
+                QRadioButton* options[] = {Option1, Option2, Option3};
+                options[int(*kind)]->setChecked(true);
+            }
+        });
+        load([&] { setStoredText(Text2, rs.text("NoOfRooms")); });
+        load([&] {
+            const QString type = rs.text("Type");
+            if (type.isEmpty()) {
+                Combo1->setCurrentIndex(-1);
+            } else {
+                // The list offers only the kind's types.
+                const int index = Combo1->findText(type, Qt::MatchExactly | Qt::MatchCaseSensitive);
+                if (index < 0) throw Failure(kInvalidPropertyValue);
+                Combo1->setCurrentIndex(index);
+            }
+        });
+        load([&] { setStoredText(Combo2->lineEdit(), rs.text("CreditCardType"), false); });
+        load([&] { setStoredText(Text3, rs.text("CreditCardNo")); });
+        load([&] { setStoredText(Text4, rs.text("NoOfPersons")); });
+        load([&] { setStoredText(Text5, rs.text("ServiceIncluded")); });
         // Dates go to the pickers as dates: no text form can shift them to another century.
-        dtpCheckIn->setDate(storedDate(rs.text("CheckInDate")));
-        dtpCheckOut->setDate(storedDate(rs.text("CheckOutDate")));
-        setStoredText(Text6, rs.text("PhoneNumber"));
-        setStoredText(Text7, rs.text("Address"));
+        load([&] { dtpCheckIn->setDate(storedDate(rs.text("CheckInDate"))); });
+        load([&] { dtpCheckOut->setDate(storedDate(rs.text("CheckOutDate"))); });
+        load([&] { setStoredText(Text6, rs.text("PhoneNumber")); });
+        load([&] { setStoredText(Text7, rs.text("Address")); });
     }
     if (rs.state() != 0) rs.close();
+    if (first) throw *first;
 }
 
 void Form2::showKind(GuestKind kind) {
@@ -331,8 +354,22 @@ void Form2::PushButton4_Click() {
             return;
         }
     }
+    if (!confirmAvailability(proc, kind)) return;
 
     const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
+    // Values the load could not show would be replaced by what the controls hold instead.
+    if (editing && m_unshownValues) {
+        bool replace = false;
+        proc.step(169, [&] {
+            replace = dialogs.askDefaultNo(QStringLiteral(
+                "Some stored values of this reservation could not be shown, and saving will "
+                "replace them. Save anyway?"));
+        });
+        if (!replace) return;
+    }
+    const auto insert = [&] {
+        m_session.connection().execute(statements::insert(guestValues(entry(kind))));
+    };
     int changed = -1;
     const bool written =
         editing ? proc.step(170,
@@ -340,9 +377,7 @@ void Form2::PushButton4_Click() {
                                 changed = m_session.connection().execute(statements::update(
                                     guestValues(entry(kind)), checkedId(mHotelID)));
                             })
-                : proc.step(172, [&] {
-                      m_session.connection().execute(statements::insert(guestValues(entry(kind))));
-                  });
+                : proc.step(172, insert);
     // A statement that failed has been reported: nothing was stored, so keep what was typed.
     if (!written) return;
     if (editing && changed == 0) {
@@ -350,11 +385,33 @@ void Form2::PushButton4_Click() {
             dialogs.notify(
                 QStringLiteral("This reservation no longer exists, so nothing was saved."));
         });
-        return;
+        // The list shows the row is gone; what was typed can still become a reservation.
+        proc.step(171, [&] { m_mainWindow.listRooms(); });
+        bool asNew = false;
+        proc.step(171, [&] {
+            asNew =
+                dialogs.askDefaultNo(QStringLiteral("Save what you typed as a new reservation?"));
+        });
+        if (!asNew || !proc.step(172, insert)) return;
     }
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+}
+
+bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
+    // A key that is not a whole number is reported by the update itself.
+    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID))) return true;
+    const qint64 edited = mHotelID.isEmpty() ? 0 : mHotelID.toLongLong();
+    const std::optional<Overbooking> overbooking =
+        overbookingOnSave(*m_session.dbConnection, entry(kindWord), edited);
+    if (!overbooking) return true;
+    Answer answer = Answer::No;
+    proc.step(kAvailabilityLine, [&] {
+        answer = m_session.dialogs.show(
+            {overbookingQuestion(*overbooking), {}, Buttons::YesNo, Icon::Warning, Answer::No});
+    });
+    return answer == Answer::Yes;
 }
 
 void Form2::PushButton5_Click() {
@@ -417,10 +474,11 @@ QWidget* Form2::fieldWidget(GuestField field) const {
     return nullptr;
 }
 
-// The limit stops typing only: a longer stored value is shown whole, and saved back whole.
-void Form2::setStoredText(QLineEdit* box, const QString& text) {
-    box->setMaxLength(std::max<int>(kGuestTextLimit, int(text.size())));
-    box->setText(text);
+// The limit stops typing only: a longer stored value is shown whole, and saved back whole, line
+// breaks and all.
+void Form2::setStoredText(QLineEdit* box, const QString& text, bool limited) {
+    if (limited) box->setMaxLength(std::max<int>(kGuestTextLimit, int(text.size())));
+    setTextAsStored(box, text);
     box->setCursorPosition(0);
 }
 

@@ -18,6 +18,7 @@ class QRadioButton;
 namespace corvanna {
 
 class Form1;
+class Procedure;
 class PointerFeedback;
 struct Session;
 
@@ -99,14 +100,19 @@ private:
 
     void buildDesign();
     void showKind(GuestKind kind);
-    void setStoredText(QLineEdit* box, const QString& text);
+    void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
+    // Save's availability check: true to go on with the save, false when the user answered No
+    // to the overbooking question.
+    bool confirmAvailability(Procedure& proc, const QString& kindWord);
 
     Form1& m_mainWindow;
     Session& m_session;
     PointerFeedback* m_pointer = nullptr;
     bool m_settingText = false; // a text set by code: the typing limit does not cut it
+    // Set when the load could not show a stored value: Save asks before it replaces the row.
+    bool m_unshownValues = false;
 };
 
 } // namespace corvanna

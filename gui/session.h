@@ -27,6 +27,10 @@ struct Session {
     // The guest editor's public variable: empty to add, a reservation's id to edit. It outlives
     // each showing of the editor; every caller sets it before showing the editor.
     QString mHotelID;
+    // Why this database cannot keep the inventory (empty when it can). The program then works
+    // without inventory and tells the user once, when a window of the inventory first opens.
+    QString inventoryUnavailable;
+    bool inventoryNoticeGiven = false;
     // What ending the program does (the executable quits its event loop; tests record it).
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;

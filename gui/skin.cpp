@@ -21,6 +21,9 @@ namespace {
 QColor buttonFace() {
     return QApplication::palette().color(QPalette::Active, QPalette::Button);
 }
+QColor buttonText() {
+    return QApplication::palette().color(QPalette::Active, QPalette::ButtonText);
+}
 
 // The kinds of control whose background is the window's colour.
 bool takesWindowColour(const QWidget* w) {
@@ -35,12 +38,12 @@ bool holdsControls(const QWidget* w) {
            w->metaObject() == &QFrame::staticMetaObject;
 }
 
-void paintControls(QWidget* parent, const QColor& face) {
+void paintControls(QWidget* parent, const QColor& face, const QColor& text) {
     for (QObject* child : parent->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w->isWindow()) continue;
-        if (takesWindowColour(w)) paintBackground(w, face);
-        if (holdsControls(w)) paintControls(w, face);
+        if (takesWindowColour(w)) paintBackground(w, face, text);
+        if (holdsControls(w)) paintControls(w, face, text);
     }
 }
 
@@ -71,8 +74,8 @@ private:
 void ApplyClassicColours(QWidget* window) {
     if (!window) throw Failure(kObjectVariableNotSet);
     const QColor face = buttonFace();
-    paintBackground(window, face);
-    paintControls(window, face);
+    paintBackground(window, face, buttonText());
+    paintControls(window, face, buttonText());
 }
 
 void ApplySkin(Form1& window) {

@@ -157,10 +157,14 @@ void Connection::open(const QString& connectionString) {
         db.close();
         throw Failure(text);
     }
-    // A file that is not a database opens without complaint; reading its schema tells.
+    // A file that is not a database opens without complaint; reading its schema tells. An empty
+    // file, or a database without the reservation table, is not the reservation database either.
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("select count(*) from sqlite_master"))) {
-        const QString text = engineText(probe.lastError());
+    const bool read = probe.exec(QStringLiteral(
+        "select count(*) from sqlite_master where type = 'table' and name = 'tblRooms'"));
+    if (!read || !probe.next() || probe.value(0).toInt() == 0) {
+        const QString text =
+            read ? QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)) : engineText(probe.lastError());
         probe.finish();
         probe = QSqlQuery();
         db.close();
@@ -240,6 +244,23 @@ int Connection::execute(const QString& statement) {
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));
     if (!query.exec(translateDates(statement))) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(engineText(error));
+    }
+    return query.numRowsAffected();
+}
+
+int Connection::execute(const QString& statement, const QVariantList& values) {
+    if (state() == 0)
+        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    bool ok = query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!ok || !query.exec()) {
         const QSqlError error = query.lastError();
         noteFailure(error.nativeErrorCode().toInt());
         throw Failure(engineText(error));

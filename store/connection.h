@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <QVariantList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -34,6 +35,8 @@ public:
 
     // Runs an insert, update or delete and returns the number of rows it changed.
     int execute(const QString& statement);
+    // Runs a statement of our own with its values bound as parameters, in order.
+    int execute(const QString& statement, const QVariantList& values);
 
     // The engine's handle for reading result sets; null while closed.
     sqlite3* handle() const;

@@ -70,8 +70,10 @@ StartedProgram startProgram(const QString& commandLine, int windowStyle) {
     const QString line = commandLine.trimmed();
     QString program;
     QStringList arguments;
-    if (QFileInfo::exists(line)) {
-        program = line; // a path alone, blanks and all
+    // A path alone, blanks and all. A package's path is never split into a program and its
+    // arguments: a missing package must not start whatever its first word names.
+    if (QFileInfo::exists(line) || isUpdatePackage(line)) {
+        program = line;
     } else {
         arguments = QProcess::splitCommand(line);
         if (arguments.isEmpty()) return {0, kInvalidCall};

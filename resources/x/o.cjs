@@ -6,7 +6,8 @@ QGroupBox {
     border: 1px solid #a7b1bf;
     border-radius: 4px;
     margin-top: 8px;
-    color: #22344a;
+    /* The caption stands on the window's face, which is the desktop's and may be dark. */
+    color: palette(window-text);
 }
 
 QGroupBox::title {

@@ -14,6 +14,8 @@ private slots:
     void keys();
     void widthText_data();
     void widthText();
+    void localeDigitsRead_data();
+    void localeDigitsRead();
     void badWidths_data();
     void badWidths();
     void windowState_data();
@@ -42,6 +44,9 @@ void TestSettingsFormat::widthText_data() {
     QTest::newRow("comma locale whole") << "de_DE" << 15000.0f << "15000";
     QTest::newRow("seven digits") << "en_US" << 1234.567f << "1234.567";
     QTest::newRow("one tenth") << "fr_FR" << 0.1f << "0,1";
+    QTest::newRow("Arabic digits locale") << "ar_EG" << 2000.0f << "2000";
+    QTest::newRow("Arabic decimal sign") << "ar_EG" << 1234.5f << "1234\u066b5";
+    QTest::newRow("Persian digits locale") << "fa_IR" << 15000.0f << "15000";
 }
 
 void TestSettingsFormat::widthText() {
@@ -51,6 +56,29 @@ void TestSettingsFormat::widthText() {
     const QLocale l(locale);
     QCOMPARE(formatWidth(width, l), text);
     QCOMPARE(parseWidth(text, l), width);
+}
+
+// Widths an earlier run wrote in the locale's own digits, read under that locale or another.
+void TestSettingsFormat::localeDigitsRead_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<float>("width");
+    QTest::newRow("Arabic under Arabic") << "ar_EG"
+                                         << "\u0662\u0660\u0660\u0660" << 2000.0f;
+    QTest::newRow("Arabic under English") << "en_US"
+                                          << "\u0662\u0660\u0660\u0660" << 2000.0f;
+    QTest::newRow("Arabic fraction") << "ar_EG"
+                                     << "\u0661\u0665\u066b\u0665" << 15.5f;
+    QTest::newRow("Latin under Persian") << "fa_IR"
+                                         << "1500" << 1500.0f;
+}
+
+void TestSettingsFormat::localeDigitsRead() {
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(float, width);
+    QCOMPARE(parseWidth(text, QLocale(locale)), width);
+    QCOMPARE(parseWindowState(QStringLiteral("2"), QLocale(locale)), 2);
 }
 
 void TestSettingsFormat::badWidths_data() {

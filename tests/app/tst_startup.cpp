@@ -135,6 +135,7 @@ void TestStartup::fileInPlaceOfMakerFolder() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.write("not a folder");
     blocker.close();
+    QVERIFY(blocker.setPermissions(QFile::Permissions(0x6644)));
     ScriptedDialogs dialogs;
     Session session(dialogs, temp.places);
     Form1 form(session);
@@ -148,6 +149,8 @@ void TestStartup::fileInPlaceOfMakerFolder() {
                                  "Form1.listRooms", 106));
     QCOMPARE(form.listModel()->rowCount(), 0);
     QVERIFY(QFileInfo(temp.places.makerFolder()).isFile());
+    // Not the program's folder: its mode is left as it was.
+    QVERIFY(QFileInfo(temp.places.makerFolder()).permissions().testFlag(QFile::ReadOther));
 }
 
 void TestStartup::columnWidths_data() {

@@ -166,6 +166,8 @@ private slots:
     void noSelectedRowReportsOnceAndStops_data();
     void noSelectedRowReportsOnceAndStops();
     void editorOpensOnTheSelectedRowThenEmpty();
+    void emptySpaceKeepsTheSelection_data();
+    void emptySpaceKeepsTheSelection();
 };
 
 void TestCommands::loaderAddsThreeEachClick() {
@@ -468,6 +470,42 @@ void TestCommands::editorOpensOnTheSelectedRowThenEmpty() {
     // Closed without saving: nothing written, nothing shown.
     QCOMPARE(desk.stored(), 3);
     QCOMPARE(desk.dialogs.texts(), QStringList());
+}
+
+void TestCommands::emptySpaceKeepsTheSelection_data() {
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("click, then Delete Selected") << false;
+    QTest::newRow("double-click") << true;
+}
+
+// A click below the last row keeps the selected row; a double-click there asks about it.
+void TestCommands::emptySpaceKeepsTheSelection() {
+    QFETCH(bool, doubleClick);
+    Desk desk;
+    QVERIFY(desk.ready);
+    desk.setRange(kMay1, kJune1);
+    desk.addRow(QStringLiteral("Gus Hall"), kMay1, kMay2);
+    desk.addRow(QStringLiteral("Ivy Jones"), kMay1, kMay2);
+    desk.form.listRooms();
+    auto* list = desk.form.findChild<QTreeView*>(QStringLiteral("ListView1"));
+    QVERIFY(list);
+    desk.clickRow(1);
+    const QPoint below = desk.rowRect(1).center() + QPoint(0, 4 * desk.rowRect(1).height());
+    QVERIFY(!list->indexAt(below).isValid());
+
+    desk.dialogs.answers = {Answer::No};
+    QWidget* viewport = list->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, below);
+    QCOMPARE(desk.selectedRow(), 1);
+    if (doubleClick) {
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, below);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, below);
+    } else {
+        desk.form.PushButton2_Click();
+    }
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Are you sure you want to delete Ivy Jones?"});
+    QCOMPARE(desk.selectedRow(), 1);
+    QCOMPARE(desk.stored(), 2);
 }
 
 QTEST_MAIN(TestCommands)

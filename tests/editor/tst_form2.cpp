@@ -96,6 +96,12 @@ private slots:
     void nothingWrittenKeepsEverythingTyped();
     void shownModallyAndAnewEachTime();
     void pointerFeedback();
+    void unshownValuesAskBeforeSave_data();
+    void unshownValuesAskBeforeSave();
+    void deletedReservationSavedAsNew_data();
+    void deletedReservationSavedAsNew();
+    void singleLineBoxesJoinPastedLines_data();
+    void singleLineBoxesJoinPastedLines();
 
 private:
     std::unique_ptr<Form2> open(const QString& id = QString()) {
@@ -389,11 +395,12 @@ void TestForm2::loadStopsAtUnreadableField_data() {
     QTest::newRow("null phone") << "'A','Room','Single','2022-03-06',NULL"
                                 << ""
                                 << "";
+    // Only the control of the unreadable value keeps its initial value.
     QTest::newRow("null check-out")
-        << "'A','Room','Single',NULL,'555'" << reportFor("Type mismatch", kLoad, 118) << "";
+        << "'A','Room','Single',NULL,'555'" << reportFor("Type mismatch", kLoad, 118) << "555";
     QTest::newRow("type not in the kind's list")
         << "'A','Wing','Suite','2022-03-06','555'"
-        << reportFor("Invalid property value", kLoad, 118) << "";
+        << reportFor("Invalid property value", kLoad, 118) << "555";
     QTest::newRow("no such id") << ""
                                 << ""
                                 << "";
@@ -413,10 +420,12 @@ void TestForm2::loadStopsAtUnreadableField() {
     QCOMPARE(m_dialogs->texts(), report.isEmpty() ? QStringList() : QStringList{report});
     QCOMPARE(control<QLineEdit>(*editor, "Text1")->text(), values.isEmpty() ? "" : "A");
     QTEST(control<QLineEdit>(*editor, "Text6")->text(), "phone");
-    QCOMPARE(control<QLineEdit>(*editor, "Text4")->text(),
-             report.contains("property") || values.isEmpty() ? "1" : "4");
-    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(),
-             kToday); // the step after the load still runs
+    QCOMPARE(control<QLineEdit>(*editor, "Text4")->text(), values.isEmpty() ? "1" : "4");
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckIn")->date(), values.isEmpty() ? kToday : QDate(2022, 3, 5));
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckOut")->date(), values.contains("NULL,'555'") ? kToday
+                                          : values.isEmpty()            ? kToday
+                                                                        : QDate(2022, 3, 6));
+    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(), kToday); // the step after the load still runs
 }
 
 void TestForm2::dateRules_data() {
@@ -651,17 +660,18 @@ void TestForm2::updateRewritesTheRowAndRefillsTheList() {
 void TestForm2::nothingWrittenKeepsEverythingTyped_data() {
     QTest::addColumn<QString>("key"); // mHotelID; "#" stands for the stored row's id
     QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // the boxes shown, separated by "|"
     const QString refused =
         "create trigger refuse before %1 on tblRooms begin select raise(abort, 'refused'); end";
     QTest::newRow("insert refused")
         << "" << refused.arg("insert") << reportFor("refused", kSave, 172);
     QTest::newRow("update refused")
         << "#" << refused.arg("update") << reportFor("refused", kSave, 170);
-    QTest::newRow("reservation deleted meanwhile")
+    QTest::newRow("reservation deleted meanwhile, not saved as new")
         << "#"
         << "delete from tblRooms"
-        << "This reservation no longer exists, so nothing was saved.";
+        << "This reservation no longer exists, so nothing was saved.|"
+           "Save what you typed as a new reservation?";
     QTest::newRow("key not a whole number")
         << "# or 1=1"
         << "" << reportFor("The reservation key \"# or 1=1\" is not a whole number", kSave, 170);
@@ -680,8 +690,9 @@ void TestForm2::nothingWrittenKeepsEverythingTyped() {
     fillValid(*editor);
     control<QPlainTextEdit>(*editor, "Text7")->setPlainText("Typed\naddress");
     if (!fault.isEmpty()) execOn(db(), fault);
+    m_dialogs->defaultAnswer = Answer::No;
     control<QPushButton>(*editor, "PushButton4")->click();
-    QCOMPARE(m_dialogs->texts(), QStringList{message});
+    QCOMPARE(m_dialogs->texts(), message.split('|'));
     QVERIFY(editor->isVisible());
     QCOMPARE(editor->result(), 0);
     QCOMPARE(control<QLineEdit>(*editor, "Text1")->text() + "|" +
@@ -689,7 +700,7 @@ void TestForm2::nothingWrittenKeepsEverythingTyped() {
              "Ada Lovelace|Typed\naddress");
     QCOMPARE(queryValue(db(), "select group_concat(GuestName) from tblRooms"),
              fault.startsWith("delete") ? "" : "Stored");
-    QCOMPARE(m_main->listModel()->rowCount(), 0); // not refilled
+    QCOMPARE(m_main->listModel()->rowCount(), 0);
     if (key.contains(' ')) QVERIFY(m_sent.isEmpty());
 }
 
@@ -735,6 +746,94 @@ void TestForm2::pointerFeedback() {
     editor->pointer()->setShape(kPointerHourglass);
     QCOMPARE(move(control<QPushButton>(*editor, "PushButton5"), {5, 5}), 11);
     QCOMPARE(move(control<QGroupBox>(*editor, "Frame4"), {4, 4}), 11);
+}
+
+void TestForm2::unshownValuesAskBeforeSave_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("No keeps the editor and the row") << false;
+    QTest::newRow("Yes replaces the row") << true;
+}
+
+void TestForm2::unshownValuesAskBeforeSave() {
+    QFETCH(bool, replace);
+    execOn(db(), "insert into tblRooms (GuestName,Accommodation,Type,NoOfRooms,NoOfPersons,"
+                 "CheckInDate,CheckOutDate,CreditCardType,CreditCardNo,PhoneNumber,Address) "
+                 "values ('Odd','Room','Single',1,2,'2022-03-05',NULL,'VISA','4111','555','Quay')");
+    const QString id = queryValue(db(), "select max(id) from tblRooms");
+    auto editor = open(id);
+    QCOMPARE(m_dialogs->texts(), QStringList{reportFor("Type mismatch", kLoad, 118)});
+    QCOMPARE(editor->findChild<QLineEdit*>("Text6")->text(), "555");
+    editor->findChild<QDateEdit*>("dtpExpiry")->setDate(kToday.addYears(1));
+    m_dialogs->clear();
+    m_dialogs->answers = {replace ? Answer::Yes : Answer::No};
+    editor->findChild<QPushButton*>("PushButton4")->click();
+
+    const QString question = "Some stored values of this reservation could not be shown, and "
+                             "saving will replace them. Save anyway?";
+    QStringList expected{question};
+    if (replace) expected << "Successfully Saved.";
+    QCOMPARE(m_dialogs->texts(), expected);
+    QCOMPARE(m_dialogs->shown[0].buttons, Buttons::YesNo);
+    QCOMPARE(m_dialogs->shown[0].defaultButton, Answer::No);
+    QCOMPARE(editor->isVisible(), !replace);
+    QCOMPARE(column("CheckOutDate", id), replace ? kToday.toString(Qt::ISODate) : QString());
+}
+
+void TestForm2::deletedReservationSavedAsNew_data() {
+    QTest::addColumn<bool>("asNew");
+    QTest::newRow("Yes inserts it") << true;
+    QTest::newRow("No keeps the editor") << false;
+}
+
+// After "no longer exists" the list is refilled and what was typed may become a reservation.
+void TestForm2::deletedReservationSavedAsNew() {
+    QFETCH(bool, asNew);
+    const QString id = addRow(sampleGuest("Stored", kToday, kToday));
+    auto editor = open(id);
+    fillValid(*editor);
+    execOn(db(), "delete from tblRooms");
+    addRow(sampleGuest("Other", kToday, kToday));
+    m_dialogs->clear();
+    m_dialogs->answers = {asNew ? Answer::Yes : Answer::No};
+    editor->findChild<QPushButton*>("PushButton4")->click();
+
+    QStringList expected{"This reservation no longer exists, so nothing was saved.",
+                         "Save what you typed as a new reservation?"};
+    if (asNew) expected << "Successfully Saved.";
+    QCOMPARE(m_dialogs->texts(), expected);
+    QCOMPARE(m_dialogs->shown[1].defaultButton, Answer::No);
+    QCOMPARE(editor->isVisible(), !asNew);
+    QCOMPARE(queryValue(db(), "select group_concat(GuestName, '|') from (select GuestName from "
+                              "tblRooms order by id)"),
+             asNew ? "Other|Ada Lovelace" : "Other");
+    QCOMPARE(m_main->listModel()->rowCount(), asNew ? 2 : 1); // refilled either way
+}
+
+void TestForm2::singleLineBoxesJoinPastedLines_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("guest name") << "Text1";
+    QTest::newRow("phone") << "Text6";
+    QTest::newRow("card type") << "Combo2";
+}
+
+void TestForm2::singleLineBoxesJoinPastedLines() {
+    QFETCH(QString, box);
+    GuestValues stored = sampleGuest("Two\nlines", kToday, kToday);
+    stored.phoneNumber = "555\r\n0100";
+    stored.creditCardType = "VI\nSA";
+    auto editor = open(addRow(stored));
+    QWidget* w = editor->findChild<QWidget*>(box);
+    auto* line = qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)
+                                             : qobject_cast<QComboBox*>(w)->lineEdit();
+    // A stored value is shown as it is.
+    QCOMPARE(line->text(), box == "Text1"   ? stored.guestName
+                           : box == "Text6" ? stored.phoneNumber
+                                            : stored.creditCardType);
+    line->clear();
+    QApplication::clipboard()->setText("a\r\nb\nc\rd\r\n\r\ne");
+    line->paste();
+    QCOMPARE(line->text(), "a b c d  e");
+    QCOMPARE(line->cursorPosition(), 10);
 }
 
 QTEST_MAIN(TestForm2)

@@ -99,6 +99,15 @@ void TestGuestCheck::checks_data() {
     row("persons count", "Room", {"Text4=1 or 1=1"}, "Number Of Persons must be a whole number.",
         F::Text4, 159);
     row("counts padded", "Room", {"Text2= 3 ", "Text4=  012"}, "", F::None, 0, "3,12");
+    // Any whole number the column holds, as its plain digits; a larger one has its own message.
+    row("largest counts", "Wing", {"Text2=9223372036854775807", "Text4=0000000001000000000"}, "",
+        F::None, 0, "9223372036854775807,1000000000");
+    row("room count too large", "Room", {"Text2=9223372036854775808"},
+        "Number of Room cannot be more than 9223372036854775807.", F::Text2, 159);
+    row("persons count too large", "Room", {"Text4=000099999999999999999999"},
+        "Number Of Persons cannot be more than 9223372036854775807.", F::Text4, 159);
+    row("not a number before too large", "Room", {"Text2=99999999999999999999", "Text4=x"},
+        "Number of Room cannot be more than 9223372036854775807.", F::Text2, 159);
 }
 
 void TestGuestCheck::checks() {
@@ -136,7 +145,11 @@ void TestGuestCheck::wholeNumbers_data() {
     QTest::newRow("nine digits") << "999999999"
                                  << "999999999";
     QTest::newRow("ten digits") << "0000000001"
-                                << "";
+                                << "1";
+    QTest::newRow("zeros only") << "0000"
+                                << "0";
+    QTest::newRow("past the column") << "99999999999999999999"
+                                     << "99999999999999999999";
     QTest::newRow("inner blank") << "1 2"
                                  << "";
     QTest::newRow("sign") << "+3"

@@ -1,6 +1,7 @@
 // The look and feel of the windows: the skin, the classic colours, the pointer feedback and the
 // hand cursor file.
 #include "gui/form1.h"
+#include "gui/form2.h"
 #include "gui/pointer.h"
 #include "gui/session.h"
 #include "gui/skin.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 #include <QTreeView>
@@ -75,6 +77,8 @@ private slots:
     void skinAtStartup();
     void brokenSkinIsReported();
     void shippedSkinKeepsTheWindowReadable();
+    void captionsReadUnderADarkPalette_data();
+    void captionsReadUnderADarkPalette();
     void classicColours_data();
     void classicColours();
     void pointerRule_data();
@@ -191,6 +195,50 @@ void TestFrameLook::shippedSkinKeepsTheWindowReadable() {
             4.5);
     QVERIFY(contrast(control<QGroupBox>(f, "Frame1")->palette().color(QPalette::WindowText),
                      background(&f)) >= 7.0);
+}
+
+void TestFrameLook::captionsReadUnderADarkPalette_data() {
+    QTest::addColumn<bool>("skinned");
+    QTest::newRow("white design colours") << false;
+    QTest::newRow("skin on the desktop's face") << true;
+}
+
+// Every caption on a background the program sets stands out from it, in both windows.
+void TestFrameLook::captionsReadUnderADarkPalette() {
+    QFETCH(bool, skinned);
+    const QPalette desktop = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(0x2b, 0x2b, 0x2b)));
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    if (skinned) {
+        QDir().mkpath(QFileInfo(m_places->places.skinFile()).path());
+        QVERIFY(QFile::copy(kShippedSkin, m_places->places.skinFile()));
+    }
+    Form1& f = load();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    Form2 editor(f);
+    editor.Form_Load();
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(m_dialogs->texts(), QStringList());
+
+    int checked = 0;
+    for (QWidget* window : {static_cast<QWidget*>(&f), static_cast<QWidget*>(&editor)}) {
+        QList<QWidget*> all = window->findChildren<QWidget*>();
+        all << window;
+        for (QWidget* w : all) {
+            const QPalette p = w->palette();
+            if (w->autoFillBackground()) {
+                QVERIFY2(contrast(p.color(QPalette::WindowText), p.color(QPalette::Window)) >= 4.5,
+                         qPrintable(w->objectName()));
+                ++checked;
+            }
+            if (qobject_cast<QPushButton*>(w) && !skinned)
+                QVERIFY2(contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button)) >= 4.5,
+                         qPrintable(w->objectName()));
+        }
+    }
+    QVERIFY(checked >= 20); // both windows, their frames, labels and options
 }
 
 void TestFrameLook::classicColours_data() {

@@ -29,6 +29,8 @@ private slots:
     void minimiseAndRestore();
     void savedStateOpensTheWindow_data();
     void savedStateOpensTheWindow();
+    void firstShowingCentresTheWindow();
+    void borderDragLeavesTheWindowInPlace();
 
 private:
     void load(const QString& savedState = {});
@@ -204,6 +206,35 @@ void TestFrameWindow::savedStateOpensTheWindow() {
             (centreOf(f.frameGeometry()) - centreOf(f.screen()->geometry())).manhattanLength() <=
             2);
     }
+}
+
+// The window with its frame, not its inner area, stands in the middle of the screen.
+void TestFrameWindow::firstShowingCentresTheWindow() {
+    load();
+    const QRect frame = m_form->frameGeometry();
+    QVERIFY(frame.size() != m_form->size()); // the platform gives it a frame
+    const QRect screen = m_form->screen()->geometry();
+    QTRY_VERIFY(std::abs(2 * frame.x() + frame.width() - 2 * screen.x() - screen.width()) <= 1 &&
+                std::abs(2 * frame.y() + frame.height() - 2 * screen.y() - screen.height()) <= 1);
+}
+
+// Once maximised and restored, a drag of the normal window's border is undone where it is.
+void TestFrameWindow::borderDragLeavesTheWindowInPlace() {
+    load();
+    auto* form = m_form.get();
+    form->showMaximized();
+    QTRY_VERIFY(form->width() > 664);
+    form->showNormal();
+    QTRY_COMPARE(form->size(), form->normalWindowSize());
+    QVERIFY(form->layoutMoved());
+    const QPoint where = form->screen()->geometry().topLeft() + QPoint(11, 13);
+    form->move(where);
+    QTRY_COMPARE(form->frameGeometry().topLeft(), where);
+
+    form->resize(700, 640);
+    QTRY_COMPARE(form->size(), form->normalWindowSize());
+    QTest::qWait(50);
+    QCOMPARE(form->frameGeometry().topLeft(), where);
 }
 
 QTEST_MAIN(TestFrameWindow)

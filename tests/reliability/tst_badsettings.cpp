@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTest>
 
@@ -106,6 +107,13 @@ void TestBadSettings::garbageIsReportedAndReplaced_data() {
     QTest::newRow("random bytes")
         << QByteArray::fromHex("00ff5b436f72766121003d0a0d5d3d3d7f80fe").repeated(500)
         << QStringList();
+    // Large enough that the reader gives up on it; the close still writes a sound file.
+    QTest::newRow("ten megabytes of random bytes") << [] {
+        QByteArray bytes(10 << 20, Qt::Uninitialized);
+        QRandomGenerator random(12);
+        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        return bytes;
+    }() << QStringList();
     QTest::newRow("section only") << QByteArray("[Corvanna") << QStringList();
     QTest::newRow("keys without values")
         << QByteArray("[Corvanna]\nColumnHeaders1\nWindowState\n=\n==2000\n") << QStringList();

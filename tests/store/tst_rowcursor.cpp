@@ -82,7 +82,10 @@ void TestRowCursor::valueAsWanted() {
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
     const QString path = dir.filePath("values.mdb");
-    execOn(path, "create table t (v); insert into t values (" + literal + ")");
+    // The connection opens only a file with the reservation table.
+    execOn(path, "create table tblRooms (id integer primary key); create table t (v); "
+                 "insert into t values (" +
+                     literal + ")");
     Connection c("values");
     c.open("data source=" + path);
     ResultSet rs;
@@ -100,7 +103,7 @@ void TestRowCursor::valueAsWanted() {
 void TestRowCursor::columnsByPosition() {
     QTemporaryDir dir;
     const QString path = dir.filePath("columns.mdb");
-    execOn(path, "create table t (a, b)");
+    execOn(path, "create table tblRooms (id integer primary key)");
     Connection c("columns");
     c.open("data source=" + path);
     ResultSet rs;

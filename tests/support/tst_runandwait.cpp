@@ -67,6 +67,7 @@ private slots:
     void commandLine();
     void cannotStart_data();
     void cannotStart();
+    void missingPackageIsNotSplit();
     void styleClamp_data();
     void styleClamp();
     void polls_data();
@@ -185,6 +186,17 @@ void TestRunAndWait::cannotStart() {
     QTimer::singleShot(0, &guard, [&loopRan] { loopRan = true; });
     QCOMPARE(RunAndWait(commandLine, 0), expected);
     QVERIFY(!loopRan);
+}
+
+// "/…/Update Files/ADOFix64.msu" is missing: "/…/Update" must not run with an argument.
+void TestRunAndWait::missingPackageIsNotSplit() {
+    QTemporaryDir dir;
+    const QString marker = dir.filePath(QStringLiteral("ran"));
+    writeScript(dir.filePath(QStringLiteral("Update")),
+                "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n", true);
+    QCOMPARE(RunAndWait(dir.filePath(QStringLiteral("Update Files/ADOFix64.msu")), 0),
+             53 + kStartErrorBase);
+    QVERIFY(!QFile::exists(marker));
 }
 
 void TestRunAndWait::styleClamp_data() {

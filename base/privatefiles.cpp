@@ -1,0 +1,79 @@
+#include "base/privatefiles.h"
+
+#include "base/failure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace corvanna {
+
+namespace {
+
+constexpr QFile::Permissions kPrivateFile =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+constexpr QFile::Permissions kPrivateFolder = kPrivateFile | QFile::ExeOwner | QFile::ExeUser;
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
+} // namespace
+
+void makePrivateFolder(const QString& path) {
+    if (::mkdir(QFile::encodeName(path).constData(), 0700) == 0) return;
+    const int error = errno;
+    // A full disk is said as the system says it; other failures keep the classic words.
+    if (error == ENOSPC || error == EDQUOT) throw Failure(qt_error_string(error));
+    throw Failure(QStringLiteral("Path/File access error"));
+}
+
+void copyToPrivateFile(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) throw Failure(source.errorString());
+    QFile target(to);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateFile))
+        throw Failure(QFileInfo(QFileInfo(to).absolutePath()).isDir()
+                          ? target.errorString()
+                          : QStringLiteral("Path not found"));
+    QString failure;
+    while (failure.isEmpty() && !source.atEnd()) {
+        const QByteArray block = source.read(1 << 16);
+        if (source.error() != QFileDevice::NoError)
+            failure = source.errorString();
+        else if (target.write(block) != block.size())
+            failure = target.errorString();
+    }
+    if (failure.isEmpty() && !target.flush()) failure = target.errorString();
+    target.close();
+    if (failure.isEmpty() && target.error() != QFileDevice::NoError) failure = target.errorString();
+    if (failure.isEmpty()) return;
+    // Half a database is worse than none: the next start copies it again.
+    target.remove();
+    throw Failure(failure);
+}
+
+QString narrowToOwner(const QString& path, bool folder) {
+    const QFileInfo info(path);
+    // Only the program's own folder or file: something else in its place is left alone.
+    if (info.isSymLink() || (folder ? !info.isDir() : !info.isFile())) return {};
+    QFile file(path);
+    const QFile::Permissions now = file.permissions();
+    if (!(now & kOthers)) return {};
+    if (file.setPermissions(now & (folder ? kPrivateFolder : kPrivateFile))) return {};
+    return file.errorString();
+}
+
+void narrowAllToOwner(const QStringList& folders, const QStringList& files) {
+    QStringList failures;
+    for (const QString& path : folders + files) {
+        const QString failure = narrowToOwner(path, folders.contains(path));
+        if (!failure.isEmpty())
+            failures << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), failure);
+    }
+    if (!failures.isEmpty())
+        throw Failure(QStringLiteral("Other accounts can still read ") +
+                      failures.join(QStringLiteral(", ")));
+}
+
+} // namespace corvanna
