@@ -125,6 +125,7 @@ void Form1::buildDesign() {
     model = new ReservationModel(this);
     // Card numbers show masked unless the desk has asked for them in full.
     model->setCardNumbersInFull(cardNumbersShownInFull());
+    model->setGuestNameOrder(true);
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());

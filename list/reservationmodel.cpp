@@ -3,10 +3,10 @@
 #include "findindex.h"
 #include "base/cardmask.h"
 #include "store/rowcursor.h"
+#include "textrank.h"
 
 #include <QByteArray>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QDate>
 #include <algorithm>
 #include <cstring>
@@ -147,6 +147,9 @@ struct ReservationModel::Store {
     char* textCursor = nullptr;
     size_t textLeft = 0;
     std::vector<quint32> order; // list row -> fill position; empty while in fill order
+    // The list's own order before any header sort (fill positions; empty: the fill's order).
+    // Sorts keep it for equal keys.
+    std::vector<quint32> base;
 
     // The ranks of one text column (equal texts, ignoring case, share a rank), kept so that a
     // second click on the same column only reverses.
@@ -187,6 +190,8 @@ struct ReservationModel::Store {
         textLeft = 0;
         order.clear();
         order.shrink_to_fit();
+        base.clear();
+        base.shrink_to_fit();
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
@@ -223,6 +228,7 @@ void ReservationModel::setLocale(const QLocale& locale) {
     if (m_store->count > 0) {
         m_store->rankedColumn = -1;
         relayout([this] {
+            orderNames();
             if (m_sorted) applySort();
             applyFind();
         });
@@ -334,8 +340,33 @@ void ReservationModel::append(const RowCursor& cursor) {
         }
 }
 
+void ReservationModel::setGuestNameOrder(bool on) {
+    m_guestNameOrder = on;
+}
+
+// The fills ask the engine for guest-name order, and the engine folds only ASCII letters: the
+// list puts the names in the user's collation (as a guest-name sort does), keeping the engine's
+// order for names the collation finds equal.
+void ReservationModel::orderNames() {
+    Store& s = *m_store;
+    s.base.clear();
+    if (m_guestNameOrder && s.count > 1) {
+        if (s.rankedColumn != GuestName) rankTexts(GuestName);
+        bool inOrder = true;
+        for (size_t i = 1; i < s.count && inOrder; ++i)
+            inOrder = s.ranks[i - 1] <= s.ranks[i];
+        if (!inOrder) {
+            s.base.resize(s.count);
+            std::iota(s.base.begin(), s.base.end(), 0u);
+            sortByKey(s.base, false, [&](quint32 i) { return quint64(s.ranks[i]); });
+        }
+    }
+    if (!m_sorted) s.order = s.base;
+}
+
 void ReservationModel::endFill() {
     if (!m_filling) return;
+    orderNames();
     if (m_sorted) applySort();
     applyFind();
     const int rows = m_finding ? int(m_shown.size()) : int(m_store->count);
@@ -488,19 +519,29 @@ qint64 ReservationModel::idAt(int row) const {
 int ReservationModel::firstAddedRow() const {
     const Store& s = *m_store;
     if (s.count == 0 || m_filling) return -1;
+    // The first row of the list's own order (the fill's, names collated), wherever a header sort
+    // or a find has put it.
+    const quint32 first = s.base.empty() ? 0u : s.base.front();
     if (m_finding) {
-        // The shown row that came first in the fill.
-        int first = -1;
+        std::vector<quint32> place; // fill position -> place in the list's own order
+        if (!s.base.empty()) {
+            place.resize(s.count);
+            for (size_t k = 0; k < s.base.size(); ++k)
+                place[s.base[k]] = quint32(k);
+        }
+        int shownFirst = -1;
         quint32 least = ~0u;
-        for (int v = 0; v < rowCount(); ++v)
-            if (const quint32 p = fillPositionOf(v); p < least) {
-                least = p;
-                first = v;
+        for (int v = 0; v < rowCount(); ++v) {
+            const quint32 p = fillPositionOf(v);
+            if (const quint32 at = place.empty() ? p : place[p]; at < least) {
+                least = at;
+                shownFirst = v;
             }
-        return first;
+        }
+        return shownFirst;
     }
-    if (s.order.empty()) return 0;
-    return int(std::find(s.order.begin(), s.order.end(), 0u) - s.order.begin());
+    if (s.order.empty()) return int(first);
+    return int(std::find(s.order.begin(), s.order.end(), first) - s.order.begin());
 }
 
 void ReservationModel::setSortState(bool sorted, int key, int order) {
@@ -579,29 +620,20 @@ void ReservationModel::rankTexts(int column) {
         s.ranks[i] = previousId;
     }
 
+    buckets = {};
+    hashes = {};
+
     // The distinct texts in the user's collation, ignoring case; texts the collation finds
     // equal share a rank.
     QCollator collator(m_locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(distinct.size());
-    for (const std::string_view v : distinct)
-        keys.push_back(collator.sortKey(QString::fromUtf8(v.data(), qsizetype(v.size()))));
-    std::vector<quint32> byKey(distinct.size());
-    std::iota(byKey.begin(), byKey.end(), 0u);
-    std::sort(byKey.begin(), byKey.end(),
-              [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<quint32> rankOf(distinct.size());
-    quint32 rank = 0;
-    for (size_t j = 0; j < byKey.size(); ++j) {
-        if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++rank;
-        rankOf[byKey[j]] = rank;
-    }
-    if (!distinct.empty())
+    std::vector<quint32> rankOf;
+    s.rankCount = rankInCollation(distinct, collator, rankOf);
+    distinct = {};
+    if (!rankOf.empty())
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];
-    s.rankCount = distinct.empty() ? 0 : rank + 1;
     s.rankedColumn = column;
 }
 
@@ -616,8 +648,11 @@ void ReservationModel::applySort() {
     if (kind == Kind::Text) {
         // Texts are ordered by the user's collation, ignoring case.
         if (s.rankedColumn != column) rankTexts(column);
-        s.order.resize(n);
-        std::iota(s.order.begin(), s.order.end(), 0u);
+        s.order = s.base;
+        if (s.order.empty()) {
+            s.order.resize(n);
+            std::iota(s.order.begin(), s.order.end(), 0u);
+        }
         sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
         return;
     }
@@ -627,14 +662,15 @@ void ReservationModel::applySort() {
     const int slot = column == Id ? 0 : slotOf(column);
     std::vector<quint32> nulls, values, texts;
     values.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t k = 0; k < n; ++k) {
+        const quint32 i = s.base.empty() ? quint32(k) : s.base[k];
         const Row& r = s.at(i);
         if (r.nulls & bit)
-            nulls.push_back(quint32(i));
+            nulls.push_back(i);
         else if (r.asText & bit)
-            texts.push_back(quint32(i));
+            texts.push_back(i);
         else
-            values.push_back(quint32(i));
+            values.push_back(i);
     }
     // Signed values map to unsigned keys of the same order.
     constexpr quint64 kSign = quint64(1) << 63;

@@ -78,6 +78,9 @@ public:
 
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
+    // On: every fill comes ordered by guest name, and the list shows the names in the locale's
+    // collation, as a guest-name sort does (the engine's own order folds only ASCII letters).
+    void setGuestNameOrder(bool on);
 
     // Find: only the rows whose id, guest name, phone number, address or card's last four digits
     // hold every word of the text, ignoring case and accents, in the list's order; an empty text
@@ -103,10 +106,12 @@ private:
     void applyFind();
     void applySort();
     void rankTexts(int column);
+    void orderNames();
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
     bool m_cardNumbersInFull = false;
+    bool m_guestNameOrder = false;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;

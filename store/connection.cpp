@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <future>
+#include <mutex>
 #include <sqlite3.h>
 
 namespace corvanna {
@@ -39,7 +41,53 @@ QString withoutValues(const QString& engineWords, const QString& statement) {
 }
 
 const QString kDamaged = QStringLiteral("database disk image is malformed");
+
+enum class Finding { Sound, Damaged, NotRun };
+
+// A value that breaks a column rule (a CHECK or NOT NULL) is a finding about one row, not
+// damage: the file is sound and can be written.
+bool isConstraintFinding(const char* line) {
+    return qstrncmp(line, "CHECK constraint failed in ", 27) == 0 ||
+           qstrncmp(line, "NULL value in ", 14) == 0;
+}
+
+struct CheckResult {
+    Finding finding = Finding::NotRun;
+    int code = SQLITE_OK; // the engine's result when the check could not run to its end
+    QString words;
+};
+
+// The engine's quick check of the whole file. Every answer other than "ok" and the constraint
+// findings (pages, b-trees, indexes) is damage, as are the engine's corruption results.
+CheckResult quickCheck(sqlite3* db) {
+    CheckResult result;
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
+    bool damaged = false;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            const auto* line = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            if (!line || (qstrcmp(line, "ok") != 0 && !isConstraintFinding(line))) damaged = true;
+        }
+    }
+    if (rc == SQLITE_DONE) {
+        result.finding = damaged ? Finding::Damaged : Finding::Sound;
+    } else {
+        result.code = rc;
+        result.words = engineText(db);
+        result.finding = isDamage(rc) ? Finding::Damaged : Finding::NotRun;
+    }
+    sqlite3_finalize(st);
+    return result;
+}
 } // namespace
+
+struct Connection::BackgroundCheck {
+    std::mutex mutex;
+    sqlite3* db = nullptr; // the check's own connection while it runs
+    bool stopped = false;
+    std::future<Finding> finding;
+};
 
 namespace {
 constexpr bool isLeap(int y) {
@@ -97,6 +145,7 @@ Connection::~Connection() {
 }
 
 void Connection::open(const QString& connectionString) {
+    stopBackgroundCheck();
     const QString path = dataSourceOf(connectionString);
     m_damaged = false;
     m_checked = false;
@@ -146,6 +195,45 @@ void Connection::open(const QString& connectionString) {
         db.close();
         throw Failure(refusal);
     }
+
+    // The whole file is checked on a read-only connection of its own while the desk starts
+    // working; a check that cannot run (another program holds the file) runs again at the
+    // first write.
+    m_background = std::make_unique<BackgroundCheck>();
+    BackgroundCheck* check = m_background.get();
+    check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(path)] {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            return Finding::NotRun;
+        }
+        {
+            const std::lock_guard lock(check->mutex);
+            if (check->stopped) {
+                sqlite3_close(db);
+                return Finding::NotRun;
+            }
+            check->db = db;
+        }
+        const Finding finding = quickCheck(db).finding;
+        {
+            const std::lock_guard lock(check->mutex);
+            check->db = nullptr;
+        }
+        sqlite3_close(db);
+        return finding;
+    });
+}
+
+void Connection::stopBackgroundCheck() {
+    if (!m_background) return;
+    {
+        const std::lock_guard lock(m_background->mutex);
+        m_background->stopped = true;
+        if (m_background->db) sqlite3_interrupt(m_background->db);
+    }
+    m_background->finding.wait();
+    m_background.reset();
 }
 
 int Connection::state() const {
@@ -153,6 +241,7 @@ int Connection::state() const {
 }
 
 void Connection::close() {
+    stopBackgroundCheck();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
 }
 
@@ -191,30 +280,29 @@ void Connection::noteFailure(int engineCode) {
 }
 
 // Writing into a damaged file spreads the damage and can lose rows that are still readable, so
-// the whole file is checked once before this connection first writes to it (start-up reads only
-// what the first list needs and stays quick on a large file).
+// the whole file is checked once before this connection first writes to it: a save that comes
+// while the check started at the open still runs waits for it.
 void Connection::checkBeforeFirstWrite() {
     if (m_checked || m_damaged) return;
-    sqlite3* db = handle();
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(st);
-        if (rc == SQLITE_ROW) {
-            const auto* first = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    if (m_background) {
+        const Finding finding = m_background->finding.get();
+        m_background.reset();
+        if (finding != Finding::NotRun) {
             m_checked = true;
-            m_damaged = !first || qstrcmp(first, "ok") != 0;
-        } else {
-            rc = sqlite3_errcode(db);
+            m_damaged = finding == Finding::Damaged;
+            return;
         }
     }
-    const QString text = engineText(db);
-    sqlite3_finalize(st);
-    noteFailure(rc);
+    const CheckResult result = quickCheck(handle());
+    if (result.finding != Finding::NotRun) {
+        m_checked = true;
+        m_damaged = result.finding == Finding::Damaged;
+        return;
+    }
     // Another program holds the file: the statement would wait for the same lock again, so the
     // save fails now; the check runs again at the next write.
-    const int primary = rc & 0xff;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(text);
+    const int primary = result.code & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(result.words);
 }
 
 sqlite3* Connection::handle() const {

@@ -3,6 +3,7 @@
 #include "rowcursor.h"
 
 #include <QString>
+#include <memory>
 #include <QVariantList>
 #include <QStringList>
 
@@ -51,9 +52,14 @@ public:
     bool damaged() const { return m_damaged; }
 
 private:
+    struct BackgroundCheck;
     void checkBeforeFirstWrite();
+    void stopBackgroundCheck();
 
     QString m_name;
+    // The whole-file check, started on a connection of its own right after the open so that the
+    // first save does not wait for all of it.
+    std::unique_ptr<BackgroundCheck> m_background;
     // A file the engine has found damaged is never written to again through this connection.
     bool m_damaged = false;
     bool m_checked = false;
