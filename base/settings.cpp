@@ -16,6 +16,10 @@ QString columnWidthKey(int position) {
     return QStringLiteral("ColumnHeaders") + QString::number(position);
 }
 
+bool showsFullCardNumbers(const QString& value) {
+    return value.trimmed() == QLatin1String("1");
+}
+
 float defaultColumnWidth(int position) {
     return position == 1 ? kDefaultIdWidth : kDefaultColumnWidth;
 }
@@ -133,6 +137,10 @@ void SettingsStore::flush() {
 
 QString SettingsStore::fileName() const {
     return m_settings.fileName();
+}
+
+bool cardNumbersShownInFull() {
+    return showsFullCardNumbers(SettingsStore().read(kShowFullCardNumbersKey, QStringLiteral("0")));
 }
 
 } // namespace corvanna

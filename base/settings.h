@@ -13,6 +13,11 @@ constexpr int kColumnCount = 13;
 constexpr float kDefaultIdWidth = 1.0f;        // twips: the ID column is practically hidden
 constexpr float kDefaultColumnWidth = 2000.0f; // twips
 inline const QString kWindowStateKey = QStringLiteral("WindowState");
+// Set by hand to 1 on a desk that must see card numbers in full in its lists; never written.
+inline const QString kShowFullCardNumbersKey = QStringLiteral("ShowFullCardNumbers");
+bool showsFullCardNumbers(const QString& value); // "1" (blanks around allowed): in full
+// The desk's choice as the settings file holds it now; every list that shows card numbers asks.
+bool cardNumbersShownInFull();
 
 QString columnWidthKey(int position); // "ColumnHeaders" + position (1 to 13)
 float defaultColumnWidth(int position);

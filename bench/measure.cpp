@@ -245,13 +245,23 @@ Timing runProcess(const QString& program, const QStringList& args, const QString
     return {ms, cpu};
 }
 
-qint64 peakResidentKb() {
+namespace {
+qint64 statusKb(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return -1;
+    const qsizetype n = qsizetype(qstrlen(field));
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(field)) return line.mid(n).trimmed().split(' ').value(0).toLongLong();
     return -1;
+}
+} // namespace
+
+qint64 peakResidentKb() {
+    return statusKb("VmHWM:");
+}
+
+qint64 residentKb() {
+    return statusKb("VmRSS:");
 }
 
 } // namespace corvanna::bench

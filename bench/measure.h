@@ -73,5 +73,7 @@ Timing runProcess(const QString& program, const QStringList& args, const QString
 
 // The peak resident memory of this process so far (VmHWM), in kilobytes.
 qint64 peakResidentKb();
+// The resident memory of this process now (VmRSS), in kilobytes.
+qint64 residentKb();
 
 } // namespace corvanna::bench

@@ -2,8 +2,11 @@
 
 #include "base/dates.h"
 
+#include <QAbstractButton>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QLineEdit>
@@ -68,6 +71,28 @@ void paintButton(QWidget* button, const QColor& face, const QColor& text) {
     palette.setColor(QPalette::Button, face);
     palette.setColor(QPalette::ButtonText, text);
     button->setPalette(palette);
+}
+
+QString accessibleCaption(const QString& caption) {
+    QString text = caption;
+    text.remove(QLatin1Char('&')).remove(QStringLiteral("...")).remove(QChar(0x2026));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+    return text.trimmed();
+}
+
+void nameAfterLabel(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    field->setAccessibleName(accessibleCaption(label->text()));
+}
+
+void nameByCaptions(QWidget* window) {
+    for (auto* button : window->findChildren<QAbstractButton*>())
+        if (button->accessibleName().isEmpty())
+            button->setAccessibleName(accessibleCaption(button->text()));
+    for (auto* frame : window->findChildren<QGroupBox*>())
+        if (frame->accessibleName().isEmpty())
+            frame->setAccessibleName(accessibleCaption(frame->title()));
 }
 
 void setUpDatePicker(QDateEdit* picker) {

@@ -4,9 +4,11 @@
 #include <QFont>
 
 class QDateEdit;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRect;
-class QLineEdit;
+class QString;
 class QWidget;
 
 namespace corvanna {
@@ -19,6 +21,13 @@ void paintBackground(QWidget* widget, const QColor& colour, const QColor& text);
 void paintWhite(QWidget* widget); // the white design background, black text
 // A push button's face and caption colours.
 void paintButton(QWidget* button, const QColor& face, const QColor& text);
+// Assistive technology: a control's accessible name is its caption or its label's text, without
+// the accelerator sign and the closing colon ("Check In Date:" -> "Check In Date").
+QString accessibleCaption(const QString& caption);
+// Names a field after its label and makes the label its buddy.
+void nameAfterLabel(QLabel* label, QWidget* field);
+// Names every button, frame and option under `window` after its caption where it has no name.
+void nameByCaptions(QWidget* window);
 // A date picker as the windows use it: calendar popup, 1601 to 9999, the short date form.
 void setUpDatePicker(QDateEdit* picker);
 // A command button of the design: the larger bold font, a white face; Enter in a text box does

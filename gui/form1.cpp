@@ -16,6 +16,7 @@
 #include "list/reservationmodel.h"
 #include "gui/rowdelegate.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -122,6 +123,9 @@ void Form1::buildDesign() {
     PushButton6 = designButton(m_client, "PushButton6", "Load Sample/Example Data", unplaced);
 
     model = new ReservationModel(this);
+    // Card numbers show masked unless the desk has asked for them in full.
+    model->setCardNumbersInFull(cardNumbersShownInFull());
+    model->setGuestNameOrder(true);
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
@@ -177,6 +181,12 @@ void Form1::buildDesign() {
     // tells.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+
+    // Names for assistive technology: the captions, the pickers after their frames.
+    nameByCaptions(m_client);
+    ListView1->setAccessibleName(QStringLiteral("Reservations"));
+    dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
+    dtpCheckOut->setAccessibleName(accessibleCaption(Frame2->title()));
 
     setTabOrder(ListView1, PushButton1);
     setTabOrder(PushButton1, PushButton2);
@@ -279,6 +289,10 @@ bool Form1::Form_Load() {
             watchOtherDesks();
         }
     });
+    // A database from before the inventory gets its table; one that cannot take it (read-only)
+    // works as before, without inventory.
+    if (m_session.dbConnection && m_session.dbConnection->state() != 0)
+        m_session.inventoryUnavailable = inventoryProblem(*m_session.dbConnection);
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,
@@ -376,6 +390,8 @@ void Form1::Form_QueryUnload() {
         settings.write(kWindowStateKey, QString::number(windowStateNumber()));
         settings.flush();
     });
+    // The day's copy of the working database, while the connection is still open.
+    automaticBackup();
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
         proc.step(108, [&] { m_session.connection().close(); });
     proc.step(110, [&] { m_session.dbConnection.reset(); });

@@ -10,6 +10,7 @@
 
 class QDateEdit;
 class QGroupBox;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -17,8 +18,10 @@ class QTreeView;
 
 namespace corvanna {
 
+class DayViewWindow;
 class PointerFeedback;
 class ReservationModel;
+enum class DayView;
 struct MainWindowPlaces;
 struct Session;
 
@@ -49,11 +52,21 @@ public:
     void PushButton6_Click();              // Load Sample/Example Data
     void ListView1_ColumnClick(int index); // index: the column's position + 1
     void ListView1_DblClick();
+    // The inventory (modal) and the availability chart (beside the main window, one at a time).
+    void showInventory();
+    void showAvailability();
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
     void Form_QueryUnload();
     void Form_Unload();
+    // Backups of the working database: the automatic one (at the close, and after the first save
+    // of a day the program has run into), and the two commands.
+    void automaticBackup();
+    void backUpAfterSave();
+    void mnuBackUpNow_Click();
+    void mnuRestore_Click();
+
     // Lays the controls out for the window's state (see mainWindowLayout).
     void Form_Resize();
 
@@ -87,6 +100,10 @@ public:
     // The height of the menu bar, which lies outside the designed client area.
     int menuHeight() const;
 
+signals:
+    // After every fill of the list, which follows every save and delete.
+    void reservationsChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +136,17 @@ private:
     // The database the desk works on, as the About box names it.
     QString databaseInUse() const;
     void placeClientArea();
+    // Find (Ctrl+F): the search box beside the menus filters the list as the desk types.
+    QWidget* buildFindBox();
+    void Find_Click();
+    void txtFind_Change();
+    void txtFind_Escape();
+    // The day views in a window of their own.
+    void DayView_Click(DayView view);
+    // Export and print of the list as shown.
+    void Export_Click();
+    void Print_Click();
+    QString listTitle() const;
     // Closes a modal window that is open, then this window, as the desktop session ends.
     void sessionEnding();
     void unloadOnce();
@@ -137,6 +165,10 @@ private:
     QMenuBar* m_menuBar = nullptr;
     // The designed client area: every control of the design lies on it, at its design place.
     QWidget* m_client = nullptr;
+    QLineEdit* m_find = nullptr;
+    DayViewWindow* m_dayView = nullptr;
+    // What the list shows, for a printout's title and an export's name.
+    QString m_listTitle;
     bool m_unloaded = false;
     bool m_keepSizeQueued = false;
     bool m_centrePending = false; // back in the normal state, not yet centred at normal size

@@ -70,6 +70,7 @@ void Form1::PushButton2_Click() {
 
     proc.step(104, [&] { m_session.connection().execute(statements::deleteById(id)); });
     proc.step(106, [&] { listRooms(); });
+    backUpAfterSave();
 }
 
 void Form1::ListView1_DblClick() {

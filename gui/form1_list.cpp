@@ -25,6 +25,7 @@ void Form1::fill(const QString& procedure, const std::function<QString()>& state
     fillList(proc, *model, m_session.dbConnection.get(), statement,
              [this](int shape) { setMousePointer(PointerShape(shape)); });
     selectFirstAdded();
+    emit reservationsChanged();
 }
 
 void Form1::selectFirstAdded() {
@@ -57,11 +58,14 @@ void Form1::otherDesksChanged() {
 }
 
 void Form1::listRooms() {
+    m_listTitle =
+        QStringLiteral("Reservations %1 to %2").arg(dtpCheckIn->text(), dtpCheckOut->text());
     fill(QStringLiteral("Form1.listRooms"),
          [this] { return statements::selectRange(dtpCheckIn->date(), dtpCheckOut->date()); });
 }
 
 void Form1::PushButton5_Click() {
+    m_listTitle = QStringLiteral("All reservations");
     fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
 }
 

@@ -5,12 +5,22 @@
 #include "base/dialogs.h"
 #include "base/places.h"
 #include "base/product.h"
+#include "gui/dayview.h"
+#include "gui/listoutput.h"
 #include "gui/session.h"
+#include "list/reservationmodel.h"
 
 #include <QAction>
+#include <QDateEdit>
 #include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QTreeView>
 
 namespace corvanna {
@@ -54,6 +64,16 @@ void Form1::buildMenus() {
         menu->setObjectName(QStringLiteral("menu") + menu->title().remove(QLatin1Char('&')));
 
     // File
+    addCommand(file, "actionExport", QStringLiteral("E&xport CSV..."),
+               QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Export_Click(); });
+    addCommand(file, "actionPrint", QStringLiteral("&Print..."), QKeySequence::Print,
+               [this] { Print_Click(); });
+    file->addSeparator();
+    addCommand(file, "actionBackUpNow", QStringLiteral("&Back Up Now"), {},
+               [this] { mnuBackUpNow_Click(); });
+    addCommand(file, "actionRestore", QStringLiteral("&Restore\u2026"), {},
+               [this] { mnuRestore_Click(); });
+    file->addSeparator();
     addCommand(file, "actionQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                [this] { close(); });
 
@@ -63,9 +83,9 @@ void Form1::buildMenus() {
     QAction* edit = addCommand(reservation, "actionEditSelected", QStringLiteral("&Edit Selected"),
                                {}, [this] { PushButton3_Click(); });
     keysInListOnly(edit, ListView1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    QAction* remove = addCommand(reservation, "actionDeleteSelected",
-                                 QStringLiteral("&Delete Selected"), {},
-                                 [this] { PushButton2_Click(); });
+    QAction* remove =
+        addCommand(reservation, "actionDeleteSelected", QStringLiteral("&Delete Selected"), {},
+                   [this] { PushButton2_Click(); });
     keysInListOnly(remove, ListView1, {QKeySequence(QKeySequence::Delete)});
     reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QStringLiteral("&Load Sample/Example Data"), {},
@@ -76,6 +96,22 @@ void Form1::buildMenus() {
                QKeySequence(Qt::CTRL | Qt::Key_D), [this] { PushButton4_Click(); });
     addCommand(view, "actionShowAll", QStringLiteral("Show &All"), QKeySequence(Qt::Key_F5),
                [this] { PushButton5_Click(); });
+    addCommand(view, "actionFind", QStringLiteral("&Find..."), QKeySequence::Find,
+               [this] { Find_Click(); });
+    view->addSeparator();
+    addCommand(view, "actionArrivals", QStringLiteral("A&rrivals"),
+               QKeySequence(Qt::CTRL | Qt::Key_1), [this] { DayView_Click(DayView::Arrivals); });
+    addCommand(view, "actionInTheHouse", QStringLiteral("In the &House"),
+               QKeySequence(Qt::CTRL | Qt::Key_2), [this] { DayView_Click(DayView::InTheHouse); });
+    addCommand(view, "actionDepartures", QStringLiteral("De&partures"),
+               QKeySequence(Qt::CTRL | Qt::Key_3), [this] { DayView_Click(DayView::Departures); });
+    view->addSeparator();
+    addCommand(view, "actionAvailability", QStringLiteral("A&vailability…"), {},
+               [this] { showAvailability(); });
+
+    // Tools
+    addCommand(tools, "actionInventory", QStringLiteral("&Inventory…"), {},
+               [this] { showInventory(); });
 
     // Help
     addCommand(help, "actionAbout", QStringLiteral("&About Corvanna"), {},
@@ -84,6 +120,78 @@ void Form1::buildMenus() {
     // A menu shows once it holds a command.
     for (QMenu* menu : {file, reservation, view, tools, help})
         menu->menuAction()->setVisible(!menu->isEmpty());
+
+    m_menuBar->setCornerWidget(buildFindBox(), Qt::TopRightCorner);
+}
+
+QWidget* Form1::buildFindBox() {
+    auto* box = new QWidget(m_menuBar);
+    auto* label = new QLabel(QStringLiteral("F&ind:"), box);
+    m_find = new QLineEdit(box);
+    m_find->setObjectName(QStringLiteral("txtFind"));
+    m_find->setAccessibleName(QStringLiteral("Find"));
+    m_find->setPlaceholderText(QStringLiteral("Name, phone, address, id, card"));
+    m_find->setClearButtonEnabled(true);
+    label->setBuddy(m_find);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 4, 0);
+    row->addWidget(label);
+    row->addWidget(m_find);
+    connect(m_find, &QLineEdit::textChanged, this, [this] { txtFind_Change(); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_find);
+    escape->setContext(Qt::WidgetShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { txtFind_Escape(); });
+    // Down from the search box goes to the rows it found.
+    auto* down = new QShortcut(QKeySequence(Qt::Key_Down), m_find);
+    down->setContext(Qt::WidgetShortcut);
+    connect(down, &QShortcut::activated, this, [this] { ListView1->setFocus(); });
+    return box;
+}
+
+void Form1::Find_Click() {
+    m_find->setFocus(Qt::ShortcutFocusReason);
+    m_find->selectAll();
+}
+
+void Form1::txtFind_Change() {
+    model->setFindText(m_find->text());
+    // A hidden selection is gone; the first row found takes it, so the commands act on a row
+    // the desk can see.
+    QItemSelectionModel* selection = ListView1->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if ((!current.isValid() || !selection->isRowSelected(current.row())) && model->rowCount() > 0)
+        selection->setCurrentIndex(model->index(0, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (selection->currentIndex().isValid()) ListView1->scrollTo(selection->currentIndex());
+}
+
+void Form1::txtFind_Escape() {
+    m_find->clear(); // the whole list again, the selected row still selected
+    ListView1->setFocus();
+}
+
+void Form1::DayView_Click(DayView view) {
+    if (!m_dayView) m_dayView = new DayViewWindow(m_session, this);
+    m_dayView->showDay(view, m_dayView->isVisible() ? m_dayView->date() : QDate::currentDate());
+    m_dayView->show();
+    m_dayView->raise();
+    m_dayView->activateWindow();
+}
+
+QString Form1::listTitle() const {
+    return model->findText().trimmed().isEmpty()
+               ? m_listTitle
+               : m_listTitle + QStringLiteral(", find \"%1\"").arg(model->findText().trimmed());
+}
+
+void Form1::Export_Click() {
+    exportShownList(m_session, this, {ListView1, model, listTitle()},
+                    QStringLiteral("Form1.Export_Click"));
+}
+
+void Form1::Print_Click() {
+    printShownList(m_session, this, {ListView1, model, listTitle()},
+                   QStringLiteral("Form1.Print_Click"));
 }
 
 QString Form1::databaseInUse() const {

@@ -32,6 +32,7 @@ void Form1::PushButton6_Click() {
     // Whatever the pickers say, the list ends showing every reservation.
     proc.step(114, [&] { listRooms(); });
     proc.step(114, [&] { PushButton5_Click(); });
+    backUpAfterSave();
 }
 
 } // namespace corvanna

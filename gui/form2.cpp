@@ -10,6 +10,7 @@
 #include "gui/session.h"
 #include "gui/skin.h"
 #include "base/twips.h"
+#include "editor/availability.h"
 #include "store/connection.h"
 #include "store/statements.h"
 
@@ -185,6 +186,15 @@ void Form2::buildDesign() {
     Combo2->setFocus();
     for (QLabel* l : findChildren<QLabel*>())
         fitLabel(l);
+    // Every field is named after its label, the guest name after its frame.
+    Text1->setAccessibleName(accessibleCaption(Frame3->title()));
+    const std::pair<QLabel*, QWidget*> labelled[] = {
+        {Label2, Text2},      {Label3, Combo1},      {Label6, dtpCheckIn}, {Label4, Text4},
+        {Label5, Text5},      {Label7, dtpCheckOut}, {Label8, Combo2},     {Label9, Text3},
+        {Label12, dtpExpiry}, {Label10, Text6},      {Label11, Text7}};
+    for (const auto& [l, field] : labelled)
+        nameAfterLabel(l, field);
+    nameByCaptions(this);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option1_Click();
@@ -293,6 +303,8 @@ void Form2::showKind(GuestKind kind) {
     Label3->setText(details.typeCaption);
     fitLabel(Label2);
     fitLabel(Label3);
+    nameAfterLabel(Label2, Text2);
+    nameAfterLabel(Label3, Combo1);
     Combo1->clear();
     Combo1->addItems(details.types);
     Combo1->setCurrentIndex(-1);
@@ -356,6 +368,7 @@ void Form2::PushButton4_Click() {
             return;
         }
     }
+    if (!confirmAvailability(proc, kind)) return;
 
     const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
     // Values the load could not show would be replaced by what the controls hold instead.
@@ -397,6 +410,22 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+    m_mainWindow.backUpAfterSave();
+}
+
+bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
+    // A key that is not a whole number is reported by the update itself.
+    if (!m_session.dbConnection || (!mHotelID.isEmpty() && !isWholeNumberId(mHotelID))) return true;
+    const qint64 edited = mHotelID.isEmpty() ? 0 : mHotelID.toLongLong();
+    const std::optional<Overbooking> overbooking =
+        overbookingOnSave(*m_session.dbConnection, entry(kindWord), edited);
+    if (!overbooking) return true;
+    Answer answer = Answer::No;
+    proc.step(kAvailabilityLine, [&] {
+        answer = m_session.dialogs.show(
+            {overbookingQuestion(*overbooking), {}, Buttons::YesNo, Icon::Warning, Answer::No});
+    });
+    return answer == Answer::Yes;
 }
 
 int Form2::saveEdit(const GuestValues& values) {

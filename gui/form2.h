@@ -23,6 +23,7 @@ class QRadioButton;
 namespace corvanna {
 
 class Form1;
+class Procedure;
 class PointerFeedback;
 struct Session;
 
@@ -111,6 +112,9 @@ private:
     // read the row is shown and the desk asked first. kNotSaved when the desk says No.
     int saveEdit(const GuestValues& values);
     static constexpr int kNotSaved = -2;
+    // Save's availability check: true to go on with the save, false when the user answered No
+    // to the overbooking question.
+    bool confirmAvailability(Procedure& proc, const QString& kindWord);
 
     Form1& m_mainWindow;
     Session& m_session;

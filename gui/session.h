@@ -3,13 +3,19 @@
 #include "base/dialogs.h"
 #include "base/failure.h"
 #include "base/places.h"
+#include "gui/restoredialog.h"
+#include "store/backup.h"
 #include "store/connection.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <memory>
+
+class QPrinter;
+class QWidget;
 
 namespace corvanna {
 
@@ -30,6 +36,10 @@ struct Session {
     // The guest editor's public variable: empty to add, a reservation's id to edit. It outlives
     // each showing of the editor; every caller sets it before showing the editor.
     QString mHotelID;
+    // Why this database cannot keep the inventory (empty when it can). The program then works
+    // without inventory and tells the user once, when a window of the inventory first opens.
+    QString inventoryUnavailable;
+    bool inventoryNoticeGiven = false;
     // What ending the program does (the executable quits its event loop; tests record it).
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;
@@ -44,6 +54,18 @@ struct Session {
                                                             int windowStyle) {
         return RunAndWait(commandLine, windowStyle);
     };
+
+    // The file dialog of an export (the chosen path, or empty to cancel) and the print dialog
+    // (true to print with the printer as set up). Unset: the platform's dialogs.
+    std::function<QString(QWidget* parent, const QString& suggestedName)> saveFileName;
+    std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
+    // When the automatic backups are due, and whether a failed one has been reported.
+    BackupSchedule backups{QDate::currentDate()};
+    // Shows the kept copies and returns the place of the chosen one, or -1 (tests replace it).
+    std::function<int(const std::vector<BackupChoice>&, QWidget*)> chooseBackup =
+        [](const std::vector<BackupChoice>& choices, QWidget* parent) {
+            return chooseBackupCopy(choices, parent);
+        };
 
     // Ends the program at once with the exit code; no further handler runs.
     void endProgram(int code) {

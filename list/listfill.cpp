@@ -7,15 +7,17 @@
 
 namespace corvanna {
 
-void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
-              const std::function<QString()>& statement,
+namespace {
+
+void fillFrom(Procedure& proc, ReservationModel& model, Connection* connection,
+              const std::function<void(ResultSet&, Connection&)>& open,
               const std::function<void(int)>& setPointer) {
     ResultSet rs; // 100
     proc.step(102, [&] { model.beginFill(); });
     proc.step(104, [&] { setPointer(kPointerHourglass); });
     const bool opened = proc.step(106, [&] {
         if (!connection) throw Failure(QStringLiteral("Object required"));
-        rs.open(statement(), *connection);
+        open(rs, *connection);
     });
     if (opened) {
         // The rows are read front to back once; a row the engine cannot read ends the loop.
@@ -29,6 +31,24 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
     });
     model.endFill();
     proc.step(140, [&] { setPointer(kPointerDefault); });
+}
+
+} // namespace
+
+void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
+              const std::function<QString()>& statement,
+              const std::function<void(int)>& setPointer) {
+    fillFrom(
+        proc, model, connection, [&](ResultSet& rs, Connection& c) { rs.open(statement(), c); },
+        setPointer);
+}
+
+void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
+              const char* statement, const QStringList& parameters,
+              const std::function<void(int)>& setPointer) {
+    fillFrom(
+        proc, model, connection,
+        [&](ResultSet& rs, Connection& c) { rs.open(statement, parameters, c); }, setPointer);
 }
 
 } // namespace corvanna

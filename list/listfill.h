@@ -3,6 +3,7 @@
 #include "base/pointershape.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace corvanna {
@@ -17,6 +18,10 @@ class ReservationModel;
 // `statement` is built inside step 106, so a failure to build it is reported there too.
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
               const std::function<QString()>& statement,
+              const std::function<void(int)>& setPointer);
+// The same fill from a select of our own with its values bound as parameters.
+void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
+              const char* statement, const QStringList& parameters,
               const std::function<void(int)>& setPointer);
 
 } // namespace corvanna

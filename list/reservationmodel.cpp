@@ -1,10 +1,12 @@
 #include "reservationmodel.h"
 
+#include "findindex.h"
+#include "base/cardmask.h"
 #include "store/rowcursor.h"
+#include "textrank.h"
 
 #include <QByteArray>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QDate>
 #include <algorithm>
 #include <cstring>
@@ -145,6 +147,9 @@ struct ReservationModel::Store {
     char* textCursor = nullptr;
     size_t textLeft = 0;
     std::vector<quint32> order; // list row -> fill position; empty while in fill order
+    // The list's own order before any header sort (fill positions; empty: the fill's order).
+    // Sorts keep it for equal keys.
+    std::vector<quint32> base;
 
     // The ranks of one text column (equal texts, ignoring case, share a rank), kept so that a
     // second click on the same column only reverses.
@@ -185,6 +190,8 @@ struct ReservationModel::Store {
         textLeft = 0;
         order.clear();
         order.shrink_to_fit();
+        base.clear();
+        base.shrink_to_fit();
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
@@ -215,15 +222,23 @@ void ReservationModel::setLocale(const QLocale& locale) {
     m_dateFormat = locale.dateFormat(QLocale::ShortFormat);
     if (!m_dateFormat.contains(QStringLiteral("yyyy")))
         m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    // Folding for find follows the locale's case rules.
+    m_findIndex.reset();
+    m_findWords = findWords(m_findText, m_locale);
     if (m_store->count > 0) {
         m_store->rankedColumn = -1;
-        if (m_sorted) applySort();
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        relayout([this] {
+            orderNames();
+            if (m_sorted) applySort();
+            applyFind();
+        });
+        if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     }
 }
 
 int ReservationModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || m_filling ? 0 : int(m_store->count);
+    if (parent.isValid() || m_filling) return 0;
+    return m_finding ? int(m_shown.size()) : int(m_store->count);
 }
 
 int ReservationModel::columnCount(const QModelIndex& parent) const {
@@ -257,6 +272,11 @@ void ReservationModel::beginFill() {
         endRemoveRows();
     }
     m_store->clear();
+    m_findIndex.reset();
+    m_matched.clear();
+    m_matchedWords.clear();
+    m_shown.clear();
+    m_finding = false;
     m_filling = true;
 }
 
@@ -320,18 +340,143 @@ void ReservationModel::append(const RowCursor& cursor) {
         }
 }
 
+void ReservationModel::setGuestNameOrder(bool on) {
+    m_guestNameOrder = on;
+}
+
+// The fills ask the engine for guest-name order, and the engine folds only ASCII letters: the
+// list puts the names in the user's collation (as a guest-name sort does), keeping the engine's
+// order for names the collation finds equal.
+void ReservationModel::orderNames() {
+    Store& s = *m_store;
+    s.base.clear();
+    if (m_guestNameOrder && s.count > 1) {
+        if (s.rankedColumn != GuestName) rankTexts(GuestName);
+        bool inOrder = true;
+        for (size_t i = 1; i < s.count && inOrder; ++i)
+            inOrder = s.ranks[i - 1] <= s.ranks[i];
+        if (!inOrder) {
+            s.base.resize(s.count);
+            std::iota(s.base.begin(), s.base.end(), 0u);
+            sortByKey(s.base, false, [&](quint32 i) { return quint64(s.ranks[i]); });
+        }
+    }
+    if (!m_sorted) s.order = s.base;
+}
+
 void ReservationModel::endFill() {
     if (!m_filling) return;
+    orderNames();
     if (m_sorted) applySort();
-    const int rows = int(m_store->count);
+    applyFind();
+    const int rows = m_finding ? int(m_shown.size()) : int(m_store->count);
     if (rows > 0) beginInsertRows({}, 0, rows - 1);
     m_filling = false;
     if (rows > 0) endInsertRows();
 }
 
 const ReservationModel::Row& ReservationModel::rowAt(int viewRow) const {
+    return m_store->at(fillPositionOf(viewRow));
+}
+
+quint32 ReservationModel::fillPositionOf(int viewRow) const {
     const Store& s = *m_store;
-    return s.at(s.order.empty() ? size_t(viewRow) : s.order[size_t(viewRow)]);
+    const size_t listRow = m_finding ? m_shown[size_t(viewRow)] : size_t(viewRow);
+    return s.order.empty() ? quint32(listRow) : s.order[listRow];
+}
+
+int ReservationModel::filledRowCount() const {
+    return m_filling ? 0 : int(m_store->count);
+}
+
+void ReservationModel::relayout(const std::function<void()>& change,
+                                QAbstractItemModel::LayoutChangeHint hint) {
+    if (m_filling) {
+        change();
+        return;
+    }
+    emit layoutAboutToBeChanged({}, hint);
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<quint32> before;
+    before.reserve(size_t(persistent.size()));
+    for (const QModelIndex& from : persistent)
+        before.push_back(fillPositionOf(from.row()));
+    change();
+    if (!persistent.isEmpty()) {
+        std::vector<qint32> rowOf(m_store->count, -1);
+        const int shown = rowCount();
+        for (int v = 0; v < shown; ++v)
+            rowOf[fillPositionOf(v)] = v;
+        QModelIndexList to;
+        to.reserve(persistent.size());
+        for (qsizetype k = 0; k < persistent.size(); ++k) {
+            const qint32 row = rowOf[before[size_t(k)]];
+            to.append(row < 0 ? QModelIndex() : index(row, persistent[k].column()));
+        }
+        changePersistentIndexList(persistent, to);
+    }
+    emit layoutChanged({}, hint);
+}
+
+void ReservationModel::setFindText(const QString& text) {
+    const std::vector<std::string> words = findWords(text, m_locale);
+    m_findText = text;
+    if (words == m_findWords) return;
+    // Typing on (more letters, another word) narrows the rows already matched.
+    bool narrowing = m_findIndex && !m_findWords.empty() && m_matchedWords == m_findWords &&
+                     words.size() >= m_findWords.size();
+    for (size_t k = 0; narrowing && k < m_findWords.size(); ++k)
+        narrowing = k + 1 < m_findWords.size() ? words[k] == m_findWords[k]
+                                               : words[k].starts_with(m_findWords[k]);
+    relayout([&] {
+        m_findWords = words;
+        if (narrowing) {
+            m_matched = m_findIndex->match(words, &m_matched);
+            m_matchedWords = words;
+        }
+        applyFind();
+    });
+}
+
+// The shown rows: every row without a find; with one, the rows the index matches, in the list's
+// order. The index is built at the first find after a fill.
+void ReservationModel::applyFind() {
+    m_shown.clear();
+    if (m_findWords.empty()) {
+        m_finding = false;
+        m_matched.clear();
+        m_matchedWords.clear();
+        return;
+    }
+    Store& s = *m_store;
+    if (!m_findIndex) {
+        m_findIndex = std::make_unique<FindIndex>(m_locale);
+        for (size_t i = 0; i < s.count; ++i) {
+            const Row& r = s.at(i);
+            const auto text = [&r](int column) {
+                return r.nulls & (1u << column) ? std::string_view() : r.view(column);
+            };
+            const qint64 id = (r.nulls | r.asText) & 1u ? -1 : r.number[0];
+            m_findIndex->addRow(id, text(GuestName), text(PhoneNumber), text(Address),
+                                text(CreditCardNo));
+        }
+        m_matchedWords.clear();
+    }
+    if (m_matchedWords != m_findWords) {
+        m_matched = m_findIndex->match(m_findWords);
+        m_matchedWords = m_findWords;
+    }
+    m_finding = true;
+    if (s.order.empty()) {
+        m_shown = m_matched;
+        return;
+    }
+    std::vector<quint8> matched(s.count, 0);
+    for (const quint32 i : m_matched)
+        matched[i] = 1;
+    m_shown.reserve(m_matched.size());
+    for (size_t row = 0; row < s.count; ++row)
+        if (matched[s.order[row]]) m_shown.push_back(quint32(row));
 }
 
 QString ReservationModel::cellText(int row, int column) const {
@@ -342,10 +487,27 @@ QString ReservationModel::cellText(int row, int column) const {
     const Kind kind = kindOf(column);
     if (kind == Kind::Text || (r.asText & bit)) {
         const std::string_view v = r.view(column);
-        return QString::fromUtf8(v.data(), qsizetype(v.size()));
+        const QString text = QString::fromUtf8(v.data(), qsizetype(v.size()));
+        return column == CreditCardNo && !m_cardNumbersInFull ? maskedCardNumber(text) : text;
     }
     if (kind == Kind::Integer) return QString::number(r.number[column == Id ? 0 : slotOf(column)]);
     return m_locale.toString(QDate::fromJulianDay(r.day[slotOf(column)]), m_dateFormat);
+}
+
+QString ReservationModel::isoCellText(int row, int column) const {
+    if (kindOf(column) == Kind::Date && row >= 0 && row < rowCount()) {
+        const Row& r = rowAt(row);
+        const quint16 bit = quint16(1u << column);
+        if (!((r.nulls | r.asText) & bit))
+            return QDate::fromJulianDay(r.day[slotOf(column)]).toString(Qt::ISODate);
+    }
+    return cellText(row, column);
+}
+
+void ReservationModel::setCardNumbersInFull(bool full) {
+    if (full == m_cardNumbersInFull) return;
+    m_cardNumbersInFull = full;
+    if (rowCount() > 0) emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
 }
 
 qint64 ReservationModel::idAt(int row) const {
@@ -357,8 +519,29 @@ qint64 ReservationModel::idAt(int row) const {
 int ReservationModel::firstAddedRow() const {
     const Store& s = *m_store;
     if (s.count == 0 || m_filling) return -1;
-    if (s.order.empty()) return 0;
-    return int(std::find(s.order.begin(), s.order.end(), 0u) - s.order.begin());
+    // The first row of the list's own order (the fill's, names collated), wherever a header sort
+    // or a find has put it.
+    const quint32 first = s.base.empty() ? 0u : s.base.front();
+    if (m_finding) {
+        std::vector<quint32> place; // fill position -> place in the list's own order
+        if (!s.base.empty()) {
+            place.resize(s.count);
+            for (size_t k = 0; k < s.base.size(); ++k)
+                place[s.base[k]] = quint32(k);
+        }
+        int shownFirst = -1;
+        quint32 least = ~0u;
+        for (int v = 0; v < rowCount(); ++v) {
+            const quint32 p = fillPositionOf(v);
+            if (const quint32 at = place.empty() ? p : place[p]; at < least) {
+                least = at;
+                shownFirst = v;
+            }
+        }
+        return shownFirst;
+    }
+    if (s.order.empty()) return int(first);
+    return int(std::find(s.order.begin(), s.order.end(), first) - s.order.begin());
 }
 
 void ReservationModel::setSortState(bool sorted, int key, int order) {
@@ -366,27 +549,13 @@ void ReservationModel::setSortState(bool sorted, int key, int order) {
     m_sortKey = std::clamp(key, 0, ColumnCount - 1);
     m_sortOrder = order == Descending ? Descending : Ascending;
     if (m_filling) return;
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList persistent = persistentIndexList();
-    // Keep the selection on the same reservation: remember the fill position of each row that
-    // a persistent index names.
-    std::vector<quint32> before;
-    before.reserve(size_t(persistent.size()));
-    for (const QModelIndex& from : persistent)
-        before.push_back(m_store->order.empty() ? quint32(from.row())
-                                                : m_store->order[size_t(from.row())]);
-    if (m_sorted) applySort();
-    if (!persistent.isEmpty()) {
-        std::vector<quint32> rowOf(m_store->count);
-        for (size_t i = 0; i < rowOf.size(); ++i)
-            rowOf[m_store->order.empty() ? i : m_store->order[i]] = quint32(i);
-        QModelIndexList to;
-        to.reserve(persistent.size());
-        for (qsizetype k = 0; k < persistent.size(); ++k)
-            to.append(index(int(rowOf[before[size_t(k)]]), persistent[k].column()));
-        changePersistentIndexList(persistent, to);
-    }
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    // The selection stays on the same reservation.
+    relayout(
+        [this] {
+            if (m_sorted) applySort();
+            applyFind();
+        },
+        QAbstractItemModel::VerticalSortHint);
 }
 
 void ReservationModel::columnClick(int index) {
@@ -451,29 +620,20 @@ void ReservationModel::rankTexts(int column) {
         s.ranks[i] = previousId;
     }
 
+    buckets = {};
+    hashes = {};
+
     // The distinct texts in the user's collation, ignoring case; texts the collation finds
     // equal share a rank.
     QCollator collator(m_locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(distinct.size());
-    for (const std::string_view v : distinct)
-        keys.push_back(collator.sortKey(QString::fromUtf8(v.data(), qsizetype(v.size()))));
-    std::vector<quint32> byKey(distinct.size());
-    std::iota(byKey.begin(), byKey.end(), 0u);
-    std::sort(byKey.begin(), byKey.end(),
-              [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<quint32> rankOf(distinct.size());
-    quint32 rank = 0;
-    for (size_t j = 0; j < byKey.size(); ++j) {
-        if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++rank;
-        rankOf[byKey[j]] = rank;
-    }
-    if (!distinct.empty())
+    std::vector<quint32> rankOf;
+    s.rankCount = rankInCollation(distinct, collator, rankOf);
+    distinct = {};
+    if (!rankOf.empty())
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];
-    s.rankCount = distinct.empty() ? 0 : rank + 1;
     s.rankedColumn = column;
 }
 
@@ -488,8 +648,11 @@ void ReservationModel::applySort() {
     if (kind == Kind::Text) {
         // Texts are ordered by the user's collation, ignoring case.
         if (s.rankedColumn != column) rankTexts(column);
-        s.order.resize(n);
-        std::iota(s.order.begin(), s.order.end(), 0u);
+        s.order = s.base;
+        if (s.order.empty()) {
+            s.order.resize(n);
+            std::iota(s.order.begin(), s.order.end(), 0u);
+        }
         sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
         return;
     }
@@ -499,14 +662,15 @@ void ReservationModel::applySort() {
     const int slot = column == Id ? 0 : slotOf(column);
     std::vector<quint32> nulls, values, texts;
     values.reserve(n);
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t k = 0; k < n; ++k) {
+        const quint32 i = s.base.empty() ? quint32(k) : s.base[k];
         const Row& r = s.at(i);
         if (r.nulls & bit)
-            nulls.push_back(quint32(i));
+            nulls.push_back(i);
         else if (r.asText & bit)
-            texts.push_back(quint32(i));
+            texts.push_back(i);
         else
-            values.push_back(quint32(i));
+            values.push_back(i);
     }
     // Signed values map to unsigned keys of the same order.
     constexpr quint64 kSign = quint64(1) << 63;

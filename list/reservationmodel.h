@@ -3,11 +3,14 @@
 #include <QAbstractTableModel>
 #include <QLocale>
 #include <QString>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace corvanna {
 
+class FindIndex;
 class RowCursor;
 
 // The reservation list: one row per reservation, thirteen columns. Rows hold typed values (whole
@@ -53,8 +56,11 @@ public:
     void endFill();
     bool filling() const { return m_filling; }
 
-    // Cells as the list shows them, rows in the list's order.
+    // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
+    // shown in full; the sort always orders the stored numbers.
     QString cellText(int row, int column) const;
+    // The same with dates in ISO form (yyyy-mm-dd), as a file for other programs writes them.
+    QString isoCellText(int row, int column) const;
     qint64 idAt(int row) const;
     // The row (in the list's order) of the first row the last fill added, or -1.
     int firstAddedRow() const;
@@ -67,23 +73,60 @@ public:
     // A click on the header whose Index (position + 1) is given.
     void columnClick(int index);
 
+    void setCardNumbersInFull(bool full);
+    bool cardNumbersInFull() const { return m_cardNumbersInFull; }
+
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
+    // On: every fill comes ordered by guest name, and the list shows the names in the locale's
+    // collation, as a guest-name sort does (the engine's own order folds only ASCII letters).
+    void setGuestNameOrder(bool on);
+
+    // Find: only the rows whose id, guest name, phone number, address or card's last four digits
+    // hold every word of the text, ignoring case and accents, in the list's order; an empty text
+    // shows every row. The find stays over later fills and sorts until it is changed. Rows that
+    // stay shown keep their selection.
+    void setFindText(const QString& text);
+    const QString& findText() const { return m_findText; }
+    // Rows of the last fill, shown or not.
+    int filledRowCount() const;
 
 private:
     struct Row;
     struct Store;
     const Row& rowAt(int viewRow) const;
+    // The fill position of a shown row.
+    quint32 fillPositionOf(int viewRow) const;
+    // Runs a change of the shown rows as one layout change; persistent indexes follow their
+    // reservations (or end, for rows no longer shown).
+    void
+    relayout(const std::function<void()>& change,
+             QAbstractItemModel::LayoutChangeHint hint = QAbstractItemModel::NoLayoutChangeHint);
+    // The shown rows again after a fill, a sort or a new find text.
+    void applyFind();
     void applySort();
     void rankTexts(int column);
+    void orderNames();
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
+    bool m_cardNumbersInFull = false;
+    bool m_guestNameOrder = false;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;
     QLocale m_locale;
     QString m_dateFormat;
+
+    // Find: the text, its folded words, the index of the last fill (built at the first find),
+    // the fill positions that match (ascending) and the shown list rows.
+    QString m_findText;
+    std::vector<std::string> m_findWords;
+    std::vector<std::string> m_matchedWords; // the words m_matched answers
+    std::unique_ptr<FindIndex> m_findIndex;
+    std::vector<quint32> m_matched;
+    std::vector<quint32> m_shown;
+    bool m_finding = false;
 };
 
 } // namespace corvanna

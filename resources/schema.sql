@@ -22,3 +22,14 @@ CREATE TABLE tblRooms (
 -- rows a one-sided date bound leaves), reading every reservation to list a week; a full list
 -- sorts faster than it walks such an index.
 CREATE INDEX idxRoomsStay ON tblRooms (CheckInDate, CheckOutDate);
+-- How far back a stay can begin: the longest stay, read at once, bounds the stay index's range
+-- when the availability asks which stays take a night.
+CREATE INDEX idxRoomsStayLength ON tblRooms (julianday(CheckOutDate) - julianday(CheckInDate));
+-- The hotel's inventory: how many units of each kind (the word stored in Accommodation) and type.
+-- A kind and type without a row is unlimited.
+CREATE TABLE tblInventory (
+    Kind  TEXT NOT NULL,
+    Type  TEXT NOT NULL,
+    Units INTEGER NOT NULL CHECK (typeof(Units) = 'integer' AND Units >= 0),
+    PRIMARY KEY (Kind, Type)
+);

@@ -1,5 +1,6 @@
 #include "connection.h"
 
+#include "base/cardmask.h"
 #include "base/failure.h"
 #include "literals.h"
 
@@ -11,6 +12,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <future>
+#include <mutex>
 #include <sqlite3.h>
 
 namespace corvanna {
@@ -32,8 +35,60 @@ bool isDamage(int engineCode) {
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+// The engine's words about a failed statement, without the digits of any value the statement
+// carries: a card number the engine quotes never reaches an error report.
+QString withoutValues(const QString& engineWords, const QString& statement) {
+    return withoutDigitsOf(engineWords, textLiterals(statement));
+}
+
 const QString kDamaged = QStringLiteral("database disk image is malformed");
+
+enum class Finding { Sound, Damaged, NotRun };
+
+// A value that breaks a column rule (a CHECK or NOT NULL) is a finding about one row, not
+// damage: the file is sound and can be written.
+bool isConstraintFinding(const char* line) {
+    return qstrncmp(line, "CHECK constraint failed in ", 27) == 0 ||
+           qstrncmp(line, "NULL value in ", 14) == 0;
+}
+
+struct CheckResult {
+    Finding finding = Finding::NotRun;
+    int code = SQLITE_OK; // the engine's result when the check could not run to its end
+    QString words;
+};
+
+// The engine's quick check of the whole file. Every answer other than "ok" and the constraint
+// findings (pages, b-trees, indexes) is damage, as are the engine's corruption results.
+CheckResult quickCheck(sqlite3* db) {
+    CheckResult result;
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
+    bool damaged = false;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            const auto* line = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            if (!line || (qstrcmp(line, "ok") != 0 && !isConstraintFinding(line))) damaged = true;
+        }
+    }
+    if (rc == SQLITE_DONE) {
+        result.finding = damaged ? Finding::Damaged : Finding::Sound;
+    } else {
+        result.code = rc;
+        result.words = engineText(db);
+        result.finding = isDamage(rc) ? Finding::Damaged : Finding::NotRun;
+    }
+    sqlite3_finalize(st);
+    return result;
+}
 } // namespace
+
+struct Connection::BackgroundCheck {
+    std::mutex mutex;
+    sqlite3* db = nullptr; // the check's own connection while it runs
+    bool stopped = false;
+    std::future<Finding> finding;
+};
 
 namespace {
 constexpr bool isLeap(int y) {
@@ -91,6 +146,7 @@ Connection::~Connection() {
 }
 
 void Connection::open(const QString& connectionString) {
+    stopBackgroundCheck();
     if (isServerTarget(connectionString)) {
         close();
         if (!m_server) m_server = std::make_unique<ServerLink>();
@@ -147,6 +203,45 @@ void Connection::open(const QString& connectionString) {
         db.close();
         throw Failure(refusal);
     }
+
+    // The whole file is checked on a read-only connection of its own while the desk starts
+    // working; a check that cannot run (another program holds the file) runs again at the
+    // first write.
+    m_background = std::make_unique<BackgroundCheck>();
+    BackgroundCheck* check = m_background.get();
+    check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(path)] {
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            return Finding::NotRun;
+        }
+        {
+            const std::lock_guard lock(check->mutex);
+            if (check->stopped) {
+                sqlite3_close(db);
+                return Finding::NotRun;
+            }
+            check->db = db;
+        }
+        const Finding finding = quickCheck(db).finding;
+        {
+            const std::lock_guard lock(check->mutex);
+            check->db = nullptr;
+        }
+        sqlite3_close(db);
+        return finding;
+    });
+}
+
+void Connection::stopBackgroundCheck() {
+    if (!m_background) return;
+    {
+        const std::lock_guard lock(m_background->mutex);
+        m_background->stopped = true;
+        if (m_background->db) sqlite3_interrupt(m_background->db);
+    }
+    m_background->finding.wait();
+    m_background.reset();
 }
 
 int Connection::state() const {
@@ -155,6 +250,7 @@ int Connection::state() const {
 }
 
 void Connection::close() {
+    stopBackgroundCheck();
     if (m_server) m_server->close();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
 }
@@ -168,6 +264,23 @@ int Connection::execute(const QString& statement) {
     if (!query.exec(translateDates(statement))) {
         const QSqlError error = query.lastError();
         noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(withoutValues(engineText(error), statement));
+    }
+    return query.numRowsAffected();
+}
+
+int Connection::execute(const QString& statement, const QVariantList& values) {
+    if (state() == 0)
+        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    bool ok = query.prepare(statement);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!ok || !query.exec()) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
         throw Failure(engineText(error));
     }
     return query.numRowsAffected();
@@ -178,30 +291,29 @@ void Connection::noteFailure(int engineCode) {
 }
 
 // Writing into a damaged file spreads the damage and can lose rows that are still readable, so
-// the whole file is checked once before this connection first writes to it (start-up reads only
-// what the first list needs and stays quick on a large file).
+// the whole file is checked once before this connection first writes to it: a save that comes
+// while the check started at the open still runs waits for it.
 void Connection::checkBeforeFirstWrite() {
     if (m_checked || m_damaged) return;
-    sqlite3* db = handle();
-    sqlite3_stmt* st = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(st);
-        if (rc == SQLITE_ROW) {
-            const auto* first = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+    if (m_background) {
+        const Finding finding = m_background->finding.get();
+        m_background.reset();
+        if (finding != Finding::NotRun) {
             m_checked = true;
-            m_damaged = !first || qstrcmp(first, "ok") != 0;
-        } else {
-            rc = sqlite3_errcode(db);
+            m_damaged = finding == Finding::Damaged;
+            return;
         }
     }
-    const QString text = engineText(db);
-    sqlite3_finalize(st);
-    noteFailure(rc);
+    const CheckResult result = quickCheck(handle());
+    if (result.finding != Finding::NotRun) {
+        m_checked = true;
+        m_damaged = result.finding == Finding::Damaged;
+        return;
+    }
     // Another program holds the file: the statement would wait for the same lock again, so the
     // save fails now; the check runs again at the next write.
-    const int primary = rc & 0xff;
-    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(text);
+    const int primary = result.code & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(result.words);
 }
 
 sqlite3* Connection::handle() const {
@@ -224,9 +336,21 @@ void ResultSet::open(const QString& statement, Connection& connection) {
         m_connection = &connection;
         return;
     }
+    prepare(translateDates(statement).toUtf8(), {}, connection);
+}
+
+void ResultSet::open(const char* statement, const QStringList& parameters, Connection& connection) {
+    prepare(QByteArray(statement), parameters, connection);
+}
+
+void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
+                        Connection& connection) {
+    close();
+    // Our own parameterised selects are written for the file's engine only, so far.
+    if (connection.server())
+        throw Failure(QStringLiteral("This view is not available on a database server yet"));
     sqlite3* db = connection.handle();
     if (!db) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
-    const QByteArray sql = translateDates(statement).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
         !stmt) {
@@ -236,11 +360,20 @@ void ResultSet::open(const QString& statement, Connection& connection) {
                  : (sqlite3_errcode(db) == SQLITE_OK ? QStringLiteral("Empty statement")
                                                      : engineText(db));
         sqlite3_finalize(stmt);
-        throw Failure(text);
+        throw Failure(withoutValues(text, QString::fromUtf8(sql)));
     }
     if (!sqlite3_stmt_readonly(stmt)) {
         sqlite3_finalize(stmt);
         throw Failure(QStringLiteral("A result set can only read"));
+    }
+    for (qsizetype i = 0; i < parameters.size(); ++i) {
+        const QByteArray value = parameters[i].toUtf8();
+        if (sqlite3_bind_text(stmt, int(i + 1), value.constData(), int(value.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            const QString text = engineText(db);
+            sqlite3_finalize(stmt);
+            throw Failure(text);
+        }
     }
     m_statement = stmt;
     m_db = db;

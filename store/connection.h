@@ -5,6 +5,8 @@
 
 #include <QString>
 #include <memory>
+#include <QVariantList>
+#include <QStringList>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -36,6 +38,8 @@ public:
 
     // Runs an insert, update or delete and returns the number of rows it changed.
     int execute(const QString& statement);
+    // Runs a statement of our own with its values bound as parameters, in order.
+    int execute(const QString& statement, const QVariantList& values);
 
     // The engine's handle for reading result sets; null while closed or on a server.
     sqlite3* handle() const;
@@ -48,11 +52,18 @@ public:
 
     // Called with the engine's result code of a statement that failed on this connection.
     void noteFailure(int engineCode);
+    // True once the engine has found the file damaged; it is not written to again.
+    bool damaged() const { return m_damaged; }
 
 private:
+    struct BackgroundCheck;
     void checkBeforeFirstWrite();
+    void stopBackgroundCheck();
 
     QString m_name;
+    // The whole-file check, started on a connection of its own right after the open so that the
+    // first save does not wait for all of it.
+    std::unique_ptr<BackgroundCheck> m_background;
     // A file the engine has found damaged is never written to again through this connection.
     bool m_damaged = false;
     bool m_checked = false;
@@ -69,6 +80,8 @@ public:
 
     // Runs the select and positions on its first row. Throws Failure with the engine's words.
     void open(const QString& statement, Connection& connection);
+    // The same for a select of our own whose values are bound as parameters ?1, ?2, ... as text.
+    void open(const char* statement, const QStringList& parameters, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
     int state() const { return m_statement || (m_server && m_server->isOpen()) ? 1 : 0; }
@@ -87,6 +100,7 @@ public:
     CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
+    void prepare(const QByteArray& sql, const QStringList& parameters, Connection& connection);
     void check() const;
     Connection* m_connection = nullptr;
     sqlite3_stmt* m_statement = nullptr;

@@ -112,4 +112,27 @@ QString translateForServer(const QString& statement) {
     return translate(statement, Dialect::Server);
 }
 
+QStringList textLiterals(const QString& statement) {
+    QStringList literals;
+    QString current;
+    bool quoted = false;
+    for (qsizetype i = 0; i < statement.size(); ++i) {
+        const QChar c = statement.at(i);
+        if (c != QLatin1Char('\'')) {
+            if (quoted) current += c;
+        } else if (!quoted) {
+            quoted = true;
+            current.clear();
+        } else if (i + 1 < statement.size() && statement.at(i + 1) == QLatin1Char('\'')) {
+            current += c; // a doubled quote stands for one
+            ++i;
+        } else {
+            quoted = false;
+            literals << current;
+        }
+    }
+    if (quoted) literals << current; // an unclosed text still holds what was typed
+    return literals;
+}
+
 } // namespace corvanna

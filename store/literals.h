@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace corvanna {
 
@@ -14,6 +15,9 @@ QString dateLiteral(const QDate& date);
 
 // Turns every #mm/dd/yyyy# that stands outside quoted text into SQLite's 'yyyy-mm-dd'; nothing
 // else changes. Run on each statement just before it is sent to the engine.
+// The texts that stand between single quotes in a statement, each quote undoubled.
+QStringList textLiterals(const QString& statement);
+
 QString translateDates(const QString& statement);
 // The same step for a PostgreSQL server: #mm/dd/yyyy# becomes DATE 'yyyy-mm-dd' and a bracketed
 // name a bare one ([GuestName] -> GuestName; a name that is no plain word becomes a "quoted"

@@ -52,6 +52,24 @@ QString deleteById(const QString& id) {
     return QStringLiteral("delete from tblRooms where id=") + id;
 }
 
+// Arrivals: check-in on the date. In the house: the stays that cover that night (check-in on or
+// before it, check-out after it) and the same-day stays of that day. Departures: check-out on the
+// date. Each bounds the stay index's first column, so the engine reads the index, not the table;
+// a stay that would end before it starts is no departure.
+const char* dayView(DayView view) {
+    switch (view) {
+    case DayView::Arrivals:
+        return "select * from tblRooms where CheckInDate=?1 order by GuestName";
+    case DayView::InTheHouse:
+        return "select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
+               "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName";
+    case DayView::Departures:
+        return "select * from tblRooms where CheckInDate<=?1 and CheckOutDate=?1 "
+               "order by GuestName";
+    }
+    return "";
+}
+
 } // namespace statements
 
 bool isWholeNumberId(const QString& id) {

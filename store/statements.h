@@ -32,6 +32,14 @@ QString update(const GuestValues& values, const QString& id);
 QString deleteById(const QString& id);
 } // namespace statements
 
+// The day views: who arrives on a date, who is in the house that night, who leaves. Our own
+// reads, with the date bound as parameter ?1 (ISO text) and served by the stay index.
+enum class DayView { Arrivals, InTheHouse, Departures };
+
+namespace statements {
+const char* dayView(DayView view);
+} // namespace statements
+
 // True for an id that may stand in a statement: a whole number (digits only, no sign).
 bool isWholeNumberId(const QString& id);
 // Throws Failure unless the id is a whole number: keeps other text out of the statements.

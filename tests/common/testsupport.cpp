@@ -48,6 +48,9 @@ void execOn(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;
     char* error = nullptr;
     const int rc = sqlite3_open(path.toUtf8().constData(), &db);
+    // Waits, as programs do, for readers to finish: the program's whole-file check that start-up
+    // began may still be reading.
+    if (rc == SQLITE_OK) sqlite3_busy_timeout(db, 5000);
     const int rc2 =
         rc == SQLITE_OK ? sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) : rc;
     const QByteArray message = error ? QByteArray(error) : QByteArray(sqlite3_errmsg(db));

@@ -667,6 +667,16 @@ void TestForm2::nothingWrittenKeepsEverythingTyped_data() {
         << "" << refused.arg("insert") << reportFor("refused", kSave, 172);
     QTest::newRow("update refused")
         << "#" << refused.arg("update") << reportFor("refused", kSave, 170);
+    // An engine that quotes the card number in its words: the report keeps the words, not the
+    // digits.
+    const QString quoting = "create trigger quote before %1 on tblRooms "
+                            "begin select json_extract('{}', new.CreditCardNo); end";
+    QTest::newRow("insert fails quoting the card")
+        << "" << quoting.arg("insert")
+        << reportFor("JSON path error near '•••• ••••'", kSave, 172);
+    QTest::newRow("update fails quoting the card")
+        << "#" << quoting.arg("update")
+        << reportFor("JSON path error near '•••• ••••'", kSave, 170);
     QTest::newRow("reservation deleted meanwhile, not saved as new")
         << "#"
         << "delete from tblRooms"

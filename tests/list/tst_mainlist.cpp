@@ -24,6 +24,7 @@ private slots:
     void cleanup();
     void startupListsTodaysStays();
     void showAllAndSearch();
+    void namesInTheLocaleOrder();
     void headerClickSortsTheView();
     void firstRowIsSelectedAfterSortedFill();
     void fillFailureShowsOneReport();
@@ -92,6 +93,20 @@ void TestMainList::showAllAndSearch() {
     QTest::mouseClick(control<QPushButton>(*m_form, "PushButton5"), Qt::LeftButton);
     QCOMPARE(names().size(), 4);
     QVERIFY(m_dialogs->shown.isEmpty());
+}
+
+// Both fills put an accented name where the user's collation puts it, not after Z.
+void TestMainList::namesInTheLocaleOrder() {
+    add("Émile", m_today, m_today);
+    QVERIFY(m_form->Form_Load());
+    auto* model =
+        qobject_cast<ReservationModel*>(m_form->findChild<QTreeView*>("ListView1")->model());
+    model->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const char* button : {"PushButton5", "PushButton4"}) {
+        QTest::mouseClick(m_form->findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(names().mid(0, 3), (QStringList{"Another today", "Émile", "Today only"}));
+        QCOMPARE(m_form->findChild<QTreeView*>("ListView1")->currentIndex().row(), 0);
+    }
 }
 
 void TestMainList::headerClickSortsTheView() {

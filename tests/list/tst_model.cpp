@@ -81,7 +81,7 @@ void TestModel::cellsOfOneRow() {
                                   "1/30/2024",
                                   "2/3/2024",
                                   "VISA",
-                                  "4111 1111 1111 1111",
+                                  "•••• 1111",
                                   "555 0100",
                                   "1 Harbour Road\r\nPellworth"};
     for (int c = 0; c < 13; ++c)

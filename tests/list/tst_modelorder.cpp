@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <numeric>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -30,6 +31,10 @@ private slots:
     void numbersSortByValue();
     void manyNamesFollowTheCollation_data();
     void manyNamesFollowTheCollation();
+    void textSortsFollowTheCollation_data();
+    void textSortsFollowTheCollation();
+    void fillsOrderNamesByTheCollation_data();
+    void fillsOrderNamesByTheCollation();
     void selectionFollowsTheReservation();
     void refillsAreRowsRemovedAndInserted();
 
@@ -209,6 +214,101 @@ void TestModelOrder::manyNamesFollowTheCollation() {
                          qPrintable(names[r - 1] + " / " + names[r]));
         }
     }
+}
+
+void TestModelOrder::textSortsFollowTheCollation_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("texts"); // "<null>" stands for a null
+    QTest::newRow("digits and blanks")
+        << "en_US"
+        << QStringList{"4111 1111", "41111111", "4111  1111", "",    "<null>",  "0", "00", " 1",
+                       "10",        "9",        "4111 1111",  "1 0", "4111 111"};
+    QTest::newRow("signs, case and digits")
+        << "en_US" << QStringList{"O'Neil", "O-Neil", "Oneil", "o neil", "ONEIL", "Mc Kay", "McKay",
+                                  "a_b",    "a.b",    "A~",    "a1",     "a10",   "a2",     "a\tb",
+                                  "ab",     "a b",    "a,b",   "(a)",    "#1"};
+    QTest::newRow("accents among ASCII")
+        << "en_US" << QStringList{"Zoe", "Émile", "emile",  "Zoë", "éva",  "Eva", "Örjan", "Orjan",
+                                  "Zz",  "",      "<null>", "Ærø", "Aero", "ß",   "ss",    "st"};
+    QTest::newRow("Danish aa after z")
+        << "da_DK" << QStringList{"Aase", "Aaron", "Ab", "Åse", "Zeta", "aa", "az", "Å"};
+    QTest::newRow("Turkish dotted and dotless i")
+        << "tr_TR" << QStringList{"Ilgaz", "ılık", "İstanbul", "istanbul", "Irmak", "ibis", "I"};
+    QTest::newRow("Czech ch after h")
+        << "cs_CZ" << QStringList{"Chrudim", "Hruby", "Cibulka", "Czech", "chata", "h", "ch"};
+    QTest::newRow("Swedish") << "sv_SE" << QStringList{"Örjan", "Zeta", "Åsa", "Ärla",
+                                                       "Vik",   "Wik",  "Aa",  "Oz"};
+}
+
+// A text column sorted by the list against the collation's own comparison of the same texts,
+// equal texts in the order of the fill.
+void TestModelOrder::textSortsFollowTheCollation() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QString sql = "begin;";
+    for (const QString& t : texts) {
+        QString q = t;
+        sql += "insert into tblRooms (PhoneNumber) values (" +
+               (t == "<null>" ? QString("null") : "'" + q.replace("'", "''") + "'") + ");";
+    }
+    execOn(m_path, sql + "commit;");
+    m_model.setLocale(QLocale(locale));
+    fill("select * from tblRooms order by id");
+    QCollator collator{QLocale(locale)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    for (const bool descending : {false, true}) {
+        QList<int> expected(texts.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        const auto textOf = [&](int i) { return texts[i] == "<null>" ? QString() : texts[i]; };
+        std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+            const int c = collator.compare(textOf(a), textOf(b));
+            return descending ? c > 0 : c < 0;
+        });
+        QStringList wanted;
+        for (const int i : expected)
+            wanted << QString::number(i + 1);
+        m_model.columnClick(ReservationModel::PhoneNumber + 1);
+        QCOMPARE(m_model.sortOrder(), descending ? 1 : 0);
+        QCOMPARE(column(ReservationModel::Id), wanted);
+    }
+}
+
+// With guest-name order on, both fills show the names in the collation (the engine folds only
+// ASCII), equal names in the engine's order, the first of them selected.
+void TestModelOrder::fillsOrderNamesByTheCollation_data() {
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("Show All") << statements::selectAll();
+    QTest::newRow("date range") << statements::selectRange(QDate(2024, 3, 1), QDate(2024, 3, 31));
+}
+
+void TestModelOrder::fillsOrderNamesByTheCollation() {
+    QFETCH(QString, statement);
+    const QStringList names = {"Zoe",  "Émile", "zoe",   "éva", "Örjan",  "Eva",  "Zoë",
+                               "Anna", "anna",  "Orjan", "",    "O'Neil", "Oneil"};
+    for (const QString& n : names) {
+        GuestValues v = sampleGuest(n, QDate(2024, 3, 10), QDate(2024, 3, 12));
+        m_connection->execute(statements::insert(v));
+    }
+    m_model.setGuestNameOrder(true);
+    fill(statement);
+    m_model.setGuestNameOrder(false);
+    // The engine's order (ASCII letters folded), then stably by the collation.
+    QStringList engine;
+    const QString byName = queryValue(
+        m_path, "select group_concat(id, ',') from (select id from tblRooms order by GuestName)");
+    for (const QString& id : byName.split(','))
+        engine << id;
+    QCollator collator{QLocale(QLocale::English, QLocale::UnitedStates)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QStringList expected = engine;
+    std::stable_sort(expected.begin(), expected.end(), [&](const QString& a, const QString& b) {
+        return collator.compare(names[a.toInt() - 1], names[b.toInt() - 1]) < 0;
+    });
+    QCOMPARE(column(ReservationModel::Id), expected);
+    QVERIFY(!m_model.sorted());
+    QCOMPARE(m_model.firstAddedRow(), 0);
+    QCOMPARE(m_model.cellText(0, ReservationModel::GuestName), QString());
+    QCOMPARE(m_model.cellText(names.size() - 1, ReservationModel::GuestName), QString("Zoë"));
 }
 
 void TestModelOrder::selectionFollowsTheReservation() {

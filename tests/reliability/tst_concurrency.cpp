@@ -33,6 +33,9 @@ class LockHolder {
 public:
     explicit LockHolder(const QString& database) {
         sqlite3_open_v2(database.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+        // It waits, as programs do, for readers to finish: the whole-file check that start-up
+        // began may still be reading.
+        sqlite3_busy_timeout(m_db, 5000);
         m_locked = sqlite3_exec(m_db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     ~LockHolder() {

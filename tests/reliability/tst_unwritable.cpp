@@ -135,6 +135,7 @@ private slots:
     void unwritableSaveIsReported_data();
     void unwritableSaveIsReported();
     void fullDiskIsReported();
+    void readOnlyWithoutInventoryWorksAsBefore();
 
 private:
     std::unique_ptr<TempPlaces> m_temp;
@@ -270,6 +271,29 @@ void TestUnwritable::fullDiskIsReported() {
     QCOMPARE(queryValue(db(), "select count(*) from tblRooms").toInt(), saved + 1);
     QCOMPARE(integrityOf(db()), QStringLiteral("ok"));
     QCOMPARE(queryValue(db(), "pragma page_count"), pages);
+}
+
+// A read-only database from before the inventory: start-up is as before, the chart works without
+// inventory, and the user is told once.
+void TestUnwritable::readOnlyWithoutInventoryWorksAsBefore() {
+    execOn(db(), "drop table tblInventory; drop index idxRoomsStayLength");
+    const QString before = everyRow(db());
+    WriteProtection protection(db());
+    if (!protection.holds())
+        QSKIP("this file system lets this user write whatever its modes say (no immutable flag)");
+    start();
+    if (QTest::currentTestFailed()) return;
+    QCOMPARE(m_session->inventoryUnavailable, "attempt to write a readonly database");
+    m_main->PushButton5_Click();
+    QCOMPARE(m_main->listModel()->rowCount(), 1);
+    m_main->showAvailability();
+    m_main->showAvailability();
+    QCOMPARE(m_dialogs->texts(),
+             QStringList{"This database cannot keep an inventory (attempt to write a readonly "
+                         "database), so the program works without one."});
+    protection.lift();
+    QCOMPARE(everyRow(db()), before);
+    QCOMPARE(queryValue(db(), "select count(*) from sqlite_master where name='tblInventory'"), "0");
 }
 
 QTEST_MAIN(TestUnwritable)

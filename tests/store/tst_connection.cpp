@@ -41,6 +41,7 @@ private slots:
     void idsAreNeverReused();
     void nullReadsAsEmptyText();
     void closedConnectionFails();
+    void aRowBreakingARuleIsNotDamage();
     void journalRefusalIsReported();
 
 private:
@@ -210,6 +211,31 @@ void TestConnection::closedConnectionFails() {
              QStringLiteral("Operation is not allowed when the object is closed."));
     ResultSet rs;
     QVERIFY(!failureOf([&] { rs.open(statements::selectAll(), c); }).isEmpty());
+}
+
+// A row that breaks a column rule (written by other software) is a finding about that row, not
+// damage: the first save goes ahead.
+void TestConnection::aRowBreakingARuleIsNotDamage() {
+    const QString path = freshDatabase("rule.mdb");
+    execOn(path, "PRAGMA ignore_check_constraints=ON;"
+                 "insert into tblRooms (GuestName, NoOfRooms, CheckInDate) "
+                 "values ('Odd', 'two', '2024-02-30')");
+    // The engine's check finds it (on a connection that may write; a read-only one skips the
+    // column rules).
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
+    QCOMPARE(sqlite3_step(st), SQLITE_ROW);
+    const QByteArray finding(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    QCOMPARE(finding, QByteArray("CHECK constraint failed in tblRooms"));
+    Connection c("rule");
+    c.open(source(path));
+    QCOMPARE(
+        c.execute(statements::insert(sampleGuest("Ann", QDate(2024, 1, 2), QDate(2024, 1, 3)))), 1);
+    QCOMPARE(queryValue(path, "select count(*) from tblRooms"), QStringLiteral("2"));
 }
 
 // Another program reads the file in write-ahead mode: the engine refuses the rollback journal,

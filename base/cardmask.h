@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace corvanna {
+
+// A card number as lists, views and printouts show it: its last four digits behind a mask
+// ("•••• 9101"), whatever blanks or dashes it was stored with. A number of fewer than eight digits
+// is masked whole ("••••"); an empty number stays empty.
+QString maskedCardNumber(const QString& stored);
+
+// The text with every digit of a run copied from one of the values replaced by "•": a run of two
+// or more digits (blanks and dashes may stand between them) whose digits occur among a value's
+// digits. Keeps card numbers out of error reports that quote a statement's values.
+QString withoutDigitsOf(const QString& text, const QStringList& values);
+
+} // namespace corvanna

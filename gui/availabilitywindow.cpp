@@ -1,0 +1,218 @@
+#include "gui/availabilitywindow.h"
+
+#include "base/dates.h"
+#include "base/report.h"
+#include "gui/design.h"
+#include "gui/form1.h"
+#include "gui/inventorywindow.h"
+#include "gui/session.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace corvanna {
+
+namespace {
+const QColor kOverBooked{0xf2, 0xa7, 0xa7};
+const QColor kToday{0xff, 0xf1, 0xb8};
+const QColor kUnlimited{0xee, 0xee, 0xee};
+
+} // namespace
+
+AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
+    : QWidget(&mainWindow, Qt::Window)
+    , m_mainWindow(mainWindow)
+    , m_session(mainWindow.session()) {
+    setObjectName(QStringLiteral("Availability"));
+    setWindowTitle(QStringLiteral("Availability"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* lblStart = new QLabel(QStringLiteral("&From:"), this);
+    dtpStart = new QDateEdit(QDate::currentDate(), this);
+    dtpStart->setObjectName(QStringLiteral("dtpStart"));
+    setUpDatePicker(dtpStart);
+    lblStart->setBuddy(dtpStart);
+    cboNights = new QComboBox(this);
+    cboNights->setObjectName(QStringLiteral("cboNights"));
+    cboNights->addItem(QStringLiteral("14 nights"), 14);
+    cboNights->addItem(QStringLiteral("31 nights"), 31);
+    auto* legend = new QLabel(QStringLiteral("Free units per night; ! marks an over-booked night. "
+                                             "(n): booked, no inventory entered."),
+                              this);
+    legend->setObjectName(QStringLiteral("lblLegend"));
+
+    m_model = new AvailabilityModel(this);
+    grdAvailability = new QTableView(this);
+    grdAvailability->setObjectName(QStringLiteral("grdAvailability"));
+    grdAvailability->setModel(m_model);
+    grdAvailability->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdAvailability->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdAvailability->horizontalHeader()->setDefaultSectionSize(64);
+
+    lblNight = new QLabel(this);
+    lblNight->setObjectName(QStringLiteral("lblNight"));
+    lstNight = new QTreeWidget(this);
+    lstNight->setObjectName(QStringLiteral("lstNight"));
+    lstNight->setRootIsDecorated(false);
+    lstNight->setHeaderLabels({QStringLiteral("Guest Name"), QStringLiteral("Units"),
+                               QStringLiteral("Check In Date"), QStringLiteral("Check Out Date"),
+                               QStringLiteral("id")});
+    lstNight->setMaximumHeight(160);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblStart);
+    top->addWidget(dtpStart);
+    top->addWidget(cboNights);
+    top->addWidget(legend, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grdAvailability, 1);
+    layout->addWidget(lblNight);
+    layout->addWidget(lstNight);
+    resize(1000, 600);
+
+    connect(dtpStart, &QDateEdit::dateChanged, this, [this] { refresh(); });
+    connect(cboNights, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(grdAvailability, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        grdAvailability_DblClick(index.row(), index.column());
+    });
+    connect(&mainWindow, &Form1::reservationsChanged, this, [this] { refresh(); });
+}
+
+void AvailabilityModel::reset(std::vector<ChartRow> rows, const QDate& first, int nights,
+                              const QDate& today) {
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_first = first;
+    m_nights = m_rows.empty() ? 0 : nights;
+    m_today = today;
+    m_format = shortDateFormat();
+    endResetModel();
+}
+
+int AvailabilityModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int AvailabilityModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_nights;
+}
+
+QString AvailabilityModel::caption(const ChartRow& row) {
+    return row.type + QLatin1Char(' ') + row.kindWord;
+}
+
+QString AvailabilityModel::cellText(const ChartRow& row, int night) {
+    const std::optional<qint64> free = row.freeOn(night);
+    if (!free) return QStringLiteral("(%1)").arg(row.booked[size_t(night)]);
+    if (*free < 0) return QStringLiteral("!") + QString::number(*free);
+    return QString::number(*free);
+}
+
+QVariant AvailabilityModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= m_nights) return {};
+    const ChartRow& row = m_rows[size_t(index.row())];
+    const int n = index.column();
+    const std::optional<qint64> free = row.freeOn(n);
+    const bool over = free && *free < 0;
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(row, n);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+        if (over) return QBrush(kOverBooked);
+        if (night(n) == m_today) return QBrush(kToday);
+        if (!free) return QBrush(kUnlimited);
+        return {};
+    case Qt::FontRole:
+        if (over) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::ToolTipRole: {
+        QString tip = caption(row) + QStringLiteral(" on ") +
+                      QLocale().toString(night(n), m_format) +
+                      QStringLiteral(": %1 booked").arg(row.booked[size_t(n)]);
+        if (over) return tip + QStringLiteral(", %1 over").arg(-*free);
+        if (free) return tip + QStringLiteral(", %1 free").arg(*free);
+        return tip + QStringLiteral(", no inventory entered");
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant AvailabilityModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole && section >= 0 && section < rowCount())
+            return caption(m_rows[size_t(section)]);
+        return {};
+    }
+    if (section < 0 || section >= m_nights) return {};
+    const QDate date = night(section);
+    const QLocale locale;
+    if (role == Qt::DisplayRole)
+        return (date == m_today ? QStringLiteral("Today")
+                                : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat)) +
+               QLatin1Char('\n') + locale.toString(date, m_format);
+    if (role == Qt::FontRole && date == m_today) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    return {};
+}
+
+void AvailabilityWindow::refresh() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Availability.refresh"));
+    const int nights = cboNights->currentData().toInt();
+    const QDate first = dtpStart->date();
+    std::vector<ChartRow> rows;
+    proc.step(100, [&] { rows = readAvailabilityChart(m_session.connection(), first, nights); });
+    m_model->reset(std::move(rows), first, nights, QDate::currentDate());
+    // Every column as wide as the widest date the locale writes, so no header loses letters;
+    // the bold "Today" is a little wider than the plain metrics give.
+    const QFontMetrics metrics(grdAvailability->horizontalHeader()->font());
+    const QString format = shortDateFormat();
+    int width = metrics.horizontalAdvance(QStringLiteral("Today"));
+    for (int n = 0; n < m_model->columnCount(); n += 7)
+        width = std::max(width,
+                         metrics.horizontalAdvance(QLocale().toString(first.addDays(n), format)));
+    grdAvailability->horizontalHeader()->setDefaultSectionSize(width + 24);
+}
+
+void AvailabilityWindow::grdAvailability_DblClick(int row, int column) {
+    if (row < 0 || row >= m_model->rowCount() || column < 0 || column >= m_model->columnCount())
+        return;
+    Procedure proc(m_session.dialogs, QStringLiteral("Availability.grdAvailability_DblClick"));
+    const ChartRow chartRow = m_model->chartRow(row);
+    const QDate night = m_model->night(column);
+    const QString format = shortDateFormat();
+    lstNight->clear();
+    lblNight->setText(AvailabilityModel::caption(chartRow) + QStringLiteral(" on ") +
+                      QLocale().toString(night, format));
+    proc.step(100, [&] {
+        for (const NightGuest& g :
+             readNightGuests(m_session.connection(), chartRow.kindWord, chartRow.type, night)) {
+            auto* item = new QTreeWidgetItem(lstNight);
+            item->setText(0, g.guestName);
+            item->setText(1, QString::number(g.units));
+            item->setText(2, QLocale().toString(g.checkIn, format));
+            item->setText(3, QLocale().toString(g.checkOut, format));
+            item->setText(4, QString::number(g.id));
+        }
+    });
+}
+
+} // namespace corvanna

@@ -1,0 +1,180 @@
+#include "gui/dayview.h"
+
+#include "base/dates.h"
+#include "base/report.h"
+#include "base/settings.h"
+#include "base/twips.h"
+#include "gui/design.h"
+#include "gui/listoutput.h"
+#include "gui/rowdelegate.h"
+#include "gui/session.h"
+#include "list/listfill.h"
+#include "list/reservationmodel.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace corvanna {
+
+DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_session(session) {
+    setObjectName(QStringLiteral("DayView"));
+    setFont(designFont(9));
+    resize(twipsToPixels(9960), twipsToPixels(6000));
+
+    auto* viewLabel = new QLabel(QStringLiteral("&View:"), this);
+    m_view = new QComboBox(this);
+    m_view->setObjectName(QStringLiteral("cboView"));
+    for (DayView v : {DayView::Arrivals, DayView::InTheHouse, DayView::Departures})
+        m_view->addItem(viewName(v), int(v));
+    viewLabel->setBuddy(m_view);
+    m_view->setAccessibleName(QStringLiteral("View"));
+
+    auto* dateLabel = new QLabel(QStringLiteral("&Date:"), this);
+    m_date = new QDateEdit(QDate::currentDate(), this);
+    m_date->setObjectName(QStringLiteral("dtpDay"));
+    setUpDatePicker(m_date);
+    dateLabel->setBuddy(m_date);
+    m_date->setAccessibleName(QStringLiteral("Date"));
+    auto* today = new QPushButton(QStringLiteral("&Today"), this);
+    today->setObjectName(QStringLiteral("cmdToday"));
+
+    m_model = new ReservationModel(this);
+    m_model->setCardNumbersInFull(cardNumbersShownInFull());
+    m_list = new QTreeView(this);
+    m_list->setObjectName(QStringLiteral("lstDay"));
+    m_list->setAccessibleName(QStringLiteral("Reservations of the day"));
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setItemDelegate(new ListRowDelegate(m_list));
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_model);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionsMovable(false);
+    m_list->header()->setMinimumSectionSize(0);
+    m_list->header()->setSectionsClickable(true);
+    // The main list's widths: the ID practically hidden, the others 2000 twips.
+    m_list->header()->resizeSection(0, twipsToPixels(1));
+    for (int c = 1; c < m_model->columnCount(); ++c)
+        m_list->header()->resizeSection(c, twipsToPixels(2000));
+    connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int section) {
+        m_model->columnClick(section + 1);
+        m_list->header()->setSortIndicatorShown(true);
+        m_list->header()->setSortIndicator(m_model->sortKey(),
+                                           m_model->sortOrder() == ReservationModel::Ascending
+                                               ? Qt::AscendingOrder
+                                               : Qt::DescendingOrder);
+    });
+
+    auto* exportButton = new QPushButton(QStringLiteral("E&xport CSV..."), this);
+    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    auto* printButton = new QPushButton(QStringLiteral("&Print..."), this);
+    printButton->setObjectName(QStringLiteral("cmdPrint"));
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    for (QPushButton* b : {today, exportButton, printButton, closeButton})
+        b->setAccessibleName(b->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(viewLabel);
+    top->addWidget(m_view);
+    top->addSpacing(12);
+    top->addWidget(dateLabel);
+    top->addWidget(m_date);
+    top->addWidget(today);
+    top->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(exportButton);
+    bottom->addWidget(printButton);
+    bottom->addStretch();
+    bottom->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_list);
+    layout->addLayout(bottom);
+
+    connect(m_view, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    connect(m_date, &QDateEdit::dateChanged, this, [this] { Refresh(); });
+    connect(today, &QPushButton::clicked, this, [this] { m_date->setDate(QDate::currentDate()); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { Export_Click(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { Print_Click(); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+QString DayViewWindow::viewName(DayView view) {
+    switch (view) {
+    case DayView::Arrivals:
+        return QStringLiteral("Arrivals");
+    case DayView::InTheHouse:
+        return QStringLiteral("In the House");
+    case DayView::Departures:
+        return QStringLiteral("Departures");
+    }
+    return {};
+}
+
+DayView DayViewWindow::view() const {
+    return DayView(m_view->currentData().toInt());
+}
+
+QDate DayViewWindow::date() const {
+    return m_date->date();
+}
+
+QString DayViewWindow::listTitle() const {
+    return viewName(view()) + QLatin1Char(' ') + QLocale().toString(date(), shortDateFormat());
+}
+
+void DayViewWindow::showDay(DayView view, const QDate& date) {
+    const QSignalBlocker blockView(m_view);
+    const QSignalBlocker blockDate(m_date);
+    m_view->setCurrentIndex(m_view->findData(int(view)));
+    m_date->setDate(date);
+    Refresh();
+}
+
+void DayViewWindow::Refresh() {
+    Procedure proc(m_session.dialogs, QStringLiteral("DayView.Refresh"));
+    fillList(proc, *m_model, m_session.dbConnection.get(), statements::dayView(view()),
+             {date().toString(Qt::ISODate)}, [this](int shape) {
+                 if (shape == 11)
+                     setCursor(Qt::WaitCursor);
+                 else
+                     unsetCursor();
+             });
+    if (const int first = m_model->firstAddedRow(); first >= 0)
+        m_list->selectionModel()->setCurrentIndex(m_model->index(first, 0),
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
+    const int count = m_model->rowCount();
+    setWindowTitle(listTitle() + QStringLiteral(" - %1 %2")
+                                     .arg(count)
+                                     .arg(count == 1 ? QStringLiteral("reservation")
+                                                     : QStringLiteral("reservations")));
+}
+
+void DayViewWindow::Export_Click() {
+    exportShownList(m_session, this, {m_list, m_model, listTitle()},
+                    QStringLiteral("DayView.Export_Click"));
+}
+
+void DayViewWindow::Print_Click() {
+    printShownList(m_session, this, {m_list, m_model, listTitle()},
+                   QStringLiteral("DayView.Print_Click"));
+}
+
+} // namespace corvanna

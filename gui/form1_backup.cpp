@@ -1,0 +1,118 @@
+// The main window's backups: the automatic daily copy, "Back up now" and "Restore...".
+#include "base/dates.h"
+#include "base/failure.h"
+#include "base/report.h"
+#include "gui/form1.h"
+#include "gui/session.h"
+#include "store/backup.h"
+#include "store/connection.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QLocale>
+
+namespace corvanna {
+
+namespace {
+
+QString shownDate(const QDate& day) {
+    return QLocale().toString(day, shortDateFormat());
+}
+
+QString backupFolder(const Session& session) {
+    return backupFolderOf(session.places.dataFolder());
+}
+
+} // namespace
+
+void Form1::automaticBackup() {
+    const Connection* connection = m_session.dbConnection.get();
+    // Nothing open, nothing to copy; a file known damaged (and reported so) would only give a
+    // copy that fails its check.
+    if (!connection || connection->state() == 0 || connection->damaged()) return;
+    const QDate today = QDate::currentDate();
+    const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
+    if (failure.isEmpty()) {
+        m_session.backups.backedUp(today);
+        return;
+    }
+    // The desk is told once a run; the working database is as it was.
+    if (m_session.backups.reportFailure())
+        Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp"))
+            .fail(100, QStringLiteral("The backup could not be made: ") + failure);
+}
+
+void Form1::backUpAfterSave() {
+    if (m_session.backups.dueAfterSave(QDate::currentDate())) automaticBackup();
+}
+
+void Form1::mnuBackUpNow_Click() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Form1.mnuBackUpNow_Click"));
+    const QDate today = QDate::currentDate();
+    QString copy;
+    if (!proc.step(100, [&] {
+            copy = backUp(m_session.connection().handle(), backupFolder(m_session), today);
+        }))
+        return;
+    m_session.backups.backedUp(today);
+    proc.step(102, [&] { rotateBackups(backupFolder(m_session), today); });
+    proc.step(104, [&] {
+        m_session.dialogs.notify(QStringLiteral("The database was backed up to ") +
+                                 QDir::toNativeSeparators(copy) + QStringLiteral("."));
+    });
+}
+
+void Form1::mnuRestore_Click() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Form1.mnuRestore_Click"));
+    std::vector<BackupChoice> choices;
+    proc.step(100, [&] {
+        for (const BackupCopy& copy : keptBackups(backupFolder(m_session))) {
+            const std::optional<qint64> count = reservationCountOf(copy.path);
+            choices.push_back({copy.day, copy.path,
+                               count ? QString::number(*count) : QStringLiteral("unreadable")});
+        }
+    });
+    if (choices.empty()) {
+        proc.step(102, [&] {
+            m_session.dialogs.notify(QStringLiteral("There are no backups to restore."));
+        });
+        return;
+    }
+    int chosen = -1;
+    proc.step(104, [&] { chosen = m_session.chooseBackup(choices, this); });
+    if (chosen < 0 || size_t(chosen) >= choices.size()) return;
+    const BackupChoice& choice = choices[size_t(chosen)];
+
+    QString check;
+    proc.step(106, [&] { check = integrityCheckOf(choice.path); });
+    if (check != QLatin1String("ok")) {
+        proc.step(108, [&] {
+            m_session.dialogs.notify(QStringLiteral("The backup of ") + shownDate(choice.day) +
+                                     QStringLiteral(" is damaged and cannot be restored."));
+        });
+        return;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    bool confirmed = false;
+    proc.step(110, [&] {
+        confirmed = m_session.dialogs.ask(
+            QStringLiteral("Replace the working database with the backup of ") +
+            shownDate(choice.day) + QStringLiteral(" (") + choice.reservations +
+            QStringLiteral(" reservations)? The current database is kept as ") +
+            replacedFileName(now) + QStringLiteral(" in the Backups folder."));
+    });
+    if (!confirmed) return;
+    if (!proc.step(112, [&] {
+            restoreBackup(m_session.connection(),
+                          connectionString(m_session.places.commonDataFolder), choice.path,
+                          backupFolder(m_session), now);
+        }))
+        return;
+    proc.step(114, [&] { listRooms(); });
+    proc.step(116, [&] {
+        m_session.dialogs.notify(QStringLiteral("The backup of ") + shownDate(choice.day) +
+                                 QStringLiteral(" was restored."));
+    });
+}
+
+} // namespace corvanna

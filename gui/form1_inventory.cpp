@@ -1,0 +1,34 @@
+// The main window's way to the hotel's inventory and its availability chart.
+#include "base/report.h"
+#include "gui/availabilitywindow.h"
+#include "gui/form1.h"
+#include "gui/inventorywindow.h"
+#include "gui/session.h"
+
+namespace corvanna {
+
+void Form1::showInventory() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Form1.showInventory"));
+    proc.step(100, [&] {
+        InventoryWindow window(*this);
+        window.Form_Load();
+        window.exec();
+    });
+}
+
+void Form1::showAvailability() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Form1.showAvailability"));
+    proc.step(100, [&] { noticeInventoryUnavailable(m_session); });
+    proc.step(102, [&] {
+        auto* chart = findChild<AvailabilityWindow*>();
+        if (!chart) {
+            chart = new AvailabilityWindow(*this);
+            chart->refresh();
+        }
+        chart->show();
+        chart->raise();
+        chart->activateWindow();
+    });
+}
+
+} // namespace corvanna

@@ -1,0 +1,60 @@
+#include "gui/restoredialog.h"
+
+#include "base/dates.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace corvanna {
+
+RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("RestoreDialog"));
+    setWindowTitle(QStringLiteral("Restore"));
+    auto* label = new QLabel(QStringLiteral("&Backups kept:"), this);
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("BackupList"));
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Reservations")});
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    label->setBuddy(m_list);
+    const QString format = shortDateFormat();
+    for (const BackupChoice& choice : choices) {
+        auto* item = new QTreeWidgetItem(
+            m_list, {QLocale().toString(choice.day, format), choice.reservations});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* restore =
+        buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+    restore->setObjectName(QStringLiteral("RestoreButton"));
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+    resize(360, 320);
+}
+
+int RestoreDialog::chosen() const {
+    QTreeWidgetItem* item = m_list->currentItem();
+    return item ? m_list->indexOfTopLevelItem(item) : -1;
+}
+
+int chooseBackupCopy(const std::vector<BackupChoice>& choices, QWidget* parent) {
+    RestoreDialog dialog(choices, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}
+
+} // namespace corvanna

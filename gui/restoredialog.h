@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QString>
+#include <vector>
+
+class QTreeWidget;
+
+namespace corvanna {
+
+// One kept copy as the restore window lists it.
+struct BackupChoice {
+    QDate day;
+    QString path;
+    QString reservations; // the count, or why the copy cannot be read
+};
+
+// "Restore": the kept copies, newest first, with their dates and reservation counts; Restore
+// takes the selected one.
+class RestoreDialog : public QDialog {
+    Q_OBJECT
+public:
+    RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* parent = nullptr);
+    // The chosen copy's place in the list, or -1.
+    int chosen() const;
+
+private:
+    QTreeWidget* m_list;
+};
+
+// Shows the restore window modally; returns the chosen copy's place, or -1 when none was chosen.
+int chooseBackupCopy(const std::vector<BackupChoice>& choices, QWidget* parent);
+
+} // namespace corvanna

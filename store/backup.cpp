@@ -1,0 +1,373 @@
+#include "backup.h"
+
+#include "base/failure.h"
+#include "connection.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace corvanna {
+
+namespace {
+
+constexpr int kDailyCopies = 14;
+constexpr int kMonthsBack = 12;
+const QString kPartialPrefix = QStringLiteral(".backup-");
+const QString kPartialSuffix = QStringLiteral(".partial");
+constexpr auto kFolderMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr auto kFileMode = QFile::ReadOwner | QFile::WriteOwner;
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+int monthNumber(const QDate& day) {
+    return day.year() * 12 + day.month() - 1;
+}
+
+// Waits until what is written to the file or folder is on the disk (a rename is only as durable
+// as its folder).
+bool syncPath(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+// Gives a new name to a file, replacing a file of that name in one step.
+bool replaceByRename(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Makes the folder (0700) unless it is there; true when it was made now.
+bool makeFolder(const QString& folder) {
+    const bool made = !QFileInfo::exists(folder) && QDir().mkdir(folder, kFolderMode);
+    if (!made && !QFileInfo::exists(folder))
+        throw Failure(QStringLiteral("The folder %1 could not be made").arg(native(folder)));
+    if (!QFileInfo(folder).isDir())
+        throw Failure(QStringLiteral("%1 is not a folder").arg(native(folder)));
+    QFile::setPermissions(folder, kFolderMode);
+    return made;
+}
+
+// A new, empty file only the owner may read and write.
+void createPrivateFile(const QString& path) {
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kFileMode))
+        throw Failure(
+            QStringLiteral("%1 could not be written: %2").arg(native(path), file.errorString()));
+}
+
+// Partial copies left by a run that was killed while it wrote them (not those of a run that is
+// still going).
+void removeAbandonedCopies(const QString& folder) {
+    const QStringList partial = QDir(folder).entryList(
+        {kPartialPrefix + QLatin1Char('*') + kPartialSuffix}, QDir::Files | QDir::Hidden);
+    for (const QString& name : partial) {
+        const QString middle = name.mid(kPartialPrefix.size(), name.size() - kPartialPrefix.size() -
+                                                                   kPartialSuffix.size());
+        bool ok = false;
+        const pid_t pid = pid_t(middle.toLongLong(&ok));
+        if (!ok || pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))
+            QFile::remove(QDir(folder).filePath(name));
+    }
+}
+
+// An engine connection of its own to a file, closed when it goes.
+class EngineFile {
+public:
+    EngineFile(const QString& path, int flags) {
+        m_rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+        if (m_db) sqlite3_busy_timeout(m_db, Connection::kBusyTimeoutMs);
+    }
+    ~EngineFile() { sqlite3_close_v2(m_db); }
+    EngineFile(const EngineFile&) = delete;
+    EngineFile& operator=(const EngineFile&) = delete;
+
+    bool opened() const { return m_rc == SQLITE_OK; }
+    sqlite3* db() const { return m_db; }
+    QString words() const {
+        return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db))
+                    : QString::fromUtf8(sqlite3_errstr(m_rc));
+    }
+    // The first column of every row of a statement, or nothing with the engine's words.
+    bool rows(const char* sql, QStringList* out, QString* words) const {
+        sqlite3_stmt* st = nullptr;
+        int rc = sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr);
+        while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW)
+            *out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+        rc = rc == SQLITE_ROW ? SQLITE_OK : rc;
+        if (rc != SQLITE_DONE && rc != SQLITE_OK) *words = this->words();
+        sqlite3_finalize(st);
+        return rc == SQLITE_DONE || rc == SQLITE_OK;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+    int m_rc = SQLITE_ERROR;
+};
+
+QString integrityCheckOf(const EngineFile& file) {
+    if (!file.opened()) return file.words();
+    QStringList found;
+    QString words;
+    if (!file.rows("PRAGMA integrity_check", &found, &words)) return words;
+    if (found.isEmpty()) return QStringLiteral("the integrity check gave no answer");
+    if (found.first() != QLatin1String("ok")) return found.join(QLatin1Char('\n'));
+    // A sound database without the reservation table is no copy of the desk's file.
+    QStringList count;
+    if (!file.rows("select count(*) from tblRooms", &count, &words)) return words;
+    return found.first();
+}
+
+// Copies a file's bytes into a new private file and syncs it.
+void copyPrivately(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        throw Failure(
+            QStringLiteral("%1 could not be read: %2").arg(native(from), source.errorString()));
+    createPrivateFile(to);
+    QFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        throw Failure(
+            QStringLiteral("%1 could not be written: %2").arg(native(to), target.errorString()));
+    QByteArray chunk;
+    while (!(chunk = source.read(1 << 20)).isEmpty()) {
+        if (target.write(chunk) != chunk.size()) {
+            const QString why = target.errorString();
+            target.close();
+            QFile::remove(to);
+            throw Failure(QStringLiteral("%1 could not be written: %2").arg(native(to), why));
+        }
+    }
+    const bool readAll = source.error() == QFileDevice::NoError;
+    target.close();
+    if (!readAll || !syncPath(to)) {
+        QFile::remove(to);
+        throw Failure(QStringLiteral("%1 could not be copied").arg(native(from)));
+    }
+}
+
+} // namespace
+
+QString backupFolderOf(const QString& dataFolder) {
+    return dataFolder + QStringLiteral("/Backups");
+}
+
+QString backupFileName(const QDate& day) {
+    return QStringLiteral("dbRooms-") + day.toString(QStringLiteral("yyyy-MM-dd")) +
+           QStringLiteral(".mdb");
+}
+
+std::optional<QDate> backupDayOf(const QString& fileName) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^dbRooms-(\\d{4})-(\\d{2})-(\\d{2})\\.mdb$"));
+    const QRegularExpressionMatch m = pattern.match(fileName);
+    if (!m.hasMatch()) return std::nullopt;
+    const QDate day(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    if (!day.isValid()) return std::nullopt;
+    return day;
+}
+
+QString replacedFileName(const QDateTime& when) {
+    return QStringLiteral("dbRooms-replaced-") +
+           when.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QStringLiteral(".mdb");
+}
+
+std::vector<QDate> backupsToRemove(std::vector<QDate> days, const QDate& today) {
+    std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
+    const auto past = std::upper_bound(days.begin(), days.end(), today);
+    std::vector<bool> keep(size_t(past - days.begin()), false);
+    // The newest copies, one a day.
+    for (size_t i = keep.size(), kept = 0; i > 0 && kept < size_t(kDailyCopies); --i, ++kept)
+        keep[i - 1] = true;
+    // The first copy of each month, for this month and the twelve before it.
+    int lastMonth = -1;
+    for (size_t i = 0; i < keep.size(); ++i) {
+        const int month = monthNumber(days[i]);
+        if (month != lastMonth && monthNumber(today) - month <= kMonthsBack) keep[i] = true;
+        lastMonth = month;
+    }
+    std::vector<QDate> removed;
+    for (size_t i = 0; i < keep.size(); ++i)
+        if (!keep[i]) removed.push_back(days[i]);
+    return removed;
+}
+
+std::vector<BackupCopy> keptBackups(const QString& folder) {
+    std::vector<BackupCopy> copies;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("dbRooms-*.mdb")}, QDir::Files, QDir::Name)) {
+        if (const auto day = backupDayOf(name)) copies.push_back({*day, dir.filePath(name)});
+    }
+    std::sort(copies.begin(), copies.end(),
+              [](const BackupCopy& a, const BackupCopy& b) { return a.day > b.day; });
+    return copies;
+}
+
+QString integrityCheckOf(const QString& path) {
+    if (!QFileInfo(path).isFile()) return QStringLiteral("%1 was not found").arg(native(path));
+    return integrityCheckOf(EngineFile(path, SQLITE_OPEN_READONLY));
+}
+
+std::optional<qint64> reservationCountOf(const QString& path) {
+    if (!QFileInfo(path).isFile()) return std::nullopt;
+    const EngineFile file(path, SQLITE_OPEN_READONLY);
+    QStringList count;
+    QString words;
+    if (!file.opened() || !file.rows("select count(*) from tblRooms", &count, &words) ||
+        count.isEmpty())
+        return std::nullopt;
+    return count.first().toLongLong();
+}
+
+QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
+    if (!source)
+        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    const bool madeFolder = makeFolder(folder);
+    removeAbandonedCopies(folder);
+    const QString partial =
+        QDir(folder).filePath(kPartialPrefix + QString::number(::getpid()) + kPartialSuffix);
+    const QString target = QDir(folder).filePath(backupFileName(day));
+    // A failed first copy leaves no empty folder behind.
+    const auto fail = [&](const QString& problem) {
+        QFile::remove(partial);
+        if (madeFolder) QDir().rmdir(folder);
+        throw Failure(problem);
+    };
+    try {
+        createPrivateFile(partial);
+    } catch (const Failure& failure) {
+        fail(failure.description());
+    }
+
+    // The copy is made by the engine's online backup, page by page under a read lock, so it is
+    // the database as one moment left it, whatever other programs do meanwhile.
+    QString problem;
+    {
+        const EngineFile copy(partial, SQLITE_OPEN_READWRITE);
+        if (!copy.opened()) {
+            problem = copy.words();
+        } else {
+            // Nothing to roll back in a file no one sees before it is whole.
+            sqlite3_exec(copy.db(), "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr,
+                         nullptr, nullptr);
+            sqlite3_backup* backup = sqlite3_backup_init(copy.db(), "main", source, "main");
+            if (!backup) {
+                problem = copy.words();
+            } else {
+                QElapsedTimer waited;
+                waited.start();
+                int rc;
+                while ((rc = sqlite3_backup_step(backup, -1)) == SQLITE_BUSY ||
+                       rc == SQLITE_LOCKED) {
+                    if (waited.elapsed() > Connection::kBusyTimeoutMs) break;
+                    QThread::msleep(50);
+                }
+                sqlite3_backup_finish(backup);
+                if (rc != SQLITE_DONE) problem = QString::fromUtf8(sqlite3_errstr(rc));
+            }
+            if (problem.isEmpty()) {
+                const QString check = integrityCheckOf(copy);
+                if (check != QLatin1String("ok"))
+                    problem = QStringLiteral("The copy failed its integrity check: ") + check;
+            }
+        }
+    }
+    if (problem.isEmpty() && !syncPath(partial))
+        problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
+    if (problem.isEmpty() && !replaceByRename(partial, target))
+        problem = QStringLiteral("%1 could not be renamed").arg(native(partial));
+    if (!problem.isEmpty()) fail(problem);
+    syncPath(folder);
+    return target;
+}
+
+void rotateBackups(const QString& folder, const QDate& today) {
+    std::vector<QDate> days;
+    const std::vector<BackupCopy> copies = keptBackups(folder);
+    for (const BackupCopy& copy : copies)
+        days.push_back(copy.day);
+    for (const QDate& day : backupsToRemove(days, today)) {
+        const QString path = QDir(folder).filePath(backupFileName(day));
+        if (!QFile::remove(path))
+            throw Failure(
+                QStringLiteral("The old backup %1 could not be removed").arg(native(path)));
+    }
+}
+
+QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today) {
+    try {
+        backUp(source, folder, today);
+        rotateBackups(folder, today);
+        return {};
+    } catch (const Failure& failure) {
+        return failure.description();
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    }
+}
+
+QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
+                      const QString& folder, const QDateTime& now) {
+    const QString working = dataSourceOf(connectionString);
+    const QString incoming = working + QStringLiteral(".restoring");
+    makeFolder(folder);
+    // What becomes the working database is checked, not only the copy it came from.
+    copyPrivately(copy, incoming);
+    const QString check = integrityCheckOf(incoming);
+    if (check != QLatin1String("ok")) {
+        QFile::remove(incoming);
+        throw Failure(
+            QStringLiteral("The copy %1 failed its integrity check: %2").arg(native(copy), check));
+    }
+
+    connection.close();
+    const auto giveUp = [&](const QString& why) {
+        QFile::remove(incoming);
+        connection.open(connectionString);
+        throw Failure(why);
+    };
+    // A write left unfinished by a program that stopped would be rolled into the restored file.
+    if (QFileInfo::exists(working + QStringLiteral("-journal")))
+        giveUp(QStringLiteral("The working database has an unfinished write; start and close the "
+                              "program once, then restore again"));
+    // The replaced file keeps its name in the folder of copies before the working name moves on,
+    // so at every moment both files are whole and one of them is the working database.
+    const QString replaced = QDir(folder).filePath(replacedFileName(now));
+    QFile::remove(replaced);
+    if (::link(QFile::encodeName(working).constData(), QFile::encodeName(replaced).constData()) !=
+        0) {
+        try {
+            copyPrivately(working, replaced);
+        } catch (const Failure& failure) {
+            giveUp(failure.description());
+        }
+    }
+    QFile::setPermissions(replaced, kFileMode);
+    if (!replaceByRename(incoming, working)) {
+        QFile::remove(replaced);
+        giveUp(QStringLiteral("%1 could not be replaced").arg(native(working)));
+    }
+    syncPath(QFileInfo(working).absolutePath());
+    syncPath(folder);
+    connection.open(connectionString);
+    return replaced;
+}
+
+} // namespace corvanna

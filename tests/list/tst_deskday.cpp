@@ -1,0 +1,385 @@
+// The desk's day in the core: find over the list, the three day views, the CSV export.
+#include "base/report.h"
+#include "list/csvexport.h"
+#include "list/findindex.h"
+#include "list/listfill.h"
+#include "list/reservationmodel.h"
+#include "store/connection.h"
+#include "store/statements.h"
+#include "tests/common/testsupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QBuffer>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sqlite3.h>
+#include <unistd.h>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+
+// An RFC 4180 reader, written from the rules, to read an export back.
+QList<QStringList> readCsv(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << field;
+            records << record;
+            record.clear();
+            field.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (!field.isEmpty() || !record.isEmpty()) records << (record << field);
+    return records;
+}
+
+// The engine's plan for a statement of the day views, its steps joined.
+QString queryPlan(const QString& path, const char* statement) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* st = nullptr;
+    const QByteArray sql = QByteArray("explain query plan ") + statement;
+    QString plan;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(st, 1, "2030-01-01", -1, SQLITE_STATIC);
+        while (sqlite3_step(st) == SQLITE_ROW)
+            plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 3))) +
+                    QLatin1Char('\n');
+    }
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return plan;
+}
+
+} // namespace
+
+class TestDeskDay : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void folding_data();
+    void folding();
+    void find_data();
+    void find();
+    void findNarrowsAndWidens();
+    void findKeepsSelectionAndSort();
+    void dayViews_data();
+    void dayViews();
+    void dayViewsReadThroughTheStayIndex();
+    void exportReadsBack();
+    void failedExportLeavesNoHalfFile();
+
+private:
+    qint64 add(const QString& name, const QDate& in, const QDate& out, const QString& phone = {},
+               const QString& address = {}, const QString& card = {});
+    void fillAll();
+    void fillDay(DayView view, const QDate& day);
+    QStringList names() const;
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<Connection> m_connection;
+    std::unique_ptr<ReservationModel> m_model;
+    ScriptedDialogs m_dialogs;
+};
+
+void TestDeskDay::init() {
+    m_connection.reset();
+    static int runs = 0;
+    m_path = m_dir.filePath(QStringLiteral("day%1.mdb").arg(++runs));
+    QFile::remove(m_path);
+    createDatabase(m_path);
+    m_connection = std::make_unique<Connection>(QStringLiteral("day"));
+    m_connection->open(QStringLiteral("data source=") + m_path);
+    m_model = std::make_unique<ReservationModel>();
+    m_model->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_dialogs.clear();
+}
+
+qint64 TestDeskDay::add(const QString& name, const QDate& in, const QDate& out,
+                        const QString& phone, const QString& address, const QString& card) {
+    GuestValues v = sampleGuest(name, in, out);
+    v.phoneNumber = phone;
+    v.address = address;
+    v.creditCardNo = card;
+    m_connection->execute(statements::insert(v));
+    return queryValue(m_path, QStringLiteral("select max(id) from tblRooms")).toLongLong();
+}
+
+void TestDeskDay::fillAll() {
+    Procedure proc(m_dialogs, QStringLiteral("Form1.PushButton5_Click"));
+    fillList(
+        proc, *m_model, m_connection.get(), [] { return statements::selectAll(); }, [](int) {});
+}
+
+void TestDeskDay::fillDay(DayView view, const QDate& day) {
+    Procedure proc(m_dialogs, QStringLiteral("DayView.Refresh"));
+    fillList(proc, *m_model, m_connection.get(), statements::dayView(view),
+             {day.toString(Qt::ISODate)}, [](int) {});
+}
+
+QStringList TestDeskDay::names() const {
+    QStringList out;
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        out << m_model->cellText(r, ReservationModel::GuestName);
+    return out;
+}
+
+void TestDeskDay::folding_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("ring and case") << "Åberg"
+                                   << "aberg";
+    QTest::newRow("acute, cedilla, umlaut") << "José Françoise Müller"
+                                            << "jose francoise muller";
+    QTest::newRow("letters without a separable mark") << "Ørsted Łukasz Straße"
+                                                      << "orsted lukasz strasse";
+    QTest::newRow("typographic apostrophe") << "O\u2019Brien"
+                                            << "o'brien";
+    QTest::newRow("line break is a blank") << "1 Main St\r\nNY"
+                                           << "1 main st  ny";
+    QTest::newRow("turkish dotted capital") << "\u0130stanbul"
+                                            << "istanbul";
+}
+
+void TestDeskDay::folding() {
+    QFETCH(QString, text);
+    QFETCH(QString, folded);
+    QCOMPARE(QString::fromStdString(foldForFind(text, QLocale(QLocale::English))), folded);
+}
+
+void TestDeskDay::find_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    // The engine's order by guest name: a letter beyond ASCII after the ASCII ones.
+    const QStringList all{"Bo O'Brien", "Chen Wu", "Dana Ames", "Åberg, Lena"};
+    QTest::newRow("empty: every row") << "" << all;
+    QTest::newRow("blanks only: every row") << "   " << all;
+    QTest::newRow("accent typed without it") << "aberg" << QStringList{"Åberg, Lena"};
+    QTest::newRow("accent typed with it, capitals") << "ÅBERG" << QStringList{"Åberg, Lena"};
+    QTest::newRow("apostrophe") << "o'brien" << QStringList{"Bo O'Brien"};
+    QTest::newRow("typographic apostrophe typed") << "o\u2019bri" << QStringList{"Bo O'Brien"};
+    QTest::newRow("phone digits without signs") << "7021234" << QStringList{"Chen Wu"};
+    QTest::newRow("phone as written") << "(702) 123" << QStringList{"Chen Wu"};
+    QTest::newRow("card's last four") << "9101" << QStringList{"Dana Ames"};
+    QTest::newRow("card's other digits are not found") << "5678" << QStringList{};
+    QTest::newRow("address, second line") << "pellworth" << QStringList{"Bo O'Brien"};
+    QTest::newRow("two words, both needed") << "lena harbour" << QStringList{"Åberg, Lena"};
+    QTest::newRow("two words in different fields") << "chen 702" << QStringList{"Chen Wu"};
+    QTest::newRow("nothing") << "zz" << QStringList{};
+    QTest::newRow("no match across fields") << "wu+1" << QStringList{};
+}
+
+void TestDeskDay::find() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    const QDate d(2030, 1, 1);
+    add(QStringLiteral("Åberg, Lena"), d, d, {}, QStringLiteral("4 Harbour Lane"));
+    add(QStringLiteral("Bo O'Brien"), d, d, {}, QStringLiteral("1 Quay\r\nPellworth"));
+    add(QStringLiteral("Chen Wu"), d, d, QStringLiteral("+1 (702) 123-4567"));
+    add(QStringLiteral("Dana Ames"), d, d, {}, {}, QStringLiteral("0000 1234 5678 9101"));
+    fillAll();
+    m_model->setFindText(text);
+    QCOMPARE(names(), found);
+    QCOMPARE(m_model->filledRowCount(), 4);
+}
+
+void TestDeskDay::findNarrowsAndWidens() {
+    const QDate d(2030, 1, 1);
+    for (const char* name : {"Anna Berg", "Anne Bergman", "Annika Lund", "Bertil Ann"})
+        add(QString::fromUtf8(name), d, d);
+    fillAll();
+    QAbstractItemModelTester tester(m_model.get(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    const std::pair<const char*, QStringList> steps[] = {
+        {"a", {"Anna Berg", "Anne Bergman", "Annika Lund", "Bertil Ann"}},
+        {"ann", {"Anna Berg", "Anne Bergman", "Annika Lund", "Bertil Ann"}},
+        {"anne", {"Anne Bergman"}},
+        {"ann", {"Anna Berg", "Anne Bergman", "Annika Lund", "Bertil Ann"}},
+        {"ann b", {"Anna Berg", "Anne Bergman", "Bertil Ann"}},
+        {"ann berg", {"Anna Berg", "Anne Bergman"}},
+        {"ann bergm", {"Anne Bergman"}},
+        {"", {"Anna Berg", "Anne Bergman", "Annika Lund", "Bertil Ann"}}};
+    for (const auto& [text, expected] : steps) {
+        m_model->setFindText(QString::fromUtf8(text));
+        QVERIFY2(names() == expected, text);
+    }
+}
+
+void TestDeskDay::findKeepsSelectionAndSort() {
+    const QDate d(2030, 1, 1);
+    add(QStringLiteral("Cara"), d, d);
+    const qint64 bo = add(QStringLiteral("Bo"), d, d);
+    add(QStringLiteral("Abe"), d, d);
+    add(QStringLiteral("Bob"), d, d);
+    fillAll();
+    QItemSelectionModel selection(m_model.get());
+    const auto select = [&](int row) {
+        selection.setCurrentIndex(m_model->index(row, 0),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    };
+    select(1); // Bo
+    m_model->setFindText(QStringLiteral("b"));
+    QCOMPARE(names(), (QStringList{"Abe", "Bo", "Bob"}));
+    QCOMPARE(m_model->idAt(selection.currentIndex().row()), bo);
+    // A sort while finding sorts the rows found; the selection follows its reservation.
+    m_model->columnClick(ReservationModel::GuestName + 1);
+    m_model->columnClick(ReservationModel::GuestName + 1);
+    QCOMPARE(names(), (QStringList{"Bob", "Bo", "Abe"}));
+    QCOMPARE(m_model->idAt(selection.currentIndex().row()), bo);
+    // The whole list again, still sorted, Bo still selected.
+    m_model->setFindText(QString());
+    QCOMPARE(names(), (QStringList{"Cara", "Bob", "Bo", "Abe"}));
+    QCOMPARE(m_model->idAt(selection.currentIndex().row()), bo);
+    QVERIFY(selection.isRowSelected(selection.currentIndex().row()));
+    // A row the find hides loses the selection.
+    m_model->setFindText(QStringLiteral("cara"));
+    QVERIFY(!selection.currentIndex().isValid());
+    // A refill keeps the find.
+    fillAll();
+    QCOMPARE(names(), QStringList{"Cara"});
+}
+
+void TestDeskDay::dayViews_data() {
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QStringList>("arrivals");
+    QTest::addColumn<QStringList>("house");
+    QTest::addColumn<QStringList>("departures");
+    // Stays: Ames 30 Dec - 2 Jan (over the year's end), Berg 31 Dec same day, Cole 31 Dec -
+    // 1 Jan, Dahl 1 Jan same day, Eng 28 Feb 2032 - 1 Mar (leap year), Falk 31 Jan - 28 Feb 2032.
+    QTest::newRow("30 Dec") << QDate(2031, 12, 30) << QStringList{"Ames"} << QStringList{"Ames"}
+                            << QStringList{};
+    QTest::newRow("31 Dec: a same-day stay is in the house on its day")
+        << QDate(2031, 12, 31) << QStringList{"Berg", "Cole"} << QStringList{"Ames", "Berg", "Cole"}
+        << QStringList{"Berg"};
+    QTest::newRow("1 Jan: a stay ending today departs and is not in the house")
+        << QDate(2032, 1, 1) << QStringList{"Dahl"} << QStringList{"Ames", "Dahl"}
+        << QStringList{"Cole", "Dahl"};
+    QTest::newRow("2 Jan") << QDate(2032, 1, 2) << QStringList{} << QStringList{}
+                           << QStringList{"Ames"};
+    QTest::newRow("28 Feb of a leap year: arriving is in the house")
+        << QDate(2032, 2, 28) << QStringList{"Eng"} << QStringList{"Eng"} << QStringList{"Falk"};
+    QTest::newRow("29 Feb") << QDate(2032, 2, 29) << QStringList{} << QStringList{"Eng"}
+                            << QStringList{};
+    QTest::newRow("1 Mar") << QDate(2032, 3, 1) << QStringList{} << QStringList{}
+                           << QStringList{"Eng"};
+}
+
+void TestDeskDay::dayViews() {
+    QFETCH(QDate, day);
+    QFETCH(QStringList, arrivals);
+    QFETCH(QStringList, house);
+    QFETCH(QStringList, departures);
+    add(QStringLiteral("Ames"), QDate(2031, 12, 30), QDate(2032, 1, 2));
+    add(QStringLiteral("Cole"), QDate(2031, 12, 31), QDate(2032, 1, 1));
+    add(QStringLiteral("Berg"), QDate(2031, 12, 31), QDate(2031, 12, 31));
+    add(QStringLiteral("Dahl"), QDate(2032, 1, 1), QDate(2032, 1, 1));
+    add(QStringLiteral("Eng"), QDate(2032, 2, 28), QDate(2032, 3, 1));
+    add(QStringLiteral("Falk"), QDate(2032, 1, 31), QDate(2032, 2, 28));
+    fillDay(DayView::Arrivals, day);
+    QCOMPARE(names(), arrivals);
+    fillDay(DayView::InTheHouse, day);
+    QCOMPARE(names(), house);
+    fillDay(DayView::Departures, day);
+    QCOMPARE(names(), departures);
+    QCOMPARE(m_dialogs.texts(), QStringList());
+}
+
+void TestDeskDay::dayViewsReadThroughTheStayIndex() {
+    for (DayView view : {DayView::Arrivals, DayView::InTheHouse, DayView::Departures}) {
+        const QString plan = queryPlan(m_path, statements::dayView(view));
+        QVERIFY2(plan.contains(QStringLiteral("USING INDEX idxRoomsStay (CheckInDate")),
+                 qPrintable(plan));
+    }
+}
+
+void TestDeskDay::exportReadsBack() {
+    add(QStringLiteral("Smith, \"Jo\""), QDate(2031, 3, 5), QDate(2031, 3, 9),
+        QStringLiteral("555"), QStringLiteral("1 Quay\r\nPellworth"));
+    add(QStringLiteral("Zoë O'Brien"), QDate(2031, 12, 31), QDate(2032, 1, 2));
+    fillAll();
+    m_model->columnClick(ReservationModel::GuestName + 1);
+    m_model->columnClick(ReservationModel::GuestName + 1); // descending: Zoë first
+    const QString path = m_dir.filePath(QStringLiteral("list.csv"));
+    exportCsv(*m_model, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("ID,Guest Name,Accomodation,Number Of Rooms,"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    const QList<QStringList> records = readCsv(bytes);
+    QCOMPARE(records.size(), 3);
+    QCOMPARE(records[0].size(), 13);
+    QCOMPARE(records[1][1], QStringLiteral("Zoë O'Brien"));
+    QCOMPARE(records[1][7], QStringLiteral("2031-12-31"));
+    QCOMPARE(records[1][8], QStringLiteral("2032-01-02"));
+    QCOMPARE(records[2][1], QStringLiteral("Smith, \"Jo\""));
+    QCOMPARE(records[2][12], QStringLiteral("1 Quay\r\nPellworth"));
+    // As shown: a find leaves only its rows.
+    m_model->setFindText(QStringLiteral("obrien o'b"));
+    QBuffer found;
+    found.open(QIODevice::WriteOnly);
+    writeCsv(*m_model, found);
+    QCOMPARE(readCsv(found.data()).size(), 1);
+    m_model->setFindText(QStringLiteral("o'b"));
+    found.buffer().clear();
+    found.seek(0);
+    writeCsv(*m_model, found);
+    QCOMPARE(readCsv(found.data()).size(), 2);
+}
+
+void TestDeskDay::failedExportLeavesNoHalfFile() {
+    add(QStringLiteral("Ames"), QDate(2031, 3, 5), QDate(2031, 3, 9));
+    fillAll();
+    // A folder that does not exist: the write fails and nothing is left behind.
+    const QString missing = m_dir.filePath(QStringLiteral("gone/list.csv"));
+    QVERIFY(!failureOf([&] { exportCsv(*m_model, missing); }).isEmpty());
+    QVERIFY(!QFile::exists(missing));
+    // An earlier export stays whole when the next one cannot be written.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("list.csv"));
+    exportCsv(*m_model, path);
+    const QByteArray before = [&] {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    m_model->setFindText(QStringLiteral("nobody"));
+    const QString failure = failureOf([&] { exportCsv(*m_model, path); });
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (::geteuid() != 0) QVERIFY(!failure.isEmpty()); // root writes anywhere
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    if (!failure.isEmpty()) QCOMPARE(f.readAll(), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.csv"});
+}
+
+QTEST_GUILESS_MAIN(TestDeskDay)
+#include "tst_deskday.moc"
