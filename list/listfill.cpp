@@ -16,7 +16,7 @@ void fillFrom(Procedure& proc, ReservationModel& model, Connection* connection,
     proc.step(102, [&] { model.beginFill(); });
     proc.step(104, [&] { setPointer(kPointerHourglass); });
     const bool opened = proc.step(106, [&] {
-        if (!connection) throw Failure(QStringLiteral("Object required"));
+        if (!connection) throw Failure(kObjectRequired);
         open(rs, *connection);
     });
     if (opened) {

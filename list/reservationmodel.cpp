@@ -2,6 +2,7 @@
 
 #include "findindex.h"
 #include "base/cardmask.h"
+#include "base/dates.h"
 #include "store/rowcursor.h"
 #include "textrank.h"
 
@@ -217,11 +218,7 @@ const char* ReservationModel::fieldName(int column) {
 
 void ReservationModel::setLocale(const QLocale& locale) {
     m_locale = locale;
-    // The user's short date form, with the year always in four digits: the desk keeps years of
-    // history, and a two-digit year cannot tell 1999 from 2099.
-    m_dateFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!m_dateFormat.contains(QStringLiteral("yyyy")))
-        m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    m_dateFormat = shortDateFormat(locale);
     // Folding for find follows the locale's case rules.
     m_findIndex.reset();
     m_findWords = findWords(m_findText, m_locale);

@@ -238,7 +238,7 @@ std::optional<qint64> reservationCountOf(const QString& path) {
 
 QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
     if (!source)
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw Failure(kObjectClosed);
     const bool madeFolder = makeFolder(folder);
     removeAbandonedCopies(folder);
     const QString partial =

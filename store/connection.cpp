@@ -271,7 +271,7 @@ int Connection::execute(const QString& statement) {
 
 int Connection::execute(const QString& statement, const QVariantList& values) {
     if (state() == 0)
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw Failure(kObjectClosed);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));
@@ -350,7 +350,7 @@ void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
     if (connection.server())
         throw Failure(QStringLiteral("This view is not available on a database server yet"));
     sqlite3* db = connection.handle();
-    if (!db) throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+    if (!db) throw Failure(kObjectClosed);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
         !stmt) {
@@ -417,7 +417,7 @@ void ResultSet::close() {
 
 void ResultSet::check() const {
     if (!state())
-        throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+        throw Failure(kObjectClosed);
 }
 
 int ResultSet::columnIndex(const char* column) const {

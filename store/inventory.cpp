@@ -30,7 +30,7 @@ public:
         : m_connection(connection)
         , m_db(connection.handle()) {
         if (!m_db)
-            throw Failure(QStringLiteral("Operation is not allowed when the object is closed."));
+            throw Failure(kObjectClosed);
         if (sqlite3_prepare_v2(m_db, sql, -1, &m_st, nullptr) != SQLITE_OK) fail();
     }
     ~Query() { sqlite3_finalize(m_st); }
