@@ -149,7 +149,7 @@ void DayViewWindow::showDay(DayView view, const QDate& date) {
 
 void DayViewWindow::Refresh() {
     Procedure proc(m_session.dialogs, QStringLiteral("DayView.Refresh"));
-    fillList(proc, *m_model, m_session.dbConnection.get(), statements::dayView(view()),
+    fillList(proc, *m_model, m_session.dbConnection.get(), statements::dayViewStatement(view()),
              {date().toString(Qt::ISODate)}, [this](int shape) {
                  if (shape == 11)
                      setCursor(Qt::WaitCursor);

@@ -287,6 +287,7 @@ bool Form1::Form_Load() {
         if (const ServerLink* server = connection.server()) {
             setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
             watchOtherDesks();
+            backupsOnServer();
         }
     });
     // A database from before the inventory gets its table; one that cannot take it (read-only)

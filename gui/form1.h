@@ -66,6 +66,8 @@ public:
     void backUpAfterSave();
     void mnuBackUpNow_Click();
     void mnuRestore_Click();
+    // On a server the file's backups do not apply: the two commands are off and say why.
+    void backupsOnServer();
 
     // Lays the controls out for the window's state (see mainWindowLayout).
     void Form_Resize();

@@ -7,9 +7,11 @@
 #include "store/backup.h"
 #include "store/connection.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
+#include <QMenu>
 
 namespace corvanna {
 
@@ -30,6 +32,8 @@ void Form1::automaticBackup() {
     // Nothing open, nothing to copy; a file known damaged (and reported so) would only give a
     // copy that fails its check.
     if (!connection || connection->state() == 0 || connection->damaged()) return;
+    // A server keeps the reservations in its own backups; there is no file to copy.
+    if (connection->server()) return;
     const QDate today = QDate::currentDate();
     const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
     if (failure.isEmpty()) {
@@ -44,6 +48,19 @@ void Form1::automaticBackup() {
 
 void Form1::backUpAfterSave() {
     if (m_session.backups.dueAfterSave(QDate::currentDate())) automaticBackup();
+}
+
+void Form1::backupsOnServer() {
+    for (const char* name : {"actionBackUpNow", "actionRestore"})
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
+            const QString why = QStringLiteral(
+                "The reservations are on a database server, whose own backups keep them.");
+            action->setEnabled(false);
+            action->setStatusTip(why);
+            // The window has no status bar: the menu shows the same words over the command.
+            action->setToolTip(why);
+            if (auto* menu = qobject_cast<QMenu*>(action->parent())) menu->setToolTipsVisible(true);
+        }
 }
 
 void Form1::mnuBackUpNow_Click() {

@@ -44,7 +44,7 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
 }
 
 void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
-              const char* statement, const QStringList& parameters,
+              const OwnStatement& statement, const QStringList& parameters,
               const std::function<void(int)>& setPointer) {
     fillFrom(
         proc, model, connection,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/pointershape.h"
+#include "store/ownstatement.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,9 +20,10 @@ class ReservationModel;
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
               const std::function<QString()>& statement,
               const std::function<void(int)>& setPointer);
-// The same fill from a select of our own with its values bound as parameters.
+// The same fill from a select of our own with its values bound as parameters, in the dialect of
+// the engine in use; on a server the rows come through its row cursor as Show All's do.
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
-              const char* statement, const QStringList& parameters,
+              const OwnStatement& statement, const QStringList& parameters,
               const std::function<void(int)>& setPointer);
 
 } // namespace corvanna

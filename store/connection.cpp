@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVariant>
 #include <future>
+#include <libpq-fe.h>
 #include <mutex>
 #include <sqlite3.h>
 
@@ -286,6 +287,20 @@ int Connection::execute(const QString& statement, const QVariantList& values) {
     return query.numRowsAffected();
 }
 
+int Connection::execute(const OwnStatement& statement, const QVariantList& values) {
+    if (ServerLink* link = server()) {
+        QStringList texts;
+        for (const QVariant& value : values)
+            texts << (value.isNull() ? QString() : value.toString());
+        PGresult* r = link->run(QString::fromUtf8(statement.server), texts);
+        const int rows = QByteArray(PQcmdTuples(r)).toInt();
+        PQclear(r);
+        return rows;
+    }
+    const QString file = QString::fromUtf8(statement.file);
+    return values.isEmpty() ? execute(file) : execute(file, values);
+}
+
 void Connection::noteFailure(int engineCode) {
     if (isDamage(engineCode)) m_damaged = true;
 }
@@ -343,12 +358,25 @@ void ResultSet::open(const char* statement, const QStringList& parameters, Conne
     prepare(QByteArray(statement), parameters, connection);
 }
 
+void ResultSet::open(const OwnStatement& statement, const QStringList& parameters,
+                     Connection& connection) {
+    close();
+    if (ServerLink* server = connection.server()) {
+        auto cursor = std::make_unique<ServerCursor>();
+        cursor->open(statement.server, parameters, *server);
+        m_server = std::move(cursor);
+        m_connection = &connection;
+        return;
+    }
+    prepare(QByteArray(statement.file), parameters, connection);
+}
+
 void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
                         Connection& connection) {
     close();
-    // Our own parameterised selects are written for the file's engine only, so far.
+    // The file's text cannot run on the server: its own text comes with the statement.
     if (connection.server())
-        throw Failure(QStringLiteral("This view is not available on a database server yet"));
+        throw Failure(QStringLiteral("This statement has no text for a database server"));
     sqlite3* db = connection.handle();
     if (!db) throw Failure(kObjectClosed);
     sqlite3_stmt* stmt = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ownstatement.h"
 #include "rowcursor.h"
 #include "serverlink.h"
 
@@ -40,6 +41,9 @@ public:
     int execute(const QString& statement);
     // Runs a statement of our own with its values bound as parameters, in order.
     int execute(const QString& statement, const QVariantList& values);
+    // The same for a statement of our own in the dialect of the engine in use; on the server the
+    // values are bound as their text.
+    int execute(const OwnStatement& statement, const QVariantList& values = {});
 
     // The engine's handle for reading result sets; null while closed or on a server.
     sqlite3* handle() const;
@@ -82,6 +86,9 @@ public:
     void open(const QString& statement, Connection& connection);
     // The same for a select of our own whose values are bound as parameters ?1, ?2, ... as text.
     void open(const char* statement, const QStringList& parameters, Connection& connection);
+    // A select of our own in the dialect of the engine in use, values bound as parameters.
+    void open(const OwnStatement& statement, const QStringList& parameters,
+              Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
     int state() const { return m_statement || (m_server && m_server->isOpen()) ? 1 : 0; }

@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace corvanna {
@@ -22,66 +23,75 @@ QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
 
-// One prepared statement of our own on the connection's engine handle, its values bound as
-// parameters. Failures carry the engine's words.
+// One statement of our own, its values bound as parameters: prepared on the file's engine
+// handle, or run on the server with the whole (small) result at hand. Failures carry the
+// engine's words.
 class Query {
 public:
-    Query(Connection& connection, const char* sql)
-        : m_connection(connection)
-        , m_db(connection.handle()) {
+    Query(Connection& connection, const OwnStatement& sql, const QStringList& values = {})
+        : m_connection(connection) {
+        if (ServerLink* server = connection.server()) {
+            m_result = server->run(QString::fromUtf8(sql.server), values);
+            return;
+        }
+        m_db = connection.handle();
         if (!m_db)
             throw Failure(kObjectClosed);
-        if (sqlite3_prepare_v2(m_db, sql, -1, &m_st, nullptr) != SQLITE_OK) fail();
+        if (sqlite3_prepare_v2(m_db, sql.file, -1, &m_st, nullptr) != SQLITE_OK) fail();
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            const QByteArray utf8 = values[i].toUtf8();
+            if (sqlite3_bind_text(m_st, int(i + 1), utf8.constData(), int(utf8.size()),
+                                  SQLITE_TRANSIENT) != SQLITE_OK)
+                fail();
+        }
     }
-    ~Query() { sqlite3_finalize(m_st); }
+    ~Query() {
+        sqlite3_finalize(m_st);
+        PQclear(m_result);
+    }
     Query(const Query&) = delete;
     Query& operator=(const Query&) = delete;
 
-    void bind(int index, const QString& text) {
-        const QByteArray utf8 = text.toUtf8();
-        if (sqlite3_bind_text(m_st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT) !=
-            SQLITE_OK)
-            fail();
-    }
     bool next() {
+        if (m_result) return ++m_row < PQntuples(m_result);
         const int rc = sqlite3_step(m_st);
         if (rc == SQLITE_ROW) return true;
         if (rc != SQLITE_DONE) fail();
         return false;
     }
-    QString text(int column) const {
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_st, column)),
-                                 sqlite3_column_bytes(m_st, column));
+    // The value's text as UTF-8 bytes, valid until the next row.
+    QByteArrayView bytes(int column) const {
+        if (m_result)
+            return {PQgetvalue(m_result, m_row, column), PQgetlength(m_result, m_row, column)};
+        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
+        return {p, p ? sqlite3_column_bytes(m_st, column) : 0};
     }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_st, column); }
-    bool isNull(int column) const { return sqlite3_column_type(m_st, column) == SQLITE_NULL; }
-    double real(int column) const { return sqlite3_column_double(m_st, column); }
+    QString text(int column) const { return QString::fromUtf8(bytes(column)); }
+    qint64 integer(int column) const {
+        if (m_result) return bytes(column).toLongLong();
+        return sqlite3_column_int64(m_st, column);
+    }
+    bool isNull(int column) const {
+        if (m_result) return PQgetisnull(m_result, m_row, column);
+        return sqlite3_column_type(m_st, column) == SQLITE_NULL;
+    }
+    double real(int column) const {
+        if (m_result) return bytes(column).toDouble();
+        return sqlite3_column_double(m_st, column);
+    }
     // A stored date ("yyyy-mm-dd") read from its bytes; anything else goes through the parser.
     QDate date(int column) const {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
-        const int n = sqlite3_column_bytes(m_st, column);
-        if (!p) return {};
-        const auto digits = [p](int from, int count) {
-            int v = 0;
-            for (int i = from; i < from + count; ++i) {
-                if (p[i] < '0' || p[i] > '9') return -1;
-                v = v * 10 + (p[i] - '0');
-            }
-            return v;
-        };
-        if (n == 10 && p[4] == '-' && p[7] == '-') {
-            const int y = digits(0, 4), m = digits(5, 2), d = digits(8, 2);
-            if (y >= 0 && m >= 0 && d >= 0) return QDate(y, m, d);
-        }
+        const QByteArrayView b = bytes(column);
+        if (b.isNull()) return {};
+        if (const qint64 day = isoDayNumber(b.data(), b.size())) return QDate::fromJulianDay(day);
         return QDate::fromString(text(column), Qt::ISODate);
     }
     // A text column whose few values repeat (a kind, a type): each value made text once.
     const QString& pooled(int column, std::vector<std::pair<QByteArray, QString>>& pool) const {
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
-        const QByteArrayView bytes(p, p ? sqlite3_column_bytes(m_st, column) : 0);
+        const QByteArrayView b = bytes(column);
         for (const auto& [raw, value] : pool)
-            if (raw == bytes) return value;
-        pool.emplace_back(bytes.toByteArray(), QString::fromUtf8(bytes));
+            if (raw == b) return value;
+        pool.emplace_back(b.toByteArray(), QString::fromUtf8(b));
         return pool.back().second;
     }
 
@@ -91,15 +101,64 @@ private:
         throw Failure(QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
     Connection& m_connection;
-    sqlite3* m_db;
+    sqlite3* m_db = nullptr;
     sqlite3_stmt* m_st = nullptr;
+    PGresult* m_result = nullptr;
+    int m_row = -1;
 };
+
+// Our own statements on the inventory and the stays, the file's text beside the server's. The
+// server compares texts by their bytes (collate "C") where the file's order is by bytes too; an
+// empty earliest check-in reads from the first stay on both.
+constexpr OwnStatement kLongestStay{
+    "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms",
+    "select max(CheckOutDate - CheckInDate) from tblRooms"};
+constexpr OwnStatement kHasRooms{
+    "select 1 from sqlite_master where type='table' and name='tblRooms'",
+    "select 1 where to_regclass('tblrooms') is not null"};
+constexpr OwnStatement kHasInventory{
+    "select 1 from sqlite_master where type='table' and name='tblInventory'",
+    "select 1 where to_regclass('tblinventory') is not null"};
+constexpr OwnStatement kHasStayLength{
+    "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'",
+    "select 1 where to_regclass('idxroomsstaylength') is not null"};
+constexpr OwnStatement kReadInventory{
+    "select Kind, Type, Units from tblInventory order by Kind, Type",
+    "select Kind, Type, Units from tblInventory order by Kind collate \"C\", Type collate \"C\""};
+constexpr OwnStatement kInventoryUnits{
+    "select Units from tblInventory where Kind=?1 and Type=?2",
+    "select Units from tblInventory where Kind=$1 and Type=$2"};
+constexpr OwnStatement kBeginInventory{"begin immediate", "begin"};
+constexpr OwnStatement kClearInventory{"delete from tblInventory", "delete from tblInventory"};
+constexpr OwnStatement kInsertInventory{
+    "insert into tblInventory (Kind, Type, Units) values (?, ?, ?)",
+    "insert into tblInventory (Kind, Type, Units) values ($1, $2, $3)"};
+constexpr OwnStatement kCommit{"commit", "commit"};
+constexpr OwnStatement kRollback{"rollback", "rollback"};
+constexpr OwnStatement kStays{
+    "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=?1 and CheckInDate<=?2 and CheckOutDate>=?3",
+    "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and CheckInDate<=$2 and "
+    "CheckOutDate>=$3"};
+constexpr OwnStatement kStaysOfKind{
+    "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=?1 and CheckInDate<=?2 and CheckOutDate>=?3 and Accommodation=?4 and Type=?5",
+    "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and CheckInDate<=$2 and "
+    "CheckOutDate>=$3 and Accommodation=$4 and Type=$5"};
+constexpr OwnStatement kNightGuests{
+    "select id, GuestName, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=?1 and CheckInDate<=?2 and CheckOutDate>=?2 and Accommodation=?3 and Type=?4 "
+    "order by GuestName, id",
+    "select id, GuestName, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
+    "CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and CheckInDate<=$2 and "
+    "CheckOutDate>=$2 and Accommodation=$3 and Type=$4 order by GuestName, id"};
 
 // The earliest check-in whose stay can still reach `first`: the longest stay in the table, read
 // through its own index, bounds how far back the stay index must be read.
 QString earliestReachingCheckIn(Connection& connection, const QDate& first) {
-    Query longest(connection,
-                  "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms");
+    Query longest(connection, kLongestStay);
     if (!longest.next() || longest.isNull(0)) return isoDate(first);
     const double days = std::ceil(std::max(0.0, longest.real(0)));
     const QDate from = days < 3.0e6 ? first.addDays(-qint64(days)) : QDate();
@@ -115,21 +174,25 @@ bool coversNight(const QDate& checkIn, const QDate& checkOut, const QDate& night
 }
 
 bool hasInventoryTable(Connection& connection) {
-    Query q(connection, "select 1 from sqlite_master where type='table' and name='tblInventory'");
+    Query q(connection, kHasInventory);
     return q.next();
 }
 
 void addInventoryTable(Connection& connection) {
+    // The server's schema takes them under its lock when the desk opens it; this tells why not.
+    if (ServerLink* server = connection.server()) {
+        server->ensureInventory();
+        return;
+    }
     // Only a reservation database takes the inventory: an empty or foreign file stays as it is.
-    Query rooms(connection, "select 1 from sqlite_master where type='table' and name='tblRooms'");
+    Query rooms(connection, kHasRooms);
     if (!rooms.next()) throw Failure(QStringLiteral("no such table: tblRooms"));
     sqlite3* db = connection.handle();
     // A read-only file is told at once, without the whole-file check that precedes a first write.
     if (db && sqlite3_db_readonly(db, "main") == 1 && !hasInventoryTable(connection))
         throw Failure(QStringLiteral("attempt to write a readonly database"));
     if (!hasInventoryTable(connection)) connection.execute(QString::fromLatin1(kCreateInventory));
-    Query index(connection,
-                "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'");
+    Query index(connection, kHasStayLength);
     // Without the index the reads stay right, only slower: a read-only file goes without it.
     if (!index.next() && !(db && sqlite3_db_readonly(db, "main") == 1))
         connection.execute(QString::fromLatin1(kCreateStayLength));
@@ -156,7 +219,7 @@ ShortBusyWait::~ShortBusyWait() {
 std::vector<InventoryEntry> readInventory(Connection& connection) {
     std::vector<InventoryEntry> entries;
     if (!hasInventoryTable(connection)) return entries;
-    Query q(connection, "select Kind, Type, Units from tblInventory order by Kind, Type");
+    Query q(connection, kReadInventory);
     while (q.next())
         entries.push_back({q.text(0), q.text(1), q.integer(2)});
     return entries;
@@ -165,25 +228,21 @@ std::vector<InventoryEntry> readInventory(Connection& connection) {
 std::optional<qint64> inventoryUnits(Connection& connection, const QString& kind,
                                      const QString& type) {
     if (!hasInventoryTable(connection)) return std::nullopt;
-    Query q(connection, "select Units from tblInventory where Kind=?1 and Type=?2");
-    q.bind(1, kind);
-    q.bind(2, type);
+    Query q(connection, kInventoryUnits, {kind, type});
     if (!q.next()) return std::nullopt;
     return q.integer(0);
 }
 
 void writeInventory(Connection& connection, const std::vector<InventoryEntry>& entries) {
-    connection.execute(QStringLiteral("begin immediate"));
+    connection.execute(kBeginInventory);
     try {
-        connection.execute(QStringLiteral("delete from tblInventory"));
+        connection.execute(kClearInventory);
         for (const InventoryEntry& e : entries)
-            connection.execute(
-                QStringLiteral("insert into tblInventory (Kind, Type, Units) values (?, ?, ?)"),
-                {e.kind, e.type, e.units});
-        connection.execute(QStringLiteral("commit"));
+            connection.execute(kInsertInventory, {e.kind, e.type, e.units});
+        connection.execute(kCommit);
     } catch (...) {
         try {
-            connection.execute(QStringLiteral("rollback"));
+            connection.execute(kRollback);
         } catch (const Failure&) {
         }
         throw;
@@ -193,20 +252,9 @@ void writeInventory(Connection& connection, const std::vector<InventoryEntry>& e
 std::vector<StayRow> readStays(Connection& connection, const QDate& first, const QDate& last,
                                const std::optional<std::pair<QString, QString>>& kindAndType) {
     const QString from = earliestReachingCheckIn(connection, first);
-    Query q(connection,
-            kindAndType ? "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate "
-                          "from tblRooms where CheckInDate>=?1 and CheckInDate<=?2 and "
-                          "CheckOutDate>=?3 and Accommodation=?4 and Type=?5"
-                        : "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate "
-                          "from tblRooms where CheckInDate>=?1 and CheckInDate<=?2 and "
-                          "CheckOutDate>=?3");
-    q.bind(1, from);
-    q.bind(2, isoDate(last));
-    q.bind(3, isoDate(first));
-    if (kindAndType) {
-        q.bind(4, kindAndType->first);
-        q.bind(5, kindAndType->second);
-    }
+    QStringList values{from, isoDate(last), isoDate(first)};
+    if (kindAndType) values << kindAndType->first << kindAndType->second;
+    Query q(connection, kindAndType ? kStaysOfKind : kStays, values);
     std::vector<StayRow> rows;
     std::vector<std::pair<QByteArray, QString>> kinds, types;
     while (q.next()) {
@@ -221,13 +269,7 @@ std::vector<StayRow> readStays(Connection& connection, const QDate& first, const
 std::vector<NightGuest> readNightGuests(Connection& connection, const QString& kind,
                                         const QString& type, const QDate& night) {
     const QString from = earliestReachingCheckIn(connection, night);
-    Query q(connection, "select id, GuestName, NoOfRooms, CheckInDate, CheckOutDate from tblRooms "
-                        "where CheckInDate>=?1 and CheckInDate<=?2 and CheckOutDate>=?2 and "
-                        "Accommodation=?3 and Type=?4 order by GuestName, id");
-    q.bind(1, from);
-    q.bind(2, isoDate(night));
-    q.bind(3, kind);
-    q.bind(4, type);
+    Query q(connection, kNightGuests, {from, isoDate(night), kind, type});
     std::vector<NightGuest> guests;
     while (q.next()) {
         NightGuest g{q.integer(0), q.text(1), q.integer(2), q.date(3), q.date(4)};

@@ -50,6 +50,45 @@ QString serverError(PGconn* conn, PGresult* r) {
     return QString::fromUtf8(primary && *primary ? primary : PQerrorMessage(conn)).trimmed();
 }
 
+// The file's inventory, when it has one, into the server's tblInventory inside the copy's
+// transaction; a failure rolls the whole copy back.
+void copyInventory(Sqlite& file, PGconn* conn) {
+    sqlite3_finalize(file.st);
+    file.st = nullptr;
+    auto fail = [&](const QString& text) {
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    };
+    if (sqlite3_prepare_v2(file.db,
+                           "select count(*) from sqlite_master where type = 'table' and "
+                           "name = 'tblInventory'",
+                           -1, &file.st, nullptr) != SQLITE_OK ||
+        sqlite3_step(file.st) != SQLITE_ROW)
+        fail(file.error());
+    const bool present = sqlite3_column_int(file.st, 0) > 0;
+    sqlite3_finalize(file.st);
+    file.st = nullptr;
+    if (!present) return;
+    if (sqlite3_prepare_v2(file.db, "select Kind, Type, Units from tblInventory", -1, &file.st,
+                           nullptr) != SQLITE_OK)
+        fail(file.error());
+    int rc;
+    while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
+        const char* values[3];
+        for (int c = 0; c < 3; ++c)
+            values[c] = reinterpret_cast<const char*>(sqlite3_column_text(file.st, c));
+        PGresult* r = PQexecParams(conn,
+                                   "insert into tblInventory (Kind, Type, Units) "
+                                   "values ($1, $2, $3)",
+                                   3, nullptr, values, nullptr, nullptr, 0);
+        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
+        const QString text = ok ? QString() : serverError(conn, r);
+        PQclear(r);
+        if (!ok) fail(text);
+    }
+    if (rc != SQLITE_DONE) fail(file.error());
+}
+
 } // namespace
 
 StartOptions parseStartOptions(const QStringList& arguments) {
@@ -166,15 +205,20 @@ qint64 copyToServer(const QString& databaseFile, const QString& target) {
         return r;
     };
     PQclear(exec("begin"));
-    PQclear(exec("lock table tblRooms in exclusive mode"));
-    PGresult* count = exec("select count(*) from tblRooms");
+    PQclear(exec("lock table tblRooms, tblInventory in exclusive mode"));
+    PGresult* count = exec("select (select count(*) from tblRooms), "
+                           "(select count(*) from tblInventory)");
     const qint64 present = QByteArray(PQgetvalue(count, 0, 0)).toLongLong();
+    const qint64 entries = QByteArray(PQgetvalue(count, 0, 1)).toLongLong();
     PQclear(count);
-    if (present > 0) {
+    if (present > 0 || entries > 0) {
         PQclear(PQexec(conn, "rollback"));
-        throw Failure(QStringLiteral("The server's tblRooms already holds %1 reservations; "
-                                     "nothing was copied.")
-                          .arg(present));
+        throw Failure(present > 0 ? QStringLiteral("The server's tblRooms already holds %1 "
+                                                   "reservations; nothing was copied.")
+                                        .arg(present)
+                                  : QStringLiteral("The server's tblInventory already holds %1 "
+                                                   "entries; nothing was copied.")
+                                        .arg(entries));
     }
     PQclear(exec((QByteArray("copy tblRooms (") + kColumns + ") from stdin").constData()));
     qint64 rows = 0;
@@ -221,6 +265,7 @@ qint64 copyToServer(const QString& databaseFile, const QString& target) {
         PQclear(PQexec(conn, "rollback"));
         throw Failure(copyError);
     }
+    copyInventory(file, conn);
     if (highest > 0) {
         const QByteArray value = QByteArray::number(highest);
         const char* params[] = {value.constData()};

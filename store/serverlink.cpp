@@ -102,6 +102,18 @@ QStringList serverSchema(const QString& language) {
         QStringLiteral("create trigger trgRoomsChanged after insert or update or delete or "
                        "truncate on tblRooms for each statement "
                        "execute function corvanna_rooms_changed()"),
+    } + serverInventorySchema();
+}
+
+QStringList serverInventorySchema() {
+    return {
+        // As on the file: one row per kind and type, whole units, none below zero.
+        QStringLiteral("create table if not exists tblInventory (Kind text not null, Type text "
+                       "not null, Units bigint not null check (Units >= 0), "
+                       "primary key (Kind, Type))"),
+        // The longest stay, read at once: it bounds how far back a stay can begin.
+        QStringLiteral("create index if not exists idxRoomsStayLength on tblRooms "
+                       "((CheckOutDate - CheckInDate))"),
     };
 }
 
@@ -178,6 +190,12 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
         close();
         throw;
     }
+    // A database made before the inventory gets it now; one that cannot take it (no right to
+    // create) works without, and the inventory's first read says why.
+    try {
+        ensureInventory();
+    } catch (const Failure&) {
+    }
 }
 
 void ServerLink::connect() {
@@ -218,6 +236,28 @@ void ServerLink::ensureSchema() {
     if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null")))
         for (const QString& sql : serverSchema(m_language))
             exec(sql);
+    exec(QStringLiteral("commit"));
+}
+
+void ServerLink::ensureInventory() {
+    PGconn* conn = ready();
+    constexpr const char* kPresent = "select to_regclass('tblinventory') is not null and "
+                                     "to_regclass('idxroomsstaylength') is not null";
+    auto exec = [&](const QString& sql) {
+        Result r(PQexec(conn, sql.toUtf8().constData()));
+        if (!succeeded(r.r)) {
+            const QString text = resultError(r.r, conn);
+            if (PQtransactionStatus(conn) != PQTRANS_IDLE) PQclear(PQexec(conn, "rollback"));
+            throw Failure(text);
+        }
+        return PQntuples(r.r) > 0 && qstrcmp(PQgetvalue(r.r, 0, 0), "t") == 0;
+    };
+    if (exec(QString::fromLatin1(kPresent))) return;
+    // Under the schema's lock: two desks opening an older database add them once.
+    exec(QStringLiteral("begin"));
+    exec(QString::fromLatin1(kSchemaLock));
+    for (const QString& sql : serverInventorySchema())
+        exec(sql);
     exec(QStringLiteral("commit"));
 }
 
@@ -301,6 +341,14 @@ ServerCursor::~ServerCursor() {
 }
 
 void ServerCursor::open(const QString& statement, ServerLink& link) {
+    start(translateForServer(statement).toUtf8(), {}, link);
+}
+
+void ServerCursor::open(const char* sql, const QStringList& values, ServerLink& link) {
+    start(QByteArray(sql), values, link);
+}
+
+void ServerCursor::start(const QByteArray& sql, const QStringList& values, ServerLink& link) {
     close();
     PGconn* conn = link.ready();
     // A result set only reads: the select runs in a read-only transaction.
@@ -308,8 +356,15 @@ void ServerCursor::open(const QString& statement, ServerLink& link) {
         Result begin(PQexec(conn, "begin transaction read only"));
         if (!succeeded(begin.r)) throw Failure(resultError(begin.r, conn));
     }
-    const QByteArray sql = translateForServer(statement).toUtf8();
-    if (!PQsendQueryParams(conn, sql.constData(), 0, nullptr, nullptr, nullptr, nullptr, 0) ||
+    std::vector<QByteArray> bytes;
+    bytes.reserve(size_t(values.size()));
+    std::vector<const char*> params;
+    for (const QString& v : values) {
+        bytes.push_back(v.toUtf8());
+        params.push_back(v.isNull() ? nullptr : bytes.back().constData());
+    }
+    if (!PQsendQueryParams(conn, sql.constData(), int(params.size()), nullptr, params.data(),
+                           nullptr, nullptr, 0) ||
         !PQsetSingleRowMode(conn)) {
         const QString text = connectionError(conn);
         drain();

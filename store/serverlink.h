@@ -23,6 +23,9 @@ bool isServerTarget(const QString& target);
 // the stay index, guest names ordered by an ICU collation of the given language (a BCP 47 tag,
 // "und" for the root order), and a notice on every change for the other desks.
 QStringList serverSchema(const QString& collationLanguage);
+// What the inventory adds to the server's schema: tblInventory and the stay-length index. Each
+// statement leaves what is already there as it is.
+QStringList serverInventorySchema();
 // The ICU language tag for a locale name ("de_DE" -> "de-DE"; "C" and odd names -> "und").
 QString collationLanguageOf(const QString& localeName);
 
@@ -51,6 +54,10 @@ public:
     void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
     bool isOpen() const;
     void close();
+
+    // Adds tblInventory and the stay-length index to a database made before them, under the
+    // schema's lock; the reservations stay as they are. Throws Failure with the server's words.
+    void ensureInventory();
 
     // Runs an insert, update or delete given in the desk's dialect; returns the rows changed.
     int execute(const QString& statement);
@@ -99,6 +106,9 @@ public:
 
     // Sends the select (desk's dialect) and reads its first row. Throws Failure.
     void open(const QString& statement, ServerLink& link);
+    // The same for a select of our own in the server's dialect, its values bound as parameters
+    // ($1, $2, ... as text; a null QString binds SQL null).
+    void open(const char* sql, const QStringList& values, ServerLink& link);
     bool isOpen() const { return m_link != nullptr; }
     bool eof() const { return m_eof; }
     void moveNext(); // throws Failure when the server cannot give the next row
@@ -116,6 +126,7 @@ public:
     CursorValue value(int column, CursorValue::Type wanted) const;
 
 private:
+    void start(const QByteArray& sql, const QStringList& values, ServerLink& link);
     void fetch();
     void drain();
     ServerLink* m_link = nullptr;

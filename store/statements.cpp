@@ -56,18 +56,27 @@ QString deleteById(const QString& id) {
 // before it, check-out after it) and the same-day stays of that day. Departures: check-out on the
 // date. Each bounds the stay index's first column, so the engine reads the index, not the table;
 // a stay that would end before it starts is no departure.
-const char* dayView(DayView view) {
+OwnStatement dayViewStatement(DayView view) {
     switch (view) {
     case DayView::Arrivals:
-        return "select * from tblRooms where CheckInDate=?1 order by GuestName";
+        return {"select * from tblRooms where CheckInDate=?1 order by GuestName",
+                "select * from tblRooms where CheckInDate=$1 order by GuestName"};
     case DayView::InTheHouse:
-        return "select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
-               "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName";
+        return {"select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
+                "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName",
+                "select * from tblRooms where CheckInDate<=$1 and (CheckOutDate>$1 or "
+                "(CheckInDate=$1 and CheckOutDate=$1)) order by GuestName"};
     case DayView::Departures:
-        return "select * from tblRooms where CheckInDate<=?1 and CheckOutDate=?1 "
-               "order by GuestName";
+        return {"select * from tblRooms where CheckInDate<=?1 and CheckOutDate=?1 "
+                "order by GuestName",
+                "select * from tblRooms where CheckInDate<=$1 and CheckOutDate=$1 "
+                "order by GuestName"};
     }
-    return "";
+    return {"", ""};
+}
+
+const char* dayView(DayView view) {
+    return dayViewStatement(view).file;
 }
 
 } // namespace statements

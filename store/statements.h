@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ownstatement.h"
+
 #include <QDate>
 #include <QString>
 
@@ -33,10 +35,12 @@ QString deleteById(const QString& id);
 } // namespace statements
 
 // The day views: who arrives on a date, who is in the house that night, who leaves. Our own
-// reads, with the date bound as parameter ?1 (ISO text) and served by the stay index.
+// reads, with the date bound as the first parameter (ISO text) and served by the stay index.
 enum class DayView { Arrivals, InTheHouse, Departures };
 
 namespace statements {
+OwnStatement dayViewStatement(DayView view);
+// The file's text of the view.
 const char* dayView(DayView view);
 } // namespace statements
 

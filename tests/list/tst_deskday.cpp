@@ -140,7 +140,7 @@ void TestDeskDay::fillAll() {
 
 void TestDeskDay::fillDay(DayView view, const QDate& day) {
     Procedure proc(m_dialogs, QStringLiteral("DayView.Refresh"));
-    fillList(proc, *m_model, m_connection.get(), statements::dayView(view),
+    fillList(proc, *m_model, m_connection.get(), statements::dayViewStatement(view),
              {day.toString(Qt::ISODate)}, [](int) {});
 }
 

@@ -1,0 +1,247 @@
+// The program's own parameterised reads and writes on both engines, the same checks on the file
+// and on a PostgreSQL server: the day views, the availability chart and its night list, the
+// inventory from one desk at another, the overbooking question on save; and the file's backups,
+// which a server desk does not make.
+#include "base/dates.h"
+#include "gui/availabilitywindow.h"
+#include "gui/dayview.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
+#include "gui/inventorywindow.h"
+#include "gui/session.h"
+#include "list/reservationmodel.h"
+#include "store/backup.h"
+#include "store/connection.h"
+#include "store/statements.h"
+#include "tests/common/servertestsupport.h"
+#include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeView>
+#include <QTreeWidget>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+const QDate kToday = QDate::currentDate();
+constexpr int kDoubleRoom = 1; // the chart's and the inventory's row of Double Room
+
+// One desk on the file (its own working database) or on a fresh server database.
+struct Desk {
+    TempPlaces places;
+    std::unique_ptr<ServerDatabase> server;
+    ScriptedDialogs dialogs;
+    Session session{dialogs, places.places};
+    std::unique_ptr<Form1> form;
+
+    Desk(bool onServer, const char* name) {
+        if (onServer) {
+            server = std::make_unique<ServerDatabase>(QString::fromLatin1(name));
+            session.server = server->url();
+        } else {
+            createWorkingDatabase(places.places);
+        }
+        start();
+    }
+    // A second desk on the first one's database.
+    explicit Desk(const Desk& first) {
+        if (first.server)
+            session.server = first.server->url();
+        else
+            session.places = first.places.places;
+        start();
+    }
+    void start() {
+        form = std::make_unique<Form1>(session);
+        QVERIFY(form->Form_Load());
+        QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.texts().join('\n')));
+    }
+    void addStay(const QString& name, int from, int to, int units = 1) {
+        GuestValues v = sampleGuest(name, kToday.addDays(from), kToday.addDays(to));
+        v.accommodation = "Room";
+        v.type = "Double";
+        v.noOfRooms = QString::number(units);
+        session.connection().execute(statements::insert(v));
+    }
+    QString rows() {
+        ResultSet rs;
+        rs.open(QStringLiteral("select count(*) as n from tblRooms"), session.connection());
+        return rs.text("n");
+    }
+};
+
+void addEngines() {
+    QTest::addColumn<bool>("server");
+}
+} // namespace
+
+class TestBothEngines : public QObject {
+    Q_OBJECT
+private slots:
+    void dayViews_data();
+    void dayViews();
+    void chartAndNightList_data() { addEngines(); }
+    void chartAndNightList();
+    void inventoryFromOneDeskAtAnother_data() { addEngines(); }
+    void inventoryFromOneDeskAtAnother();
+    void overbookingAskedOnSave_data() { addEngines(); }
+    void overbookingAskedOnSave();
+    void serverDeskMakesNoBackups();
+};
+
+void TestBothEngines::dayViews_data() {
+    addEngines();
+    QTest::addColumn<int>("day"); // days from today
+    QTest::addColumn<QStringList>("lists"); // arrivals, in the house, departures
+    // Stays: Ames -2..0, Berg 0..3, Cole 0..0 (same day), Dunn -5..5, Eddy 1..2.
+    const QList<std::pair<const char*, std::pair<int, QStringList>>> days = {
+        {"the busy day", {0, {"Berg,Cole", "Berg,Cole,Dunn", "Ames,Cole"}}},
+        {"the day before", {-1, {"", "Ames,Dunn", ""}}},
+        {"a stay's last night", {2, {"", "Berg,Dunn", "Eddy"}}},
+        {"the last departure", {5, {"", "", "Dunn"}}},
+    };
+    for (const bool server : {false, true})
+        for (const auto& [name, day] : days)
+            QTest::addRow("%s, %s", server ? "server" : "file", name)
+                << server << day.first << day.second;
+}
+
+void TestBothEngines::dayViews() {
+    QFETCH(bool, server);
+    QFETCH(int, day);
+    QFETCH(QStringList, lists);
+    Desk desk(server, "dayviews");
+    desk.addStay("Dunn", -5, 5);
+    desk.addStay("Cole", 0, 0);
+    desk.addStay("Berg", 0, 3);
+    desk.addStay("Eddy", 1, 2);
+    desk.addStay("Ames", -2, 0);
+    DayViewWindow window(desk.session, desk.form.get());
+    const DayView views[] = {DayView::Arrivals, DayView::InTheHouse, DayView::Departures};
+    for (int v = 0; v < 3; ++v) {
+        window.showDay(views[v], kToday.addDays(day));
+        const auto* model =
+            static_cast<const ReservationModel*>(window.findChild<QTreeView*>()->model());
+        QStringList names;
+        for (int r = 0; r < model->rowCount(); ++r)
+            names << model->cellText(r, ReservationModel::GuestName);
+        QCOMPARE(names.join(','), lists[v]);
+        const qsizetype n = names.size();
+        QVERIFY2(window.windowTitle().endsWith(
+                     QStringLiteral(" - %1 %2").arg(n).arg(n == 1 ? "reservation" : "reservations")),
+                 qPrintable(window.windowTitle()));
+    }
+    QVERIFY2(desk.dialogs.shown.isEmpty(), qPrintable(desk.dialogs.texts().join('\n')));
+}
+
+void TestBothEngines::chartAndNightList() {
+    QFETCH(bool, server);
+    Desk desk(server, "chart");
+    writeInventory(desk.session.connection(), {{"Room", "Double", 4}});
+    desk.addStay("Zed", 0, 2, 3);
+    desk.addStay("Amy", 1, 1, 1); // a same-day stay takes its one day
+    desk.addStay("Old", -400, 2, 1); // a long stay from far back still counts
+    desk.form->showAvailability();
+    auto* chart = desk.form->findChild<AvailabilityWindow*>("Availability");
+    QVERIFY(chart);
+    const QAbstractItemModel* grid = chart->findChild<QTableView*>("grdAvailability")->model();
+    QStringList free;
+    for (int n = 0; n < 3; ++n)
+        free << grid->index(kDoubleRoom, n).data().toString();
+    QCOMPARE(free, QStringList({"0", "!-1", "4"}));
+    chart->grdAvailability_DblClick(kDoubleRoom, 1);
+    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    QStringList guests;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        guests << list->topLevelItem(i)->text(0) + '/' + list->topLevelItem(i)->text(1);
+    QCOMPARE(guests, QStringList({"Amy/1", "Old/1", "Zed/3"}));
+    QVERIFY2(desk.dialogs.shown.isEmpty(), qPrintable(desk.dialogs.texts().join('\n')));
+}
+
+void TestBothEngines::inventoryFromOneDeskAtAnother() {
+    QFETCH(bool, server);
+    Desk first(server, "inventory");
+    {
+        InventoryWindow window(*first.form);
+        window.Form_Load();
+        window.findChild<QTableWidget*>("grdInventory")->item(kDoubleRoom, 2)->setText("7");
+        window.btnSave_Click();
+    }
+    // Entries only another program wrote come back in the file's order: by bytes.
+    writeInventory(first.session.connection(),
+                   {{"Room", "double", 1}, {"Room", "Double", 7}, {"Room", "Single", 2}});
+    Desk second(first);
+    QCOMPARE(readInventory(second.session.connection()),
+             (std::vector<InventoryEntry>{
+                 {"Room", "Double", 7}, {"Room", "Single", 2}, {"Room", "double", 1}}));
+    InventoryWindow window(*second.form);
+    window.Form_Load();
+    QCOMPARE(window.findChild<QTableWidget*>("grdInventory")->item(kDoubleRoom, 2)->text(), "7");
+    QVERIFY2(first.dialogs.shown.isEmpty(), qPrintable(first.dialogs.texts().join('\n')));
+    QVERIFY2(second.dialogs.shown.isEmpty(), qPrintable(second.dialogs.texts().join('\n')));
+}
+
+void TestBothEngines::overbookingAskedOnSave() {
+    QFETCH(bool, server);
+    Desk desk(server, "overbooking");
+    writeInventory(desk.session.connection(), {{"Room", "Double", 1}});
+    desk.addStay("Held", 0, 1);
+    desk.session.mHotelID.clear();
+    auto editor = std::make_unique<Form2>(*desk.form);
+    editor->Form_Load();
+    control<QLineEdit>(*editor, "Text1")->setText("Ada Lovelace");
+    control<QLineEdit>(*editor, "Text2")->setText("1");
+    control<QComboBox>(*editor, "Combo1")->setCurrentText("Double");
+    control<QComboBox>(*editor, "Combo2")->setEditText("VISA");
+    control<QLineEdit>(*editor, "Text3")->setText("4111");
+    control<QLineEdit>(*editor, "Text6")->setText("555 0100");
+    control<QPlainTextEdit>(*editor, "Text7")->setPlainText("1 Harbour Road");
+    control<QDateEdit>(*editor, "dtpCheckOut")->setDate(kToday.addDays(1));
+    control<QDateEdit>(*editor, "dtpExpiry")->setDate(kToday.addYears(1));
+    const QString question = "This stay overbooks Double Room on " +
+                             QLocale().toString(kToday, shortDateFormat()) +
+                             " (1 over). Save anyway?";
+    desk.dialogs.answers = {Answer::No};
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(desk.dialogs.texts(), QStringList{question});
+    QCOMPARE(desk.rows(), "1");
+    desk.dialogs.clear();
+    desk.dialogs.answers = {Answer::Yes};
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(desk.dialogs.texts(), QStringList({question, "Successfully Saved."}));
+    QCOMPARE(desk.rows(), "2");
+}
+
+void TestBothEngines::serverDeskMakesNoBackups() {
+    Desk desk(true, "nobackups");
+    for (const char* name : {"actionBackUpNow", "actionRestore"}) {
+        const auto* action = desk.form->findChild<QAction*>(name);
+        QVERIFY(action && !action->isEnabled());
+        QCOMPARE(action->statusTip(),
+                 "The reservations are on a database server, whose own backups keep them.");
+    }
+    desk.addStay("Saved", 0, 1);
+    desk.form->backUpAfterSave();
+    desk.form->Form_QueryUnload();
+    QVERIFY2(desk.dialogs.shown.isEmpty(), qPrintable(desk.dialogs.texts().join('\n')));
+    QVERIFY(!QDir(backupFolderOf(desk.places.places.dataFolder())).exists());
+    // The file's desk keeps both commands.
+    Desk file(false, "");
+    QVERIFY(file.form->findChild<QAction*>("actionBackUpNow")->isEnabled());
+    QVERIFY(file.form->findChild<QAction*>("actionRestore")->isEnabled());
+}
+
+QTEST_MAIN(TestBothEngines)
+#include "tst_bothengines.moc"
