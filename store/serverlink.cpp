@@ -72,7 +72,7 @@ QString collationLanguageOf(const QString& localeName) {
 
 QStringList serverSchema(const QString& language) {
     const QString tag = collationLanguageOf(language);
-    return {
+    return QStringList{
         // Guest names follow the desk's language: accents beside their letters, case second.
         QStringLiteral("create collation if not exists corvanna_names "
                        "(provider = icu, locale = '%1')")
@@ -102,7 +102,8 @@ QStringList serverSchema(const QString& language) {
         QStringLiteral("create trigger trgRoomsChanged after insert or update or delete or "
                        "truncate on tblRooms for each statement "
                        "execute function corvanna_rooms_changed()"),
-    } + serverInventorySchema();
+           } +
+           serverInventorySchema();
 }
 
 QStringList serverInventorySchema() {

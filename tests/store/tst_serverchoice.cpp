@@ -120,7 +120,8 @@ QString deskFile(const QTemporaryDir& dir) {
     }
     execOn(path, "delete from tblRooms where id = 5; insert into tblRooms (id, GuestName) values "
                  "(7, 'Gone'); delete from tblRooms where id = 7;"
-                 "insert into tblRooms (GuestName) values (null)");
+                 "insert into tblRooms (GuestName) values (null);"
+                 "insert into tblInventory values ('Room', 'Double', 3), ('Wing', 'Royal', 0)");
     return path;
 }
 } // namespace
@@ -137,6 +138,9 @@ void TestServerChoice::copyKeepsEveryRowAndId() {
              QStringLiteral("1|Tab\there|Tab\there|2024-02-28|1;2|Line\nbreak\r\n|Line\nbreak\r\n|"
                             "2024-02-28|1;3|Back\\slash \\N|Back\\slash \\N|2024-02-28|1;4|O'Brien|"
                             "O'Brien|2024-02-28|1;8|<null>|<null>||"));
+    QCOMPARE(db.value("select string_agg(Kind || '|' || Type || '|' || Units, ';' "
+                      "order by Kind, Type) from tblInventory"),
+             QStringLiteral("Room|Double|3;Wing|Royal|0"));
     // The next reservation on the server gets an id the file never handed out.
     Connection c("copy");
     c.open(db.url());
@@ -153,6 +157,12 @@ void TestServerChoice::copyRefusesATableWithRows() {
              QStringLiteral("The server's tblRooms already holds 5 reservations; nothing was "
                             "copied."));
     QCOMPARE(db.value("select count(*) from tblRooms"), QStringLiteral("5"));
+    // An inventory alone is in the way too.
+    db.exec("delete from tblRooms");
+    QCOMPARE(failureOf([&] { copyToServer(file, db.url()); }),
+             QStringLiteral("The server's tblInventory already holds 2 entries; nothing was "
+                            "copied."));
+    QCOMPARE(db.value("select count(*) from tblRooms"), QStringLiteral("0"));
 }
 
 void TestServerChoice::failedCopyLeavesNothing() {
@@ -164,7 +174,9 @@ void TestServerChoice::failedCopyLeavesNothing() {
     ServerDatabase db("failed");
     QCOMPARE(failureOf([&] { copyToServer(file, db.url()); }),
              QStringLiteral("date/time field value out of range: \"2024-02-30\""));
-    QCOMPARE(db.value("select count(*) from tblRooms"), QStringLiteral("0"));
+    QCOMPARE(db.value("select (select count(*) from tblRooms) + "
+                      "(select count(*) from tblInventory)"),
+             QStringLiteral("0"));
     // Nothing of the failed copy stays in the way of the next one.
     execOn(file, "delete from tblRooms where GuestName = 'Bad'");
     QCOMPARE(copyToServer(file, db.url()), qint64(5));

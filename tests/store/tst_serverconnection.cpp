@@ -2,6 +2,7 @@
 // their meaning kept, the server's own words on failure, a dropped session taken up again.
 #include "base/failure.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 #include "store/serverlink.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
@@ -20,6 +21,7 @@ private slots:
     void targets_data();
     void targets();
     void schemaMadeOnFirstUseOnly();
+    void olderDatabaseGetsTheInventory();
     void roundTripOfTexts_data();
     void roundTripOfTexts();
     void rangeBoundsAreInclusive_data();
@@ -82,6 +84,40 @@ void TestServerConnection::schemaMadeOnFirstUseOnly() {
     QCOMPARE(failureOf([&] { again.execute("insert into tblRooms (id, GuestName) values (9,'x')"); })
                  .isEmpty(),
              false);
+}
+
+void TestServerConnection::olderDatabaseGetsTheInventory() {
+    ServerDatabase db("older");
+    {
+        Connection c("made");
+        c.open(db.url());
+    }
+    // A database made before the inventory: the reservations alone.
+    db.exec("drop table tblInventory; drop index idxRoomsStayLength");
+    db.exec("insert into tblRooms (GuestName, CheckInDate, CheckOutDate) "
+            "values ('Kept', '2024-01-01', '2024-01-09')");
+    Connection c("older");
+    c.open(db.url());
+    QCOMPARE(db.value("select count(*) || ' ' || max(GuestName) from tblRooms"), "1 Kept");
+    QCOMPARE(db.value("select string_agg(column_name || ' ' || data_type || ' ' || is_nullable, "
+                      "', ' order by ordinal_position) from information_schema.columns "
+                      "where table_name = 'tblinventory'"),
+             "kind text NO, type text NO, units bigint NO");
+    // Among many stays the longest is read through its index.
+    db.exec("insert into tblRooms (CheckInDate, CheckOutDate) select date '2000-01-01' + i, "
+            "date '2000-01-04' + i from generate_series(0, 2000) as i; analyze tblRooms");
+    QVERIFY(db.value("explain (format json) select max(CheckOutDate - CheckInDate) from tblRooms")
+                .contains("\"idxroomsstaylength\""));
+    db.exec("delete from tblRooms where GuestName is null");
+    // The file's rules: no units below zero, one entry per kind and type.
+    QVERIFY(!failureOf([&] { writeInventory(c, {{"Room", "Double", -1}}); }).isEmpty());
+    QVERIFY(!failureOf([&] {
+                 writeInventory(c, {{"Room", "Double", 1}, {"Room", "Double", 2}});
+             }).isEmpty());
+    QCOMPARE(readInventory(c), std::vector<InventoryEntry>());
+    writeInventory(c, {{"Room", "Double", 2}});
+    QCOMPARE(inventoryUnits(c, "Room", "Double"), std::optional<qint64>(2));
+    QVERIFY(!inventoryUnits(c, "Room", "double"));
 }
 
 void TestServerConnection::roundTripOfTexts_data() {
