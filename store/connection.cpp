@@ -354,10 +354,6 @@ void ResultSet::open(const QString& statement, Connection& connection) {
     prepare(translateDates(statement).toUtf8(), {}, connection);
 }
 
-void ResultSet::open(const char* statement, const QStringList& parameters, Connection& connection) {
-    prepare(QByteArray(statement), parameters, connection);
-}
-
 void ResultSet::open(const OwnStatement& statement, const QStringList& parameters,
                      Connection& connection) {
     close();
@@ -374,9 +370,6 @@ void ResultSet::open(const OwnStatement& statement, const QStringList& parameter
 void ResultSet::prepare(const QByteArray& sql, const QStringList& parameters,
                         Connection& connection) {
     close();
-    // The file's text cannot run on the server: its own text comes with the statement.
-    if (connection.server())
-        throw Failure(QStringLiteral("This statement has no text for a database server"));
     sqlite3* db = connection.handle();
     if (!db) throw Failure(kObjectClosed);
     sqlite3_stmt* stmt = nullptr;

@@ -84,9 +84,8 @@ public:
 
     // Runs the select and positions on its first row. Throws Failure with the engine's words.
     void open(const QString& statement, Connection& connection);
-    // The same for a select of our own whose values are bound as parameters ?1, ?2, ... as text.
-    void open(const char* statement, const QStringList& parameters, Connection& connection);
-    // A select of our own in the dialect of the engine in use, values bound as parameters.
+    // A select of our own in the dialect of the engine in use, its values bound as parameters
+    // as text (?1, ?2, ... on the file, $1, $2, ... on the server).
     void open(const OwnStatement& statement, const QStringList& parameters,
               Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
