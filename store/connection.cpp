@@ -273,6 +273,8 @@ int Connection::execute(const QString& statement) {
 int Connection::execute(const QString& statement, const QVariantList& values) {
     if (state() == 0)
         throw Failure(kObjectClosed);
+    // The file's placeholders mean nothing to the server: its text comes as an OwnStatement.
+    if (m_server) throw Failure(QStringLiteral("This statement has no text for a database server"));
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
     QSqlQuery query(QSqlDatabase::database(m_name, false));
