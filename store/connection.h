@@ -86,8 +86,7 @@ public:
     void open(const QString& statement, Connection& connection);
     // A select of our own in the dialect of the engine in use, its values bound as parameters
     // as text (?1, ?2, ... on the file, $1, $2, ... on the server).
-    void open(const OwnStatement& statement, const QStringList& parameters,
-              Connection& connection);
+    void open(const OwnStatement& statement, const QStringList& parameters, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
     int state() const { return m_statement || (m_server && m_server->isOpen()) ? 1 : 0; }

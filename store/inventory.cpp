@@ -35,8 +35,7 @@ public:
             return;
         }
         m_db = connection.handle();
-        if (!m_db)
-            throw Failure(kObjectClosed);
+        if (!m_db) throw Failure(kObjectClosed);
         if (sqlite3_prepare_v2(m_db, sql.file, -1, &m_st, nullptr) != SQLITE_OK) fail();
         for (qsizetype i = 0; i < values.size(); ++i) {
             const QByteArray utf8 = values[i].toUtf8();
@@ -125,9 +124,8 @@ constexpr OwnStatement kHasStayLength{
 constexpr OwnStatement kReadInventory{
     "select Kind, Type, Units from tblInventory order by Kind, Type",
     "select Kind, Type, Units from tblInventory order by Kind collate \"C\", Type collate \"C\""};
-constexpr OwnStatement kInventoryUnits{
-    "select Units from tblInventory where Kind=?1 and Type=?2",
-    "select Units from tblInventory where Kind=$1 and Type=$2"};
+constexpr OwnStatement kInventoryUnits{"select Units from tblInventory where Kind=?1 and Type=?2",
+                                       "select Units from tblInventory where Kind=$1 and Type=$2"};
 constexpr OwnStatement kBeginInventory{"begin immediate", "begin"};
 constexpr OwnStatement kClearInventory{"delete from tblInventory", "delete from tblInventory"};
 constexpr OwnStatement kInsertInventory{

@@ -33,8 +33,9 @@ QString applyDatabaseChoice(const StartOptions& options, SettingsStore& settings
 QString withoutPassword(const QString& target);
 
 // Copies every reservation of a database file, and its inventory, to a server database in one
-// transaction, ids kept, and sets the server's key past the highest id the file ever handed
-// out. Refuses a server whose tables already hold rows. Returns the number of rows copied; throws Failure.
+// transaction, ids kept, and sets the server's key past the highest id the file ever handed out.
+// Refuses a server whose tables already hold rows. Returns the number of rows copied; throws
+// Failure.
 qint64 copyToServer(const QString& databaseFile, const QString& target);
 
 } // namespace corvanna

@@ -72,7 +72,7 @@ QString collationLanguageOf(const QString& localeName) {
 
 QStringList serverSchema(const QString& language) {
     const QString tag = collationLanguageOf(language);
-    return QStringList{
+    return {
         // Guest names follow the desk's language: accents beside their letters, case second.
         QStringLiteral("create collation if not exists corvanna_names "
                        "(provider = icu, locale = '%1')")
@@ -102,8 +102,7 @@ QStringList serverSchema(const QString& language) {
         QStringLiteral("create trigger trgRoomsChanged after insert or update or delete or "
                        "truncate on tblRooms for each statement "
                        "execute function corvanna_rooms_changed()"),
-           } +
-           serverInventorySchema();
+    };
 }
 
 QStringList serverInventorySchema() {
@@ -235,7 +234,7 @@ void ServerLink::ensureSchema() {
     exec(QStringLiteral("begin"));
     exec(QString::fromLatin1(kSchemaLock));
     if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null")))
-        for (const QString& sql : serverSchema(m_language))
+        for (const QString& sql : serverSchema(m_language) + serverInventorySchema())
             exec(sql);
     exec(QStringLiteral("commit"));
 }

@@ -105,7 +105,7 @@ private slots:
 
 void TestBothEngines::dayViews_data() {
     QTest::addColumn<bool>("server");
-    QTest::addColumn<int>("day"); // days from today
+    QTest::addColumn<int>("day");           // days from today
     QTest::addColumn<QStringList>("lists"); // arrivals, in the house, departures
     // Stays: Ames -2..0, Berg 0..3, Cole 0..0 (same day), Dunn -5..5, Eddy 1..2.
     const QList<std::pair<const char*, std::pair<int, QStringList>>> days = {
@@ -153,7 +153,7 @@ void TestBothEngines::chartAndNightList() {
     Desk desk(server, "chart");
     writeInventory(desk.session.connection(), {{"Room", "Double", 4}});
     desk.addStay("Zed", 0, 2, 3);
-    desk.addStay("Amy", 1, 1, 1); // a same-day stay takes its one day
+    desk.addStay("Amy", 1, 1, 1);    // a same-day stay takes its one day
     desk.addStay("Old", -400, 2, 1); // a long stay from far back still counts
     desk.form->showAvailability();
     auto* chart = desk.form->findChild<AvailabilityWindow*>("Availability");
