@@ -154,7 +154,8 @@ void TestBothEngines::chartAndNightList() {
     writeInventory(desk.session.connection(), {{"Room", "Double", 4}});
     desk.addStay("Zed", 0, 2, 3);
     desk.addStay("Amy", 1, 1, 1);    // a same-day stay takes its one day
-    desk.addStay("Old", -400, 2, 1); // a long stay from far back still counts
+    // A stay from far back still counts, however far: from before the four-digit years.
+    desk.addStay("Old", int(kToday.daysTo(QDate(900, 1, 1))), 2, 1);
     desk.form->showAvailability();
     auto* chart = desk.form->findChild<AvailabilityWindow*>("Availability");
     QVERIFY(chart);
