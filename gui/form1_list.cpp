@@ -50,7 +50,7 @@ void Form1::watchOtherDesks() {
 
 void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
-    if (!connection) return;
+    if (!connection || connection->state() == 0) return;
     ServerLink* server = connection->server();
     if (server ? server->takeChangeNotices() : m_fileWatch.takeChanges(*connection))
         m_otherDeskChanged = true;

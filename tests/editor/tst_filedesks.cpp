@@ -114,7 +114,7 @@ void TestFileDesks::ownSaveRefillsOnce() {
 void TestFileDesks::editOverOtherProgramsChange_data() {
     QTest::addColumn<QString>("meanwhile"); // the other program's statement
     QTest::addColumn<bool>("overwrite");
-    QTest::addColumn<QString>("question"); // empty: saved without one
+    QTest::addColumn<QString>("question");  // empty: saved without one
     QTest::addColumn<QString>("rowsAfter"); // every row's name and address, in id order
     const QString changed = "Another desk changed this reservation after you opened it: Guest "
                             "Name, Address.\n\nSave your entries over its changes?";
