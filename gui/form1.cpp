@@ -284,11 +284,10 @@ bool Form1::Form_Load() {
         connection.open(m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
                                                    : m_session.server);
         // A desk on a server sees which one in the caption.
-        if (const ServerLink* server = connection.server()) {
+        if (const ServerLink* server = connection.server())
             setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
-            watchOtherDesks();
-            backupsOnServer();
-        }
+        watchOtherDesks();
+        if (connection.server()) backupsOnServer();
     });
     // A database from before the inventory gets its table; one that cannot take it (read-only)
     // works as before, without inventory.
