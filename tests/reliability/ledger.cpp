@@ -38,9 +38,12 @@ QStringList readServer(const QString& url, QHash<qint64, SavedRow>& found) {
                       ? PQexec(conn, "select id, GuestName, Address from tblRooms")
                       : nullptr;
     QStringList problems;
-    if (PQresultStatus(r) != PGRES_TUPLES_OK)
+    // A saver killed before it made the schema leaves no table: no rows.
+    const char* state = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+    const bool noTable = state && qstrcmp(state, "42P01") == 0;
+    if (PQresultStatus(r) != PGRES_TUPLES_OK && !noTable)
         problems << QStringLiteral("reading the table: %1").arg(PQerrorMessage(conn));
-    else
+    else if (!noTable)
         for (int i = 0; i < PQntuples(r); ++i)
             found.insert(QByteArray(PQgetvalue(r, i, 0)).toLongLong(),
                          {QString::fromUtf8(PQgetvalue(r, i, 1)),
