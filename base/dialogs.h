@@ -52,5 +52,4 @@ protected:
     virtual std::optional<QString> askPassword(const QString& prompt, const QString& title) = 0;
 };
 
-
 } // namespace corvanna

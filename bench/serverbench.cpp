@@ -37,12 +37,15 @@ QString stateValue(const QString& state, const char* key) {
     QFile f(state);
     if (!f.open(QIODevice::ReadOnly)) return {};
     for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith(QByteArray(key) + '=')) return QString::fromUtf8(line.mid(qstrlen(key) + 1));
+        if (line.startsWith(QByteArray(key) + '='))
+            return QString::fromUtf8(line.mid(qstrlen(key) + 1));
     return {};
 }
 
 void exec(const QString& url, const QString& sql) {
     PGconn* conn = PQconnectdb(url.toUtf8().constData());
+    PQsetNoticeProcessor(
+        conn, [](void*, const char*) {}, nullptr); // "does not exist, skipping"
     PGresult* r = PQexec(conn, sql.toUtf8().constData());
     const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK || PQresultStatus(r) == PGRES_TUPLES_OK;
     const std::string error = PQerrorMessage(conn);
@@ -129,30 +132,30 @@ std::vector<std::pair<QString, Timing>> measureServerScale(BenchServer& server,
         own->cpu = processCpuMs() - client + child + server.serverCpuMs() - onServer;
     };
     const std::vector<Timing> read = measureInterleaved(
-        reps,
-        {[&](Timing* own) {
-             withServer(
-                 [&] {
-                     return runProcess(QStringLiteral("/usr/bin/psql"),
-                                       {QStringLiteral("-X"), QStringLiteral("-q"), url,
-                                        QStringLiteral("-c"),
-                                        QStringLiteral("\\copy (") + select +
-                                            QStringLiteral(") to /dev/null")},
-                                       {}, 600000)
-                         .cpu;
-                 },
-                 own);
-         },
-         [&](Timing* own) {
-             withServer(
-                 [&] {
-                     Procedure proc(dialogs, QStringLiteral("Form1.PushButton5_Click"));
-                     fillList(proc, model, &connection, [] { return statements::selectAll(); },
-                              [](int) {});
-                     return 0.0;
-                 },
-                 own);
-         }});
+        reps, {[&](Timing* own) {
+                   withServer(
+                       [&] {
+                           return runProcess(QStringLiteral("/usr/bin/psql"),
+                                             {QStringLiteral("-X"), QStringLiteral("-q"), url,
+                                              QStringLiteral("-c"),
+                                              QStringLiteral("\\copy (") + select +
+                                                  QStringLiteral(") to /dev/null")},
+                                             {}, 600000)
+                               .cpu;
+                       },
+                       own);
+               },
+               [&](Timing* own) {
+                   withServer(
+                       [&] {
+                           Procedure proc(dialogs, QStringLiteral("Form1.PushButton5_Click"));
+                           fillList(
+                               proc, model, &connection, [] { return statements::selectAll(); },
+                               [](int) {});
+                           return 0.0;
+                       },
+                       own);
+               }});
     if (model.rowCount() != rows || dialogs.shown)
         throw std::runtime_error(label.toStdString() + ": the server's list holds " +
                                  std::to_string(model.rowCount()) + " rows");

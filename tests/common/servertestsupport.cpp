@@ -78,8 +78,7 @@ QString ServerDatabase::value(const QString& sql) const {
 
 ServerSession::ServerSession(const QString& url)
     : m_conn(PQconnectdb(url.toUtf8().constData())) {
-    if (PQstatus(m_conn) != CONNECTION_OK)
-        QTest::qFail(PQerrorMessage(m_conn), __FILE__, __LINE__);
+    if (PQstatus(m_conn) != CONNECTION_OK) QTest::qFail(PQerrorMessage(m_conn), __FILE__, __LINE__);
 }
 
 ServerSession::~ServerSession() {

@@ -13,10 +13,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QPlainTextEdit>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <libpq-fe.h>
@@ -261,11 +261,11 @@ void TestTwoDesks::passwordIsAskedAtStartUp() {
     form.Form_Load();
     const QString prompt = "Corvanna|Password of corvanna_pw for " + name + " on " + where + ":";
     QCOMPARE(dialogs.passwordPrompts, QStringList(typed.size() + (opened ? 0 : 1), prompt));
-    const QString refused = reportFor("connection to server at \"127.0.0.1\", port " +
-                                          where.section(':', 1) +
-                                          " failed: FATAL:  password authentication failed for "
-                                          "user \"corvanna_pw\"",
-                                      "Form1.Form_Load", 138);
+    const QString refused =
+        reportFor("connection to server at \"127.0.0.1\", port " + where.section(':', 1) +
+                      " failed: FATAL:  password authentication failed for "
+                      "user \"corvanna_pw\"",
+                  "Form1.Form_Load", 138);
     QCOMPARE(dialogs.texts().mid(0, refusals), QStringList(refusals, refused));
     QCOMPARE(session.dbConnection->state(), opened ? 1 : 0);
     if (!opened) {
@@ -282,7 +282,8 @@ void TestTwoDesks::passwordIsAskedAtStartUp() {
     // A dropped session is taken up again with the password kept for this run, not asked again.
     db.exec("select pg_terminate_backend(pid) from pg_stat_activity where usename = "
             "'corvanna_pw' and pid <> pg_backend_pid()");
-    QVERIFY(!failureOf([&] { session.connection().execute(statements::deleteById("1")); }).isEmpty());
+    QVERIFY(
+        !failureOf([&] { session.connection().execute(statements::deleteById("1")); }).isEmpty());
     QCOMPARE(failureOf([&] { session.connection().execute(statements::deleteById("1")); }),
              QString());
     QCOMPARE(dialogs.passwordPrompts.size(), typed.size());
@@ -292,8 +293,10 @@ void TestTwoDesks::serverTroubleKeepsTheTyping_data() {
     QTest::addColumn<bool>("fullDisk"); // else a statement timeout
     QTest::addColumn<bool>("editing");
     QTest::addColumn<QString>("words"); // how the server's words begin
-    QTest::newRow("timeout, new") << false << false << "canceling statement due to statement timeout";
-    QTest::newRow("timeout, edit") << false << true << "canceling statement due to statement timeout";
+    QTest::newRow("timeout, new") << false << false
+                                  << "canceling statement due to statement timeout";
+    QTest::newRow("timeout, edit")
+        << false << true << "canceling statement due to statement timeout";
     QTest::newRow("full disk, new") << true << false << "could not extend file";
 }
 

@@ -45,9 +45,9 @@ QStringList readServer(const QString& url, QHash<qint64, SavedRow>& found) {
         problems << QStringLiteral("reading the table: %1").arg(PQerrorMessage(conn));
     else if (!noTable)
         for (int i = 0; i < PQntuples(r); ++i)
-            found.insert(QByteArray(PQgetvalue(r, i, 0)).toLongLong(),
-                         {QString::fromUtf8(PQgetvalue(r, i, 1)),
-                          QString::fromUtf8(PQgetvalue(r, i, 2))});
+            found.insert(
+                QByteArray(PQgetvalue(r, i, 0)).toLongLong(),
+                {QString::fromUtf8(PQgetvalue(r, i, 1)), QString::fromUtf8(PQgetvalue(r, i, 2))});
     PQclear(r);
     PQfinish(conn);
     return problems;
