@@ -30,7 +30,8 @@ private:
 // The figures of one scale on the server, by name:
 //   raw_server     psql's \copy of the Show All select to /dev/null (a process of its own)
 //   show_all_server  the Show All fill from the server into the list's model
-//   save_server, save_server_listened  a save alone, and with a second desk listening
+//   save_server, save_server_listened  a save alone, and with a second desk listening (per
+//   save, from batches)
 // Processor times include the server's.
 std::vector<std::pair<QString, Timing>> measureServerScale(BenchServer& server,
                                                            const QString& database,
