@@ -292,10 +292,9 @@ bool Form1::Form_Load() {
                           m_session.dialogs);
         login->open();
         // A desk on a server sees which one in the caption.
-        if (const ServerLink* server = connection.server()) {
+        if (const ServerLink* server = connection.server())
             setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
-            watchOtherDesks();
-        }
+        watchOtherDesks();
     });
     } while (login && login->refused());
     // A database from before the inventory gets its table; one that cannot take it (read-only)

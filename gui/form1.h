@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/pointershape.h"
+#include "store/filewatch.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -156,7 +157,8 @@ private:
     void centreOuterOnScreen();
     void selectFirstAdded();
     void fill(const QString& procedure, const std::function<QString()>& statement);
-    // On a server: refills the list when another desk saved or deleted a reservation.
+    // Refills the list when another desk (on a server) or another program (on the file) saved
+    // or deleted a reservation.
     void watchOtherDesks();
     void otherDesksChanged();
 
@@ -179,6 +181,7 @@ private:
     // The last fill, repeated when another desk changes the reservations.
     std::function<void()> m_lastFill;
     bool m_otherDeskChanged = false;
+    FileChangeWatch m_fileWatch;
 };
 
 // The application's icon, shown by both windows and the launcher.

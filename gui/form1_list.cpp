@@ -4,6 +4,7 @@
 #include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
+#include "store/connection.h"
 #include "store/statements.h"
 
 #include <QApplication>
@@ -36,9 +37,11 @@ void Form1::selectFirstAdded() {
                                                             QItemSelectionModel::Rows);
 }
 
-// Another desk's notice arrives on the server session; it is looked for twice a second, so its
-// save shows here within a second or so. No refill runs under an open box or editor: it waits.
+// Another desk's notice arrives on the server session; on the file, another program's commit
+// shows in the connection's data version. Either is looked for twice a second, so a save shows
+// here within a second or so. No refill runs under an open box or editor: it waits.
 void Form1::watchOtherDesks() {
+    m_fileWatch.takeChanges(m_session.connection()); // from here on, the file's changes count
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("otherDesksWatch"));
     connect(timer, &QTimer::timeout, this, [this] { otherDesksChanged(); });
@@ -46,10 +49,11 @@ void Form1::watchOtherDesks() {
 }
 
 void Form1::otherDesksChanged() {
-    const ServerLink* server =
-        m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
-    if (!server) return;
-    if (m_session.dbConnection->server()->takeChangeNotices()) m_otherDeskChanged = true;
+    Connection* connection = m_session.dbConnection.get();
+    if (!connection || connection->state() == 0) return;
+    ServerLink* server = connection->server();
+    if (server ? server->takeChangeNotices() : m_fileWatch.takeChanges(*connection))
+        m_otherDeskChanged = true;
     if (m_otherDeskChanged && m_lastFill && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling()) {
         const std::function<void()> refill = m_lastFill; // fill() replaces m_lastFill

@@ -12,6 +12,7 @@
 #include "base/twips.h"
 #include "editor/availability.h"
 #include "store/connection.h"
+#include "store/rowlock.h"
 #include "store/statements.h"
 
 #include <QCalendarWidget>
@@ -248,7 +249,7 @@ void Form2::LoadGuestRecord() {
     m_unshownValues = true;
     // Read before the row itself: a change in between shows up as a change at Save, never the
     // other way round.
-    if (ServerLink* server = m_session.connection().server()) m_readRow = server->readRow(id);
+    m_readRow = readRowVersion(m_session.connection(), id);
     ResultSet rs;
     rs.open(statements::selectById(id), m_session.connection());
     m_unshownValues = false;
@@ -431,22 +432,22 @@ bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
 int Form2::saveEdit(const GuestValues& values) {
     Connection& connection = m_session.connection();
     const QString& id = checkedId(mHotelID);
-    ServerLink* server = connection.server();
-    if (!server || !m_readRow) return connection.execute(statements::update(values, id));
+    if (!m_readRow) return connection.execute(statements::update(values, id));
     // The row stays locked from this check to the update, so no save slips in between.
-    const std::optional<RowVersion> now = server->lockRow(id);
-    const QString changes = now ? changedFields(*m_readRow, *now) : QString();
-    if (now && (now->version == m_readRow->version || changes.isEmpty())) {
-        try {
+    std::optional<RowVersion> now;
+    QString changes;
+    {
+        RowLock lock(connection, id);
+        now = lock.row();
+        changes = now ? changedFields(*m_readRow, *now) : QString();
+        if (now && (now->version == m_readRow->version || changes.isEmpty())) {
             const int changed = connection.execute(statements::update(values, id));
-            server->commit();
+            lock.commit();
             return changed;
-        } catch (...) {
-            server->rollback();
-            throw;
         }
     }
-    server->rollback();
+    // On the file a deleted row takes the way of an update that found no row.
+    if (!now && !connection.server()) return 0;
     const QString question =
         now ? QStringLiteral("Another desk changed this reservation after you opened it: ") +
                   changes + QStringLiteral(".\n\nSave your entries over its changes?")

@@ -108,8 +108,9 @@ private:
     void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);
     void limitTyping(QPlainTextEdit* box);
-    // The update of an edit; on a server, another desk's change or deletion since the editor
-    // read the row is shown and the desk asked first. kNotSaved when the desk says No.
+    // The update of an edit; another desk's or program's change since the editor read the row is
+    // shown and the desk asked first, as is a deletion on a server (on the file a deleted row
+    // gives 0, as an update that finds no row). kNotSaved when the desk says No.
     int saveEdit(const GuestValues& values);
     static constexpr int kNotSaved = -2;
     // Save's availability check: true to go on with the save, false when the user answered No
@@ -120,7 +121,7 @@ private:
     Session& m_session;
     PointerFeedback* m_pointer = nullptr;
     bool m_settingText = false; // a text set by code: the typing limit does not cut it
-    // On a server: the row as the editor read it, to tell another desk's change at Save.
+    // The row as the editor read it, to tell another desk's change at Save.
     std::optional<RowVersion> m_readRow;
     // Set when the load could not show a stored value: Save asks before it replaces the row.
     bool m_unshownValues = false;

@@ -158,6 +158,14 @@ struct ReservationModel::Store {
     std::vector<quint32> ranks;
     quint32 rankCount = 0;
 
+    // Names as a fill by name brings them: for each row its run of equal names, and each run's
+    // name copied together (compact, so that ranking them reads little memory). Taken by the
+    // first ranking of the names.
+    std::vector<quint32> nameRunOf;
+    std::vector<char> runNames;
+    std::vector<quint32> runNameEnd;
+    std::string_view lastName;
+
     const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
 
@@ -196,7 +204,15 @@ struct ReservationModel::Store {
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
+        dropNameRuns();
         mapped = nullptr;
+    }
+
+    void dropNameRuns() {
+        nameRunOf = {};
+        runNames = {};
+        runNameEnd = {};
+        lastName = {};
     }
 };
 
@@ -330,11 +346,21 @@ void ReservationModel::append(const RowCursor& cursor) {
     }
     char* p = s.allocText(total);
     row.text = p;
+    std::string_view name;
     for (int c = 0; c < ColumnCount; ++c)
         if (row.length[c]) {
             std::memcpy(p, src[c], row.length[c]);
+            if (c == GuestName) name = std::string_view(p, row.length[c]);
             p += row.length[c];
         }
+    if (m_guestNameOrder) {
+        if (s.count == 1 || name != s.lastName) {
+            s.runNames.insert(s.runNames.end(), name.begin(), name.end());
+            s.runNameEnd.push_back(quint32(s.runNames.size()));
+        }
+        s.lastName = name;
+        s.nameRunOf.push_back(quint32(s.runNameEnd.size() - 1));
+    }
 }
 
 void ReservationModel::setGuestNameOrder(bool on) {
@@ -353,9 +379,20 @@ void ReservationModel::orderNames() {
         for (size_t i = 1; i < s.count && inOrder; ++i)
             inOrder = s.ranks[i - 1] <= s.ranks[i];
         if (!inOrder) {
+            // Equal names arrive together: the blocks of equal ranks are put in order, then
+            // laid out row by row.
+            std::vector<quint32> blockStart;
+            for (quint32 i = 0; i < s.count; ++i)
+                if (i == 0 || s.ranks[i] != s.ranks[i - 1]) blockStart.push_back(i);
+            std::vector<quint32> blocks(blockStart.size());
+            std::iota(blocks.begin(), blocks.end(), 0u);
+            sortByKey(blocks, false, [&](quint32 b) { return quint64(s.ranks[blockStart[b]]); });
+            blockStart.push_back(quint32(s.count));
             s.base.resize(s.count);
-            std::iota(s.base.begin(), s.base.end(), 0u);
-            sortByKey(s.base, false, [&](quint32 i) { return quint64(s.ranks[i]); });
+            quint32* out = s.base.data();
+            for (const quint32 b : blocks)
+                for (quint32 i = blockStart[b]; i < blockStart[b + 1]; ++i)
+                    *out++ = i;
         }
     }
     if (!m_sorted) s.order = s.base;
@@ -575,8 +612,25 @@ void ReservationModel::rankTexts(int column) {
 
     // Each distinct text gets an id, in order of first appearance. The fill comes ordered by
     // guest name, so a name usually equals the one before it; other texts repeat a few values.
-    s.ranks.assign(n, 0);
+    // Names in a fill by name need no table: a name that is not the one before it takes a new
+    // id (a repeat the engine placed elsewhere is ranked twice, equal to itself).
+    const bool byRuns = column == GuestName && m_guestNameOrder;
     std::vector<std::string_view> distinct;
+    if (byRuns && s.nameRunOf.size() == n) {
+        // Found while filling.
+        distinct.reserve(s.runNameEnd.size());
+        quint32 start = 0;
+        for (const quint32 end : s.runNameEnd) {
+            distinct.emplace_back(s.runNames.data() + start, end - start);
+            start = end;
+        }
+        s.ranks = std::move(s.nameRunOf);
+        rankDistinct(column, distinct);
+        s.dropNameRuns();
+        return;
+    }
+    s.dropNameRuns();
+    s.ranks.assign(n, 0);
     std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
     std::vector<quint64> hashes;
     std::string_view previous;
@@ -586,6 +640,13 @@ void ReservationModel::rankTexts(int column) {
         if (typed && !(r.asText & bit)) continue;
         const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
         if (previousId != ~0u && v == previous) {
+            s.ranks[i] = previousId;
+            continue;
+        }
+        if (byRuns) {
+            previous = v;
+            previousId = quint32(distinct.size());
+            distinct.push_back(v);
             s.ranks[i] = previousId;
             continue;
         }
@@ -619,15 +680,19 @@ void ReservationModel::rankTexts(int column) {
 
     buckets = {};
     hashes = {};
+    rankDistinct(column, distinct);
+}
 
-    // The distinct texts in the user's collation, ignoring case; texts the collation finds
-    // equal share a rank.
+// The distinct texts in the user's collation, ignoring case; texts the collation finds equal
+// share a rank. The ranks hold each row's distinct id, and then its rank.
+void ReservationModel::rankDistinct(int column, const std::vector<std::string_view>& distinct) {
+    Store& s = *m_store;
+    const size_t n = s.count;
     QCollator collator(m_locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
     std::vector<quint32> rankOf;
     s.rankCount = rankInCollation(distinct, collator, rankOf);
-    distinct = {};
     if (!rankOf.empty())
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];

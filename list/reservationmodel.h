@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvanna {
@@ -106,6 +107,7 @@ private:
     void applyFind();
     void applySort();
     void rankTexts(int column);
+    void rankDistinct(int column, const std::vector<std::string_view>& distinct);
     void orderNames();
 
     std::unique_ptr<Store> m_store;

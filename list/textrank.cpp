@@ -6,54 +6,121 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <numeric>
 
 namespace corvanna {
 
 namespace {
 
-bool isAscii(std::string_view v) {
-    size_t i = 0;
-    for (; i + 8 <= v.size(); i += 8) {
-        quint64 w;
-        std::memcpy(&w, v.data() + i, 8);
-        if (w & 0x8080808080808080ull) return false;
+// Latin letters up to the end of Latin Extended-B, where the accented letters of most names lie.
+constexpr char32_t kTableEnd = 0x250;
+
+// A character's place in the collator's order: its primary weight (0: ignored altogether) and
+// its secondary weight among the characters of the same primary (0: the plain letter, then its
+// accented forms in the collator's order). `known` is false for a character that is not one
+// weight of its own, e.g. a letter that sorts as two ("ß" as "ss") or one the collator puts
+// apart from every ASCII character ("ø" in Danish); a text holding one takes the sort keys.
+struct CharWeight {
+    quint8 primary = 0;
+    quint8 secondary = 0;
+    bool known = false;
+};
+using WeightTable = std::array<CharWeight, kTableEnd>;
+
+QString single(char32_t c) {
+    return QString(QChar(char16_t(c)));
+}
+
+// True when x and y sort alike at the first level, each as one weight: then a digit after each
+// decides between them.
+bool samePrimary(const QCollator& collator, const QString& x, const QString& y) {
+    return collator.compare(x + u'0', y + u'1') < 0 && collator.compare(x + u'1', y + u'0') > 0;
+}
+
+WeightTable buildWeights(const QCollator& collator) {
+    std::array<QString, kTableEnd> one;
+    for (char32_t c = 0; c < kTableEnd; ++c)
+        one[c] = single(c);
+    std::vector<char32_t> byOrder(kTableEnd);
+    std::iota(byOrder.begin(), byOrder.end(), char32_t(0));
+    std::stable_sort(byOrder.begin(), byOrder.end(), [&](char32_t a, char32_t b) {
+        return collator.compare(one[a], one[b]) < 0;
+    });
+    WeightTable table{};
+    const QString a = QStringLiteral("a");
+    quint8 primary = 0, secondary = 0;
+    char32_t anchor = 0, last = 0; // the group's ASCII character, its last known one
+    bool inGroup = false;
+    for (const char32_t c : byOrder) {
+        CharWeight& w = table[c];
+        // An ignored character leaves the text beside it unchanged (an empty text is never
+        // compared: the collator puts it first whatever follows).
+        if (collator.compare(a + one[c], a) == 0) {
+            w = {0, 0, true};
+            continue;
+        }
+        if (inGroup && collator.compare(one[last], one[c]) == 0) {
+            if (table[last].known) w = table[last];
+            if (w.known) last = c;
+            continue;
+        }
+        if (inGroup && samePrimary(collator, one[anchor], one[c])) {
+            if (secondary == 0xff) continue;
+            w = {primary, ++secondary, true};
+            last = c;
+        } else if (c < 0x80 && primary < 0xff) {
+            w = {++primary, 0, true};
+            secondary = 0;
+            anchor = last = c;
+            inGroup = true;
+        }
     }
-    for (; i < v.size(); ++i)
-        if (static_cast<unsigned char>(v[i]) >= 0x80) return false;
+    return table;
+}
+
+// The table for a collator, built once per locale and setting.
+std::shared_ptr<const WeightTable> weightsFor(const QCollator& collator) {
+    static std::mutex lock;
+    static std::map<QString, std::shared_ptr<const WeightTable>> tables;
+    const QString key = collator.locale().bcp47Name() + u'|' +
+                        QString::number(int(collator.caseSensitivity())) +
+                        QString::number(int(collator.numericMode())) +
+                        QString::number(int(collator.ignorePunctuation()));
+    {
+        const std::lock_guard<std::mutex> hold(lock);
+        if (const auto found = tables.find(key); found != tables.end()) return found->second;
+    }
+    auto table = std::make_shared<const WeightTable>(buildWeights(collator));
+    const std::lock_guard<std::mutex> hold(lock);
+    return tables.emplace(key, std::move(table)).first->second;
+}
+
+// The characters of a UTF-8 text below kTableEnd, one UTF-16 unit each, in a reused buffer;
+// false (buffer unspecified) when the text holds anything else.
+bool decodeShort(std::string_view v, std::u16string& buffer) {
+    buffer.resize(v.size());
+    size_t n = 0;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(v[i]);
+        if (b < 0x80) {
+            buffer[n++] = char16_t(b);
+        } else if (b >= 0xc2 && b < 0xe0 && i + 1 < v.size() &&
+                   (static_cast<unsigned char>(v[i + 1]) & 0xc0) == 0x80 &&
+                   (((b & 0x1f) << 6) | (static_cast<unsigned char>(v[i + 1]) & 0x3f)) < kTableEnd) {
+            buffer[n++] = char16_t(((b & 0x1f) << 6) | (static_cast<unsigned char>(v[++i]) & 0x3f));
+        } else {
+            return false;
+        }
+    }
+    buffer.resize(n);
     return true;
 }
 
-// ASCII text as UTF-16, in a buffer reused from call to call.
-QStringView widen(std::string_view v, std::u16string& buffer) {
-    buffer.resize(v.size());
-    for (size_t i = 0; i < v.size(); ++i)
-        buffer[i] = char16_t(static_cast<unsigned char>(v[i]));
+QStringView view(const std::u16string& buffer) {
     return QStringView(buffer.data(), qsizetype(buffer.size()));
-}
-
-// Each ASCII character's place in the collator's order: characters it finds equal share a
-// weight, characters it ignores weigh 0.
-std::array<quint8, 128> asciiWeights(const QCollator& collator) {
-    std::array<QString, 128> one;
-    for (int c = 0; c < 128; ++c)
-        one[size_t(c)] = QString(QChar(c));
-    std::array<int, 128> byOrder;
-    std::iota(byOrder.begin(), byOrder.end(), 0);
-    std::stable_sort(byOrder.begin(), byOrder.end(), [&](int a, int b) {
-        return collator.compare(one[size_t(a)], one[size_t(b)]) < 0;
-    });
-    std::array<quint8, 128> weight{};
-    quint8 w = 0;
-    const QString a = QStringLiteral("a");
-    for (size_t k = 0; k < byOrder.size(); ++k) {
-        const QString& text = one[size_t(byOrder[k])];
-        if (k == 0 || collator.compare(one[size_t(byOrder[k - 1])], text) != 0) ++w;
-        // An ignored character leaves the text beside it unchanged (an empty text is never
-        // compared: the collator puts it first whatever follows).
-        weight[size_t(byOrder[k])] = collator.compare(a + text, a) == 0 ? 0 : w;
-    }
-    return weight;
 }
 
 } // namespace
@@ -64,31 +131,76 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
     ranks.assign(n, 0);
     if (n == 0) return 0;
 
-    std::vector<quint32> ascii, others;
-    for (quint32 i = 0; i < n; ++i)
-        (isAscii(texts[i]) ? ascii : others).push_back(i);
-
-    // The ASCII texts: each turned into its characters' weights, ordered by those.
-    std::vector<quint32> asciiGroupOf(ascii.size()); // by position in `ascii`, once sorted
-    std::vector<quint32> groupFirst;                 // a text of each group, in order
-    if (!ascii.empty()) {
-        const std::array<quint8, 128> weight = asciiWeights(collator);
-        std::vector<quint8> keyBytes;
-        std::vector<quint32> keyStart(ascii.size() + 1);
-        for (size_t k = 0; k < ascii.size(); ++k) {
-            keyStart[k] = quint32(keyBytes.size());
-            for (const char c : texts[ascii[k]])
-                if (const quint8 w = weight[size_t(c)]) keyBytes.push_back(w);
+    // The texts the weight table covers, each turned into its weights: the primary weights of
+    // its characters, then, when any character is accented, a 0 and every character's secondary
+    // weight (plus one). A plain text thus sorts before its accented forms, as in the collator.
+    const std::shared_ptr<const WeightTable> table = weightsFor(collator);
+    const WeightTable& weight = *table;
+    std::vector<quint32> known, others;
+    known.reserve(n);
+    size_t totalBytes = 0;
+    for (const std::string_view& t : texts)
+        totalBytes += t.size();
+    // At most two weights per byte and a separator per text; left uninitialised, so only the
+    // pages written take memory.
+    const std::unique_ptr<quint8[]> keyBytes(new quint8[2 * totalBytes + n]);
+    std::vector<quint32> keyStart;
+    keyStart.reserve(n + 1);
+    {
+        quint8* const keys = keyBytes.get();
+        size_t end = 0;
+        std::vector<quint8> secondaries;
+        for (quint32 i = 0; i < n; ++i) {
+            const std::string_view v = texts[i];
+            secondaries.resize(v.size());
+            quint8* out = keys + end;
+            quint8* second = secondaries.data();
+            bool accented = false, fits = true;
+            for (size_t j = 0; j < v.size() && fits; ++j) {
+                char16_t c = static_cast<unsigned char>(v[j]);
+                if (c >= 0x80) {
+                    const unsigned char next =
+                        j + 1 < v.size() ? static_cast<unsigned char>(v[j + 1]) : 0;
+                    const char16_t lead = c;
+                    c = char16_t(((lead & 0x1f) << 6) | (next & 0x3f));
+                    fits = lead >= 0xc2 && lead < 0xe0 && (next & 0xc0) == 0x80 && c < kTableEnd;
+                    ++j;
+                }
+                const CharWeight w = fits ? weight[c] : CharWeight{};
+                fits = w.known;
+                if (!w.primary) continue;
+                *out++ = w.primary;
+                *second++ = quint8(w.secondary + 1);
+                accented |= w.secondary != 0;
+            }
+            if (!fits) {
+                others.push_back(i);
+                continue;
+            }
+            if (accented) {
+                *out++ = 0;
+                const size_t count = size_t(second - secondaries.data());
+                std::memcpy(out, secondaries.data(), count);
+                out += count;
+            }
+            keyStart.push_back(quint32(end));
+            end = size_t(out - keys);
+            known.push_back(i);
         }
-        keyStart[ascii.size()] = quint32(keyBytes.size());
+        keyStart.push_back(quint32(end));
+    }
+
+    std::vector<quint32> knownGroupOf(known.size()); // by position in `known`, once sorted
+    std::vector<quint32> groupFirst;                 // a text of each group, in order
+    if (!known.empty()) {
         // The first eight weights in one number (zero past the end, below every weight), the
         // rest compared byte by byte.
         struct Item {
             quint64 prefix;
             quint32 k;
         };
-        std::vector<Item> items(ascii.size());
-        for (quint32 k = 0; k < ascii.size(); ++k) {
+        std::vector<Item> items(known.size());
+        for (quint32 k = 0; k < known.size(); ++k) {
             quint64 p = 0;
             const quint32 len = keyStart[k + 1] - keyStart[k];
             for (quint32 b = 0; b < 8; ++b)
@@ -100,38 +212,48 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
             const quint32 la = keyStart[a.k + 1] - keyStart[a.k];
             const quint32 lb = keyStart[b.k + 1] - keyStart[b.k];
             if (la <= 8 || lb <= 8) return la == lb ? 0 : (la < lb ? -1 : 1);
-            const int c = std::memcmp(keyBytes.data() + keyStart[a.k] + 8,
-                                      keyBytes.data() + keyStart[b.k] + 8, std::min(la, lb) - 8);
+            const int c = std::memcmp(keyBytes.get() + keyStart[a.k] + 8,
+                                      keyBytes.get() + keyStart[b.k] + 8, std::min(la, lb) - 8);
             if (c != 0) return c;
             return la == lb ? 0 : (la < lb ? -1 : 1);
         };
         const auto less = [&](const Item& a, const Item& b) { return compareKeys(a, b) < 0; };
-        if (!std::is_sorted(items.begin(), items.end(), less))
+        // The texts mostly arrive close to this order (a fill by name): the ones out of step
+        // are sorted on their own and merged in.
+        std::vector<Item> inStep, outOfStep;
+        inStep.reserve(items.size());
+        for (const Item& item : items)
+            (inStep.empty() || !less(item, inStep.back()) ? inStep : outOfStep).push_back(item);
+        if (outOfStep.size() > items.size() / 2) {
             std::sort(items.begin(), items.end(), less);
+        } else if (!outOfStep.empty()) {
+            std::sort(outOfStep.begin(), outOfStep.end(), less);
+            std::merge(inStep.begin(), inStep.end(), outOfStep.begin(), outOfStep.end(),
+                       items.begin(), less);
+        }
 
         // Every neighbour pair confirmed by the collator: equal weights must be equal texts to
-        // it, and greater weights greater texts.
+        // it, and greater weights greater texts. A pair it does not confirm (a locale whose
+        // letter pairs sort as one letter, or whose accents count from the end) sends every
+        // text to the collator's sort keys.
         std::u16string before, after;
         bool confirmed = true;
         quint32 group = 0;
         for (size_t j = 0; j < items.size() && confirmed; ++j) {
-            const std::string_view text = texts[ascii[items[j].k]];
-            widen(text, after);
+            decodeShort(texts[known[items[j].k]], after);
             if (j > 0) {
                 const int keys = compareKeys(items[j - 1], items[j]);
-                const int said =
-                    collator.compare(QStringView(before.data(), qsizetype(before.size())),
-                                     QStringView(after.data(), qsizetype(after.size())));
+                const int said = collator.compare(view(before), view(after));
                 confirmed = keys == 0 ? said == 0 : said < 0;
                 if (keys != 0) ++group;
             }
             before.swap(after);
-            if (j == 0 || group == groupFirst.size()) groupFirst.push_back(ascii[items[j].k]);
-            asciiGroupOf[items[j].k] = group;
+            if (j == 0 || group == groupFirst.size()) groupFirst.push_back(known[items[j].k]);
+            knownGroupOf[items[j].k] = group;
         }
         if (!confirmed) {
-            others.insert(others.end(), ascii.begin(), ascii.end());
-            ascii.clear();
+            others.insert(others.end(), known.begin(), known.end());
+            known.clear();
             groupFirst.clear();
         }
     }
@@ -157,26 +279,27 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
         }
     }
 
-    // The two orders merged: each group of other texts finds its place among the ASCII groups.
-    const size_t asciiGroups = groupFirst.size();
-    std::vector<quint32> asciiRank(asciiGroups), otherRank(otherFirst.size());
+    // The two orders merged: each group of other texts finds its place among the known groups.
+    const size_t knownGroups = groupFirst.size();
+    std::vector<quint32> knownRank(knownGroups), otherRank(otherFirst.size());
     std::u16string buffer;
     quint32 rank = 0;
     size_t g = 0;
     for (size_t j = 0; j < otherFirst.size(); ++j) {
         const std::string_view o = texts[otherFirst[j]];
         const QString other = QString::fromUtf8(o.data(), qsizetype(o.size()));
-        // The first ASCII group not below this one: the places only move forward, so the
+        // The first known group not below this one: the places only move forward, so the
         // search gallops from the last one, then halves.
         const auto below = [&](size_t at) {
-            return collator.compare(widen(texts[groupFirst[at]], buffer), other) < 0;
+            decodeShort(texts[groupFirst[at]], buffer);
+            return collator.compare(view(buffer), other) < 0;
         };
         size_t lo = g, step = 1;
-        while (lo + step <= asciiGroups && below(lo + step - 1)) {
+        while (lo + step <= knownGroups && below(lo + step - 1)) {
             lo += step;
             step *= 2;
         }
-        size_t hi = std::min(lo + step - 1, asciiGroups);
+        size_t hi = std::min(lo + step - 1, knownGroups);
         while (lo < hi) {
             const size_t mid = lo + (hi - lo) / 2;
             if (below(mid))
@@ -185,21 +308,24 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
                 hi = mid;
         }
         int atLo = 1;
-        if (lo < asciiGroups) atLo = collator.compare(widen(texts[groupFirst[lo]], buffer), other);
+        if (lo < knownGroups) {
+            decodeShort(texts[groupFirst[lo]], buffer);
+            atLo = collator.compare(view(buffer), other);
+        }
         for (; g < lo; ++g)
-            asciiRank[g] = rank++;
-        if (lo < asciiGroups && atLo == 0) {
-            asciiRank[g++] = rank;
+            knownRank[g] = rank++;
+        if (lo < knownGroups && atLo == 0) {
+            knownRank[g++] = rank;
             otherRank[j] = rank++;
         } else {
             otherRank[j] = rank++;
         }
     }
-    for (; g < asciiGroups; ++g)
-        asciiRank[g] = rank++;
+    for (; g < knownGroups; ++g)
+        knownRank[g] = rank++;
 
-    for (size_t k = 0; k < ascii.size(); ++k)
-        ranks[ascii[k]] = asciiRank[asciiGroupOf[k]];
+    for (size_t k = 0; k < known.size(); ++k)
+        ranks[known[k]] = knownRank[knownGroupOf[k]];
     for (size_t k = 0; k < others.size(); ++k)
         ranks[others[k]] = otherRank[otherGroupOf[k]];
     return rank;

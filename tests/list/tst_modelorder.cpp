@@ -230,6 +230,13 @@ void TestModelOrder::textSortsFollowTheCollation_data() {
     QTest::newRow("accents among ASCII")
         << "en_US" << QStringList{"Zoe", "Émile", "emile",  "Zoë", "éva",  "Eva", "Örjan", "Orjan",
                                   "Zz",  "",      "<null>", "Ærø", "Aero", "ß",   "ss",    "st"};
+    QTest::newRow("accents at several places")
+        << "en_US" << QStringList{"éa", "eá", "ea", "ÉA", "eà", "èa", "ëë", "ee", "e", "é", "Eé",
+                                  "f", "ǖ", "ü", "u", "üa", "ua", "Ǖa", "ŀl", "ll", "Ł", "Lz"};
+    QTest::newRow("French of Canada, accents from the end")
+        << "fr_CA" << QStringList{"côté", "cote", "côte", "coté", "Cote", "CÔTÉ", "cotes"};
+    QTest::newRow("German sharp s")
+        << "de_DE" << QStringList{"Straße", "Strasse", "ß", "ss", "st", "Straßen", "Strassen", "sr"};
     QTest::newRow("Danish aa after z")
         << "da_DK" << QStringList{"Aase", "Aaron", "Ab", "Åse", "Zeta", "aa", "az", "Å"};
     QTest::newRow("Turkish dotted and dotless i")
