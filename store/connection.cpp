@@ -15,6 +15,11 @@
 #include <future>
 #include <mutex>
 #include <sqlite3.h>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
 namespace corvanna {
 
@@ -80,6 +85,15 @@ CheckResult quickCheck(sqlite3* db) {
     }
     sqlite3_finalize(st);
     return result;
+}
+} // namespace
+
+namespace {
+// The whole-file check gives way to the window and to the desk's own work.
+void lowerThisThreadsPriority() {
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+#endif
 }
 } // namespace
 
@@ -210,6 +224,7 @@ void Connection::open(const QString& connectionString) {
     m_background = std::make_unique<BackgroundCheck>();
     BackgroundCheck* check = m_background.get();
     check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(path)] {
+        lowerThisThreadsPriority();
         sqlite3* db = nullptr;
         if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
             sqlite3_close(db);
