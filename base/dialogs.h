@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace corvanna {
 
@@ -17,6 +18,10 @@ struct Message {
     Icon icon = Icon::None;
     Answer defaultButton = Answer::Ok;
 };
+
+// The application title that boxes without a title of their own show.
+QString applicationTitle();
+void setApplicationTitle(const QString& title);
 
 class Dialogs {
 public:
@@ -36,12 +41,15 @@ public:
         return show({text, {}, Buttons::YesNo, Icon::None, Answer::No}) == Answer::Yes;
     }
 
+    // Asks for a password in a field that shows no characters, under the application title.
+    // Nothing when the desk cancels.
+    std::optional<QString> password(const QString& prompt) {
+        return askPassword(prompt, applicationTitle());
+    }
+
 protected:
     virtual Answer present(const Message& message) = 0;
+    virtual std::optional<QString> askPassword(const QString& prompt, const QString& title) = 0;
 };
-
-// The application title that boxes without a title of their own show.
-QString applicationTitle();
-void setApplicationTitle(const QString& title);
 
 } // namespace corvanna

@@ -7,6 +7,7 @@
 // Prints a table of medians and, as its last lines, one "name value" line per ratio.
 #include "datagen.h"
 #include "measure.h"
+#include "serverbench.h"
 
 #include "base/places.h"
 #include "base/report.h"
@@ -878,7 +879,9 @@ QStringList figureNames() {
           << QStringLiteral("raw_house") << QStringLiteral("house")
           << QStringLiteral("save_first") << QStringLiteral("save_first_typed")
           << QStringLiteral("save") << QStringLiteral("raw_check") << QStringLiteral("avail_check")
-          << QStringLiteral("raw_chart") << QStringLiteral("chart_31") << QStringLiteral("startup");
+          << QStringLiteral("raw_chart") << QStringLiteral("chart_31") << QStringLiteral("startup")
+          << QStringLiteral("raw_server") << QStringLiteral("show_all_server")
+          << QStringLiteral("save_server") << QStringLiteral("save_server_listened");
     return names;
 }
 
@@ -1004,6 +1007,18 @@ void printRatios(const Table& table, const QStringList& labels) {
             printRatio(QStringLiteral("save_%1/save_10k (wall)").arg(l),
                        cell(table, "save", l, true),
                        cell(table, "save", QStringLiteral("10k"), true));
+    // On the server both clocks: the processor time counts the server's processes too.
+    for (const QString& l : labels) {
+        printRatio(QStringLiteral("show_all_server_%1/raw_server_%1").arg(l),
+                   cell(table, "show_all_server", l), cell(table, "raw_server", l));
+        printRatio(QStringLiteral("show_all_server_%1/raw_server_%1 (wall)").arg(l),
+                   cell(table, "show_all_server", l, true), cell(table, "raw_server", l, true));
+        printRatio(QStringLiteral("save_server_listened_%1/save_server_%1").arg(l),
+                   cell(table, "save_server_listened", l), cell(table, "save_server", l));
+        printRatio(QStringLiteral("save_server_listened_%1/save_server_%1 (wall)").arg(l),
+                   cell(table, "save_server_listened", l, true),
+                   cell(table, "save_server", l, true));
+    }
     for (const QString& l : labels) {
         printRatio(QStringLiteral("rss_%1/file_%1").arg(l), cell(table, "rss MB", l),
                    cell(table, "file MB", l));
@@ -1037,7 +1052,7 @@ bool parseOptions(const QStringList& args) {
                          "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                          "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                          "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                         "save,avail_check,chart_31,rss,startup] "
+                         "save,avail_check,chart_31,rss,startup,server] "
                          "[--locale NAME]\n");
             return false;
         }
@@ -1071,6 +1086,7 @@ int main(int argc, char* argv[]) {
 
     Table table;
     QStringList labels;
+    std::unique_ptr<BenchServer> server;
     try {
         std::vector<Scale> scales;
         if (!g_options.db.isEmpty()) {
@@ -1097,6 +1113,14 @@ int main(int argc, char* argv[]) {
             measureAvailability(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
+            // The same reservations on a PostgreSQL server the bench starts for itself.
+            if (s.rows >= 100000 && wanted(QStringLiteral("server"))) {
+                progress(QStringLiteral("%1: server").arg(s.label));
+                if (!server) server = std::make_unique<BenchServer>();
+                for (const auto& [figure, timing] :
+                     measureServerScale(*server, s.database, s.label, s.rows, g_options.reps))
+                    table[figure][s.label] = timing;
+            }
         }
     } catch (const std::exception& e) {
         fail(QString::fromLocal8Bit(e.what()));

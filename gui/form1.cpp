@@ -16,6 +16,7 @@
 #include "list/reservationmodel.h"
 #include "gui/rowdelegate.h"
 #include "store/connection.h"
+#include "store/serverlogin.h"
 #include "store/inventory.h"
 
 #include <QApplication>
@@ -279,16 +280,24 @@ bool Form1::Form_Load() {
         dtpCheckOut->setDate(QDate::currentDate());
     });
     proc.step(136, [&] { m_session.dbConnection = std::make_unique<Connection>(); });
-    proc.step(138, [&] {
+    // A password the server refused is reported, then asked for again.
+    std::optional<ServerLogin> login;
+    do {
+        proc.step(138, [&] {
         Connection& connection = m_session.connection();
-        connection.open(m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
-                                                   : m_session.server);
+        if (!login)
+            login.emplace(connection,
+                          m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
+                                                     : m_session.server,
+                          m_session.dialogs);
+        login->open();
         // A desk on a server sees which one in the caption.
         if (const ServerLink* server = connection.server())
             setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
         watchOtherDesks();
         if (connection.server()) backupsOnServer();
     });
+    } while (login && login->refused());
     // A database from before the inventory gets its table; one that cannot take it (read-only)
     // works as before, without inventory.
     if (m_session.dbConnection && m_session.dbConnection->state() != 0)

@@ -1,6 +1,8 @@
 #include "gui/messagebox.h"
 
 #include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace corvanna {
@@ -33,6 +35,14 @@ Answer MessageBoxDialogs::present(const Message& message) {
     default:
         return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
+}
+
+std::optional<QString> MessageBoxDialogs::askPassword(const QString& prompt, const QString& title) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Password, QString(), &ok);
+    if (!ok) return std::nullopt;
+    return text;
 }
 
 } // namespace corvanna

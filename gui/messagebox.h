@@ -8,6 +8,7 @@ namespace corvanna {
 class MessageBoxDialogs : public Dialogs {
 protected:
     Answer present(const Message& message) override;
+    std::optional<QString> askPassword(const QString& prompt, const QString& title) override;
 };
 
 } // namespace corvanna

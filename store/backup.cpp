@@ -313,6 +313,13 @@ void rotateBackups(const QString& folder, const QDate& today) {
 
 QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today) {
     try {
+        // Today's copy made after the working file last changed holds the same reservations, so
+        // a close after a day of looking only does not copy (and check) a large file again.
+        const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
+        const QFileInfo working(QString::fromUtf8(sqlite3_db_filename(source, "main")));
+        if (copy.exists() && working.exists() &&
+            working.lastModified() < copy.lastModified())
+            return {};
         backUp(source, folder, today);
         rotateBackups(folder, today);
         return {};

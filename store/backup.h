@@ -49,7 +49,8 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day);
 void rotateBackups(const QString& folder, const QDate& today);
 
 // The day's copy and then the rotation, for the automatic backups: the empty text when both were
-// done, else the description of what failed.
+// done (or today's copy is newer than the working file's last change), else the description of
+// what failed.
 QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today);
 
 // Replaces the working database named by the connection string with a kept copy: the copy must

@@ -348,6 +348,11 @@ void Connection::checkBeforeFirstWrite() {
     if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(result.words);
 }
 
+ServerLink& Connection::serverLink() {
+    if (!m_server) m_server = std::make_unique<ServerLink>();
+    return *m_server;
+}
+
 sqlite3* Connection::handle() const {
     if (m_server || state() == 0) return nullptr;
     const QVariant handle = QSqlDatabase::database(m_name, false).driver()->handle();

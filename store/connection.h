@@ -50,6 +50,9 @@ public:
     // The server session when the database is on a PostgreSQL server, else null.
     ServerLink* server() const { return m_server && m_server->isOpen() ? m_server.get() : nullptr; }
     const QString& name() const { return m_name; }
+    // The server session, open or not, made on first use: it keeps the password the desk typed
+    // and tells why its last open failed. Only for a server target.
+    ServerLink& serverLink();
 
     // Milliseconds a statement waits for another program's lock before it fails.
     static constexpr int kBusyTimeoutMs = 5000;

@@ -202,19 +202,37 @@ void ServerLink::connect() {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
     // standard has them (a backslash in a name is a backslash).
     const char* const keys[] = {"dbname", "client_encoding", "options", "application_name",
-                                "connect_timeout", nullptr};
+                                "connect_timeout", m_hasPassword ? "password" : nullptr, nullptr};
     const char* const values[] = {m_target.constData(), "UTF8",
                                   "-c DateStyle=ISO,MDY -c standard_conforming_strings=on",
-                                  "Corvanna", "10", nullptr};
+                                  "Corvanna", "10", m_password.constData(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
+    m_passwordWanted = false;
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
         const QString text = connectionError(conn);
+        notePasswordWanted(conn);
         PQfinish(conn);
         throw Failure(text);
     }
     m_conn = conn;
     Result listen(PQexec(m_conn, (QByteArray("listen ") + changeChannel()).constData()));
     if (!succeeded(listen.r)) throw Failure(resultError(listen.r, m_conn));
+}
+
+void ServerLink::setPassword(const QString& password) {
+    m_password = password.toUtf8();
+    m_hasPassword = true;
+}
+
+void ServerLink::notePasswordWanted(const pg_conn* conn) {
+    // libpq had no password for a server that asks for one; or the desk's was refused.
+    m_passwordWanted = conn && (PQconnectionNeedsPassword(conn) ||
+                                (m_hasPassword && PQconnectionUsedPassword(conn)));
+    if (m_passwordWanted)
+        m_passwordFor = QString::fromUtf8(PQuser(conn)) + QStringLiteral(" for ") +
+                        QString::fromUtf8(PQdb(conn)) + QStringLiteral(" on ") +
+                        QString::fromUtf8(PQhost(conn)) + QLatin1Char(':') +
+                        QString::fromUtf8(PQport(conn));
 }
 
 void ServerLink::ensureSchema() {

@@ -78,6 +78,16 @@ public:
 
     static const char* changeChannel();
 
+    // The password the desk typed, sent with every connect of this session from now on and kept
+    // in memory only, so a session the server dropped is taken up again without asking.
+    void setPassword(const QString& password);
+    bool hasPassword() const { return m_hasPassword; }
+    // True when the last connect failed because the server wants a password that libpq does not
+    // have, or refused the one the desk typed.
+    bool passwordWanted() const { return m_passwordWanted; }
+    // Whose password the server wants, and where: "user for dbname on host:port".
+    const QString& passwordFor() const { return m_passwordFor; }
+
     // The row as it stands now, or nothing when no row has the id.
     std::optional<RowVersion> readRow(const QString& id);
     // A save over a row read before: begins a transaction and locks the row, so no other desk
@@ -90,9 +100,14 @@ public:
 private:
     void connect();
     void ensureSchema();
+    void notePasswordWanted(const pg_conn* conn);
     pg_conn* m_conn = nullptr;
     QByteArray m_target;
     QString m_language;
+    QByteArray m_password;
+    bool m_hasPassword = false;
+    bool m_passwordWanted = false;
+    QString m_passwordFor;
 };
 
 // The read of one select on the server, front to back: rows arrive one at a time, so a large list

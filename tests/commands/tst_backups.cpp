@@ -55,6 +55,7 @@ class TestBackups : public QObject {
 private slots:
     void init();
     void closeKeepsTheDaysCopy();
+    void daysCopyIsMadeAgainOnlyAfterAChange();
     void firstSaveAfterMidnightKeepsACopy();
     void failedBackupIsReportedOnce();
     void backUpNow();
@@ -76,6 +77,24 @@ void TestBackups::closeKeepsTheDaysCopy() {
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(2));
     QCOMPARE(integrityCheckOf(copy), QStringLiteral("ok"));
     QCOMPARE(desk.dialogs.texts(), QStringList{});
+}
+
+// Nothing written since today's copy: no new copy. A write since: a new one.
+void TestBackups::daysCopyIsMadeAgainOnlyAfterAChange() {
+    Desk desk(2);
+    QVERIFY(desk.ready);
+    sqlite3* handle = desk.session.connection().handle();
+    const QDate today = QDate::currentDate();
+    const QString copy = desk.copyOf(today);
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    const QDateTime made = QFileInfo(copy).lastModified();
+    QTest::qWait(20);
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    QCOMPARE(QFileInfo(copy).lastModified(), made);
+    desk.add(QStringLiteral("late guest"));
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    QVERIFY(QFileInfo(copy).lastModified() > made);
+    QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
 }
 
 void TestBackups::firstSaveAfterMidnightKeepsACopy() {

@@ -1,5 +1,6 @@
 // The main window's list commands and sample loader, driven on the real window.
 #include "../common/testsupport.h"
+#include "tests/common/servertestsupport.h"
 #include "tests/common/windowsupport.h"
 
 #include "base/dialogs.h"
@@ -25,14 +26,20 @@ namespace {
 
 using Column = ReservationModel::Column;
 
-// One run of the desk on a throw-away database, started as the program starts.
+// One run of the desk on a throw-away database, started as the program starts: the file, or a
+// database of the tests' server when the test runs for that engine.
 struct Desk {
     TempPlaces temp;
     ScriptedDialogs dialogs;
+    std::unique_ptr<ServerDatabase> server =
+        onTestServer() ? std::make_unique<ServerDatabase>("commands" + QString::number(++made))
+                       : nullptr;
+    static inline int made = 0;
     Session session{dialogs, temp.places};
     Form1 form{session};
 
     Desk() {
+        if (server) session.server = server->url();
         ready = form.Form_Load();
         form.show();
         ready = QTest::qWaitForWindowExposed(&form) && ready;
@@ -40,23 +47,28 @@ struct Desk {
     }
 
     QString db() const { return temp.places.workingDatabase(); }
-    int stored() const {
-        return queryValue(db(), QStringLiteral("select count(*) from tblRooms")).toInt();
+    // Statements straight on the database, behind the program's back.
+    void exec(const QString& sql) const { server ? server->exec(sql) : execOn(db(), sql); }
+    QString value(const QString& sql) const {
+        return server ? server->value(sql) : queryValue(db(), sql);
     }
+    // The same thing said in each engine's words.
+    QString said(const QString& file, const QString& onServer) const {
+        return server ? onServer : file;
+    }
+    int stored() const { return value(QStringLiteral("select count(*) from tblRooms")).toInt(); }
     bool storedId(qint64 id) const {
-        return !queryValue(db(), QStringLiteral("select id from tblRooms where id=%1").arg(id))
-                    .isEmpty();
+        return !value(QStringLiteral("select id from tblRooms where id=%1").arg(id)).isEmpty();
     }
 
     // A reservation written straight into the file, behind the program's back.
     qint64 addRow(const QString& name, const QDate& in, const QDate& out) {
         QString quoted = name;
         quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
-        execOn(db(),
-               QStringLiteral("insert into tblRooms (GuestName, Accommodation, NoOfRooms, "
-                              "CheckInDate, CheckOutDate) values ('%1', 'Room', 1, '%2', '%3')")
-                   .arg(quoted, in.toString(Qt::ISODate), out.toString(Qt::ISODate)));
-        return queryValue(db(), QStringLiteral("select max(id) from tblRooms")).toLongLong();
+        exec(QStringLiteral("insert into tblRooms (GuestName, Accommodation, NoOfRooms, "
+                            "CheckInDate, CheckOutDate) values ('%1', 'Room', 1, '%2', '%3')")
+                 .arg(quoted, in.toString(Qt::ISODate), out.toString(Qt::ISODate)));
+        return value(QStringLiteral("select max(id) from tblRooms")).toLongLong();
     }
 
     void setRange(const QDate& in, const QDate& out) {
@@ -196,12 +208,14 @@ void TestCommands::loaderAddsThreeEachClick() {
                             "Zize Zuvezud|Room|2|Suite" + services + "5|" +
                                 stay.arg(today.addDays(4).toString(Qt::ISODate)) +
                                 "AMERICAN EXPRESS|0098 7654 3210 9875|text:|NH"};
-    const QString stored = queryValue(
-        desk.db(), QStringLiteral("select group_concat(r, '\n') from (select GuestName||'|'||"
-                                  "Accommodation||'|'||NoOfRooms||'|'||Type||'|'||ServiceIncluded"
-                                  "||'|'||NoOfPersons||'|'||CheckInDate||'|'||CheckOutDate||'|'||"
-                                  "CreditCardType||'|'||CreditCardNo||'|'||typeof(PhoneNumber)||':'"
-                                  "||PhoneNumber||'|'||Address as r from tblRooms order by id)"));
+    const QString row = QStringLiteral(
+        "GuestName||'|'||Accommodation||'|'||NoOfRooms||'|'||Type||'|'||ServiceIncluded||'|'||"
+        "NoOfPersons||'|'||CheckInDate||'|'||CheckOutDate||'|'||CreditCardType||'|'||"
+        "CreditCardNo||'|'||%1(PhoneNumber)||':'||PhoneNumber||'|'||Address");
+    const QString stored = desk.value(desk.said(
+        "select group_concat(r, '\n') from (select " + row.arg("typeof") +
+            " as r from tblRooms order by id)",
+        "select string_agg(" + row.arg("pg_typeof") + ", E'\\n' order by id) from tblRooms"));
     QCOMPARE(stored.split(QLatin1Char('\n')), three + three);
 }
 
@@ -226,10 +240,15 @@ void TestCommands::loaderFailuresAreReportedAndSkipped() {
         desk.session.dbConnection.reset();
         description = QStringLiteral("Object variable or With block variable not set");
     } else {
-        execOn(desk.db(),
-               QStringLiteral("create trigger refuse before insert on tblRooms when "
-                              "new.GuestName = '%1' begin select raise(abort, '%2'); end")
-                   .arg(refused, description));
+        desk.exec(desk.said(QStringLiteral("create trigger refuse before insert on tblRooms when "
+                                           "new.GuestName = '%1' begin select raise(abort, '%2'); "
+                                           "end"),
+                            QStringLiteral("create function refuse() returns trigger language "
+                                           "plpgsql as $$ begin if new.GuestName = '%1' then "
+                                           "raise exception '%2'; end if; return new; end $$; "
+                                           "create trigger refuse before insert on tblRooms for "
+                                           "each row execute function refuse()"))
+                      .arg(refused, description));
     }
     desk.form.PushButton6_Click();
 
@@ -343,8 +362,11 @@ void TestCommands::rejectedDeleteIsReportedAndRefills() {
     desk.setRange(kMay1, kJune1);
     const qint64 kept = desk.addRow(QStringLiteral("Eve Kept"), kMay1, kMay2);
     desk.form.listRooms();
-    execOn(desk.db(), QStringLiteral("create trigger keep before delete on tblRooms begin "
-                                     "select raise(abort, 'record is locked'); end"));
+    desk.exec(desk.said("create trigger keep before delete on tblRooms begin "
+                        "select raise(abort, 'record is locked'); end",
+                        "create function keep() returns trigger language plpgsql as $$ begin "
+                        "raise exception 'record is locked'; end $$; create trigger keep before "
+                        "delete on tblRooms for each row execute function keep()"));
     const qint64 late = desk.addRow(QStringLiteral("Al Late"), kMay1, kMay2);
 
     desk.form.PushButton2_Click();
@@ -449,7 +471,7 @@ void TestCommands::editorOpensOnTheSelectedRowThenEmpty() {
     desk.addRow(QStringLiteral("Kim Lee"), kMay1, kMay2);
     const qint64 chosen = desk.addRow(QStringLiteral("Kim Lee"), kMay2, kMay3);
     desk.addRow(QStringLiteral("Lou Moe"), kMay1, kMay3);
-    execOn(desk.db(), QStringLiteral("update tblRooms set CreditCardNo = 'card ' || id"));
+    desk.exec(QStringLiteral("update tblRooms set CreditCardNo = 'card ' || id"));
     desk.form.listRooms();
     desk.form.ListView1_ColumnClick(1);
     desk.form.ListView1_ColumnClick(1); // by ID, descending

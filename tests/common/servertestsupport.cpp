@@ -38,6 +38,10 @@ QString testServerUrl() {
     return {};
 }
 
+bool onTestServer() {
+    return qEnvironmentVariable("CORVANNA_TEST_ENGINE") == QLatin1String("server");
+}
+
 ServerDatabase::ServerDatabase(const QString& name)
     : m_name(QStringLiteral("t_%1_%2").arg(name).arg(QCoreApplication::applicationPid())) {
     const QString server = testServerUrl();
@@ -70,6 +74,25 @@ QString ServerDatabase::value(const QString& sql) const {
     const QString error = run(m_url, sql, &v);
     if (!error.isEmpty()) QTest::qFail(error.toUtf8().constData(), __FILE__, __LINE__);
     return v;
+}
+
+ServerSession::ServerSession(const QString& url)
+    : m_conn(PQconnectdb(url.toUtf8().constData())) {
+    if (PQstatus(m_conn) != CONNECTION_OK) QTest::qFail(PQerrorMessage(m_conn), __FILE__, __LINE__);
+}
+
+ServerSession::~ServerSession() {
+    PQfinish(m_conn);
+}
+
+void ServerSession::exec(const QString& sql) {
+    PGresult* r = PQexec(m_conn, sql.toUtf8().constData());
+    const ExecStatusType s = PQresultStatus(r);
+    const QString error = s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK
+                              ? QString()
+                              : QString::fromUtf8(PQresultErrorMessage(r));
+    PQclear(r);
+    QVERIFY2(error.isEmpty(), error.toUtf8().constData());
 }
 
 } // namespace corvanna::test

@@ -3,11 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+struct pg_conn;
+
 namespace corvanna::test {
 
 // The URL of the tests' PostgreSQL server (its maintenance database), as the cluster started by
 // ctest wrote it; the empty text when no server was started.
 QString testServerUrl();
+// True when this run of a test is the one for the server engine (CORVANNA_TEST_ENGINE=server, set
+// by ctest for the tests added with BOTH_ENGINES).
+bool onTestServer();
 
 // A new, empty database on the tests' server, dropped again when this object goes.
 class ServerDatabase {
@@ -28,6 +33,21 @@ public:
 private:
     QString m_name;
     QString m_url;
+};
+
+// A session of its own on a database, kept open while the object lives (to hold a lock that a
+// desk then meets).
+class ServerSession {
+public:
+    explicit ServerSession(const QString& url);
+    ~ServerSession();
+    ServerSession(const ServerSession&) = delete;
+    ServerSession& operator=(const ServerSession&) = delete;
+    // Runs statements on this session; QVERIFY on failure.
+    void exec(const QString& sql);
+
+private:
+    pg_conn* m_conn = nullptr;
 };
 
 } // namespace corvanna::test

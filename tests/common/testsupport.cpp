@@ -24,6 +24,12 @@ Answer ScriptedDialogs::present(const Message& message) {
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
+std::optional<QString> ScriptedDialogs::askPassword(const QString& prompt, const QString& title) {
+    passwordPrompts << title + QLatin1Char('|') + prompt;
+    if (passwords.isEmpty()) return std::nullopt;
+    return passwords.takeFirst();
+}
+
 TempPlaces::TempPlaces(bool withShippedDatabase) {
     QDir(root.path()).mkpath(QStringLiteral("program"));
     QDir(root.path()).mkpath(QStringLiteral("common"));

@@ -20,11 +20,15 @@ public:
     std::function<void(const Message&)>
         onShow; // runs when a box shows (for instance to act meanwhile)
 
+    QStringList passwords;       // consumed in order by password prompts; none left: Cancel
+    QStringList passwordPrompts; // "title|prompt" of each password prompt
+
     QStringList texts() const;
     void clear() { shown.clear(); }
 
 protected:
     Answer present(const Message& message) override;
+    std::optional<QString> askPassword(const QString& prompt, const QString& title) override;
 };
 
 // A throw-away program folder and common data folder; the program folder gets the shipped

@@ -1,5 +1,7 @@
 // Two desks on one PostgreSQL server: each sees the other's saves without a click, and an edit
-// over a reservation the other desk changed or deleted meanwhile is never saved silently.
+// over a reservation the other desk changed or deleted meanwhile is never saved silently. The
+// password asked at start-up, and the server's trouble (a statement timeout, a full disk, the
+// session dropped) met by a save.
 #include "gui/form1.h"
 #include "gui/form2.h"
 #include "gui/session.h"
@@ -11,10 +13,17 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <libpq-fe.h>
+#include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -55,6 +64,43 @@ QLineEdit* box(Form2& editor, const char* name) {
 void save(Form2& editor) {
     editor.findChild<QPushButton*>("PushButton4")->click();
 }
+// Types a whole new reservation into the editor.
+void type(Form2& editor, const QString& name) {
+    box(editor, "Text1")->setText(name);
+    box(editor, "Text2")->setText("1");
+    editor.findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
+    editor.findChild<QComboBox*>("Combo2")->setEditText("VISA");
+    box(editor, "Text3")->setText("4111");
+    box(editor, "Text4")->setText("1");
+    box(editor, "Text6")->setText("555 0100");
+    editor.findChild<QPlainTextEdit*>("Text7")->setPlainText("1 Harbour Road");
+}
+
+// A disk of 2 MB on which the tests' server keeps a tablespace; dropped and unmounted again.
+struct SmallDisk {
+    QTemporaryDir dir;
+    QString tablespace = QStringLiteral("ts_small_%1").arg(QCoreApplication::applicationPid());
+    QString error; // why there is no such disk here
+    bool mounted = false;
+    SmallDisk() {
+        const passwd* owner = getpwnam("postgres"); // the cluster's owner when run as root
+        if (!owner) {
+            error = "no postgres user";
+            return;
+        }
+        QProcess mount;
+        mount.start("mount", {"-t", "tmpfs", "-o",
+                              QStringLiteral("size=2m,mode=0700,uid=%1").arg(owner->pw_uid),
+                              "tmpfs", dir.path()});
+        mounted = mount.waitForFinished() && mount.exitCode() == 0;
+        if (!mounted) error = QString::fromLocal8Bit(mount.readAllStandardError());
+    }
+    ~SmallDisk() {
+        if (!mounted) return;
+        ServerSession(testServerUrl()).exec("drop tablespace if exists " + tablespace);
+        QProcess::execute("umount", {dir.path()});
+    }
+};
 } // namespace
 
 class TestTwoDesks : public QObject {
@@ -65,6 +111,10 @@ private slots:
     void editOverOtherDesksChange_data();
     void editOverOtherDesksChange();
     void unchangedRowSavesWithoutAQuestion();
+    void passwordIsAskedAtStartUp_data();
+    void passwordIsAskedAtStartUp();
+    void serverTroubleKeepsTheTyping_data();
+    void serverTroubleKeepsTheTyping();
 };
 
 void TestTwoDesks::deskShowsTheServerInUse() {
@@ -79,7 +129,7 @@ void TestTwoDesks::deskShowsTheServerInUse() {
     desk.dialogs.clear();
     desk.form->findChild<QAction*>("actionAbout")->trigger();
     QVERIFY2(desk.dialogs.texts().value(0).endsWith("\nDatabase: PostgreSQL server, " + name +
-                                                     " on " + where),
+                                                    " on " + where),
              qPrintable(desk.dialogs.texts().value(0)));
     // The file's desk is unchanged: its caption names the program only.
     TempPlaces local;
@@ -97,14 +147,7 @@ void TestTwoDesks::otherDesksSaveReachesTheList() {
     // Desk A saves a stay of today through its editor; desk B lists today's stays and is not
     // touched.
     auto editor = a.edit(QString());
-    box(*editor, "Text1")->setText("From desk A");
-    box(*editor, "Text2")->setText("1");
-    editor->findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
-    editor->findChild<QComboBox*>("Combo2")->setEditText("VISA");
-    box(*editor, "Text3")->setText("4111");
-    box(*editor, "Text4")->setText("1");
-    box(*editor, "Text6")->setText("555 0100");
-    editor->findChild<QPlainTextEdit*>("Text7")->setPlainText("1 Harbour Road");
+    type(*editor, "From desk A");
     a.dialogs.clear();
     save(*editor);
     QCOMPARE(a.dialogs.texts(), QStringList{"Successfully Saved."});
@@ -181,6 +224,149 @@ void TestTwoDesks::unchangedRowSavesWithoutAQuestion() {
     QCOMPARE(a.dialogs.texts(), QStringList{"Successfully Saved."});
     QCOMPARE(db.value("select GuestName from tblRooms where id = " + id),
              QStringLiteral("Guest renamed"));
+}
+
+void TestTwoDesks::passwordIsAskedAtStartUp_data() {
+    QTest::addColumn<QStringList>("typed"); // the answers to the prompts; none left: Cancel
+    QTest::addColumn<int>("refusals");      // error reports of a refused password
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("right at once") << QStringList{"s3cret pw"} << 0 << true;
+    QTest::newRow("wrong, then right") << QStringList{"guess", "s3cret pw"} << 1 << true;
+    QTest::newRow("cancelled") << QStringList() << 0 << false;
+    QTest::newRow("wrong, then cancelled") << QStringList{"guess"} << 1 << false;
+}
+
+void TestTwoDesks::passwordIsAskedAtStartUp() {
+    QFETCH(QStringList, typed);
+    QFETCH(int, refusals);
+    QFETCH(bool, opened);
+    // No password file, no PGPASSWORD: only the desk knows it.
+    qputenv("PGPASSFILE", "/nonexistent/pgpass");
+    qunsetenv("PGPASSWORD");
+    ServerDatabase db("password");
+    db.exec("do $$ begin create role corvanna_pw login; exception when duplicate_object then "
+            "null; end $$");
+    db.exec("alter role corvanna_pw password 's3cret pw'");
+    db.exec("alter database " + db.url().section('/', -1) + " owner to corvanna_pw");
+    QString url = db.url();
+    url.replace("//corvanna@", "//corvanna_pw@");
+    const QString where = url.section('@', 1).section('/', 0, 0);
+    const QString name = url.section('/', -1);
+
+    TempPlaces places;
+    ScriptedDialogs dialogs;
+    dialogs.passwords = typed;
+    Session session(dialogs, places.places);
+    session.server = url;
+    Form1 form(session);
+    form.Form_Load();
+    const QString prompt = "Corvanna|Password of corvanna_pw for " + name + " on " + where + ":";
+    QCOMPARE(dialogs.passwordPrompts, QStringList(typed.size() + (opened ? 0 : 1), prompt));
+    const QString refused =
+        reportFor("connection to server at \"127.0.0.1\", port " + where.section(':', 1) +
+                      " failed: FATAL:  password authentication failed for "
+                      "user \"corvanna_pw\"",
+                  "Form1.Form_Load", 138);
+    QCOMPARE(dialogs.texts().mid(0, refusals), QStringList(refusals, refused));
+    QCOMPARE(session.dbConnection->state(), opened ? 1 : 0);
+    if (!opened) {
+        // Cancel: the last refusal, or libpq's own words, as for a server out of reach.
+        const QString words = refusals ? refused
+                                       : reportFor("connection to server at \"127.0.0.1\", port " +
+                                                       where.section(':', 1) +
+                                                       " failed: fe_sendauth: no password supplied",
+                                                   "Form1.Form_Load", 138);
+        QCOMPARE(dialogs.texts().value(refusals), words);
+        return;
+    }
+    QCOMPARE(dialogs.texts().size(), refusals);
+    // A dropped session is taken up again with the password kept for this run, not asked again.
+    db.exec("select pg_terminate_backend(pid) from pg_stat_activity where usename = "
+            "'corvanna_pw' and pid <> pg_backend_pid()");
+    QVERIFY(
+        !failureOf([&] { session.connection().execute(statements::deleteById("1")); }).isEmpty());
+    QCOMPARE(failureOf([&] { session.connection().execute(statements::deleteById("1")); }),
+             QString());
+    QCOMPARE(dialogs.passwordPrompts.size(), typed.size());
+}
+
+void TestTwoDesks::serverTroubleKeepsTheTyping_data() {
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<QString>("words"); // how the server's (or libpq's) words begin: a pattern
+    const QString timeout = "canceling statement due to statement timeout";
+    // The server's farewell, or libpq's words when the socket closed before it was read.
+    const QString dropped = "terminating connection due to administrator command|"
+                            "server closed the connection unexpectedly";
+    QTest::newRow("timeout, new") << "timeout" << false << timeout;
+    QTest::newRow("timeout, edit") << "timeout" << true << timeout;
+    QTest::newRow("full disk, new") << "disk" << false << "could not extend file";
+    QTest::newRow("session dropped, new") << "dropped" << false << dropped;
+    QTest::newRow("session dropped, edit") << "dropped" << true << dropped;
+}
+
+void TestTwoDesks::serverTroubleKeepsTheTyping() {
+    QFETCH(QString, trouble);
+    QFETCH(bool, editing);
+    QFETCH(QString, words);
+    const bool fullDisk = trouble == "disk";
+    std::optional<SmallDisk> disk; // outlives the database that uses it
+    if (fullDisk) {
+        if (geteuid() != 0) QSKIP("a small disk for the server needs root");
+        disk.emplace();
+        if (!disk->mounted) QSKIP(qPrintable("no small disk: " + disk->error));
+    }
+    ServerDatabase db("trouble");
+    const QString name = db.url().section('/', -1);
+    if (trouble == "timeout")
+        db.exec("alter database " + name + " set statement_timeout = '400ms'");
+    Desk a(db.url());
+    if (editing)
+        a.session.connection().execute(
+            statements::insert(sampleGuest("Before", kToday, kToday.addDays(1))));
+    const QString id = editing ? db.value("select id from tblRooms") : QString();
+    ServerSession other(db.url());
+    if (fullDisk) {
+        ServerSession(testServerUrl())
+            .exec("create tablespace " + disk->tablespace + " location '" + disk->dir.path() + "'");
+        other.exec("alter table tblRooms set tablespace " + disk->tablespace);
+        other.exec("create table filler (n bigint) tablespace " + disk->tablespace);
+        // Fills the disk: this insert fails when it is full, and rolls itself back.
+        PGconn* conn = PQconnectdb(db.url().toUtf8().constData());
+        PQclear(PQexec(conn, "insert into filler select generate_series(1, 10000000)"));
+        PQclear(PQexec(conn, "insert into filler select generate_series(1, 10000) "
+                             "from generate_series(1, 1000)"));
+        PQfinish(conn);
+    } else if (trouble == "timeout") {
+        // Another session holds the table: the save waits for it until the timeout.
+        other.exec("begin");
+        other.exec("lock table tblRooms in exclusive mode");
+    }
+    auto editor = a.edit(id);
+    type(*editor, "Typed at desk A");
+    if (trouble == "dropped")
+        other.exec("select pg_terminate_backend(pid) from pg_stat_activity where "
+                   "application_name = 'Corvanna' and datname = current_database()");
+    a.dialogs.clear();
+    save(*editor);
+    const QString said = a.dialogs.texts().value(0).section("\r\n", 0, 0);
+    QVERIFY2(QRegularExpression("^(" + words + ")").match(said).hasMatch(), qPrintable(said));
+    QCOMPARE(a.dialogs.texts(),
+             QStringList{reportFor(said, "Form2.PushButton4_Click", editing ? 170 : 172)});
+    // Nothing written; the editor still open with everything typed.
+    QCOMPARE(db.value("select count(*) from tblRooms where GuestName = 'Typed at desk A'"),
+             QStringLiteral("0"));
+    QCOMPARE(editor->result(), 0);
+    QCOMPARE(box(*editor, "Text1")->text(), QStringLiteral("Typed at desk A"));
+    QCOMPARE(editor->findChild<QPlainTextEdit*>("Text7")->toPlainText(),
+             QStringLiteral("1 Harbour Road"));
+    // The trouble passes: the next Save works (on a new session after a drop) and writes once.
+    if (trouble != "dropped") other.exec(fullDisk ? "drop table filler" : "commit");
+    a.dialogs.clear();
+    save(*editor);
+    QCOMPARE(a.dialogs.texts(), QStringList{"Successfully Saved."});
+    QCOMPARE(db.value("select string_agg(GuestName, ',') from tblRooms"),
+             QStringLiteral("Typed at desk A"));
 }
 
 QTEST_MAIN(TestTwoDesks)

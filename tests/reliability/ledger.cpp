@@ -1,5 +1,6 @@
 #include "ledger.h"
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 namespace corvanna::test {
@@ -29,8 +30,35 @@ int Ledger::take(const QByteArray& output, QString* mode) {
     return confirmed;
 }
 
+namespace {
+// The rows of a server's table, read through libpq.
+QStringList readServer(const QString& url, QHash<qint64, SavedRow>& found) {
+    PGconn* conn = PQconnectdb(url.toUtf8().constData());
+    PGresult* r = PQstatus(conn) == CONNECTION_OK
+                      ? PQexec(conn, "select id, GuestName, Address from tblRooms")
+                      : nullptr;
+    QStringList problems;
+    // A saver killed before it made the schema leaves no table: no rows.
+    const char* state = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
+    const bool noTable = state && qstrcmp(state, "42P01") == 0;
+    if (PQresultStatus(r) != PGRES_TUPLES_OK && !noTable)
+        problems << QStringLiteral("reading the table: %1").arg(PQerrorMessage(conn));
+    else if (!noTable)
+        for (int i = 0; i < PQntuples(r); ++i)
+            found.insert(
+                QByteArray(PQgetvalue(r, i, 0)).toLongLong(),
+                {QString::fromUtf8(PQgetvalue(r, i, 1)), QString::fromUtf8(PQgetvalue(r, i, 2))});
+    PQclear(r);
+    PQfinish(conn);
+    return problems;
+}
+} // namespace
+
 QStringList Ledger::reconcile(const QString& database, int inFlight,
                               const QStringList& inFlightPrefixes) {
+    QHash<qint64, SavedRow> found;
+    if (database.startsWith(QLatin1String("postgresql://")))
+        return compare(readServer(database, found), found, inFlight, inFlightPrefixes);
     QStringList problems;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
@@ -40,7 +68,6 @@ QStringList Ledger::reconcile(const QString& database, int inFlight,
         return problems;
     }
     sqlite3_busy_timeout(db, 10000);
-    QHash<qint64, SavedRow> found;
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, "select id, GuestName, Address from tblRooms", -1, &st, nullptr) ==
         SQLITE_OK) {
@@ -57,7 +84,11 @@ QStringList Ledger::reconcile(const QString& database, int inFlight,
     }
     sqlite3_finalize(st);
     sqlite3_close(db);
+    return compare(problems, found, inFlight, inFlightPrefixes);
+}
 
+QStringList Ledger::compare(QStringList problems, const QHash<qint64, SavedRow>& found,
+                            int inFlight, const QStringList& inFlightPrefixes) {
     auto fromInFlight = [&](const SavedRow& row) {
         for (const QString& prefix : inFlightPrefixes)
             if (row.name.startsWith(prefix + QLatin1Char(' ')) ||

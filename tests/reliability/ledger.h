@@ -23,12 +23,15 @@ public:
     // Compares the database with the confirmed saves. Up to `inFlight` rows may differ, each from a
     // save that was under way when its saver died (their names or addresses start with one of
     // `inFlightPrefixes`); such rows are then taken as saved. Returns the problems found.
+    // `database` is a file or a PostgreSQL server's URL.
     QStringList reconcile(const QString& database, int inFlight,
                           const QStringList& inFlightPrefixes);
 
     int size() const { return int(m_rows.size()); }
 
 private:
+    QStringList compare(QStringList problems, const QHash<qint64, SavedRow>& found, int inFlight,
+                        const QStringList& inFlightPrefixes);
     QHash<qint64, SavedRow> m_rows;
 };
 

@@ -9,7 +9,8 @@
 //     I <id> TAB <guest name> TAB <address>   a new reservation was saved
 //     U <id> TAB <address>                    the reservation saved last was changed
 // A save that fails is written to stderr as "F <n> <description>" and the next one is tried.
-// The exit code is the number of failed saves (at most 100).
+// The exit code is the number of failed saves (at most 100). DATABASE may also be a PostgreSQL
+// server's URL; there is no "M" line then.
 #include "base/failure.h"
 #include "store/connection.h"
 #include "store/statements.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <cstdio>
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 using namespace corvanna;
@@ -53,15 +55,26 @@ int main(int argc, char* argv[]) {
     const long editEvery = argc > 4 ? std::atol(argv[4]) : 0;
 
     Connection connection(QStringLiteral("saver"));
+    const bool onServer = isServerTarget(database);
     try {
-        connection.open(QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + database +
-                        QStringLiteral(";JET OLEDB:Database Password="));
+        connection.open(onServer ? database
+                                 : QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") +
+                                       database + QStringLiteral(";JET OLEDB:Database Password="));
     } catch (const Failure& f) {
         std::fprintf(stderr, "open: %s\n", qPrintable(f.description()));
         return 101;
     }
-    say(QStringLiteral("M %1 %2").arg(pragmaText(connection.handle(), "PRAGMA journal_mode"),
-                                      pragmaText(connection.handle(), "PRAGMA synchronous")));
+    if (!onServer)
+        say(QStringLiteral("M %1 %2").arg(pragmaText(connection.handle(), "PRAGMA journal_mode"),
+                                          pragmaText(connection.handle(), "PRAGMA synchronous")));
+    // The id the last insert of this session got.
+    auto insertedId = [&]() -> qint64 {
+        if (!onServer) return sqlite3_last_insert_rowid(connection.handle());
+        PGresult* r = connection.server()->run(QStringLiteral("select lastval()"));
+        const qint64 id = QByteArray(PQgetvalue(r, 0, 0)).toLongLong();
+        PQclear(r);
+        return id;
+    };
 
     int failures = 0;
     qint64 lastId = -1;
@@ -103,7 +116,7 @@ int main(int argc, char* argv[]) {
             v.phoneNumber = QStringLiteral("555 0100");
             v.address = QStringLiteral("%1 street %2").arg(prefix).arg(n);
             connection.execute(statements::insert(v));
-            lastId = sqlite3_last_insert_rowid(connection.handle());
+            lastId = insertedId();
             say(QStringLiteral("I %1\t%2\t%3").arg(lastId).arg(name, v.address));
         } catch (const Failure& f) {
             ++failures;

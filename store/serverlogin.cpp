@@ -1,0 +1,54 @@
+#include "serverlogin.h"
+
+#include "base/dialogs.h"
+#include "base/failure.h"
+#include "connection.h"
+
+namespace corvanna {
+
+ServerLogin::ServerLogin(Connection& connection, QString target, Dialogs& dialogs)
+    : m_connection(connection)
+    , m_target(std::move(target))
+    , m_dialogs(dialogs) {}
+
+void ServerLogin::open() {
+    m_refused = false;
+    if (!isServerTarget(m_target)) {
+        m_connection.open(m_target);
+        return;
+    }
+    // After a refusal the desk types the password again before the next try.
+    if (m_asked) askOrThrow();
+    try {
+        attempt();
+        return;
+    } catch (const Failure& failure) {
+        // Without a prompt answered yet, "no password supplied" is a question, not a report.
+        if (m_asked || !m_connection.serverLink().passwordWanted()) throw;
+        m_lastWords = failure.description();
+    }
+    askOrThrow();
+    attempt();
+}
+
+void ServerLogin::attempt() {
+    try {
+        m_connection.open(m_target);
+    } catch (const Failure& failure) {
+        m_refused = m_asked && m_connection.serverLink().passwordWanted();
+        m_lastWords = failure.description();
+        throw;
+    }
+}
+
+void ServerLogin::askOrThrow() {
+    ServerLink& link = m_connection.serverLink();
+    const std::optional<QString> password =
+        m_dialogs.password(QStringLiteral("Password of ") + link.passwordFor() + QLatin1Char(':'));
+    // Cancel: no database this run, as when the server cannot be reached.
+    if (!password) throw Failure(m_lastWords);
+    m_asked = true;
+    link.setPassword(*password);
+}
+
+} // namespace corvanna
