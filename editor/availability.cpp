@@ -93,8 +93,16 @@ std::optional<Overbooking> overbookingOnSave(Connection& connection, const Guest
         const ShortBusyWait wait(connection, kReadWaitMs);
         return checkOverbooking(connection, entry, editedId);
     } catch (const Failure&) {
-        return std::nullopt;
     }
+    // A server session dropped since the last statement fails the first read; the question is
+    // not skipped for that: the read runs again on a new session, as the save's statement will.
+    if (const ServerLink* server = connection.server(); server && server->lost()) {
+        try {
+            return checkOverbooking(connection, entry, editedId);
+        } catch (const Failure&) {
+        }
+    }
+    return std::nullopt;
 }
 
 QString overbookingQuestion(const Overbooking& o, const QLocale& locale) {

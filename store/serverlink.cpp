@@ -279,6 +279,10 @@ void ServerLink::ensureInventory() {
     exec(QStringLiteral("commit"));
 }
 
+bool ServerLink::lost() const {
+    return m_conn && PQstatus(m_conn) != CONNECTION_OK;
+}
+
 bool ServerLink::isOpen() const {
     return m_conn != nullptr;
 }

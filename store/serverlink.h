@@ -68,6 +68,8 @@ public:
     // Connected again if the server dropped the session; throws Failure when it cannot be.
     pg_conn* ready();
     pg_conn* handle() const { return m_conn; }
+    // True when the server dropped the session: the next statement opens a new one.
+    bool lost() const;
 
     // "dbname on host:port" of the database in use.
     QString description() const;

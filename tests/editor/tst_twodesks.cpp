@@ -295,9 +295,9 @@ void TestTwoDesks::serverTroubleKeepsTheTyping_data() {
     QTest::addColumn<bool>("editing");
     QTest::addColumn<QString>("words"); // how the server's (or libpq's) words begin: a pattern
     const QString timeout = "canceling statement due to statement timeout";
-    // The server's farewell, or libpq's words when the socket closed before it was read.
-    const QString dropped = "terminating connection due to administrator command|"
-                            "server closed the connection unexpectedly";
+    // A dropped session is found by the availability check's read before the statement, which
+    // reads again on a new session: nothing to report.
+    const QString dropped;
     QTest::newRow("timeout, new") << "timeout" << false << timeout;
     QTest::newRow("timeout, edit") << "timeout" << true << timeout;
     QTest::newRow("full disk, new") << "disk" << false << "could not extend file";
@@ -349,6 +349,12 @@ void TestTwoDesks::serverTroubleKeepsTheTyping() {
                    "application_name = 'Corvanna' and datname = current_database()");
     a.dialogs.clear();
     save(*editor);
+    if (trouble == "dropped") {
+        QCOMPARE(a.dialogs.texts(), QStringList{"Successfully Saved."});
+        QCOMPARE(db.value("select string_agg(GuestName, ',') from tblRooms"),
+                 QStringLiteral("Typed at desk A"));
+        return;
+    }
     const QString said = a.dialogs.texts().value(0).section("\r\n", 0, 0);
     QVERIFY2(QRegularExpression("^(" + words + ")").match(said).hasMatch(), qPrintable(said));
     QCOMPARE(a.dialogs.texts(),
