@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QTest>
+#include <QUrl>
 #include <QThread>
 
 using namespace corvanna;
@@ -34,6 +35,7 @@ private slots:
     void guestNamesFollowTheLanguage();
     void unreachableServerIsReportedInItsWords();
     void droppedSessionIsTakenUpByTheNextCommand();
+    void secondHostTakesOverFromADeadFirst();
     void otherDesksChangesAreNoticed();
 };
 
@@ -294,6 +296,20 @@ void TestServerConnection::unreachableServerIsReportedInItsWords() {
     QVERIFY2(refused.contains("Connection refused"), qPrintable(refused));
     QCOMPARE(failureOf([&] { c.execute(statements::deleteById("1")); }),
              QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+// libpq's list of hosts: the first one down (nothing listens on its port), the writable second
+// one serves the desk.
+void TestServerConnection::secondHostTakesOverFromADeadFirst() {
+    ServerDatabase db("failover");
+    const QUrl url(db.url());
+    const QString target = QStringLiteral("postgresql://%1@%2:1,%2:%3%4?target_session_attrs=read-write")
+                               .arg(url.userName(), url.host(), QString::number(url.port()),
+                                    url.path());
+    Connection c("failover");
+    c.open(target);
+    QCOMPARE(c.execute(statements::insert(sampleGuest("Standby", {2024, 1, 1}, {2024, 1, 2}))), 1);
+    QCOMPARE(db.value("select count(*) from tblRooms"), QStringLiteral("1"));
 }
 
 void TestServerConnection::droppedSessionIsTakenUpByTheNextCommand() {
