@@ -498,6 +498,17 @@ void Form1::showEvent(QShowEvent* event) {
     m_centreWhenFramed = frameGeometry().size() == size();
 }
 
+// The whole-file check starts once the window has been painted, so that it does not compete
+// with the start-up for the processor.
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_paintedOnce) return;
+    m_paintedOnce = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_session.dbConnection) m_session.dbConnection->startBackgroundCheck();
+    });
+}
+
 void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (m_centreWhenFramed && frameGeometry().size() != size()) {

@@ -114,6 +114,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Controls, named as in the design; others reach them by object name.
@@ -177,6 +178,7 @@ private:
     bool m_keepSizeQueued = false;
     bool m_centrePending = false; // back in the normal state, not yet centred at normal size
     bool m_shownOnce = false;
+    bool m_paintedOnce = false;
     bool m_centreWhenFramed = false; // shown before the window system gave it its frame
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};

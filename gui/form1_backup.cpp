@@ -123,6 +123,7 @@ void Form1::mnuRestore_Click() {
             restoreBackup(m_session.connection(),
                           connectionString(m_session.places.commonDataFolder), choice.path,
                           backupFolder(m_session), now);
+            m_session.connection().startBackgroundCheck();
         }))
         return;
     proc.step(114, [&] { listRooms(); });

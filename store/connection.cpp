@@ -162,6 +162,7 @@ Connection::~Connection() {
 
 void Connection::open(const QString& connectionString) {
     stopBackgroundCheck();
+    m_checkPath.clear();
     if (isServerTarget(connectionString)) {
         close();
         if (!m_server) m_server = std::make_unique<ServerLink>();
@@ -219,12 +220,18 @@ void Connection::open(const QString& connectionString) {
         throw Failure(refusal);
     }
 
-    // The whole file is checked on a read-only connection of its own while the desk starts
-    // working; a check that cannot run (another program holds the file) runs again at the
-    // first write.
+    m_checkPath = path;
+}
+
+// The whole file is checked on a read-only connection of its own while the desk works; a check
+// that cannot run (another program holds the file) runs again at the first write.
+void Connection::startBackgroundCheck() {
+    if (m_background || m_checked || m_damaged || m_server || m_checkPath.isEmpty() ||
+        state() == 0)
+        return;
     m_background = std::make_unique<BackgroundCheck>();
     BackgroundCheck* check = m_background.get();
-    check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(path)] {
+    check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(m_checkPath)] {
         lowerThisThreadsPriority();
         sqlite3* db = nullptr;
         if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {

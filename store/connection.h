@@ -33,6 +33,10 @@ public:
     // file is neither created nor changed then. A PostgreSQL server's URI or key=value string
     // opens that server's database instead (see ServerLink).
     void open(const QString& connectionString);
+    // Starts the whole-file check of an open file on a read-only connection of its own, for a
+    // desk whose window is up; a write that comes before it ends waits for its finding. Without
+    // it, the first write runs the check itself. Nothing to do on a server.
+    void startBackgroundCheck();
     // 0 closed, 1 open.
     int state() const;
     void close();
@@ -68,12 +72,13 @@ private:
     void stopBackgroundCheck();
 
     QString m_name;
-    // The whole-file check, started on a connection of its own right after the open so that the
-    // first save does not wait for all of it.
+    // The whole-file check, started on a connection of its own once the window is up so that
+    // the first save does not wait for all of it.
     std::unique_ptr<BackgroundCheck> m_background;
     // A file the engine has found damaged is never written to again through this connection.
     bool m_damaged = false;
     bool m_checked = false;
+    QString m_checkPath; // the open file, until its check has started
     std::unique_ptr<ServerLink> m_server;
 };
 

@@ -42,6 +42,8 @@ private slots:
     void nullReadsAsEmptyText();
     void closedConnectionFails();
     void aRowBreakingARuleIsNotDamage();
+    void damageAwayFromTheSaveIsFoundBeforeIt_data();
+    void damageAwayFromTheSaveIsFoundBeforeIt();
     void journalRefusalIsReported();
 
 private:
@@ -255,4 +257,40 @@ void TestConnection::journalRefusalIsReported() {
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
+// A leaf in the middle of the table is smashed: the save itself would not touch it, so only the
+// whole-file check can keep the save out, whether it runs in the background (the save waits for
+// its finding) or at the save.
+void TestConnection::damageAwayFromTheSaveIsFoundBeforeIt_data() {
+    QTest::addColumn<bool>("background");
+    QTest::newRow("check running when the save comes") << true;
+    QTest::newRow("no check started") << false;
+}
+
+void TestConnection::damageAwayFromTheSaveIsFoundBeforeIt() {
+    QFETCH(bool, background);
+    const QString path = freshDatabase("smashed.mdb");
+    execOn(path, "with recursive n(i) as (select 1 union all select i + 1 from n where i < 3000) "
+                 "insert into tblRooms (GuestName, Address) select 'guest ' || i, "
+                 "printf('%.200c', 'x') from n");
+    const QString page = queryValue(
+        path, "select pageno from dbstat where name = 'tblRooms' and pagetype = 'leaf' "
+              "order by pageno limit 1 offset 50");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek((page.toLongLong() - 1) * 4096 + 3));
+    file.write(QByteArray("\xff\xff", 2)); // the page's count of cells
+    file.close();
+    const QByteArray before = digestOf(path);
+
+    Connection c("smashed");
+    c.open(source(path));
+    if (background) c.startBackgroundCheck();
+    QCOMPARE(failureOf([&] {
+                 c.execute(statements::insert(sampleGuest("Ann", {2024, 1, 2}, {2024, 1, 3})));
+             }),
+             QStringLiteral("database disk image is malformed"));
+    c.close();
+    QCOMPARE(digestOf(path), before);
+}
+
 #include "tst_connection.moc"
