@@ -389,4 +389,21 @@ void generateDatabase(const QString& path, const QString& schemaFile, qint64 row
         throw std::runtime_error("cannot move " + temp.toStdString() + " to " + path.toStdString());
 }
 
+GuestValues savedGuest() {
+    GuestValues values;
+    values.guestName = QStringLiteral("Renée O'Brien");
+    values.accommodation = QStringLiteral("Room");
+    values.noOfRooms = QStringLiteral("1");
+    values.type = QStringLiteral("Double");
+    values.serviceIncluded = QStringLiteral("Breakfast, Lunch, Dinner, Security");
+    values.noOfPersons = QStringLiteral("2");
+    values.checkIn = QDate::currentDate();
+    values.checkOut = values.checkIn.addDays(3);
+    values.creditCardType = QStringLiteral("VISA");
+    values.creditCardNo = QStringLiteral("4111 1111 1111 1111");
+    values.phoneNumber = QStringLiteral("17025550147");
+    values.address = QStringLiteral("12 Harbour Road\r\nPellworth");
+    return values;
+}
+
 } // namespace corvanna::bench

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/statements.h"
+
 #include <QDate>
 #include <QString>
 
@@ -15,6 +17,9 @@ void generateDatabase(const QString& path, const QString& schemaFile, qint64 row
 
 // Creates an empty database with the program's schema.
 void createEmptyDatabase(const QString& path, const QString& schemaFile);
+
+// The reservation the save figures write: a three-night stay from today.
+GuestValues savedGuest();
 
 // A text that changes whenever the generator's output would: part of the cached files' names.
 QString generatorTag(const QString& schemaFile);

@@ -618,19 +618,7 @@ void measureSave(const Scale& scale, Table& table) {
     progress(QStringLiteral("%1: save").arg(scale.label));
     const QString common = makeCommonDataFolder(workFolder(QStringLiteral("save-") + scale.label),
                                                 scale.database, true);
-    GuestValues values;
-    values.guestName = QStringLiteral("Renée O'Brien");
-    values.accommodation = QStringLiteral("Room");
-    values.noOfRooms = QStringLiteral("1");
-    values.type = QStringLiteral("Double");
-    values.serviceIncluded = QStringLiteral("Breakfast, Lunch, Dinner, Security");
-    values.noOfPersons = QStringLiteral("2");
-    values.checkIn = QDate::currentDate();
-    values.checkOut = values.checkIn.addDays(3);
-    values.creditCardType = QStringLiteral("VISA");
-    values.creditCardNo = QStringLiteral("4111 1111 1111 1111");
-    values.phoneNumber = QStringLiteral("17025550147");
-    values.address = QStringLiteral("12 Harbour Road\r\nPellworth");
+    const GuestValues values = savedGuest();
     int inserted = 0;
     int expected = 0;
     auto save = [&](Desk& desk) {

@@ -1,5 +1,7 @@
 #include "serverbench.h"
 
+#include "datagen.h"
+
 #include "base/report.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -163,19 +165,7 @@ std::vector<std::pair<QString, Timing>> measureServerScale(BenchServer& server,
                                  std::to_string(model.rowCount()) + " rows");
 
     // A save alone, then with a second desk connected and listening for the notice of it.
-    GuestValues values;
-    values.guestName = QStringLiteral("Renée O'Brien");
-    values.accommodation = QStringLiteral("Room");
-    values.noOfRooms = QStringLiteral("1");
-    values.type = QStringLiteral("Double");
-    values.serviceIncluded = QStringLiteral("Breakfast, Lunch, Dinner, Security");
-    values.noOfPersons = QStringLiteral("2");
-    values.checkIn = QDate::currentDate();
-    values.checkOut = values.checkIn.addDays(3);
-    values.creditCardType = QStringLiteral("VISA");
-    values.creditCardNo = QStringLiteral("4111 1111 1111 1111");
-    values.phoneNumber = QStringLiteral("17025550147");
-    values.address = QStringLiteral("12 Harbour Road\r\nPellworth");
+    const GuestValues values = savedGuest();
     const QString insert = statements::insert(values);
     // A batch of saves per run, the figures per save: a save takes a fraction of a millisecond.
     constexpr int kBatch = 100;

@@ -50,6 +50,19 @@ QString serverError(PGconn* conn, PGresult* r) {
     return QString::fromUtf8(primary && *primary ? primary : PQerrorMessage(conn)).trimmed();
 }
 
+// Runs a statement of the copy with its values; inside the copy's transaction, a refusal rolls
+// the whole copy back and throws the server's words.
+void runInCopy(PGconn* conn, const char* sql, int count, const char* const* values,
+               ExecStatusType wanted) {
+    PGresult* r = PQexecParams(conn, sql, count, nullptr, values, nullptr, nullptr, 0);
+    const bool ok = PQresultStatus(r) == wanted;
+    const QString text = ok ? QString() : serverError(conn, r);
+    PQclear(r);
+    if (ok) return;
+    PQclear(PQexec(conn, "rollback"));
+    throw Failure(text);
+}
+
 // The file's inventory, when it has one, into the server's tblInventory inside the copy's
 // transaction; a failure rolls the whole copy back.
 void copyInventory(Sqlite& file, PGconn* conn) {
@@ -77,14 +90,8 @@ void copyInventory(Sqlite& file, PGconn* conn) {
         const char* values[3];
         for (int c = 0; c < 3; ++c)
             values[c] = reinterpret_cast<const char*>(sqlite3_column_text(file.st, c));
-        PGresult* r = PQexecParams(conn,
-                                   "insert into tblInventory (Kind, Type, Units) "
-                                   "values ($1, $2, $3)",
-                                   3, nullptr, values, nullptr, nullptr, 0);
-        const bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
-        const QString text = ok ? QString() : serverError(conn, r);
-        PQclear(r);
-        if (!ok) fail(text);
+        runInCopy(conn, "insert into tblInventory (Kind, Type, Units) values ($1, $2, $3)", 3,
+                  values, PGRES_COMMAND_OK);
     }
     if (rc != SQLITE_DONE) fail(file.error());
 }
@@ -269,17 +276,8 @@ qint64 copyToServer(const QString& databaseFile, const QString& target) {
     if (highest > 0) {
         const QByteArray value = QByteArray::number(highest);
         const char* params[] = {value.constData()};
-        PGresult* r = PQexecParams(conn,
-                                   "select setval(pg_get_serial_sequence('tblrooms', 'id'), "
-                                   "$1::bigint)",
-                                   1, nullptr, params, nullptr, nullptr, 0);
-        const bool ok = PQresultStatus(r) == PGRES_TUPLES_OK;
-        const QString text = ok ? QString() : serverError(conn, r);
-        PQclear(r);
-        if (!ok) {
-            PQclear(PQexec(conn, "rollback"));
-            throw Failure(text);
-        }
+        runInCopy(conn, "select setval(pg_get_serial_sequence('tblrooms', 'id'), $1::bigint)",
+                  1, params, PGRES_TUPLES_OK);
     }
     PQclear(exec("commit"));
     return rows;

@@ -135,6 +135,24 @@ constexpr const char* kReadRow =
     "NoOfPersons::text, CheckInDate::text, CheckOutDate::text, CreditCardType, CreditCardNo, "
     "PhoneNumber, Address from tblRooms where id = $1::bigint";
 
+// A statement's values as libpq takes them: UTF-8 texts, a null QString as SQL null.
+class BoundValues {
+public:
+    explicit BoundValues(const QStringList& values) {
+        m_bytes.reserve(size_t(values.size()));
+        for (const QString& v : values) {
+            m_bytes.push_back(v.toUtf8());
+            m_params.push_back(v.isNull() ? nullptr : m_bytes.back().constData());
+        }
+    }
+    int count() const { return int(m_params.size()); }
+    const char* const* data() const { return m_params.data(); }
+
+private:
+    std::vector<QByteArray> m_bytes;
+    std::vector<const char*> m_params;
+};
+
 std::optional<RowVersion> rowOf(PGresult* r) {
     if (PQntuples(r) == 0) return std::nullopt;
     RowVersion row;
@@ -316,14 +334,8 @@ int ServerLink::execute(const QString& statement) {
 
 PGresult* ServerLink::run(const QString& sql, const QStringList& values) {
     PGconn* conn = ready();
-    std::vector<QByteArray> bytes;
-    bytes.reserve(size_t(values.size()));
-    std::vector<const char*> params;
-    for (const QString& v : values) {
-        bytes.push_back(v.toUtf8());
-        params.push_back(v.isNull() ? nullptr : bytes.back().constData());
-    }
-    PGresult* r = PQexecParams(conn, sql.toUtf8().constData(), int(params.size()), nullptr,
+    const BoundValues params(values);
+    PGresult* r = PQexecParams(conn, sql.toUtf8().constData(), params.count(), nullptr,
                                params.data(), nullptr, nullptr, 0);
     if (!succeeded(r)) {
         const QString text = resultError(r, conn);
@@ -378,15 +390,9 @@ void ServerCursor::start(const QByteArray& sql, const QStringList& values, Serve
         Result begin(PQexec(conn, "begin transaction read only"));
         if (!succeeded(begin.r)) throw Failure(resultError(begin.r, conn));
     }
-    std::vector<QByteArray> bytes;
-    bytes.reserve(size_t(values.size()));
-    std::vector<const char*> params;
-    for (const QString& v : values) {
-        bytes.push_back(v.toUtf8());
-        params.push_back(v.isNull() ? nullptr : bytes.back().constData());
-    }
-    if (!PQsendQueryParams(conn, sql.constData(), int(params.size()), nullptr, params.data(),
-                           nullptr, nullptr, 0) ||
+    const BoundValues params(values);
+    if (!PQsendQueryParams(conn, sql.constData(), params.count(), nullptr, params.data(), nullptr,
+                           nullptr, 0) ||
         !PQsetSingleRowMode(conn)) {
         const QString text = connectionError(conn);
         drain();

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "list/reservationmodel.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace corvanna::test {
@@ -13,6 +16,14 @@ template <class T> T* control(const QObject& window, const char* name) {
     if (!found)
         qFatal("%s has no control %s of the expected type", qPrintable(window.objectName()), name);
     return found;
+}
+
+// The guest names a list shows, top to bottom.
+inline QStringList shownNames(const ReservationModel& model) {
+    QStringList names;
+    for (int r = 0; r < model.rowCount(); ++r)
+        names << model.cellText(r, ReservationModel::GuestName);
+    return names;
 }
 
 } // namespace corvanna::test

@@ -45,12 +45,7 @@ struct Desk {
         otherProgram(statements::insert(v));
         return queryValue(file(), "select max(id) from tblRooms");
     }
-    QStringList names() const {
-        QStringList list;
-        for (int r = 0; r < form->listModel()->rowCount(); ++r)
-            list << form->listModel()->cellText(r, ReservationModel::GuestName);
-        return list;
-    }
+    QStringList names() const { return shownNames(*form->listModel()); }
     std::unique_ptr<Form2> edit(const QString& id) {
         session.mHotelID = id;
         auto editor = std::make_unique<Form2>(*form);

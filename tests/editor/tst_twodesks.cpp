@@ -8,6 +8,7 @@
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/statements.h"
+#include "tests/common/windowsupport.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 
@@ -43,12 +44,7 @@ struct Desk {
         form = std::make_unique<Form1>(session);
         form->Form_Load();
     }
-    QStringList names() const {
-        QStringList list;
-        for (int r = 0; r < form->listModel()->rowCount(); ++r)
-            list << form->listModel()->cellText(r, ReservationModel::GuestName);
-        return list;
-    }
+    QStringList names() const { return shownNames(*form->listModel()); }
     std::unique_ptr<Form2> edit(const QString& id) {
         session.mHotelID = id;
         auto editor = std::make_unique<Form2>(*form);
