@@ -164,7 +164,6 @@ struct ReservationModel::Store {
     std::vector<quint32> nameRunOf;
     std::vector<char> runNames;
     std::vector<quint32> runNameEnd;
-    std::string_view lastName;
 
     const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
@@ -212,7 +211,6 @@ struct ReservationModel::Store {
         nameRunOf = {};
         runNames = {};
         runNameEnd = {};
-        lastName = {};
     }
 };
 
@@ -354,11 +352,13 @@ void ReservationModel::append(const RowCursor& cursor) {
             p += row.length[c];
         }
     if (m_guestNameOrder) {
-        if (s.count == 1 || name != s.lastName) {
+        const size_t runs = s.runNameEnd.size();
+        const quint32 lastStart = runs > 1 ? s.runNameEnd[runs - 2] : 0;
+        if (runs == 0 || name != std::string_view(s.runNames.data() + lastStart,
+                                                   s.runNameEnd[runs - 1] - lastStart)) {
             s.runNames.insert(s.runNames.end(), name.begin(), name.end());
             s.runNameEnd.push_back(quint32(s.runNames.size()));
         }
-        s.lastName = name;
         s.nameRunOf.push_back(quint32(s.runNameEnd.size() - 1));
     }
 }

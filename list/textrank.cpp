@@ -98,23 +98,28 @@ std::shared_ptr<const WeightTable> weightsFor(const QCollator& collator) {
     return tables.emplace(key, std::move(table)).first->second;
 }
 
+// The character of a UTF-8 text at `i` when it lies below kTableEnd (one or two bytes), moving
+// `i` past it; false for anything else.
+inline bool nextShort(std::string_view v, size_t& i, char16_t& c) {
+    const unsigned char lead = static_cast<unsigned char>(v[i]);
+    if (lead < 0x80) {
+        c = lead;
+        ++i;
+        return true;
+    }
+    const unsigned char next = i + 1 < v.size() ? static_cast<unsigned char>(v[i + 1]) : 0;
+    c = char16_t(((lead & 0x1f) << 6) | (next & 0x3f));
+    i += 2;
+    return lead >= 0xc2 && lead < 0xe0 && (next & 0xc0) == 0x80 && c < kTableEnd;
+}
+
 // The characters of a UTF-8 text below kTableEnd, one UTF-16 unit each, in a reused buffer;
 // false (buffer unspecified) when the text holds anything else.
 bool decodeShort(std::string_view v, std::u16string& buffer) {
     buffer.resize(v.size());
     size_t n = 0;
-    for (size_t i = 0; i < v.size(); ++i) {
-        const unsigned char b = static_cast<unsigned char>(v[i]);
-        if (b < 0x80) {
-            buffer[n++] = char16_t(b);
-        } else if (b >= 0xc2 && b < 0xe0 && i + 1 < v.size() &&
-                   (static_cast<unsigned char>(v[i + 1]) & 0xc0) == 0x80 &&
-                   (((b & 0x1f) << 6) | (static_cast<unsigned char>(v[i + 1]) & 0x3f)) < kTableEnd) {
-            buffer[n++] = char16_t(((b & 0x1f) << 6) | (static_cast<unsigned char>(v[++i]) & 0x3f));
-        } else {
-            return false;
-        }
-    }
+    for (size_t i = 0; i < v.size();)
+        if (!nextShort(v, i, buffer[n++])) return false;
     buffer.resize(n);
     return true;
 }
@@ -156,16 +161,9 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
             quint8* out = keys + end;
             quint8* second = secondaries.data();
             bool accented = false, fits = true;
-            for (size_t j = 0; j < v.size() && fits; ++j) {
-                char16_t c = static_cast<unsigned char>(v[j]);
-                if (c >= 0x80) {
-                    const unsigned char next =
-                        j + 1 < v.size() ? static_cast<unsigned char>(v[j + 1]) : 0;
-                    const char16_t lead = c;
-                    c = char16_t(((lead & 0x1f) << 6) | (next & 0x3f));
-                    fits = lead >= 0xc2 && lead < 0xe0 && (next & 0xc0) == 0x80 && c < kTableEnd;
-                    ++j;
-                }
+            for (size_t j = 0; j < v.size() && fits;) {
+                char16_t c = 0;
+                fits = nextShort(v, j, c);
                 const CharWeight w = fits ? weight[c] : CharWeight{};
                 fits = w.known;
                 if (!w.primary) continue;

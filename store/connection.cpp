@@ -162,7 +162,6 @@ Connection::~Connection() {
 
 void Connection::open(const QString& connectionString) {
     stopBackgroundCheck();
-    m_checkPath.clear();
     if (isServerTarget(connectionString)) {
         close();
         if (!m_server) m_server = std::make_unique<ServerLink>();
@@ -220,18 +219,17 @@ void Connection::open(const QString& connectionString) {
         throw Failure(refusal);
     }
 
-    m_checkPath = path;
 }
 
 // The whole file is checked on a read-only connection of its own while the desk works; a check
 // that cannot run (another program holds the file) runs again at the first write.
 void Connection::startBackgroundCheck() {
-    if (m_background || m_checked || m_damaged || m_server || m_checkPath.isEmpty() ||
-        state() == 0)
-        return;
+    sqlite3* own = handle();
+    const char* file = own ? sqlite3_db_filename(own, "main") : nullptr;
+    if (m_background || m_checked || m_damaged || !file || !*file) return;
     m_background = std::make_unique<BackgroundCheck>();
     BackgroundCheck* check = m_background.get();
-    check->finding = std::async(std::launch::async, [check, file = QFile::encodeName(m_checkPath)] {
+    check->finding = std::async(std::launch::async, [check, file = QByteArray(file)] {
         lowerThisThreadsPriority();
         sqlite3* db = nullptr;
         if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {

@@ -78,7 +78,6 @@ private:
     // A file the engine has found damaged is never written to again through this connection.
     bool m_damaged = false;
     bool m_checked = false;
-    QString m_checkPath; // the open file, until its check has started
     std::unique_ptr<ServerLink> m_server;
 };
 
