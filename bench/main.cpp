@@ -468,9 +468,7 @@ void measureScale(const Scale& scale, Table& table) {
     list.setSortState(false, 0, ReservationModel::Ascending);
 
     // "Search By Date": a week a little before the newest check-in, and thirty years.
-    if (wanted(QStringLiteral("range_week")) || wanted(QStringLiteral("raw_range")) ||
-        wanted(QStringLiteral("range_wide"))) {
-        progress(QStringLiteral("%1: range_week, range_wide").arg(label));
+    const QDate weekFrom = [&] {
         sqlite3_stmt* st = nullptr;
         QDate newest;
         if (sqlite3_prepare_v2(raw, "select max(CheckInDate) from tblRooms", -1, &st, nullptr) ==
@@ -480,7 +478,11 @@ void measureScale(const Scale& scale, Table& table) {
                 QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0))),
                 Qt::ISODate);
         sqlite3_finalize(st);
-        if (!newest.isValid()) newest = QDate::currentDate();
+        return (newest.isValid() ? newest : QDate::currentDate()).addDays(-96);
+    }();
+    if (wanted(QStringLiteral("range_week")) || wanted(QStringLiteral("raw_range")) ||
+        wanted(QStringLiteral("range_wide"))) {
+        progress(QStringLiteral("%1: range_week, range_wide").arg(label));
         struct Range {
             const char* figure;
             const char* rawFigure;
@@ -488,7 +490,6 @@ void measureScale(const Scale& scale, Table& table) {
             QDate from, to;
             bool paint; // compared with Show All and its paint
         };
-        const QDate weekFrom = newest.addDays(-96);
         const Range ranges[] = {
             {"range_week", "raw_range", "range rows", weekFrom, weekFrom.addDays(6), false},
             {"range_wide", "raw_range_wide", "wide rows", QDate(2001, 1, 1), QDate(2031, 12, 31),
@@ -556,7 +557,7 @@ void measureScale(const Scale& scale, Table& table) {
     // C API reading the same statement.
     if (wanted(QStringLiteral("house")) || wanted(QStringLiteral("raw_house"))) {
         progress(QStringLiteral("%1: house").arg(label));
-        const QDate day = form.findChild<QDateEdit*>(QStringLiteral("dtpCheckIn"))->date();
+        const QDate day = weekFrom;
         DayViewWindow window(desk->session, &form);
         window.showDay(DayView::InTheHouse, day);
         const QByteArray houseSql =
