@@ -38,14 +38,14 @@ namespace {
 const QDate kToday = QDate::currentDate();
 constexpr int kDoubleRoom = 1; // the chart's and the inventory's row of Double Room
 
-// One desk on the file (its own working database) or on a fresh server database.
-struct Desk {
-    TempPlaces places;
+// A base of its own, so that the server's database is dropped only after the window and the
+// session have let go of it.
+struct DeskServer {
     std::unique_ptr<ServerDatabase> server;
-    ScriptedDialogs dialogs;
-    Session session{dialogs, places.places};
-    std::unique_ptr<Form1> form;
+};
 
+// One desk on the file (its own working database) or on a fresh server database.
+struct Desk : DeskServer, WindowDesk {
     Desk(bool onServer, const char* name) {
         if (onServer) {
             server = std::make_unique<ServerDatabase>(QString::fromLatin1(name));
@@ -64,8 +64,7 @@ struct Desk {
         start();
     }
     void start() {
-        form = std::make_unique<Form1>(session);
-        QVERIFY(form->Form_Load());
+        QVERIFY(WindowDesk::start());
         QVERIFY2(dialogs.shown.isEmpty(), qPrintable(dialogs.texts().join('\n')));
     }
     void addStay(const QString& name, int from, int to, int units = 1) {
@@ -151,7 +150,7 @@ void TestBothEngines::chartAndNightList() {
     Desk desk(server, "chart");
     writeInventory(desk.session.connection(), {{"Room", "Double", 4}});
     desk.addStay("Zed", 0, 2, 3);
-    desk.addStay("Amy", 1, 1, 1);    // a same-day stay takes its one day
+    desk.addStay("Amy", 1, 1, 1); // a same-day stay takes its one day
     // A stay from far back still counts, however far: from before the four-digit years.
     desk.addStay("Old", int(kToday.daysTo(QDate(900, 1, 1))), 2, 1);
     desk.form->showAvailability();
@@ -199,9 +198,7 @@ void TestBothEngines::overbookingAskedOnSave() {
     Desk desk(server, "overbooking");
     writeInventory(desk.session.connection(), {{"Room", "Double", 1}});
     desk.addStay("Held", 0, 1);
-    desk.session.mHotelID.clear();
-    auto editor = std::make_unique<Form2>(*desk.form);
-    editor->Form_Load();
+    auto editor = desk.edit(QString());
     control<QLineEdit>(*editor, "Text1")->setText("Ada Lovelace");
     control<QLineEdit>(*editor, "Text2")->setText("1");
     control<QComboBox>(*editor, "Combo1")->setCurrentText("Double");

@@ -27,15 +27,9 @@ namespace {
 const QDate kToday = QDate::currentDate();
 
 // The desk: its own folders, boxes and main window on its working file.
-struct Desk {
-    TempPlaces places;
-    ScriptedDialogs dialogs;
-    Session session{dialogs, places.places};
-    std::unique_ptr<Form1> form;
-
+struct Desk : WindowDesk {
     Desk() {
-        form = std::make_unique<Form1>(session);
-        form->Form_Load();
+        start();
         dialogs.clear();
     }
     QString file() const { return places.places.workingDatabase(); }
@@ -45,26 +39,8 @@ struct Desk {
         otherProgram(statements::insert(v));
         return queryValue(file(), "select max(id) from tblRooms");
     }
-    QStringList names() const { return shownNames(*form->listModel()); }
-    std::unique_ptr<Form2> edit(const QString& id) {
-        session.mHotelID = id;
-        auto editor = std::make_unique<Form2>(*form);
-        editor->Form_Load();
-        return editor;
-    }
 };
 
-void fillValid(Form2& e) {
-    control<QLineEdit>(e, "Text1")->setText("My name");
-    control<QLineEdit>(e, "Text2")->setText("1");
-    control<QComboBox>(e, "Combo1")->setCurrentIndex(0);
-    control<QComboBox>(e, "Combo2")->setEditText("VISA");
-    control<QLineEdit>(e, "Text3")->setText("4111");
-    control<QLineEdit>(e, "Text4")->setText("1");
-    control<QLineEdit>(e, "Text6")->setText("555 0100");
-    control<QPlainTextEdit>(e, "Text7")->setPlainText("1 Harbour Road");
-    control<QDateEdit>(e, "dtpExpiry")->setDate(kToday.addYears(1));
-}
 } // namespace
 
 class TestFileDesks : public QObject {
@@ -99,11 +75,11 @@ void TestFileDesks::ownSaveRefillsOnce() {
     // Several looks at the file later, the own save has not come back as another's change ...
     QTest::qWait(1300);
     QCOMPARE(fills.size(), 1);
-    QCOMPARE(desk.names(), QStringList{"My name"});
+    QCOMPARE(desk.names(), QStringList{"Ada Lovelace"});
     // ... while another program's commit still does.
     desk.add(sampleGuest("Other", kToday, kToday));
     QTRY_COMPARE_WITH_TIMEOUT(fills.size(), 2, 2000);
-    QCOMPARE(desk.names(), (QStringList{"My name", "Other"}));
+    QCOMPARE(desk.names(), (QStringList{"Ada Lovelace", "Other"}));
 }
 
 void TestFileDesks::editOverOtherProgramsChange_data() {
@@ -115,7 +91,8 @@ void TestFileDesks::editOverOtherProgramsChange_data() {
                             "Name, Address.\n\nSave your entries over its changes?";
     const QString theirs = "update tblRooms set GuestName = 'Their name', Address = 'Their road'";
     QTest::newRow("changed, keep theirs") << theirs << false << changed << "Their name/Their road";
-    QTest::newRow("changed, save mine") << theirs << true << changed << "My name/1 Harbour Road";
+    QTest::newRow("changed, save mine")
+        << theirs << true << changed << "Ada Lovelace/1 Harbour Road";
     QTest::newRow("letter case and a date")
         << "update tblRooms set GuestName = 'STORED', CheckOutDate = date(CheckOutDate, '+1 day')"
         << false
@@ -124,10 +101,10 @@ void TestFileDesks::editOverOtherProgramsChange_data() {
         << "STORED/Stored road";
     QTest::newRow("same values written again")
         << "update tblRooms set GuestName = GuestName" << false << ""
-        << "My name/1 Harbour Road";
+        << "Ada Lovelace/1 Harbour Road";
     QTest::newRow("other rows only")
         << "insert into tblRooms (GuestName, Address) values ('Other', 'Elsewhere')" << false << ""
-        << "My name/1 Harbour Road;Other/Elsewhere";
+        << "Ada Lovelace/1 Harbour Road;Other/Elsewhere";
 }
 
 void TestFileDesks::editOverOtherProgramsChange() {
@@ -153,7 +130,7 @@ void TestFileDesks::editOverOtherProgramsChange() {
              rowsAfter);
     // Nothing lost on No: the editor is still open with the typing; the file is not held.
     QCOMPARE(editor->result(), question.isEmpty() || overwrite ? int(QDialog::Accepted) : 0);
-    QCOMPARE(control<QLineEdit>(*editor, "Text1")->text(), QStringLiteral("My name"));
+    QCOMPARE(control<QLineEdit>(*editor, "Text1")->text(), QStringLiteral("Ada Lovelace"));
     QVERIFY(sqlite3_get_autocommit(desk.session.connection().handle()));
 }
 

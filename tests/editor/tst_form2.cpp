@@ -121,17 +121,6 @@ private:
         execOn(db(), translateDates(statements::insert(v)));
         return queryValue(db(), "select max(id) from tblRooms");
     }
-    static void fillValid(Form2& e) {
-        control<QLineEdit>(e, "Text1")->setText("Ada Lovelace");
-        control<QLineEdit>(e, "Text2")->setText("1");
-        control<QComboBox>(e, "Combo1")->setCurrentIndex(0);
-        control<QComboBox>(e, "Combo2")->setEditText("VISA");
-        control<QLineEdit>(e, "Text3")->setText("4111 1111");
-        control<QLineEdit>(e, "Text4")->setText("2");
-        control<QLineEdit>(e, "Text6")->setText("555 0100");
-        control<QPlainTextEdit>(e, "Text7")->setPlainText("1 Harbour Road");
-        control<QDateEdit>(e, "dtpExpiry")->setDate(kToday.addYears(1));
-    }
     void trace() {
         sqlite3_trace_v2(m_session->connection().handle(), SQLITE_TRACE_STMT, traceStatement,
                          &m_sent);
@@ -421,11 +410,14 @@ void TestForm2::loadStopsAtUnreadableField() {
     QCOMPARE(control<QLineEdit>(*editor, "Text1")->text(), values.isEmpty() ? "" : "A");
     QTEST(control<QLineEdit>(*editor, "Text6")->text(), "phone");
     QCOMPARE(control<QLineEdit>(*editor, "Text4")->text(), values.isEmpty() ? "1" : "4");
-    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckIn")->date(), values.isEmpty() ? kToday : QDate(2022, 3, 5));
-    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckOut")->date(), values.contains("NULL,'555'") ? kToday
-                                          : values.isEmpty()            ? kToday
-                                                                        : QDate(2022, 3, 6));
-    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(), kToday); // the step after the load still runs
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckIn")->date(),
+             values.isEmpty() ? kToday : QDate(2022, 3, 5));
+    QCOMPARE(control<QDateEdit>(*editor, "dtpCheckOut")->date(),
+             values.contains("NULL,'555'") ? kToday
+             : values.isEmpty()            ? kToday
+                                           : QDate(2022, 3, 6));
+    QCOMPARE(control<QDateEdit>(*editor, "dtpExpiry")->date(),
+             kToday); // the step after the load still runs
 }
 
 void TestForm2::dateRules_data() {
@@ -672,8 +664,7 @@ void TestForm2::nothingWrittenKeepsEverythingTyped_data() {
     const QString quoting = "create trigger quote before %1 on tblRooms "
                             "begin select json_extract('{}', new.CreditCardNo); end";
     QTest::newRow("insert fails quoting the card")
-        << "" << quoting.arg("insert")
-        << reportFor("JSON path error near '•••• ••••'", kSave, 172);
+        << "" << quoting.arg("insert") << reportFor("JSON path error near '•••• ••••'", kSave, 172);
     QTest::newRow("update fails quoting the card")
         << "#" << quoting.arg("update")
         << reportFor("JSON path error near '•••• ••••'", kSave, 170);

@@ -8,9 +8,9 @@
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/statements.h"
-#include "tests/common/windowsupport.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -33,22 +33,13 @@ namespace {
 const QDate kToday = QDate::currentDate();
 
 // One desk: its own folders, boxes and main window, on the shared server.
-struct Desk {
-    TempPlaces places;
-    ScriptedDialogs dialogs;
-    Session session{dialogs, places.places};
-    std::unique_ptr<Form1> form;
-
+struct Desk : WindowDesk {
     explicit Desk(const QString& server) {
         session.server = server;
-        form = std::make_unique<Form1>(session);
-        form->Form_Load();
+        start();
     }
-    QStringList names() const { return shownNames(*form->listModel()); }
     std::unique_ptr<Form2> edit(const QString& id) {
-        session.mHotelID = id;
-        auto editor = std::make_unique<Form2>(*form);
-        editor->Form_Load();
+        auto editor = WindowDesk::edit(id);
         editor->findChild<QDateEdit*>("dtpExpiry")->setDate(kToday.addYears(1));
         return editor;
     }
