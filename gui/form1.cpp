@@ -1,23 +1,23 @@
 #include "gui/form1.h"
 
-#include "gui/design.h"
 #include "base/failure.h"
 #include "base/layout.h"
 #include "base/places.h"
 #include "base/privatefiles.h"
-#include "gui/pointer.h"
 #include "base/product.h"
 #include "base/report.h"
+#include "base/settings.h"
+#include "base/twips.h"
+#include "gui/design.h"
+#include "gui/pointer.h"
+#include "gui/rowdelegate.h"
 #include "gui/session.h"
 #include "gui/sessionend.h"
-#include "base/settings.h"
 #include "gui/skin.h"
-#include "base/twips.h"
 #include "list/reservationmodel.h"
-#include "gui/rowdelegate.h"
 #include "store/connection.h"
-#include "store/serverlogin.h"
 #include "store/inventory.h"
+#include "store/serverlogin.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -284,19 +284,20 @@ bool Form1::Form_Load() {
     std::optional<ServerLogin> login;
     do {
         proc.step(138, [&] {
-        Connection& connection = m_session.connection();
-        if (!login)
-            login.emplace(connection,
-                          m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
-                                                     : m_session.server,
-                          m_session.dialogs);
-        login->open();
-        // A desk on a server sees which one in the caption.
-        if (const ServerLink* server = connection.server())
-            setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
-        watchOtherDesks();
-        if (connection.server()) backupsOnServer();
-    });
+            Connection& connection = m_session.connection();
+            if (!login)
+                login.emplace(connection,
+                              m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
+                                                         : m_session.server,
+                              m_session.dialogs);
+            login->open();
+            // A desk on a server sees which one in the caption, and leaves backups to it.
+            if (const ServerLink* server = connection.server()) {
+                setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
+                backupsOnServer();
+            }
+            watchOtherDesks();
+        });
     } while (login && login->refused());
     // A database from before the inventory gets its table; one that cannot take it (read-only)
     // works as before, without inventory.
