@@ -87,9 +87,7 @@ CheckResult quickCheck(sqlite3* db) {
     sqlite3_finalize(st);
     return result;
 }
-} // namespace
 
-namespace {
 // The whole-file check gives way to the window and to the desk's own work.
 void lowerThisThreadsPriority() {
 #ifdef Q_OS_LINUX
@@ -218,7 +216,6 @@ void Connection::open(const QString& connectionString) {
         db.close();
         throw Failure(refusal);
     }
-
 }
 
 // The whole file is checked on a read-only connection of its own while the desk works; a check
@@ -291,8 +288,7 @@ int Connection::execute(const QString& statement) {
 }
 
 int Connection::execute(const QString& statement, const QVariantList& values) {
-    if (state() == 0)
-        throw Failure(kObjectClosed);
+    if (state() == 0) throw Failure(kObjectClosed);
     // The file's placeholders mean nothing to the server: its text comes as an OwnStatement.
     if (m_server) throw Failure(QStringLiteral("This statement has no text for a database server"));
     checkBeforeFirstWrite();
@@ -464,8 +460,7 @@ void ResultSet::close() {
 }
 
 void ResultSet::check() const {
-    if (!state())
-        throw Failure(kObjectClosed);
+    if (!state()) throw Failure(kObjectClosed);
 }
 
 int ResultSet::columnIndex(const char* column) const {

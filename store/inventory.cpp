@@ -177,7 +177,8 @@ bool hasInventoryTable(Connection& connection) {
 }
 
 void addInventoryTable(Connection& connection) {
-    // The server's schema takes them under its lock when the desk opens it; this tells why not.
+    // A server database gets them when the desk opens it; trying again here reports why that
+    // failed, if it did.
     if (ServerLink* server = connection.server()) {
         server->ensureInventory();
         return;

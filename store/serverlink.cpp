@@ -44,6 +44,18 @@ bool succeeded(const PGresult* r) {
 // One constant of the program: the lock under which the first desk creates the schema.
 constexpr const char* kSchemaLock = "select pg_advisory_xact_lock(19640207)";
 
+// One statement of a schema change: a refusal rolls back the transaction under way and throws
+// the server's words. True when the first value is true (a presence check).
+bool schemaStep(PGconn* conn, const QString& sql) {
+    Result r(PQexec(conn, sql.toUtf8().constData()));
+    if (!succeeded(r.r)) {
+        const QString text = resultError(r.r, conn);
+        if (PQtransactionStatus(conn) != PQTRANS_IDLE) PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    }
+    return PQntuples(r.r) > 0 && qstrcmp(PQgetvalue(r.r, 0, 0), "t") == 0;
+}
+
 } // namespace
 
 bool isServerTarget(const QString& target) {
@@ -258,15 +270,7 @@ void ServerLink::ensureSchema() {
     if (!succeeded(present.r)) throw Failure(resultError(present.r, m_conn));
     if (qstrcmp(PQgetvalue(present.r, 0, 0), "t") == 0) return;
     // Two desks starting together: the second waits for the first and then finds the table.
-    auto exec = [&](const QString& sql) {
-        Result r(PQexec(m_conn, sql.toUtf8().constData()));
-        if (!succeeded(r.r)) {
-            const QString text = resultError(r.r, m_conn);
-            Result rollback(PQexec(m_conn, "rollback"));
-            throw Failure(text);
-        }
-        return PQntuples(r.r) > 0 && qstrcmp(PQgetvalue(r.r, 0, 0), "t") == 0;
-    };
+    auto exec = [this](const QString& sql) { return schemaStep(m_conn, sql); };
     exec(QStringLiteral("begin"));
     exec(QString::fromLatin1(kSchemaLock));
     if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null")))
@@ -279,15 +283,7 @@ void ServerLink::ensureInventory() {
     PGconn* conn = ready();
     constexpr const char* kPresent = "select to_regclass('tblinventory') is not null and "
                                      "to_regclass('idxroomsstaylength') is not null";
-    auto exec = [&](const QString& sql) {
-        Result r(PQexec(conn, sql.toUtf8().constData()));
-        if (!succeeded(r.r)) {
-            const QString text = resultError(r.r, conn);
-            if (PQtransactionStatus(conn) != PQTRANS_IDLE) PQclear(PQexec(conn, "rollback"));
-            throw Failure(text);
-        }
-        return PQntuples(r.r) > 0 && qstrcmp(PQgetvalue(r.r, 0, 0), "t") == 0;
-    };
+    auto exec = [conn](const QString& sql) { return schemaStep(conn, sql); };
     if (exec(QString::fromLatin1(kPresent))) return;
     // Under the schema's lock: two desks opening an older database add them once.
     exec(QStringLiteral("begin"));
