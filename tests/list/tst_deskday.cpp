@@ -14,7 +14,10 @@
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace corvanna;
@@ -94,6 +97,11 @@ private slots:
     void dayViewsReadThroughTheStayIndex();
     void exportReadsBack();
     void failedExportLeavesNoHalfFile();
+    void exportDefusesFormulas_data();
+    void exportDefusesFormulas();
+    void exportIsPrivateAndSaysTheDiskIsFull();
+    void proposedFileName_data();
+    void proposedFileName();
 
 private:
     qint64 add(const QString& name, const QDate& in, const QDate& out, const QString& phone = {},
@@ -379,6 +387,110 @@ void TestDeskDay::failedExportLeavesNoHalfFile() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     if (!failure.isEmpty()) QCOMPARE(f.readAll(), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.csv"});
+}
+
+void TestDeskDay::exportDefusesFormulas_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("cell");
+    const int name = ReservationModel::GuestName;
+    QTest::newRow("equals") << name << "=HYPERLINK(\"http://x.test\",\"Pay\")"
+                            << "'=HYPERLINK(\"http://x.test\",\"Pay\")";
+    QTest::newRow("plus") << name << "+1+2"
+                          << "'+1+2";
+    QTest::newRow("minus") << name << "-2+3"
+                           << "'-2+3";
+    QTest::newRow("at") << name << "@SUM(1,2)"
+                        << "'@SUM(1,2)";
+    QTest::newRow("tab") << name << "\t=1+2"
+                         << "'\t=1+2";
+    QTest::newRow("carriage return") << name << "\r=1+2"
+                                     << "'\r=1+2";
+    QTest::newRow("international phone")
+        << int(ReservationModel::PhoneNumber) << "+33 6 12 34 56 78"
+        << "'+33 6 12 34 56 78";
+    QTest::newRow("formula inside") << name << "Ames =1+2"
+                                    << "Ames =1+2";
+}
+
+void TestDeskDay::exportDefusesFormulas() {
+    QFETCH(int, column);
+    QFETCH(QString, value);
+    QFETCH(QString, cell);
+    const bool phone = column == ReservationModel::PhoneNumber;
+    add(phone ? QStringLiteral("Ames") : value, QDate(2031, 3, 5), QDate(2031, 3, 9),
+        phone ? value : QStringLiteral("555"));
+    fillAll();
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    writeCsv(*m_model, out);
+    const QList<QStringList> records = readCsv(out.data());
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records[1][column], cell);
+}
+
+void TestDeskDay::exportIsPrivateAndSaysTheDiskIsFull() {
+    add(QStringLiteral("Ames"), QDate(2031, 3, 5), QDate(2031, 3, 9));
+    fillAll();
+    const QString path = m_dir.filePath(QStringLiteral("private.csv"));
+    const auto modeOf = [&] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777)
+                                                                       : -1;
+    };
+    const auto contents = [&] {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    ::umask(022);
+    exportCsv(*m_model, path);
+    QCOMPARE(modeOf(), 0600);
+    // A file that others could read is replaced by a private one.
+    QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x6644)));
+    exportCsv(*m_model, path);
+    QCOMPARE(modeOf(), 0600);
+
+    // A file size limit makes the write fail as a full disk does (EFBIG, with the signal that
+    // would end the program ignored); no check runs while it is on.
+    const QByteArray before = contents();
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const QString failure = failureOf([&] { exportCsv(*m_model, path); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    QCOMPARE(failure, "The disk is full: the list could not be exported to " + path +
+                          ". Any earlier file of that name is unchanged.");
+    QCOMPARE(contents(), before);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("private*")}, QDir::Files),
+             QStringList{"private.csv"});
+}
+
+void TestDeskDay::proposedFileName_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("name");
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("range, US dates")
+        << "Reservations 12/1/2026 to 12/31/2026" << us << "Reservations 2026-12-01 to 2026-12-31";
+    QTest::newRow("day, German dates")
+        << "Arrivals 07.12.2026" << QLocale(QLocale::German) << "Arrivals 2026-12-07";
+    QTest::newRow("day, month names")
+        << "Departures 7 Dec 2026" << QLocale::c() << "Departures 2026-12-07";
+    QTest::newRow("find with a slash and quotes")
+        << "All reservations, find \"1/2 board: a\\b\"" << us
+        << "All reservations, find '1-2 board- a-b'";
+    QTest::newRow("no such date") << "Reservations 13/40/2026" << us << "Reservations 13-40-2026";
+}
+
+void TestDeskDay::proposedFileName() {
+    QFETCH(QString, title);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, name);
+    QCOMPARE(listFileName(title, locale), name);
 }
 
 QTEST_GUILESS_MAIN(TestDeskDay)
