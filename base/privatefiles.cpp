@@ -14,9 +14,6 @@ namespace {
 
 constexpr QFile::Permissions kPrivateFile =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
-constexpr QFile::Permissions kPrivateFolder = kPrivateFile | QFile::ExeOwner | QFile::ExeUser;
-constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
-                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 } // namespace
 
@@ -54,14 +51,18 @@ void copyToPrivateFile(const QString& from, const QString& to) {
 }
 
 QString narrowToOwner(const QString& path, bool folder) {
-    const QFileInfo info(path);
-    // Only the program's own folder or file: something else in its place is left alone.
-    if (info.isSymLink() || (folder ? !info.isDir() : !info.isFile())) return {};
-    QFile file(path);
-    const QFile::Permissions now = file.permissions();
-    if (!(now & kOthers)) return {};
-    if (file.setPermissions(now & (folder ? kPrivateFolder : kPrivateFile))) return {};
-    return file.errorString();
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    // Only the program's own folder or file: a link or something else in its place is left alone.
+    if (::lstat(name.constData(), &info) != 0 ||
+        !(folder ? S_ISDIR(info.st_mode) : S_ISREG(info.st_mode)))
+        return {};
+    // The group's rights are an administrator's choice (staff accounts sharing the data); the
+    // set-group-id bit of a shared folder keeps new files in that group.
+    const mode_t mode = info.st_mode & 07777;
+    if (!(mode & S_IRWXO)) return {};
+    if (::chmod(name.constData(), mode & ~mode_t(S_IRWXO)) == 0) return {};
+    return qt_error_string(errno);
 }
 
 void narrowAllToOwner(const QStringList& folders, const QStringList& files) {

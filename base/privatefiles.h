@@ -5,8 +5,9 @@
 
 namespace corvanna {
 
-// The guests' data (the database, its journal, the settings) is for the desk's own account only:
-// folders 0700, files 0600.
+// The guests' data (the database, its journal, the settings) is for the desk's own account: the
+// program makes folders 0700 and files 0600. An administrator may share them with a group of staff
+// accounts (0770, 0660); the start-up then takes away only what every other account may do.
 
 // Makes one folder that only its owner may enter. Throws Failure "Path/File access error", or
 // the system's words when the disk is full.
@@ -16,12 +17,14 @@ void makePrivateFolder(const QString& path);
 // completed (a full disk) is removed and throws Failure with the system's words.
 void copyToPrivateFile(const QString& from, const QString& to);
 
-// Narrows a folder (or a file) that other accounts may use to its owner; a missing path, or one
-// of the other kind, is left alone. Returns the system's words when that fails, else nothing.
+// Takes from a folder (or a file) what accounts outside its owner and its group may do; the
+// owner's and the group's rights, and the set-group-id and sticky bits, stay as they are. A
+// missing path, a link or one of the other kind is left alone. Returns the system's words when
+// that fails, else nothing.
 QString narrowToOwner(const QString& path, bool folder);
 
-// Narrows each existing folder and file; throws one Failure naming every path that stays open
-// to others.
+// Narrows each existing folder and file so; throws one Failure naming every path that stays open
+// to every account.
 void narrowAllToOwner(const QStringList& folders, const QStringList& files);
 
 } // namespace corvanna

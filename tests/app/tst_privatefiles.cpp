@@ -1,6 +1,7 @@
 // The guests' data is the desk account's alone: folders 0700, the database, its journal and the
-// settings 0600, narrowed at start-up when an earlier run left them open; and a disk too full for
-// the first copy is reported as full.
+// settings 0600; at start-up what every account may do is taken away, and a group an
+// administrator shares them with keeps its rights; a disk too full for the first copy is reported
+// as full.
 #include "gui/form1.h"
 #include "gui/session.h"
 #include "store/statements.h"
@@ -55,6 +56,7 @@ class TestPrivateFiles : public QObject {
 private slots:
     void init();
     void firstStartMakesThemPrivate();
+    void widerModesAreNarrowed_data();
     void widerModesAreNarrowed();
     void narrowingFailureIsReportedOnce();
     void fullDiskAtFirstStart();
@@ -93,32 +95,51 @@ void TestPrivateFiles::firstStartMakesThemPrivate() {
     QCOMPARE(modeOf(settingsFile()), 0600);
 }
 
+void TestPrivateFiles::widerModesAreNarrowed_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<int>("narrowedFolder");
+    QTest::addColumn<int>("narrowedFile");
+    QTest::newRow("open to every account") << 0777 << 0666 << 0770 << 0660;
+    QTest::newRow("read by every account") << 0755 << 0644 << 0750 << 0640;
+    QTest::newRow("shared with the staff group") << 0770 << 0660 << 0770 << 0660;
+    QTest::newRow("shared folder keeping its group") << 02775 << 0664 << 02770 << 0660;
+    QTest::newRow("the desk's own") << 0700 << 0600 << 0700 << 0600;
+}
+
 void TestPrivateFiles::widerModesAreNarrowed() {
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QFETCH(int, narrowedFolder);
+    QFETCH(int, narrowedFile);
     TempPlaces temp;
     createWorkingDatabase(temp.places);
     const QString db = temp.places.workingDatabase();
-    QVERIFY(QFile::setPermissions(temp.places.makerFolder(), QFile::Permissions(0x7755)));
-    QVERIFY(QFile::setPermissions(temp.places.dataFolder(), QFile::Permissions(0x7777)));
-    QVERIFY(QFile::setPermissions(db, QFile::Permissions(0x6644)));
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pellworth", QString())
         .setValue("Corvanna/WindowState", "0");
-    QVERIFY(QFile::setPermissions(settingsFile(), QFile::Permissions(0x6666)));
+    const auto setMode = [](const QString& path, int mode) {
+        return ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
+    };
+    QVERIFY(setMode(temp.places.makerFolder(), folderMode));
+    QVERIFY(setMode(temp.places.dataFolder(), folderMode));
+    QVERIFY(setMode(db, fileMode));
+    QVERIFY(setMode(settingsFile(), fileMode));
     {
         ScriptedDialogs dialogs;
         Session session(dialogs, temp.places);
         Form1 form(session);
         QVERIFY(form.Form_Load());
         QCOMPARE(dialogs.texts(), QStringList());
-        QCOMPARE(modeOf(temp.places.makerFolder()), 0700);
-        QCOMPARE(modeOf(temp.places.dataFolder()), 0700);
-        QCOMPARE(modeOf(db), 0600);
-        QCOMPARE(modeOf(settingsFile()), 0600);
+        QCOMPARE(modeOf(temp.places.makerFolder()), narrowedFolder);
+        QCOMPARE(modeOf(temp.places.dataFolder()), narrowedFolder);
+        QCOMPARE(modeOf(db), narrowedFile);
+        QCOMPARE(modeOf(settingsFile()), narrowedFile);
         // A rewrite keeps the narrowed mode.
-        QVERIFY(QFile::setPermissions(settingsFile(), QFile::Permissions(0x6644)));
+        QVERIFY(setMode(settingsFile(), fileMode));
         form.close();
         QCOMPARE(dialogs.texts(), QStringList());
     }
-    QCOMPARE(modeOf(settingsFile()), 0600);
+    QCOMPARE(modeOf(settingsFile()), narrowedFile);
 }
 
 void TestPrivateFiles::narrowingFailureIsReportedOnce() {
@@ -128,6 +149,7 @@ void TestPrivateFiles::narrowingFailureIsReportedOnce() {
     const QString folder = temp.places.dataFolder();
     QVERIFY(QFile::setPermissions(db, QFile::Permissions(0x6644)));
     QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7755)));
+    QVERIFY(QFile::setPermissions(temp.places.makerFolder(), QFile::Permissions(0x7755)));
     if (!setImmutable(db, true) || !setImmutable(folder, true))
         QSKIP("no immutable flag here (it needs root and a file system that has it)");
     QStringList texts;
@@ -144,7 +166,8 @@ void TestPrivateFiles::narrowingFailureIsReportedOnce() {
                                               " (Operation not permitted), " + db +
                                               " (Operation not permitted)",
                                           "Form1.Form_Load", 115)});
-    QCOMPARE(modeOf(temp.places.makerFolder()), 0700);
+    // The folder that could be narrowed was (0755, the group's rights kept).
+    QCOMPARE(modeOf(temp.places.makerFolder()), 0750);
 }
 
 // A small file system filled to the last block before the first start.
