@@ -1,12 +1,12 @@
 // Corvanna: the front desk's reservations.
+#include "base/failure.h"
+#include "base/product.h"
+#include "base/settings.h"
 #include "gui/form1.h"
 #include "gui/messagebox.h"
-#include "base/product.h"
 #include "gui/session.h"
-#include "support/platform.h"
-#include "base/failure.h"
-#include "base/settings.h"
 #include "store/serverchoice.h"
+#include "support/platform.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -56,6 +56,19 @@ int copyCommand(const QString& target) {
     }
 }
 
+// One line on stderr naming the arguments the program does not take; it starts as without them.
+void reportIgnored(const QStringList& ignored) {
+    if (ignored.isEmpty()) return;
+    QStringList quoted;
+    for (const QString& argument : ignored)
+        quoted << QLatin1Char('"') + argument + QLatin1Char('"');
+    const QString line =
+        QCoreApplication::translate("main",
+                                    "corvanna: arguments ignored (not options of this program): %1")
+            .arg(quoted.join(QLatin1Char(' ')));
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
 int usageError(const QString& error) {
     std::fprintf(stderr, "corvanna: %s\n%s", error.toLocal8Bit().constData(),
                  corvanna::startOptionsUsage().toLocal8Bit().constData());
@@ -69,6 +82,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication core(argc, argv);
         const StartOptions options = parseStartOptions(argumentsOf(argc, argv));
         if (!options.error.isEmpty()) return usageError(options.error);
+        reportIgnored(options.ignored);
         return copyCommand(options.copyToServer);
     }
     if (!platform::hasDesktopDisplay()) {
@@ -86,6 +100,7 @@ int main(int argc, char* argv[]) {
     // The arguments Qt did not take for itself choose the database.
     const StartOptions options = parseStartOptions(argumentsOf(argc, argv));
     if (!options.error.isEmpty()) return usageError(options.error);
+    reportIgnored(options.ignored);
     try {
         SettingsStore settings;
         session.server = applyDatabaseChoice(options, settings);

@@ -117,7 +117,9 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         } else if (a == kCopyOption) {
             target(o.copyToServer);
         } else {
-            o.error = QStringLiteral("unknown argument: ") + a;
+            // A file manager's "Open with" or a desktop entry may pass anything: the program
+            // starts as without it.
+            o.ignored << a;
         }
         if (!o.error.isEmpty()) break;
     }

@@ -16,7 +16,8 @@ struct StartOptions {
     Database database = Database::AsSaved;
     QString server;       // --server TARGET
     QString copyToServer; // --copy-to-server TARGET: copy the file there and end
-    QString error;        // an argument the program does not know, or a missing target
+    QString error;        // an option without its target, or a target that is no server
+    QStringList ignored;  // arguments that are none of the above (a file from "Open with")
 };
 StartOptions parseStartOptions(const QStringList& arguments); // without the program's name
 

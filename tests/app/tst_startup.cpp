@@ -11,8 +11,10 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -33,6 +35,8 @@ private slots:
     void windowState_data();
     void windowState();
     void mainWindowDesign();
+    void commandLine_data();
+    void commandLine();
 
 private:
     QSettings userSettings() const {
@@ -260,6 +264,44 @@ void TestStartup::mainWindowDesign() {
     QCOMPARE(control<QDateEdit>(form, "dtpCheckOut")->maximumDate(), QDate(9999, 12, 31));
     QCOMPARE(form.font().family(), QStringLiteral("Arial"));
     QCOMPARE(form.font().pointSizeF(), 9.0);
+}
+
+// The program itself, started headless on fresh folders, ending once its window is painted. Qt
+// takes its own arguments (-style) before the program reads the rest.
+void TestStartup::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("firstErrorLine");
+    QTest::newRow("a file from Open with")
+        << QStringList{"/home/desk/Reservations 2026-12-01.csv", "-style", "Fusion", "--frobnicate"}
+        << 0
+        << "corvanna: arguments ignored (not options of this program): "
+           "\"/home/desk/Reservations 2026-12-01.csv\" \"--frobnicate\"";
+    QTest::newRow("the program's own option without its value")
+        << QStringList{"--server"} << 2
+        << "corvanna: --server needs a server: a postgresql:// URL or key=value connection "
+           "string";
+}
+
+void TestStartup::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, firstErrorLine);
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("CORVANNA_QUIT_WHEN_SHOWN", "1");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CORVANNA_PROGRAM_DIR "/corvanna"), arguments);
+    const bool ended = program.waitForFinished(120000);
+    if (!ended) program.kill();
+    QVERIFY(ended);
+    const QStringList errors = QString::fromLocal8Bit(program.readAllStandardError()).split('\n');
+    QVERIFY2(errors.contains(firstErrorLine), qPrintable(errors.join('\n')));
+    QCOMPARE(program.exitCode(), exitCode);
 }
 
 QTEST_MAIN(TestStartup)
