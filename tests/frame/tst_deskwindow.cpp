@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -172,7 +173,7 @@ void TestDeskWindow::exportWritesTheListAsShown() {
     };
     key(Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(m_dialogs->texts(), QStringList());
-    QVERIFY2(suggested.endsWith(QStringLiteral("All reservations, find \"ames\".csv")),
+    QVERIFY2(suggested.endsWith(QStringLiteral("All reservations, find 'ames'.csv")),
              qPrintable(suggested));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -189,29 +190,61 @@ void TestDeskWindow::exportWritesTheListAsShown() {
     QVERIFY(m_dialogs->shown[0].text.contains(
         QStringLiteral("in Corvanna2021/08/31.Form1.Export_Click at line 102")));
     QVERIFY(!QFile::exists(bad));
+
+    // A list of dates proposes them as yyyy-mm-dd, whatever the desk's date form.
+    control<QLineEdit>("txtFind")->clear();
+    control<QDateEdit>("dtpCheckIn")->setDate(d);
+    control<QDateEdit>("dtpCheckOut")->setDate(QDate(2031, 12, 31));
+    m_form->findChild<QAction*>(QStringLiteral("actionSearchByDate"))->trigger();
+    m_session->saveFileName = [&](QWidget*, const QString& name) {
+        suggested = name;
+        return QString();
+    };
+    key(Qt::Key_E, Qt::ControlModifier);
+    QVERIFY2(suggested.endsWith(QStringLiteral("/Reservations 2031-05-01 to 2031-12-31.csv")),
+             qPrintable(suggested));
 }
 
 void TestDeskWindow::printToPdf() {
     const QDate d(2031, 5, 1);
     for (int i = 0; i < 60; ++i)
         addRow(QStringLiteral("Guest %1").arg(i, 2, 10, QLatin1Char('0')), d, d.addDays(i % 5));
+    // Two names alike in their first 40 characters, and an address of many words.
+    for (const char* last : {"Brandtner", "Zellweger"}) {
+        GuestValues v = sampleGuest(QStringLiteral("Maximilian Alexander Ferdinand Konstantin ") +
+                                        QLatin1String(last),
+                                    d, d);
+        v.address = QStringLiteral("Flat 4, Harbour Front Court, 1200 Long Avenue, Pellworth "
+                                   "Island, North Frisia, Germany");
+        execOn(m_places->places.workingDatabase(), translateDates(statements::insert(v)));
+    }
     m_form->findChild<QAction*>(QStringLiteral("actionShowAll"))->trigger();
     const QString pdf = m_out.filePath(QStringLiteral("list.pdf"));
     bool landscape = false;
+    QString docName;
     m_session->printDialog = [&](QWidget*, QPrinter& printer) {
         landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        docName = printer.docName();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     };
+    // A desk whose short date has a two-digit year.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     key(Qt::Key_P, Qt::ControlModifier);
+    QLocale::setDefault(saved);
     QCOMPARE(m_dialogs->texts(), QStringList());
     QVERIFY(landscape);
+    QCOMPARE(docName, QStringLiteral("All reservations"));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QVERIFY2(text.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
     const QString out = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY2(out.contains(QStringLiteral("All reservations")), qPrintable(out));
+    QVERIFY2(out.contains(QStringLiteral("Corvanna, printed ") +
+                          QDate::currentDate().toString(QStringLiteral("M/d/yyyy"))),
+             qPrintable(out));
     // Every row once; the pages numbered.
     for (int i = 0; i < 60; ++i)
         QCOMPARE(out.count(QStringLiteral("Guest %1").arg(i, 2, 10, QLatin1Char('0'))), 1);
@@ -219,10 +252,35 @@ void TestDeskWindow::printToPdf() {
     QVERIFY(pages >= 2);
     QVERIFY(out.contains(QStringLiteral("Page 1 of %1").arg(pages)));
     QVERIFY(out.contains(QStringLiteral("Page %1 of %1").arg(pages)));
-    // The columns that fit the page's width, from the left; the 1-twip ID stays out.
-    QVERIFY(out.contains(QStringLiteral("Guest Name")));
-    QVERIFY(out.contains(QStringLiteral("Check Out Date")));
-    QVERIFY(!out.contains(QStringLiteral("Address")));
+    // Long texts wrap within their column: nothing is cut off.
+    for (const QString word : {"Brandtner", "Zellweger", "Frisia,"})
+        QVERIFY2(out.count(word) == (word == "Frisia," ? 2 : 1), qPrintable(out));
+    QVERIFY2(!out.contains(QChar(0x2026)), qPrintable(out));
+    // Every column, the ID first.
+    for (const QString caption : {"ID", "Guest Name", "Accomodation", "Type", "Services", "Persons",
+                                  "Card", "Phone", "Address"})
+        QVERIFY2(out.contains(caption), qPrintable(caption + '\n' + out));
+    QVERIFY2(out.contains(QRegularExpression(QStringLiteral("(^|\n) *1 +Guest 00 +Room +1 +Single "
+                                                            "+Breakfast +2 +1 May 2031"))),
+             qPrintable(out));
+
+    // A page too narrow for every column still has the guest, the stay and the phone.
+    m_session->printDialog = [&](QWidget*, QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    key(Qt::Key_P, Qt::ControlModifier);
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString narrow = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(narrow.contains(QRegularExpression(QStringLiteral(
+                 "(^|\\n) *1 +Guest 00 +Room +(1 +)?Single +(Breakfast +)?(2 +)?1 May 2031 +1 "
+                 "May 2031 +(VISA +)?555 0100\\s"))),
+             qPrintable(narrow));
+    QVERIFY2(!narrow.contains(QStringLiteral("1111")), qPrintable(narrow));
 
     // The picture of a printed page for the documentation, when asked for.
     const QString docs = qEnvironmentVariable("CORVANNA_DOCS_DIR");
@@ -231,7 +289,7 @@ void TestDeskWindow::printToPdf() {
         page.fill(Qt::white);
         QPainter painter(&page);
         paintShownList(
-            painter, page.rect().adjusted(40, 40, -40, -40), 120,
+            painter, page.rect().adjusted(40, 40, -40, -40),
             {list(), m_form->findChild<ReservationModel*>(), QStringLiteral("All reservations")},
             [] { return false; });
         painter.end();
