@@ -63,10 +63,6 @@ template <std::size_t N> bool isOneOf(int column, const Column (&columns)[N]) {
     return std::find(std::begin(columns), std::end(columns), column) != std::end(columns);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ListOutput", text);
-}
-
 // Line breaks of a cell (an address of two lines) as the text layout's own.
 QString layoutText(QString text) {
     text.replace(QStringLiteral("\r\n"), QString(QChar::LineSeparator));
@@ -288,7 +284,7 @@ int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
     }
     const int pages = int(pageStart.size());
     const QString printed =
-        tr("%1, printed %2")
+        QCoreApplication::translate("ListOutput", "%1, printed %2")
             .arg(kProductName, QLocale().toString(QDate::currentDate(), shortDateFormat()));
     int tableWidth = 0;
     for (const int w : widths)
@@ -333,9 +329,10 @@ int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
             painter.setPen(Qt::black);
         }
         painter.setFont(body.font());
-        painter.drawText(QRect(page.left(), page.bottom() - footer, page.width(), footer),
-                         Qt::AlignHCenter | Qt::AlignBottom,
-                         tr("Page %1 of %2").arg(p + 1).arg(pages));
+        painter.drawText(
+            QRect(page.left(), page.bottom() - footer, page.width(), footer),
+            Qt::AlignHCenter | Qt::AlignBottom,
+            QCoreApplication::translate("ListOutput", "Page %1 of %2").arg(p + 1).arg(pages));
     }
     return pages;
 }

@@ -41,10 +41,6 @@ bool startsFormula(const QString& value) {
     }
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("CsvExport", text);
-}
-
 // The report of a failed export, naming the file. A disk without room (or a file larger than it
 // takes) says so; other failures give the system's words.
 QString exportFailure(const QString& path, const QFileDevice& file) {
@@ -52,11 +48,15 @@ QString exportFailure(const QString& path, const QFileDevice& file) {
     const QString name = QDir::toNativeSeparators(path);
     for (const int full : {ENOSPC, EDQUOT, EFBIG})
         if (reason == qt_error_string(full))
-            return tr("The disk is full: the list could not be exported to %1. Any earlier file "
-                      "of that name is unchanged.")
+            return QCoreApplication::translate(
+                       "CsvExport",
+                       "The disk is full: the list could not be exported to %1. Any earlier file "
+                       "of that name is unchanged.")
                 .arg(name);
-    return tr("The list could not be exported to %1 (%2). Any earlier file of that name is "
-              "unchanged.")
+    return QCoreApplication::translate(
+               "CsvExport",
+               "The list could not be exported to %1 (%2). Any earlier file of that name is "
+               "unchanged.")
         .arg(name, reason);
 }
 
@@ -174,7 +174,7 @@ QString listFileName(const QString& title, const QLocale& locale) {
             c = u' ';
     }
     name = name.simplified().left(kMaxFileNameLength).trimmed();
-    return name.isEmpty() ? tr("Reservations") : name;
+    return name.isEmpty() ? QCoreApplication::translate("CsvExport", "Reservations") : name;
 }
 
 } // namespace corvanna
