@@ -271,7 +271,7 @@ void TestStartup::mainWindowDesign() {
 void TestStartup::commandLine_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("firstErrorLine");
+    QTest::addColumn<QString>("errorLine");
     QTest::newRow("a file from Open with")
         << QStringList{"/home/desk/Reservations 2026-12-01.csv", "-style", "Fusion", "--frobnicate"}
         << 0
@@ -286,7 +286,7 @@ void TestStartup::commandLine_data() {
 void TestStartup::commandLine() {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
-    QFETCH(QString, firstErrorLine);
+    QFETCH(QString, errorLine);
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", home.filePath("data"));
@@ -300,7 +300,7 @@ void TestStartup::commandLine() {
     if (!ended) program.kill();
     QVERIFY(ended);
     const QStringList errors = QString::fromLocal8Bit(program.readAllStandardError()).split('\n');
-    QVERIFY2(errors.contains(firstErrorLine), qPrintable(errors.join('\n')));
+    QVERIFY2(errors.contains(errorLine), qPrintable(errors.join('\n')));
     QCOMPARE(program.exitCode(), exitCode);
 }
 
