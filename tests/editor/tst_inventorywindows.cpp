@@ -215,26 +215,18 @@ void TestInventoryWindows::keysOpenTheNightAndTheEditor() {
         QTest::keyClick(grid, key);
         QCOMPARE(list->topLevelItemCount(), 1);
     }
-    // Enter on the night's reservation, or a double-click, opens it in the guest editor.
-    const auto openedBy = [&](const std::function<void()>& act) {
-        QString guest;
-        QTimer::singleShot(0, [&] {
-            if (auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
-                guest = control<QLineEdit>(*editor, "Text1")->text();
-                editor->close();
-            }
-        });
-        act();
-        return guest;
-    };
+    // Enter on the night's reservation opens it in the guest editor.
+    QString edited;
+    QObject scope; // a timer that found no editor ends with the test
+    QTimer::singleShot(0, &scope, [&] {
+        if (auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+            edited = control<QLineEdit>(*editor, "Text1")->text();
+            editor->close();
+        }
+    });
     list->setFocus();
-    QCOMPARE(openedBy([&] { QTest::keyClick(list, Qt::Key_Return); }), "Zed");
-    const QRect first = list->visualItemRect(list->topLevelItem(0));
-    QCOMPARE(openedBy([&] {
-                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
-                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
-             }),
-             "Zed");
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(edited, "Zed");
     QVERIFY(m_dialogs->shown.isEmpty());
 }
 
