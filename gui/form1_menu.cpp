@@ -282,8 +282,7 @@ void Form1::Print_Click() {
 }
 
 QString Form1::databaseInUse() const {
-    const ServerLink* server =
-        m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
+    const ServerLink* server = m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
     return server ? QStringLiteral("PostgreSQL server, ") + server->description()
                   : QDir::toNativeSeparators(m_session.places.workingDatabase());
 }
@@ -293,7 +292,8 @@ void Form1::About_Click() {
     m_session.dialogs.show(
         {kProductName + QStringLiteral(" ") + QStringLiteral(CORVANNA_VERSION) +
              QStringLiteral("\nFront desk reservations for a small hotel.\n\nData folder: ") +
-             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") + databaseInUse(),
+             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") +
+             databaseInUse(),
          QStringLiteral("About ") + kProductName, Buttons::Ok, Icon::None, Answer::Ok});
 }
 
