@@ -4,8 +4,10 @@
 #include "base/report.h"
 #include "gui/design.h"
 #include "gui/form1.h"
+#include "gui/guesteditor.h"
 #include "gui/inventorywindow.h"
 #include "gui/session.h"
+#include "store/statements.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QShortcut>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -24,6 +27,7 @@ namespace {
 const QColor kOverBooked{0xf2, 0xa7, 0xa7};
 const QColor kToday{0xff, 0xf1, 0xb8};
 const QColor kUnlimited{0xee, 0xee, 0xee};
+constexpr int kIdColumn = 4; // the night list's reservation id
 
 } // namespace
 
@@ -56,6 +60,7 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
     grdAvailability->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdAvailability->setSelectionMode(QAbstractItemView::SingleSelection);
     grdAvailability->horizontalHeader()->setDefaultSectionSize(64);
+    grdAvailability->setAccessibleName(tr("Availability"));
 
     lblNight = new QLabel(this);
     lblNight->setObjectName(QStringLiteral("lblNight"));
@@ -66,6 +71,7 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
                                QStringLiteral("Check In Date"), QStringLiteral("Check Out Date"),
                                QStringLiteral("id")});
     lstNight->setMaximumHeight(160);
+    lstNight->setAccessibleName(tr("Reservations of the night"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(lblStart);
@@ -84,6 +90,26 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
     connect(grdAvailability, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         grdAvailability_DblClick(index.row(), index.column());
     });
+    connect(lstNight, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        lstNight_DblClick(lstNight->indexOfTopLevelItem(item));
+    });
+    // The keyboard's double-click: Enter or Space on the chart's current cell, Enter on the
+    // night's current reservation.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
+        auto* open = new QShortcut(key, grdAvailability, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, [this] {
+            const QModelIndex cell = grdAvailability->currentIndex();
+            if (cell.isValid()) grdAvailability_DblClick(cell.row(), cell.column());
+        });
+    }
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* open = new QShortcut(key, lstNight, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, [this] {
+            if (QTreeWidgetItem* item = lstNight->currentItem())
+                lstNight_DblClick(lstNight->indexOfTopLevelItem(item));
+        });
+    }
     connect(&mainWindow, &Form1::reservationsChanged, this, [this] { refresh(); });
 }
 
@@ -195,24 +221,40 @@ void AvailabilityWindow::refresh() {
 void AvailabilityWindow::grdAvailability_DblClick(int row, int column) {
     if (row < 0 || row >= m_model->rowCount() || column < 0 || column >= m_model->columnCount())
         return;
+    listNight({m_model->chartRow(row), m_model->night(column)});
+}
+
+void AvailabilityWindow::listNight(const ShownNight& shown) {
     Procedure proc(m_session.dialogs, QStringLiteral("Availability.grdAvailability_DblClick"));
-    const ChartRow chartRow = m_model->chartRow(row);
-    const QDate night = m_model->night(column);
+    m_shownNight = shown;
     const QString format = shortDateFormat();
     lstNight->clear();
-    lblNight->setText(AvailabilityModel::caption(chartRow) + QStringLiteral(" on ") +
-                      QLocale().toString(night, format));
+    lblNight->setText(AvailabilityModel::caption(shown.chartRow) + QStringLiteral(" on ") +
+                      QLocale().toString(shown.night, format));
     proc.step(100, [&] {
-        for (const NightGuest& g :
-             readNightGuests(m_session.connection(), chartRow.kindWord, chartRow.type, night)) {
+        for (const NightGuest& g : readNightGuests(m_session.connection(), shown.chartRow.kindWord,
+                                                   shown.chartRow.type, shown.night)) {
             auto* item = new QTreeWidgetItem(lstNight);
             item->setText(0, g.guestName);
             item->setText(1, QString::number(g.units));
             item->setText(2, QLocale().toString(g.checkIn, format));
             item->setText(3, QLocale().toString(g.checkOut, format));
-            item->setText(4, QString::number(g.id));
+            item->setText(kIdColumn, QString::number(g.id));
         }
     });
+    if (lstNight->topLevelItemCount() > 0) lstNight->setCurrentItem(lstNight->topLevelItem(0));
+}
+
+void AvailabilityWindow::lstNight_DblClick(int row) {
+    QTreeWidgetItem* item = lstNight->topLevelItem(row);
+    if (!item || !m_shownNight) return;
+    Procedure proc(m_session.dialogs, QStringLiteral("Availability.lstNight_DblClick"));
+    // As the main window's Edit Selected opens it: the reservation's key, then the modal editor.
+    if (!proc.step(100, [&] { m_session.mHotelID = checkedId(item->text(kIdColumn)); })) return;
+    proc.step(102, [&] { showGuestEditor(m_mainWindow); });
+    // A save may have moved or removed the stay.
+    const ShownNight shown = *m_shownNight;
+    listNight(shown);
 }
 
 } // namespace corvanna

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -46,8 +47,9 @@ private:
 
 // The availability chart: one row per kind and type, one column per night from a chosen date for
 // 14 or 31 nights, each cell the free units. Over-booked cells are coloured and carry a "!";
-// today's column is marked. A double-click on a cell lists that type's reservations on that
-// night. It follows every fill of the main window's list, so a save or delete shows at once.
+// today's column is marked. A double-click on a cell (or Enter or Space) lists that type's
+// reservations on that night; a double-click on one of them (or Enter) opens it in the guest
+// editor. It follows every fill of the main window's list, so a save or delete shows at once.
 class AvailabilityWindow : public QWidget {
     Q_OBJECT
 public:
@@ -57,8 +59,17 @@ public:
     void refresh();
     // Lists the reservations of the cell's kind and type on its night.
     void grdAvailability_DblClick(int row, int column);
+    // Opens the night's reservation in the guest editor, then lists the night again.
+    void lstNight_DblClick(int row);
 
 private:
+    // The night the list shows: its kind and type, and the night.
+    struct ShownNight {
+        ChartRow chartRow;
+        QDate night;
+    };
+    void listNight(const ShownNight& shown);
+
     Form1& m_mainWindow;
     Session& m_session;
     QDateEdit* dtpStart;
@@ -67,6 +78,7 @@ private:
     AvailabilityModel* m_model;
     QLabel* lblNight;
     QTreeWidget* lstNight;
+    std::optional<ShownNight> m_shownNight;
 };
 
 } // namespace corvanna

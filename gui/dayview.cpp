@@ -11,6 +11,7 @@
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -19,10 +20,57 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 namespace corvanna {
+
+namespace {
+
+// The day's rows. A stay stored with its check-out before its check-in is shown in both its
+// arrivals and its departures; it is marked on its name and its two dates (a warning sign, a tip
+// and what assistive technology reads), so the desk sees it and mends it.
+class DayListModel final : public ReservationModel {
+public:
+    using ReservationModel::ReservationModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole || !index.isValid() || !carriesMark(index.column()) ||
+            !datesReversed(index.row()))
+            return ReservationModel::data(index, role);
+        switch (role) {
+        case Qt::DecorationRole:
+            if (index.column() != GuestName) break;
+            if (m_mark.isNull())
+                m_mark = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            return m_mark;
+        case Qt::ToolTipRole:
+            return DayViewWindow::tr("The dates are reversed: the check-out date is before the "
+                                     "check-in date.");
+        case Qt::AccessibleTextRole:
+            return DayViewWindow::tr("%1, dates reversed")
+                .arg(ReservationModel::data(index, Qt::DisplayRole).toString());
+        default:
+            break;
+        }
+        return ReservationModel::data(index, role);
+    }
+
+private:
+    static bool carriesMark(int column) {
+        return column == GuestName || column == CheckInDate || column == CheckOutDate;
+    }
+    bool datesReversed(int row) const {
+        const QDate in = QDate::fromString(isoCellText(row, CheckInDate), Qt::ISODate);
+        const QDate out = QDate::fromString(isoCellText(row, CheckOutDate), Qt::ISODate);
+        return in.isValid() && out.isValid() && out < in;
+    }
+
+    mutable QIcon m_mark;
+};
+
+} // namespace
 
 DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -48,7 +96,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     auto* today = new QPushButton(QStringLiteral("&Today"), this);
     today->setObjectName(QStringLiteral("cmdToday"));
 
-    m_model = new ReservationModel(this);
+    m_model = new DayListModel(this);
     m_model->setCardNumbersInFull(cardNumbersShownInFull());
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("lstDay"));

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -44,6 +45,85 @@ void keysInListOnly(QAction* action, QTreeView* list, const QList<QKeySequence>&
     action->setShortcutContext(Qt::WidgetShortcut);
     list->addAction(action);
 }
+
+// The find box's text. The menu bar's shortcuts act from it as from the list (Ctrl+E exports
+// what it found), though a line edit would take some of them for itself (Ctrl+E: end of line);
+// the editing keys stay with the box.
+class FindEdit final : public QLineEdit {
+public:
+    FindEdit(const QMenuBar* menuBar, QWidget* parent)
+        : QLineEdit(parent)
+        , m_menuBar(menuBar) {}
+
+protected:
+    bool event(QEvent* event) override {
+        // Left unaccepted, the key goes on to the window's shortcuts.
+        if (event->type() == QEvent::ShortcutOverride &&
+            isMenuCommand(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        return QLineEdit::event(event);
+    }
+
+private:
+    bool isMenuCommand(const QKeyEvent& key) const {
+        for (const QKeySequence::StandardKey editing :
+             {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut,
+              QKeySequence::Undo, QKeySequence::Redo})
+            if (key.matches(editing)) return false;
+        const QKeySequence pressed(key.keyCombination());
+        for (const QMenu* menu : m_menuBar->findChildren<QMenu*>())
+            for (const QAction* action : menu->actions())
+                if (action->isEnabled() && action->shortcutContext() != Qt::WidgetShortcut &&
+                    action->shortcuts().contains(pressed))
+                    return true;
+        return false;
+    }
+
+    const QMenuBar* m_menuBar;
+};
+
+// The find box: its label and its text, on the window itself. Assistive technology sees a menu
+// bar only as its menus, so a box inside the menu bar would be hidden from it. A class of its own,
+// so that the skin's classic colours, which paint the designed controls, leave it as it is.
+class FindBox final : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+// The room the menu bar keeps in its corner for the find box: as large as the box, which lies
+// over it wherever the menu bar places it.
+class FindBoxRoom final : public QWidget {
+public:
+    FindBoxRoom(QWidget* box, QMenuBar* menuBar)
+        : QWidget(menuBar)
+        , m_box(box) {
+        box->installEventFilter(this);
+    }
+    QSize sizeHint() const override { return m_box->sizeHint(); }
+
+protected:
+    // A box that needs another size (a new font or style) has the menu bar lay out its room anew.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_box && event->type() == QEvent::LayoutRequest) updateGeometry();
+        return QWidget::eventFilter(watched, event);
+    }
+    void moveEvent(QMoveEvent* event) override {
+        QWidget::moveEvent(event);
+        placeBox();
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        placeBox();
+    }
+
+private:
+    void placeBox() { m_box->setGeometry(QRect(mapTo(m_box->parentWidget(), QPoint()), size())); }
+
+    QWidget* m_box;
+};
 
 } // namespace
 
@@ -121,15 +201,22 @@ void Form1::buildMenus() {
     for (QMenu* menu : {file, reservation, view, tools, help})
         menu->menuAction()->setVisible(!menu->isEmpty());
 
-    m_menuBar->setCornerWidget(buildFindBox(), Qt::TopRightCorner);
+    m_menuBar->setCornerWidget(new FindBoxRoom(buildFindBox(), m_menuBar), Qt::TopRightCorner);
 }
 
 QWidget* Form1::buildFindBox() {
-    auto* box = new QWidget(m_menuBar);
+    auto* box = new FindBox(this);
+    box->setObjectName(QStringLiteral("findBox"));
+    // Above the menu bar, in the menu bar's font.
+    box->raise();
+    box->setFont(m_menuBar->font());
     auto* label = new QLabel(QStringLiteral("F&ind:"), box);
-    m_find = new QLineEdit(box);
+    m_find = new FindEdit(m_menuBar, box);
     m_find->setObjectName(QStringLiteral("txtFind"));
-    m_find->setAccessibleName(QStringLiteral("Find"));
+    m_find->setAccessibleName(tr("Find"));
+    // Reached by Ctrl+F (and its label's Alt+I), never by Tab: the designed controls keep their
+    // tab order to themselves.
+    m_find->setFocusPolicy(Qt::ClickFocus);
     m_find->setPlaceholderText(QStringLiteral("Name, phone, address, id, card"));
     m_find->setClearButtonEnabled(true);
     label->setBuddy(m_find);
@@ -195,8 +282,7 @@ void Form1::Print_Click() {
 }
 
 QString Form1::databaseInUse() const {
-    const ServerLink* server =
-        m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
+    const ServerLink* server = m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
     return server ? QStringLiteral("PostgreSQL server, ") + server->description()
                   : QDir::toNativeSeparators(m_session.places.workingDatabase());
 }
@@ -206,8 +292,11 @@ void Form1::About_Click() {
     m_session.dialogs.show(
         {kProductName + QStringLiteral(" ") + QStringLiteral(CORVANNA_VERSION) +
              QStringLiteral("\nFront desk reservations for a small hotel.\n\nData folder: ") +
-             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") + databaseInUse(),
+             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") +
+             databaseInUse(),
          QStringLiteral("About ") + kProductName, Buttons::Ok, Icon::None, Answer::Ok});
 }
 
 } // namespace corvanna
+
+#include "form1_menu.moc"

@@ -57,6 +57,7 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
 
     grdInventory = new QTableWidget(0, 3, this);
     grdInventory->setObjectName(QStringLiteral("grdInventory"));
+    grdInventory->setAccessibleName(tr("Inventory"));
     grdInventory->setHorizontalHeaderLabels(
         {QStringLiteral("Kind"), QStringLiteral("Type"), QStringLiteral("Units")});
     grdInventory->verticalHeader()->hide();

@@ -19,6 +19,7 @@ RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* 
     auto* label = new QLabel(QStringLiteral("&Backups kept:"), this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("BackupList"));
+    m_list->setAccessibleName(tr("Backups"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Reservations")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

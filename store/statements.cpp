@@ -54,8 +54,10 @@ QString deleteById(const QString& id) {
 
 // Arrivals: check-in on the date. In the house: the stays that cover that night (check-in on or
 // before it, check-out after it) and the same-day stays of that day. Departures: check-out on the
-// date. Each bounds the stay index's first column, so the engine reads the index, not the table;
-// a stay that would end before it starts is no departure.
+// date. Each bounds the stay index's first column, so the engine reads the index, not the table.
+// A stay stored with its check-out before its check-in arrives on its check-in date and departs
+// on its check-out date, read from the index's other side; it covers no night, so it is never in
+// the house.
 OwnStatement dayViewStatement(DayView view) {
     switch (view) {
     case DayView::Arrivals:
@@ -67,10 +69,10 @@ OwnStatement dayViewStatement(DayView view) {
                 "select * from tblRooms where CheckInDate<=$1 and (CheckOutDate>$1 or "
                 "(CheckInDate=$1 and CheckOutDate=$1)) order by GuestName"};
     case DayView::Departures:
-        return {"select * from tblRooms where CheckInDate<=?1 and CheckOutDate=?1 "
-                "order by GuestName",
-                "select * from tblRooms where CheckInDate<=$1 and CheckOutDate=$1 "
-                "order by GuestName"};
+        return {"select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or "
+                "(CheckInDate>?1 and CheckOutDate=?1) order by GuestName",
+                "select * from tblRooms where (CheckInDate<=$1 and CheckOutDate=$1) or "
+                "(CheckInDate>$1 and CheckOutDate=$1) order by GuestName"};
     }
     return {"", ""};
 }

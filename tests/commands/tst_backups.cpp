@@ -7,6 +7,7 @@
 #include "store/backup.h"
 #include "tests/common/testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -228,13 +229,14 @@ void TestBackups::restore() {
 void TestBackups::restoreWindowListsTheCopies() {
     const QDate day(2026, 11, 30);
     RestoreDialog dialog({{day, "a", "12"}, {day.addDays(-1), "b", "unreadable"}});
-    const auto* list = dialog.findChild<QTreeWidget*>("BackupList");
+    auto* list = dialog.findChild<QTreeWidget*>("BackupList");
     QVERIFY(list);
     QCOMPARE(list->topLevelItemCount(), 2);
     QCOMPARE(list->topLevelItem(0)->text(0), shown(day));
     QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("12"));
     QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("unreadable"));
     QCOMPARE(dialog.chosen(), 0); // the newest is chosen first
+    QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), "Backups");
 }
 
 void TestBackups::fileMenuRunsTheCommands() {

@@ -7,7 +7,9 @@
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -38,6 +40,8 @@ private slots:
     void inventorySaves_data();
     void inventorySaves();
     void menuOpensBoth();
+    void gridsAreNamed();
+    void keysOpenTheNightAndTheEditor();
 
 private:
     QString db() const { return m_places->places.workingDatabase(); }
@@ -184,6 +188,46 @@ void TestInventoryWindows::menuOpensBoth() {
     m_main->findChild<QAction*>("actionAvailability")->trigger();
     auto* chart = m_main->findChild<AvailabilityWindow*>("Availability");
     QVERIFY(chart && chart->isVisible());
+}
+
+void TestInventoryWindows::gridsAreNamed() {
+    InventoryWindow inventory(*m_main);
+    AvailabilityWindow* chart = openChart();
+    const std::pair<QWidget*, const char*> grids[] = {
+        {inventory.findChild<QTableWidget*>("grdInventory"), "Inventory"},
+        {chart->findChild<QTableView*>("grdAvailability"), "Availability"},
+        {chart->findChild<QTreeWidget*>("lstNight"), "Reservations of the night"}};
+    for (const auto& [grid, name] : grids)
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name),
+                 QString::fromLatin1(name));
+}
+
+void TestInventoryWindows::keysOpenTheNightAndTheEditor() {
+    addStay("Zed", "Room", "Double", 3, 0, 2);
+    AvailabilityWindow* chart = openChart();
+    QVERIFY(QTest::qWaitForWindowActive(chart));
+    auto* grid = chart->findChild<QTableView*>("grdAvailability");
+    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        list->clear();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(kDoubleRoom, 1));
+        QTest::keyClick(grid, key);
+        QCOMPARE(list->topLevelItemCount(), 1);
+    }
+    // Enter on the night's reservation opens it in the guest editor.
+    QString edited;
+    QObject scope; // a timer that found no editor ends with the test
+    QTimer::singleShot(0, &scope, [&] {
+        if (auto* editor = qobject_cast<Form2*>(QApplication::activeModalWidget())) {
+            edited = control<QLineEdit>(*editor, "Text1")->text();
+            editor->close();
+        }
+    });
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(edited, "Zed");
+    QVERIFY(m_dialogs->shown.isEmpty());
 }
 
 QTEST_MAIN(TestInventoryWindows)

@@ -1,19 +1,24 @@
-// The desk's day in the core: find over the list, the three day views, the CSV export.
+// The desk's day: find over the list, the three day views (on both engines), the CSV export.
 #include "base/report.h"
+#include "gui/dayview.h"
+#include "gui/session.h"
 #include "list/csvexport.h"
 #include "list/findindex.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/statements.h"
+#include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QBuffer>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <csignal>
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -95,6 +100,8 @@ private slots:
     void dayViews_data();
     void dayViews();
     void dayViewsReadThroughTheStayIndex();
+    void reversedStayInBothViewsMarked_data();
+    void reversedStayInBothViewsMarked();
     void exportReadsBack();
     void failedExportLeavesNoHalfFile();
     void exportDefusesFormulas_data();
@@ -112,6 +119,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_path;
+    std::unique_ptr<ServerDatabase> m_server; // the server run's database
     std::unique_ptr<Connection> m_connection;
     std::unique_ptr<ReservationModel> m_model;
     ScriptedDialogs m_dialogs;
@@ -119,12 +127,22 @@ private:
 
 void TestDeskDay::init() {
     m_connection.reset();
-    static int runs = 0;
-    m_path = m_dir.filePath(QStringLiteral("day%1.mdb").arg(++runs));
-    QFile::remove(m_path);
-    createDatabase(m_path);
+    // The day views run on both engines, the rest on the file alone.
+    const QByteArray test(QTest::currentTestFunction());
+    if (onTestServer() && test != "dayViews" && test != "reversedStayInBothViewsMarked")
+        QSKIP("the file's alone");
     m_connection = std::make_unique<Connection>(QStringLiteral("day"));
-    m_connection->open(QStringLiteral("data source=") + m_path);
+    if (onTestServer()) {
+        if (!m_server) m_server = std::make_unique<ServerDatabase>(QStringLiteral("deskday"));
+        m_connection->open(m_server->url());
+        m_connection->execute(QStringLiteral("delete from tblRooms"));
+    } else {
+        static int runs = 0;
+        m_path = m_dir.filePath(QStringLiteral("day%1.mdb").arg(++runs));
+        QFile::remove(m_path);
+        createDatabase(m_path);
+        m_connection->open(QStringLiteral("data source=") + m_path);
+    }
     m_model = std::make_unique<ReservationModel>();
     m_model->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     m_dialogs.clear();
@@ -137,7 +155,9 @@ qint64 TestDeskDay::add(const QString& name, const QDate& in, const QDate& out,
     v.address = address;
     v.creditCardNo = card;
     m_connection->execute(statements::insert(v));
-    return queryValue(m_path, QStringLiteral("select max(id) from tblRooms")).toLongLong();
+    ResultSet last;
+    last.open(QStringLiteral("select max(id) as id from tblRooms"), *m_connection);
+    return last.text("id").toLongLong();
 }
 
 void TestDeskDay::fillAll() {
@@ -327,6 +347,47 @@ void TestDeskDay::dayViewsReadThroughTheStayIndex() {
     }
 }
 
+void TestDeskDay::reversedStayInBothViewsMarked_data() {
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QDate>("day");
+    // The guest names as assistive technology reads them, "[!]" before a name with the warning
+    // sign. Stays: Ames 5 Jan - 3 Jan (reversed), Berg 1 - 3 Jan, Cole 3 - 5 Jan.
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("departs on its check-out date")
+        << int(DayView::Departures) << QDate(2032, 1, 3) << "[!] Ames, dates reversed;Berg";
+    QTest::newRow("arrives on its check-in date")
+        << int(DayView::Arrivals) << QDate(2032, 1, 5) << "[!] Ames, dates reversed";
+    QTest::newRow("no departure on its check-in date")
+        << int(DayView::Departures) << QDate(2032, 1, 5) << "Cole";
+    QTest::newRow("in the house on no night")
+        << int(DayView::InTheHouse) << QDate(2032, 1, 4) << "Cole";
+}
+
+void TestDeskDay::reversedStayInBothViewsMarked() {
+    QFETCH(int, view);
+    QFETCH(QDate, day);
+    QFETCH(QString, rows);
+    add(QStringLiteral("Ames"), QDate(2032, 1, 5), QDate(2032, 1, 3));
+    add(QStringLiteral("Berg"), QDate(2032, 1, 1), QDate(2032, 1, 3));
+    add(QStringLiteral("Cole"), QDate(2032, 1, 3), QDate(2032, 1, 5));
+    TempPlaces places;
+    Session session(m_dialogs, places.places);
+    session.dbConnection = std::move(m_connection);
+    DayViewWindow window(session, nullptr);
+    window.showDay(DayView(view), day);
+    auto* list = window.findChild<QTreeView*>();
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(list)->tableInterface();
+    QStringList shown;
+    for (int r = 0; r < list->model()->rowCount(); ++r) {
+        const QModelIndex name = list->model()->index(r, ReservationModel::GuestName);
+        shown << (name.data(Qt::DecorationRole).isNull() ? QString() : QStringLiteral("[!] ")) +
+                     table->cellAt(r, ReservationModel::GuestName)->text(QAccessible::Name);
+    }
+    QCOMPARE(shown.join(QLatin1Char(';')), rows);
+    QCOMPARE(m_dialogs.texts(), QStringList());
+}
+
 void TestDeskDay::exportReadsBack() {
     add(QStringLiteral("Smith, \"Jo\""), QDate(2031, 3, 5), QDate(2031, 3, 9),
         QStringLiteral("555"), QStringLiteral("1 Quay\r\nPellworth"));
@@ -492,5 +553,5 @@ void TestDeskDay::proposedFileName() {
     QCOMPARE(listFileName(title, locale), name);
 }
 
-QTEST_GUILESS_MAIN(TestDeskDay)
+QTEST_MAIN(TestDeskDay)
 #include "tst_deskday.moc"
