@@ -20,6 +20,7 @@ private slots:
     void quoting();
     void firstSampleInsert();
     void insertAndUpdateWithQuotesEverywhere();
+    void textsWithNulStoredExactly();
     void selects();
     void connectionString();
     void translation_data();
@@ -71,6 +72,12 @@ void TestStatements::quoting_data() {
                                         << "'say \"hi\"'";
     QTest::newRow("look-alike quote stays")
         << QString::fromUtf8("O\u2019Brien") << QString::fromUtf8("'O\u2019Brien'");
+    // A NUL cannot stand between quotes: the engine's text would end there.
+    const QChar nul(0);
+    QTest::newRow("NUL inside") << QString("AAA") + nul + "BBB"
+                                << "'AAA'||char(0)||'BBB'";
+    QTest::newRow("NULs at the ends, a quote, two together")
+        << nul + QString("O'B") + nul + nul << "''||char(0)||'O''B'||char(0)||''||char(0)||''";
 }
 
 void TestStatements::quoting() {
@@ -132,6 +139,22 @@ void TestStatements::insertAndUpdateWithQuotesEverywhere() {
             "[CheckInDate]=#02/28/2025#,[CheckOutDate]=#03/01/2025#,[CreditCardType]='Diner''s',"
             "[CreditCardNo]='12''34',[PhoneNumber]='''0''',[Address]='1 King''s Rd\r\nLondon' "
             "where id=17"));
+}
+
+// Written by another program, a NUL in a text goes back exactly as it was read.
+void TestStatements::textsWithNulStoredExactly() {
+    corvanna::test::TempPlaces places;
+    const QString db = places.path("nul.mdb");
+    corvanna::test::createDatabase(db);
+    const QString name = QString("AAA") + QChar(0) + "BBB";
+    GuestValues v = corvanna::test::sampleGuest(name, {2025, 2, 28}, {2025, 3, 1});
+    v.address = QChar(0) + QString("Quay's End") + QChar(0);
+    corvanna::test::execOn(db, translateDates(statements::insert(v)));
+    const QString read = "select GuestName || '|' || Address from tblRooms";
+    QCOMPARE(corvanna::test::queryValue(db, read), name + "|" + v.address);
+    v.guestName = name + QChar(0);
+    corvanna::test::execOn(db, translateDates(statements::update(v, "1")));
+    QCOMPARE(corvanna::test::queryValue(db, read), name + QChar(0) + "|" + v.address);
 }
 
 void TestStatements::selects() {
