@@ -86,6 +86,7 @@ private slots:
     void typingStopsAtFifty_data();
     void typingStopsAtFifty();
     void longStoredTextIsKeptWhole();
+    void storedNulSavedBackExactly();
     void helpAndClosing_data();
     void helpAndClosing();
     void checksStopTheSave_data();
@@ -483,6 +484,20 @@ void TestForm2::longStoredTextIsKeptWhole() {
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(column("GuestName", id), v.guestName);
     QCOMPARE(column("Address", id), v.address);
+}
+
+void TestForm2::storedNulSavedBackExactly() {
+    // Written by another program: NUL characters in the texts.
+    GuestValues v = sampleGuest(QString("AAA") + QChar(0) + "BBB", kToday, kToday);
+    v.address = QString("Quay") + QChar(0);
+    v.phoneNumber = QChar(0) + QString("555");
+    const QString id = addRow(v);
+    auto editor = open(id);
+    control<QLineEdit>(*editor, "Text2")->setText("2");
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
+    QCOMPARE(column("GuestName || '|' || PhoneNumber || '|' || Address || '|' || NoOfRooms", id),
+             v.guestName + "|" + v.phoneNumber + "|" + v.address + "|2");
 }
 
 void TestForm2::helpAndClosing_data() {
