@@ -210,8 +210,17 @@ void Form2::buildDesign() {
     connect(Option3, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option3_Click();
     });
-    connect(dtpCheckIn, &QDateEdit::dateChanged, this, [this] { dtpCheckIn_Change(); });
-    connect(dtpCheckOut, &QDateEdit::dateChanged, this, [this] { dtpCheckOut_Change(); });
+    // The date rule runs on a typed date once it is complete, not on each key's part of it; a
+    // date set otherwise (the calendar, a step, the load) has it at once.
+    connect(dtpCheckIn, &QDateEdit::dateChanged, this, [this] {
+        if (!dateTyping(dtpCheckIn)->typing()) dtpCheckIn_Change();
+    });
+    connect(dtpCheckOut, &QDateEdit::dateChanged, this, [this] {
+        if (!dateTyping(dtpCheckOut)->typing()) dtpCheckOut_Change();
+    });
+    connect(dateTyping(dtpCheckIn), &DateTyping::completed, this, [this] { dtpCheckIn_Change(); });
+    connect(dateTyping(dtpCheckOut), &DateTyping::completed, this,
+            [this] { dtpCheckOut_Change(); });
     connect(dtpCheckIn->calendarWidget(), &QCalendarWidget::clicked, this,
             [this] { dtpCheckIn_Click(); });
     connect(dtpCheckOut->calendarWidget(), &QCalendarWidget::clicked, this,
@@ -352,6 +361,9 @@ void Form2::PushButton1_Click() {
 }
 
 void Form2::PushButton4_Click() {
+    // A date typed just before is complete now: the date rule applies before the checks.
+    for (QDateEdit* picker : {dtpCheckIn, dtpCheckOut, dtpExpiry})
+        dateTyping(picker)->finish();
     Procedure proc(m_session.dialogs, kSave);
     Dialogs& dialogs = m_session.dialogs;
 
