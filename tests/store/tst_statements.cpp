@@ -20,7 +20,6 @@ private slots:
     void quoting();
     void firstSampleInsert();
     void insertAndUpdateWithQuotesEverywhere();
-    void textsWithNulStoredExactly();
     void selects();
     void connectionString();
     void translation_data();
@@ -139,22 +138,6 @@ void TestStatements::insertAndUpdateWithQuotesEverywhere() {
             "[CheckInDate]=#02/28/2025#,[CheckOutDate]=#03/01/2025#,[CreditCardType]='Diner''s',"
             "[CreditCardNo]='12''34',[PhoneNumber]='''0''',[Address]='1 King''s Rd\r\nLondon' "
             "where id=17"));
-}
-
-// Written by another program, a NUL in a text goes back exactly as it was read.
-void TestStatements::textsWithNulStoredExactly() {
-    corvanna::test::TempPlaces places;
-    const QString db = places.path("nul.mdb");
-    corvanna::test::createDatabase(db);
-    const QString name = QString("AAA") + QChar(0) + "BBB";
-    GuestValues v = corvanna::test::sampleGuest(name, {2025, 2, 28}, {2025, 3, 1});
-    v.address = QChar(0) + QString("Quay's End") + QChar(0);
-    corvanna::test::execOn(db, translateDates(statements::insert(v)));
-    const QString read = "select GuestName || '|' || Address from tblRooms";
-    QCOMPARE(corvanna::test::queryValue(db, read), name + "|" + v.address);
-    v.guestName = name + QChar(0);
-    corvanna::test::execOn(db, translateDates(statements::update(v, "1")));
-    QCOMPARE(corvanna::test::queryValue(db, read), name + QChar(0) + "|" + v.address);
 }
 
 void TestStatements::selects() {
