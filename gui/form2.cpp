@@ -1,16 +1,16 @@
 #include "gui/form2.h"
 
-#include "gui/design.h"
 #include "base/failure.h"
-#include "gui/form1.h"
 #include "base/places.h"
-#include "gui/pointer.h"
 #include "base/product.h"
 #include "base/report.h"
-#include "gui/session.h"
-#include "gui/skin.h"
 #include "base/twips.h"
 #include "editor/availability.h"
+#include "gui/design.h"
+#include "gui/form1.h"
+#include "gui/pointer.h"
+#include "gui/session.h"
+#include "gui/skin.h"
 #include "store/connection.h"
 #include "store/rowlock.h"
 #include "store/statements.h"
@@ -40,6 +40,10 @@ const QString kSave = QStringLiteral("Form2.PushButton4_Click");
 const QString kCancel = QStringLiteral("Form2.PushButton5_Click");
 
 const QDate kDesignDate{2010, 10, 18};
+
+// The check that the texts can go to a database server runs with the availability question,
+// after the field tests and before the statement.
+constexpr int kServerTextLine = kAvailabilityLine;
 
 // Each control gets the design font itself: under the main window's skin a font set on the
 // window does not reach its controls.
@@ -206,8 +210,17 @@ void Form2::buildDesign() {
     connect(Option3, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option3_Click();
     });
-    connect(dtpCheckIn, &QDateEdit::dateChanged, this, [this] { dtpCheckIn_Change(); });
-    connect(dtpCheckOut, &QDateEdit::dateChanged, this, [this] { dtpCheckOut_Change(); });
+    // The date rule runs on a typed date once it is complete, not on each key's part of it; a
+    // date set otherwise (the calendar, a step, the load) has it at once.
+    connect(dtpCheckIn, &QDateEdit::dateChanged, this, [this] {
+        if (!dateTyping(dtpCheckIn)->typing()) dtpCheckIn_Change();
+    });
+    connect(dtpCheckOut, &QDateEdit::dateChanged, this, [this] {
+        if (!dateTyping(dtpCheckOut)->typing()) dtpCheckOut_Change();
+    });
+    connect(dateTyping(dtpCheckIn), &DateTyping::completed, this, [this] { dtpCheckIn_Change(); });
+    connect(dateTyping(dtpCheckOut), &DateTyping::completed, this,
+            [this] { dtpCheckOut_Change(); });
     connect(dtpCheckIn->calendarWidget(), &QCalendarWidget::clicked, this,
             [this] { dtpCheckIn_Click(); });
     connect(dtpCheckOut->calendarWidget(), &QCalendarWidget::clicked, this,
@@ -348,6 +361,9 @@ void Form2::PushButton1_Click() {
 }
 
 void Form2::PushButton4_Click() {
+    // A date typed just before is complete now: the date rule applies before the checks.
+    for (QDateEdit* picker : {dtpCheckIn, dtpCheckOut, dtpExpiry})
+        dateTyping(picker)->finish();
     Procedure proc(m_session.dialogs, kSave);
     Dialogs& dialogs = m_session.dialogs;
 
@@ -369,6 +385,15 @@ void Form2::PushButton4_Click() {
             return;
         }
     }
+    if (QWidget* box = boxWithNul()) {
+        proc.step(kServerTextLine, [&] {
+            dialogs.notify(tr("The field \"%1\" holds a NUL character, which the database server "
+                              "cannot store. Retype the field, then save again.")
+                               .arg(box->accessibleName()));
+        });
+        proc.step(kServerTextLine, [&] { box->setFocus(); });
+        return;
+    }
     if (!confirmAvailability(proc, kind)) return;
 
     const bool editing = proc.test(168, [&] { return !mHotelID.isEmpty(); });
@@ -386,12 +411,9 @@ void Form2::PushButton4_Click() {
         m_session.connection().execute(statements::insert(guestValues(entry(kind))));
     };
     int changed = -1;
-    const bool written =
-        editing ? proc.step(170,
-                            [&] {
-                                changed = saveEdit(guestValues(entry(kind)));
-                            })
-                : proc.step(172, insert);
+    const bool written = editing
+                             ? proc.step(170, [&] { changed = saveEdit(guestValues(entry(kind))); })
+                             : proc.step(172, insert);
     // A statement that failed has been reported: nothing was stored, so keep what was typed.
     if (!written || changed == kNotSaved) return;
     if (editing && changed == 0) {
@@ -427,6 +449,17 @@ bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
             {overbookingQuestion(*overbooking), {}, Buttons::YesNo, Icon::Warning, Answer::No});
     });
     return answer == Answer::Yes;
+}
+
+QWidget* Form2::boxWithNul() const {
+    // The file keeps a NUL (the statement joins it in as char(0)); a server's text cannot.
+    if (m_session.server.isEmpty()) return nullptr;
+    const std::pair<QWidget*, QString> boxes[] = {
+        {Text1, Text1->text()}, {Text5, Text5->text()}, {Combo2, Combo2->currentText()},
+        {Text3, Text3->text()}, {Text6, Text6->text()}, {Text7, Text7->toPlainText()}};
+    for (const auto& [box, text] : boxes)
+        if (text.contains(QChar(0))) return box;
+    return nullptr;
 }
 
 int Form2::saveEdit(const GuestValues& values) {

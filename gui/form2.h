@@ -116,6 +116,9 @@ private:
     // Save's availability check: true to go on with the save, false when the user answered No
     // to the overbooking question.
     bool confirmAvailability(Procedure& proc, const QString& kindWord);
+    // On a database server: the first text box whose text holds a NUL, which a server's text
+    // cannot; null when there is none or the reservations are in the file.
+    QWidget* boxWithNul() const;
 
     Form1& m_mainWindow;
     Session& m_session;

@@ -9,7 +9,14 @@ QString doubleQuotes(const QString& text) {
 }
 
 QString quoteText(const QString& text) {
-    return QLatin1Char('\'') + doubleQuotes(text) + QLatin1Char('\'');
+    const QChar nul(0);
+    if (!text.contains(nul)) return QLatin1Char('\'') + doubleQuotes(text) + QLatin1Char('\'');
+    // The engine reads a statement's text only up to a NUL, so the pieces around each NUL are
+    // quoted on their own and joined by the engine's char(0).
+    QStringList pieces = text.split(nul);
+    for (QString& piece : pieces)
+        piece = QLatin1Char('\'') + doubleQuotes(piece) + QLatin1Char('\'');
+    return pieces.join(QStringLiteral("||char(0)||"));
 }
 
 namespace {

@@ -8,7 +8,8 @@ namespace corvanna {
 
 // Each single quote doubled, so the text can stand between single quotes in a statement.
 QString doubleQuotes(const QString& text);
-// The text between single quotes, its quotes doubled: O'Brien -> 'O''Brien'.
+// The text between single quotes, its quotes doubled: O'Brien -> 'O''Brien'. A text holding
+// NUL characters becomes its quoted pieces joined by char(0): 'AAA'||char(0)||'BBB'.
 QString quoteText(const QString& text);
 // A date as "#mm/dd/yyyy#", month first whatever the user's regional settings.
 QString dateLiteral(const QDate& date);

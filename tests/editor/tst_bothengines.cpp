@@ -100,6 +100,7 @@ private slots:
     void overbookingAskedOnSave_data() { addEngines(); }
     void overbookingAskedOnSave();
     void serverDeskMakesNoBackups();
+    void nulTextOnServerNamesItsField();
 };
 
 void TestBothEngines::dayViews_data() {
@@ -243,6 +244,22 @@ void TestBothEngines::serverDeskMakesNoBackups() {
     Desk file(false, "");
     QVERIFY(file.form->findChild<QAction*>("actionBackUpNow")->isEnabled());
     QVERIFY(file.form->findChild<QAction*>("actionRestore")->isEnabled());
+}
+
+// A server's text cannot hold a NUL (the file's can): Save names the box and keeps the typing.
+void TestBothEngines::nulTextOnServerNamesItsField() {
+    Desk desk(true, "nultext");
+    auto editor = desk.edit(QString());
+    fillValid(*editor);
+    const QString phone = QString("555") + QChar(0) + "0100";
+    control<QLineEdit>(*editor, "Text6")->setText(phone);
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(desk.dialogs.texts(),
+             QStringList{"The field \"Phone Number\" holds a NUL character, which the database "
+                         "server cannot store. Retype the field, then save again."});
+    QCOMPARE(editor->result(), 0);
+    QCOMPARE(control<QLineEdit>(*editor, "Text6")->text(), phone);
+    QCOMPARE(desk.rows(), "0");
 }
 
 QTEST_MAIN(TestBothEngines)

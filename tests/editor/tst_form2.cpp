@@ -1,5 +1,6 @@
 // The guest editor window driven as the desk uses it, over a real working database.
 #include "base/twips.h"
+#include "gui/design.h"
 #include "gui/form1.h"
 #include "gui/form2.h"
 #include "gui/guesteditor.h"
@@ -62,6 +63,13 @@ int traceStatement(unsigned type, void* context, void* statement, void*) {
     return 0;
 }
 
+// The default locale for the windows made meanwhile.
+struct DefaultLocale {
+    QLocale before;
+    explicit DefaultLocale(const char* name) { QLocale::setDefault(QLocale(name)); }
+    ~DefaultLocale() { QLocale::setDefault(before); }
+};
+
 } // namespace
 
 class TestForm2 : public QObject {
@@ -83,9 +91,14 @@ private slots:
     void loadStopsAtUnreadableField();
     void dateRules_data();
     void dateRules();
+    void typedDateRuleWhenComplete_data();
+    void typedDateRuleWhenComplete();
+    void datesTypedAsShown_data();
+    void datesTypedAsShown();
     void typingStopsAtFifty_data();
     void typingStopsAtFifty();
     void longStoredTextIsKeptWhole();
+    void storedNulSavedBackExactly();
     void helpAndClosing_data();
     void helpAndClosing();
     void checksStopTheSave_data();
@@ -443,6 +456,91 @@ void TestForm2::dateRules() {
     QTEST(int(kToday.daysTo(control<QDateEdit>(*editor, "dtpCheckOut")->date())), "out");
 }
 
+void TestForm2::typedDateRuleWhenComplete_data() {
+    QTest::addColumn<QString>("typed"); // into Check Out Date; both dates read 6/15/2030 before
+    QTest::addColumn<QString>("end");   // what completes it
+    QTest::addColumn<QDate>("checkIn");
+    QTest::addColumn<QDate>("checkOut");
+    QTest::newRow("later, focus leaves") << "12102031"
+                                         << "focus" << QDate(2030, 6, 15) << QDate(2031, 12, 10);
+    QTest::newRow("earlier, Enter") << "3/1/2030"
+                                    << "enter" << QDate(2030, 3, 1) << QDate(2030, 3, 1);
+    QTest::newRow("earlier, Save at once") << "3/1/2030"
+                                           << "save" << QDate(2030, 3, 1) << QDate(2030, 3, 1);
+    QTest::newRow("a step applies at once") << ""
+                                            << "down" << QDate(2030, 5, 15) << QDate(2030, 5, 15);
+}
+
+void TestForm2::typedDateRuleWhenComplete() {
+    DefaultLocale us("en_US");
+    auto editor = open();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+    fillValid(*editor);
+    auto* in = control<QDateEdit>(*editor, "dtpCheckIn");
+    auto* out = control<QDateEdit>(*editor, "dtpCheckOut");
+    in->setDate({2030, 6, 15});
+    out->setDate({2030, 6, 15});
+    control<QDateEdit>(*editor, "dtpExpiry")->setDate({2035, 1, 1});
+    out->setFocus(Qt::TabFocusReason);
+    QFETCH(QString, typed);
+    for (const QChar c : typed) {
+        QTest::keyClick(out, c.toLatin1());
+        QCOMPARE(in->date(), QDate(2030, 6, 15)); // a key's part of a date moves nothing
+    }
+    QFETCH(QString, end);
+    if (end == "focus")
+        control<QLineEdit>(*editor, "Text5")->setFocus();
+    else if (end == "save")
+        control<QPushButton>(*editor, "PushButton4")->click();
+    else
+        QTest::keyClick(out, end == "enter" ? Qt::Key_Return : Qt::Key_Down);
+    QTEST(in->date(), "checkIn");
+    QTEST(out->date(), "checkOut");
+    if (end == "save")
+        QCOMPARE(queryValue(db(), "select CheckInDate || ' ' || CheckOutDate from tblRooms"),
+                 "2030-03-01 2030-03-01");
+}
+
+void TestForm2::datesTypedAsShown_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed"); // from 11/18/2026: 30 days, no 29 February that year
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("M/d/yyyy 12/31/2028") << "en_US"
+                                         << "12/31/2028" << QDate(2028, 12, 31);
+    QTest::newRow("M/d/yyyy 2/29/2028") << "en_US"
+                                        << "2/29/2028" << QDate(2028, 2, 29);
+    QTest::newRow("M/d/yyyy 1/5/2027") << "en_US"
+                                       << "1/5/2027" << QDate(2027, 1, 5);
+    QTest::newRow("dd.MM.yyyy 31.12.2028") << "de_DE"
+                                           << "31.12.2028" << QDate(2028, 12, 31);
+    QTest::newRow("dd.MM.yyyy 29.02.2028") << "de_DE"
+                                           << "29.02.2028" << QDate(2028, 2, 29);
+    QTest::newRow("dd.MM.yyyy 1.5.2027") << "de_DE"
+                                         << "1.5.2027" << QDate(2027, 5, 1);
+    QTest::newRow("dd.MM.yyyy the day alone") << "de_DE"
+                                              << "05" << QDate(2026, 11, 5);
+    QTest::newRow("yyyy. MM. dd. 2028. 2. 29.") << "hu_HU"
+                                                << "2028. 2. 29." << QDate(2028, 2, 29);
+}
+
+// Every picker of the program is set up alike; a bare one is typed into as the desk types.
+void TestForm2::datesTypedAsShown() {
+    QFETCH(QString, locale);
+    DefaultLocale shown(qPrintable(locale));
+    QWidget window;
+    auto* picker = new QDateEdit(QDate(2026, 11, 18), &window);
+    auto* next = new QLineEdit(&window);
+    next->move(0, 40);
+    setUpDatePicker(picker);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    picker->setFocus(Qt::TabFocusReason);
+    QFETCH(QString, typed);
+    QTest::keyClicks(picker, typed);
+    next->setFocus();
+    QTEST(picker->date(), "date");
+}
+
 void TestForm2::typingStopsAtFifty_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<bool>("paste");
@@ -483,6 +581,20 @@ void TestForm2::longStoredTextIsKeptWhole() {
     QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
     QCOMPARE(column("GuestName", id), v.guestName);
     QCOMPARE(column("Address", id), v.address);
+}
+
+void TestForm2::storedNulSavedBackExactly() {
+    // Written by another program: NUL characters in the texts.
+    GuestValues v = sampleGuest(QString("AAA") + QChar(0) + "BBB", kToday, kToday);
+    v.address = QString("Quay") + QChar(0);
+    v.phoneNumber = QChar(0) + QString("555");
+    const QString id = addRow(v);
+    auto editor = open(id);
+    control<QLineEdit>(*editor, "Text2")->setText("2");
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(m_dialogs->texts(), QStringList{"Successfully Saved."});
+    QCOMPARE(column("GuestName || '|' || PhoneNumber || '|' || Address || '|' || NoOfRooms", id),
+             v.guestName + "|" + v.phoneNumber + "|" + v.address + "|2");
 }
 
 void TestForm2::helpAndClosing_data() {

@@ -71,6 +71,12 @@ void TestStatements::quoting_data() {
                                         << "'say \"hi\"'";
     QTest::newRow("look-alike quote stays")
         << QString::fromUtf8("O\u2019Brien") << QString::fromUtf8("'O\u2019Brien'");
+    // A NUL cannot stand between quotes: the engine's text would end there.
+    const QChar nul(0);
+    QTest::newRow("NUL inside") << QString("AAA") + nul + "BBB"
+                                << "'AAA'||char(0)||'BBB'";
+    QTest::newRow("NULs at the ends, a quote, two together")
+        << nul + QString("O'B") + nul + nul << "''||char(0)||'O''B'||char(0)||''||char(0)||''";
 }
 
 void TestStatements::quoting() {
