@@ -16,7 +16,7 @@
 #include "gui/skin.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
-#include "store/inventory.h"
+#include "store/schemahistory.h"
 #include "store/serverlogin.h"
 
 #include <QApplication>
@@ -299,10 +299,10 @@ bool Form1::Form_Load() {
             watchOtherDesks();
         });
     } while (login && login->refused());
-    // A database from before the inventory gets its table; one that cannot take it (read-only)
-    // works as before, without inventory.
+    // A database from an older program gets the schema steps it lacks; one that cannot take them
+    // (read-only) works as before, without the inventory.
     if (m_session.dbConnection && m_session.dbConnection->state() != 0)
-        m_session.inventoryUnavailable = inventoryProblem(*m_session.dbConnection);
+        m_session.inventoryUnavailable = schemaUpgradeProblem(*m_session.dbConnection);
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,

@@ -6,6 +6,7 @@
 #include "gui/session.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/schemahistory.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -123,6 +124,8 @@ void Form1::mnuRestore_Click() {
             restoreBackup(m_session.connection(),
                           connectionString(m_session.places.commonDataFolder), choice.path,
                           backupFolder(m_session), now);
+            // A copy made by an older program gets the schema steps it lacks.
+            m_session.inventoryUnavailable = schemaUpgradeProblem(m_session.connection());
             m_session.connection().startBackgroundCheck();
         }))
         return;

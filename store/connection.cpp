@@ -3,6 +3,7 @@
 #include "base/cardmask.h"
 #include "base/failure.h"
 #include "literals.h"
+#include "schemahistory.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -215,6 +216,14 @@ void Connection::open(const QString& connectionString) {
         probe = QSqlQuery();
         db.close();
         throw Failure(refusal);
+    }
+    // A database written by a newer program is never used, let alone changed.
+    try {
+        refuseNewerFile(handle());
+    } catch (const Failure&) {
+        probe = QSqlQuery();
+        db.close();
+        throw;
     }
 }
 

@@ -13,12 +13,6 @@ namespace corvanna {
 
 namespace {
 
-const char* const kCreateInventory =
-    "CREATE TABLE tblInventory (Kind TEXT NOT NULL, Type TEXT NOT NULL, Units INTEGER NOT NULL "
-    "CHECK (typeof(Units) = 'integer' AND Units >= 0), PRIMARY KEY (Kind, Type))";
-const char* const kCreateStayLength = "CREATE INDEX IF NOT EXISTS idxRoomsStayLength ON tblRooms "
-                                      "(julianday(CheckOutDate) - julianday(CheckInDate))";
-
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
@@ -112,15 +106,9 @@ private:
 constexpr OwnStatement kLongestStay{
     "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms",
     "select max(CheckOutDate - CheckInDate) from tblRooms"};
-constexpr OwnStatement kHasRooms{
-    "select 1 from sqlite_master where type='table' and name='tblRooms'",
-    "select 1 where to_regclass('tblrooms') is not null"};
 constexpr OwnStatement kHasInventory{
     "select 1 from sqlite_master where type='table' and name='tblInventory'",
     "select 1 where to_regclass('tblinventory') is not null"};
-constexpr OwnStatement kHasStayLength{
-    "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'",
-    "select 1 where to_regclass('idxroomsstaylength') is not null"};
 constexpr OwnStatement kReadInventory{
     "select Kind, Type, Units from tblInventory order by Kind, Type",
     "select Kind, Type, Units from tblInventory order by Kind collate \"C\", Type collate \"C\""};
@@ -174,36 +162,6 @@ bool coversNight(const QDate& checkIn, const QDate& checkOut, const QDate& night
 bool hasInventoryTable(Connection& connection) {
     Query q(connection, kHasInventory);
     return q.next();
-}
-
-void addInventoryTable(Connection& connection) {
-    // A server database gets them when the desk opens it; trying again here reports why that
-    // failed, if it did.
-    if (ServerLink* server = connection.server()) {
-        server->ensureInventory();
-        return;
-    }
-    // Only a reservation database takes the inventory: an empty or foreign file stays as it is.
-    Query rooms(connection, kHasRooms);
-    if (!rooms.next()) throw Failure(QStringLiteral("no such table: tblRooms"));
-    sqlite3* db = connection.handle();
-    // A read-only file is told at once, without the whole-file check that precedes a first write.
-    if (db && sqlite3_db_readonly(db, "main") == 1 && !hasInventoryTable(connection))
-        throw Failure(QStringLiteral("attempt to write a readonly database"));
-    if (!hasInventoryTable(connection)) connection.execute(QString::fromLatin1(kCreateInventory));
-    Query index(connection, kHasStayLength);
-    // Without the index the reads stay right, only slower: a read-only file goes without it.
-    if (!index.next() && !(db && sqlite3_db_readonly(db, "main") == 1))
-        connection.execute(QString::fromLatin1(kCreateStayLength));
-}
-
-QString inventoryProblem(Connection& connection) {
-    try {
-        addInventoryTable(connection);
-    } catch (const Failure& failure) {
-        return failure.description();
-    }
-    return {};
 }
 
 ShortBusyWait::ShortBusyWait(Connection& connection, int ms)

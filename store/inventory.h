@@ -33,12 +33,6 @@ struct StayRow {
 // one day.
 bool coversNight(const QDate& checkIn, const QDate& checkOut, const QDate& night);
 
-// Adds tblInventory, and the index that bounds how far back a stay can begin, to a database that
-// lacks them; tblRooms and its rows stay as they are. Throws Failure with the engine's words when
-// the file cannot take them (for instance a read-only file).
-void addInventoryTable(Connection& connection);
-// Runs addInventoryTable; the engine's words when it failed, else the empty text.
-QString inventoryProblem(Connection& connection);
 // True when the database holds tblInventory.
 bool hasInventoryTable(Connection& connection);
 

@@ -23,9 +23,6 @@ bool isServerTarget(const QString& target);
 // the stay index, guest names ordered by an ICU collation of the given language (a BCP 47 tag,
 // "und" for the root order), and a notice on every change for the other desks.
 QStringList serverSchema(const QString& collationLanguage);
-// What the inventory adds to the server's schema: tblInventory and the stay-length index. Each
-// statement leaves what is already there as it is.
-QStringList serverInventorySchema();
 // The ICU language tag for a locale name ("de_DE" -> "de-DE"; "C" and odd names -> "und").
 QString collationLanguageOf(const QString& localeName);
 
@@ -49,15 +46,12 @@ public:
     ServerLink& operator=(const ServerLink&) = delete;
 
     // Connects (libpq's URI or key=value form, its password file and environment apply) and
-    // creates the schema when the database has no tblRooms yet. Throws Failure with the server's
-    // or libpq's words.
+    // creates the schema when the database has no tblRooms yet; an older database gets the
+    // schema steps it lacks, and one written by a newer program is refused. Throws Failure with
+    // the server's or libpq's words.
     void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
     bool isOpen() const;
     void close();
-
-    // Adds tblInventory and the stay-length index to a database made before them, under the
-    // schema's lock; the reservations stay as they are. Throws Failure with the server's words.
-    void ensureInventory();
 
     // Runs an insert, update or delete given in the desk's dialect; returns the rows changed.
     int execute(const QString& statement);

@@ -95,7 +95,7 @@ void TestServerConnection::olderDatabaseGetsTheInventory() {
         c.open(db.url());
     }
     // A database made before the inventory: the reservations alone.
-    db.exec("drop table tblInventory; drop index idxRoomsStayLength");
+    db.exec("drop table tblInventory; drop index idxRoomsStayLength; drop table corvanna_schema");
     db.exec("insert into tblRooms (GuestName, CheckInDate, CheckOutDate) "
             "values ('Kept', '2024-01-01', '2024-01-09')");
     Connection c("older");
