@@ -291,11 +291,10 @@ bool Form1::Form_Load() {
                                                          : m_session.server,
                               m_session.dialogs);
             login->open();
-            // A desk on a server sees which one in the caption, and leaves backups to it.
-            if (const ServerLink* server = connection.server()) {
-                setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
-                backupsOnServer();
-            }
+            // A desk sharing a server sees which one in the caption, and leaves backups to it.
+            if (connection.has(Capability::SharedDatabase))
+                setWindowTitle(kProductName + QStringLiteral(" - ") + connection.description());
+            if (!connection.has(Capability::FileBackups)) backupsOnServer();
             watchOtherDesks();
         });
     } while (login && login->refused());

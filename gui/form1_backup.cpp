@@ -34,7 +34,7 @@ void Form1::automaticBackup() {
     // copy that fails its check.
     if (!connection || connection->state() == 0 || connection->damaged()) return;
     // A server keeps the reservations in its own backups; there is no file to copy.
-    if (connection->server()) return;
+    if (!connection->has(Capability::FileBackups)) return;
     const QDate today = QDate::currentDate();
     const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
     if (failure.isEmpty()) {

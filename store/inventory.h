@@ -5,8 +5,6 @@
 #include <optional>
 #include <vector>
 
-struct sqlite3;
-
 namespace corvanna {
 
 class Connection;
@@ -45,7 +43,7 @@ public:
     ShortBusyWait& operator=(const ShortBusyWait&) = delete;
 
 private:
-    sqlite3* m_db;
+    Connection& m_connection;
 };
 
 // The whole inventory, ordered by kind and type. Empty when the database has no tblInventory.

@@ -190,12 +190,8 @@ void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bo
     }
 }
 
-void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps) {
-    if (ServerLink* server = connection.server()) {
-        upgradeServerSchema(server->ready(), steps);
-        return;
-    }
-    sqlite3* db = connection.handle();
+void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
+    sqlite3* db = file.fileHandle();
     const int newest = newestSchemaVersion(steps);
     int version = fileSchemaVersion(db, steps);
     if (version > newest) throw Failure(newerSchemaMessage(version, newest));
@@ -206,23 +202,26 @@ void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps)
     for (const SchemaStep& step : steps) {
         if (step.number <= version) continue;
         // The write lock first: another program opening the same file applies the step once.
-        connection.execute(QStringLiteral("begin immediate"));
+        file.execute(QStringLiteral("begin immediate"));
         try {
             version = fileSchemaVersion(db, steps);
             if (version > newest) throw Failure(newerSchemaMessage(version, newest));
             if (version < step.number) {
                 for (const QString& sql : step.file)
-                    connection.execute(sql);
-                connection.execute(QStringLiteral("PRAGMA user_version = %1").arg(step.number));
+                    file.execute(sql);
+                file.execute(QStringLiteral("PRAGMA user_version = %1").arg(step.number));
                 version = step.number;
             }
-            connection.execute(QStringLiteral("commit"));
+            file.execute(QStringLiteral("commit"));
         } catch (...) {
-            if (!sqlite3_get_autocommit(db))
-                sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+            file.rollback();
             throw;
         }
     }
+}
+
+void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps) {
+    connection.engine().upgradeSchema(steps);
 }
 
 QString schemaUpgradeProblem(Connection& connection) {

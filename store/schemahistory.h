@@ -10,6 +10,7 @@ struct pg_conn;
 namespace corvanna {
 
 class Connection;
+class Engine;
 
 // One numbered step of the database's schema: what it adds beside tblRooms, in the file's words
 // and the server's. Step n brings a database from version n - 1 to n; each step is applied in a
@@ -51,6 +52,9 @@ int serverSchemaVersion(pg_conn* conn, const std::vector<SchemaStep>& steps = sc
 // database). Throws Failure with the server's words, or newerSchemaMessage.
 void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps = schemaHistory(),
                          bool creating = false);
+
+// The same on the file's engine, each step under the file's write lock.
+void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps);
 
 // Brings the open database to the newest step. A file that cannot be written (read-only) and
 // lacks a step is reported with the engine's words and left as it is. Throws Failure.

@@ -5,7 +5,7 @@
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/schemahistory.h"
-#include "store/serverlink.h"
+#include "store/server/serverlink.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 

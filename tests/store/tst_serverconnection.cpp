@@ -3,7 +3,7 @@
 #include "base/failure.h"
 #include "store/connection.h"
 #include "store/inventory.h"
-#include "store/serverlink.h"
+#include "store/server/serverlink.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"

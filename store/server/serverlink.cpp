@@ -1,8 +1,8 @@
 #include "serverlink.h"
-#include "schemahistory.h"
 
 #include "base/failure.h"
-#include "literals.h"
+#include "store/literals.h"
+#include "store/schemahistory.h"
 
 #include <libpq-fe.h>
 
@@ -113,18 +113,6 @@ QStringList serverSchema(const QString& language) {
                        "truncate on tblRooms for each statement "
                        "execute function corvanna_rooms_changed()"),
     };
-}
-
-QString changedFields(const RowVersion& before, const RowVersion& now) {
-    static const char* const kCaptions[] = {"Guest Name",    "Accommodation",  "Number of Rooms",
-                                            "Type",          "Services",       "Number of Persons",
-                                            "Check-In Date", "Check-Out Date", "Card Type",
-                                            "Card Number",   "Phone Number",   "Address"};
-    QStringList names;
-    for (qsizetype i = 0; i < 12; ++i)
-        if (before.values.value(i) != now.values.value(i))
-            names << QString::fromLatin1(kCaptions[i]);
-    return names.join(QStringLiteral(", "));
 }
 
 namespace {
@@ -368,8 +356,10 @@ void ServerCursor::open(const char* sql, const QStringList& values, ServerLink& 
 void ServerCursor::start(const QByteArray& sql, const QStringList& values, ServerLink& link) {
     close();
     PGconn* conn = link.ready();
-    // A result set only reads: the select runs in a read-only transaction.
-    {
+    // A result set only reads: the select runs in a read-only transaction, or inside the
+    // transaction under way (a save's), which it leaves to its owner.
+    m_ownTransaction = PQtransactionStatus(conn) == PQTRANS_IDLE;
+    if (m_ownTransaction) {
         Result begin(PQexec(conn, "begin transaction read only"));
         if (!succeeded(begin.r)) throw Failure(resultError(begin.r, conn));
     }
@@ -379,7 +369,7 @@ void ServerCursor::start(const QByteArray& sql, const QStringList& values, Serve
         !PQsetSingleRowMode(conn)) {
         const QString text = connectionError(conn);
         drain();
-        Result rollback(PQexec(conn, "rollback"));
+        if (m_ownTransaction) Result rollback(PQexec(conn, "rollback"));
         throw Failure(text);
     }
     m_link = &link;
@@ -424,7 +414,7 @@ void ServerCursor::drain() {
 void ServerCursor::close() {
     if (m_link) {
         PGconn* conn = m_link->handle();
-        if (PQtransactionStatus(conn) == PQTRANS_ACTIVE) {
+        if (m_ownTransaction && PQtransactionStatus(conn) == PQTRANS_ACTIVE) {
             // Closed before the last row: the rest is not wanted.
             if (PGcancel* cancel = PQgetCancel(conn)) {
                 char buffer[256];
@@ -433,7 +423,8 @@ void ServerCursor::close() {
             }
         }
         drain();
-        if (PQstatus(conn) == CONNECTION_OK) PQclear(PQexec(conn, "rollback"));
+        if (m_ownTransaction && PQstatus(conn) == CONNECTION_OK)
+            PQclear(PQexec(conn, "rollback"));
     }
     PQclear(m_row);
     m_row = nullptr;
