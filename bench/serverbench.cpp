@@ -8,7 +8,7 @@
 #include "store/connection.h"
 #include "store/literals.h"
 #include "store/serverchoice.h"
-#include "store/serverlink.h"
+#include "store/server/serverlink.h"
 #include "store/statements.h"
 
 #include <QCoreApplication>

@@ -96,7 +96,7 @@ std::optional<Overbooking> overbookingOnSave(Connection& connection, const Guest
     }
     // A server session dropped since the last statement fails the first read; the question is
     // not skipped for that: the read runs again on a new session, as the save's statement will.
-    if (const ServerLink* server = connection.server(); server && server->lost()) {
+    if (connection.lost()) {
         try {
             return checkOverbooking(connection, entry, editedId);
         } catch (const Failure&) {

@@ -16,7 +16,7 @@
 #include "gui/skin.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
-#include "store/inventory.h"
+#include "store/schemahistory.h"
 #include "store/serverlogin.h"
 
 #include <QApplication>
@@ -291,18 +291,17 @@ bool Form1::Form_Load() {
                                                          : m_session.server,
                               m_session.dialogs);
             login->open();
-            // A desk on a server sees which one in the caption, and leaves backups to it.
-            if (const ServerLink* server = connection.server()) {
-                setWindowTitle(kProductName + QStringLiteral(" - ") + server->description());
-                backupsOnServer();
-            }
+            // A desk sharing a server sees which one in the caption, and leaves backups to it.
+            if (connection.has(Capability::SharedDatabase))
+                setWindowTitle(kProductName + QStringLiteral(" - ") + connection.description());
+            if (!connection.has(Capability::FileBackups)) backupsOnServer();
             watchOtherDesks();
         });
     } while (login && login->refused());
-    // A database from before the inventory gets its table; one that cannot take it (read-only)
-    // works as before, without inventory.
+    // A database from an older program gets the schema steps it lacks; one that cannot take them
+    // (read-only) works as before, without the inventory.
     if (m_session.dbConnection && m_session.dbConnection->state() != 0)
-        m_session.inventoryUnavailable = inventoryProblem(*m_session.dbConnection);
+        m_session.inventoryUnavailable = schemaUpgradeProblem(*m_session.dbConnection);
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,

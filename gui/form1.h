@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/pointershape.h"
-#include "store/filewatch.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -185,7 +184,6 @@ private:
     // The last fill, repeated when another desk changes the reservations.
     std::function<void()> m_lastFill;
     bool m_otherDeskChanged = false;
-    FileChangeWatch m_fileWatch;
 };
 
 // The application's icon, shown by both windows and the launcher.

@@ -6,6 +6,7 @@
 #include "gui/session.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/schemahistory.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -33,7 +34,7 @@ void Form1::automaticBackup() {
     // copy that fails its check.
     if (!connection || connection->state() == 0 || connection->damaged()) return;
     // A server keeps the reservations in its own backups; there is no file to copy.
-    if (connection->server()) return;
+    if (!connection->has(Capability::FileBackups)) return;
     const QDate today = QDate::currentDate();
     const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
     if (failure.isEmpty()) {
@@ -123,6 +124,8 @@ void Form1::mnuRestore_Click() {
             restoreBackup(m_session.connection(),
                           connectionString(m_session.places.commonDataFolder), choice.path,
                           backupFolder(m_session), now);
+            // A copy made by an older program gets the schema steps it lacks.
+            m_session.inventoryUnavailable = schemaUpgradeProblem(m_session.connection());
             m_session.connection().startBackgroundCheck();
         }))
         return;

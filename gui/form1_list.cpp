@@ -41,7 +41,7 @@ void Form1::selectFirstAdded() {
 // shows in the connection's data version. Either is looked for twice a second, so a save shows
 // here within a second or so. No refill runs under an open box or editor: it waits.
 void Form1::watchOtherDesks() {
-    m_fileWatch.takeChanges(m_session.connection()); // from here on, the file's changes count
+    m_session.connection().takeChanges(); // from here on, others' changes count
     auto* timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("otherDesksWatch"));
     connect(timer, &QTimer::timeout, this, [this] { otherDesksChanged(); });
@@ -51,9 +51,7 @@ void Form1::watchOtherDesks() {
 void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
     if (!connection || connection->state() == 0) return;
-    ServerLink* server = connection->server();
-    if (server ? server->takeChangeNotices() : m_fileWatch.takeChanges(*connection))
-        m_otherDeskChanged = true;
+    if (connection->takeChanges()) m_otherDeskChanged = true;
     if (m_otherDeskChanged && m_lastFill && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling()) {
         const std::function<void()> refill = m_lastFill; // fill() replaces m_lastFill

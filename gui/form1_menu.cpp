@@ -282,9 +282,10 @@ void Form1::Print_Click() {
 }
 
 QString Form1::databaseInUse() const {
-    const ServerLink* server = m_session.dbConnection ? m_session.dbConnection->server() : nullptr;
-    return server ? QStringLiteral("PostgreSQL server, ") + server->description()
-                  : QDir::toNativeSeparators(m_session.places.workingDatabase());
+    const Connection* connection = m_session.dbConnection.get();
+    return connection && connection->has(Capability::SharedDatabase)
+               ? QStringLiteral("PostgreSQL server, ") + connection->description()
+               : QDir::toNativeSeparators(m_session.places.workingDatabase());
 }
 
 void Form1::About_Click() {

@@ -480,7 +480,7 @@ int Form2::saveEdit(const GuestValues& values) {
         }
     }
     // On the file a deleted row takes the way of an update that found no row.
-    if (!now && !connection.server()) return 0;
+    if (!now && !connection.has(Capability::SharedDatabase)) return 0;
     const QString question =
         now ? QStringLiteral("Another desk changed this reservation after you opened it: ") +
                   changes + QStringLiteral(".\n\nSave your entries over its changes?")

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/serverlink.h"
+#include "store/server/serverlink.h"
 #include "store/statements.h"
 
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "connection.h"
+#include "schemahistory.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -237,8 +238,7 @@ std::optional<qint64> reservationCountOf(const QString& path) {
 }
 
 QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
-    if (!source)
-        throw Failure(kObjectClosed);
+    if (!source) throw Failure(kObjectClosed);
     const bool madeFolder = makeFolder(folder);
     removeAbandonedCopies(folder);
     const QString partial =
@@ -317,8 +317,7 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today
         // a close after a day of looking only does not copy (and check) a large file again.
         const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
         const QFileInfo working(QString::fromUtf8(sqlite3_db_filename(source, "main")));
-        if (copy.exists() && working.exists() &&
-            working.lastModified() < copy.lastModified())
+        if (copy.exists() && working.exists() && working.lastModified() < copy.lastModified())
             return {};
         backUp(source, folder, today);
         rotateBackups(folder, today);
@@ -342,6 +341,13 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
         QFile::remove(incoming);
         throw Failure(
             QStringLiteral("The copy %1 failed its integrity check: %2").arg(native(copy), check));
+    }
+    // A copy written by a newer program would be refused at the next open: it is not restored.
+    try {
+        refuseNewerFile(EngineFile(incoming, SQLITE_OPEN_READONLY).db());
+    } catch (const Failure&) {
+        QFile::remove(incoming);
+        throw;
     }
 
     connection.close();

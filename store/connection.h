@@ -1,16 +1,13 @@
 #pragma once
 
-#include "ownstatement.h"
-#include "rowcursor.h"
-#include "serverlink.h"
+#include "engine.h"
 
 #include <QString>
-#include <memory>
-#include <QVariantList>
 #include <QStringList>
+#include <QVariantList>
+#include <memory>
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace corvanna {
 
@@ -20,7 +17,8 @@ QString connectionString(const QString& commonDataFolder);
 QString dataSourceOf(const QString& connectionString);
 
 // dbConnection: the one connection to the reservation database, opened once at start-up and
-// closed when the main window closes. Every statement of the program goes through it.
+// closed when the main window closes. Every statement of the program goes through it, to the
+// engine chosen when it opened (store/engine.h): the file, or a PostgreSQL server.
 class Connection {
 public:
     explicit Connection(QString name = QStringLiteral("dbConnection"));
@@ -43,16 +41,29 @@ public:
 
     // Runs an insert, update or delete and returns the number of rows it changed.
     int execute(const QString& statement);
-    // Runs a statement of our own with its values bound as parameters, in order.
-    int execute(const QString& statement, const QVariantList& values);
-    // The same for a statement of our own in the dialect of the engine in use; on the server the
-    // values are bound as their text.
+    // Runs a statement of our own in the dialect of the engine in use, its values bound as
+    // parameters in order (on the server as their text).
     int execute(const OwnStatement& statement, const QVariantList& values = {});
 
-    // The engine's handle for reading result sets; null while closed or on a server.
+    // The engine of the open database; throws Failure while closed.
+    Engine& engine() const;
+    // True when another program (on the file) or another desk (on a server) committed a change
+    // since the last call. Never waits; the first call after an open only takes note.
+    bool takeChanges();
+    // How long a statement waits for another program's lock before it fails.
+    void setLockWait(int ms);
+    // True when the server dropped the session since the last statement.
+    bool lost() const;
+    // The database in use, as the desk names it: the file's path, or "dbname on host:port".
+    QString description() const;
+
+    // What the open database's engine can do (false while closed).
+    bool has(Capability capability) const;
+    // Capabilities, asked for by name. The file's engine handle, for its own backups and checks:
+    // null while closed or on a server.
     sqlite3* handle() const;
-    // The server session when the database is on a PostgreSQL server, else null.
-    ServerLink* server() const { return m_server && m_server->isOpen() ? m_server.get() : nullptr; }
+    // The server session when the database is on an open PostgreSQL server, else null.
+    ServerLink* server() const;
     const QString& name() const { return m_name; }
     // The server session, open or not, made on first use: it keeps the password the desk typed
     // and tells why its last open failed. Only for a server target.
@@ -64,21 +75,11 @@ public:
     // Called with the engine's result code of a statement that failed on this connection.
     void noteFailure(int engineCode);
     // True once the engine has found the file damaged; it is not written to again.
-    bool damaged() const { return m_damaged; }
+    bool damaged() const;
 
 private:
-    struct BackgroundCheck;
-    void checkBeforeFirstWrite();
-    void stopBackgroundCheck();
-
     QString m_name;
-    // The whole-file check, started on a connection of its own once the window is up so that
-    // the first save does not wait for all of it.
-    std::unique_ptr<BackgroundCheck> m_background;
-    // A file the engine has found damaged is never written to again through this connection.
-    bool m_damaged = false;
-    bool m_checked = false;
-    std::unique_ptr<ServerLink> m_server;
+    std::unique_ptr<Engine> m_engine;
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.
@@ -96,7 +97,7 @@ public:
     void open(const OwnStatement& statement, const QStringList& parameters, Connection& connection);
     bool eof() const; // throws when not open, as reading a closed result set fails
     void moveNext();  // throws Failure when the engine cannot read the next row
-    int state() const { return m_statement || (m_server && m_server->isOpen()) ? 1 : 0; }
+    int state() const { return m_cursor ? 1 : 0; }
     void close();
 
     // The current row's value of a column, as text: null gives the empty text.
@@ -112,13 +113,8 @@ public:
     CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
-    void prepare(const QByteArray& sql, const QStringList& parameters, Connection& connection);
     void check() const;
-    Connection* m_connection = nullptr;
-    sqlite3_stmt* m_statement = nullptr;
-    sqlite3* m_db = nullptr;
-    bool m_eof = true;
-    std::unique_ptr<ServerCursor> m_server;
+    std::unique_ptr<EngineCursor> m_cursor;
 };
 
 } // namespace corvanna

@@ -6,83 +6,44 @@
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
-#include <libpq-fe.h>
-#include <sqlite3.h>
 
 namespace corvanna {
 
 namespace {
 
-const char* const kCreateInventory =
-    "CREATE TABLE tblInventory (Kind TEXT NOT NULL, Type TEXT NOT NULL, Units INTEGER NOT NULL "
-    "CHECK (typeof(Units) = 'integer' AND Units >= 0), PRIMARY KEY (Kind, Type))";
-const char* const kCreateStayLength = "CREATE INDEX IF NOT EXISTS idxRoomsStayLength ON tblRooms "
-                                      "(julianday(CheckOutDate) - julianday(CheckInDate))";
-
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
 
-// One statement of our own, its values bound as parameters: prepared on the file's engine
-// handle, or run on the server with the whole (small) result at hand. Failures carry the
-// engine's words.
+// One select of our own, its values bound as parameters, read row by row through the engine in
+// use. Failures carry the engine's words.
 class Query {
 public:
     Query(Connection& connection, const OwnStatement& sql, const QStringList& values = {})
-        : m_connection(connection) {
-        if (ServerLink* server = connection.server()) {
-            m_result = server->run(QString::fromUtf8(sql.server), values);
-            return;
-        }
-        m_db = connection.handle();
-        if (!m_db) throw Failure(kObjectClosed);
-        if (sqlite3_prepare_v2(m_db, sql.file, -1, &m_st, nullptr) != SQLITE_OK) fail();
-        for (qsizetype i = 0; i < values.size(); ++i) {
-            const QByteArray utf8 = values[i].toUtf8();
-            if (sqlite3_bind_text(m_st, int(i + 1), utf8.constData(), int(utf8.size()),
-                                  SQLITE_TRANSIENT) != SQLITE_OK)
-                fail();
-        }
-    }
-    ~Query() {
-        sqlite3_finalize(m_st);
-        PQclear(m_result);
-    }
-    Query(const Query&) = delete;
-    Query& operator=(const Query&) = delete;
+        : m_cursor(connection.engine().select(sql, values)) {}
 
     bool next() {
-        if (m_result) return ++m_row < PQntuples(m_result);
-        const int rc = sqlite3_step(m_st);
-        if (rc == SQLITE_ROW) return true;
-        if (rc != SQLITE_DONE) fail();
-        return false;
+        if (m_started) m_cursor->moveNext();
+        m_started = true;
+        return !m_cursor->eof();
     }
     // The value's text as UTF-8 bytes, valid until the next row.
     QByteArrayView bytes(int column) const {
-        if (m_result)
-            return {PQgetvalue(m_result, m_row, column), PQgetlength(m_result, m_row, column)};
-        const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(m_st, column));
-        return {p, p ? sqlite3_column_bytes(m_st, column) : 0};
+        const CursorValue v = m_cursor->value(column, CursorValue::Text);
+        return v.type == CursorValue::Null ? QByteArrayView() : QByteArrayView(v.bytes, v.size);
     }
     QString text(int column) const { return QString::fromUtf8(bytes(column)); }
     qint64 integer(int column) const {
-        if (m_result) return bytes(column).toLongLong();
-        return sqlite3_column_int64(m_st, column);
+        const CursorValue v = m_cursor->value(column, CursorValue::Integer);
+        return v.type == CursorValue::Integer ? v.number : bytes(column).toLongLong();
     }
-    bool isNull(int column) const {
-        if (m_result) return PQgetisnull(m_result, m_row, column);
-        return sqlite3_column_type(m_st, column) == SQLITE_NULL;
-    }
-    double real(int column) const {
-        if (m_result) return bytes(column).toDouble();
-        return sqlite3_column_double(m_st, column);
-    }
+    bool isNull(int column) const { return m_cursor->isNull(column); }
+    double real(int column) const { return bytes(column).toDouble(); }
     // A stored date ("yyyy-mm-dd") read from its bytes; anything else goes through the parser.
     QDate date(int column) const {
-        const QByteArrayView b = bytes(column);
-        if (b.isNull()) return {};
-        if (const qint64 day = isoDayNumber(b.data(), b.size())) return QDate::fromJulianDay(day);
+        const CursorValue v = m_cursor->value(column, CursorValue::Day);
+        if (v.type == CursorValue::Day) return QDate::fromJulianDay(v.number);
+        if (v.type == CursorValue::Null) return {};
         return QDate::fromString(text(column), Qt::ISODate);
     }
     // A text column whose few values repeat (a kind, a type): each value made text once.
@@ -95,15 +56,8 @@ public:
     }
 
 private:
-    [[noreturn]] void fail() {
-        m_connection.noteFailure(sqlite3_errcode(m_db));
-        throw Failure(QString::fromUtf8(sqlite3_errmsg(m_db)));
-    }
-    Connection& m_connection;
-    sqlite3* m_db = nullptr;
-    sqlite3_stmt* m_st = nullptr;
-    PGresult* m_result = nullptr;
-    int m_row = -1;
+    std::unique_ptr<EngineCursor> m_cursor;
+    bool m_started = false;
 };
 
 // Our own statements on the inventory and the stays, the file's text beside the server's. The
@@ -112,15 +66,9 @@ private:
 constexpr OwnStatement kLongestStay{
     "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms",
     "select max(CheckOutDate - CheckInDate) from tblRooms"};
-constexpr OwnStatement kHasRooms{
-    "select 1 from sqlite_master where type='table' and name='tblRooms'",
-    "select 1 where to_regclass('tblrooms') is not null"};
 constexpr OwnStatement kHasInventory{
     "select 1 from sqlite_master where type='table' and name='tblInventory'",
     "select 1 where to_regclass('tblinventory') is not null"};
-constexpr OwnStatement kHasStayLength{
-    "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'",
-    "select 1 where to_regclass('idxroomsstaylength') is not null"};
 constexpr OwnStatement kReadInventory{
     "select Kind, Type, Units from tblInventory order by Kind, Type",
     "select Kind, Type, Units from tblInventory order by Kind collate \"C\", Type collate \"C\""};
@@ -176,43 +124,13 @@ bool hasInventoryTable(Connection& connection) {
     return q.next();
 }
 
-void addInventoryTable(Connection& connection) {
-    // A server database gets them when the desk opens it; trying again here reports why that
-    // failed, if it did.
-    if (ServerLink* server = connection.server()) {
-        server->ensureInventory();
-        return;
-    }
-    // Only a reservation database takes the inventory: an empty or foreign file stays as it is.
-    Query rooms(connection, kHasRooms);
-    if (!rooms.next()) throw Failure(QStringLiteral("no such table: tblRooms"));
-    sqlite3* db = connection.handle();
-    // A read-only file is told at once, without the whole-file check that precedes a first write.
-    if (db && sqlite3_db_readonly(db, "main") == 1 && !hasInventoryTable(connection))
-        throw Failure(QStringLiteral("attempt to write a readonly database"));
-    if (!hasInventoryTable(connection)) connection.execute(QString::fromLatin1(kCreateInventory));
-    Query index(connection, kHasStayLength);
-    // Without the index the reads stay right, only slower: a read-only file goes without it.
-    if (!index.next() && !(db && sqlite3_db_readonly(db, "main") == 1))
-        connection.execute(QString::fromLatin1(kCreateStayLength));
-}
-
-QString inventoryProblem(Connection& connection) {
-    try {
-        addInventoryTable(connection);
-    } catch (const Failure& failure) {
-        return failure.description();
-    }
-    return {};
-}
-
 ShortBusyWait::ShortBusyWait(Connection& connection, int ms)
-    : m_db(connection.handle()) {
-    if (m_db) sqlite3_busy_timeout(m_db, ms);
+    : m_connection(connection) {
+    m_connection.setLockWait(ms);
 }
 
 ShortBusyWait::~ShortBusyWait() {
-    if (m_db) sqlite3_busy_timeout(m_db, Connection::kBusyTimeoutMs);
+    m_connection.setLockWait(Connection::kBusyTimeoutMs);
 }
 
 std::vector<InventoryEntry> readInventory(Connection& connection) {

@@ -5,8 +5,6 @@
 #include <optional>
 #include <vector>
 
-struct sqlite3;
-
 namespace corvanna {
 
 class Connection;
@@ -33,12 +31,6 @@ struct StayRow {
 // one day.
 bool coversNight(const QDate& checkIn, const QDate& checkOut, const QDate& night);
 
-// Adds tblInventory, and the index that bounds how far back a stay can begin, to a database that
-// lacks them; tblRooms and its rows stay as they are. Throws Failure with the engine's words when
-// the file cannot take them (for instance a read-only file).
-void addInventoryTable(Connection& connection);
-// Runs addInventoryTable; the engine's words when it failed, else the empty text.
-QString inventoryProblem(Connection& connection);
 // True when the database holds tblInventory.
 bool hasInventoryTable(Connection& connection);
 
@@ -51,7 +43,7 @@ public:
     ShortBusyWait& operator=(const ShortBusyWait&) = delete;
 
 private:
-    sqlite3* m_db;
+    Connection& m_connection;
 };
 
 // The whole inventory, ordered by kind and type. Empty when the database has no tblInventory.

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "serverlink.h"
+#include "store/engine.h"
 
 #include <optional>
 
 namespace corvanna {
 
 class Connection;
+
+// The captions ("Guest Name", "Check-Out Date", ...) of the values that differ, comma-separated.
+QString changedFields(const RowVersion& before, const RowVersion& now);
 
 // One reservation as the editor read it, on the file or the server; nothing when no row has the
 // id (a whole number). On the file the version is the stored values themselves, with their types.

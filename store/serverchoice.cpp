@@ -2,7 +2,7 @@
 
 #include "base/failure.h"
 #include "base/settings.h"
-#include "serverlink.h"
+#include "store/server/serverlink.h"
 
 #include <libpq-fe.h>
 #include <sqlite3.h>

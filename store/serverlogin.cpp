@@ -3,6 +3,7 @@
 #include "base/dialogs.h"
 #include "base/failure.h"
 #include "connection.h"
+#include "store/server/serverlink.h"
 
 namespace corvanna {
 

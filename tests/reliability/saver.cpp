@@ -13,6 +13,7 @@
 // server's URL; there is no "M" line then.
 #include "base/failure.h"
 #include "store/connection.h"
+#include "store/server/serverlink.h"
 #include "store/statements.h"
 
 #include <QCoreApplication>

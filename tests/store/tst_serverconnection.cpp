@@ -3,7 +3,7 @@
 #include "base/failure.h"
 #include "store/connection.h"
 #include "store/inventory.h"
-#include "store/serverlink.h"
+#include "store/server/serverlink.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
@@ -95,7 +95,7 @@ void TestServerConnection::olderDatabaseGetsTheInventory() {
         c.open(db.url());
     }
     // A database made before the inventory: the reservations alone.
-    db.exec("drop table tblInventory; drop index idxRoomsStayLength");
+    db.exec("drop table tblInventory; drop index idxRoomsStayLength; drop table corvanna_schema");
     db.exec("insert into tblRooms (GuestName, CheckInDate, CheckOutDate) "
             "values ('Kept', '2024-01-01', '2024-01-09')");
     Connection c("older");

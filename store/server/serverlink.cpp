@@ -1,7 +1,8 @@
 #include "serverlink.h"
 
 #include "base/failure.h"
-#include "literals.h"
+#include "store/literals.h"
+#include "store/schemahistory.h"
 
 #include <libpq-fe.h>
 
@@ -40,9 +41,6 @@ bool succeeded(const PGresult* r) {
     const ExecStatusType s = PQresultStatus(r);
     return s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK;
 }
-
-// One constant of the program: the lock under which the first desk creates the schema.
-constexpr const char* kSchemaLock = "select pg_advisory_xact_lock(19640207)";
 
 // One statement of a schema change: a refusal rolls back the transaction under way and throws
 // the server's words. True when the first value is true (a presence check).
@@ -115,30 +113,6 @@ QStringList serverSchema(const QString& language) {
                        "truncate on tblRooms for each statement "
                        "execute function corvanna_rooms_changed()"),
     };
-}
-
-QStringList serverInventorySchema() {
-    return {
-        // As on the file: one row per kind and type, whole units, none below zero.
-        QStringLiteral("create table if not exists tblInventory (Kind text not null, Type text "
-                       "not null, Units bigint not null check (Units >= 0), "
-                       "primary key (Kind, Type))"),
-        // The longest stay, read at once: it bounds how far back a stay can begin.
-        QStringLiteral("create index if not exists idxRoomsStayLength on tblRooms "
-                       "((CheckOutDate - CheckInDate))"),
-    };
-}
-
-QString changedFields(const RowVersion& before, const RowVersion& now) {
-    static const char* const kCaptions[] = {
-        "Guest Name",    "Accommodation",    "Number of Rooms", "Type",
-        "Services",      "Number of Persons", "Check-In Date",  "Check-Out Date",
-        "Card Type",     "Card Number",       "Phone Number",   "Address"};
-    QStringList names;
-    for (qsizetype i = 0; i < 12; ++i)
-        if (before.values.value(i) != now.values.value(i))
-            names << QString::fromLatin1(kCaptions[i]);
-    return names.join(QStringLiteral(", "));
 }
 
 namespace {
@@ -216,14 +190,18 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
     connect();
     try {
         ensureSchema();
+        // A database written by a newer program is never used, let alone changed.
+        const int version = serverSchemaVersion(m_conn);
+        if (version > newestSchemaVersion())
+            throw Failure(newerSchemaMessage(version, newestSchemaVersion()));
     } catch (...) {
         close();
         throw;
     }
-    // A database made before the inventory gets it now; one that cannot take it (no right to
-    // create) works without, and the inventory's first read says why.
+    // A database made by an older program gets the steps it lacks now; one that cannot take
+    // them (no right to create) works without them, and schemaUpgradeProblem says why.
     try {
-        ensureInventory();
+        upgradeServerSchema(m_conn);
     } catch (const Failure&) {
     }
 }
@@ -231,11 +209,20 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
 void ServerLink::connect() {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
     // standard has them (a backslash in a name is a backslash).
-    const char* const keys[] = {"dbname", "client_encoding", "options", "application_name",
-                                "connect_timeout", m_hasPassword ? "password" : nullptr, nullptr};
-    const char* const values[] = {m_target.constData(), "UTF8",
+    const char* const keys[] = {"dbname",
+                                "client_encoding",
+                                "options",
+                                "application_name",
+                                "connect_timeout",
+                                m_hasPassword ? "password" : nullptr,
+                                nullptr};
+    const char* const values[] = {m_target.constData(),
+                                  "UTF8",
                                   "-c DateStyle=ISO,MDY -c standard_conforming_strings=on",
-                                  "Corvanna", "10", m_password.constData(), nullptr};
+                                  "Corvanna",
+                                  "10",
+                                  m_password.constData(),
+                                  nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
     m_passwordWanted = false;
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
@@ -272,24 +259,12 @@ void ServerLink::ensureSchema() {
     // Two desks starting together: the second waits for the first and then finds the table.
     auto exec = [this](const QString& sql) { return schemaStep(m_conn, sql); };
     exec(QStringLiteral("begin"));
-    exec(QString::fromLatin1(kSchemaLock));
-    if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null")))
-        for (const QString& sql : serverSchema(m_language) + serverInventorySchema())
+    exec(QString::fromLatin1(serverSchemaLock()));
+    if (!exec(QStringLiteral("select to_regclass('tblrooms') is not null"))) {
+        for (const QString& sql : serverSchema(m_language))
             exec(sql);
-    exec(QStringLiteral("commit"));
-}
-
-void ServerLink::ensureInventory() {
-    PGconn* conn = ready();
-    constexpr const char* kPresent = "select to_regclass('tblinventory') is not null and "
-                                     "to_regclass('idxroomsstaylength') is not null";
-    auto exec = [conn](const QString& sql) { return schemaStep(conn, sql); };
-    if (exec(QString::fromLatin1(kPresent))) return;
-    // Under the schema's lock: two desks opening an older database add them once.
-    exec(QStringLiteral("begin"));
-    exec(QString::fromLatin1(kSchemaLock));
-    for (const QString& sql : serverInventorySchema())
-        exec(sql);
+        upgradeServerSchema(m_conn, schemaHistory(), true);
+    }
     exec(QStringLiteral("commit"));
 }
 
@@ -381,8 +356,10 @@ void ServerCursor::open(const char* sql, const QStringList& values, ServerLink& 
 void ServerCursor::start(const QByteArray& sql, const QStringList& values, ServerLink& link) {
     close();
     PGconn* conn = link.ready();
-    // A result set only reads: the select runs in a read-only transaction.
-    {
+    // A result set only reads: the select runs in a read-only transaction, or inside the
+    // transaction under way (a save's), which it leaves to its owner.
+    m_ownTransaction = PQtransactionStatus(conn) == PQTRANS_IDLE;
+    if (m_ownTransaction) {
         Result begin(PQexec(conn, "begin transaction read only"));
         if (!succeeded(begin.r)) throw Failure(resultError(begin.r, conn));
     }
@@ -392,7 +369,7 @@ void ServerCursor::start(const QByteArray& sql, const QStringList& values, Serve
         !PQsetSingleRowMode(conn)) {
         const QString text = connectionError(conn);
         drain();
-        Result rollback(PQexec(conn, "rollback"));
+        if (m_ownTransaction) Result rollback(PQexec(conn, "rollback"));
         throw Failure(text);
     }
     m_link = &link;
@@ -405,8 +382,7 @@ void ServerCursor::fetch() {
     PQclear(m_row);
     m_row = PQgetResult(conn);
     const ExecStatusType status = m_row ? PQresultStatus(m_row) : PGRES_FATAL_ERROR;
-    if (m_names.empty() && m_row &&
-        (status == PGRES_SINGLE_TUPLE || status == PGRES_TUPLES_OK)) {
+    if (m_names.empty() && m_row && (status == PGRES_SINGLE_TUPLE || status == PGRES_TUPLES_OK)) {
         const int n = PQnfields(m_row);
         for (int i = 0; i < n; ++i)
             m_names.emplace_back(PQfname(m_row, i));
@@ -438,7 +414,7 @@ void ServerCursor::drain() {
 void ServerCursor::close() {
     if (m_link) {
         PGconn* conn = m_link->handle();
-        if (PQtransactionStatus(conn) == PQTRANS_ACTIVE) {
+        if (m_ownTransaction && PQtransactionStatus(conn) == PQTRANS_ACTIVE) {
             // Closed before the last row: the rest is not wanted.
             if (PGcancel* cancel = PQgetCancel(conn)) {
                 char buffer[256];
@@ -447,7 +423,8 @@ void ServerCursor::close() {
             }
         }
         drain();
-        if (PQstatus(conn) == CONNECTION_OK) PQclear(PQexec(conn, "rollback"));
+        if (m_ownTransaction && PQstatus(conn) == CONNECTION_OK)
+            PQclear(PQexec(conn, "rollback"));
     }
     PQclear(m_row);
     m_row = nullptr;

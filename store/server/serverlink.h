@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rowcursor.h"
+#include "store/engine.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,20 +23,8 @@ bool isServerTarget(const QString& target);
 // the stay index, guest names ordered by an ICU collation of the given language (a BCP 47 tag,
 // "und" for the root order), and a notice on every change for the other desks.
 QStringList serverSchema(const QString& collationLanguage);
-// What the inventory adds to the server's schema: tblInventory and the stay-length index. Each
-// statement leaves what is already there as it is.
-QStringList serverInventorySchema();
 // The ICU language tag for a locale name ("de_DE" -> "de-DE"; "C" and odd names -> "und").
 QString collationLanguageOf(const QString& localeName);
-
-// One reservation as a desk read it: the server's row version and the twelve written values, so
-// that a later save can tell whether another desk changed the row meanwhile.
-struct RowVersion {
-    QString version;
-    QStringList values; // GuestName .. Address, in the table's order; null reads as empty
-};
-// The captions ("Guest Name", "Check-Out Date", ...) of the values that differ, comma-separated.
-QString changedFields(const RowVersion& before, const RowVersion& now);
 
 // One session with a PostgreSQL server, reached through libpq. Statements are translated to the
 // server's dialect before they are sent. A session that the server dropped is opened again by
@@ -49,15 +37,12 @@ public:
     ServerLink& operator=(const ServerLink&) = delete;
 
     // Connects (libpq's URI or key=value form, its password file and environment apply) and
-    // creates the schema when the database has no tblRooms yet. Throws Failure with the server's
-    // or libpq's words.
+    // creates the schema when the database has no tblRooms yet; an older database gets the
+    // schema steps it lacks, and one written by a newer program is refused. Throws Failure with
+    // the server's or libpq's words.
     void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
     bool isOpen() const;
     void close();
-
-    // Adds tblInventory and the stay-length index to a database made before them, under the
-    // schema's lock; the reservations stay as they are. Throws Failure with the server's words.
-    void ensureInventory();
 
     // Runs an insert, update or delete given in the desk's dialect; returns the rows changed.
     int execute(const QString& statement);
@@ -114,10 +99,10 @@ private:
 
 // The read of one select on the server, front to back: rows arrive one at a time, so a large list
 // never waits for the whole result nor holds it twice. The read runs in a read-only transaction.
-class ServerCursor {
+class ServerCursor final : public EngineCursor {
 public:
     ServerCursor() = default;
-    ~ServerCursor();
+    ~ServerCursor() override;
     ServerCursor(const ServerCursor&) = delete;
     ServerCursor& operator=(const ServerCursor&) = delete;
 
@@ -127,20 +112,20 @@ public:
     // ($1, $2, ... as text; a null QString binds SQL null).
     void open(const char* sql, const QStringList& values, ServerLink& link);
     bool isOpen() const { return m_link != nullptr; }
-    bool eof() const { return m_eof; }
-    void moveNext(); // throws Failure when the server cannot give the next row
+    bool eof() const override { return m_eof; }
+    void moveNext() override; // throws Failure when the server cannot give the next row
     void close();
 
-    int columnCount() const;
+    int columnCount() const override;
     // The column's position, matched without regard to case (the server folds names), or -1.
-    int columnOf(const char* name) const;
-    const char* columnName(int column) const;
+    int columnOf(const char* name) const override;
+    const char* columnName(int column) const override;
     bool isNull(int column) const;
     // The current row's value as the server's text (UTF-8), valid until moveNext.
     const char* text(int column) const;
     int length(int column) const;
     // The value as the row cursor gives it: whole numbers and ISO dates read from the text.
-    CursorValue value(int column, CursorValue::Type wanted) const;
+    CursorValue value(int column, CursorValue::Type wanted) const override;
 
 private:
     void start(const QByteArray& sql, const QStringList& values, ServerLink& link);
@@ -150,6 +135,7 @@ private:
     pg_result* m_row = nullptr;
     std::vector<QByteArray> m_names;
     bool m_eof = true;
+    bool m_ownTransaction = false;
 };
 
 } // namespace corvanna

@@ -1,0 +1,507 @@
+#include "fileengine.h"
+
+#include "base/cardmask.h"
+#include "base/failure.h"
+#include "store/literals.h"
+#include "store/schemahistory.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <future>
+#include <mutex>
+#include <sqlite3.h>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+namespace corvanna {
+
+namespace {
+QString engineText(const QSqlError& error) {
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+QString engineText(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+bool isDamage(int engineCode) {
+    const int primary = engineCode & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+// The engine's words about a failed statement, without the digits of any value the statement
+// carries: a card number the engine quotes never reaches an error report.
+QString withoutValues(const QString& engineWords, const QString& statement) {
+    return withoutDigitsOf(engineWords, textLiterals(statement));
+}
+
+const QString kDamaged = QStringLiteral("database disk image is malformed");
+
+enum class Finding { Sound, Damaged, NotRun };
+
+// A value that breaks a column rule (a CHECK or NOT NULL) is a finding about one row, not
+// damage: the file is sound and can be written.
+bool isConstraintFinding(const char* line) {
+    return qstrncmp(line, "CHECK constraint failed in ", 27) == 0 ||
+           qstrncmp(line, "NULL value in ", 14) == 0;
+}
+
+struct CheckResult {
+    Finding finding = Finding::NotRun;
+    int code = SQLITE_OK; // the engine's result when the check could not run to its end
+    QString words;
+};
+
+// The engine's quick check of the whole file. Every answer other than "ok" and the constraint
+// findings (pages, b-trees, indexes) is damage, as are the engine's corruption results.
+CheckResult quickCheck(sqlite3* db) {
+    CheckResult result;
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &st, nullptr);
+    bool damaged = false;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+            const auto* line = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
+            if (!line || (qstrcmp(line, "ok") != 0 && !isConstraintFinding(line))) damaged = true;
+        }
+    }
+    if (rc == SQLITE_DONE) {
+        result.finding = damaged ? Finding::Damaged : Finding::Sound;
+    } else {
+        result.code = rc;
+        result.words = engineText(db);
+        result.finding = isDamage(rc) ? Finding::Damaged : Finding::NotRun;
+    }
+    sqlite3_finalize(st);
+    return result;
+}
+
+// The whole-file check gives way to the window and to the desk's own work.
+void lowerThisThreadsPriority() {
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
+#endif
+}
+
+// The rows of one select on the file, read as the engine gives them.
+class FileCursor final : public EngineCursor {
+public:
+    FileCursor(FileEngine& engine, sqlite3* db, sqlite3_stmt* statement)
+        : m_engine(engine)
+        , m_db(db)
+        , m_statement(statement) {}
+    ~FileCursor() override { sqlite3_finalize(m_statement); }
+    FileCursor(const FileCursor&) = delete;
+    FileCursor& operator=(const FileCursor&) = delete;
+
+    bool eof() const override { return m_eof; }
+    void moveNext() override {
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW) {
+            m_eof = false;
+        } else if (rc == SQLITE_DONE) {
+            m_eof = true;
+        } else {
+            m_eof = true;
+            const QString text = engineText(m_db);
+            m_engine.noteFailure(rc);
+            throw Failure(text);
+        }
+    }
+    int columnOf(const char* name) const override {
+        for (int i = 0; i < sqlite3_column_count(m_statement); ++i)
+            if (sqlite3_stricmp(sqlite3_column_name(m_statement, i), name) == 0) return i;
+        return -1;
+    }
+    int columnCount() const override { return sqlite3_column_count(m_statement); }
+    const char* columnName(int column) const override {
+        return sqlite3_column_name(m_statement, column);
+    }
+    CursorValue value(int column, CursorValue::Type wanted) const override {
+        CursorValue v;
+        // One call into the connection per value (the serialized library locks it on every
+        // call); the value is then read as it stands. Reads run on the connection's only thread.
+        sqlite3_value* value = sqlite3_column_value(m_statement, column);
+        const int type = value ? sqlite3_value_type(value) : SQLITE_NULL;
+        if (type == SQLITE_NULL) return v;
+        if (wanted == CursorValue::Integer && type == SQLITE_INTEGER) {
+            v.type = CursorValue::Integer;
+            v.number = sqlite3_value_int64(value);
+            return v;
+        }
+        v.bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        v.size = sqlite3_value_bytes(value);
+        // Dates are stored as ISO text.
+        if (wanted == CursorValue::Day) {
+            if (const qint64 day = isoDayNumber(v.bytes, v.size)) {
+                v.type = CursorValue::Day;
+                v.number = day;
+                return v;
+            }
+        }
+        v.type = CursorValue::Text;
+        return v;
+    }
+
+private:
+    FileEngine& m_engine;
+    sqlite3* m_db;
+    sqlite3_stmt* m_statement;
+    bool m_eof = true;
+};
+
+constexpr const char* kReadRow =
+    "select GuestName, Accommodation, NoOfRooms, Type, ServiceIncluded, NoOfPersons, "
+    "CheckInDate, CheckOutDate, CreditCardType, CreditCardNo, PhoneNumber, Address "
+    "from tblRooms where id = ?1";
+
+bool statementUnderWay(sqlite3* db) {
+    if (!sqlite3_get_autocommit(db)) return true;
+    for (sqlite3_stmt* st = sqlite3_next_stmt(db, nullptr); st; st = sqlite3_next_stmt(db, st))
+        if (sqlite3_stmt_busy(st)) return true;
+    return false;
+}
+} // namespace
+
+struct FileEngine::BackgroundCheck {
+    std::mutex mutex;
+    sqlite3* db = nullptr; // the check's own connection while it runs
+    bool stopped = false;
+    std::future<Finding> finding;
+};
+
+FileEngine::FileEngine(QString connectionName)
+    : m_name(std::move(connectionName)) {}
+
+void FileEngine::open(const QString& path) {
+    stopBackgroundCheck();
+    m_path = path;
+    m_damaged = false;
+    m_checked = false;
+    QSqlDatabase db = QSqlDatabase::contains(m_name)
+                          ? QSqlDatabase::database(m_name, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!db.isValid()) throw Failure(QStringLiteral("The SQLite database driver is not available"));
+    // mode=rw: never create a missing file, whatever the driver would do by default.
+    db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    if (path.isEmpty() || !db.open()) {
+        const QString text = path.isEmpty() ? QStringLiteral("unable to open database file")
+                                            : engineText(db.lastError());
+        db.close();
+        throw Failure(text);
+    }
+    // A file that is not a database opens without complaint; reading its schema tells. An empty
+    // file, or a database without the reservation table, is not the reservation database either.
+    QSqlQuery probe(db);
+    const bool read = probe.exec(QStringLiteral(
+        "select count(*) from sqlite_master where type = 'table' and name = 'tblRooms'"));
+    if (!read || !probe.next() || probe.value(0).toInt() == 0) {
+        const QString text =
+            read ? QString::fromUtf8(sqlite3_errstr(SQLITE_NOTADB)) : engineText(probe.lastError());
+        probe.finish();
+        probe = QSqlQuery();
+        db.close();
+        throw Failure(text);
+    }
+    probe.finish();
+    // Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
+    // engine answers the journal setting with the mode it now uses; a file it keeps in another
+    // mode (one held open in write-ahead mode elsewhere) is refused rather than used unsafely.
+    QString refusal;
+    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
+        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+        refusal = engineText(probe.lastError());
+    else if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
+             mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        refusal =
+            QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
+    probe.finish();
+    if (!refusal.isEmpty()) {
+        probe = QSqlQuery();
+        db.close();
+        throw Failure(refusal);
+    }
+    // A database written by a newer program is never used, let alone changed.
+    try {
+        refuseNewerFile(fileHandle());
+    } catch (const Failure&) {
+        probe = QSqlQuery();
+        db.close();
+        throw;
+    }
+}
+
+// The whole file is checked on a read-only connection of its own while the desk works; a check
+// that cannot run (another program holds the file) runs again at the first write.
+void FileEngine::startBackgroundCheck() {
+    sqlite3* own = fileHandle();
+    const char* file = own ? sqlite3_db_filename(own, "main") : nullptr;
+    if (m_background || m_checked || m_damaged || !file || !*file) return;
+    m_background = std::make_unique<BackgroundCheck>();
+    BackgroundCheck* check = m_background.get();
+    check->finding = std::async(std::launch::async, [check, file = QByteArray(file)] {
+        lowerThisThreadsPriority();
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            return Finding::NotRun;
+        }
+        {
+            const std::lock_guard lock(check->mutex);
+            if (check->stopped) {
+                sqlite3_close(db);
+                return Finding::NotRun;
+            }
+            check->db = db;
+        }
+        const Finding finding = quickCheck(db).finding;
+        {
+            const std::lock_guard lock(check->mutex);
+            check->db = nullptr;
+        }
+        sqlite3_close(db);
+        return finding;
+    });
+}
+
+void FileEngine::stopBackgroundCheck() {
+    if (!m_background) return;
+    {
+        const std::lock_guard lock(m_background->mutex);
+        m_background->stopped = true;
+        if (m_background->db) sqlite3_interrupt(m_background->db);
+    }
+    m_background->finding.wait();
+    m_background.reset();
+}
+
+FileEngine::~FileEngine() {
+    close();
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::removeDatabase(m_name);
+}
+
+bool FileEngine::isOpen() const {
+    return QSqlDatabase::contains(m_name) && QSqlDatabase::database(m_name, false).isOpen();
+}
+
+void FileEngine::close() {
+    stopBackgroundCheck();
+    if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
+}
+
+int FileEngine::execute(const QString& statement) {
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    if (!query.exec(translateDates(statement))) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(withoutValues(engineText(error), statement));
+    }
+    return query.numRowsAffected();
+}
+
+int FileEngine::execute(const OwnStatement& statement, const QVariantList& values) {
+    const QString sql = QString::fromUtf8(statement.file);
+    if (values.isEmpty()) return execute(sql);
+    checkBeforeFirstWrite();
+    if (m_damaged) throw Failure(kDamaged);
+    QSqlQuery query(QSqlDatabase::database(m_name, false));
+    bool ok = query.prepare(sql);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (!ok || !query.exec()) {
+        const QSqlError error = query.lastError();
+        noteFailure(error.nativeErrorCode().toInt());
+        throw Failure(engineText(error));
+    }
+    return query.numRowsAffected();
+}
+
+std::unique_ptr<EngineCursor> FileEngine::select(const QString& statement) {
+    return prepare(translateDates(statement).toUtf8(), {});
+}
+
+std::unique_ptr<EngineCursor> FileEngine::select(const OwnStatement& statement,
+                                                 const QStringList& values) {
+    return prepare(QByteArray(statement.file), values);
+}
+
+std::unique_ptr<EngineCursor> FileEngine::prepare(const QByteArray& sql,
+                                                  const QStringList& values) {
+    sqlite3* db = fileHandle();
+    if (!db) throw Failure(kObjectClosed);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
+        !stmt) {
+        noteFailure(sqlite3_errcode(db));
+        const QString text =
+            stmt ? engineText(db)
+                 : (sqlite3_errcode(db) == SQLITE_OK ? QStringLiteral("Empty statement")
+                                                     : engineText(db));
+        sqlite3_finalize(stmt);
+        throw Failure(withoutValues(text, QString::fromUtf8(sql)));
+    }
+    if (!sqlite3_stmt_readonly(stmt)) {
+        sqlite3_finalize(stmt);
+        throw Failure(QStringLiteral("A result set can only read"));
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QByteArray value = values[i].toUtf8();
+        if (sqlite3_bind_text(stmt, int(i + 1), value.constData(), int(value.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            const QString text = engineText(db);
+            sqlite3_finalize(stmt);
+            throw Failure(text);
+        }
+    }
+    auto cursor = std::make_unique<FileCursor>(*this, db, stmt);
+    cursor->moveNext();
+    return cursor;
+}
+
+void FileEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
+    upgradeFileSchema(*this, steps);
+}
+
+std::optional<RowVersion> FileEngine::readRow(const QString& id) {
+    sqlite3* db = fileHandle();
+    if (!db) throw Failure(kObjectClosed);
+    sqlite3_stmt* st = nullptr;
+    int rc = sqlite3_prepare_v2(db, kReadRow, -1, &st, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_bind_int64(st, 1, id.toLongLong());
+    if (rc == SQLITE_OK) rc = sqlite3_step(st);
+    std::optional<RowVersion> row;
+    if (rc == SQLITE_ROW) {
+        row.emplace();
+        // The version tells every stored difference, a value's type included (2 and '2').
+        QByteArray version;
+        for (int c = 0; c < sqlite3_column_count(st); ++c) {
+            const int type = sqlite3_column_type(st, c); // before the text form converts it
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(st, c));
+            const int size = sqlite3_column_bytes(st, c);
+            row->values << QString::fromUtf8(text, size);
+            version += QByteArray::number(type) + ':' + QByteArray::number(size) + ':' +
+                       QByteArray(text, size) + ';';
+        }
+        row->version = QString::fromLatin1(version.toHex());
+        rc = SQLITE_DONE;
+    }
+    const QString words = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(st);
+    if (rc != SQLITE_DONE) {
+        noteFailure(rc);
+        throw Failure(words);
+    }
+    return row;
+}
+
+void FileEngine::run(const char* sql) {
+    sqlite3* db = fileHandle();
+    if (!db) throw Failure(kObjectClosed);
+    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        noteFailure(rc);
+        throw Failure(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+}
+
+std::optional<RowVersion> FileEngine::lockRow(const QString& id) {
+    // The write lock at once: another program may still read, but not write, until the end.
+    run("begin immediate");
+    try {
+        return readRow(id);
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+void FileEngine::commit() {
+    run("commit");
+}
+
+void FileEngine::rollback() noexcept {
+    if (sqlite3* db = fileHandle(); db && !sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+}
+
+// The engine's data version of a connection changes only when another connection committed to
+// the file, never by the connection's own saves, so a save of this program is never taken for
+// one. A writer holding the file is not waited for: the poll must never hold up the window.
+bool FileEngine::takeChanges() {
+    sqlite3* db = fileHandle();
+    if (!db) {
+        m_watched = nullptr;
+        return false;
+    }
+    if (statementUnderWay(db)) return false;
+    sqlite3_busy_timeout(db, 0);
+    sqlite3_stmt* st = nullptr;
+    std::optional<qint64> version;
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        version = sqlite3_column_int64(st, 0);
+    sqlite3_finalize(st);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    if (!version) return false;
+    // A connection opened anew (a restore) counts its versions afresh.
+    const bool changed = db == m_watched && *version != m_dataVersion;
+    m_watched = db;
+    m_dataVersion = *version;
+    return changed;
+}
+
+void FileEngine::setLockWait(int ms) {
+    if (sqlite3* db = fileHandle()) sqlite3_busy_timeout(db, ms);
+}
+
+void FileEngine::noteFailure(int engineCode) {
+    if (isDamage(engineCode)) m_damaged = true;
+}
+
+// Writing into a damaged file spreads the damage and can lose rows that are still readable, so
+// the whole file is checked once before this connection first writes to it: a save that comes
+// while the check started at the open still runs waits for it.
+void FileEngine::checkBeforeFirstWrite() {
+    if (m_checked || m_damaged) return;
+    if (m_background) {
+        const Finding finding = m_background->finding.get();
+        m_background.reset();
+        if (finding != Finding::NotRun) {
+            m_checked = true;
+            m_damaged = finding == Finding::Damaged;
+            return;
+        }
+    }
+    const CheckResult result = quickCheck(fileHandle());
+    if (result.finding != Finding::NotRun) {
+        m_checked = true;
+        m_damaged = result.finding == Finding::Damaged;
+        return;
+    }
+    // Another program holds the file: the statement would wait for the same lock again, so the
+    // save fails now; the check runs again at the next write.
+    const int primary = result.code & 0xff;
+    if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) throw Failure(result.words);
+}
+
+sqlite3* FileEngine::fileHandle() const {
+    if (!isOpen()) return nullptr;
+    const QVariant handle = QSqlDatabase::database(m_name, false).driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(handle.data());
+}
+
+} // namespace corvanna

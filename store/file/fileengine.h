@@ -1,0 +1,74 @@
+#pragma once
+
+#include "store/engine.h"
+
+#include <QString>
+#include <memory>
+
+namespace corvanna {
+
+// The desk's own database file, through SQLite: one connection for the program's whole run,
+// every save fully synced through the rollback journal, the whole file checked before the first
+// write, and a damaged file never written again.
+class FileEngine final : public Engine {
+public:
+    // The engine's connection takes the program's name for it ("dbConnection").
+    explicit FileEngine(QString connectionName);
+    ~FileEngine() override;
+    FileEngine(const FileEngine&) = delete;
+    FileEngine& operator=(const FileEngine&) = delete;
+
+    // Opens the file for reading and writing (never creating it); throws Failure with the
+    // engine's words when it is missing, is not the reservation database, or was written by a
+    // newer program.
+    void open(const QString& path);
+
+    bool isOpen() const override;
+    void close() override;
+
+    int execute(const QString& statement) override;
+    std::unique_ptr<EngineCursor> select(const QString& statement) override;
+    int execute(const OwnStatement& statement, const QVariantList& values) override;
+    std::unique_ptr<EngineCursor> select(const OwnStatement& statement,
+                                         const QStringList& values) override;
+
+    void upgradeSchema(const std::vector<SchemaStep>& steps) override;
+
+    std::optional<RowVersion> readRow(const QString& id) override;
+    std::optional<RowVersion> lockRow(const QString& id) override;
+    void commit() override;
+    void rollback() noexcept override;
+
+    bool takeChanges() override;
+    void setLockWait(int ms) override;
+    void noteFailure(int engineCode) override;
+    bool damaged() const override { return m_damaged; }
+    void startBackgroundCheck() override;
+    QString description() const override { return m_path; }
+
+    bool has(Capability capability) const override { return capability == Capability::FileBackups; }
+    sqlite3* fileHandle() const override;
+
+    // Milliseconds a statement waits for another program's lock before it fails.
+    static constexpr int kBusyTimeoutMs = 5000;
+
+private:
+    struct BackgroundCheck;
+    void checkBeforeFirstWrite();
+    void stopBackgroundCheck();
+    std::unique_ptr<EngineCursor> prepare(const QByteArray& sql, const QStringList& values);
+    void run(const char* sql);
+
+    QString m_name;
+    QString m_path;
+    // The whole-file check, started on a connection of its own once the window is up so that
+    // the first save does not wait for all of it.
+    std::unique_ptr<BackgroundCheck> m_background;
+    bool m_damaged = false;
+    bool m_checked = false;
+    // Another program's commits: the connection's data version when last looked at.
+    sqlite3* m_watched = nullptr;
+    qint64 m_dataVersion = 0;
+};
+
+} // namespace corvanna

@@ -1,0 +1,236 @@
+#include "schemahistory.h"
+
+#include "base/failure.h"
+#include "connection.h"
+
+#include <QCoreApplication>
+#include <libpq-fe.h>
+#include <sqlite3.h>
+
+namespace corvanna {
+
+namespace {
+
+constexpr const char* kSchemaLock = "select pg_advisory_xact_lock(19640207)";
+
+// The server's version table: one row, the newest step applied.
+constexpr const char* kCreateVersionTable =
+    "create table if not exists corvanna_schema (one boolean primary key default true "
+    "check (one), version integer not null)";
+constexpr const char* kHasVersionTable =
+    "select 1 where to_regclass('corvanna_schema') is not null";
+constexpr const char* kReadServerVersion = "select version from corvanna_schema";
+constexpr const char* kWriteServerVersion =
+    "insert into corvanna_schema (one, version) values (true, $1::integer) "
+    "on conflict (one) do update set version = excluded.version";
+
+const std::vector<SchemaStep> kHistory = {
+    {1,
+     // How many units of each kind and type the hotel has; whole units, none below zero.
+     {QStringLiteral("CREATE TABLE IF NOT EXISTS tblInventory (Kind TEXT NOT NULL, Type TEXT NOT "
+                     "NULL, Units INTEGER NOT NULL CHECK (typeof(Units) = 'integer' AND Units >= "
+                     "0), PRIMARY KEY (Kind, Type))")},
+     {QStringLiteral("create table if not exists tblInventory (Kind text not null, Type text "
+                     "not null, Units bigint not null check (Units >= 0), "
+                     "primary key (Kind, Type))")},
+     "select 1 from sqlite_master where type='table' and name='tblInventory'",
+     "select 1 where to_regclass('tblinventory') is not null"},
+    {2,
+     // The longest stay, read at once: it bounds how far back a stay can begin.
+     {QStringLiteral("CREATE INDEX IF NOT EXISTS idxRoomsStayLength ON tblRooms "
+                     "(julianday(CheckOutDate) - julianday(CheckInDate))")},
+     {QStringLiteral("create index if not exists idxRoomsStayLength on tblRooms "
+                     "((CheckOutDate - CheckInDate))")},
+     "select 1 from sqlite_master where type='index' and name='idxRoomsStayLength'",
+     "select 1 where to_regclass('idxroomsstaylength') is not null"},
+};
+
+// Reads one whole number (or null: -1) from the file; throws with the engine's words.
+qint64 fileValue(sqlite3* db, const char* sql, bool* found = nullptr) {
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        throw Failure(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    const int rc = sqlite3_step(st);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        const QString words = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(st);
+        throw Failure(words);
+    }
+    if (found) *found = rc == SQLITE_ROW;
+    const qint64 value = rc == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    sqlite3_finalize(st);
+    return value;
+}
+
+QString serverWords(pg_conn* conn, const PGresult* r) {
+    const char* message = r ? PQresultErrorField(r, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    return QString::fromUtf8(message ? message : PQerrorMessage(conn)).trimmed();
+}
+
+// Runs one statement on the server; a refusal rolls back what is under way and throws.
+PGresult* serverRun(pg_conn* conn, const QByteArray& sql, const QByteArray& value = {}) {
+    const char* values[] = {value.constData()};
+    PGresult* r = value.isNull() ? PQexec(conn, sql.constData())
+                                 : PQexecParams(conn, sql.constData(), 1, nullptr, values, nullptr,
+                                                nullptr, 0);
+    const ExecStatusType s = PQresultStatus(r);
+    if (s != PGRES_COMMAND_OK && s != PGRES_TUPLES_OK) {
+        const QString words = serverWords(conn, r);
+        PQclear(r);
+        if (PQtransactionStatus(conn) != PQTRANS_IDLE) PQclear(PQexec(conn, "rollback"));
+        throw Failure(words);
+    }
+    return r;
+}
+
+bool serverHasRow(pg_conn* conn, const char* sql) {
+    PGresult* r = serverRun(conn, sql);
+    const bool present = PQntuples(r) > 0;
+    PQclear(r);
+    return present;
+}
+
+// The steps made before the history that a database already holds, counted from the first.
+template <typename Probe>
+int stepsAlreadyThere(const std::vector<SchemaStep>& steps, Probe present) {
+    int version = 0;
+    for (const SchemaStep& step : steps) {
+        if (!step.fileProbe || !present(step)) break;
+        version = step.number;
+    }
+    return version;
+}
+
+} // namespace
+
+const char* serverSchemaLock() {
+    return kSchemaLock;
+}
+
+const std::vector<SchemaStep>& schemaHistory() {
+    return kHistory;
+}
+
+int newestSchemaVersion(const std::vector<SchemaStep>& steps) {
+    return steps.empty() ? 0 : steps.back().number;
+}
+
+QString newerSchemaMessage(int found, int known) {
+    return QCoreApplication::translate(
+               "corvanna::SchemaHistory",
+               "This database was written by a newer version of Corvanna (schema %1; this "
+               "version knows up to %2). It is left unchanged: use the newer version.")
+        .arg(found)
+        .arg(known);
+}
+
+int fileSchemaVersion(sqlite3* db, const std::vector<SchemaStep>& steps) {
+    if (!db) throw Failure(kObjectClosed);
+    const qint64 recorded = fileValue(db, "PRAGMA user_version");
+    if (recorded > 0) return int(recorded);
+    return stepsAlreadyThere(steps, [db](const SchemaStep& step) {
+        bool found = false;
+        fileValue(db, step.fileProbe, &found);
+        return found;
+    });
+}
+
+void refuseNewerFile(sqlite3* db, const std::vector<SchemaStep>& steps) {
+    const int version = fileSchemaVersion(db, steps);
+    if (version > newestSchemaVersion(steps))
+        throw Failure(newerSchemaMessage(version, newestSchemaVersion(steps)));
+}
+
+int serverSchemaVersion(pg_conn* conn, const std::vector<SchemaStep>& steps) {
+    if (serverHasRow(conn, kHasVersionTable)) {
+        PGresult* r = serverRun(conn, kReadServerVersion);
+        const int version = PQntuples(r) > 0 ? QByteArray(PQgetvalue(r, 0, 0)).toInt() : 0;
+        PQclear(r);
+        return version;
+    }
+    return stepsAlreadyThere(steps, [conn](const SchemaStep& step) {
+        return serverHasRow(conn, step.serverProbe);
+    });
+}
+
+void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bool creating) {
+    const int newest = newestSchemaVersion(steps);
+    if (creating) {
+        // A new database: every step inside the transaction that creates tblRooms.
+        for (const SchemaStep& step : steps)
+            for (const QString& sql : step.server)
+                PQclear(serverRun(conn, sql.toUtf8()));
+        PQclear(serverRun(conn, kCreateVersionTable));
+        PQclear(serverRun(conn, kWriteServerVersion, QByteArray::number(newest)));
+        return;
+    }
+    // Most opens find the database current and take no lock.
+    int version = serverSchemaVersion(conn, steps);
+    if (version > newest) throw Failure(newerSchemaMessage(version, newest));
+    for (const SchemaStep& step : steps) {
+        if (step.number <= version) continue;
+        PQclear(serverRun(conn, "begin"));
+        PQclear(serverRun(conn, kSchemaLock));
+        // Another desk may have applied it while this one waited for the lock.
+        version = serverSchemaVersion(conn, steps);
+        if (version > newest) {
+            PQclear(serverRun(conn, "rollback"));
+            throw Failure(newerSchemaMessage(version, newest));
+        }
+        if (version < step.number) {
+            for (const QString& sql : step.server)
+                PQclear(serverRun(conn, sql.toUtf8()));
+            PQclear(serverRun(conn, kCreateVersionTable));
+            PQclear(serverRun(conn, kWriteServerVersion, QByteArray::number(step.number)));
+            version = step.number;
+        }
+        PQclear(serverRun(conn, "commit"));
+    }
+}
+
+void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
+    sqlite3* db = file.fileHandle();
+    const int newest = newestSchemaVersion(steps);
+    int version = fileSchemaVersion(db, steps);
+    if (version > newest) throw Failure(newerSchemaMessage(version, newest));
+    if (version == newest) return;
+    // A read-only file is told at once, without the whole-file check that precedes a first write.
+    if (sqlite3_db_readonly(db, "main") == 1)
+        throw Failure(QStringLiteral("attempt to write a readonly database"));
+    for (const SchemaStep& step : steps) {
+        if (step.number <= version) continue;
+        // The write lock first: another program opening the same file applies the step once.
+        file.execute(QStringLiteral("begin immediate"));
+        try {
+            version = fileSchemaVersion(db, steps);
+            if (version > newest) throw Failure(newerSchemaMessage(version, newest));
+            if (version < step.number) {
+                for (const QString& sql : step.file)
+                    file.execute(sql);
+                file.execute(QStringLiteral("PRAGMA user_version = %1").arg(step.number));
+                version = step.number;
+            }
+            file.execute(QStringLiteral("commit"));
+        } catch (...) {
+            file.rollback();
+            throw;
+        }
+    }
+}
+
+void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps) {
+    connection.engine().upgradeSchema(steps);
+}
+
+QString schemaUpgradeProblem(Connection& connection) {
+    try {
+        upgradeSchema(connection);
+    } catch (const Failure& failure) {
+        return failure.description();
+    }
+    return {};
+}
+
+} // namespace corvanna

@@ -1,0 +1,36 @@
+#include "serverengine.h"
+
+#include "store/schemahistory.h"
+
+#include <libpq-fe.h>
+
+namespace corvanna {
+
+std::unique_ptr<EngineCursor> ServerEngine::select(const QString& statement) {
+    auto cursor = std::make_unique<ServerCursor>();
+    cursor->open(statement, m_link);
+    return cursor;
+}
+
+int ServerEngine::execute(const OwnStatement& statement, const QVariantList& values) {
+    QStringList texts;
+    for (const QVariant& value : values)
+        texts << (value.isNull() ? QString() : value.toString());
+    PGresult* r = m_link.run(QString::fromUtf8(statement.server), texts);
+    const int rows = QByteArray(PQcmdTuples(r)).toInt();
+    PQclear(r);
+    return rows;
+}
+
+std::unique_ptr<EngineCursor> ServerEngine::select(const OwnStatement& statement,
+                                                   const QStringList& values) {
+    auto cursor = std::make_unique<ServerCursor>();
+    cursor->open(statement.server, values, m_link);
+    return cursor;
+}
+
+void ServerEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
+    upgradeServerSchema(m_link.ready(), steps);
+}
+
+} // namespace corvanna

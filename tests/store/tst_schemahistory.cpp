@@ -1,0 +1,257 @@
+// The schema history on both engines: every older generation of the database brought to the
+// newest step with its reservations untouched, a step that fails or is killed half way left at
+// the step before, and a database from a newer program refused and unchanged.
+#include "base/failure.h"
+#include "store/connection.h"
+#include "store/inventory.h"
+#include "store/schemahistory.h"
+#include "store/server/serverlink.h"
+#include "tests/common/servertestsupport.h"
+#include "tests/common/testsupport.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QTest>
+#include <csignal>
+#include <memory>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+
+// Reservations an older program may have left: quotes, accents, nulls, a reversed stay.
+const char* const kOlderRows =
+    "insert into tblRooms (GuestName, Accommodation, NoOfRooms, Type, CheckInDate, CheckOutDate, "
+    "CreditCardNo, PhoneNumber, Address) values "
+    "('O''Brien', 'Room', 1, 'Single', '2019-03-05', '2019-03-07', '0000 1234', '', 'NY'), "
+    "('Łódź Ångström', 'Wing', 2, 'Royal', '2024-02-29', '2024-02-28', null, null, 'a\nb'), "
+    "(null, null, null, null, null, null, null, null, null)";
+
+// Today's program's additions on the server, as it made them before it kept a history. (The
+// file of that generation is a fixture it made: tests/data/dbRooms-before-history.mdb.)
+const char* const kServerInventory =
+    "create table tblInventory (Kind text not null, Type text not null, Units bigint not null "
+    "check (Units >= 0), primary key (Kind, Type));"
+    "create index idxRoomsStayLength on tblRooms ((CheckOutDate - CheckInDate));"
+    "insert into tblInventory values ('Room', 'Single', 4)";
+
+// One database on the engine under test: a file in a temporary folder, or a database of its own
+// on the tests' server.
+class Database {
+public:
+    explicit Database(const QString& name) {
+        if (onTestServer())
+            m_server = std::make_unique<ServerDatabase>(name);
+        else
+            m_file = m_places.path(name + QStringLiteral(".mdb"));
+    }
+    QString target() const {
+        return m_server ? m_server->url()
+                        : QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + m_file +
+                              QStringLiteral(";JET OLEDB:Database Password=");
+    }
+    bool onServer() const { return bool(m_server); }
+    const QString& file() const { return m_file; }
+    void exec(const QString& sql) const {
+        if (m_server)
+            m_server->exec(sql);
+        else
+            execOn(m_file, sql);
+    }
+    QString value(const QString& sql) const {
+        return m_server ? m_server->value(sql) : queryValue(m_file, sql);
+    }
+    // Every reservation, every byte of it, in the id's order.
+    QString rows() const {
+        return value(m_server ? "select string_agg(t::text, '|' order by id) from tblRooms t"
+                              : "select group_concat(r, '|') from (select quote(id) || "
+                                "quote(GuestName) || quote(Accommodation) || quote(NoOfRooms) || "
+                                "quote(Type) || quote(ServiceIncluded) || quote(NoOfPersons) || "
+                                "quote(CheckInDate) || quote(CheckOutDate) || "
+                                "quote(CreditCardType) || quote(CreditCardNo) || "
+                                "quote(PhoneNumber) || quote(Address) as r "
+                                "from tblRooms order by id)");
+    }
+    // What the database records as its version, or -1 when it records none.
+    int recorded() const {
+        if (!m_server) return queryValue(m_file, "PRAGMA user_version").toInt();
+        if (value("select to_regclass('corvanna_schema') is null") == QLatin1String("t")) return -1;
+        return value("select version from corvanna_schema").toInt();
+    }
+    // Makes the generation before the history: the reservation table alone, or
+    // with the inventory today's program added.
+    void makeOlder(bool withInventory) {
+        if (m_server) {
+            for (const QString& sql : serverSchema(QStringLiteral("und")))
+                exec(sql);
+            if (withInventory) exec(kServerInventory);
+            exec(kOlderRows);
+        } else {
+            if (withInventory) {
+                // Made by the program before the history: kOlderRows and one inventory entry.
+                QVERIFY(QFile::copy(
+                    QStringLiteral(CORVANNA_TEST_DATA "/dbRooms-before-history.mdb"), m_file));
+                QFile::setPermissions(m_file, QFile::ReadOwner | QFile::WriteOwner);
+            } else {
+                // The reservation table alone, as the desk's first database held it.
+                createDatabase(m_file);
+                exec("drop table tblInventory; drop index idxRoomsStayLength");
+                exec(kOlderRows);
+            }
+        }
+    }
+    QByteArray fileHash() const {
+        QFile f(m_file);
+        if (!f.open(QIODevice::ReadOnly)) return {};
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    }
+
+private:
+    TempPlaces m_places;
+    QString m_file;
+    std::unique_ptr<ServerDatabase> m_server;
+};
+
+// The history with a third step, whose statements the test chooses.
+std::vector<SchemaStep> withStep3(const QString& first, const QString& second) {
+    std::vector<SchemaStep> steps = schemaHistory();
+    steps.push_back({3, {first, second}, {first, second}});
+    return steps;
+}
+
+} // namespace
+
+class TestSchemaHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void everyGenerationIsBroughtToTheNewestStep_data();
+    void everyGenerationIsBroughtToTheNewestStep();
+    void aFailedStepLeavesTheStepBefore();
+    void aKilledStepIsFinishedAtTheNextOpen();
+    void aNewerDatabaseIsRefusedUnchanged();
+};
+
+void TestSchemaHistory::everyGenerationIsBroughtToTheNewestStep_data() {
+    QTest::addColumn<bool>("withInventory");
+    QTest::newRow("reservations alone") << false;
+    QTest::newRow("with the inventory of the program before the history") << true;
+}
+
+void TestSchemaHistory::everyGenerationIsBroughtToTheNewestStep() {
+    QFETCH(bool, withInventory);
+    Database db(QStringLiteral("generation"));
+    db.makeOlder(withInventory);
+    const QString before = db.rows();
+    QVERIFY(before.contains(QStringLiteral("Łódź Ångström")));
+    const QByteArray bytes = db.fileHash();
+    {
+        Connection c(QStringLiteral("generation"));
+        c.open(db.target());
+        QCOMPARE(schemaUpgradeProblem(c), QString());
+        QVERIFY(hasInventoryTable(c));
+    }
+    QCOMPARE(db.rows(), before);
+    if (withInventory) {
+        // Recognised as at step 2: nothing written, the entry kept.
+        QCOMPARE(db.recorded(), db.onServer() ? -1 : 0);
+        if (!db.onServer()) QCOMPARE(db.fileHash(), bytes);
+        QCOMPARE(db.value("select Units from tblInventory"), QStringLiteral("4"));
+    } else {
+        QCOMPARE(db.recorded(), newestSchemaVersion());
+    }
+    // The next step of a later program applies on top of either.
+    Connection c(QStringLiteral("later"));
+    c.open(db.target());
+    upgradeSchema(
+        c, withStep3("create table tblLater (a integer)", "insert into tblLater values (7)"));
+    QCOMPARE(db.recorded(), 3);
+    QCOMPARE(db.value("select a from tblLater"), QStringLiteral("7"));
+    QCOMPARE(db.rows(), before);
+}
+
+void TestSchemaHistory::aFailedStepLeavesTheStepBefore() {
+    Database db(QStringLiteral("failed"));
+    db.makeOlder(false);
+    Connection c(QStringLiteral("failed"));
+    c.open(db.target());
+    upgradeSchema(c);
+    const QString failure = failureOf([&] {
+        upgradeSchema(c, withStep3("create table tblHalf (a integer)", "insert into nowhere values (1)"));
+    });
+    QVERIFY2(failure.contains(QStringLiteral("nowhere")), qPrintable(failure));
+    QCOMPARE(db.recorded(), 2);
+    QCOMPARE(db.value(db.onServer() ? "select to_regclass('tblhalf') is null"
+                                    : "select count(*) = 0 from sqlite_master where "
+                                      "name = 'tblHalf'"),
+             db.onServer() ? QStringLiteral("t") : QStringLiteral("1"));
+    // The connection goes on, and the mended step applies at the next try.
+    upgradeSchema(c,
+                  withStep3("create table tblHalf (a integer)", "insert into tblHalf values (1)"));
+    QCOMPARE(db.recorded(), 3);
+}
+
+void TestSchemaHistory::aKilledStepIsFinishedAtTheNextOpen() {
+    if (onTestServer()) QSKIP("A killed session's transaction is the server's to roll back.");
+    Database db(QStringLiteral("killed"));
+    db.makeOlder(false);
+    {
+        Connection c(QStringLiteral("first"));
+        c.open(db.target());
+        upgradeSchema(c);
+    }
+    // A step long enough to be killed in the middle of its transaction.
+    const auto slow = withStep3(
+        "create table tblSlow as with recursive n(i) as (select 1 union all select i + 1 from n "
+        "where i < 5000000) select i from n",
+        "create table tblAfter (a integer)");
+    const pid_t child = fork();
+    if (child == 0) {
+        Connection c(QStringLiteral("child"));
+        c.open(db.target());
+        upgradeSchema(c, slow);
+        _exit(0);
+    }
+    // Killed once step 3 is under way: its journal is there.
+    const QString journal = db.file() + QStringLiteral("-journal");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(journal), 60000);
+    QTest::qWait(200);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    QVERIFY(WIFSIGNALED(status));
+    Connection c(QStringLiteral("next"));
+    c.open(db.target());
+    QCOMPARE(fileSchemaVersion(c.handle()), 2);
+    QCOMPARE(db.value("select count(*) from sqlite_master where name = 'tblSlow'"), "0");
+    upgradeSchema(c, withStep3("create table tblSlow (i integer)", "create table tblAfter (a)"));
+    QCOMPARE(db.recorded(), 3);
+}
+
+void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
+    Database db(QStringLiteral("newer"));
+    db.makeOlder(false);
+    {
+        Connection c(QStringLiteral("made"));
+        c.open(db.target());
+        upgradeSchema(c);
+    }
+    db.exec(db.onServer() ? "update corvanna_schema set version = 99" : "PRAGMA user_version = 99");
+    const QString before = db.rows();
+    const QByteArray bytes = db.fileHash();
+    Connection c(QStringLiteral("newer"));
+    QCOMPARE(failureOf([&] { c.open(db.target()); }),
+             QStringLiteral("This database was written by a newer version of Corvanna (schema 99; "
+                            "this version knows up to 2). It is left unchanged: use the newer "
+                            "version."));
+    QCOMPARE(c.state(), 0);
+    QCOMPARE(db.rows(), before);
+    QCOMPARE(db.recorded(), 99);
+    if (!db.onServer()) QCOMPARE(db.fileHash(), bytes);
+}
+
+QTEST_GUILESS_MAIN(TestSchemaHistory)
+#include "tst_schemahistory.moc"
