@@ -453,7 +453,9 @@ bool Form2::confirmAvailability(Procedure& proc, const QString& kindWord) {
 
 QWidget* Form2::boxWithNul() const {
     // The file keeps a NUL (the statement joins it in as char(0)); a server's text cannot.
-    if (m_session.server.isEmpty()) return nullptr;
+    if (!m_session.dbConnection || m_session.dbConnection->state() == 0 ||
+        m_session.dbConnection->has(Capability::TextWithNul))
+        return nullptr;
     const std::pair<QWidget*, QString> boxes[] = {
         {Text1, Text1->text()}, {Text5, Text5->text()}, {Combo2, Combo2->currentText()},
         {Text3, Text3->text()}, {Text6, Text6->text()}, {Text7, Text7->toPlainText()}};

@@ -38,6 +38,7 @@ public:
 enum class Capability {
     FileBackups,    // the file's own copies: the day's copy, Back Up Now, Restore
     SharedDatabase, // other desks share the database (a server): the caption names it
+    TextWithNul,    // a text may hold a NUL character (the file joins it in as char(0))
 };
 
 // One database engine behind the connection, chosen once when it opens: the file

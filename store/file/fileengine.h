@@ -46,7 +46,9 @@ public:
     void startBackgroundCheck() override;
     QString description() const override { return m_path; }
 
-    bool has(Capability capability) const override { return capability == Capability::FileBackups; }
+    bool has(Capability capability) const override {
+        return capability == Capability::FileBackups || capability == Capability::TextWithNul;
+    }
     sqlite3* fileHandle() const override;
 
     // Milliseconds a statement waits for another program's lock before it fails.
