@@ -1,8 +1,8 @@
 #include "reservationmodel.h"
 
-#include "findindex.h"
 #include "base/cardmask.h"
 #include "base/dates.h"
+#include "findindex.h"
 #include "store/rowcursor.h"
 #include "textrank.h"
 
@@ -66,6 +66,25 @@ constexpr int slotOf(int column) {
     default:
         return 0;
     }
+}
+
+// Signed values map to unsigned keys of the same order.
+constexpr quint64 kSign = quint64(1) << 63;
+
+// The digits of a stored card number: how many, and the last four as a number.
+struct CardDigits {
+    int count = 0;
+    int lastFour = 0;
+};
+CardDigits cardDigits(std::string_view stored) {
+    constexpr int kLastFourBound = 10000;
+    CardDigits d;
+    for (const char c : stored)
+        if (c >= '0' && c <= '9') {
+            ++d.count;
+            d.lastFour = (d.lastFour * 10 + (c - '0')) % kLastFourBound;
+        }
+    return d;
 }
 
 // A fast hash of a short text (names, types, card numbers).
@@ -257,6 +276,15 @@ int ReservationModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ReservationModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::AccessibleTextRole && index.isValid() && index.column() == CreditCardNo &&
+        !m_cardNumbersInFull && index.row() < rowCount()) {
+        // A screen reader would spell out the mask's bullets.
+        const Row& r = rowAt(index.row());
+        if (r.nulls & (1u << CreditCardNo) || r.length[CreditCardNo] == 0) return {};
+        const CardDigits digits = cardDigits(r.view(CreditCardNo));
+        if (digits.count < kMaskFewestDigitsShown) return tr("card number hidden");
+        return tr("card ending %1").arg(digits.lastFour, kMaskShownDigits, 10, QLatin1Char('0'));
+    }
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     QString text = cellText(index.row(), index.column());
     // A row is one line: a multi-line address shows its lines side by side, so that it neither
@@ -355,7 +383,7 @@ void ReservationModel::append(const RowCursor& cursor) {
         const size_t runs = s.runNameEnd.size();
         const quint32 lastStart = runs > 1 ? s.runNameEnd[runs - 2] : 0;
         if (runs == 0 || name != std::string_view(s.runNames.data() + lastStart,
-                                                   s.runNameEnd[runs - 1] - lastStart)) {
+                                                  s.runNameEnd[runs - 1] - lastStart)) {
             s.runNames.insert(s.runNames.end(), name.begin(), name.end());
             s.runNameEnd.push_back(quint32(s.runNames.size()));
         }
@@ -541,7 +569,15 @@ QString ReservationModel::isoCellText(int row, int column) const {
 void ReservationModel::setCardNumbersInFull(bool full) {
     if (full == m_cardNumbersInFull) return;
     m_cardNumbersInFull = full;
-    if (rowCount() > 0) emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
+    if (m_sorted && m_sortKey == CreditCardNo && !m_filling && m_store->count > 0)
+        relayout(
+            [this] {
+                applySort();
+                applyFind();
+            },
+            QAbstractItemModel::VerticalSortHint);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
 }
 
 qint64 ReservationModel::idAt(int row) const {
@@ -699,6 +735,20 @@ void ReservationModel::rankDistinct(int column, const std::vector<std::string_vi
     s.rankedColumn = column;
 }
 
+// As the masked column shows them: empty numbers, then those masked whole, then by the last four
+// digits; the stored number's rank (taken before) orders the ones that show alike.
+quint64 ReservationModel::maskedCardKey(quint32 fillPosition) const {
+    constexpr int kGroupShift = 46; // above the last four digits, which stand above the rank
+    constexpr int kLastFourShift = 32;
+    const Store& s = *m_store;
+    const Row& r = s.at(fillPosition);
+    const quint64 rank = s.ranks[fillPosition];
+    if (r.nulls & (1u << CreditCardNo) || r.length[CreditCardNo] == 0) return rank;
+    const CardDigits digits = cardDigits(r.view(CreditCardNo));
+    if (digits.count < kMaskFewestDigitsShown) return quint64(1) << kGroupShift | rank;
+    return quint64(2) << kGroupShift | quint64(digits.lastFour) << kLastFourShift | rank;
+}
+
 void ReservationModel::applySort() {
     Store& s = *m_store;
     const size_t n = s.count;
@@ -715,7 +765,10 @@ void ReservationModel::applySort() {
             s.order.resize(n);
             std::iota(s.order.begin(), s.order.end(), 0u);
         }
-        sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
+        if (column == CreditCardNo && !m_cardNumbersInFull)
+            sortByKey(s.order, descending, [&](quint32 i) { return maskedCardKey(i); });
+        else
+            sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
         return;
     }
 
@@ -734,8 +787,6 @@ void ReservationModel::applySort() {
         else
             values.push_back(i);
     }
-    // Signed values map to unsigned keys of the same order.
-    constexpr quint64 kSign = quint64(1) << 63;
     if (kind == Kind::Integer)
         sortByKey(values, descending,
                   [&](quint32 i) { return quint64(s.at(i).number[slot]) ^ kSign; });

@@ -58,7 +58,9 @@ public:
     bool filling() const { return m_filling; }
 
     // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
-    // shown in full; the sort always orders the stored numbers.
+    // shown in full; the sort orders them as shown: masked, by their last four digits (the stored
+    // number breaks ties), in full, by the stored number. For assistive technology
+    // (Qt::AccessibleTextRole) a masked card number reads "card ending 0005".
     QString cellText(int row, int column) const;
     // The same with dates in ISO form (yyyy-mm-dd), as a file for other programs writes them.
     QString isoCellText(int row, int column) const;
@@ -109,6 +111,8 @@ private:
     void rankTexts(int column);
     void rankDistinct(int column, const std::vector<std::string_view>& distinct);
     void orderNames();
+    // The sort key of a row's card number as the list shows it masked.
+    quint64 maskedCardKey(quint32 fillPosition) const;
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
