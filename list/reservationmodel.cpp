@@ -155,6 +155,10 @@ struct ReservationModel::Row {
         return p;
     }
     std::string_view view(int column) const { return {textOf(column), length[column]}; }
+    // The id as a sort key; a row without a whole-number id after every id.
+    quint64 idKey() const {
+        return (nulls | asText) & 1u ? ~quint64(0) : quint64(number[0]) ^ kSign;
+    }
 };
 
 struct ReservationModel::Store {
@@ -395,20 +399,23 @@ void ReservationModel::setGuestNameOrder(bool on) {
     m_guestNameOrder = on;
 }
 
-// The fills ask the engine for guest-name order, and the engine folds only ASCII letters: the
-// list puts the names in the user's collation (as a guest-name sort does), keeping the engine's
-// order for names the collation finds equal.
+// The fills ask the engine for guest-name order, but the engine folds only ASCII letters, and
+// leaves names it finds equal in the order of its scan (the file) or in none (the server): the
+// list puts the names in the user's collation (as a guest-name sort does), names the collation
+// finds equal by their ids.
 void ReservationModel::orderNames() {
     Store& s = *m_store;
     s.base.clear();
     if (m_guestNameOrder && s.count > 1) {
         if (s.rankedColumn != GuestName) rankTexts(GuestName);
+        const auto idKey = [&s](quint32 i) { return s.at(i).idKey(); };
         bool inOrder = true;
-        for (size_t i = 1; i < s.count && inOrder; ++i)
-            inOrder = s.ranks[i - 1] <= s.ranks[i];
+        for (quint32 i = 1; i < s.count && inOrder; ++i)
+            inOrder = s.ranks[i - 1] < s.ranks[i] ||
+                      (s.ranks[i - 1] == s.ranks[i] && idKey(i - 1) <= idKey(i));
         if (!inOrder) {
-            // Equal names arrive together: the blocks of equal ranks are put in order, then
-            // laid out row by row.
+            // Equal names mostly arrive together: the blocks of equal ranks are put in order and
+            // laid out row by row, then each run of one rank is put in id order.
             std::vector<quint32> blockStart;
             for (quint32 i = 0; i < s.count; ++i)
                 if (i == 0 || s.ranks[i] != s.ranks[i - 1]) blockStart.push_back(i);
@@ -421,6 +428,16 @@ void ReservationModel::orderNames() {
             for (const quint32 b : blocks)
                 for (quint32 i = blockStart[b]; i < blockStart[b + 1]; ++i)
                     *out++ = i;
+            const auto byId = [&](quint32 a, quint32 b) { return idKey(a) < idKey(b); };
+            for (auto run = s.base.begin(); run != s.base.end();) {
+                const quint32 rank = s.ranks[*run];
+                auto end = run + 1;
+                while (end != s.base.end() && s.ranks[*end] == rank)
+                    ++end;
+                if (end - run > 1 && !std::is_sorted(run, end, byId))
+                    std::stable_sort(run, end, byId);
+                run = end;
+            }
         }
     }
     if (!m_sorted) s.order = s.base;
@@ -584,6 +601,14 @@ qint64 ReservationModel::idAt(int row) const {
     if (row < 0 || row >= rowCount()) return -1;
     const Row& r = rowAt(row);
     return (r.nulls | r.asText) & 1u ? -1 : r.number[0];
+}
+
+int ReservationModel::rowOfId(qint64 id) const {
+    if (id < 0) return -1;
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row)
+        if (idAt(row) == id) return row;
+    return -1;
 }
 
 int ReservationModel::firstAddedRow() const {

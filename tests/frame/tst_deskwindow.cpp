@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +38,8 @@ private slots:
     void init();
     void cleanup();
     void findFiltersAndEscapeGivesTheListBack();
+    void listingCommandsClearTheFind_data();
+    void listingCommandsClearTheFind();
     void dayViewCountsInItsTitle();
     void exportWritesTheListAsShown();
     void printToPdf();
@@ -136,6 +139,32 @@ void TestDeskWindow::findFiltersAndEscapeGivesTheListBack() {
     QCOMPARE(listedNames(), all);
     QCOMPARE(selectedName(), QStringLiteral("Åberg"));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list()));
+}
+
+// Show All, Search By Date and Load Sample list what they say: a find left in the box goes first.
+void TestDeskWindow::listingCommandsClearTheFind_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Show All") << "PushButton5" << 3;
+    QTest::newRow("Search By Date") << "PushButton4" << 2;
+    QTest::newRow("Load Sample") << "PushButton6" << 6;
+}
+
+void TestDeskWindow::listingCommandsClearTheFind() {
+    QFETCH(QString, button);
+    QFETCH(int, rows);
+    const QDate today = QDate::currentDate();
+    addRow(QStringLiteral("Ames"), today, today);
+    addRow(QStringLiteral("Berg"), today, today);
+    addRow(QStringLiteral("Cole"), today, today.addDays(1));
+    control<QPushButton>("PushButton5")->click();
+    auto* find = control<QLineEdit>("txtFind");
+    find->setText(QStringLiteral("ames"));
+    QCOMPARE(listedNames(), QStringList{"Ames"});
+    control<QPushButton>(button.toLatin1().constData())->click();
+    QCOMPARE(find->text(), QString());
+    QCOMPARE(listedNames().size(), rows);
+    QCOMPARE(list()->currentIndex().row(), 0);
 }
 
 void TestDeskWindow::dayViewCountsInItsTitle() {
