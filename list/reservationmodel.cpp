@@ -87,6 +87,17 @@ CardDigits cardDigits(std::string_view stored) {
     return d;
 }
 
+// The order of a stored card number in the masked column: empty numbers, then those masked
+// whole, then by the last four digits; a small whole number, so that the sort counts.
+quint16 maskedCardOrder(std::string_view stored) {
+    constexpr quint16 kMaskedWhole = 1;
+    constexpr quint16 kFirstShown = 2;
+    if (stored.empty()) return 0;
+    const CardDigits digits = cardDigits(stored);
+    if (digits.count < kMaskFewestDigitsShown) return kMaskedWhole;
+    return quint16(kFirstShown + digits.lastFour);
+}
+
 // A fast hash of a short text (names, types, card numbers).
 inline quint64 hashText(std::string_view v) {
     quint64 h = 0x9E3779B97F4A7C15ull ^ v.size();
@@ -180,6 +191,8 @@ struct ReservationModel::Store {
     int rankedColumn = -1;
     std::vector<quint32> ranks;
     quint32 rankCount = 0;
+    // With the card numbers' ranks, each row's place in the masked column's order.
+    std::vector<quint16> maskedCards;
 
     // Names as a fill by name brings them: for each row its run of equal names, and each run's
     // name copied together (compact, so that ranking them reads little memory). Taken by the
@@ -226,6 +239,7 @@ struct ReservationModel::Store {
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
+        maskedCards = {};
         dropNameRuns();
         mapped = nullptr;
     }
@@ -692,6 +706,9 @@ void ReservationModel::rankTexts(int column) {
     }
     s.dropNameRuns();
     s.ranks.assign(n, 0);
+    // The masked card column's order, read with the texts.
+    const bool cards = column == CreditCardNo;
+    s.maskedCards.assign(cards ? n : 0, 0);
     std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
     std::vector<quint64> hashes;
     std::string_view previous;
@@ -700,6 +717,7 @@ void ReservationModel::rankTexts(int column) {
         const Row& r = s.at(i);
         if (typed && !(r.asText & bit)) continue;
         const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
+        if (cards) s.maskedCards[i] = maskedCardOrder(v);
         if (previousId != ~0u && v == previous) {
             s.ranks[i] = previousId;
             continue;
@@ -760,20 +778,6 @@ void ReservationModel::rankDistinct(int column, const std::vector<std::string_vi
     s.rankedColumn = column;
 }
 
-// As the masked column shows them: empty numbers, then those masked whole, then by the last four
-// digits; the stored number's rank (taken before) orders the ones that show alike.
-quint64 ReservationModel::maskedCardKey(quint32 fillPosition) const {
-    constexpr int kGroupShift = 46; // above the last four digits, which stand above the rank
-    constexpr int kLastFourShift = 32;
-    const Store& s = *m_store;
-    const Row& r = s.at(fillPosition);
-    const quint64 rank = s.ranks[fillPosition];
-    if (r.nulls & (1u << CreditCardNo) || r.length[CreditCardNo] == 0) return rank;
-    const CardDigits digits = cardDigits(r.view(CreditCardNo));
-    if (digits.count < kMaskFewestDigitsShown) return quint64(1) << kGroupShift | rank;
-    return quint64(2) << kGroupShift | quint64(digits.lastFour) << kLastFourShift | rank;
-}
-
 void ReservationModel::applySort() {
     Store& s = *m_store;
     const size_t n = s.count;
@@ -790,10 +794,11 @@ void ReservationModel::applySort() {
             s.order.resize(n);
             std::iota(s.order.begin(), s.order.end(), 0u);
         }
+        sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
+        // Masked card numbers by what they show; the sort keeps the full numbers' order for
+        // those that show alike.
         if (column == CreditCardNo && !m_cardNumbersInFull)
-            sortByKey(s.order, descending, [&](quint32 i) { return maskedCardKey(i); });
-        else
-            sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
+            sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.maskedCards[i]); });
         return;
     }
 

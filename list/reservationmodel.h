@@ -114,8 +114,6 @@ private:
     void rankTexts(int column);
     void rankDistinct(int column, const std::vector<std::string_view>& distinct);
     void orderNames();
-    // The sort key of a row's card number as the list shows it masked.
-    quint64 maskedCardKey(quint32 fillPosition) const;
 
     std::unique_ptr<Store> m_store;
     bool m_filling = false;
