@@ -8,8 +8,6 @@ namespace corvanna {
 namespace {
 
 const QChar kBullet(0x2022);
-constexpr int kShownDigits = 4;
-constexpr int kFewestDigitsShown = 8; // a shorter number would give away too much of itself
 
 QString digitsOf(const QString& text) {
     QString digits;
@@ -30,10 +28,10 @@ bool isGroupSeparator(QChar c) {
 
 QString maskedCardNumber(const QString& stored) {
     if (stored.isEmpty()) return {};
-    const QString mask(kShownDigits, kBullet);
+    const QString mask(kMaskShownDigits, kBullet);
     const QString digits = digitsOf(stored);
-    if (digits.size() < kFewestDigitsShown) return mask;
-    return mask + QLatin1Char(' ') + digits.right(kShownDigits);
+    if (digits.size() < kMaskFewestDigitsShown) return mask;
+    return mask + QLatin1Char(' ') + digits.right(kMaskShownDigits);
 }
 
 QString withoutDigitsOf(const QString& text, const QStringList& values) {

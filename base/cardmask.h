@@ -5,6 +5,11 @@
 
 namespace corvanna {
 
+// A masked number shows its last four digits, and only when it has at least eight: a shorter
+// number would give away too much of itself.
+constexpr int kMaskShownDigits = 4;
+constexpr int kMaskFewestDigitsShown = 8;
+
 // A card number as lists, views and printouts show it: its last four digits behind a mask
 // ("•••• 9101"), whatever blanks or dashes it was stored with. A number of fewer than eight digits
 // is masked whole ("••••"); an empty number stays empty.

@@ -98,6 +98,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
 
     m_model = new DayListModel(this);
     m_model->setCardNumbersInFull(cardNumbersShownInFull());
+    m_model->setGuestNameOrder(true); // the main list's order of names
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("lstDay"));
     m_list->setAccessibleName(QStringLiteral("Reservations of the day"));

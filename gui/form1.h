@@ -158,7 +158,13 @@ private:
     // The outer window in the middle of its screen, as the layout asks on the way back to normal.
     void centreOuterOnScreen();
     void selectFirstAdded();
+    // A fill the desk asked for: it becomes the list's last fill, and its first row is selected.
     void fill(const QString& procedure, const std::function<QString()>& statement);
+    // The last fill the desk asked for once more, keeping the selected reservation, the scroll
+    // position and the find: for changes the desk did not make.
+    void refillKeepingSelection();
+    // Empties the find box, and so the model's find, without a find of its own.
+    void clearFind();
     // Refills the list when another desk (on a server) or another program (on the file) saved
     // or deleted a reservation.
     void watchOtherDesks();
@@ -181,7 +187,8 @@ private:
     bool m_centreWhenFramed = false; // shown before the window system gave it its frame
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
-    // The last fill, repeated when another desk changes the reservations.
+    // The last fill the desk asked for (its statement built from the values of that moment),
+    // repeated when another desk changes the reservations.
     std::function<void()> m_lastFill;
     bool m_otherDeskChanged = false;
 };

@@ -1,6 +1,7 @@
-// The main window's list: the two fills and the header-click sort.
-#include "gui/form1.h"
+// The main window's list: the two fills, the refill for other desks' changes and the header-click
+// sort.
 #include "base/report.h"
+#include "gui/form1.h"
 #include "gui/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -9,9 +10,12 @@
 
 #include <QApplication>
 #include <QDateEdit>
-#include <QTimer>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 
 namespace corvanna {
 
@@ -20,13 +24,54 @@ constexpr int kOtherDesksPollMs = 500;
 } // namespace
 
 void Form1::fill(const QString& procedure, const std::function<QString()>& statement) {
-    m_lastFill = [this, procedure, statement] { fill(procedure, statement); };
-    m_otherDeskChanged = false;
-    Procedure proc(m_session.dialogs, procedure);
-    fillList(proc, *model, m_session.dbConnection.get(), statement,
-             [this](int shape) { setMousePointer(PointerShape(shape)); });
+    const std::function<void()> run = [this, procedure, statement] {
+        m_otherDeskChanged = false;
+        Procedure proc(m_session.dialogs, procedure);
+        fillList(proc, *model, m_session.dbConnection.get(), statement,
+                 [this](int shape) { setMousePointer(PointerShape(shape)); });
+    };
+    m_lastFill = run;
+    run();
     selectFirstAdded();
     emit reservationsChanged();
+}
+
+// The desk did not ask for this fill: whatever it had chosen stays chosen, so that a command
+// never acts on another reservation than the one the desk selected. A selected reservation that
+// is gone (or that the find now hides) leaves no row selected.
+void Form1::refillKeepingSelection() {
+    if (!m_lastFill) return;
+    QItemSelectionModel* selection = ListView1->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    const qint64 selectedId = current.isValid() && selection->isRowSelected(current.row())
+                                  ? model->idAt(current.row())
+                                  : -1;
+    const int column = current.isValid() ? current.column() : 0;
+    const QModelIndex top = ListView1->indexAt(QPoint(0, 0));
+    const int vertical = ListView1->verticalScrollBar()->value();
+    const int horizontal = ListView1->horizontalScrollBar()->value();
+
+    const std::function<void()> refill = m_lastFill; // a fill may replace m_lastFill
+    refill();
+
+    if (const int row = model->rowOfId(selectedId); row >= 0)
+        selection->setCurrentIndex(model->index(row, column),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (const int rows = model->rowCount(); rows > 0) {
+        // Lays the new rows out (so the scroll range is theirs), then scrolls back.
+        ListView1->scrollTo(model->index(std::min(top.isValid() ? top.row() : 0, rows - 1), 0),
+                            QAbstractItemView::PositionAtTop);
+        ListView1->verticalScrollBar()->setValue(vertical);
+    }
+    ListView1->horizontalScrollBar()->setValue(horizontal);
+    emit reservationsChanged();
+}
+
+void Form1::clearFind() {
+    if (!m_find || m_find->text().isEmpty()) return;
+    const QSignalBlocker quiet(m_find); // the fill that follows shows the rows
+    m_find->clear();
+    model->setFindText(QString());
 }
 
 void Form1::selectFirstAdded() {
@@ -52,27 +97,30 @@ void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
     if (!connection || connection->state() == 0) return;
     if (connection->takeChanges()) m_otherDeskChanged = true;
-    if (m_otherDeskChanged && m_lastFill && !QApplication::activeModalWidget() &&
-        !QApplication::activePopupWidget() && !model->filling()) {
-        const std::function<void()> refill = m_lastFill; // fill() replaces m_lastFill
-        refill();
-    }
+    if (m_otherDeskChanged && !QApplication::activeModalWidget() &&
+        !QApplication::activePopupWidget() && !model->filling())
+        refillKeepingSelection();
 }
 
 void Form1::listRooms() {
     m_listTitle =
         QStringLiteral("Reservations %1 to %2").arg(dtpCheckIn->text(), dtpCheckOut->text());
+    // The range of this moment: a refill repeats it whatever the pickers show by then.
+    const QDate checkIn = dtpCheckIn->date();
+    const QDate checkOut = dtpCheckOut->date();
     fill(QStringLiteral("Form1.listRooms"),
-         [this] { return statements::selectRange(dtpCheckIn->date(), dtpCheckOut->date()); });
+         [checkIn, checkOut] { return statements::selectRange(checkIn, checkOut); });
 }
 
 void Form1::PushButton5_Click() {
+    clearFind(); // "all reservations" means all of them
     m_listTitle = QStringLiteral("All reservations");
     fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
 }
 
 void Form1::PushButton4_Click() {
     Procedure proc(m_session.dialogs, QStringLiteral("Form1.PushButton4_Click"));
+    clearFind();
     proc.step(100, [&] { listRooms(); });
 }
 

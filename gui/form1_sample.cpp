@@ -1,8 +1,8 @@
 // The main window's "Load Sample/Example Data": three example reservations from today, then the
 // whole list.
 #include "base/failure.h"
-#include "gui/form1.h"
 #include "base/report.h"
+#include "gui/form1.h"
 #include "gui/session.h"
 #include "store/sampledata.h"
 
@@ -29,7 +29,8 @@ void Form1::PushButton6_Click() {
         proc.step(line + 2, [&] { run(statement); });
     }
 
-    // Whatever the pickers say, the list ends showing every reservation.
+    // Whatever the pickers and the find box say, the list ends showing every reservation.
+    clearFind();
     proc.step(114, [&] { listRooms(); });
     proc.step(114, [&] { PushButton5_Click(); });
     backUpAfterSave();

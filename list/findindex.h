@@ -28,21 +28,24 @@ public:
     explicit FindIndex(const QLocale& locale);
 
     // Adds the next row: its id, guest name, phone number, address and card number, as UTF-8.
-    // The phone number is found with and without its spaces and signs; of the card number only
-    // the last four digits are found.
+    // The phone number is found with and without its spaces and signs, the name with and without
+    // its apostrophes, hyphens and dots; of the card number only the last four digits are found.
     void addRow(qint64 id, std::string_view guestName, std::string_view phoneNumber,
                 std::string_view address, std::string_view cardNumber);
     size_t rows() const { return m_start.size() - 1; }
 
-    // The rows (ascending) whose texts hold every word, each within one field. `within`, when
-    // given, limits the answer to those rows (ascending): the rows of a find text this one
-    // extends.
+    // The rows (ascending) whose texts hold every word, each within one field; a word with the
+    // signs of a phone number or a name in it ("555-010-9999", "o'brien") is also found without
+    // them. `within`, when given, limits the answer to those rows (ascending): the rows of a
+    // find text this one extends.
     std::vector<quint32> match(const std::vector<std::string>& words,
                                const std::vector<quint32>* within = nullptr) const;
 
 private:
     void addField(std::string_view utf8, int slot);
-    bool rowHolds(size_t row, const std::string& word) const;
+    static std::vector<std::string> alternatives(const std::string& word);
+    bool rowHolds(size_t row, const std::vector<std::string>& forms) const;
+    std::vector<quint32> rowsHolding(const std::string& text) const;
 
     QLocale m_locale;
     std::string m_text;          // folded fields, 0x1F between fields, '\n' after each row

@@ -1,8 +1,8 @@
 #include "reservationmodel.h"
 
-#include "findindex.h"
 #include "base/cardmask.h"
 #include "base/dates.h"
+#include "findindex.h"
 #include "store/rowcursor.h"
 #include "textrank.h"
 
@@ -66,6 +66,36 @@ constexpr int slotOf(int column) {
     default:
         return 0;
     }
+}
+
+// Signed values map to unsigned keys of the same order.
+constexpr quint64 kSign = quint64(1) << 63;
+
+// The digits of a stored card number: how many, and the last four as a number.
+struct CardDigits {
+    int count = 0;
+    int lastFour = 0;
+};
+CardDigits cardDigits(std::string_view stored) {
+    constexpr int kLastFourBound = 10000;
+    CardDigits d;
+    for (const char c : stored)
+        if (c >= '0' && c <= '9') {
+            ++d.count;
+            d.lastFour = (d.lastFour * 10 + (c - '0')) % kLastFourBound;
+        }
+    return d;
+}
+
+// The order of a stored card number in the masked column: empty numbers, then those masked
+// whole, then by the last four digits; a small whole number, so that the sort counts.
+quint16 maskedCardOrder(std::string_view stored) {
+    constexpr quint16 kMaskedWhole = 1;
+    constexpr quint16 kFirstShown = 2;
+    if (stored.empty()) return 0;
+    const CardDigits digits = cardDigits(stored);
+    if (digits.count < kMaskFewestDigitsShown) return kMaskedWhole;
+    return quint16(kFirstShown + digits.lastFour);
 }
 
 // A fast hash of a short text (names, types, card numbers).
@@ -136,6 +166,10 @@ struct ReservationModel::Row {
         return p;
     }
     std::string_view view(int column) const { return {textOf(column), length[column]}; }
+    // The id as a sort key; a row without a whole-number id after every id.
+    quint64 idKey() const {
+        return (nulls | asText) & 1u ? ~quint64(0) : quint64(number[0]) ^ kSign;
+    }
 };
 
 struct ReservationModel::Store {
@@ -157,6 +191,8 @@ struct ReservationModel::Store {
     int rankedColumn = -1;
     std::vector<quint32> ranks;
     quint32 rankCount = 0;
+    // With the card numbers' ranks, each row's place in the masked column's order.
+    std::vector<quint16> maskedCards;
 
     // Names as a fill by name brings them: for each row its run of equal names, and each run's
     // name copied together (compact, so that ranking them reads little memory). Taken by the
@@ -203,6 +239,7 @@ struct ReservationModel::Store {
         rankedColumn = -1;
         ranks.clear();
         ranks.shrink_to_fit();
+        maskedCards = {};
         dropNameRuns();
         mapped = nullptr;
     }
@@ -257,6 +294,15 @@ int ReservationModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ReservationModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::AccessibleTextRole && index.isValid() && index.column() == CreditCardNo &&
+        !m_cardNumbersInFull && index.row() < rowCount()) {
+        // A screen reader would spell out the mask's bullets.
+        const Row& r = rowAt(index.row());
+        if (r.nulls & (1u << CreditCardNo) || r.length[CreditCardNo] == 0) return {};
+        const CardDigits digits = cardDigits(r.view(CreditCardNo));
+        if (digits.count < kMaskFewestDigitsShown) return tr("card number hidden");
+        return tr("card ending %1").arg(digits.lastFour, kMaskShownDigits, 10, QLatin1Char('0'));
+    }
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     QString text = cellText(index.row(), index.column());
     // A row is one line: a multi-line address shows its lines side by side, so that it neither
@@ -355,7 +401,7 @@ void ReservationModel::append(const RowCursor& cursor) {
         const size_t runs = s.runNameEnd.size();
         const quint32 lastStart = runs > 1 ? s.runNameEnd[runs - 2] : 0;
         if (runs == 0 || name != std::string_view(s.runNames.data() + lastStart,
-                                                   s.runNameEnd[runs - 1] - lastStart)) {
+                                                  s.runNameEnd[runs - 1] - lastStart)) {
             s.runNames.insert(s.runNames.end(), name.begin(), name.end());
             s.runNameEnd.push_back(quint32(s.runNames.size()));
         }
@@ -367,20 +413,23 @@ void ReservationModel::setGuestNameOrder(bool on) {
     m_guestNameOrder = on;
 }
 
-// The fills ask the engine for guest-name order, and the engine folds only ASCII letters: the
-// list puts the names in the user's collation (as a guest-name sort does), keeping the engine's
-// order for names the collation finds equal.
+// The fills ask the engine for guest-name order, but the engine folds only ASCII letters, and
+// leaves names it finds equal in the order of its scan (the file) or in none (the server): the
+// list puts the names in the user's collation (as a guest-name sort does), names the collation
+// finds equal by their ids.
 void ReservationModel::orderNames() {
     Store& s = *m_store;
     s.base.clear();
     if (m_guestNameOrder && s.count > 1) {
         if (s.rankedColumn != GuestName) rankTexts(GuestName);
+        const auto idKey = [&s](quint32 i) { return s.at(i).idKey(); };
         bool inOrder = true;
-        for (size_t i = 1; i < s.count && inOrder; ++i)
-            inOrder = s.ranks[i - 1] <= s.ranks[i];
+        for (quint32 i = 1; i < s.count && inOrder; ++i)
+            inOrder = s.ranks[i - 1] < s.ranks[i] ||
+                      (s.ranks[i - 1] == s.ranks[i] && idKey(i - 1) <= idKey(i));
         if (!inOrder) {
-            // Equal names arrive together: the blocks of equal ranks are put in order, then
-            // laid out row by row.
+            // Equal names mostly arrive together: the blocks of equal ranks are put in order and
+            // laid out row by row, then each run of one rank is put in id order.
             std::vector<quint32> blockStart;
             for (quint32 i = 0; i < s.count; ++i)
                 if (i == 0 || s.ranks[i] != s.ranks[i - 1]) blockStart.push_back(i);
@@ -393,6 +442,16 @@ void ReservationModel::orderNames() {
             for (const quint32 b : blocks)
                 for (quint32 i = blockStart[b]; i < blockStart[b + 1]; ++i)
                     *out++ = i;
+            const auto byId = [&](quint32 a, quint32 b) { return idKey(a) < idKey(b); };
+            for (auto run = s.base.begin(); run != s.base.end();) {
+                const quint32 rank = s.ranks[*run];
+                auto end = run + 1;
+                while (end != s.base.end() && s.ranks[*end] == rank)
+                    ++end;
+                if (end - run > 1 && !std::is_sorted(run, end, byId))
+                    std::stable_sort(run, end, byId);
+                run = end;
+            }
         }
     }
     if (!m_sorted) s.order = s.base;
@@ -541,13 +600,29 @@ QString ReservationModel::isoCellText(int row, int column) const {
 void ReservationModel::setCardNumbersInFull(bool full) {
     if (full == m_cardNumbersInFull) return;
     m_cardNumbersInFull = full;
-    if (rowCount() > 0) emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
+    if (m_sorted && m_sortKey == CreditCardNo && !m_filling && m_store->count > 0)
+        relayout(
+            [this] {
+                applySort();
+                applyFind();
+            },
+            QAbstractItemModel::VerticalSortHint);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, CreditCardNo), index(rowCount() - 1, CreditCardNo));
 }
 
 qint64 ReservationModel::idAt(int row) const {
     if (row < 0 || row >= rowCount()) return -1;
     const Row& r = rowAt(row);
     return (r.nulls | r.asText) & 1u ? -1 : r.number[0];
+}
+
+int ReservationModel::rowOfId(qint64 id) const {
+    if (id < 0) return -1;
+    const int rows = rowCount();
+    for (int row = 0; row < rows; ++row)
+        if (idAt(row) == id) return row;
+    return -1;
 }
 
 int ReservationModel::firstAddedRow() const {
@@ -631,6 +706,9 @@ void ReservationModel::rankTexts(int column) {
     }
     s.dropNameRuns();
     s.ranks.assign(n, 0);
+    // The masked card column's order, read with the texts.
+    const bool cards = column == CreditCardNo;
+    s.maskedCards.assign(cards ? n : 0, 0);
     std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
     std::vector<quint64> hashes;
     std::string_view previous;
@@ -639,6 +717,7 @@ void ReservationModel::rankTexts(int column) {
         const Row& r = s.at(i);
         if (typed && !(r.asText & bit)) continue;
         const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
+        if (cards) s.maskedCards[i] = maskedCardOrder(v);
         if (previousId != ~0u && v == previous) {
             s.ranks[i] = previousId;
             continue;
@@ -716,6 +795,10 @@ void ReservationModel::applySort() {
             std::iota(s.order.begin(), s.order.end(), 0u);
         }
         sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.ranks[i]); });
+        // Masked card numbers by what they show; the sort keeps the full numbers' order for
+        // those that show alike.
+        if (column == CreditCardNo && !m_cardNumbersInFull)
+            sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.maskedCards[i]); });
         return;
     }
 
@@ -734,8 +817,6 @@ void ReservationModel::applySort() {
         else
             values.push_back(i);
     }
-    // Signed values map to unsigned keys of the same order.
-    constexpr quint64 kSign = quint64(1) << 63;
     if (kind == Kind::Integer)
         sortByKey(values, descending,
                   [&](quint32 i) { return quint64(s.at(i).number[slot]) ^ kSign; });

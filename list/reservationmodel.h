@@ -58,11 +58,15 @@ public:
     bool filling() const { return m_filling; }
 
     // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
-    // shown in full; the sort always orders the stored numbers.
+    // shown in full; the sort orders them as shown: masked, by their last four digits (the stored
+    // number breaks ties), in full, by the stored number. For assistive technology
+    // (Qt::AccessibleTextRole) a masked card number reads "card ending 0005".
     QString cellText(int row, int column) const;
     // The same with dates in ISO form (yyyy-mm-dd), as a file for other programs writes them.
     QString isoCellText(int row, int column) const;
     qint64 idAt(int row) const;
+    // The row (in the list's order) that shows the reservation with this id, or -1.
+    int rowOfId(qint64 id) const;
     // The row (in the list's order) of the first row the last fill added, or -1.
     int firstAddedRow() const;
 
@@ -80,7 +84,8 @@ public:
     // The locale that formats dates and orders texts; the user's by default.
     void setLocale(const QLocale& locale);
     // On: every fill comes ordered by guest name, and the list shows the names in the locale's
-    // collation, as a guest-name sort does (the engine's own order folds only ASCII letters).
+    // collation, as a guest-name sort does (the engine's own order folds only ASCII letters);
+    // names the collation finds equal follow their ids, so that both engines give one order.
     void setGuestNameOrder(bool on);
 
     // Find: only the rows whose id, guest name, phone number, address or card's last four digits

@@ -17,12 +17,14 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
@@ -38,10 +40,13 @@ private slots:
     void init();
     void cleanup();
     void findFiltersAndEscapeGivesTheListBack();
+    void listingCommandsClearTheFind_data();
+    void listingCommandsClearTheFind();
     void dayViewCountsInItsTitle();
     void exportWritesTheListAsShown();
     void printToPdf();
     void accessibleNames();
+    void listRowsReadFromTheName();
     void keyboardOnlyDay();
 
 private:
@@ -137,6 +142,32 @@ void TestDeskWindow::findFiltersAndEscapeGivesTheListBack() {
     QCOMPARE(listedNames(), all);
     QCOMPARE(selectedName(), QStringLiteral("Åberg"));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list()));
+}
+
+// Show All, Search By Date and Load Sample list what they say: a find left in the box goes first.
+void TestDeskWindow::listingCommandsClearTheFind_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Show All") << "PushButton5" << 3;
+    QTest::newRow("Search By Date") << "PushButton4" << 2;
+    QTest::newRow("Load Sample") << "PushButton6" << 6;
+}
+
+void TestDeskWindow::listingCommandsClearTheFind() {
+    QFETCH(QString, button);
+    QFETCH(int, rows);
+    const QDate today = QDate::currentDate();
+    addRow(QStringLiteral("Ames"), today, today);
+    addRow(QStringLiteral("Berg"), today, today);
+    addRow(QStringLiteral("Cole"), today, today.addDays(1));
+    control<QPushButton>("PushButton5")->click();
+    auto* find = control<QLineEdit>("txtFind");
+    find->setText(QStringLiteral("ames"));
+    QCOMPARE(listedNames(), QStringList{"Ames"});
+    control<QPushButton>(button.toLatin1().constData())->click();
+    QCOMPARE(find->text(), QString());
+    QCOMPARE(listedNames().size(), rows);
+    QCOMPARE(list()->currentIndex().row(), 0);
 }
 
 void TestDeskWindow::dayViewCountsInItsTitle() {
@@ -332,6 +363,36 @@ void TestDeskWindow::accessibleNames() {
     // Every label of the editor is the buddy of its field.
     for (QLabel* label : editor.findChildren<QLabel*>())
         QVERIFY2(label->buddy(), qPrintable(label->objectName()));
+}
+
+// A screen reader reads a row from the guest's name on (the practically hidden id last) and a
+// masked card number by its last four digits; the list shows its columns as before.
+void TestDeskWindow::listRowsReadFromTheName() {
+    GuestValues v = sampleGuest(QStringLiteral("Ada Lovelace"), {2031, 5, 1}, {2031, 5, 2});
+    v.creditCardNo = QStringLiteral("3782 822463 10005");
+    execOn(m_places->places.workingDatabase(), translateDates(statements::insert(v)));
+    m_form->findChild<QAction*>(QStringLiteral("actionShowAll"))->trigger();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list());
+    QVERIFY(table && table->tableInterface());
+    QAccessibleTableInterface* cells = table->tableInterface();
+    QStringList read, columns;
+    for (int c = 0; c < cells->columnCount(); ++c) {
+        read << cells->cellAt(0, c)->text(QAccessible::Name);
+        columns << cells->columnDescription(c);
+    }
+    QCOMPARE(columns.size(), 13);
+    QCOMPARE(columns.first(), QStringLiteral("Guest Name"));
+    QCOMPARE(read.first(), QStringLiteral("Ada Lovelace"));
+    QCOMPARE(read.at(columns.indexOf(QStringLiteral("Card Number"))),
+             QStringLiteral("card ending 0005"));
+    QCOMPARE(columns.last(), QStringLiteral("ID"));
+    QCOMPARE(read.last(), QStringLiteral("1"));
+    // The view's current cell is a cell of the selected row.
+    QAccessibleInterface* focused = table->focusChild();
+    QVERIFY(focused && focused->tableCellInterface());
+    QCOMPARE(focused->tableCellInterface()->rowIndex(), 0);
+    QCOMPARE(list()->model()->index(0, 0).data().toString(), QStringLiteral("1"));
+    QCOMPARE(list()->header()->visualIndex(0), 0);
 }
 
 // The editor, from its first field, by Tab and typing alone; Space on Save.

@@ -1,5 +1,5 @@
 // Card numbers in the list: masked to their last four digits unless the desk asks for them in
-// full, sorted by the stored numbers, and kept out of the engine's words in error reports.
+// full, sorted as they show, and kept out of the engine's words in error reports.
 #include "base/cardmask.h"
 #include "base/report.h"
 #include "base/settings.h"
@@ -26,7 +26,8 @@ private slots:
     void engineWordsLoseCopiedDigits_data();
     void engineWordsLoseCopiedDigits();
     void failedStatementReportsNoCardDigits();
-    void listSortsStoredNumbers();
+    void cardColumnSortsAsShown_data();
+    void cardColumnSortsAsShown();
     void settingShowsThemInFull_data();
     void settingShowsThemInFull();
 };
@@ -106,28 +107,42 @@ void TestCardMask::failedStatementReportsNoCardDigits() {
                                                     "Form2.PushButton4_Click", 172)});
 }
 
-void TestCardMask::listSortsStoredNumbers() {
+void TestCardMask::cardColumnSortsAsShown_data() {
+    QTest::addColumn<bool>("inFull");
+    QTest::addColumn<QString>("guests"); // in the sorted order
+    // Masked: empty, masked whole, then by the last four digits, the stored number breaking the
+    // tie of d and c; in full: by the stored number.
+    QTest::newRow("masked") << false << "fgebdca";
+    QTest::newRow("in full") << true << "fgdaebc";
+}
+
+void TestCardMask::cardColumnSortsAsShown() {
+    QFETCH(bool, inFull);
+    QFETCH(QString, guests);
     QTemporaryDir dir;
     const QString path = dir.filePath("cards.mdb");
     createDatabase(path);
-    // Stored order 1111.., 2222.., 3333..; shown order by the last four would be 0001, 5555, 9999.
     execOn(path, "insert into tblRooms (GuestName, CreditCardNo) values "
-                 "('b', '2222 0000 0000 0001'), ('c', '3333 0000 0000 5555'), "
-                 "('a', '1111 0000 0000 9999')");
+                 "('a', '1111 0000 0000 9999'), ('b', '2222 0000 0000 0001'), "
+                 "('c', '3333 0000 0000 5555'), ('d', '0000 0000 0000 5555'), ('e', '123'), "
+                 "('f', ''), ('g', null)");
     Connection connection("cards");
     connection.open("data source=" + path);
     ReservationModel model;
+    model.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    model.setCardNumbersInFull(!inFull);
     ScriptedDialogs dialogs;
     Procedure proc(dialogs, "Form1.PushButton5_Click");
     fillList(
         proc, model, &connection, [] { return statements::selectAll(); }, [](int) {});
     model.columnClick(ReservationModel::CreditCardNo + 1);
-    QStringList shown;
+    model.setCardNumbersInFull(inFull); // the sort follows what the column shows
+    QString sorted;
     for (int r = 0; r < model.rowCount(); ++r)
-        shown << model.data(model.index(r, ReservationModel::CreditCardNo)).toString();
-    QCOMPARE(shown, (QStringList{"•••• 9999", "•••• 0001", "•••• 5555"}));
+        sorted += model.cellText(r, ReservationModel::GuestName);
+    QCOMPARE(sorted, guests);
     model.columnClick(ReservationModel::CreditCardNo + 1);
-    QCOMPARE(model.cellText(0, ReservationModel::CreditCardNo), QStringLiteral("•••• 5555"));
+    QCOMPARE(model.cellText(0, ReservationModel::GuestName), guests.right(1));
 }
 
 void TestCardMask::settingShowsThemInFull_data() {

@@ -1,16 +1,24 @@
-// The main window's list: today's range at start, Show All, the header click, the selection.
+// The main window's list on either engine: today's range at start, Show All, the header click,
+// the selection, the refill for another desk's change, and one order of names in every list.
 #include "gui/form1.h"
 #include "gui/session.h"
 #include "list/reservationmodel.h"
+#include "store/connection.h"
 #include "store/literals.h"
 #include "store/statements.h"
+#include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
@@ -31,20 +39,20 @@ private slots:
     void rowsAreOneLineWhateverTheirText();
     void doubleClickAnywhereAsksAboutSelectedRow_data();
     void doubleClickAnywhereAsksAboutSelectedRow();
+    void otherDesksChangeKeepsTheSelection();
+    void everyListOrdersNamesAlike();
 
 private:
+    // A reservation added by another program (on the file) or desk (on the server).
     void add(const QString& name, const QDate& in, const QDate& out) {
-        execOn(m_places->places.workingDatabase(),
-               translateDates(statements::insert(sampleGuest(name, in, out))));
+        m_other->execute(statements::insert(sampleGuest(name, in, out)));
     }
-    QStringList names() const {
-        QStringList list;
-        for (int r = 0; r < m_form->listModel()->rowCount(); ++r)
-            list << m_form->listModel()->cellText(r, 1);
-        return list;
-    }
+    QStringList names() const { return shownNames(*m_form->listModel()); }
+    QTreeView* list() const { return control<QTreeView>(*m_form, "ListView1"); }
 
     std::unique_ptr<TempPlaces> m_places;
+    std::unique_ptr<ServerDatabase> m_server;
+    std::unique_ptr<Connection> m_other;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<Session> m_session;
     std::unique_ptr<Form1> m_form;
@@ -52,20 +60,31 @@ private:
 };
 
 void TestMainList::init() {
+    static int runs = 0;
     m_places = std::make_unique<TempPlaces>();
-    createWorkingDatabase(m_places->places);
+    m_other = std::make_unique<Connection>(QStringLiteral("other"));
+    if (onTestServer()) {
+        m_server = std::make_unique<ServerDatabase>("mainlist" + QString::number(++runs));
+        m_other->open(m_server->url());
+    } else {
+        createWorkingDatabase(m_places->places);
+        m_other->open("data source=" + m_places->places.workingDatabase());
+    }
     add("Today only", m_today, m_today);
     add("Today to tomorrow", m_today, m_today.addDays(1));
     add("yesterday to today", m_today.addDays(-1), m_today);
     add("Another today", m_today, m_today);
     m_dialogs = std::make_unique<ScriptedDialogs>();
     m_session = std::make_unique<Session>(*m_dialogs, m_places->places);
+    if (m_server) m_session->server = m_server->url();
     m_form = std::make_unique<Form1>(*m_session);
 }
 
 void TestMainList::cleanup() {
     m_form.reset();
     m_session.reset();
+    m_other.reset();
+    m_server.reset();
 }
 
 void TestMainList::startupListsTodaysStays() {
@@ -168,7 +187,7 @@ void TestMainList::rowsAreOneLineWhateverTheirText() {
     // A first row with a three-line address and a long name gives every row the same height.
     GuestValues tall = sampleGuest("Aaron " + QString(40, 'W'), m_today, m_today);
     tall.address = "1 Harbour Road\r\nPellworth\r\nNorth Frisia";
-    execOn(m_places->places.workingDatabase(), translateDates(statements::insert(tall)));
+    m_other->execute(statements::insert(tall));
     m_form->PushButton5_Click();
     QCOMPARE(m_form->listModel()->cellText(0, 12), tall.address);
     for (int row = 0; row < m_form->listModel()->rowCount(); ++row)
@@ -206,6 +225,80 @@ void TestMainList::doubleClickAnywhereAsksAboutSelectedRow() {
     QCOMPARE(m_dialogs->texts(), QStringList{"Are you sure you want to delete Another today?"});
     QCOMPARE(m_form->listModel()->rowCount(), 2);
     QCOMPARE(m_form->focusWidget(), control<QTreeView>(*m_form, "ListView1"));
+}
+
+// Another desk's (on the file, another program's) commit refills the list without moving what
+// the desk chose: the selected reservation, the scroll position, the find, and the range it last
+// searched, not the one the pickers show since.
+void TestMainList::otherDesksChangeKeepsTheSelection() {
+    for (int i = 0; i < 40; ++i)
+        add(QStringLiteral("Guest %1").arg(i, 2, 10, QLatin1Char('0')), m_today, m_today);
+    QVERIFY(m_form->Form_Load());
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    auto* find = control<QLineEdit>(*m_form, "txtFind");
+    find->setText(QStringLiteral("guest"));
+    const ReservationModel& model = *m_form->listModel();
+    QCOMPARE(model.rowCount(), 40);
+    list()->selectionModel()->setCurrentIndex(
+        model.index(20, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list()->scrollTo(model.index(20, 0), QAbstractItemView::PositionAtTop);
+    const qint64 chosen = model.idAt(20);
+    const int scrolled = list()->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(m_today.addDays(-1));
+
+    add(QStringLiteral("Aaron Guest"), m_today, m_today);
+    add(QStringLiteral("Guest from yesterday"), m_today.addDays(-1), m_today);
+    QTRY_VERIFY_WITH_TIMEOUT(names().contains(QStringLiteral("Aaron Guest")), 5000);
+    const QModelIndex current = list()->currentIndex();
+    QCOMPARE(model.idAt(current.row()), chosen);
+    QVERIFY(list()->selectionModel()->isRowSelected(current.row()));
+    QCOMPARE(list()->verticalScrollBar()->value(), scrolled);
+    QCOMPARE(find->text(), QStringLiteral("guest"));
+    QCOMPARE(names().size(), 41);
+    QCOMPARE(names().first(), QStringLiteral("Aaron Guest"));
+    QVERIFY(!names().contains(QStringLiteral("Guest from yesterday")));
+    QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
+}
+
+// Arrivals lists a day's stays in the order Search By Date lists them, on either engine: the
+// user's collation (accents beside their letters, a missing name first), then the id.
+void TestMainList::everyListOrdersNamesAlike() {
+    const QLocale before;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_form = std::make_unique<Form1>(*m_session); // in the user's locale
+    const QDate day = m_today.addDays(30);
+    for (const char* name :
+         {"Zero", "Bob", "Ångström", "bob", "Élan", "", "Łódź", "Ames", "Ames"}) // ids 5 to 13
+        add(QString::fromUtf8(name), day, day.addDays(1));
+    m_other->execute(QStringLiteral("insert into tblRooms (GuestName, CheckInDate, CheckOutDate) "
+                                    "values (null, %1, %2)")
+                         .arg(dateLiteral(day), dateLiteral(day.addDays(1)))); // id 14
+    const QStringList expected{"10 ",   "14 ",   "12 Ames", "13 Ames", "7 Ångström",
+                               "6 Bob", "8 bob", "9 Élan",  "11 Łódź", "5 Zero"};
+    const auto listed = [](const ReservationModel& model) {
+        QStringList rows;
+        for (int r = 0; r < model.rowCount(); ++r)
+            rows << QString::number(model.idAt(r)) + ' ' + model.cellText(r, 1);
+        return rows;
+    };
+
+    QVERIFY(m_form->Form_Load());
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(day);
+    control<QDateEdit>(*m_form, "dtpCheckOut")->setDate(day.addDays(1));
+    m_form->PushButton4_Click();
+    QCOMPARE(listed(*m_form->listModel()), expected);
+
+    m_form->findChild<QAction*>(QStringLiteral("actionArrivals"))->trigger();
+    auto* dayView = m_form->findChild<QWidget*>(QStringLiteral("DayView"));
+    QVERIFY(dayView);
+    control<QDateEdit>(*dayView, "dtpDay")->setDate(day);
+    const auto* arrivals =
+        qobject_cast<ReservationModel*>(control<QTreeView>(*dayView, "lstDay")->model());
+    QCOMPARE(listed(*arrivals), expected);
+    QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
 }
 
 QTEST_MAIN(TestMainList)
