@@ -15,6 +15,7 @@
 #include "gui/sessionend.h"
 #include "gui/skin.h"
 #include "list/reservationmodel.h"
+#include "store/backup.h"
 #include "store/connection.h"
 #include "store/schemahistory.h"
 #include "store/serverlogin.h"
@@ -302,6 +303,9 @@ bool Form1::Form_Load() {
     // (read-only) works as before, without the inventory.
     if (m_session.dbConnection && m_session.dbConnection->state() != 0)
         m_session.inventoryUnavailable = schemaUpgradeProblem(*m_session.dbConnection);
+    // What a restore killed part-way left goes once the working database is known whole.
+    if (m_session.dbConnection && m_session.dbConnection->has(Capability::FileBackups))
+        removeLeftoverRestore(dataSourceOf(connectionString(places.commonDataFolder)));
     proc.step(140, [&] { listRooms(); });
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,

@@ -35,10 +35,16 @@ void Form1::automaticBackup() {
     if (!connection || connection->state() == 0 || connection->damaged()) return;
     // A server keeps the reservations in its own backups; there is no file to copy.
     if (!connection->has(Capability::FileBackups)) return;
-    const QDate today = QDate::currentDate();
-    const QString failure = keepDailyCopy(connection->handle(), backupFolder(m_session), today);
+    const QDateTime now = QDateTime::currentDateTime();
+    QString notice;
+    const QString failure =
+        keepDailyCopy(connection->handle(), backupFolder(m_session), now, &notice);
     if (failure.isEmpty()) {
-        m_session.backups.backedUp(today);
+        m_session.backups.backedUp(now.date());
+        if (!notice.isEmpty() && m_session.backups.reportClock())
+            Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp")).step(102, [&] {
+                m_session.dialogs.notify(notice);
+            });
         return;
     }
     // The desk is told once a run; the working database is as it was.
@@ -66,18 +72,23 @@ void Form1::backupsOnServer() {
 
 void Form1::mnuBackUpNow_Click() {
     Procedure proc(m_session.dialogs, QStringLiteral("Form1.mnuBackUpNow_Click"));
-    const QDate today = QDate::currentDate();
+    const QDateTime now = QDateTime::currentDateTime();
     QString copy;
+    // Each command makes a copy of its own: a reservation booked and removed the same day is in
+    // the copy made between.
     if (!proc.step(100, [&] {
-            copy = backUp(m_session.connection().handle(), backupFolder(m_session), today);
+            copy = backUpNow(m_session.connection().handle(), backupFolder(m_session), now);
         }))
         return;
-    m_session.backups.backedUp(today);
-    proc.step(102, [&] { rotateBackups(backupFolder(m_session), today); });
+    m_session.backups.backedUp(now.date());
+    QString notice;
+    proc.step(102, [&] { notice = rotateBackups(backupFolder(m_session), now); });
     proc.step(104, [&] {
         m_session.dialogs.notify(QStringLiteral("The database was backed up to ") +
                                  QDir::toNativeSeparators(copy) + QStringLiteral("."));
     });
+    if (!notice.isEmpty() && m_session.backups.reportClock())
+        proc.step(106, [&] { m_session.dialogs.notify(notice); });
 }
 
 void Form1::mnuRestore_Click() {
@@ -87,7 +98,8 @@ void Form1::mnuRestore_Click() {
         for (const BackupCopy& copy : keptBackups(backupFolder(m_session))) {
             const std::optional<qint64> count = reservationCountOf(copy.path);
             choices.push_back({copy.day, copy.path,
-                               count ? QString::number(*count) : QStringLiteral("unreadable")});
+                               count ? QString::number(*count) : QStringLiteral("unreadable"),
+                               copy.made, copy.kind});
         }
     });
     if (choices.empty()) {
@@ -111,13 +123,24 @@ void Form1::mnuRestore_Click() {
         return;
     }
     const QDateTime now = QDateTime::currentDateTime();
+    const QString working = dataSourceOf(connectionString(m_session.places.commonDataFolder));
+    std::optional<ReservationDifference> difference;
+    proc.step(109, [&] { difference = compareReservations(working, choice.path); });
+    const auto count = [&](qint64 ReservationDifference::*field) {
+        return difference ? QString::number((*difference).*field) : tr("unknown");
+    };
     bool confirmed = false;
+    // What the replacing would take away is said first; the safe answer is the default.
     proc.step(110, [&] {
-        confirmed = m_session.dialogs.ask(
-            QStringLiteral("Replace the working database with the backup of ") +
-            shownDate(choice.day) + QStringLiteral(" (") + choice.reservations +
-            QStringLiteral(" reservations)? The current database is kept as ") +
-            replacedFileName(now) + QStringLiteral(" in the Backups folder."));
+        confirmed = m_session.dialogs.askDefaultNo(
+            tr("Replace the working database with the backup of %1 (reservations: %2)? "
+               "Reservations only in the working database: %3, only in the backup: %4, changed "
+               "since the backup: %5; the working database is kept as %6 in the Backups folder.")
+                .arg(shownDate(choice.day) + QLatin1Char(' ') +
+                         choice.made.time().toString(QStringLiteral("HH:mm:ss")),
+                     choice.reservations, count(&ReservationDifference::onlyInWorking),
+                     count(&ReservationDifference::onlyInCopy),
+                     count(&ReservationDifference::changed), replacedFileName(now)));
     });
     if (!confirmed) return;
     if (!proc.step(112, [&] {

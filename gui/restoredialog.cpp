@@ -12,7 +12,12 @@
 
 namespace corvanna {
 
-RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* parent)
+namespace {
+constexpr int kReservationsColumn = 2;
+} // namespace
+
+RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* parent,
+                             const QDate& today)
     : QDialog(parent) {
     setObjectName(QStringLiteral("RestoreDialog"));
     setWindowTitle(QStringLiteral("Restore"));
@@ -21,16 +26,24 @@ RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* 
     m_list->setObjectName(QStringLiteral("BackupList"));
     m_list->setAccessibleName(tr("Backups"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Reservations")});
+    m_list->setHeaderLabels(
+        {QStringLiteral("Date"), tr("Time"), QStringLiteral("Reservations"), tr("Copy")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     label->setBuddy(m_list);
     const QString format = shortDateFormat();
+    QTreeWidgetItem* first = nullptr;
     for (const BackupChoice& choice : choices) {
-        auto* item = new QTreeWidgetItem(
-            m_list, {QLocale().toString(choice.day, format), choice.reservations});
-        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        const QString kind = choice.kind == CopyKind::Replaced ? tr("Replaced by a restore")
+                             : choice.kind == CopyKind::Timed  ? tr("Back Up Now")
+                                                               : tr("Day's copy");
+        auto* item =
+            new QTreeWidgetItem(m_list, {QLocale().toString(choice.day, format),
+                                         choice.made.time().toString(QStringLiteral("HH:mm:ss")),
+                                         choice.reservations, kind});
+        item->setTextAlignment(kReservationsColumn, Qt::AlignRight | Qt::AlignVCenter);
+        if (!first && choice.day <= today) first = item;
     }
-    if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
+    if (first) m_list->setCurrentItem(first);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* restore =

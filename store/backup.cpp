@@ -1,20 +1,25 @@
 #include "backup.h"
 
 #include "base/failure.h"
+#include "base/privatefiles.h"
 #include "connection.h"
 #include "schemahistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
+#include <QUrl>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
+#include <set>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -24,10 +29,16 @@ namespace {
 
 constexpr int kDailyCopies = 14;
 constexpr int kMonthsBack = 12;
+constexpr qint64 kRecentSeconds = 24 * 60 * 60; // Back Up Now's copies all kept for a day
+constexpr int kNameTries = 60;                  // seconds tried for a free copy name
 const QString kPartialPrefix = QStringLiteral(".backup-");
 const QString kPartialSuffix = QStringLiteral(".partial");
-constexpr auto kFolderMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 constexpr auto kFileMode = QFile::ReadOwner | QFile::WriteOwner;
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("Backup", text);
+}
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -52,14 +63,23 @@ bool replaceByRename(const QString& from, const QString& to) {
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// Makes the folder (0700) unless it is there; true when it was made now.
+// Makes the folder (0700) unless it is there; true when it was made now. A folder that is there
+// keeps the group's rights an administrator gave it; only every other account's are taken.
 bool makeFolder(const QString& folder) {
-    const bool made = !QFileInfo::exists(folder) && QDir().mkdir(folder, kFolderMode);
-    if (!made && !QFileInfo::exists(folder))
-        throw Failure(QStringLiteral("The folder %1 could not be made").arg(native(folder)));
+    bool made = false;
+    if (!QFileInfo::exists(folder)) {
+        try {
+            makePrivateFolder(folder);
+            made = true;
+        } catch (const Failure& failure) {
+            if (!QFileInfo::exists(folder))
+                throw Failure(QStringLiteral("The folder %1 could not be made: %2")
+                                  .arg(native(folder), failure.description()));
+        }
+    }
     if (!QFileInfo(folder).isDir())
         throw Failure(QStringLiteral("%1 is not a folder").arg(native(folder)));
-    QFile::setPermissions(folder, kFolderMode);
+    narrowToOwner(folder, true);
     return made;
 }
 
@@ -108,9 +128,10 @@ public:
     bool rows(const char* sql, QStringList* out, QString* words) const {
         sqlite3_stmt* st = nullptr;
         int rc = sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr);
-        while (rc == SQLITE_OK && (rc = sqlite3_step(st)) == SQLITE_ROW)
-            *out << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-        rc = rc == SQLITE_ROW ? SQLITE_OK : rc;
+        if (rc == SQLITE_OK)
+            while ((rc = sqlite3_step(st)) == SQLITE_ROW)
+                *out << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
         if (rc != SQLITE_DONE && rc != SQLITE_OK) *words = this->words();
         sqlite3_finalize(st);
         return rc == SQLITE_DONE || rc == SQLITE_OK;
@@ -173,6 +194,10 @@ QString backupFileName(const QDate& day) {
            QStringLiteral(".mdb");
 }
 
+QString timedBackupFileName(const QDateTime& when) {
+    return QStringLiteral("dbRooms-") + when.toString(kTimeFormat) + QStringLiteral(".mdb");
+}
+
 std::optional<QDate> backupDayOf(const QString& fileName) {
     static const QRegularExpression pattern(
         QStringLiteral("^dbRooms-(\\d{4})-(\\d{2})-(\\d{2})\\.mdb$"));
@@ -184,13 +209,14 @@ std::optional<QDate> backupDayOf(const QString& fileName) {
 }
 
 QString replacedFileName(const QDateTime& when) {
-    return QStringLiteral("dbRooms-replaced-") +
-           when.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QStringLiteral(".mdb");
+    return QStringLiteral("dbRooms-replaced-") + when.toString(kTimeFormat) +
+           QStringLiteral(".mdb");
 }
 
 std::vector<QDate> backupsToRemove(std::vector<QDate> days, const QDate& today) {
     std::sort(days.begin(), days.end());
     days.erase(std::unique(days.begin(), days.end()), days.end());
+    if (!days.empty() && days.back() > today) return {};
     const auto past = std::upper_bound(days.begin(), days.end(), today);
     std::vector<bool> keep(size_t(past - days.begin()), false);
     // The newest copies, one a day.
@@ -210,15 +236,89 @@ std::vector<QDate> backupsToRemove(std::vector<QDate> days, const QDate& today) 
 }
 
 std::vector<BackupCopy> keptBackups(const QString& folder) {
+    static const QRegularExpression timed(
+        QStringLiteral("^dbRooms-(replaced-)?(\\d{4}-\\d{2}-\\d{2}-\\d{6})\\.mdb$"));
     std::vector<BackupCopy> copies;
     const QDir dir(folder);
-    for (const QString& name :
-         dir.entryList({QStringLiteral("dbRooms-*.mdb")}, QDir::Files, QDir::Name)) {
-        if (const auto day = backupDayOf(name)) copies.push_back({*day, dir.filePath(name)});
+    for (const QFileInfo& file :
+         dir.entryInfoList({QStringLiteral("dbRooms-*.mdb")}, QDir::Files, QDir::Name)) {
+        if (const auto day = backupDayOf(file.fileName())) {
+            copies.push_back({*day, file.filePath(), file.lastModified(), CopyKind::Daily});
+            continue;
+        }
+        const QRegularExpressionMatch m = timed.match(file.fileName());
+        const QDateTime made = QDateTime::fromString(m.captured(2), kTimeFormat);
+        if (!m.hasMatch() || !made.isValid()) continue;
+        copies.push_back({made.date(), file.filePath(), made,
+                          m.capturedLength(1) ? CopyKind::Replaced : CopyKind::Timed});
     }
-    std::sort(copies.begin(), copies.end(),
-              [](const BackupCopy& a, const BackupCopy& b) { return a.day > b.day; });
+    std::sort(copies.begin(), copies.end(), [](const BackupCopy& a, const BackupCopy& b) {
+        return a.day != b.day ? a.day > b.day : a.made > b.made;
+    });
     return copies;
+}
+
+std::optional<BackupCopy> copyAfter(const std::vector<BackupCopy>& copies, const QDate& today) {
+    std::optional<BackupCopy> latest;
+    for (const BackupCopy& copy : copies)
+        if (copy.kind != CopyKind::Replaced && copy.day > today &&
+            (!latest || copy.day > latest->day))
+            latest = copy;
+    return latest;
+}
+
+QString wrongClockNotice(const BackupCopy& future, const QDate& today) {
+    return tr("No old backups were removed, because the backup %1 is dated after today (%2); "
+              "if the computer's clock is wrong, correct it.")
+        .arg(QFileInfo(future.path).fileName(), today.toString(Qt::ISODate));
+}
+
+std::optional<ReservationDifference> compareReservations(const QString& working,
+                                                         const QString& copy) {
+    if (!QFileInfo(working).isFile() || !QFileInfo(copy).isFile()) return std::nullopt;
+    EngineFile db(QStringLiteral(":memory:"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI);
+    if (!db.opened()) return std::nullopt;
+    // Both files read-only, through bound names.
+    for (const auto& [path, name] : {std::pair{working, "w"}, std::pair{copy, "c"}}) {
+        sqlite3_stmt* st = nullptr;
+        const QByteArray uri =
+            QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded).toUtf8() + "?mode=ro";
+        sqlite3_prepare_v2(db.db(), "attach database ? as ?", -1, &st, nullptr);
+        sqlite3_bind_text(st, 1, uri.constData(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(st, 2, name, -1, SQLITE_STATIC);
+        const int rc = sqlite3_step(st);
+        sqlite3_finalize(st);
+        if (rc != SQLITE_DONE) return std::nullopt;
+    }
+    // The columns both have (a copy of an older program may lack later ones).
+    QStringList workingColumns, copyColumns;
+    QString words;
+    if (!db.rows("select name from pragma_table_info('tblRooms', 'w')", &workingColumns, &words) ||
+        !db.rows("select name from pragma_table_info('tblRooms', 'c')", &copyColumns, &words))
+        return std::nullopt;
+    QStringList common;
+    for (const QString& column : std::as_const(workingColumns))
+        if (copyColumns.contains(column, Qt::CaseInsensitive))
+            common << QLatin1Char('"') +
+                          QString(column).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                          QLatin1Char('"');
+    if (common.isEmpty()) return std::nullopt;
+    const QString columns = common.join(QLatin1Char(','));
+    const QString counts =
+        QStringLiteral("select (select count(*) from w.tblRooms where id not in "
+                       "(select id from c.tblRooms)), (select count(*) from c.tblRooms where id "
+                       "not in (select id from w.tblRooms)), (select count(*) from (select %1 "
+                       "from w.tblRooms where id in (select id from c.tblRooms) except select %1 "
+                       "from c.tblRooms))")
+            .arg(columns);
+    sqlite3_stmt* st = nullptr;
+    std::optional<ReservationDifference> difference;
+    if (sqlite3_prepare_v2(db.db(), counts.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        difference = ReservationDifference{sqlite3_column_int64(st, 0), sqlite3_column_int64(st, 1),
+                                           sqlite3_column_int64(st, 2)};
+    sqlite3_finalize(st);
+    return difference;
 }
 
 QString integrityCheckOf(const QString& path) {
@@ -237,18 +337,45 @@ std::optional<qint64> reservationCountOf(const QString& path) {
     return count.first().toLongLong();
 }
 
-QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
+namespace {
+
+// Gives the whole copy a free name: `name(n)` for n = 0, 1, ... until one is not taken; with
+// `replace`, the first name, whatever is there.
+bool placeCopy(const QString& partial, const QString& folder,
+               const std::function<QString(int)>& name, bool replace, QString* target) {
+    if (replace) {
+        *target = QDir(folder).filePath(name(0));
+        return replaceByRename(partial, *target);
+    }
+    for (int n = 0; n < kNameTries; ++n) {
+        *target = QDir(folder).filePath(name(n));
+        if (::link(QFile::encodeName(partial).constData(),
+                   QFile::encodeName(*target).constData()) == 0) {
+            QFile::remove(partial);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+QString writeCopy(sqlite3* source, const QString& folder, const std::function<QString(int)>& name,
+                  bool replace) {
     if (!source) throw Failure(kObjectClosed);
     const bool madeFolder = makeFolder(folder);
     removeAbandonedCopies(folder);
     const QString partial =
         QDir(folder).filePath(kPartialPrefix + QString::number(::getpid()) + kPartialSuffix);
-    const QString target = QDir(folder).filePath(backupFileName(day));
     // A failed first copy leaves no empty folder behind.
     const auto fail = [&](const QString& problem) {
         QFile::remove(partial);
         if (madeFolder) QDir().rmdir(folder);
         throw Failure(problem);
+    };
+    // The engine's words follow what could not be done, and where.
+    const auto notWritten = [&](const QString& words) {
+        return tr("The backup could not be written to the folder %1: %2")
+            .arg(native(folder), words);
     };
     try {
         createPrivateFile(partial);
@@ -262,14 +389,14 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
     {
         const EngineFile copy(partial, SQLITE_OPEN_READWRITE);
         if (!copy.opened()) {
-            problem = copy.words();
+            problem = notWritten(copy.words());
         } else {
             // Nothing to roll back in a file no one sees before it is whole.
             sqlite3_exec(copy.db(), "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr,
                          nullptr, nullptr);
             sqlite3_backup* backup = sqlite3_backup_init(copy.db(), "main", source, "main");
             if (!backup) {
-                problem = copy.words();
+                problem = notWritten(copy.words());
             } else {
                 QElapsedTimer waited;
                 waited.start();
@@ -280,7 +407,7 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
                     QThread::msleep(50);
                 }
                 sqlite3_backup_finish(backup);
-                if (rc != SQLITE_DONE) problem = QString::fromUtf8(sqlite3_errstr(rc));
+                if (rc != SQLITE_DONE) problem = notWritten(QString::fromUtf8(sqlite3_errstr(rc)));
             }
             if (problem.isEmpty()) {
                 const QString check = integrityCheckOf(copy);
@@ -291,28 +418,68 @@ QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
     }
     if (problem.isEmpty() && !syncPath(partial))
         problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
-    if (problem.isEmpty() && !replaceByRename(partial, target))
+    QString target;
+    if (problem.isEmpty() && !placeCopy(partial, folder, name, replace, &target))
         problem = QStringLiteral("%1 could not be renamed").arg(native(partial));
     if (!problem.isEmpty()) fail(problem);
     syncPath(folder);
     return target;
 }
 
-void rotateBackups(const QString& folder, const QDate& today) {
-    std::vector<QDate> days;
-    const std::vector<BackupCopy> copies = keptBackups(folder);
-    for (const BackupCopy& copy : copies)
-        days.push_back(copy.day);
-    for (const QDate& day : backupsToRemove(days, today)) {
-        const QString path = QDir(folder).filePath(backupFileName(day));
-        if (!QFile::remove(path))
-            throw Failure(
-                QStringLiteral("The old backup %1 could not be removed").arg(native(path)));
-    }
+} // namespace
+
+QString backUp(sqlite3* source, const QString& folder, const QDate& day) {
+    return writeCopy(
+        source, folder, [&](int) { return backupFileName(day); }, true);
 }
 
-QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today) {
+QString backUpNow(sqlite3* source, const QString& folder, const QDateTime& when) {
+    return writeCopy(
+        source, folder, [&](int n) { return timedBackupFileName(when.addSecs(n)); }, false);
+}
+
+QString rotateBackups(const QString& folder, const QDateTime& now) {
+    const QDate today = now.date();
+    const std::vector<BackupCopy> copies = keptBackups(folder);
+    if (const auto future = copyAfter(copies, today)) return wrongClockNotice(*future, today);
+    std::vector<QDate> days;
+    std::set<QDate> daily;
+    for (const BackupCopy& copy : copies) {
+        if (copy.kind == CopyKind::Replaced) continue;
+        days.push_back(copy.day);
+        if (copy.kind == CopyKind::Daily) daily.insert(copy.day);
+    }
+    const std::vector<QDate> removedDays = backupsToRemove(days, today);
+    const std::set<QDate> removed(removedDays.begin(), removedDays.end());
+    std::set<QDate> lastOfDayKept; // days kept by a Back Up Now copy, for want of a day's copy
+    for (const BackupCopy& copy : copies) { // newest first
+        bool remove = false;
+        if (copy.kind == CopyKind::Daily) {
+            remove = removed.count(copy.day) > 0;
+        } else if (copy.kind == CopyKind::Timed && copy.made.secsTo(now) > kRecentSeconds) {
+            remove = removed.count(copy.day) || daily.count(copy.day) ||
+                     !lastOfDayKept.insert(copy.day).second;
+        } else if (copy.kind == CopyKind::Timed) {
+            lastOfDayKept.insert(copy.day);
+        }
+        if (remove && !QFile::remove(copy.path))
+            throw Failure(
+                QStringLiteral("The old backup %1 could not be removed").arg(native(copy.path)));
+    }
+    return {};
+}
+
+QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now,
+                      QString* notice) {
+    const QDate today = now.date();
     try {
+        // A copy dated after today: the clock is wrong, and the day's copy of this date may be
+        // one of another day that is kept. The reservations get a copy of their own.
+        if (const auto future = copyAfter(keptBackups(folder), today)) {
+            backUpNow(source, folder, now);
+            if (notice) *notice = wrongClockNotice(*future, today);
+            return {};
+        }
         // Today's copy made after the working file last changed holds the same reservations, so
         // a close after a day of looking only does not copy (and check) a large file again.
         const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
@@ -320,13 +487,28 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today
         if (copy.exists() && working.exists() && working.lastModified() < copy.lastModified())
             return {};
         backUp(source, folder, today);
-        rotateBackups(folder, today);
+        const QString rotated = rotateBackups(folder, now);
+        if (notice) *notice = rotated;
         return {};
     } catch (const Failure& failure) {
         return failure.description();
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     }
+}
+
+bool removeLeftoverRestore(const QString& working) {
+    const QString leftover = working + QStringLiteral(".restoring");
+    if (!QFileInfo::exists(leftover) || !QFileInfo(working).isFile()) return false;
+    {
+        const EngineFile file(working, SQLITE_OPEN_READONLY);
+        QStringList found;
+        QString words;
+        if (!file.opened() || !file.rows("PRAGMA quick_check", &found, &words) ||
+            found != QStringList{QStringLiteral("ok")})
+            return false;
+    }
+    return QFile::remove(leftover);
 }
 
 QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
@@ -372,7 +554,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
             giveUp(failure.description());
         }
     }
-    QFile::setPermissions(replaced, kFileMode);
+    // Linked, it is the working file itself: its group's rights stay as an administrator set them.
+    narrowToOwner(replaced, false);
     if (!replaceByRename(incoming, working)) {
         QFile::remove(replaced);
         giveUp(QStringLiteral("%1 could not be replaced").arg(native(working)));

@@ -13,27 +13,47 @@ namespace corvanna {
 
 class Connection;
 
-// Copies of the working database kept in <data folder>/Backups, one per day at most:
-// "dbRooms-YYYY-MM-DD.mdb". A copy is written under a temporary name, checked by the engine and
-// synced, and only then given its name, so a copy that has its name is whole.
+// Copies of the working database kept in <data folder>/Backups: the close keeps one a day,
+// "dbRooms-YYYY-MM-DD.mdb"; each Back Up Now makes one of its own,
+// "dbRooms-YYYY-MM-DD-HHMMSS.mdb". A copy is written under a temporary name, checked by the engine
+// and synced, and only then given its name, so a copy that has its name is whole.
 QString backupFolderOf(const QString& dataFolder);
 QString backupFileName(const QDate& day);
-// The day of a kept copy's file name; nothing for any other name.
+QString timedBackupFileName(const QDateTime& when);
+// The day of a kept day's copy's file name; nothing for any other name.
 std::optional<QDate> backupDayOf(const QString& fileName);
 // "dbRooms-replaced-YYYY-MM-DD-HHMMSS.mdb": the working database a restore replaced.
 QString replacedFileName(const QDateTime& when);
 
 // Which kept copies rotation removes, given the days of the copies and today. Kept: the 14 newest
-// copies, and the first copy of each month for the current month and the 12 before it. A copy
-// dated after today (a clock that was wrong) is never removed.
+// copies, and the first copy of each month for the current month and the 12 before it. When a
+// copy is dated after today the clock is wrong (now or when it was made): nothing is removed.
 std::vector<QDate> backupsToRemove(std::vector<QDate> days, const QDate& today);
 
+enum class CopyKind { Daily, Timed, Replaced };
 struct BackupCopy {
     QDate day;
     QString path;
+    QDateTime made; // from the name; a day's copy: when it was last written
+    CopyKind kind = CopyKind::Daily;
 };
-// The kept copies of a backup folder, newest first.
+// The copies of a backup folder a restore can take (day's, Back Up Now's and replaced working
+// databases), newest first.
 std::vector<BackupCopy> keptBackups(const QString& folder);
+// The kept copy dated after `today` with the latest date, if any: a sign of a wrong clock.
+std::optional<BackupCopy> copyAfter(const std::vector<BackupCopy>& copies, const QDate& today);
+// What the desk is told, once a run, when rotation leaves the copies alone for that reason.
+QString wrongClockNotice(const BackupCopy& future, const QDate& today);
+
+// How the reservations of a working database differ from those of a copy (by id, every column
+// compared). Nothing when either cannot be read.
+struct ReservationDifference {
+    qint64 onlyInWorking = 0;
+    qint64 onlyInCopy = 0;
+    qint64 changed = 0;
+};
+std::optional<ReservationDifference> compareReservations(const QString& working,
+                                                         const QString& copy);
 
 // The engine's integrity check of a database file: "ok" when sound, else what it found (or why the
 // file could not be read). Never changes the file.
@@ -45,13 +65,25 @@ std::optional<qint64> reservationCountOf(const QString& path);
 // 0700 when missing; the copy 0600) and returns its path. Throws Failure, with the working
 // database and every kept copy untouched, when the copy cannot be written or fails its check.
 QString backUp(sqlite3* source, const QString& folder, const QDate& day);
-// Removes the copies rotation no longer keeps. Throws Failure naming a copy it could not remove.
-void rotateBackups(const QString& folder, const QDate& today);
+// The same as a copy of its own named for `when` (a later second when that name is taken); it
+// never replaces a file.
+QString backUpNow(sqlite3* source, const QString& folder, const QDateTime& when);
+// Removes the copies rotation no longer keeps: day's copies by backupsToRemove, and Back Up Now's
+// copies older than 24 hours (unless one is the last copy of a day that is kept). With a copy
+// dated after today nothing is removed and the notice is returned, else the empty text. Throws
+// Failure naming a copy it could not remove.
+QString rotateBackups(const QString& folder, const QDateTime& now);
 
 // The day's copy and then the rotation, for the automatic backups: the empty text when both were
 // done (or today's copy is newer than the working file's last change), else the description of
-// what failed.
-QString keepDailyCopy(sqlite3* source, const QString& folder, const QDate& today);
+// what failed. When a copy is dated after today the day's copy is made as a copy of its own (an
+// existing copy of another day is never replaced), nothing is rotated, and `notice` says why.
+QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now,
+                      QString* notice = nullptr);
+
+// A restore killed part-way leaves "<working>.restoring" behind; it is removed once the working
+// database opens and passes the quick check (else it is left alone). True when it was removed.
+bool removeLeftoverRestore(const QString& working);
 
 // Replaces the working database named by the connection string with a kept copy: the copy must
 // pass its integrity check; the replaced file is kept in `folder` as replacedFileName(now); the
@@ -70,10 +102,13 @@ public:
     void backedUp(const QDate& day) { m_lastDay = day; }
     // True the first time only: whether this failure is the one to report.
     bool reportFailure() { return !std::exchange(m_failureReported, true); }
+    // The same for the notice of a wrong clock.
+    bool reportClock() { return !std::exchange(m_clockReported, true); }
 
 private:
     QDate m_lastDay;
     bool m_failureReported = false;
+    bool m_clockReported = false;
 };
 
 } // namespace corvanna

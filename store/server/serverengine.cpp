@@ -1,10 +1,14 @@
 #include "serverengine.h"
 
+#include "store/connection.h"
 #include "store/schemahistory.h"
 
 #include <libpq-fe.h>
 
 namespace corvanna {
+
+static_assert(ServerLink::kLockTimeoutMs == Connection::kBusyTimeoutMs,
+              "a lock on the server is waited for as long as one on the file");
 
 std::unique_ptr<EngineCursor> ServerEngine::select(const QString& statement) {
     auto cursor = std::make_unique<ServerCursor>();

@@ -27,7 +27,7 @@ public:
     void rollback() noexcept override { m_link.rollback(); }
 
     bool takeChanges() override { return m_link.takeChangeNotices(); }
-    void setLockWait(int ms) override { (void)ms; }
+    void setLockWait(int ms) override { m_link.setLockWait(ms); }
     bool lost() const override { return m_link.lost(); }
     QString description() const override { return m_link.description(); }
 

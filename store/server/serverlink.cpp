@@ -11,6 +11,7 @@ namespace corvanna {
 namespace {
 
 const QString& kClosed = kObjectClosed;
+const char* const kLockNotAvailable = "55P03"; // SQLSTATE of a lock_timeout that ran out
 
 // libpq's own words for a connection that failed, without its trailing line break.
 QString connectionError(const PGconn* conn) {
@@ -21,6 +22,10 @@ QString connectionError(const PGconn* conn) {
 // The server's words for a failed statement: its primary message (the "ERROR:" prefix and the
 // statement's position are libpq's decoration), or libpq's when the server said nothing.
 QString resultError(const PGresult* result, const PGconn* conn) {
+    // A lock wait that ran out is said as the file says it, so the desk reads one message.
+    const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    if (state && qstrcmp(state, kLockNotAvailable) == 0)
+        return QStringLiteral("database is locked");
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     if (primary && *primary) return QString::fromUtf8(primary).trimmed();
     const char* message = result ? PQresultErrorMessage(result) : nullptr;
@@ -62,8 +67,8 @@ bool isServerTarget(const QString& target) {
         t.startsWith(QStringLiteral("postgres://"), Qt::CaseInsensitive))
         return true;
     // key=value form: a libpq keyword first. The file's connection string names a provider.
-    static const char* const kKeys[] = {"host=", "hostaddr=", "dbname=", "service=", "port=",
-                                        "user="};
+    static const char* const kKeys[] = {
+        "host=", "hostaddr=", "dbname=", "service=", "port=", "user="};
     for (const char* key : kKeys)
         if (t.startsWith(QLatin1String(key), Qt::CaseInsensitive)) return true;
     return false;
@@ -87,21 +92,20 @@ QStringList serverSchema(const QString& language) {
         QStringLiteral("create collation if not exists corvanna_names "
                        "(provider = icu, locale = '%1')")
             .arg(tag),
-        QStringLiteral(
-            "create table tblRooms ("
-            " id bigint generated always as identity (no cycle) primary key,"
-            " GuestName text collate corvanna_names,"
-            " Accommodation text,"
-            " NoOfRooms integer,"
-            " Type text,"
-            " ServiceIncluded text,"
-            " NoOfPersons integer,"
-            " CheckInDate date,"
-            " CheckOutDate date,"
-            " CreditCardType text,"
-            " CreditCardNo text,"
-            " PhoneNumber text,"
-            " Address text)"),
+        QStringLiteral("create table tblRooms ("
+                       " id bigint generated always as identity (no cycle) primary key,"
+                       " GuestName text collate corvanna_names,"
+                       " Accommodation text,"
+                       " NoOfRooms integer,"
+                       " Type text,"
+                       " ServiceIncluded text,"
+                       " NoOfPersons integer,"
+                       " CheckInDate date,"
+                       " CheckOutDate date,"
+                       " CreditCardType text,"
+                       " CreditCardNo text,"
+                       " PhoneNumber text,"
+                       " Address text)"),
         // The date range reads through this index, as on the file.
         QStringLiteral("create index idxRoomsStay on tblRooms (CheckInDate, CheckOutDate)"),
         // Every change tells the listening desks; the notice names no row, a desk refills.
@@ -169,6 +173,15 @@ void ServerLink::commit() {
     Result r(run(QStringLiteral("commit")));
 }
 
+void ServerLink::setLockWait(int ms) noexcept {
+    // A session not open or dropped takes the default from its options when it connects again.
+    if (!m_conn || PQstatus(m_conn) != CONNECTION_OK) return;
+    const QByteArray value = QByteArray::number(ms);
+    const char* const params[] = {value.constData()};
+    PQclear(PQexecParams(m_conn, "select set_config('lock_timeout', $1, false)", 1, nullptr, params,
+                         nullptr, nullptr, 0));
+}
+
 void ServerLink::rollback() {
     if (m_conn && PQstatus(m_conn) == CONNECTION_OK) PQclear(PQexec(m_conn, "rollback"));
 }
@@ -208,7 +221,13 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
 
 void ServerLink::connect() {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
-    // standard has them (a backslash in a name is a backslash).
+    // standard has them (a backslash in a name is a backslash), and every wait bounded: a lock
+    // another session holds is waited for as long as the file waits for one, any statement for
+    // kStatementTimeoutMs.
+    static const QByteArray kSessionOptions =
+        QByteArrayLiteral("-c DateStyle=ISO,MDY -c standard_conforming_strings=on") +
+        " -c lock_timeout=" + QByteArray::number(kLockTimeoutMs) +
+        " -c statement_timeout=" + QByteArray::number(kStatementTimeoutMs);
     const char* const keys[] = {"dbname",
                                 "client_encoding",
                                 "options",
@@ -216,13 +235,9 @@ void ServerLink::connect() {
                                 "connect_timeout",
                                 m_hasPassword ? "password" : nullptr,
                                 nullptr};
-    const char* const values[] = {m_target.constData(),
-                                  "UTF8",
-                                  "-c DateStyle=ISO,MDY -c standard_conforming_strings=on",
-                                  "Corvanna",
-                                  "10",
-                                  m_password.constData(),
-                                  nullptr};
+    const char* const values[] = {
+        m_target.constData(),   "UTF8", kSessionOptions.constData(), "Corvanna", "10",
+        m_password.constData(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
     m_passwordWanted = false;
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
@@ -423,8 +438,7 @@ void ServerCursor::close() {
             }
         }
         drain();
-        if (m_ownTransaction && PQstatus(conn) == CONNECTION_OK)
-            PQclear(PQexec(conn, "rollback"));
+        if (m_ownTransaction && PQstatus(conn) == CONNECTION_OK) PQclear(PQexec(conn, "rollback"));
     }
     PQclear(m_row);
     m_row = nullptr;

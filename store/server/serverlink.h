@@ -65,6 +65,13 @@ public:
 
     static const char* changeChannel();
 
+    // How long a statement waits for another session's lock (as long as the file waits), and how
+    // long any statement may run, in milliseconds.
+    static constexpr int kLockTimeoutMs = 5000;
+    static constexpr int kStatementTimeoutMs = 120000;
+    // Sets the lock wait for the statements that follow (0 < ms); nothing when it cannot be set.
+    void setLockWait(int ms) noexcept;
+
     // The password the desk typed, sent with every connect of this session from now on and kept
     // in memory only, so a session the server dropped is taken up again without asking.
     void setPassword(const QString& password);

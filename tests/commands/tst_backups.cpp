@@ -63,6 +63,7 @@ private slots:
     void restore_data();
     void restore();
     void restoreWindowListsTheCopies();
+    void startRemovesAnUnfinishedRestore();
     void fileMenuRunsTheCommands();
 };
 
@@ -87,13 +88,14 @@ void TestBackups::daysCopyIsMadeAgainOnlyAfterAChange() {
     sqlite3* handle = desk.session.connection().handle();
     const QDate today = QDate::currentDate();
     const QString copy = desk.copyOf(today);
-    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    const QDateTime now = QDateTime::currentDateTime();
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), now), QString());
     const QDateTime made = QFileInfo(copy).lastModified();
     QTest::qWait(20);
-    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), now), QString());
     QCOMPARE(QFileInfo(copy).lastModified(), made);
     desk.add(QStringLiteral("late guest"));
-    QCOMPARE(keepDailyCopy(handle, desk.folder(), today), QString());
+    QCOMPARE(keepDailyCopy(handle, desk.folder(), now), QString());
     QVERIFY(QFileInfo(copy).lastModified() > made);
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
 }
@@ -130,22 +132,30 @@ void TestBackups::failedBackupIsReportedOnce() {
     QCOMPARE(integrityCheckOf(desk.db()), QStringLiteral("ok"));
 }
 
+// Each Back Up Now makes a copy of its own, named for its time; the day's copies are rotated.
 void TestBackups::backUpNow() {
     Desk desk(1);
     QVERIFY(desk.ready);
-    // Copies of other days are rotated as the new one is kept.
     QDir().mkpath(desk.folder());
     const QDate old = QDate::currentDate().addYears(-2);
     for (int i = 0; i < 15; ++i)
         QFile::copy(desk.db(), desk.copyOf(old.addDays(i)));
     desk.form.mnuBackUpNow_Click();
-    const QString copy = desk.copyOf(QDate::currentDate());
+    desk.add("booked by mistake");
+    desk.form.mnuBackUpNow_Click();
+    const QStringList made =
+        QDir(desk.folder())
+            .entryList({"dbRooms-" + QDate::currentDate().toString(Qt::ISODate) + "-??????.mdb"});
+    QCOMPARE(made.size(), 2);
     QCOMPARE(desk.dialogs.texts(),
-             QStringList{"The database was backed up to " + QDir::toNativeSeparators(copy) + "."});
-    QCOMPARE(reservationCountOf(copy), std::optional<qint64>(1));
-    // Today's and the 13 newest of the old ones; the old months are past keeping.
+             (QStringList{"The database was backed up to " +
+                              QDir::toNativeSeparators(desk.folder() + "/" + made[0]) + ".",
+                          "The database was backed up to " +
+                              QDir::toNativeSeparators(desk.folder() + "/" + made[1]) + "."}));
+    QCOMPARE(reservationCountOf(desk.folder() + "/" + made[1]), std::optional<qint64>(2));
+    // The two copies and the 13 newest of the old days; the old months are past keeping.
     const std::vector<BackupCopy> kept = keptBackups(desk.folder());
-    QCOMPARE(kept.size(), size_t(14));
+    QCOMPARE(kept.size(), size_t(15));
     QCOMPARE(kept.back().day, old.addDays(2));
 }
 
@@ -169,6 +179,7 @@ void TestBackups::restore() {
         desk.add("third");
         QVERIFY(QFile::copy(desk.db(), desk.copyOf(day2)));
         desk.add("fourth");
+        execOn(desk.db(), "update tblRooms set PhoneNumber='555' where id=1");
     }
     if (how == "damaged") {
         QFile file(desk.copyOf(day1));
@@ -205,10 +216,14 @@ void TestBackups::restore() {
         return;
     }
     QCOMPARE(desk.dialogs.shown.size(), how == "good" ? 2 : 1);
+    QCOMPARE(desk.dialogs.shown.first().defaultButton, Answer::No);
     const QString question = desk.dialogs.texts().first();
+    // The working database has two reservations the copy lacks and one changed since.
     QVERIFY2(question.startsWith("Replace the working database with the backup of " + shown(day1) +
-                                 " (2 reservations)? The current database is kept "
-                                 "as dbRooms-replaced-"),
+                                 " " + offered[1].made.time().toString("HH:mm:ss") +
+                                 " (reservations: 2)? Reservations only in the working "
+                                 "database: 2, only in the backup: 0, changed since the backup: "
+                                 "1; the working database is kept as dbRooms-replaced-"),
              qPrintable(question));
     QVERIFY(question.endsWith(".mdb in the Backups folder."));
     if (how == "no") {
@@ -224,19 +239,49 @@ void TestBackups::restore() {
     // The list was filled again from the restored file (its date range: today, none of these).
     desk.form.PushButton5_Click();
     QCOMPARE(desk.model().rowCount(), 2);
+    // The replaced file is offered too, so the restore itself can be undone.
+    desk.session.chooseBackup = [&](const std::vector<BackupChoice>& choices, QWidget*) {
+        offered = choices;
+        return -1;
+    };
+    desk.form.mnuRestore_Click();
+    QCOMPARE(offered.size(), size_t(3));
+    QCOMPARE(offered[0].kind, CopyKind::Replaced);
+    QCOMPARE(offered[0].reservations, QStringLiteral("4"));
 }
 
 void TestBackups::restoreWindowListsTheCopies() {
     const QDate day(2026, 11, 30);
-    RestoreDialog dialog({{day, "a", "12"}, {day.addDays(-1), "b", "unreadable"}});
+    const QDateTime made(day, QTime(14, 30, 5));
+    // The first copy is dated after today (a wrong clock): the next is chosen first.
+    RestoreDialog dialog({{day.addDays(400), "f", "9", made.addDays(400), CopyKind::Daily},
+                          {day, "a", "12", made, CopyKind::Timed},
+                          {day.addDays(-1), "b", "unreadable", made, CopyKind::Replaced}},
+                         nullptr, day);
     auto* list = dialog.findChild<QTreeWidget*>("BackupList");
     QVERIFY(list);
-    QCOMPARE(list->topLevelItemCount(), 2);
-    QCOMPARE(list->topLevelItem(0)->text(0), shown(day));
-    QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("12"));
-    QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("unreadable"));
-    QCOMPARE(dialog.chosen(), 0); // the newest is chosen first
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QTreeWidgetItem* item = list->topLevelItem(1);
+    QCOMPARE((QStringList{item->text(0), item->text(1), item->text(2), item->text(3)}),
+             (QStringList{shown(day), "14:30:05", "12", "Back Up Now"}));
+    QCOMPARE(list->topLevelItem(2)->text(2), QStringLiteral("unreadable"));
+    QCOMPARE(list->topLevelItem(2)->text(3), QStringLiteral("Replaced by a restore"));
+    QCOMPARE(dialog.chosen(), 1);
     QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Name), "Backups");
+}
+
+// A restore killed part-way left its incoming file: the next start removes it.
+void TestBackups::startRemovesAnUnfinishedRestore() {
+    TempPlaces temp;
+    createWorkingDatabase(temp.places);
+    const QString leftover = temp.places.workingDatabase() + ".restoring";
+    QVERIFY(QFile::copy(temp.places.workingDatabase(), leftover));
+    ScriptedDialogs dialogs;
+    Session session{dialogs, temp.places};
+    Form1 form{session};
+    QVERIFY(form.Form_Load());
+    QVERIFY(!QFile::exists(leftover));
+    QCOMPARE(dialogs.texts(), QStringList{});
 }
 
 void TestBackups::fileMenuRunsTheCommands() {
@@ -251,9 +296,11 @@ void TestBackups::fileMenuRunsTheCommands() {
     QCOMPARE(items.mid(items.indexOf("&Back Up Now")),
              (QStringList{"&Back Up Now", "&Restore…", "", "&Quit"}));
     desk.form.findChild<QAction*>("actionBackUpNow")->trigger();
-    QCOMPARE(desk.dialogs.texts(),
-             QStringList{"The database was backed up to " +
-                         QDir::toNativeSeparators(desk.copyOf(QDate::currentDate())) + "."});
+    QCOMPARE(desk.dialogs.texts().size(), 1);
+    QVERIFY(desk.dialogs.texts().first().startsWith(
+        "The database was backed up to " +
+        QDir::toNativeSeparators(desk.folder() + "/dbRooms-" +
+                                 QDate::currentDate().toString(Qt::ISODate) + "-")));
     int offered = -1;
     desk.session.chooseBackup = [&](const std::vector<BackupChoice>& choices, QWidget*) {
         offered = int(choices.size());

@@ -1,6 +1,6 @@
 // A helper process for the backup kill test: it opens the working database through the program's
 // own connection and keeps backing it up into a folder of copies, rotating them, one day after
-// another over five days (so later copies replace earlier ones), until it has made `count`
+// another, two a day (so later copies replace earlier ones), until it has made `count`
 // copies (0: until it is killed).
 //
 //     reliability_backupper DATABASE FOLDER COUNT
@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <algorithm>
 #include <cstdio>
 
 using namespace corvanna;
@@ -33,10 +34,15 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "open: %s\n", qPrintable(f.description()));
         return 101;
     }
-    const QDate first(2026, 3, 1);
+    // Days go on from the newest copy an earlier run left, two copies a day (the second replaces
+    // the first), so the clock never seems to go back.
+    QDate start(2026, 3, 1);
+    for (const BackupCopy& copy : keptBackups(folder))
+        start = std::max(start, copy.day);
     for (long n = 1; count == 0 || n <= count; ++n) {
-        const QDate day = first.addDays(n % 5);
-        const QString failure = keepDailyCopy(connection.handle(), folder, day);
+        const QDate day = start.addDays((n + 1) / 2);
+        const QString failure =
+            keepDailyCopy(connection.handle(), folder, QDateTime(day, QTime(12, 0)));
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "F %ld %s\n", n, qPrintable(failure));
             return 1;

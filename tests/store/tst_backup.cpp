@@ -60,6 +60,13 @@ private slots:
     void restoreKeepsTheReplacedFile();
     void damagedCopyIsRefused_data();
     void damagedCopyIsRefused();
+    void wrongClockKeepsEveryCopy_data();
+    void wrongClockKeepsEveryCopy();
+    void backUpNowKeepsEachCopy();
+    void differenceFromTheCopy();
+    void leftoverRestoreIsRemovedWhenWhole_data();
+    void leftoverRestoreIsRemovedWhenWhole();
+    void sharedFolderKeepsItsGroup();
 
 private:
     QString makeWorking(QTemporaryDir& dir, int rows);
@@ -77,9 +84,9 @@ void TestBackup::rotation_data() {
         << "2027-03-15" << QStringList{"2026-02-01", "2026-02-09"};
     QTest::newRow("the last copies stay however old")
         << QStringList{"2024-01-02", "2024-01-03", "2024-04-01"} << "2026-05-30" << QStringList{};
-    QTest::newRow("a copy dated after today stays")
+    QTest::newRow("a copy dated after today: a wrong clock, nothing removed")
         << dayRun(QDate(2026, 5, 20), 20) + QStringList{"2031-01-01"} << "2026-06-08"
-        << dayRun(QDate(2026, 5, 21), 5);
+        << QStringList{};
     QTest::newRow("nothing kept") << QStringList{} << "2026-06-01" << QStringList{};
 }
 
@@ -188,7 +195,9 @@ void TestBackup::failedCopyHarmsNothing() {
         failureOf([&] { backUp(connection.handle(), folder, QDate(2026, 12, 7)); });
     if (other) sqlite3_close(other);
     QVERIFY(!failure.isEmpty());
-    if (locked) QCOMPARE(failure, QStringLiteral("database is locked"));
+    if (locked)
+        QCOMPARE(failure, "The backup could not be written to the folder " +
+                              QDir::toNativeSeparators(folder) + ": database is locked");
     QCOMPARE(contentOf(working), workingBefore);
     QCOMPARE(contentOf(kept), keptBefore);
     QCOMPARE(contentOf(today), todayBefore);
@@ -207,12 +216,14 @@ void TestBackup::restoreKeepsTheReplacedFile() {
     const QString copy = backUp(connection.handle(), folder, QDate(2026, 12, 1));
     connection.execute("insert into tblRooms (GuestName) values ('after the copy')");
     const QByteArray before = contentOf(working);
+    const int workingMode = modeOf(working);
 
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 5, 3));
     const QString replaced = restoreBackup(connection, source, copy, folder, when);
     QCOMPARE(replaced, folder + "/dbRooms-replaced-2026-12-07-090503.mdb");
     QCOMPARE(contentOf(replaced), before);
-    QCOMPARE(modeOf(replaced), 0600);
+    // The group's rights an administrator gave stay; every other account's go.
+    QCOMPARE(modeOf(replaced), workingMode & 0770);
     QCOMPARE(modeOf(working), 0600);
     // The connection is open again, on the restored file.
     QCOMPARE(connection.state(), 1);
@@ -261,6 +272,125 @@ void TestBackup::damagedCopyIsRefused() {
     QCOMPARE(connection.state(), 1);
     QCOMPARE(QDir(folder).entryList({"dbRooms-replaced-*"}, QDir::Files), QStringList{});
     QVERIFY(!QFileInfo::exists(working + ".restoring"));
+}
+
+void TestBackup::wrongClockKeepsEveryCopy_data() {
+    QTest::addColumn<bool>("closing"); // else: a rotation after Back Up Now
+    QTest::newRow("a close with the clock set back") << true;
+    QTest::newRow("a rotation after a run dated ahead") << false;
+}
+
+// The clock set back to a day with a kept copy (a month's first): that copy stays as it was, the
+// reservations get a copy of their own, and rotation removes nothing but says why.
+void TestBackup::wrongClockKeepsEveryCopy() {
+    QFETCH(bool, closing);
+    QTemporaryDir dir;
+    const QString working = makeWorking(dir, 3);
+    Connection connection("backup");
+    connection.open("data source=" + working);
+    const QString folder = backupFolderOf(dir.path());
+    const QDate monthly(2026, 6, 1);
+    backUp(connection.handle(), folder, monthly);
+    for (const QString& day : dayRun(QDate(2026, 11, 20), 20))
+        backUp(connection.handle(), folder, QDate::fromString(day, Qt::ISODate));
+    const QByteArray monthlyBefore = contentOf(folder + "/dbRooms-2026-06-01.mdb");
+    connection.execute("delete from tblRooms where id=1");
+
+    const QDateTime now(closing ? monthly : QDate(2026, 12, 1), QTime(14, 30, 5));
+    QString notice;
+    if (closing)
+        QCOMPARE(keepDailyCopy(connection.handle(), folder, now, &notice), QString());
+    else
+        notice = rotateBackups(folder, now);
+    QCOMPARE(notice, "No old backups were removed, because the backup dbRooms-2026-12-09.mdb is "
+                     "dated after today (" +
+                         now.date().toString(Qt::ISODate) +
+                         "); if the computer's clock is wrong, correct it.");
+    QCOMPARE(contentOf(folder + "/dbRooms-2026-06-01.mdb"), monthlyBefore);
+    QCOMPARE(keptBackups(folder).size(), size_t(closing ? 22 : 21));
+    if (closing)
+        QCOMPARE(reservationCountOf(folder + "/dbRooms-2026-06-01-143005.mdb"),
+                 std::optional<qint64>(2));
+}
+
+// Each Back Up Now keeps a copy of its own; rotation keeps those of the last 24 hours and, of an
+// older day without a day's copy, the last.
+void TestBackup::backUpNowKeepsEachCopy() {
+    QTemporaryDir dir;
+    const QString working = makeWorking(dir, 2);
+    Connection connection("backup");
+    connection.open("data source=" + working);
+    const QString folder = backupFolderOf(dir.path());
+    const QDateTime now(QDate(2026, 12, 8), QTime(14, 30, 5));
+    QCOMPARE(backUpNow(connection.handle(), folder, now),
+             folder + "/dbRooms-2026-12-08-143005.mdb");
+    connection.execute("delete from tblRooms where id=1");
+    QCOMPARE(backUpNow(connection.handle(), folder, now),
+             folder + "/dbRooms-2026-12-08-143006.mdb");
+    QCOMPARE(reservationCountOf(folder + "/dbRooms-2026-12-08-143005.mdb"),
+             std::optional<qint64>(2));
+    backUpNow(connection.handle(), folder, now.addDays(-2));
+    backUpNow(connection.handle(), folder, now.addDays(-2).addSecs(60));
+    backUpNow(connection.handle(), folder, now.addDays(-3));
+    backUp(connection.handle(), folder, now.addDays(-3).date());
+    QCOMPARE(rotateBackups(folder, now), QString());
+    QCOMPARE(QDir(folder).entryList(QDir::Files),
+             (QStringList{"dbRooms-2026-12-05.mdb", "dbRooms-2026-12-06-143105.mdb",
+                          "dbRooms-2026-12-08-143005.mdb", "dbRooms-2026-12-08-143006.mdb"}));
+}
+
+void TestBackup::differenceFromTheCopy() {
+    QTemporaryDir dir;
+    const QString working = makeWorking(dir, 4);
+    Connection connection("backup");
+    connection.open("data source=" + working);
+    const QString copy =
+        backUp(connection.handle(), backupFolderOf(dir.path()), QDate(2026, 12, 1));
+    connection.execute("delete from tblRooms where id in (1, 2)");
+    connection.execute("update tblRooms set PhoneNumber='555' where id=3");
+    connection.execute("insert into tblRooms (GuestName) values ('new')");
+    const auto difference = compareReservations(working, copy);
+    QVERIFY(difference);
+    QCOMPARE(difference->onlyInWorking, qint64(1));
+    QCOMPARE(difference->onlyInCopy, qint64(2));
+    QCOMPARE(difference->changed, qint64(1));
+}
+
+void TestBackup::leftoverRestoreIsRemovedWhenWhole_data() {
+    QTest::addColumn<QString>("working");
+    QTest::newRow("whole") << "whole";
+    QTest::newRow("damaged") << "damaged";
+    QTest::newRow("missing") << "missing";
+}
+
+void TestBackup::leftoverRestoreIsRemovedWhenWhole() {
+    QFETCH(QString, working);
+    QTemporaryDir dir;
+    const QString path = makeWorking(dir, 300);
+    const QString leftover = path + ".restoring";
+    QVERIFY(QFile::copy(path, leftover));
+    if (working == "missing") QVERIFY(QFile::remove(path));
+    if (working == "damaged") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(2 * 4096 + 100);
+        file.write(QByteArray(4096, '\x5a'));
+    }
+    QCOMPARE(removeLeftoverRestore(path), working == "whole");
+    QCOMPARE(QFileInfo::exists(leftover), working != "whole");
+}
+
+// An administrator's group-shared folder of copies stays shared; only other accounts' rights go.
+void TestBackup::sharedFolderKeepsItsGroup() {
+    QTemporaryDir dir;
+    const QString working = makeWorking(dir, 1);
+    Connection connection("backup");
+    connection.open("data source=" + working);
+    const QString folder = backupFolderOf(dir.path());
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0775) == 0);
+    backUp(connection.handle(), folder, QDate(2026, 12, 1));
+    QCOMPARE(modeOf(folder), 0770);
 }
 
 QTEST_GUILESS_MAIN(TestBackup)
