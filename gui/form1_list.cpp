@@ -69,9 +69,8 @@ void Form1::refillKeepingSelection() {
 
 void Form1::clearFind() {
     if (!m_find || m_find->text().isEmpty()) return;
-    const QSignalBlocker quiet(m_find); // the fill that follows shows the rows
+    // Through the box's own signal, so its clear button goes with the text.
     m_find->clear();
-    model->setFindText(QString());
 }
 
 void Form1::selectFirstAdded() {
