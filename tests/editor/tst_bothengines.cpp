@@ -3,12 +3,12 @@
 // inventory from one desk at another, the overbooking question on save; and the file's backups,
 // which a server desk does not make.
 #include "base/dates.h"
-#include "gui/availabilitywindow.h"
-#include "gui/dayview.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
+#include "gui/inventory/inventorywindow.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"

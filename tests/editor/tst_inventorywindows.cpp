@@ -1,9 +1,9 @@
 // The inventory window and the availability chart, driven over a real working database.
 #include "base/dates.h"
-#include "gui/availabilitywindow.h"
-#include "gui/form1.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
+#include "gui/inventory/inventorywindow.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"

@@ -1,10 +1,10 @@
 // The desk's day on the real windows: find, the day views, export and print, the names that
 // assistive technology reads, and a day worked from the keyboard alone.
 #include "base/layout.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/listoutput.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "tests/common/testsupport.h"

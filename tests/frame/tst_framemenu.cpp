@@ -2,8 +2,8 @@
 // letter, the shortcuts of the list's commands.
 #include "base/layout.h"
 #include "base/twips.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "tests/common/testsupport.h"
 

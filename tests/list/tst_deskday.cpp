@@ -1,7 +1,7 @@
 // The desk's day: find over the list, the three day views (on both engines), the CSV export.
 #include "base/report.h"
-#include "gui/dayview.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/frame/session.h"
 #include "list/csvexport.h"
 #include "list/findindex.h"
 #include "list/listfill.h"

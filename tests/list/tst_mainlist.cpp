@@ -1,7 +1,7 @@
 // The main window's list on either engine: today's range at start, Show All, the header click,
 // the selection, the refill for another desk's change, and one order of names in every list.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"

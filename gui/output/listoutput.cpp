@@ -1,12 +1,12 @@
 // Export and print of a list as the desk sees it.
-#include "gui/listoutput.h"
+#include "gui/output/listoutput.h"
 
 #include "base/dates.h"
 #include "base/failure.h"
 #include "base/product.h"
 #include "base/report.h"
-#include "gui/design.h"
-#include "gui/session.h"
+#include "gui/frame/design.h"
+#include "gui/frame/session.h"
 #include "list/csvexport.h"
 #include "list/reservationmodel.h"
 

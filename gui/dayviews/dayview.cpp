@@ -1,13 +1,13 @@
-#include "gui/dayview.h"
+#include "gui/dayviews/dayview.h"
 
 #include "base/dates.h"
 #include "base/report.h"
 #include "base/settings.h"
 #include "base/twips.h"
-#include "gui/design.h"
-#include "gui/listoutput.h"
-#include "gui/rowdelegate.h"
-#include "gui/session.h"
+#include "gui/frame/design.h"
+#include "gui/frame/rowdelegate.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 

@@ -1,13 +1,13 @@
 // The main window's menu bar: every command of the window, each with its accelerator letter and,
 // where the desk uses it all day, a shortcut. One menu per concern; a command is one line.
-#include "gui/form1.h"
+#include "gui/frame/form1.h"
 
 #include "base/dialogs.h"
 #include "base/places.h"
 #include "base/product.h"
-#include "gui/dayview.h"
-#include "gui/listoutput.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/reservationmodel.h"
 
 #include <QAction>

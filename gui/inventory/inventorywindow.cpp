@@ -1,10 +1,10 @@
-#include "gui/inventorywindow.h"
+#include "gui/inventory/inventorywindow.h"
 
 #include "base/failure.h"
 #include "base/report.h"
 #include "editor/guestcheck.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/inventory.h"
 
 #include <QHBoxLayout>

@@ -1,12 +1,12 @@
-#include "gui/availabilitywindow.h"
+#include "gui/inventory/availabilitywindow.h"
 
 #include "base/dates.h"
 #include "base/report.h"
-#include "gui/design.h"
-#include "gui/form1.h"
-#include "gui/guesteditor.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/editor/guesteditor.h"
+#include "gui/frame/design.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/inventorywindow.h"
 #include "store/statements.h"
 
 #include <QComboBox>
