@@ -2,9 +2,9 @@
 #include "base/failure.h"
 #include "base/product.h"
 #include "base/settings.h"
-#include "gui/form1.h"
-#include "gui/messagebox.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/messagebox.h"
+#include "gui/frame/session.h"
 #include "store/serverchoice.h"
 #include "support/platform.h"
 

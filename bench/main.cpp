@@ -12,10 +12,10 @@
 #include "base/places.h"
 #include "base/report.h"
 #include "editor/availability.h"
-#include "gui/availabilitywindow.h"
-#include "gui/dayview.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
@@ -525,7 +525,7 @@ void measureScale(const Scale& scale, Table& table) {
     // also folds the texts of every row into the search index.
     if (wanted(QStringLiteral("find_key")) || wanted(QStringLiteral("find_first"))) {
         progress(QStringLiteral("%1: find_key, find_first").arg(label));
-        auto* find = form.findChild<QLineEdit*>(QStringLiteral("txtFind"));
+        auto* find = form.findChild<QLineEdit*>(QStringLiteral("findEdit"));
         if (!find) fail(QStringLiteral("%1: the main window has no search box").arg(label));
         form.PushButton5_Click();
         settle();
@@ -754,8 +754,10 @@ void measureAvailability(const Scale& scale, Table& table) {
         desk.form.showAvailability();
         settle();
         auto* chart = desk.form.findChild<AvailabilityWindow*>();
-        auto* nights = chart ? chart->findChild<QComboBox*>(QStringLiteral("cboNights")) : nullptr;
-        auto* start = chart ? chart->findChild<QDateEdit*>(QStringLiteral("dtpStart")) : nullptr;
+        auto* nights =
+            chart ? chart->findChild<QComboBox*>(QStringLiteral("availabilityNights")) : nullptr;
+        auto* start =
+            chart ? chart->findChild<QDateEdit*>(QStringLiteral("availabilityStart")) : nullptr;
         if (!nights || !start) throw std::runtime_error("the availability chart did not open");
         nights->setCurrentIndex(1);
         start->setDate(first);

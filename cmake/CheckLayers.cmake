@@ -9,6 +9,8 @@ foreach(lower QtCore QtGui QtSql)
     list(REMOVE_ITEM widget_headers ${lower_headers})
 endforeach()
 set(faults "")
+# The core folders at the top of the project; gui/editor and the other feature folders of gui/
+# are windows and are not among them.
 foreach(folder base store list editor support)
     file(GLOB_RECURSE sources ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
     foreach(source ${sources})

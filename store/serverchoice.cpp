@@ -96,6 +96,124 @@ void copyInventory(Sqlite& file, PGconn* conn) {
     if (rc != SQLITE_DONE) fail(file.error());
 }
 
+// The highest id the file ever handed out: the server must not hand it out again.
+qint64 highestIdOf(Sqlite& file) {
+    if (sqlite3_prepare_v2(file.db,
+                           "select max(coalesce((select max(seq) from sqlite_sequence "
+                           "where name = 'tblRooms'), 0), coalesce(max(id), 0)) from tblRooms",
+                           -1, &file.st, nullptr) != SQLITE_OK ||
+        sqlite3_step(file.st) != SQLITE_ROW)
+        throw Failure(file.error());
+    const qint64 highest = sqlite3_column_int64(file.st, 0);
+    sqlite3_finalize(file.st);
+    file.st = nullptr;
+    return highest;
+}
+
+// The file's reservations in id order, ready to step through.
+void prepareReservationRead(Sqlite& file) {
+    const QByteArray select = QByteArray("select ") + kColumns + " from tblRooms order by id";
+    if (sqlite3_prepare_v2(file.db, select.constData(), -1, &file.st, nullptr) != SQLITE_OK)
+        throw Failure(file.error());
+}
+
+// Runs a statement of the copy without values; a refusal rolls the copy back and throws the
+// server's words. The caller clears the result.
+PGresult* execInCopy(PGconn* conn, const char* sql) {
+    PGresult* r = PQexec(conn, sql);
+    const ExecStatusType s = PQresultStatus(r);
+    if (s != PGRES_COMMAND_OK && s != PGRES_TUPLES_OK && s != PGRES_COPY_IN) {
+        const QString text = serverError(conn, r);
+        PQclear(r);
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    }
+    return r;
+}
+
+// Locks the server's reservations and inventory for the copy; either one already holding rows
+// ends the copy before anything is written.
+void lockEmptyTables(PGconn* conn) {
+    PQclear(execInCopy(conn, "lock table tblRooms, tblInventory in exclusive mode"));
+    PGresult* count = execInCopy(conn, "select (select count(*) from tblRooms), "
+                                       "(select count(*) from tblInventory)");
+    const qint64 present = QByteArray(PQgetvalue(count, 0, 0)).toLongLong();
+    const qint64 entries = QByteArray(PQgetvalue(count, 0, 1)).toLongLong();
+    PQclear(count);
+    if (present == 0 && entries == 0) return;
+    PQclear(PQexec(conn, "rollback"));
+    throw Failure(present > 0 ? QStringLiteral("The server's tblRooms already holds %1 "
+                                               "reservations; nothing was copied.")
+                                    .arg(present)
+                              : QStringLiteral("The server's tblInventory already holds %1 "
+                                               "entries; nothing was copied.")
+                                    .arg(entries));
+}
+
+// One reservation of the file as a row of COPY's text form.
+void appendCopyRow(QByteArray& buffer, sqlite3_stmt* st) {
+    for (int c = 0; c < kCopiedColumns; ++c) {
+        if (c) buffer += '\t';
+        if (sqlite3_column_type(st, c) == SQLITE_NULL)
+            buffer += "\\N";
+        else
+            appendCopyValue(buffer, sqlite3_column_text(st, c), sqlite3_column_bytes(st, c));
+    }
+    buffer += '\n';
+}
+
+// The file's reservations into the server's tblRooms through COPY, in blocks of about 64 KiB;
+// returns how many. A failure on either side rolls the copy back.
+qint64 copyReservations(Sqlite& file, PGconn* conn) {
+    PQclear(
+        execInCopy(conn, (QByteArray("copy tblRooms (") + kColumns + ") from stdin").constData()));
+    qint64 rows = 0;
+    QByteArray buffer;
+    auto flush = [&] {
+        if (PQputCopyData(conn, buffer.constData(), int(buffer.size())) != 1) {
+            const QString text = serverError(conn, nullptr);
+            PQclear(PQexec(conn, "rollback"));
+            throw Failure(text);
+        }
+        buffer.clear();
+    };
+    int rc;
+    while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
+        appendCopyRow(buffer, file.st);
+        ++rows;
+        if (buffer.size() > 1 << 16) flush();
+    }
+    if (rc != SQLITE_DONE) {
+        const QString text = file.error();
+        PQputCopyEnd(conn, "the file could not be read");
+        while (PGresult* r = PQgetResult(conn))
+            PQclear(r);
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    }
+    if (!buffer.isEmpty()) flush();
+    PQputCopyEnd(conn, nullptr);
+    QString copyError;
+    while (PGresult* r = PQgetResult(conn)) {
+        if (PQresultStatus(r) != PGRES_COMMAND_OK && copyError.isEmpty())
+            copyError = serverError(conn, r);
+        PQclear(r);
+    }
+    if (!copyError.isEmpty()) {
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(copyError);
+    }
+    return rows;
+}
+
+// The server's ids go on after the highest the file handed out.
+void continueIdsAfter(PGconn* conn, qint64 highest) {
+    const QByteArray value = QByteArray::number(highest);
+    const char* params[] = {value.constData()};
+    runInCopy(conn, "select setval(pg_get_serial_sequence('tblrooms', 'id'), $1::bigint)", 1,
+              params, PGRES_TUPLES_OK);
+}
+
 } // namespace
 
 StartOptions parseStartOptions(const QStringList& arguments) {
@@ -161,8 +279,8 @@ QString withoutPassword(const QString& target) {
     char* error = nullptr;
     PQconninfoOption* options = PQconninfoParse(target.toUtf8().constData(), &error);
     if (!options) {
-        const QString text = error ? QString::fromUtf8(error).trimmed()
-                                   : QStringLiteral("out of memory");
+        const QString text =
+            error ? QString::fromUtf8(error).trimmed() : QStringLiteral("out of memory");
         PQfreemem(error);
         throw Failure(text);
     }
@@ -172,8 +290,7 @@ QString withoutPassword(const QString& target) {
         QString value = QString::fromUtf8(o->val);
         value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
         value.replace(QLatin1Char('\''), QStringLiteral("\\'"));
-        parts << QString::fromUtf8(o->keyword) + QStringLiteral("='") + value +
-                     QLatin1Char('\'');
+        parts << QString::fromUtf8(o->keyword) + QStringLiteral("='") + value + QLatin1Char('\'');
     }
     PQconninfoFree(options);
     return parts.join(QLatin1Char(' '));
@@ -184,104 +301,18 @@ qint64 copyToServer(const QString& databaseFile, const QString& target) {
     if (sqlite3_open_v2(databaseFile.toUtf8().constData(), &file.db, SQLITE_OPEN_READONLY,
                         nullptr) != SQLITE_OK)
         throw Failure(file.error());
-    // The highest id the file ever handed out: the server must not hand it out again.
-    qint64 highest = 0;
-    if (sqlite3_prepare_v2(file.db,
-                           "select max(coalesce((select max(seq) from sqlite_sequence "
-                           "where name = 'tblRooms'), 0), coalesce(max(id), 0)) from tblRooms",
-                           -1, &file.st, nullptr) != SQLITE_OK ||
-        sqlite3_step(file.st) != SQLITE_ROW)
-        throw Failure(file.error());
-    highest = sqlite3_column_int64(file.st, 0);
-    sqlite3_finalize(file.st);
-    file.st = nullptr;
-    const QByteArray select = QByteArray("select ") + kColumns + " from tblRooms order by id";
-    if (sqlite3_prepare_v2(file.db, select.constData(), -1, &file.st, nullptr) != SQLITE_OK)
-        throw Failure(file.error());
+    const qint64 highest = highestIdOf(file);
+    prepareReservationRead(file);
 
     ServerLink link;
     link.open(target);
     PGconn* conn = link.handle();
-    auto exec = [&](const char* sql) {
-        PGresult* r = PQexec(conn, sql);
-        const ExecStatusType s = PQresultStatus(r);
-        if (s != PGRES_COMMAND_OK && s != PGRES_TUPLES_OK && s != PGRES_COPY_IN) {
-            const QString text = serverError(conn, r);
-            PQclear(r);
-            PQclear(PQexec(conn, "rollback"));
-            throw Failure(text);
-        }
-        return r;
-    };
-    PQclear(exec("begin"));
-    PQclear(exec("lock table tblRooms, tblInventory in exclusive mode"));
-    PGresult* count = exec("select (select count(*) from tblRooms), "
-                           "(select count(*) from tblInventory)");
-    const qint64 present = QByteArray(PQgetvalue(count, 0, 0)).toLongLong();
-    const qint64 entries = QByteArray(PQgetvalue(count, 0, 1)).toLongLong();
-    PQclear(count);
-    if (present > 0 || entries > 0) {
-        PQclear(PQexec(conn, "rollback"));
-        throw Failure(present > 0 ? QStringLiteral("The server's tblRooms already holds %1 "
-                                                   "reservations; nothing was copied.")
-                                        .arg(present)
-                                  : QStringLiteral("The server's tblInventory already holds %1 "
-                                                   "entries; nothing was copied.")
-                                        .arg(entries));
-    }
-    PQclear(exec((QByteArray("copy tblRooms (") + kColumns + ") from stdin").constData()));
-    qint64 rows = 0;
-    QByteArray buffer;
-    auto flush = [&] {
-        if (PQputCopyData(conn, buffer.constData(), int(buffer.size())) != 1) {
-            const QString text = serverError(conn, nullptr);
-            PQclear(PQexec(conn, "rollback"));
-            throw Failure(text);
-        }
-        buffer.clear();
-    };
-    int rc;
-    while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
-        for (int c = 0; c < kCopiedColumns; ++c) {
-            if (c) buffer += '\t';
-            if (sqlite3_column_type(file.st, c) == SQLITE_NULL)
-                buffer += "\\N";
-            else
-                appendCopyValue(buffer, sqlite3_column_text(file.st, c),
-                                sqlite3_column_bytes(file.st, c));
-        }
-        buffer += '\n';
-        ++rows;
-        if (buffer.size() > 1 << 16) flush();
-    }
-    if (rc != SQLITE_DONE) {
-        const QString text = file.error();
-        PQputCopyEnd(conn, "the file could not be read");
-        while (PGresult* r = PQgetResult(conn))
-            PQclear(r);
-        PQclear(PQexec(conn, "rollback"));
-        throw Failure(text);
-    }
-    if (!buffer.isEmpty()) flush();
-    PQputCopyEnd(conn, nullptr);
-    QString copyError;
-    while (PGresult* r = PQgetResult(conn)) {
-        if (PQresultStatus(r) != PGRES_COMMAND_OK && copyError.isEmpty())
-            copyError = serverError(conn, r);
-        PQclear(r);
-    }
-    if (!copyError.isEmpty()) {
-        PQclear(PQexec(conn, "rollback"));
-        throw Failure(copyError);
-    }
+    PQclear(execInCopy(conn, "begin"));
+    lockEmptyTables(conn);
+    const qint64 rows = copyReservations(file, conn);
     copyInventory(file, conn);
-    if (highest > 0) {
-        const QByteArray value = QByteArray::number(highest);
-        const char* params[] = {value.constData()};
-        runInCopy(conn, "select setval(pg_get_serial_sequence('tblrooms', 'id'), $1::bigint)",
-                  1, params, PGRES_TUPLES_OK);
-    }
-    PQclear(exec("commit"));
+    if (highest > 0) continueIdsAfter(conn, highest);
+    PQclear(execInCopy(conn, "commit"));
     return rows;
 }
 

@@ -3,6 +3,8 @@
 #include "base/failure.h"
 #include "literals.h"
 
+#include <QtGlobal>
+
 namespace corvanna {
 namespace statements {
 
@@ -52,36 +54,64 @@ QString deleteById(const QString& id) {
     return QStringLiteral("delete from tblRooms where id=") + id;
 }
 
+const char* dayView(DayView view) {
+    return dayViewStatement(view).file;
+}
+
+OwnStatement dayViewStatement(DayView view) {
+    if (const DayViewEntry* entry = findDayView(view)) return entry->statement;
+    return {"", ""};
+}
+
+} // namespace statements
+
+namespace {
+
 // Arrivals: check-in on the date. In the house: the stays that cover that night (check-in on or
 // before it, check-out after it) and the same-day stays of that day. Departures: check-out on the
 // date. Each bounds the stay index's first column, so the engine reads the index, not the table.
 // A stay stored with its check-out before its check-in arrives on its check-in date and departs
 // on its check-out date, read from the index's other side; it covers no night, so it is never in
 // the house.
-OwnStatement dayViewStatement(DayView view) {
-    switch (view) {
-    case DayView::Arrivals:
-        return {"select * from tblRooms where CheckInDate=?1 order by GuestName",
-                "select * from tblRooms where CheckInDate=$1 order by GuestName"};
-    case DayView::InTheHouse:
-        return {"select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
-                "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName",
-                "select * from tblRooms where CheckInDate<=$1 and (CheckOutDate>$1 or "
-                "(CheckInDate=$1 and CheckOutDate=$1)) order by GuestName"};
-    case DayView::Departures:
-        return {"select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or "
-                "(CheckInDate>?1 and CheckOutDate=?1) order by GuestName",
-                "select * from tblRooms where (CheckInDate<=$1 and CheckOutDate=$1) or "
-                "(CheckInDate>$1 and CheckOutDate=$1) order by GuestName"};
-    }
-    return {"", ""};
+constexpr DayViewEntry kDayViews[] = {
+    {DayView::Arrivals,
+     {"select * from tblRooms where CheckInDate=?1 order by GuestName",
+      "select * from tblRooms where CheckInDate=$1 order by GuestName"},
+     QT_TRANSLATE_NOOP("DayView", "Arrivals"),
+     QT_TRANSLATE_NOOP("DayView", "A&rrivals"),
+     "Arrivals",
+     "Ctrl+1"},
+    {DayView::InTheHouse,
+     {"select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
+      "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName",
+      "select * from tblRooms where CheckInDate<=$1 and (CheckOutDate>$1 or "
+      "(CheckInDate=$1 and CheckOutDate=$1)) order by GuestName"},
+     QT_TRANSLATE_NOOP("DayView", "In the House"),
+     QT_TRANSLATE_NOOP("DayView", "In the &House"),
+     "InTheHouse",
+     "Ctrl+2"},
+    {DayView::Departures,
+     {"select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or "
+      "(CheckInDate>?1 and CheckOutDate=?1) order by GuestName",
+      "select * from tblRooms where (CheckInDate<=$1 and CheckOutDate=$1) or "
+      "(CheckInDate>$1 and CheckOutDate=$1) order by GuestName"},
+     QT_TRANSLATE_NOOP("DayView", "Departures"),
+     QT_TRANSLATE_NOOP("DayView", "De&partures"),
+     "Departures",
+     "Ctrl+3"},
+};
+
+} // namespace
+
+std::span<const DayViewEntry> dayViewTable() {
+    return kDayViews;
 }
 
-const char* dayView(DayView view) {
-    return dayViewStatement(view).file;
+const DayViewEntry* findDayView(DayView view) {
+    for (const DayViewEntry& entry : kDayViews)
+        if (entry.view == view) return &entry;
+    return nullptr;
 }
-
-} // namespace statements
 
 bool isWholeNumberId(const QString& id) {
     if (id.isEmpty() || id.size() > 18) return false;

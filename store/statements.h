@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <span>
 
 namespace corvanna {
 
@@ -37,6 +38,23 @@ QString deleteById(const QString& id);
 // The day views: who arrives on a date, who is in the house that night, who leaves. Our own
 // reads, with the date bound as the first parameter (ISO text) and served by the stay index.
 enum class DayView { Arrivals, InTheHouse, Departures };
+
+// One day view as the program offers it. The texts are source texts of the "DayView" context,
+// translated where they are shown.
+struct DayViewEntry {
+    DayView view;
+    OwnStatement statement;
+    const char* name;     // the window's choice and the list's title: "Arrivals"
+    const char* command;  // the menu command, with its mnemonic: "A&rrivals"
+    const char* key;      // the command's object name is "action" + key: "Arrivals"
+    const char* shortcut; // the command's key, as portable key sequence text: "Ctrl+1"
+};
+
+// Every day view, in the order the window and the menu offer them: adding a view is one row of
+// this table (and its value of DayView).
+std::span<const DayViewEntry> dayViewTable();
+// The row of `view`, or null for a value that has none.
+const DayViewEntry* findDayView(DayView view);
 
 namespace statements {
 OwnStatement dayViewStatement(DayView view);

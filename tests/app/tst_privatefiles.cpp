@@ -2,8 +2,8 @@
 // settings 0600; at start-up what every account may do is taken away, and a group an
 // administrator shares them with keeps its rights; a disk too full for the first copy is reported
 // as full.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
 

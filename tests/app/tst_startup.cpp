@@ -1,7 +1,7 @@
 // Start-up of the main window: the data folder, the working database, the saved settings.
 #include "base/settings.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"

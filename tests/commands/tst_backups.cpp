@@ -1,8 +1,8 @@
 // The main window's backups: the day's copy at the close and after midnight, a failure reported
 // once, "Back up now", and "Restore..." with its question, refusal and replaced file.
 #include "base/dates.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "tests/common/testsupport.h"

@@ -4,9 +4,9 @@
 #include "tests/common/windowsupport.h"
 
 #include "base/dialogs.h"
-#include "gui/form1.h"
-#include "gui/session.h"
-#include "gui/form2.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 
 #include <QApplication>
@@ -450,15 +450,14 @@ struct EditorSeen {
 
 EditorSeen showEditor(Desk& desk, void (Form1::*command)()) {
     QList<EditorSeen> seen;
-    const QStringList modals =
-        modalsDuring([&] { (desk.form.*command)(); },
-                     [&](QWidget* modal) {
-                         if (auto* editor = qobject_cast<Form2*>(modal))
-                             seen.append({desk.session.mHotelID,
-                                          control<QLineEdit>(*editor, "Text1")->text(),
-                                          control<QDateEdit>(*editor, "dtpCheckIn")->date(),
-                                          control<QLineEdit>(*editor, "Text3")->text()});
-                     });
+    const QStringList modals = modalsDuring(
+        [&] { (desk.form.*command)(); },
+        [&](QWidget* modal) {
+            if (auto* editor = qobject_cast<Form2*>(modal))
+                seen.append({desk.session.mHotelID, control<QLineEdit>(*editor, "Text1")->text(),
+                             control<QDateEdit>(*editor, "dtpCheckIn")->date(),
+                             control<QLineEdit>(*editor, "Text3")->text()});
+        });
     if (modals.size() != 1 || seen.size() != 1)
         return {QStringLiteral("(editor shown %1 times)").arg(modals.size()), {}, {}, {}};
     return seen.first();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "tests/common/testsupport.h"
 

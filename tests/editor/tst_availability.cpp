@@ -1,8 +1,8 @@
 // Availability: which nights a stay takes, the overbooking found on save and its question, the
 // chart against a brute-force count, and the inventory's table joining an old database.
 #include "editor/availability.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/literals.h"

@@ -3,12 +3,12 @@
 // inventory from one desk at another, the overbooking question on save; and the file's backups,
 // which a server desk does not make.
 #include "base/dates.h"
-#include "gui/availabilitywindow.h"
-#include "gui/dayview.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
+#include "gui/inventory/inventorywindow.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -131,13 +131,14 @@ void TestBothEngines::dayViews() {
     desk.addStay("Eddy", 1, 2);
     desk.addStay("Ames", -2, 0);
     DayViewWindow window(desk.session, desk.form.get());
-    const DayView views[] = {DayView::Arrivals, DayView::InTheHouse, DayView::Departures};
-    for (int v = 0; v < 3; ++v) {
-        window.showDay(views[v], kToday.addDays(day));
+    const std::span<const DayViewEntry> views = dayViewTable();
+    QCOMPARE(lists.size(), qsizetype(views.size())); // a list of names for every view
+    for (size_t v = 0; v < views.size(); ++v) {
+        window.showDay(views[v].view, kToday.addDays(day));
         const auto* model =
             static_cast<const ReservationModel*>(window.findChild<QTreeView*>()->model());
         const QStringList names = shownNames(*model);
-        QCOMPARE(names.join(','), lists[v]);
+        QCOMPARE(names.join(','), lists[qsizetype(v)]);
         const qsizetype n = names.size();
         QVERIFY2(window.windowTitle().endsWith(
                      QStringLiteral(" - %1 reservation%2").arg(n).arg(n == 1 ? "" : "s")),
@@ -157,13 +158,13 @@ void TestBothEngines::chartAndNightList() {
     desk.form->showAvailability();
     auto* chart = desk.form->findChild<AvailabilityWindow*>("Availability");
     QVERIFY(chart);
-    const QAbstractItemModel* grid = chart->findChild<QTableView*>("grdAvailability")->model();
+    const QAbstractItemModel* grid = chart->findChild<QTableView*>("availabilityGrid")->model();
     QStringList free;
     for (int n = 0; n < 3; ++n)
         free << grid->index(kDoubleRoom, n).data().toString();
     QCOMPARE(free, QStringList({"0", "!-1", "4"}));
-    chart->grdAvailability_DblClick(kDoubleRoom, 1);
-    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    chart->Grid_DblClick(kDoubleRoom, 1);
+    auto* list = chart->findChild<QTreeWidget*>("nightList");
     QStringList guests;
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         guests << list->topLevelItem(i)->text(0) + '/' + list->topLevelItem(i)->text(1);
@@ -177,8 +178,8 @@ void TestBothEngines::inventoryFromOneDeskAtAnother() {
     {
         InventoryWindow window(*first.form);
         window.Form_Load();
-        window.findChild<QTableWidget*>("grdInventory")->item(kDoubleRoom, 2)->setText("7");
-        window.btnSave_Click();
+        window.findChild<QTableWidget*>("inventoryGrid")->item(kDoubleRoom, 2)->setText("7");
+        window.Save_Click();
     }
     // Entries only another program wrote come back in the file's order: by bytes.
     writeInventory(first.session.connection(),
@@ -189,7 +190,7 @@ void TestBothEngines::inventoryFromOneDeskAtAnother() {
                  {"Room", "Double", 7}, {"Room", "Single", 2}, {"Room", "double", 1}}));
     InventoryWindow window(*second.form);
     window.Form_Load();
-    QCOMPARE(window.findChild<QTableWidget*>("grdInventory")->item(kDoubleRoom, 2)->text(), "7");
+    QCOMPARE(window.findChild<QTableWidget*>("inventoryGrid")->item(kDoubleRoom, 2)->text(), "7");
     QVERIFY2(first.dialogs.shown.isEmpty(), qPrintable(first.dialogs.texts().join('\n')));
     QVERIFY2(second.dialogs.shown.isEmpty(), qPrintable(second.dialogs.texts().join('\n')));
 }

@@ -1,9 +1,9 @@
 // Two programs on one database file: another program's commit reaches the list without a click,
 // the program's own save refills it once, and an edit over a reservation that the other program
 // changed meanwhile is never saved silently.
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"

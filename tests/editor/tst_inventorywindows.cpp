@@ -1,9 +1,9 @@
 // The inventory window and the availability chart, driven over a real working database.
 #include "base/dates.h"
-#include "gui/availabilitywindow.h"
-#include "gui/form1.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
+#include "gui/inventory/inventorywindow.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "tests/common/testsupport.h"
@@ -86,7 +86,7 @@ void TestInventoryWindows::chart() {
     addStay("Amy", "Room", "Double", 1, 1, 1);
     addStay("Wes", "Wing", "Royal", 1, -3, 1);
     auto* chart = openChart();
-    const QAbstractItemModel* grid = chart->findChild<QTableView*>("grdAvailability")->model();
+    const QAbstractItemModel* grid = chart->findChild<QTableView*>("availabilityGrid")->model();
     const auto cell = [grid](int row, int column, int role = Qt::DisplayRole) {
         return grid->index(row, column).data(role);
     };
@@ -110,18 +110,18 @@ void TestInventoryWindows::chart() {
     QCOMPARE(cell(kRoyalWing, 1).toString(), "1");
     QCOMPARE(cell(0, 0).toString(), "(0)");
 
-    auto* cboNights = chart->findChild<QComboBox*>("cboNights");
-    cboNights->setCurrentIndex(1);
+    auto* nights = chart->findChild<QComboBox*>("availabilityNights");
+    nights->setCurrentIndex(1);
     QCOMPARE(grid->columnCount(), 31);
 
     // The night's reservations of that type, by guest name.
-    chart->grdAvailability_DblClick(kDoubleRoom, 1);
-    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    chart->Grid_DblClick(kDoubleRoom, 1);
+    auto* list = chart->findChild<QTreeWidget*>("nightList");
     QCOMPARE(list->topLevelItemCount(), 2);
     QCOMPARE(list->topLevelItem(0)->text(0), "Amy");
     QCOMPARE(list->topLevelItem(1)->text(0), "Zed");
     QCOMPARE(list->topLevelItem(1)->text(1), "3");
-    QCOMPARE(chart->findChild<QLabel*>("lblNight")->text(),
+    QCOMPARE(chart->findChild<QLabel*>("nightLabel")->text(),
              "Double Room on " + QLocale().toString(kToday.addDays(1), format));
     QVERIFY(m_dialogs->shown.isEmpty());
 }
@@ -129,7 +129,7 @@ void TestInventoryWindows::chart() {
 void TestInventoryWindows::chartFollowsTheList() {
     execOn(db(), "insert into tblInventory values ('Room', 'Double', 2)");
     const QAbstractItemModel* grid =
-        openChart()->findChild<QTableView*>("grdAvailability")->model();
+        openChart()->findChild<QTableView*>("availabilityGrid")->model();
     QCOMPARE(grid->index(kDoubleRoom, 0).data().toString(), "2");
     addStay("Zed", "Room", "Double", 1, 0, 1);
     m_main->PushButton4_Click(); // any fill of the list, as after a save or a delete
@@ -162,13 +162,13 @@ void TestInventoryWindows::inventorySaves() {
     execOn(db(), "insert into tblInventory values ('Room', 'Double', 2)");
     InventoryWindow window(*m_main);
     window.Form_Load();
-    auto* grid = window.findChild<QTableWidget*>("grdInventory");
+    auto* grid = window.findChild<QTableWidget*>("inventoryGrid");
     QCOMPARE(grid->rowCount(), 13);
     QCOMPARE(grid->item(kDoubleRoom, 2)->text(), "2");
     QCOMPARE(grid->item(kRoyalWing, 0)->text(), "Wings");
     grid->item(kDoubleRoom, 2)->setText(units);
     grid->item(kRoyalWing, 2)->setText("3");
-    window.btnSave_Click();
+    window.Save_Click();
     QCOMPARE(m_dialogs->texts(), messages);
     QCOMPARE(queryValue(db(), "select group_concat(Kind || '|' || Type || '|' || Units, ';') "
                               "from (select * from tblInventory order by Kind, Type)"),
@@ -194,9 +194,9 @@ void TestInventoryWindows::gridsAreNamed() {
     InventoryWindow inventory(*m_main);
     AvailabilityWindow* chart = openChart();
     const std::pair<QWidget*, const char*> grids[] = {
-        {inventory.findChild<QTableWidget*>("grdInventory"), "Inventory"},
-        {chart->findChild<QTableView*>("grdAvailability"), "Availability"},
-        {chart->findChild<QTreeWidget*>("lstNight"), "Reservations of the night"}};
+        {inventory.findChild<QTableWidget*>("inventoryGrid"), "Inventory"},
+        {chart->findChild<QTableView*>("availabilityGrid"), "Availability"},
+        {chart->findChild<QTreeWidget*>("nightList"), "Reservations of the night"}};
     for (const auto& [grid, name] : grids)
         QCOMPARE(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name),
                  QString::fromLatin1(name));
@@ -206,8 +206,8 @@ void TestInventoryWindows::keysOpenTheNightAndTheEditor() {
     addStay("Zed", "Room", "Double", 3, 0, 2);
     AvailabilityWindow* chart = openChart();
     QVERIFY(QTest::qWaitForWindowActive(chart));
-    auto* grid = chart->findChild<QTableView*>("grdAvailability");
-    auto* list = chart->findChild<QTreeWidget*>("lstNight");
+    auto* grid = chart->findChild<QTableView*>("availabilityGrid");
+    auto* list = chart->findChild<QTreeWidget*>("nightList");
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         list->clear();
         grid->setFocus();

@@ -1,9 +1,9 @@
 // The guest editor's save over an inventory: the overbooking question, its answers, and an
 // edited reservation that does not count against itself.
 #include "base/dates.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/connection.h"
 #include "store/literals.h"
 #include "store/statements.h"

@@ -2,9 +2,9 @@
 // over a reservation the other desk changed or deleted meanwhile is never saved silently. The
 // password asked at start-up, and the server's trouble (a lock held by another session, a full
 // disk, the session dropped) met by a save.
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/statements.h"

@@ -1,10 +1,10 @@
 // The desk's day on the real windows: find, the day views, export and print, the names that
 // assistive technology reads, and a day worked from the keyboard alone.
 #include "base/layout.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/listoutput.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "tests/common/testsupport.h"
@@ -132,7 +132,7 @@ void TestDeskWindow::findFiltersAndEscapeGivesTheListBack() {
     QTest::keyClick(list(), Qt::Key_Down);
     QCOMPARE(selectedName(), QStringLiteral("Åberg"));
     key(Qt::Key_F, Qt::ControlModifier);
-    auto* find = control<QLineEdit>("txtFind");
+    auto* find = control<QLineEdit>("findEdit");
     QCOMPARE(QApplication::focusWidget(), find);
     QTest::keyClicks(find, QStringLiteral("berg"));
     QCOMPARE(listedNames(), (QStringList{"Berg", "Åberg"}));
@@ -161,7 +161,7 @@ void TestDeskWindow::listingCommandsClearTheFind() {
     addRow(QStringLiteral("Berg"), today, today);
     addRow(QStringLiteral("Cole"), today, today.addDays(1));
     control<QPushButton>("PushButton5")->click();
-    auto* find = control<QLineEdit>("txtFind");
+    auto* find = control<QLineEdit>("findEdit");
     find->setText(QStringLiteral("ames"));
     QCOMPARE(listedNames(), QStringList{"Ames"});
     control<QPushButton>(button.toLatin1().constData())->click();
@@ -182,11 +182,11 @@ void TestDeskWindow::dayViewCountsInItsTitle() {
              qPrintable(day->windowTitle()));
     QVERIFY2(day->windowTitle().endsWith(QStringLiteral(" - 2 reservations")),
              qPrintable(day->windowTitle()));
-    auto* view = day->findChild<QComboBox*>(QStringLiteral("cboView"));
+    auto* view = day->findChild<QComboBox*>(QStringLiteral("dayViewChoice"));
     view->setCurrentIndex(2); // Departures
     QVERIFY2(day->windowTitle().endsWith(QStringLiteral(" - 1 reservation")),
              qPrintable(day->windowTitle()));
-    day->findChild<QDateEdit*>(QStringLiteral("dtpDay"))->setDate(today.addDays(2));
+    day->findChild<QDateEdit*>(QStringLiteral("dayViewDate"))->setDate(today.addDays(2));
     QVERIFY(day->findChild<QTreeView*>()->model()->index(0, 1).data() == QStringLiteral("Berg"));
 }
 
@@ -195,7 +195,7 @@ void TestDeskWindow::exportWritesTheListAsShown() {
     addRow(QStringLiteral("Ames, Al"), d, d);
     addRow(QStringLiteral("Berg"), d, d);
     m_form->findChild<QAction*>(QStringLiteral("actionShowAll"))->trigger();
-    control<QLineEdit>("txtFind")->setText(QStringLiteral("ames"));
+    control<QLineEdit>("findEdit")->setText(QStringLiteral("ames"));
     const QString path = m_out.filePath(QStringLiteral("shown.csv"));
     QString suggested;
     m_session->saveFileName = [&](QWidget*, const QString& name) {
@@ -223,7 +223,7 @@ void TestDeskWindow::exportWritesTheListAsShown() {
     QVERIFY(!QFile::exists(bad));
 
     // A list of dates proposes them as yyyy-mm-dd, whatever the desk's date form.
-    control<QLineEdit>("txtFind")->clear();
+    control<QLineEdit>("findEdit")->clear();
     control<QDateEdit>("dtpCheckIn")->setDate(d);
     control<QDateEdit>("dtpCheckOut")->setDate(QDate(2031, 12, 31));
     m_form->findChild<QAction*>(QStringLiteral("actionSearchByDate"))->trigger();
@@ -334,7 +334,7 @@ void TestDeskWindow::accessibleNames() {
         {"PushButton3", "Edit Selected"}, {"PushButton4", "Search By Date"},
         {"PushButton5", "Show All"},      {"PushButton6", "Load Sample/Example Data"},
         {"dtpCheckIn", "Check In Date"},  {"dtpCheckOut", "Check Out Date"},
-        {"ListView1", "Reservations"},    {"txtFind", "Find"}};
+        {"ListView1", "Reservations"},    {"findEdit", "Find"}};
     for (const auto& [name, expected] : form1)
         QVERIFY2(accessibleName(control(name)) == QString::fromLatin1(expected),
                  qPrintable(QStringLiteral("%1: %2 / %3")

@@ -1,10 +1,10 @@
 // The look and feel of the windows: the skin, the classic colours, the pointer feedback and the
 // hand cursor file.
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/pointer.h"
-#include "gui/session.h"
-#include "gui/skin.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/pointer.h"
+#include "gui/frame/session.h"
+#include "gui/frame/skin.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 

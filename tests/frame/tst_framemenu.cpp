@@ -2,8 +2,8 @@
 // letter, the shortcuts of the list's commands.
 #include "base/layout.h"
 #include "base/twips.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "tests/common/testsupport.h"
 
@@ -185,7 +185,7 @@ void TestFrameMenu::aboutNamesVersionAndDatabase() {
 void TestFrameMenu::findBoxInTheAccessibleTreeOutOfTheTabOrder() {
     // Each step up from the box is a child its parent lists, up to the application.
     QAccessibleInterface* node =
-        QAccessible::queryAccessibleInterface(control<QLineEdit>("txtFind"));
+        QAccessible::queryAccessibleInterface(control<QLineEdit>("findEdit"));
     QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Find"));
     for (; node->parent(); node = node->parent())
         QVERIFY(node->parent()->indexOfChild(node) >= 0);
@@ -229,7 +229,7 @@ void TestFrameMenu::menuKeysActFromTheFindBox() {
     QAction* command = control<QMenu>("menuView")->addAction(QStringLiteral("Command"));
     command->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
     connect(command, &QAction::triggered, [&] { happened << QStringLiteral("command"); });
-    auto* find = control<QLineEdit>("txtFind");
+    auto* find = control<QLineEdit>("findEdit");
     QTest::keyClick(control<QWidget>("ListView1"), Qt::Key_F, Qt::ControlModifier);
     QTest::keyClicks(find, QStringLiteral("ames"));
     QTest::keyClick(find, Qt::Key(key), Qt::ControlModifier);

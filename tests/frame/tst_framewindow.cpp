@@ -2,8 +2,8 @@
 // arrangements that follow. The offscreen platform maximises a window to its screen.
 #include "base/layout.h"
 #include "base/twips.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 

@@ -1,7 +1,7 @@
 // The application icon as the windows and the launcher get it: one drawn picture for every size,
 // so a title bar at a display scale of 2 gets the 32-pixel drawing, not a blurred 16 or 256.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "tests/common/testsupport.h"
 
 #include <QApplication>

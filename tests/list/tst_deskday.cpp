@@ -1,7 +1,7 @@
 // The desk's day: find over the list, the three day views (on both engines), the CSV export.
 #include "base/report.h"
-#include "gui/dayview.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/frame/session.h"
 #include "list/csvexport.h"
 #include "list/findindex.h"
 #include "list/listfill.h"
@@ -371,8 +371,8 @@ void TestDeskDay::dayViews() {
 }
 
 void TestDeskDay::dayViewsReadThroughTheStayIndex() {
-    for (DayView view : {DayView::Arrivals, DayView::InTheHouse, DayView::Departures}) {
-        const QString plan = queryPlan(m_path, statements::dayView(view));
+    for (const DayViewEntry& entry : dayViewTable()) {
+        const QString plan = queryPlan(m_path, statements::dayView(entry.view));
         QVERIFY2(plan.contains(QStringLiteral("USING INDEX idxRoomsStay (CheckInDate")),
                  qPrintable(plan));
     }

@@ -1,7 +1,7 @@
 // The main window's list on either engine: today's range at start, Show All, the header click,
 // the selection, the refill for another desk's change, and one order of names in every list.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"
@@ -236,7 +236,7 @@ void TestMainList::otherDesksChangeKeepsTheSelection() {
     QVERIFY(m_form->Form_Load());
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    auto* find = control<QLineEdit>(*m_form, "txtFind");
+    auto* find = control<QLineEdit>(*m_form, "findEdit");
     find->setText(QStringLiteral("guest"));
     const ReservationModel& model = *m_form->listModel();
     QCOMPARE(model.rowCount(), 40);
@@ -294,9 +294,9 @@ void TestMainList::everyListOrdersNamesAlike() {
     m_form->findChild<QAction*>(QStringLiteral("actionArrivals"))->trigger();
     auto* dayView = m_form->findChild<QWidget*>(QStringLiteral("DayView"));
     QVERIFY(dayView);
-    control<QDateEdit>(*dayView, "dtpDay")->setDate(day);
+    control<QDateEdit>(*dayView, "dayViewDate")->setDate(day);
     const auto* arrivals =
-        qobject_cast<ReservationModel*>(control<QTreeView>(*dayView, "lstDay")->model());
+        qobject_cast<ReservationModel*>(control<QTreeView>(*dayView, "dayList")->model());
     QCOMPARE(listed(*arrivals), expected);
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
 }

@@ -2,8 +2,8 @@
 // Drives the real guest editor as a user does: opened modally from the main window, typed into
 // key by key (or pasted into), saved with its Save button.
 
-#include "gui/form1.h"
-#include "gui/form2.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 // A working database that is not a sound database: start-up says so, the window still opens, and
 // the file is left exactly as it was, with nothing created beside it or in its place.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"
 #include "store/statements.h"

@@ -1,8 +1,8 @@
 // A settings file full of garbage: each bad value is reported at start-up, sane values take its
 // place, the window opens, and the next close writes a file the next start reads cleanly.
-#include "gui/form1.h"
-#include "gui/session.h"
 #include "base/settings.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "tests/common/testsupport.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // A database another program keeps locked is reported once the busy timeout has passed, while the
 // lock is still held, and the program works again once the lock is gone.
 #include "editordriver.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/literals.h"

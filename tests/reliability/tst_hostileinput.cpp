@@ -3,9 +3,9 @@
 #include "base/cardmask.h"
 #include "editor/guestcheck.h"
 #include "editordriver.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"
@@ -263,7 +263,8 @@ void TestHostileInput::hostileTextIsStoredExactly() {
     for (const TextField& f : kTextFields) {
         const QString stored = typed.value(QLatin1String(f.box));
         QCOMPARE(m_main->listModel()->cellText(row, f.listColumn),
-                 f.listColumn == ReservationModel::CreditCardNo ? maskedCardNumber(stored) : stored);
+                 f.listColumn == ReservationModel::CreditCardNo ? maskedCardNumber(stored)
+                                                                : stored);
     }
 
     // ... and in the editor opened on it.

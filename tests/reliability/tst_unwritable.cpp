@@ -2,9 +2,9 @@
 // disk) is reported, stores nothing, keeps what was typed in the editor and leaves the earlier
 // reservations sound.
 #include "editordriver.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
-#include "gui/session.h"
+#include "gui/editor/form2.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"

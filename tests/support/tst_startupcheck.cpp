@@ -1,7 +1,7 @@
 // The components check inside the real start-up: where it comes, what it lets start-up do after
 // it, and that stopping after a repair ends the program with nothing saved.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "support/componentcheck.h"
 #include "tests/common/testsupport.h"
 

@@ -1,6 +1,6 @@
-#include "gui/guesteditor.h"
+#include "gui/editor/guesteditor.h"
 
-#include "gui/form2.h"
+#include "gui/editor/form2.h"
 
 namespace corvanna {
 

@@ -1,6 +1,6 @@
 // The main window's database components check, run once by start-up.
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "support/componentcheck.h"
 
 namespace corvanna {

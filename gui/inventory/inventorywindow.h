@@ -23,16 +23,16 @@ public:
 
     // Reads the stored inventory into the table.
     void Form_Load();
-    void btnSave_Click();
-    void btnCancel_Click();
+    void Save_Click();
+    void Cancel_Click();
 
 private:
     Form1& m_mainWindow;
     Session& m_session;
-    QLabel* lblHint;
-    QTableWidget* grdInventory;
-    QPushButton* btnSave;
-    QPushButton* btnCancel;
+    QLabel* m_hint;
+    QTableWidget* m_grid;
+    QPushButton* m_save;
+    QPushButton* m_cancel;
 };
 
 } // namespace corvanna

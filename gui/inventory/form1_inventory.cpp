@@ -1,9 +1,9 @@
 // The main window's way to the hotel's inventory and its availability chart.
 #include "base/report.h"
-#include "gui/availabilitywindow.h"
-#include "gui/form1.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/availabilitywindow.h"
+#include "gui/inventory/inventorywindow.h"
 
 namespace corvanna {
 

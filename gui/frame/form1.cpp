@@ -1,4 +1,4 @@
-#include "gui/form1.h"
+#include "gui/frame/form1.h"
 
 #include "base/failure.h"
 #include "base/layout.h"
@@ -8,12 +8,12 @@
 #include "base/report.h"
 #include "base/settings.h"
 #include "base/twips.h"
-#include "gui/design.h"
-#include "gui/pointer.h"
-#include "gui/rowdelegate.h"
-#include "gui/session.h"
-#include "gui/sessionend.h"
-#include "gui/skin.h"
+#include "gui/frame/design.h"
+#include "gui/frame/pointer.h"
+#include "gui/frame/rowdelegate.h"
+#include "gui/frame/session.h"
+#include "gui/frame/sessionend.h"
+#include "gui/frame/skin.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -86,7 +86,24 @@ Form1::Form1(Session& session, QWidget* parent)
 
 Form1::~Form1() = default;
 
+// The window and its designed controls at their places, the list, the handlers and pointers,
+// the menu bar, the window's size and place, then the names assistive technology reads.
 void Form1::buildDesign() {
+    setUpWindow();
+    buildDateFrames();
+    buildButtons();
+    buildList();
+    connectHandlers();
+    watchPointers();
+    buildMenus();
+    // The menu bar shows the default pointer too, not a button's hand left over from a move.
+    m_pointer->watch(m_menuBar, kPointerDefault);
+    sizeAndPlaceWindow();
+    orderAndName();
+    connect(&SessionEnd::instance(), &SessionEnd::ending, this, &Form1::sessionEnding);
+}
+
+void Form1::setUpWindow() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Reservations"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -99,7 +116,9 @@ void Form1::buildDesign() {
     // places on the client area.
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientArea"));
+}
 
+void Form1::buildDateFrames() {
     Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), m_client);
     Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), m_client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -114,7 +133,9 @@ void Form1::buildDesign() {
     // The pickers never move inside their frames.
     dtpCheckIn->setGeometry(twipsRect(240, 300, 4330, 375));
     dtpCheckOut->setGeometry(twipsRect(240, 300, 4330, 375));
+}
 
+void Form1::buildButtons() {
     // The places of the rest come from the layout's design arrangement (placeControls).
     const QRect unplaced;
     PushButton4 = designButton(m_client, "PushButton4", "Search By Date", unplaced);
@@ -123,7 +144,10 @@ void Form1::buildDesign() {
     PushButton2 = designButton(m_client, "PushButton2", "Delete Selected", unplaced);
     PushButton3 = designButton(m_client, "PushButton3", "Edit Selected", unplaced);
     PushButton6 = designButton(m_client, "PushButton6", "Load Sample/Example Data", unplaced);
+}
 
+// The list and its model; every designed control is placed once the list exists.
+void Form1::buildList() {
     model = new ReservationModel(this);
     // Card numbers show masked unless the desk has asked for them in full.
     model->setCardNumbersInFull(cardNumbersShownInFull());
@@ -151,7 +175,10 @@ void Form1::buildDesign() {
     header->setMinimumSectionSize(0);
     header->setSectionsClickable(true);
     header->setSectionResizeMode(QHeaderView::Interactive);
+}
 
+void Form1::connectHandlers() {
+    QHeaderView* header = ListView1->header();
     connect(header, &QHeaderView::sectionClicked, this,
             [this](int section) { ListView1_ColumnClick(section + 1); });
     // A double-click anywhere in the list, on a row or on its empty space, runs the list's handler.
@@ -162,8 +189,10 @@ void Form1::buildDesign() {
     connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
     connect(PushButton6, &QPushButton::clicked, this, [this] { PushButton6_Click(); });
+}
 
-    // The hand over the push buttons, the default pointer over the window, frames and list.
+// The hand over the push buttons, the default pointer over the window, frames and list.
+void Form1::watchPointers() {
     m_pointer = new PointerFeedback(this);
     for (QWidget* w : {m_client, static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
                        ListView1->viewport(), ListView1->header()->viewport()})
@@ -171,10 +200,9 @@ void Form1::buildDesign() {
     for (QPushButton* b :
          {PushButton1, PushButton2, PushButton3, PushButton4, PushButton5, PushButton6})
         m_pointer->watch(b, kPointerHand);
+}
 
-    buildMenus();
-    // The menu bar shows the default pointer too, not a button's hand left over from a move.
-    m_pointer->watch(m_menuBar, kPointerDefault);
+void Form1::sizeAndPlaceWindow() {
     placeClientArea();
     resize(normalWindowSize());
     applySizeConstraints();
@@ -183,8 +211,11 @@ void Form1::buildDesign() {
     // tells.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
+}
 
-    // Names for assistive technology: the captions, the pickers after their frames.
+// Names for assistive technology (the captions, the pickers after their frames) and the keyboard
+// order of the design.
+void Form1::orderAndName() {
     nameByCaptions(m_client);
     ListView1->setAccessibleName(QStringLiteral("Reservations"));
     dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
@@ -198,8 +229,6 @@ void Form1::buildDesign() {
     setTabOrder(PushButton5, PushButton6);
     setTabOrder(PushButton6, dtpCheckIn);
     setTabOrder(dtpCheckIn, dtpCheckOut);
-
-    connect(&SessionEnd::instance(), &SessionEnd::ending, this, &Form1::sessionEnding);
 }
 
 QSize Form1::normalSize() {

@@ -1,4 +1,4 @@
-#include "gui/restoredialog.h"
+#include "gui/backups/restoredialog.h"
 
 #include "base/dates.h"
 

@@ -1,10 +1,10 @@
-#include "gui/inventorywindow.h"
+#include "gui/inventory/inventorywindow.h"
 
 #include "base/failure.h"
 #include "base/report.h"
 #include "editor/guestcheck.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/inventory.h"
 
 #include <QHBoxLayout>
@@ -49,54 +49,54 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
     setWindowTitle(QStringLiteral("Inventory"));
     setModal(true);
 
-    lblHint = new QLabel(QStringLiteral("Units of each type the hotel has. Leave Units empty for "
-                                        "a type without a limit."),
-                         this);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
-    lblHint->setWordWrap(true);
+    m_hint = new QLabel(QStringLiteral("Units of each type the hotel has. Leave Units empty for "
+                                       "a type without a limit."),
+                        this);
+    m_hint->setObjectName(QStringLiteral("inventoryHint"));
+    m_hint->setWordWrap(true);
 
-    grdInventory = new QTableWidget(0, 3, this);
-    grdInventory->setObjectName(QStringLiteral("grdInventory"));
-    grdInventory->setAccessibleName(tr("Inventory"));
-    grdInventory->setHorizontalHeaderLabels(
+    m_grid = new QTableWidget(0, 3, this);
+    m_grid->setObjectName(QStringLiteral("inventoryGrid"));
+    m_grid->setAccessibleName(tr("Inventory"));
+    m_grid->setHorizontalHeaderLabels(
         {QStringLiteral("Kind"), QStringLiteral("Type"), QStringLiteral("Units")});
-    grdInventory->verticalHeader()->hide();
-    grdInventory->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdInventory->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
     for (GuestKind kind : {GuestKind::Rooms, GuestKind::Wings, GuestKind::MeetingHall}) {
         for (const QString& type : kindDetails(kind).types) {
-            const int row = grdInventory->rowCount();
-            grdInventory->insertRow(row);
+            const int row = m_grid->rowCount();
+            m_grid->insertRow(row);
             auto* kindItem = new QTableWidgetItem(kindPlural(kind));
             kindItem->setData(Qt::UserRole, kindDetails(kind).word);
             auto* typeItem = new QTableWidgetItem(type);
             for (QTableWidgetItem* item : {kindItem, typeItem})
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            grdInventory->setItem(row, KindColumn, kindItem);
-            grdInventory->setItem(row, TypeColumn, typeItem);
-            grdInventory->setItem(row, UnitsColumn, new QTableWidgetItem());
+            m_grid->setItem(row, KindColumn, kindItem);
+            m_grid->setItem(row, TypeColumn, typeItem);
+            m_grid->setItem(row, UnitsColumn, new QTableWidgetItem());
         }
     }
-    grdInventory->resizeColumnsToContents();
+    m_grid->resizeColumnsToContents();
     // The keyboard starts on the first count, the only column that takes typing.
-    grdInventory->setCurrentCell(0, UnitsColumn);
+    m_grid->setCurrentCell(0, UnitsColumn);
 
-    btnSave = new QPushButton(QStringLiteral("&Save"), this);
-    btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnSave->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
-    connect(btnSave, &QPushButton::clicked, this, [this] { btnSave_Click(); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
+    m_save = new QPushButton(QStringLiteral("&Save"), this);
+    m_save->setObjectName(QStringLiteral("inventorySave"));
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("inventoryCancel"));
+    m_save->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
+    connect(m_save, &QPushButton::clicked, this, [this] { Save_Click(); });
+    connect(m_cancel, &QPushButton::clicked, this, [this] { Cancel_Click(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(btnSave);
-    buttons->addWidget(btnCancel);
+    buttons->addWidget(m_save);
+    buttons->addWidget(m_cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(lblHint);
-    layout->addWidget(grdInventory);
+    layout->addWidget(m_hint);
+    layout->addWidget(m_grid);
     layout->addLayout(buttons);
     resize(460, 520);
 }
@@ -106,41 +106,41 @@ void InventoryWindow::Form_Load() {
     proc.step(100, [&] { noticeInventoryUnavailable(m_session); });
     if (!m_session.inventoryUnavailable.isEmpty()) {
         // Nothing can be stored: the table shows, but takes no typing.
-        lblHint->setText(QStringLiteral("This database cannot keep an inventory."));
-        grdInventory->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        btnSave->setEnabled(false);
+        m_hint->setText(QStringLiteral("This database cannot keep an inventory."));
+        m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        m_save->setEnabled(false);
     }
     proc.step(102, [&] {
         const std::vector<InventoryEntry> entries = readInventory(m_session.connection());
-        for (int row = 0; row < grdInventory->rowCount(); ++row) {
-            const QString kind = grdInventory->item(row, KindColumn)->data(Qt::UserRole).toString();
-            const QString type = grdInventory->item(row, TypeColumn)->text();
+        for (int row = 0; row < m_grid->rowCount(); ++row) {
+            const QString kind = m_grid->item(row, KindColumn)->data(Qt::UserRole).toString();
+            const QString type = m_grid->item(row, TypeColumn)->text();
             for (const InventoryEntry& e : entries)
                 if (e.kind == kind && e.type == type)
-                    grdInventory->item(row, UnitsColumn)->setText(QString::number(e.units));
+                    m_grid->item(row, UnitsColumn)->setText(QString::number(e.units));
         }
     });
 }
 
-void InventoryWindow::btnSave_Click() {
-    Procedure proc(m_session.dialogs, QStringLiteral("Inventory.btnSave_Click"));
+void InventoryWindow::Save_Click() {
+    Procedure proc(m_session.dialogs, QStringLiteral("Inventory.Save_Click"));
     std::vector<InventoryEntry> entries;
-    for (int row = 0; row < grdInventory->rowCount(); ++row) {
-        const QString units = grdInventory->item(row, UnitsColumn)->text();
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const QString units = m_grid->item(row, UnitsColumn)->text();
         if (isBlank(units)) continue;
         const std::optional<QString> digits = wholeNumberDigits(units);
         if (!digits) {
             proc.step(100, [&] {
                 m_session.dialogs.notify(QStringLiteral("The units of ") +
-                                         grdInventory->item(row, TypeColumn)->text() +
+                                         m_grid->item(row, TypeColumn)->text() +
                                          QStringLiteral(" must be a whole number."));
             });
-            grdInventory->setCurrentCell(row, UnitsColumn);
-            grdInventory->setFocus();
+            m_grid->setCurrentCell(row, UnitsColumn);
+            m_grid->setFocus();
             return;
         }
-        entries.push_back({grdInventory->item(row, KindColumn)->data(Qt::UserRole).toString(),
-                           grdInventory->item(row, TypeColumn)->text(), digits->toLongLong()});
+        entries.push_back({m_grid->item(row, KindColumn)->data(Qt::UserRole).toString(),
+                           m_grid->item(row, TypeColumn)->text(), digits->toLongLong()});
     }
     // A failed write keeps the window open with what was typed.
     if (!proc.step(102, [&] { writeInventory(m_session.connection(), entries); })) return;
@@ -148,7 +148,7 @@ void InventoryWindow::btnSave_Click() {
     proc.step(106, [&] { accept(); });
 }
 
-void InventoryWindow::btnCancel_Click() {
+void InventoryWindow::Cancel_Click() {
     reject();
 }
 

@@ -1,8 +1,8 @@
 // The main window's list: the two fills, the refill for other desks' changes and the header-click
 // sort.
 #include "base/report.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"

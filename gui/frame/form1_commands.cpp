@@ -1,9 +1,9 @@
 // The main window's list commands: add, edit and delete the selected reservation.
 #include "base/failure.h"
-#include "gui/form1.h"
 #include "base/report.h"
-#include "gui/session.h"
-#include "gui/guesteditor.h"
+#include "gui/editor/guesteditor.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/statements.h"

@@ -1,12 +1,12 @@
-#include "gui/availabilitywindow.h"
+#include "gui/inventory/availabilitywindow.h"
 
 #include "base/dates.h"
 #include "base/report.h"
-#include "gui/design.h"
-#include "gui/form1.h"
-#include "gui/guesteditor.h"
-#include "gui/inventorywindow.h"
-#include "gui/session.h"
+#include "gui/editor/guesteditor.h"
+#include "gui/frame/design.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
+#include "gui/inventory/inventorywindow.h"
 #include "store/statements.h"
 
 #include <QComboBox>
@@ -39,75 +39,74 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
     setWindowTitle(QStringLiteral("Availability"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* lblStart = new QLabel(QStringLiteral("&From:"), this);
-    dtpStart = new QDateEdit(QDate::currentDate(), this);
-    dtpStart->setObjectName(QStringLiteral("dtpStart"));
-    setUpDatePicker(dtpStart);
-    lblStart->setBuddy(dtpStart);
-    cboNights = new QComboBox(this);
-    cboNights->setObjectName(QStringLiteral("cboNights"));
-    cboNights->addItem(QStringLiteral("14 nights"), 14);
-    cboNights->addItem(QStringLiteral("31 nights"), 31);
+    auto* startLabel = new QLabel(QStringLiteral("&From:"), this);
+    m_startDate = new QDateEdit(QDate::currentDate(), this);
+    m_startDate->setObjectName(QStringLiteral("availabilityStart"));
+    setUpDatePicker(m_startDate);
+    startLabel->setBuddy(m_startDate);
+    m_nightCount = new QComboBox(this);
+    m_nightCount->setObjectName(QStringLiteral("availabilityNights"));
+    m_nightCount->addItem(QStringLiteral("14 nights"), 14);
+    m_nightCount->addItem(QStringLiteral("31 nights"), 31);
     auto* legend = new QLabel(QStringLiteral("Free units per night; ! marks an over-booked night. "
                                              "(n): booked, no inventory entered."),
                               this);
-    legend->setObjectName(QStringLiteral("lblLegend"));
+    legend->setObjectName(QStringLiteral("availabilityLegend"));
 
     m_model = new AvailabilityModel(this);
-    grdAvailability = new QTableView(this);
-    grdAvailability->setObjectName(QStringLiteral("grdAvailability"));
-    grdAvailability->setModel(m_model);
-    grdAvailability->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdAvailability->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdAvailability->horizontalHeader()->setDefaultSectionSize(64);
-    grdAvailability->setAccessibleName(tr("Availability"));
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("availabilityGrid"));
+    m_grid->setModel(m_model);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setDefaultSectionSize(64);
+    m_grid->setAccessibleName(tr("Availability"));
 
-    lblNight = new QLabel(this);
-    lblNight->setObjectName(QStringLiteral("lblNight"));
-    lstNight = new QTreeWidget(this);
-    lstNight->setObjectName(QStringLiteral("lstNight"));
-    lstNight->setRootIsDecorated(false);
-    lstNight->setHeaderLabels({QStringLiteral("Guest Name"), QStringLiteral("Units"),
-                               QStringLiteral("Check In Date"), QStringLiteral("Check Out Date"),
-                               QStringLiteral("id")});
-    lstNight->setMaximumHeight(160);
-    lstNight->setAccessibleName(tr("Reservations of the night"));
+    m_nightLabel = new QLabel(this);
+    m_nightLabel->setObjectName(QStringLiteral("nightLabel"));
+    m_nightList = new QTreeWidget(this);
+    m_nightList->setObjectName(QStringLiteral("nightList"));
+    m_nightList->setRootIsDecorated(false);
+    m_nightList->setHeaderLabels({QStringLiteral("Guest Name"), QStringLiteral("Units"),
+                                  QStringLiteral("Check In Date"), QStringLiteral("Check Out Date"),
+                                  QStringLiteral("id")});
+    m_nightList->setMaximumHeight(160);
+    m_nightList->setAccessibleName(tr("Reservations of the night"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(lblStart);
-    top->addWidget(dtpStart);
-    top->addWidget(cboNights);
+    top->addWidget(startLabel);
+    top->addWidget(m_startDate);
+    top->addWidget(m_nightCount);
     top->addWidget(legend, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(grdAvailability, 1);
-    layout->addWidget(lblNight);
-    layout->addWidget(lstNight);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_nightLabel);
+    layout->addWidget(m_nightList);
     resize(1000, 600);
 
-    connect(dtpStart, &QDateEdit::dateChanged, this, [this] { refresh(); });
-    connect(cboNights, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    connect(grdAvailability, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        grdAvailability_DblClick(index.row(), index.column());
-    });
-    connect(lstNight, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
-        lstNight_DblClick(lstNight->indexOfTopLevelItem(item));
+    connect(m_startDate, &QDateEdit::dateChanged, this, [this] { refresh(); });
+    connect(m_nightCount, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(m_grid, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { Grid_DblClick(index.row(), index.column()); });
+    connect(m_nightList, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        NightList_DblClick(m_nightList->indexOfTopLevelItem(item));
     });
     // The keyboard's double-click: Enter or Space on the chart's current cell, Enter on the
     // night's current reservation.
     for (const QKeySequence& key :
          {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
-        auto* open = new QShortcut(key, grdAvailability, nullptr, nullptr, Qt::WidgetShortcut);
+        auto* open = new QShortcut(key, m_grid, nullptr, nullptr, Qt::WidgetShortcut);
         connect(open, &QShortcut::activated, this, [this] {
-            const QModelIndex cell = grdAvailability->currentIndex();
-            if (cell.isValid()) grdAvailability_DblClick(cell.row(), cell.column());
+            const QModelIndex cell = m_grid->currentIndex();
+            if (cell.isValid()) Grid_DblClick(cell.row(), cell.column());
         });
     }
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        auto* open = new QShortcut(key, lstNight, nullptr, nullptr, Qt::WidgetShortcut);
+        auto* open = new QShortcut(key, m_nightList, nullptr, nullptr, Qt::WidgetShortcut);
         connect(open, &QShortcut::activated, this, [this] {
-            if (QTreeWidgetItem* item = lstNight->currentItem())
-                lstNight_DblClick(lstNight->indexOfTopLevelItem(item));
+            if (QTreeWidgetItem* item = m_nightList->currentItem())
+                NightList_DblClick(m_nightList->indexOfTopLevelItem(item));
         });
     }
     connect(&mainWindow, &Form1::reservationsChanged, this, [this] { refresh(); });
@@ -202,39 +201,39 @@ QVariant AvailabilityModel::headerData(int section, Qt::Orientation orientation,
 
 void AvailabilityWindow::refresh() {
     Procedure proc(m_session.dialogs, QStringLiteral("Availability.refresh"));
-    const int nights = cboNights->currentData().toInt();
-    const QDate first = dtpStart->date();
+    const int nights = m_nightCount->currentData().toInt();
+    const QDate first = m_startDate->date();
     std::vector<ChartRow> rows;
     proc.step(100, [&] { rows = readAvailabilityChart(m_session.connection(), first, nights); });
     m_model->reset(std::move(rows), first, nights, QDate::currentDate());
     // Every column as wide as the widest date the locale writes, so no header loses letters;
     // the bold "Today" is a little wider than the plain metrics give.
-    const QFontMetrics metrics(grdAvailability->horizontalHeader()->font());
+    const QFontMetrics metrics(m_grid->horizontalHeader()->font());
     const QString format = shortDateFormat();
     int width = metrics.horizontalAdvance(QStringLiteral("Today"));
     for (int n = 0; n < m_model->columnCount(); n += 7)
         width = std::max(width,
                          metrics.horizontalAdvance(QLocale().toString(first.addDays(n), format)));
-    grdAvailability->horizontalHeader()->setDefaultSectionSize(width + 24);
+    m_grid->horizontalHeader()->setDefaultSectionSize(width + 24);
 }
 
-void AvailabilityWindow::grdAvailability_DblClick(int row, int column) {
+void AvailabilityWindow::Grid_DblClick(int row, int column) {
     if (row < 0 || row >= m_model->rowCount() || column < 0 || column >= m_model->columnCount())
         return;
     listNight({m_model->chartRow(row), m_model->night(column)});
 }
 
 void AvailabilityWindow::listNight(const ShownNight& shown) {
-    Procedure proc(m_session.dialogs, QStringLiteral("Availability.grdAvailability_DblClick"));
+    Procedure proc(m_session.dialogs, QStringLiteral("Availability.Grid_DblClick"));
     m_shownNight = shown;
     const QString format = shortDateFormat();
-    lstNight->clear();
-    lblNight->setText(AvailabilityModel::caption(shown.chartRow) + QStringLiteral(" on ") +
-                      QLocale().toString(shown.night, format));
+    m_nightList->clear();
+    m_nightLabel->setText(AvailabilityModel::caption(shown.chartRow) + QStringLiteral(" on ") +
+                          QLocale().toString(shown.night, format));
     proc.step(100, [&] {
         for (const NightGuest& g : readNightGuests(m_session.connection(), shown.chartRow.kindWord,
                                                    shown.chartRow.type, shown.night)) {
-            auto* item = new QTreeWidgetItem(lstNight);
+            auto* item = new QTreeWidgetItem(m_nightList);
             item->setText(0, g.guestName);
             item->setText(1, QString::number(g.units));
             item->setText(2, QLocale().toString(g.checkIn, format));
@@ -242,13 +241,14 @@ void AvailabilityWindow::listNight(const ShownNight& shown) {
             item->setText(kIdColumn, QString::number(g.id));
         }
     });
-    if (lstNight->topLevelItemCount() > 0) lstNight->setCurrentItem(lstNight->topLevelItem(0));
+    if (m_nightList->topLevelItemCount() > 0)
+        m_nightList->setCurrentItem(m_nightList->topLevelItem(0));
 }
 
-void AvailabilityWindow::lstNight_DblClick(int row) {
-    QTreeWidgetItem* item = lstNight->topLevelItem(row);
+void AvailabilityWindow::NightList_DblClick(int row) {
+    QTreeWidgetItem* item = m_nightList->topLevelItem(row);
     if (!item || !m_shownNight) return;
-    Procedure proc(m_session.dialogs, QStringLiteral("Availability.lstNight_DblClick"));
+    Procedure proc(m_session.dialogs, QStringLiteral("Availability.NightList_DblClick"));
     // As the main window's Edit Selected opens it: the reservation's key, then the modal editor.
     if (!proc.step(100, [&] { m_session.mHotelID = checkedId(item->text(kIdColumn)); })) return;
     proc.step(102, [&] { showGuestEditor(m_mainWindow); });

@@ -1,13 +1,14 @@
-#include "gui/dayview.h"
+#include "gui/dayviews/dayview.h"
 
 #include "base/dates.h"
+#include "base/pointershape.h"
 #include "base/report.h"
 #include "base/settings.h"
 #include "base/twips.h"
-#include "gui/design.h"
-#include "gui/listoutput.h"
-#include "gui/rowdelegate.h"
-#include "gui/session.h"
+#include "gui/frame/design.h"
+#include "gui/frame/rowdelegate.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 
@@ -81,26 +82,26 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
 
     auto* viewLabel = new QLabel(QStringLiteral("&View:"), this);
     m_view = new QComboBox(this);
-    m_view->setObjectName(QStringLiteral("cboView"));
-    for (DayView v : {DayView::Arrivals, DayView::InTheHouse, DayView::Departures})
-        m_view->addItem(viewName(v), int(v));
+    m_view->setObjectName(QStringLiteral("dayViewChoice"));
+    for (const DayViewEntry& entry : dayViewTable())
+        m_view->addItem(viewName(entry.view), int(entry.view));
     viewLabel->setBuddy(m_view);
     m_view->setAccessibleName(QStringLiteral("View"));
 
     auto* dateLabel = new QLabel(QStringLiteral("&Date:"), this);
     m_date = new QDateEdit(QDate::currentDate(), this);
-    m_date->setObjectName(QStringLiteral("dtpDay"));
+    m_date->setObjectName(QStringLiteral("dayViewDate"));
     setUpDatePicker(m_date);
     dateLabel->setBuddy(m_date);
     m_date->setAccessibleName(QStringLiteral("Date"));
     auto* today = new QPushButton(QStringLiteral("&Today"), this);
-    today->setObjectName(QStringLiteral("cmdToday"));
+    today->setObjectName(QStringLiteral("dayViewToday"));
 
     m_model = new DayListModel(this);
     m_model->setCardNumbersInFull(cardNumbersShownInFull());
     m_model->setGuestNameOrder(true); // the main list's order of names
     m_list = new QTreeView(this);
-    m_list->setObjectName(QStringLiteral("lstDay"));
+    m_list->setObjectName(QStringLiteral("dayList"));
     m_list->setAccessibleName(QStringLiteral("Reservations of the day"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -128,11 +129,11 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     });
 
     auto* exportButton = new QPushButton(QStringLiteral("E&xport CSV..."), this);
-    exportButton->setObjectName(QStringLiteral("cmdExport"));
+    exportButton->setObjectName(QStringLiteral("dayViewExport"));
     auto* printButton = new QPushButton(QStringLiteral("&Print..."), this);
-    printButton->setObjectName(QStringLiteral("cmdPrint"));
+    printButton->setObjectName(QStringLiteral("dayViewPrint"));
     auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
-    closeButton->setObjectName(QStringLiteral("cmdClose"));
+    closeButton->setObjectName(QStringLiteral("dayViewClose"));
     for (QPushButton* b : {today, exportButton, printButton, closeButton})
         b->setAccessibleName(b->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
 
@@ -165,15 +166,8 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
 }
 
 QString DayViewWindow::viewName(DayView view) {
-    switch (view) {
-    case DayView::Arrivals:
-        return QStringLiteral("Arrivals");
-    case DayView::InTheHouse:
-        return QStringLiteral("In the House");
-    case DayView::Departures:
-        return QStringLiteral("Departures");
-    }
-    return {};
+    const DayViewEntry* entry = findDayView(view);
+    return entry ? QCoreApplication::translate("DayView", entry->name) : QString();
 }
 
 DayView DayViewWindow::view() const {
@@ -200,7 +194,7 @@ void DayViewWindow::Refresh() {
     Procedure proc(m_session.dialogs, QStringLiteral("DayView.Refresh"));
     fillList(proc, *m_model, m_session.dbConnection.get(), statements::dayViewStatement(view()),
              {date().toString(Qt::ISODate)}, [this](int shape) {
-                 if (shape == 11)
+                 if (shape == kPointerHourglass)
                      setCursor(Qt::WaitCursor);
                  else
                      unsetCursor();

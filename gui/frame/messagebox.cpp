@@ -1,4 +1,4 @@
-#include "gui/messagebox.h"
+#include "gui/frame/messagebox.h"
 
 #include <QApplication>
 #include <QInputDialog>

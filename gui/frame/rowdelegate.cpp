@@ -1,4 +1,4 @@
-#include "gui/rowdelegate.h"
+#include "gui/frame/rowdelegate.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

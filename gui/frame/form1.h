@@ -132,7 +132,16 @@ private:
     // True once the controls may have left their design places (see Form_Resize).
     bool LayoutMoved = false;
 
+    // The design, in steps.
     void buildDesign();
+    void setUpWindow();
+    void buildDateFrames();
+    void buildButtons();
+    void buildList();
+    void connectHandlers();
+    void watchPointers();
+    void sizeAndPlaceWindow();
+    void orderAndName();
     // The menu bar (form1_menu.cpp): every command of the window with its shortcut.
     void buildMenus();
     void About_Click();
@@ -142,8 +151,8 @@ private:
     // Find (Ctrl+F): the search box beside the menus filters the list as the desk types.
     QWidget* buildFindBox();
     void Find_Click();
-    void txtFind_Change();
-    void txtFind_Escape();
+    void Find_Change();
+    void Find_Escape();
     // The day views in a window of their own.
     void DayView_Click(DayView view);
     // Export and print of the list as shown.

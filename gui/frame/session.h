@@ -3,7 +3,7 @@
 #include "base/dialogs.h"
 #include "base/failure.h"
 #include "base/places.h"
-#include "gui/restoredialog.h"
+#include "gui/backups/restoredialog.h"
 #include "store/backup.h"
 #include "store/connection.h"
 #include "support/componentcheck.h"

@@ -1,4 +1,4 @@
-#include "gui/form2.h"
+#include "gui/editor/form2.h"
 
 #include "base/failure.h"
 #include "base/places.h"
@@ -6,11 +6,11 @@
 #include "base/report.h"
 #include "base/twips.h"
 #include "editor/availability.h"
-#include "gui/design.h"
-#include "gui/form1.h"
-#include "gui/pointer.h"
-#include "gui/session.h"
-#include "gui/skin.h"
+#include "gui/frame/design.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/pointer.h"
+#include "gui/frame/session.h"
+#include "gui/frame/skin.h"
 #include "store/connection.h"
 #include "store/rowlock.h"
 #include "store/statements.h"
@@ -116,7 +116,21 @@ Form2::Form2(Form1& mainWindow)
 
 Form2::~Form2() = default;
 
+// The window and its controls in the design's order and places, then the keyboard order, the
+// names assistive technology reads, the handlers and the pointers.
 void Form2::buildDesign() {
+    setUpWindow();
+    buildGuestName();
+    buildRoomDetails();
+    buildOtherInformation();
+    buildButtonsAndKinds();
+    orderAndName();
+    connectHandlers();
+    watchPointers();
+    centreOnScreen(this);
+}
+
+void Form2::setUpWindow() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Add New Guest"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -126,11 +140,17 @@ void Form2::buildDesign() {
     setFont(designFont(9));
     paintWhite(this);
     setFixedSize(twipsToPixels(8040), twipsToPixels(7170));
+}
+
+void Form2::buildGuestName() {
 
     PushButton1 = designButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
 
     Frame3 = frame(this, "Frame3", "Guest Name", twipsRect(120, 570, 7800, 825));
     Text1 = textBox(Frame3, "Text1", "", twipsRect(240, 300, 7320, 345));
+}
+
+void Form2::buildRoomDetails() {
 
     Frame4 = frame(this, "Frame4", "Room Details", twipsRect(120, 1470, 7800, 1725));
     Label2 = label(Frame4, "Label2", "No. of Rooms:", twipsRect(240, 345, 1170, 225));
@@ -146,6 +166,9 @@ void Form2::buildDesign() {
                     twipsRect(5400, 750, 2130, 345));
     Label7 = label(Frame4, "Label7", "Check Out Date:", twipsRect(3840, 1245, 1365, 225));
     dtpCheckOut = datePicker(Frame4, "dtpCheckOut", twipsRect(5400, 1200, 2130, 345));
+}
+
+void Form2::buildOtherInformation() {
 
     Frame1 = frame(this, "Frame1", "Other Information", twipsRect(120, 3270, 7800, 3285));
     Label8 = label(Frame1, "Label8", "Credit Card Type:", twipsRect(240, 345, 1455, 225));
@@ -171,6 +194,9 @@ void Form2::buildDesign() {
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text7->setTabChangesFocus(true);
     limitTyping(Text7);
+}
+
+void Form2::buildButtonsAndKinds() {
 
     PushButton4 = designButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
     PushButton5 = designButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
@@ -181,6 +207,9 @@ void Form2::buildDesign() {
     Option2 = option(Frame2, "Option2", GuestKind::Wings, twipsRect(1665, 315, 1140, 240));
     Option3 = option(Frame2, "Option3", GuestKind::MeetingHall, twipsRect(2880, 315, 1635, 240));
     Option1->setChecked(true);
+}
+
+void Form2::orderAndName() {
 
     // The keyboard order of the design; the out-of-view options take no focus.
     const QList<QWidget*> order{Combo2,      Text3,       Text6, Text7,      PushButton4,
@@ -200,7 +229,9 @@ void Form2::buildDesign() {
     for (const auto& [l, field] : labelled)
         nameAfterLabel(l, field);
     nameByCaptions(this);
+}
 
+void Form2::connectHandlers() {
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) Option1_Click();
     });
@@ -228,15 +259,15 @@ void Form2::buildDesign() {
     connect(PushButton1, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton4, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
     connect(PushButton5, &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+}
 
-    // The hand over the push buttons, the default pointer over the window and its frames.
+// The hand over the push buttons, the default pointer over the window and its frames.
+void Form2::watchPointers() {
     m_pointer = new PointerFeedback(this);
     for (QGroupBox* f : {Frame1, Frame2, Frame3, Frame4})
         m_pointer->watch(f, kPointerDefault);
     for (QPushButton* b : {PushButton1, PushButton4, PushButton5})
         m_pointer->watch(b, kPointerHand);
-
-    centreOnScreen(this);
 }
 
 void Form2::Form_Load() {

@@ -58,9 +58,9 @@ public:
     // Reads the chart anew for the start date and number of nights shown.
     void refresh();
     // Lists the reservations of the cell's kind and type on its night.
-    void grdAvailability_DblClick(int row, int column);
+    void Grid_DblClick(int row, int column);
     // Opens the night's reservation in the guest editor, then lists the night again.
-    void lstNight_DblClick(int row);
+    void NightList_DblClick(int row);
 
 private:
     // The night the list shows: its kind and type, and the night.
@@ -72,12 +72,12 @@ private:
 
     Form1& m_mainWindow;
     Session& m_session;
-    QDateEdit* dtpStart;
-    QComboBox* cboNights;
-    QTableView* grdAvailability;
+    QDateEdit* m_startDate;
+    QComboBox* m_nightCount;
+    QTableView* m_grid;
     AvailabilityModel* m_model;
-    QLabel* lblNight;
-    QTreeWidget* lstNight;
+    QLabel* m_nightLabel;
+    QTreeWidget* m_nightList;
     std::optional<ShownNight> m_shownNight;
 };
 

@@ -1,4 +1,4 @@
-#include "gui/sessionend.h"
+#include "gui/frame/sessionend.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

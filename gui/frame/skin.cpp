@@ -1,10 +1,10 @@
-#include "gui/skin.h"
+#include "gui/frame/skin.h"
 
-#include "gui/design.h"
 #include "base/failure.h"
-#include "gui/form1.h"
 #include "base/places.h"
-#include "gui/session.h"
+#include "gui/frame/design.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 
 #include <QApplication>
 #include <QCheckBox>

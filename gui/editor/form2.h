@@ -103,7 +103,16 @@ private:
     QRadioButton* Option2;
     QRadioButton* Option3;
 
+    // The design, in steps.
     void buildDesign();
+    void setUpWindow();
+    void buildGuestName();        // the Help button and the guest name's frame
+    void buildRoomDetails();      // Frame4
+    void buildOtherInformation(); // Frame1: the card, phone and address
+    void buildButtonsAndKinds();  // Save, Cancel and the kinds' frame below the client area
+    void orderAndName();          // keyboard order, first focus, names for assistive technology
+    void connectHandlers();
+    void watchPointers();
     void showKind(GuestKind kind);
     void setStoredText(QLineEdit* box, const QString& text, bool limited = true);
     void setStoredText(QPlainTextEdit* box, const QString& text);

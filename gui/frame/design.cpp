@@ -1,4 +1,4 @@
-#include "gui/design.h"
+#include "gui/frame/design.h"
 
 #include "base/dates.h"
 

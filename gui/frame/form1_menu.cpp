@@ -1,16 +1,17 @@
 // The main window's menu bar: every command of the window, each with its accelerator letter and,
 // where the desk uses it all day, a shortcut. One menu per concern; a command is one line.
-#include "gui/form1.h"
+#include "gui/frame/form1.h"
 
 #include "base/dialogs.h"
 #include "base/places.h"
 #include "base/product.h"
-#include "gui/dayview.h"
-#include "gui/listoutput.h"
-#include "gui/session.h"
+#include "gui/dayviews/dayview.h"
+#include "gui/frame/session.h"
+#include "gui/output/listoutput.h"
 #include "list/reservationmodel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDir>
 #include <QHBoxLayout>
@@ -179,12 +180,11 @@ void Form1::buildMenus() {
     addCommand(view, "actionFind", QStringLiteral("&Find..."), QKeySequence::Find,
                [this] { Find_Click(); });
     view->addSeparator();
-    addCommand(view, "actionArrivals", QStringLiteral("A&rrivals"),
-               QKeySequence(Qt::CTRL | Qt::Key_1), [this] { DayView_Click(DayView::Arrivals); });
-    addCommand(view, "actionInTheHouse", QStringLiteral("In the &House"),
-               QKeySequence(Qt::CTRL | Qt::Key_2), [this] { DayView_Click(DayView::InTheHouse); });
-    addCommand(view, "actionDepartures", QStringLiteral("De&partures"),
-               QKeySequence(Qt::CTRL | Qt::Key_3), [this] { DayView_Click(DayView::Departures); });
+    for (const DayViewEntry& entry : dayViewTable())
+        addCommand(view, QByteArray("action").append(entry.key).constData(),
+                   QCoreApplication::translate("DayView", entry.command),
+                   QKeySequence(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText),
+                   [this, v = entry.view] { DayView_Click(v); });
     view->addSeparator();
     addCommand(view, "actionAvailability", QStringLiteral("A&vailability…"), {},
                [this] { showAvailability(); });
@@ -212,7 +212,7 @@ QWidget* Form1::buildFindBox() {
     box->setFont(m_menuBar->font());
     auto* label = new QLabel(QStringLiteral("F&ind:"), box);
     m_find = new FindEdit(m_menuBar, box);
-    m_find->setObjectName(QStringLiteral("txtFind"));
+    m_find->setObjectName(QStringLiteral("findEdit"));
     m_find->setAccessibleName(tr("Find"));
     // Reached by Ctrl+F (and its label's Alt+I), never by Tab: the designed controls keep their
     // tab order to themselves.
@@ -224,10 +224,10 @@ QWidget* Form1::buildFindBox() {
     row->setContentsMargins(0, 0, 4, 0);
     row->addWidget(label);
     row->addWidget(m_find);
-    connect(m_find, &QLineEdit::textChanged, this, [this] { txtFind_Change(); });
+    connect(m_find, &QLineEdit::textChanged, this, [this] { Find_Change(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), m_find);
     escape->setContext(Qt::WidgetShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { txtFind_Escape(); });
+    connect(escape, &QShortcut::activated, this, [this] { Find_Escape(); });
     // Down from the search box goes to the rows it found.
     auto* down = new QShortcut(QKeySequence(Qt::Key_Down), m_find);
     down->setContext(Qt::WidgetShortcut);
@@ -240,7 +240,7 @@ void Form1::Find_Click() {
     m_find->selectAll();
 }
 
-void Form1::txtFind_Change() {
+void Form1::Find_Change() {
     model->setFindText(m_find->text());
     // A hidden selection is gone; the first row found takes it, so the commands act on a row
     // the desk can see.
@@ -252,7 +252,7 @@ void Form1::txtFind_Change() {
     if (selection->currentIndex().isValid()) ListView1->scrollTo(selection->currentIndex());
 }
 
-void Form1::txtFind_Escape() {
+void Form1::Find_Escape() {
     m_find->clear(); // the whole list again, the selected row still selected
     ListView1->setFocus();
 }

@@ -1,4 +1,4 @@
-#include "gui/pointer.h"
+#include "gui/frame/pointer.h"
 
 #include "base/failure.h"
 

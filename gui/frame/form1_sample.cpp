@@ -2,8 +2,8 @@
 // whole list.
 #include "base/failure.h"
 #include "base/report.h"
-#include "gui/form1.h"
-#include "gui/session.h"
+#include "gui/frame/form1.h"
+#include "gui/frame/session.h"
 #include "store/sampledata.h"
 
 #include <QDate>

@@ -1,12 +1,12 @@
 // Export and print of a list as the desk sees it.
-#include "gui/listoutput.h"
+#include "gui/output/listoutput.h"
 
 #include "base/dates.h"
 #include "base/failure.h"
 #include "base/product.h"
 #include "base/report.h"
-#include "gui/design.h"
-#include "gui/session.h"
+#include "gui/frame/design.h"
+#include "gui/frame/session.h"
 #include "list/csvexport.h"
 #include "list/reservationmodel.h"
 
@@ -198,6 +198,72 @@ QList<int> printedColumnWidths(const QList<int>& columns, const QList<int>& natu
     return width;
 }
 
+// The bounds of each printed column's width.
+struct ColumnBounds {
+    QList<int> natural;  // as wide as its widest text, or as its caption's widest word
+    QList<int> least;    // a column of texts on any page that has room: its texts wrap
+    QList<int> smallest; // on a narrow page: captions wrap within words, short words kept
+};
+
+ColumnBounds columnBounds(const ReservationModel& model, const QList<int>& columns,
+                          const TextStyle& head, const TextStyle& body, int pad) {
+    const int readable = kLeastTextCharacters * body.averageCharWidth();
+    const int squeezed = kSqueezedTextCharacters * body.averageCharWidth();
+    ColumnBounds bounds;
+    for (const int c : columns) {
+        const int captionWord = head.widest(ReservationModel::headerCaption(c), true);
+        const bool wraps = !isOneOf(c, kUnwrapped);
+        int text = 0;
+        int word = 0;
+        for (int r = 0; r < model.rowCount(); ++r) {
+            const QString t = layoutText(model.data(model.index(r, c)).toString());
+            text = std::max(text, body.widest(t, false));
+            if (wraps) word = std::max(word, body.widest(t, true));
+        }
+        const int full = std::max(captionWord, text) + 2 * pad;
+        bounds.natural << full;
+        bounds.least << (wraps ? std::min(full, std::max(captionWord, readable) + 2 * pad) : full);
+        bounds.smallest << (wraps ? std::min(full,
+                                             std::max(squeezed, std::min(word, readable)) + 2 * pad)
+                                  : full);
+    }
+    return bounds;
+}
+
+// The first row of each page, for rows of these heights on pages of `bodyHeight`.
+std::vector<int> pageStarts(const std::vector<int>& rowHeight, int bodyHeight) {
+    std::vector<int> starts{0};
+    for (int r = 0, y = 0; r < int(rowHeight.size()); ++r) {
+        if (y > 0 && y + rowHeight[r] > bodyHeight) {
+            starts.push_back(r);
+            y = 0;
+        }
+        y += rowHeight[r];
+    }
+    return starts;
+}
+
+// The fonts and padding of a page's title line.
+struct TitleStyles {
+    const TextStyle& title;
+    const TextStyle& body;
+    int pad;
+};
+
+// The list's title on the left, cut short before the print's date on the right.
+void drawTitleLine(QPainter& painter, const QRect& line, const TitleStyles& styles,
+                   const QString& listTitle, const QString& printed) {
+    painter.setPen(Qt::black);
+    painter.setFont(styles.body.font());
+    painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, printed);
+    painter.setFont(styles.title.font());
+    const int titleWidth =
+        std::max(0, line.width() - styles.body.widest(printed, false) - 2 * styles.pad);
+    painter.drawText(QRect(line.left(), line.top(), titleWidth, line.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     painter.fontMetrics().elidedText(listTitle, Qt::ElideRight, titleWidth));
+}
+
 } // namespace
 
 int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
@@ -223,31 +289,9 @@ int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
         return layoutText(model.data(model.index(r, c)).toString());
     };
 
-    // Each column as wide as its widest text, or as its caption's widest word; a column of texts
-    // may be narrower (its texts wrap), down to `least` on any page that has room, to `smallest`
-    // (its captions wrapping within words, its texts' words kept while short) on a narrow one.
-    const int readable = kLeastTextCharacters * body.averageCharWidth();
-    const int squeezed = kSqueezedTextCharacters * body.averageCharWidth();
-    QList<int> natural;
-    QList<int> least;
-    QList<int> smallest;
-    for (const int c : columns) {
-        const int captionWord = head.widest(ReservationModel::headerCaption(c), true);
-        const bool wraps = !isOneOf(c, kUnwrapped);
-        int text = 0;
-        int word = 0;
-        for (int r = 0; r < rows; ++r) {
-            const QString t = cell(r, c);
-            text = std::max(text, body.widest(t, false));
-            if (wraps) word = std::max(word, body.widest(t, true));
-        }
-        const int full = std::max(captionWord, text) + 2 * pad;
-        natural << full;
-        least << (wraps ? std::min(full, std::max(captionWord, readable) + 2 * pad) : full);
-        smallest << (wraps ? std::min(full, std::max(squeezed, std::min(word, readable)) + 2 * pad)
-                           : full);
-    }
-    const QList<int> widths = printedColumnWidths(columns, natural, least, smallest, page.width());
+    const ColumnBounds bounds = columnBounds(model, columns, head, body, pad);
+    const QList<int> widths =
+        printedColumnWidths(columns, bounds.natural, bounds.least, bounds.smallest, page.width());
     // The room for a column's text, 0 for a column left out.
     QList<int> inner;
     for (const int w : widths)
@@ -274,14 +318,7 @@ int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
             if (inner[i] > 0) lines = std::max(lines, body.lines(cell(r, columns[i]), inner[i]));
         rowHeight[r] = std::min(lines, maxLines) * lineHeight + rowGap;
     }
-    std::vector<int> pageStart{0};
-    for (int r = 0, y = 0; r < rows; ++r) {
-        if (y > 0 && y + rowHeight[r] > bodyHeight) {
-            pageStart.push_back(r);
-            y = 0;
-        }
-        y += rowHeight[r];
-    }
+    const std::vector<int> pageStart = pageStarts(rowHeight, bodyHeight);
     const int pages = int(pageStart.size());
     const QString printed =
         QCoreApplication::translate("ListOutput", "%1, printed %2")
@@ -293,15 +330,8 @@ int paintShownList(QPainter& painter, const QRect& page, const ShownList& list,
 
     for (int p = 0; p < pages; ++p) {
         if (p > 0 && !newPage()) return pages;
-        painter.setPen(Qt::black);
-        painter.setFont(body.font());
-        painter.drawText(QRect(page.left(), page.top(), page.width(), titleHeight),
-                         Qt::AlignRight | Qt::AlignVCenter, printed);
-        painter.setFont(title.font());
-        const int titleWidth = std::max(0, page.width() - body.widest(printed, false) - 2 * pad);
-        painter.drawText(QRect(page.left(), page.top(), titleWidth, titleHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         painter.fontMetrics().elidedText(list.title, Qt::ElideRight, titleWidth));
+        drawTitleLine(painter, QRect(page.left(), page.top(), page.width(), titleHeight),
+                      {title, body, pad}, list.title, printed);
 
         // The header row, then the rows of this page, each cell's text wrapped in its column.
         int x = page.left();
