@@ -22,7 +22,7 @@ void fillFrom(Procedure& proc, ReservationModel& model, Connection* connection,
     if (opened) {
         // The rows are read front to back once; a row the engine cannot read ends the loop.
         while (rs.state() != 0 && !rs.eof()) {
-            if (!proc.step(110, [&] { model.append(rs); })) break;
+            if (!proc.step(110, [&] { model.append(rs.row()); })) break;
             if (!proc.step(136, [&] { rs.moveNext(); })) break;
         }
     }

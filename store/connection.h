@@ -105,6 +105,10 @@ public:
     bool isNull(const char* column) const;
     int columnIndex(const char* column) const; // throws Failure for an unknown column
 
+    // The engine's own cursor of the open result set: a fill reads every value through it
+    // without a second call per value.
+    const RowCursor& row() const { return *m_cursor; }
+
     // The row cursor: the current row read by position (no checks; the result set is open and
     // not at its end).
     using RowCursor::isNull;
