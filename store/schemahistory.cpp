@@ -94,10 +94,11 @@ bool serverHasRow(pg_conn* conn, const char* sql) {
 
 // The steps made before the history that a database already holds, counted from the first.
 template <typename Probe>
-int stepsAlreadyThere(const std::vector<SchemaStep>& steps, Probe present) {
+int stepsAlreadyThere(const std::vector<SchemaStep>& steps, const char* SchemaStep::*probe,
+                      Probe present) {
     int version = 0;
     for (const SchemaStep& step : steps) {
-        if (!step.fileProbe || !present(step)) break;
+        if (!(step.*probe) || !present(step.*probe)) break;
         version = step.number;
     }
     return version;
@@ -130,9 +131,9 @@ int fileSchemaVersion(sqlite3* db, const std::vector<SchemaStep>& steps) {
     if (!db) throw Failure(kObjectClosed);
     const qint64 recorded = fileValue(db, "PRAGMA user_version");
     if (recorded > 0) return int(recorded);
-    return stepsAlreadyThere(steps, [db](const SchemaStep& step) {
+    return stepsAlreadyThere(steps, &SchemaStep::fileProbe, [db](const char* sql) {
         bool found = false;
-        fileValue(db, step.fileProbe, &found);
+        fileValue(db, sql, &found);
         return found;
     });
 }
@@ -150,9 +151,8 @@ int serverSchemaVersion(pg_conn* conn, const std::vector<SchemaStep>& steps) {
         PQclear(r);
         return version;
     }
-    return stepsAlreadyThere(steps, [conn](const SchemaStep& step) {
-        return serverHasRow(conn, step.serverProbe);
-    });
+    return stepsAlreadyThere(steps, &SchemaStep::serverProbe,
+                             [conn](const char* sql) { return serverHasRow(conn, sql); });
 }
 
 void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bool creating) {

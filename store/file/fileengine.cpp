@@ -2,6 +2,7 @@
 
 #include "base/cardmask.h"
 #include "base/failure.h"
+#include "store/connection.h"
 #include "store/literals.h"
 #include "store/schemahistory.h"
 
@@ -194,7 +195,7 @@ void FileEngine::open(const QString& path) {
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(Connection::kBusyTimeoutMs));
     if (path.isEmpty() || !db.open()) {
         const QString text = path.isEmpty() ? QStringLiteral("unable to open database file")
                                             : engineText(db.lastError());
@@ -454,7 +455,7 @@ bool FileEngine::takeChanges() {
         sqlite3_step(st) == SQLITE_ROW)
         version = sqlite3_column_int64(st, 0);
     sqlite3_finalize(st);
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, Connection::kBusyTimeoutMs);
     if (!version) return false;
     // A connection opened anew (a restore) counts its versions afresh.
     const bool changed = db == m_watched && *version != m_dataVersion;

@@ -51,9 +51,6 @@ public:
     }
     sqlite3* fileHandle() const override;
 
-    // Milliseconds a statement waits for another program's lock before it fails.
-    static constexpr int kBusyTimeoutMs = 5000;
-
 private:
     struct BackgroundCheck;
     void checkBeforeFirstWrite();

@@ -201,10 +201,11 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
     m_target = target.toUtf8();
     m_language = collationLanguage;
     connect();
+    int version = 0;
     try {
         ensureSchema();
         // A database written by a newer program is never used, let alone changed.
-        const int version = serverSchemaVersion(m_conn);
+        version = serverSchemaVersion(m_conn);
         if (version > newestSchemaVersion())
             throw Failure(newerSchemaMessage(version, newestSchemaVersion()));
     } catch (...) {
@@ -212,10 +213,13 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
         throw;
     }
     // A database made by an older program gets the steps it lacks now; one that cannot take
-    // them (no right to create) works without them, and schemaUpgradeProblem says why.
-    try {
-        upgradeServerSchema(m_conn);
-    } catch (const Failure&) {
+    // them (no right to create) works without them, and schemaUpgradeProblem says why. One at the
+    // newest step is not asked again.
+    if (version < newestSchemaVersion()) {
+        try {
+            upgradeServerSchema(m_conn);
+        } catch (const Failure&) {
+        }
     }
 }
 
