@@ -2,7 +2,7 @@
 // grows, against the database engine's own speed and against a straightforward port of the list.
 //
 //   corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] [--only FIGURE,...]
-//   [--locale NAME]
+//   [--locale NAME] [--data hotel|repeating]
 //
 // Prints a table of medians and, as its last lines, one "name value" line per ratio.
 #include "datagen.h"
@@ -64,6 +64,9 @@ struct Options {
     QStringList only;
     QString locale;
     bool scalesGiven = false;
+    // The generated guests: a real hotel's by default; "repeating" is the first data set of the
+    // bench, whose figures earlier results were measured on.
+    DataShape data = DataShape::Hotel;
 };
 
 struct Scale {
@@ -147,7 +150,11 @@ QString cachedDatabase(const Scale& scale) {
     const QDate anchor(today.year(), today.month(), 1);
     const QString folder = kBenchDir + QStringLiteral("/data");
     QDir().mkpath(folder);
-    const QString stem = QStringLiteral("rooms-%1-").arg(scale.rows);
+    const QString stem =
+        QStringLiteral("rooms-%1-%2")
+            .arg(scale.rows)
+            .arg(g_options.data == DataShape::Hotel ? QStringLiteral("hotel-")
+                                                    : QStringLiteral("repeating-"));
     const QString name = stem + generatorTag(kSchema) + anchor.toString(QStringLiteral("-yyyyMM")) +
                          QStringLiteral(".mdb");
     const QString path = folder + QLatin1Char('/') + name;
@@ -156,7 +163,8 @@ QString cachedDatabase(const Scale& scale) {
         QFile::remove(folder + QLatin1Char('/') + old);
     progress(QStringLiteral("generating %1 reservations into %2").arg(scale.rows).arg(path));
     const Stopwatch watch;
-    generateDatabase(path, kSchema, scale.rows, anchor, 0xC0FFEE + quint64(scale.rows));
+    generateDatabase(path, kSchema, scale.rows, anchor, 0xC0FFEE + quint64(scale.rows),
+                     g_options.data);
     progress(QStringLiteral("generated in %1 s").arg(watch.ms() / 1000.0, 0, 'f', 1));
     return path;
 }
@@ -1039,6 +1047,8 @@ void printRatios(const Table& table, const QStringList& labels) {
                    cell(table, "file MB", l));
         printRatio(QStringLiteral("rss_sorted_%1/file_%1").arg(l), cell(table, "rss sorted MB", l),
                    cell(table, "file MB", l));
+        printRatio(QStringLiteral("peak_sorted_%1/file_%1").arg(l),
+                   cell(table, "peak sorted MB", l), cell(table, "file MB", l));
     }
 }
 
@@ -1062,6 +1072,11 @@ bool parseOptions(const QStringList& args) {
         } else if (a == QLatin1String("--locale") && !next.isEmpty()) {
             g_options.locale = next;
             ++i;
+        } else if (a == QLatin1String("--data") &&
+                   (next == QLatin1String("hotel") || next == QLatin1String("repeating"))) {
+            g_options.data =
+                next == QLatin1String("hotel") ? DataShape::Hotel : DataShape::Repeating;
+            ++i;
         } else {
             std::fprintf(
                 stderr,
@@ -1069,7 +1084,7 @@ bool parseOptions(const QStringList& args) {
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
                 "save,avail_check,chart_31,rss,startup,server] "
-                "[--locale NAME]\n");
+                "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
     }
@@ -1147,9 +1162,12 @@ int main(int argc, char* argv[]) {
                 "500,000 rows: %d; its sorts above 20,000 rows: 1; save: %d; first save: %d, none "
                 "discarded; startup: %d), processor time and wall time in ms; the ratios use "
                 "processor time unless marked wall; memory and file in MB; locale %s, Qt "
-                "platform %s\n",
+                "platform %s; data %s\n",
                 reps, std::min(reps, 3), std::max(reps, 15), std::max(reps, 5), std::max(reps, 7),
-                qPrintable(QLocale().name()), qPrintable(QGuiApplication::platformName()));
+                qPrintable(QLocale().name()), qPrintable(QGuiApplication::platformName()),
+                g_options.db.isEmpty()
+                    ? (g_options.data == DataShape::Hotel ? "hotel" : "repeating")
+                    : "given");
     printTable(table, labels);
     printRatios(table, labels);
     std::fflush(stdout);
