@@ -10,13 +10,26 @@
 #include <QCollator>
 #include <QDate>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
 #include <string_view>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace corvanna {
 
 namespace {
+
+// A sort's working memory goes back to the system once the sort is done: the allocator would
+// keep it for later, and the list of a large hotel should not grow with every header click.
+void returnFreeMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 constexpr const char* kFieldNames[ReservationModel::ColumnCount] = {
     "id",           "GuestName",       "Accommodation", "NoOfRooms",
@@ -113,6 +126,58 @@ inline quint64 hashText(std::string_view v) {
     h = (h ^ w) * 0xC4CEB9FE1A85EC53ull;
     return h ^ (h >> 29);
 }
+
+// Ids for distinct texts in order of first appearance: an open-addressing table whose slots
+// hold an id and the high half of its text's hash, so that a probe mostly reads one slot.
+class DistinctTexts {
+public:
+    // The slot of a text about to be looked up is fetched ahead of time.
+    void expect(quint64 hash) const { __builtin_prefetch(&m_slots[size_t(hash) & m_mask]); }
+
+    quint32 idOf(std::string_view text, quint64 hash) {
+        const quint32 tag = quint32(hash >> 32);
+        size_t k = size_t(hash) & m_mask;
+        for (; m_slots[k].id != kFree; k = (k + 1) & m_mask)
+            if (m_slots[k].tag == tag && m_texts[m_slots[k].id] == text) return m_slots[k].id;
+        const quint32 id = quint32(m_texts.size());
+        m_slots[k] = {id, tag};
+        m_texts.push_back(text);
+        m_hashes.push_back(hash);
+        if (m_texts.size() * 2 > m_slots.size()) grow();
+        return id;
+    }
+
+    std::vector<std::string_view> take() {
+        m_slots = {};
+        m_hashes = {};
+        m_texts.shrink_to_fit();
+        return std::move(m_texts);
+    }
+
+private:
+    static constexpr quint32 kFree = ~0u;
+    static constexpr size_t kFirstSlots = 1024;
+    struct Slot {
+        quint32 id = kFree;
+        quint32 tag = 0;
+    };
+
+    void grow() {
+        m_slots.assign(m_slots.size() * 2, Slot());
+        m_mask = m_slots.size() - 1;
+        for (quint32 id = 0; id < m_texts.size(); ++id) {
+            size_t k = size_t(m_hashes[id]) & m_mask;
+            while (m_slots[k].id != kFree)
+                k = (k + 1) & m_mask;
+            m_slots[k] = {id, quint32(m_hashes[id] >> 32)};
+        }
+    }
+
+    std::vector<Slot> m_slots = std::vector<Slot>(kFirstSlots);
+    size_t m_mask = kFirstSlots - 1;
+    std::vector<std::string_view> m_texts;
+    std::vector<quint64> m_hashes;
+};
 
 // Orders `rows` (positions in fill order) stably by `keyOf`, smallest first or, descending,
 // largest first; equal keys keep their order. Dense keys (ids, dates, counts) take a counting
@@ -455,6 +520,7 @@ void ReservationModel::orderNames() {
         }
     }
     if (!m_sorted) s.order = s.base;
+    returnFreeMemory();
 }
 
 void ReservationModel::endFill() {
@@ -709,56 +775,45 @@ void ReservationModel::rankTexts(int column) {
     // The masked card column's order, read with the texts.
     const bool cards = column == CreditCardNo;
     s.maskedCards.assign(cards ? n : 0, 0);
-    std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
-    std::vector<quint64> hashes;
+    DistinctTexts table;
     std::string_view previous;
     quint32 previousId = ~0u;
-    for (size_t i = 0; i < n; ++i) {
-        const Row& r = s.at(i);
-        if (typed && !(r.asText & bit)) continue;
-        const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
-        if (cards) s.maskedCards[i] = maskedCardOrder(v);
-        if (previousId != ~0u && v == previous) {
-            s.ranks[i] = previousId;
-            continue;
-        }
-        if (byRuns) {
-            previous = v;
-            previousId = quint32(distinct.size());
-            distinct.push_back(v);
-            s.ranks[i] = previousId;
-            continue;
-        }
-        const quint64 h = hashText(v);
-        size_t mask = buckets.size() - 1;
-        size_t k = size_t(h) & mask;
-        while (buckets[k] != ~0u && (hashes[buckets[k]] != h || distinct[buckets[k]] != v))
-            k = (k + 1) & mask;
-        if (buckets[k] == ~0u) {
-            buckets[k] = quint32(distinct.size());
-            distinct.push_back(v);
-            hashes.push_back(h);
-            if (distinct.size() * 2 > buckets.size()) {
-                buckets.assign(buckets.size() * 2, ~0u);
-                mask = buckets.size() - 1;
-                for (quint32 id = 0; id < distinct.size(); ++id) {
-                    size_t j = size_t(hashes[id]) & mask;
-                    while (buckets[j] != ~0u)
-                        j = (j + 1) & mask;
-                    buckets[j] = id;
-                }
-                k = size_t(h) & mask;
-                while (buckets[k] != quint32(distinct.size() - 1))
-                    k = (k + 1) & mask;
+    // A block of rows at a time: their texts and hashes first, so that the table's slots are on
+    // their way while the rows are taken in turn.
+    constexpr size_t kBlock = 32;
+    std::array<std::string_view, kBlock> views;
+    std::array<quint64, kBlock> hashes{};
+    std::array<bool, kBlock> skip{};
+    for (size_t from = 0; from < n; from += kBlock) {
+        const size_t count = std::min(kBlock, n - from);
+        for (size_t b = 0; b < count; ++b) {
+            const Row& r = s.at(from + b);
+            skip[b] = typed && !(r.asText & bit);
+            views[b] = r.nulls & bit || skip[b] ? std::string_view() : r.view(column);
+            if (!byRuns && !skip[b]) {
+                hashes[b] = hashText(views[b]);
+                table.expect(hashes[b]);
             }
         }
-        previous = v;
-        previousId = buckets[k];
-        s.ranks[i] = previousId;
+        for (size_t b = 0; b < count; ++b) {
+            if (skip[b]) continue;
+            const size_t i = from + b;
+            const std::string_view v = views[b];
+            if (cards) s.maskedCards[i] = maskedCardOrder(v);
+            if (previousId == ~0u || v != previous) {
+                if (byRuns) {
+                    previousId = quint32(distinct.size());
+                    distinct.push_back(v);
+                } else {
+                    previousId = table.idOf(v, hashes[b]);
+                }
+                previous = v;
+            }
+            s.ranks[i] = previousId;
+        }
     }
-
-    buckets = {};
-    hashes = {};
+    if (!byRuns) distinct = table.take();
+    returnFreeMemory();
     rankDistinct(column, distinct);
 }
 
@@ -799,6 +854,7 @@ void ReservationModel::applySort() {
         // those that show alike.
         if (column == CreditCardNo && !m_cardNumbersInFull)
             sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.maskedCards[i]); });
+        returnFreeMemory();
         return;
     }
 
@@ -833,6 +889,7 @@ void ReservationModel::applySort() {
     if (descending) std::swap(parts[0], parts[2]);
     for (const auto* part : parts)
         s.order.insert(s.order.end(), part->begin(), part->end());
+    returnFreeMemory();
 }
 
 } // namespace corvanna
