@@ -23,8 +23,9 @@ namespace corvanna {
 
 namespace {
 
-// A sort's working memory goes back to the system once the sort is done: the allocator would
-// keep it for later, and the list of a large hotel should not grow with every header click.
+// The working memory of a ranking or a sort goes back to the system once it is done: the
+// allocator would keep it for later, and the list of a large hotel should not grow with every
+// header click.
 void returnFreeMemory() {
 #ifdef __GLIBC__
     malloc_trim(0);
@@ -520,7 +521,6 @@ void ReservationModel::orderNames() {
         }
     }
     if (!m_sorted) s.order = s.base;
-    returnFreeMemory();
 }
 
 void ReservationModel::endFill() {
@@ -831,6 +831,8 @@ void ReservationModel::rankDistinct(int column, const std::vector<std::string_vi
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];
     s.rankedColumn = column;
+    rankOf = {};
+    returnFreeMemory();
 }
 
 void ReservationModel::applySort() {
