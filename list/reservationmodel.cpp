@@ -789,7 +789,7 @@ void ReservationModel::rankTexts(int column) {
         for (size_t b = 0; b < count; ++b) {
             const Row& r = s.at(from + b);
             skip[b] = typed && !(r.asText & bit);
-            views[b] = r.nulls & bit || skip[b] ? std::string_view() : r.view(column);
+            views[b] = (r.nulls & bit) || skip[b] ? std::string_view() : r.view(column);
             if (!byRuns && !skip[b]) {
                 hashes[b] = hashText(views[b]);
                 table.expect(hashes[b]);
