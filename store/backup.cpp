@@ -453,10 +453,14 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
                   bool replace, const CopyPace& pace = {}) {
     if (!source) throw Failure(kObjectClosed);
     // A file whose name another program gave to another file is no longer the database.
-    if (int moved = 0;
-        sqlite3_file_control(source, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
-        throw Failure(tr("The working database was replaced by another program; the file it "
-                         "replaced was not copied."));
+    const auto replaced = [source] {
+        int moved = 0;
+        return sqlite3_file_control(source, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+               moved;
+    };
+    const QString notTheDatabase = tr("The working database was replaced by another program; the "
+                                      "file it replaced was not copied.");
+    if (replaced()) throw Failure(notTheDatabase);
     const bool madeFolder = makeFolder(folder);
     const PartialCopy partialCopy(folder);
     const QString& partial = partialCopy.path();
@@ -508,6 +512,7 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
             }
         }
     }
+    if (problem.isEmpty() && replaced()) problem = notTheDatabase;
     if (problem.isEmpty() && !syncPath(partial))
         problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
     QString target;

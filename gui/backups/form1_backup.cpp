@@ -1,14 +1,13 @@
 // The main window's backups: the automatic daily copy, "Back up now" and "Restore...".
 #include "base/dates.h"
 #include "base/failure.h"
+#include "base/product.h"
 #include "base/report.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
 #include "store/backup.h"
 #include "store/connection.h"
 #include "store/schemahistory.h"
-
-#include "base/product.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -39,7 +38,7 @@ constexpr int kCopyAfterSaveMs = 1500;
 constexpr int kCopyWatchMs = 200;
 // The close's notice shows only for a copy that takes longer than this.
 constexpr int kNoticeAfterMs = 400;
-constexpr int kWaitPollMs = 20;
+constexpr int kWaitPollMs = 5;
 
 } // namespace
 
@@ -155,6 +154,8 @@ void Form1::waitForDailyCopy() {
 // At the close: no copy is asked for any more; the one under way finishes, then the close's own
 // adds whatever came after it.
 void Form1::finishBackups() {
+    // Nor is the list of a window that is gone filled again while the close waits.
+    if (auto* watch = findChild<QTimer*>(QStringLiteral("otherDesksWatch"))) watch->stop();
     if (m_copyAfterSave) m_copyAfterSave->stop();
     if (m_copyWatch) m_copyWatch->stop();
     m_copyAgain = false;

@@ -199,8 +199,8 @@ int lockDatabaseInUse(const QString& database, bool alone) {
         if (::flock(fd, (alone ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) {
             // The last holder may have removed the file between the open and the lock: only a
             // lock on the file that has the name counts.
-            struct stat held {
-            }, named{};
+            struct stat held = {};
+            struct stat named = {};
             if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
                 held.st_dev == named.st_dev && held.st_ino == named.st_ino)
                 return fd;
