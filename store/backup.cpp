@@ -567,6 +567,13 @@ QString rotateBackups(const QString& folder, const QDateTime& now) {
     return {};
 }
 
+bool dailyCopyIsCurrent(const QString& working, const QString& folder, const QDate& today) {
+    if (copyAfter(keptBackups(folder), today)) return false;
+    const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
+    const QFileInfo file(working);
+    return copy.exists() && file.exists() && file.lastModified() < copy.lastModified();
+}
+
 QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now, QString* notice,
                       const CopyPace& pace) {
     const QDate today = now.date();
@@ -578,11 +585,9 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& n
             if (notice) *notice = wrongClockNotice(*future, today);
             return {};
         }
-        // Today's copy made after the working file last changed holds the same reservations, so
-        // a close after a day of looking only does not copy (and check) a large file again.
-        const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
-        const QFileInfo working(QString::fromUtf8(sqlite3_db_filename(source, "main")));
-        if (copy.exists() && working.exists() && working.lastModified() < copy.lastModified())
+        // A close after a day of looking only does not copy (and check) a large file again.
+        if (dailyCopyIsCurrent(QString::fromUtf8(sqlite3_db_filename(source, "main")), folder,
+                               today))
             return {};
         writeCopy(
             source, folder, [&](int) { return backupFileName(today); }, true, pace);

@@ -85,6 +85,10 @@ struct CopyPace {
     const std::atomic<bool>* stop = nullptr;
 };
 
+// True when today's copy was made after the working file last changed (and no copy is dated
+// after today): it holds the same reservations, and the day's copy has nothing to add.
+bool dailyCopyIsCurrent(const QString& working, const QString& folder, const QDate& today);
+
 // The day's copy and then the rotation, for the automatic backups: the empty text when both were
 // done (or today's copy is newer than the working file's last change), else the description of
 // what failed. When a copy is dated after today the day's copy is made as a copy of its own (an

@@ -80,7 +80,13 @@ void Form1::automaticBackup() {
     const std::optional<QString> working = copiedFile(m_session);
     if (!working) return;
     waitForDailyCopy(); // one copy at a time
-    m_session.copying.start(*working, backupFolder(m_session), QDateTime::currentDateTime(), false);
+    // Most closes have nothing to add: the copy after the last save has been made meanwhile.
+    const QDateTime now = QDateTime::currentDateTime();
+    if (dailyCopyIsCurrent(*working, backupFolder(m_session), now.date())) {
+        reportDailyCopy({}, {}, now.date());
+        return;
+    }
+    m_session.copying.start(*working, backupFolder(m_session), now, false);
     waitForDailyCopy();
 }
 
