@@ -18,6 +18,7 @@
 #include "gui/inventory/availabilitywindow.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
+#include "store/backup.h"
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/literals.h"
@@ -874,6 +875,99 @@ void measureStartup(const Scale& scale, Table& table) {
     QDir(kBenchDir + QStringLiteral("/work/startup-") + scale.label).removeRecursively();
 }
 
+// The close of the main window, in this process: from the close request to the window hidden
+// ("window") and to the end of the close with the desk's objects gone ("exit": what is left of a
+// process's end). "close": after a typical day, a few saves each followed by the day's copy in
+// the background, which has finished by the time the desk closes; "close_busy": the same, closed
+// right after the last save, so the close adds its changes; "close_nobackup": a desk that only
+// looked, today's copy already newer than the file. On a copy of the scale's database.
+class HideWatch : public QObject {
+public:
+    std::function<void()> hidden;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && hidden) hidden();
+        return false;
+    }
+};
+
+void measureClose(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("close"))) return;
+    progress(QStringLiteral("%1: close").arg(scale.label));
+    constexpr int kDaySaves = 3;
+    constexpr int kBetweenSavesMs = 500;
+    constexpr int kCopyWaitMs = 600000;
+    const QString common = makeCommonDataFolder(workFolder(QStringLiteral("close-") + scale.label),
+                                                scale.database, true);
+    const Places places{kProgramDir, common};
+    const QString working = places.workingDatabase();
+    const QString copy = backupFolderOf(places.dataFolder()) + QLatin1Char('/') +
+                         backupFileName(QDate::currentDate());
+    const GuestValues values = savedGuest();
+    const auto open = [&] {
+        auto desk = std::make_unique<Desk>(common);
+        desk->form.show();
+        settle();
+        return desk;
+    };
+    const auto day = [&](Desk& desk) {
+        for (int i = 0; i < kDaySaves; ++i) {
+            pause(kBetweenSavesMs);
+            desk.session.connection().execute(statements::insert(values));
+            desk.form.backUpAfterSave();
+            click(desk.form, "PushButton4");
+        }
+    };
+    const auto copied = [&](Desk& desk) {
+        const Stopwatch waited;
+        while (desk.session.copying.running() ||
+               !(QFileInfo(copy).lastModified() > QFileInfo(working).lastModified())) {
+            if (waited.ms() > kCopyWaitMs) throw std::runtime_error("the day's copy never came");
+            pause(100);
+        }
+    };
+    struct Closed {
+        std::vector<double> window, exit;
+    };
+    const auto close = [&](std::unique_ptr<Desk> desk, Closed& closed) {
+        HideWatch watch;
+        const Stopwatch clock;
+        double hidden = -1;
+        watch.hidden = [&] {
+            if (hidden < 0) hidden = clock.ms();
+        };
+        desk->form.installEventFilter(&watch);
+        desk->form.close();
+        const bool reported = desk->dialogs.shown > 0;
+        desk.reset();
+        closed.exit.push_back(clock.ms());
+        closed.window.push_back(hidden);
+        if (reported || hidden < 0)
+            fail(QStringLiteral("%1: the close reported or never hid").arg(scale.label));
+    };
+    Closed typical, busy, looked;
+    const int reps = std::max(g_options.reps, 3);
+    for (int i = 0; i < reps; ++i) {
+        std::unique_ptr<Desk> desk = open();
+        day(*desk);
+        copied(*desk);
+        close(std::move(desk), typical);
+        close(open(), looked);
+        desk = open();
+        day(*desk);
+        close(std::move(desk), busy);
+    }
+    const auto put2 = [&](const char* figure, const std::vector<double>& ms) {
+        table[QString::fromLatin1(figure)][scale.label] = Timing{median(ms), median(ms)};
+    };
+    put2("close_window", typical.window);
+    put2("close_exit", typical.exit);
+    put2("close_nobackup", looked.exit);
+    put2("close_nobackup_window", looked.window);
+    put2("close_busy_window", busy.window);
+    put2("close_busy_exit", busy.exit);
+    QDir(kBenchDir + QStringLiteral("/work/close-") + scale.label).removeRecursively();
+}
+
 QString formatValue(double v) {
     if (std::isnan(v)) return QStringLiteral("-");
     if (v >= 1000) return QString::number(v, 'f', 0);
@@ -901,7 +995,10 @@ QStringList figureNames() {
           << QStringLiteral("avail_check") << QStringLiteral("raw_chart")
           << QStringLiteral("chart_31") << QStringLiteral("startup") << QStringLiteral("raw_server")
           << QStringLiteral("show_all_server") << QStringLiteral("save_server")
-          << QStringLiteral("save_server_listened");
+          << QStringLiteral("save_server_listened") << QStringLiteral("close_window")
+          << QStringLiteral("close_exit") << QStringLiteral("close_nobackup_window")
+          << QStringLiteral("close_nobackup") << QStringLiteral("close_busy_window")
+          << QStringLiteral("close_busy_exit");
     return names;
 }
 
@@ -1016,6 +1113,17 @@ void printRatios(const Table& table, const QStringList& labels) {
         printRatio(QStringLiteral("startup_%1/startup_empty (wall)").arg(l),
                    cell(table, "startup", l, true),
                    cell(table, "startup", QStringLiteral("empty ") + l, true));
+    for (const QString& l : labels) {
+        printRatio(QStringLiteral("close_window_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_window", l, true), cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_exit_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_exit", l, true), cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_busy_window_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_busy_window", l, true),
+                   cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_busy_exit_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_busy_exit", l, true), cell(table, "close_nobackup", l, true));
+    }
     for (const QString& l : labels)
         printRatio(QStringLiteral("save_first_%1/save_%1 (wall)").arg(l),
                    cell(table, "save_first", l, true), cell(table, "save", l, true));
@@ -1083,7 +1191,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,rss,startup,server] "
+                "save,avail_check,chart_31,rss,startup,close,server] "
                 "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
@@ -1144,6 +1252,7 @@ int main(int argc, char* argv[]) {
             measureAvailability(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
+            if (s.rows >= 100000) measureClose(s, table);
             // The same reservations on a PostgreSQL server the bench starts for itself.
             if (s.rows >= 100000 && wanted(QStringLiteral("server"))) {
                 progress(QStringLiteral("%1: server").arg(s.label));

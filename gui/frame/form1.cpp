@@ -398,6 +398,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    hide(); // at once: what the close still has to do needs no window
     unloadOnce();
     event->accept();
 }
@@ -433,7 +434,7 @@ void Form1::Form_QueryUnload() {
         settings.flush();
     });
     // The day's copy of the working database, while the connection is still open.
-    automaticBackup();
+    finishBackups();
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
         proc.step(108, [&] { m_session.connection().close(); });
     proc.step(110, [&] { m_session.dbConnection.reset(); });

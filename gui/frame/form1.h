@@ -8,12 +8,14 @@
 #include <functional>
 #include <optional>
 
+class QDate;
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace corvanna {
@@ -178,6 +180,13 @@ private:
     // or deleted a reservation.
     void watchOtherDesks();
     void otherDesksChanged();
+    // The day's copy follows the saves in the background (form1_backup.cpp); the close lets a
+    // copy under way finish and adds the last changes, the window already gone.
+    void startDailyCopy();
+    void dailyCopyEnded();
+    void waitForDailyCopy();
+    void reportDailyCopy(const QString& failure, const QString& notice, const QDate& day);
+    void finishBackups();
 
     Session& m_session;
     PointerFeedback* m_pointer;
@@ -200,6 +209,9 @@ private:
     // repeated when another desk changes the reservations.
     std::function<void()> m_lastFill;
     bool m_otherDeskChanged = false;
+    QTimer* m_copyAfterSave = nullptr;
+    QTimer* m_copyWatch = nullptr;
+    bool m_copyAgain = false; // a save came while a copy ran
 };
 
 // The application's icon, shown by both windows and the launcher.

@@ -95,7 +95,13 @@ void Form1::watchOtherDesks() {
 void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
     if (!connection || connection->state() == 0) return;
-    if (connection->takeChanges()) m_otherDeskChanged = true;
+    // A database file another program replaced is opened anew here; one that cannot be is
+    // reported once (the connection is closed then).
+    bool changed = false;
+    Procedure(m_session.dialogs, QStringLiteral("Form1.otherDesksChanged")).step(100, [&] {
+        changed = connection->takeChanges();
+    });
+    if (changed) m_otherDeskChanged = true;
     if (m_otherDeskChanged && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling())
         refillKeepingSelection();

@@ -61,6 +61,8 @@ struct Session {
     std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
     // When the automatic backups are due, and whether a failed one has been reported.
     BackupSchedule backups{QDate::currentDate()};
+    // The day's copy under way in the background.
+    BackgroundCopy copying;
     // Shows the kept copies and returns the place of the chosen one, or -1 (tests replace it).
     std::function<int(const std::vector<BackupChoice>&, QWidget*)> chooseBackup =
         [](const std::vector<BackupChoice>& choices, QWidget* parent) {
