@@ -96,6 +96,7 @@ void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
     if (!connection || connection->state() == 0) return;
     if (connection->takeChanges()) m_otherDeskChanged = true;
+    watchLocalCopy();
     if (m_otherDeskChanged && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling())
         refillKeepingSelection();

@@ -223,7 +223,7 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
     }
 }
 
-void ServerLink::connect() {
+pg_conn* ServerLink::connectSession(const Reach& reach, QString* error) {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
     // standard has them (a backslash in a name is a backslash), and every wait bounded: a lock
     // another session holds is waited for as long as the file waits for one, any statement for
@@ -237,15 +237,26 @@ void ServerLink::connect() {
                                 "options",
                                 "application_name",
                                 "connect_timeout",
-                                m_hasPassword ? "password" : nullptr,
+                                reach.hasPassword ? "password" : nullptr,
                                 nullptr};
     const char* const values[] = {
-        m_target.constData(),   "UTF8", kSessionOptions.constData(), "Corvanna", "10",
-        m_password.constData(), nullptr};
+        reach.target.constData(),   "UTF8", kSessionOptions.constData(), "Corvanna", "10",
+        reach.password.constData(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
+    if (conn && PQstatus(conn) == CONNECTION_OK) return conn;
+    if (error) *error = connectionError(conn);
+    return conn;
+}
+
+void ServerLink::reopen() {
+    open(QString::fromUtf8(m_target), m_language);
+}
+
+void ServerLink::connect() {
+    QString text;
+    PGconn* conn = connectSession(reach(), &text);
     m_passwordWanted = false;
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
-        const QString text = connectionError(conn);
         notePasswordWanted(conn);
         PQfinish(conn);
         throw Failure(text);

@@ -41,6 +41,8 @@ public:
     // schema steps it lacks, and one written by a newer program is refused. Throws Failure with
     // the server's or libpq's words.
     void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
+    // Opens again the target of the last open, with the password the desk typed.
+    void reopen();
     bool isOpen() const;
     void close();
 
@@ -81,6 +83,17 @@ public:
     bool passwordWanted() const { return m_passwordWanted; }
     // Whose password the server wants, and where: "user for dbname on host:port".
     const QString& passwordFor() const { return m_passwordFor; }
+
+    // What a session of its own needs to reach the same database (a worker thread's).
+    struct Reach {
+        QByteArray target;
+        QByteArray password;
+        bool hasPassword = false;
+    };
+    Reach reach() const { return {m_target, m_password, m_hasPassword}; }
+    // A new session on the database, with the options every session of the program has; null
+    // when it cannot be made, the words then in *error.
+    static pg_conn* connectSession(const Reach& reach, QString* error);
 
     // The row as it stands now, or nothing when no row has the id.
     std::optional<RowVersion> readRow(const QString& id);
