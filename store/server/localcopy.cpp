@@ -217,7 +217,9 @@ void writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
     Result now{serverRead(server.conn, "select extract(epoch from now())::bigint")};
     const QByteArray asOf = PQgetvalue(now.r, 0, 0);
 
-    const QString temporary = path + QStringLiteral(".new");
+    // A name of this program's own: another program of the account may refresh the same copy.
+    const QString temporary =
+        QStringLiteral("%1.%2.new").arg(path).arg(QCoreApplication::applicationPid());
     QFile::remove(temporary); // left by a refresh that was cut short
     copyToPrivateFile(templatePath, temporary);
     try {
@@ -313,13 +315,17 @@ LocalCopyKeeper::Turn LocalCopyKeeper::tick(Connection& connection) {
         const bool accepts = m_probe.get();
         if (!looking) return Turn::None; // the session came back meanwhile
         try {
-            if (onCopy && accepts) {
-                connection.returnToServer();
+            if (accepts) {
+                // Back on the server, or on a new session of it: what others saved meanwhile
+                // sent no notice here.
+                if (onCopy)
+                    connection.returnToServer();
+                else
+                    connection.serverLink().ready();
                 refresh(connection);
                 return Turn::ToServer;
             }
-            if (!onCopy && accepts) connection.serverLink().ready();
-            if (!onCopy && !accepts && localCopyTime(m_path).isValid()) {
+            if (!onCopy && localCopyTime(m_path).isValid()) {
                 connection.openLocalCopy(m_path);
                 return Turn::ToCopy;
             }

@@ -55,8 +55,8 @@ public:
 
     enum class Turn { None, ToCopy, ToServer };
     // Called every half second or so: takes a finished refresh; when the connection lost its
-    // session, turns to the copy if a probe finds the server gone (else takes the session up
-    // again), and back to the server when a probe finds it taking sessions.
+    // session, turns to the copy if a probe finds the server gone, and back to the server when a
+    // probe finds it taking sessions (ToServer also when a lost session was taken up again).
     Turn tick(Connection& connection);
 
     // How often the server is probed while the copy stands in for it.

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -430,6 +431,8 @@ void TestTwoDesks::copyStandsInWhileTheServerIsAway() {
     QTRY_COMPARE(desk.names(), QStringList{"Ada Lovelace"});
     QTRY_COMPARE_WITH_TIMEOUT(copyRows(copy), serverRows(url), 10000);
     QCOMPARE(copyRows(copy).size(), 2);
+    QCOMPARE(QFileInfo(copy).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner); // the account's alone
 
     QVERIFY(cluster.run("pause"));
     const QString server = "postgres on " + url.section('@', 1).section('/', 0, 0);
