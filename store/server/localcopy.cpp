@@ -4,9 +4,11 @@
 #include "base/privatefiles.h"
 #include "store/connection.h"
 #include "store/file/fileengine.h"
+#include "store/schemahistory.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 #include <cerrno>
 #include <cstdio>
 #include <libpq-fe.h>
@@ -223,6 +225,14 @@ void writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
     QFile::remove(temporary); // left by a refresh that was cut short
     copyToPrivateFile(templatePath, temporary);
     try {
+        {
+            // Every table of the newest schema, whatever the template's age. The engine's
+            // connection name is this thread's own.
+            FileEngine schema(
+                QStringLiteral("localCopy%1").arg(quintptr(QThread::currentThreadId())));
+            schema.open(temporary);
+            schema.upgradeSchema(schemaHistory());
+        }
         CopyFile file;
         if (sqlite3_open_v2(QFile::encodeName(temporary).constData(), &file.db,
                             SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
