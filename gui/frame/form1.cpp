@@ -413,6 +413,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unloadOnce() {
     if (m_unloaded) return;
     m_unloaded = true;
+    // A read of the server's local copy or a probe under way is cancelled, never waited for.
+    if (m_localCopy) m_localCopy->stop();
     Form_QueryUnload();
     Form_Unload();
 }

@@ -26,12 +26,12 @@ QString asOf(const QDateTime& time) {
 void Form1::keepLocalCopy() {
     if (m_session.server.isEmpty() || m_localCopy) return;
     m_localCopy = std::make_unique<LocalCopyKeeper>(
-        m_session.server, localCopyPath(m_session.places.dataFolder(), m_session.server),
-        m_session.places.shippedDatabase());
-    // After the start, and after every fill: a save or delete here or a notice from another desk.
-    m_localCopy->refresh(m_session.connection());
+        localCopyPath(m_session.places.dataFolder(), m_session.server),
+        m_session.places.shippedDatabase(), m_session.localCopyRefreshMs);
+    // Read after the start, and after a fill: a save or delete here or a notice from another
+    // desk.
     connect(this, &Form1::reservationsChanged, this, [this] {
-        if (m_session.dbConnection) m_localCopy->refresh(*m_session.dbConnection);
+        if (m_localCopy) m_localCopy->changed();
     });
 }
 

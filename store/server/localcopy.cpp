@@ -7,12 +7,18 @@
 #include "store/schemahistory.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace corvanna {
 
@@ -24,8 +30,9 @@ constexpr Oid kInt8 = 20;
 constexpr Oid kInt2 = 21;
 constexpr Oid kInt4 = 23;
 
-// libpq's waits for a probe of a server that went away, in seconds.
+// libpq's waits for a probe of a server that went away, in seconds and in milliseconds.
 const char* const kProbeTimeoutSeconds = "3";
+constexpr int kProbeTimeoutMs = 3000;
 
 const char* const kCopyTable = "corvanna_copy";
 
@@ -66,11 +73,6 @@ struct Session {
     ~Session() { PQfinish(conn); }
 };
 
-struct Result {
-    PGresult* r;
-    ~Result() { PQclear(r); }
-};
-
 struct CopyFile {
     sqlite3* db = nullptr;
     ~CopyFile() { sqlite3_close(db); }
@@ -80,53 +82,105 @@ struct CopyFile {
     }
 };
 
-PGresult* serverRead(PGconn* conn, const QByteArray& sql, const char* value = nullptr) {
-    const char* const params[] = {value};
-    PGresult* r =
-        PQexecParams(conn, sql.constData(), value ? 1 : 0, nullptr, params, nullptr, nullptr, 0);
-    const ExecStatusType s = PQresultStatus(r);
-    if (s == PGRES_TUPLES_OK || s == PGRES_COMMAND_OK) return r;
-    const QString words = QString::fromUtf8(PQresultErrorMessage(r)).trimmed();
-    PQclear(r);
-    throw Failure(words);
-}
-
-// One table of the server into the same table of the copy, every row as it stands.
-void copyTable(PGconn* conn, CopyFile& file, const char* table) {
-    Result present{serverRead(conn, "select to_regclass($1) is not null", table)};
-    // A database an older program made may lack a later table: the copy keeps its empty one.
-    if (qstrcmp(PQgetvalue(present.r, 0, 0), "t") != 0) return;
-    Result rows{serverRead(conn, QByteArray("select * from ") + table)};
-    const int columns = PQnfields(rows.r);
-    QByteArray insert = QByteArray("insert into ") + table + " (";
-    QByteArray values;
-    for (int c = 0; c < columns; ++c) {
-        insert += (c ? ", " : "") + QByteArray(PQfname(rows.r, c));
-        values += (c ? ", ?" : "?") + QByteArray::number(c + 1);
-    }
-    insert += ") values (" + values + ")";
+struct Statement {
     sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(file.db, insert.constData(), -1, &st, nullptr) != SQLITE_OK)
-        throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
-    for (int r = 0; r < PQntuples(rows.r); ++r) {
-        sqlite3_reset(st);
-        for (int c = 0; c < columns; ++c) {
-            const Oid type = PQftype(rows.r, c);
-            if (PQgetisnull(rows.r, r, c))
-                sqlite3_bind_null(st, c + 1);
-            else if (type == kInt8 || type == kInt4 || type == kInt2)
-                sqlite3_bind_int64(st, c + 1, QByteArray(PQgetvalue(rows.r, r, c)).toLongLong());
-            else
-                sqlite3_bind_text(st, c + 1, PQgetvalue(rows.r, r, c), PQgetlength(rows.r, r, c),
-                                  SQLITE_TRANSIENT);
-        }
-        if (sqlite3_step(st) != SQLITE_DONE) {
-            const QString words = QString::fromUtf8(sqlite3_errmsg(file.db));
-            sqlite3_finalize(st);
-            throw Failure(words);
+    ~Statement() { sqlite3_finalize(st); }
+};
+
+// The copy's temporary file: made for this program alone (private to the account) and locked
+// while it is written, so that a start of the program tells a refresh under way from one that
+// was cut short. Removed again unless kept.
+class TemporaryCopy {
+public:
+    explicit TemporaryCopy(const QString& path)
+        : m_path(path) {
+        const QByteArray name = QFile::encodeName(path);
+        ::unlink(name.constData()); // this program's own, left by a refresh that was cut short
+        m_fd = ::open(name.constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+        if (m_fd < 0 || ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) fail();
+    }
+    const QString& path() const { return m_path; }
+    // Starts as the template database.
+    void fill(const QString& templatePath) {
+        QFile from(templatePath);
+        if (!from.open(QIODevice::ReadOnly)) throw Failure(from.errorString());
+        constexpr qint64 kChunk = 1 << 16;
+        while (!from.atEnd()) {
+            const QByteArray bytes = from.read(kChunk);
+            if (bytes.isEmpty()) throw Failure(from.errorString());
+            for (qsizetype done = 0; done < bytes.size();) {
+                const ssize_t n =
+                    ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
+                if (n < 0 && errno != EINTR) fail();
+                if (n > 0) done += n;
+            }
         }
     }
-    sqlite3_finalize(st);
+    ~TemporaryCopy() {
+        if (!m_kept) ::unlink(QFile::encodeName(m_path).constData());
+        if (m_fd >= 0) ::close(m_fd); // the lock goes with it
+    }
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+
+    // On the disk before the copy's name is given to it.
+    void sync() {
+        if (::fsync(m_fd) != 0) fail();
+    }
+    void keep() { m_kept = true; }
+
+private:
+    [[noreturn]] void fail() {
+        const QString words = qt_error_string(errno);
+        ::unlink(QFile::encodeName(m_path).constData());
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+        m_kept = true; // nothing left to remove
+        throw Failure(words);
+    }
+    QString m_path;
+    int m_fd = -1;
+    bool m_kept = false;
+};
+
+// One table of the server into the same table of the copy, row by row as it arrives.
+void copyTable(PGconn* conn, const StopSignal& stop, CopyFile& file, const char* table) {
+    bool present = false;
+    readRows(conn, stop, "select to_regclass($1) is not null", table,
+             [&](const PGresult* r) { present = qstrcmp(PQgetvalue(r, 0, 0), "t") == 0; });
+    // A database an older program made may lack a later table: the copy keeps its empty one.
+    if (!present) return;
+    Statement insert;
+    std::vector<bool> whole; // a whole number column, written as one (the file checks the type)
+    readRows(conn, stop, QByteArray("select * from ") + table, nullptr, [&](const PGresult* r) {
+        const int columns = PQnfields(r);
+        if (!insert.st) {
+            QByteArray sql = QByteArray("insert into ") + table + " (";
+            QByteArray values;
+            for (int c = 0; c < columns; ++c) {
+                sql += (c ? ", " : "") + QByteArray(PQfname(r, c));
+                values += (c ? ", ?" : "?") + QByteArray::number(c + 1);
+                const Oid type = PQftype(r, c);
+                whole.push_back(type == kInt8 || type == kInt4 || type == kInt2);
+            }
+            sql += ") values (" + values + ")";
+            if (sqlite3_prepare_v2(file.db, sql.constData(), -1, &insert.st, nullptr) != SQLITE_OK)
+                throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
+        }
+        sqlite3_reset(insert.st);
+        for (int c = 0; c < columns; ++c) {
+            if (PQgetisnull(r, 0, c))
+                sqlite3_bind_null(insert.st, c + 1);
+            else if (whole[size_t(c)])
+                sqlite3_bind_int64(insert.st, c + 1,
+                                   std::strtoll(PQgetvalue(r, 0, c), nullptr, 10));
+            else
+                sqlite3_bind_text(insert.st, c + 1, PQgetvalue(r, 0, c), PQgetlength(r, 0, c),
+                                  SQLITE_STATIC);
+        }
+        if (sqlite3_step(insert.st) != SQLITE_DONE)
+            throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
+    });
 }
 
 // The copy standing in for the server: it reads as the file does and writes nothing.
@@ -209,51 +263,87 @@ QDateTime localCopyTime(const QString& path) {
     return asOf;
 }
 
-void writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
-                    const QString& path) {
-    QString words;
-    Session server{ServerLink::connectSession(reach, &words)};
-    if (!server.conn || PQstatus(server.conn) != CONNECTION_OK) throw Failure(words);
-    // Every table and the time from one snapshot of the server.
-    Result begin{serverRead(server.conn, "begin isolation level repeatable read read only")};
-    Result now{serverRead(server.conn, "select extract(epoch from now())::bigint")};
-    const QByteArray asOf = PQgetvalue(now.r, 0, 0);
-
-    // A name of this program's own: another program of the account may refresh the same copy.
-    const QString temporary =
-        QStringLiteral("%1.%2.new").arg(path).arg(QCoreApplication::applicationPid());
-    QFile::remove(temporary); // left by a refresh that was cut short
-    copyToPrivateFile(templatePath, temporary);
+bool writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
+                    const QString& path, StopSignal* stop) {
+    StopSignal never;
+    StopSignal& s = stop ? *stop : never;
+    Session server{nullptr};
     try {
+        server.conn = openSession(reach, s, ServerLink::kConnectTimeoutMs);
+    } catch (const Stopped&) {
+        return false;
+    }
+    std::unique_ptr<PGcancel, void (*)(PGcancel*)> cancel(PQgetCancel(server.conn), PQfreeCancel);
+    try {
+        // A name of this program's own: another program of the account may refresh the same
+        // copy.
+        TemporaryCopy temporary(
+            QStringLiteral("%1.%2.new").arg(path).arg(QCoreApplication::applicationPid()));
+        temporary.fill(templatePath);
+        const QString& temporaryPath = temporary.path();
         {
             // Every table of the newest schema, whatever the template's age. The engine's
             // connection name is this thread's own.
             FileEngine schema(
                 QStringLiteral("localCopy%1").arg(quintptr(QThread::currentThreadId())));
-            schema.open(temporary);
+            schema.open(temporaryPath);
             schema.upgradeSchema(schemaHistory());
         }
-        CopyFile file;
-        if (sqlite3_open_v2(QFile::encodeName(temporary).constData(), &file.db,
-                            SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
-        file.exec("begin");
-        for (const char* table : mirroredTables()) {
-            file.exec(QByteArray("delete from ") + table);
-            copyTable(server.conn, file, table);
+        {
+            CopyFile file;
+            if (sqlite3_open_v2(QFile::encodeName(temporaryPath).constData(), &file.db,
+                                SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+                throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
+            // A file nobody reads before it is whole: no journal, one sync before its rename.
+            file.exec("pragma journal_mode=off");
+            file.exec("pragma synchronous=off");
+            file.exec("begin");
+            // Every table and the time from one snapshot of the server.
+            readRows(server.conn, s, "begin isolation level repeatable read read only", nullptr,
+                     [](const PGresult*) {});
+            QByteArray asOf;
+            readRows(server.conn, s, "select extract(epoch from now())::bigint", nullptr,
+                     [&](const PGresult* r) { asOf = PQgetvalue(r, 0, 0); });
+            for (const char* table : mirroredTables()) {
+                file.exec(QByteArray("delete from ") + table);
+                copyTable(server.conn, s, file, table);
+            }
+            file.exec(QByteArray("create table ") + kCopyTable + " (AsOf integer not null)");
+            file.exec(QByteArray("insert into ") + kCopyTable + " values (" +
+                      QByteArray::number(asOf.toLongLong()) + ")");
+            file.exec("commit");
         }
-        file.exec(QByteArray("create table ") + kCopyTable + " (AsOf integer not null)");
-        file.exec(QByteArray("insert into ") + kCopyTable + " values (" + asOf + ")");
-        file.exec("commit");
-    } catch (...) {
-        QFile::remove(temporary);
-        throw;
+        temporary.sync();
+        if (s.raised()) throw Stopped();
+        // rename() replaces the old copy in one step: a reader finds the old one or the new one.
+        if (std::rename(QFile::encodeName(temporaryPath).constData(),
+                        QFile::encodeName(path).constData()) != 0)
+            throw Failure(qt_error_string(errno));
+        temporary.keep();
+    } catch (const Stopped&) {
+        // The copy's files are let go of first (above, as the stop unwound), then the session;
+        // the server is then asked to end the read, which may take a while on a server gone
+        // away: nothing of the program waits for it.
+        PQfinish(std::exchange(server.conn, nullptr));
+        s.settle();
+        char words[256];
+        PQcancel(cancel.get(), words, sizeof words);
+        return false;
     }
-    // rename() replaces the old copy in one step: a reader finds the old one or the new one.
-    if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temporary);
-        throw Failure(qt_error_string(errno));
+    return true;
+}
+
+void removeLeftoverCopies(const QString& path) {
+    const QFileInfo copy(path);
+    const QDir folder = copy.dir();
+    for (const QString& name :
+         folder.entryList({copy.fileName() + QStringLiteral(".*.new")}, QDir::Files)) {
+        const QByteArray file = QFile::encodeName(folder.filePath(name));
+        const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        // A refresh under way holds its file locked.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(file.constData());
+        ::close(fd);
     }
 }
 
@@ -277,52 +367,61 @@ std::unique_ptr<Engine> openLocalCopy(const QString& connectionName, const QStri
     return engine;
 }
 
-LocalCopyKeeper::LocalCopyKeeper(QString target, QString path, QString templatePath)
-    : m_target(std::move(target))
-    , m_path(std::move(path))
-    , m_template(std::move(templatePath)) {}
-
-LocalCopyKeeper::~LocalCopyKeeper() {
-    if (m_refresh.valid()) m_refresh.wait();
-    if (m_probe.valid()) m_probe.wait();
+bool RefreshSchedule::begin(qint64 nowMs, bool underWay) {
+    if (underWay || !m_wanted || (m_lastMs >= 0 && nowMs - m_lastMs < m_everyMs)) return false;
+    m_wanted = false;
+    m_lastMs = nowMs;
+    return true;
 }
 
-void LocalCopyKeeper::refresh(Connection& connection) {
-    const ServerLink* link = connection.server();
-    if (!link) return;
-    if (m_refresh.valid())
-        m_pending = link->reach();
-    else
-        startRefresh(link->reach());
+LocalCopyKeeper::LocalCopyKeeper(QString path, QString templatePath, int refreshEveryMs)
+    : m_path(std::move(path))
+    , m_template(std::move(templatePath))
+    , m_schedule(refreshEveryMs) {
+    removeLeftoverCopies(m_path);
+    m_clock.start();
+}
+
+LocalCopyKeeper::~LocalCopyKeeper() {
+    stop();
+}
+
+void LocalCopyKeeper::stop() {
+    m_stopped = true;
+    m_refresh.reset();
+    m_probe.reset();
 }
 
 void LocalCopyKeeper::startRefresh(const ServerLink::Reach& reach) {
-    m_refresh = std::async(std::launch::async, [reach, path = m_path, from = m_template] {
-        try {
-            writeLocalCopy(reach, from, path);
-        } catch (const Failure& failure) {
-            return failure.description();
-        }
-        return QString();
-    });
+    auto failed = std::make_shared<std::atomic<bool>>(false);
+    m_refreshFailed = failed;
+    m_refresh = std::make_unique<Worker>(
+        [reach, failed, path = m_path, from = m_template](StopSignal& stop) {
+            try {
+                writeLocalCopy(reach, from, path, &stop);
+            } catch (const Failure&) {
+                *failed = true;
+            }
+        });
 }
 
 LocalCopyKeeper::Turn LocalCopyKeeper::tick(Connection& connection) {
-    const auto ready = [](const auto& future) {
-        return future.valid() &&
-               future.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    };
-    if (ready(m_refresh)) {
-        // A failed refresh keeps the copy before it; the next notice tries again.
-        m_refresh.get();
-        if (m_pending) startRefresh(*std::exchange(m_pending, std::nullopt));
+    if (m_stopped) return Turn::None;
+    if (m_refresh && m_refresh->finished()) {
+        // A failed read keeps the copy before it; another is tried after the interval.
+        if (*m_refreshFailed) m_schedule.changed();
+        m_refresh.reset();
     }
     const bool onCopy = connection.onLocalCopy();
     // On the server, only a lost session is looked into: a probe tells a server that went away
     // from a session it dropped (which is then taken up again).
     const bool looking = onCopy || connection.lost();
-    if (ready(m_probe)) {
-        const bool accepts = m_probe.get();
+    if (!looking && connection.server() &&
+        m_schedule.begin(m_clock.elapsed(), m_refresh != nullptr))
+        startRefresh(connection.server()->reach());
+    if (m_probe && m_probe->finished()) {
+        const bool accepts = *m_accepts;
+        m_probe.reset();
         if (!looking) return Turn::None; // the session came back meanwhile
         try {
             if (accepts) {
@@ -332,7 +431,7 @@ LocalCopyKeeper::Turn LocalCopyKeeper::tick(Connection& connection) {
                     connection.returnToServer();
                 else
                     connection.serverLink().ready();
-                refresh(connection);
+                m_schedule.changed();
                 return Turn::ToServer;
             }
             if (!onCopy && localCopyTime(m_path).isValid()) {
@@ -344,11 +443,22 @@ LocalCopyKeeper::Turn LocalCopyKeeper::tick(Connection& connection) {
         }
         return Turn::None;
     }
-    if (looking && !m_probe.valid() &&
+    if (looking && !m_probe &&
         (!m_sinceProbe.isValid() || m_sinceProbe.elapsed() >= kProbeEveryMs)) {
         m_sinceProbe.start();
-        m_probe =
-            std::async(std::launch::async, [target = m_target] { return serverAccepts(target); });
+        // A session as the desk opens them: a server that does not let the desk in is as good
+        // as away for it.
+        auto accepts = std::make_shared<std::atomic<bool>>(false);
+        m_accepts = accepts;
+        m_probe = std::make_unique<Worker>(
+            [reach = connection.serverLink().reach(), accepts](StopSignal& stop) {
+                try {
+                    PQfinish(openSession(reach, stop, kProbeTimeoutMs));
+                    *accepts = true;
+                } catch (const Failure&) {
+                } catch (const Stopped&) {
+                }
+            });
     }
     return Turn::None;
 }

@@ -223,15 +223,20 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
     }
 }
 
-pg_conn* ServerLink::connectSession(const Reach& reach, QString* error) {
+namespace {
+// The parameters of every session of the program, for libpq's blocking or step-by-step connect.
+template <typename Connect>
+PGconn* withSessionParameters(const ServerLink::Reach& reach, Connect connect) {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
     // standard has them (a backslash in a name is a backslash), and every wait bounded: a lock
     // another session holds is waited for as long as the file waits for one, any statement for
     // kStatementTimeoutMs.
     static const QByteArray kSessionOptions =
         QByteArrayLiteral("-c DateStyle=ISO,MDY -c standard_conforming_strings=on") +
-        " -c lock_timeout=" + QByteArray::number(kLockTimeoutMs) +
-        " -c statement_timeout=" + QByteArray::number(kStatementTimeoutMs);
+        " -c lock_timeout=" + QByteArray::number(ServerLink::kLockTimeoutMs) +
+        " -c statement_timeout=" + QByteArray::number(ServerLink::kStatementTimeoutMs);
+    static const QByteArray kConnectTimeout =
+        QByteArray::number(ServerLink::kConnectTimeoutMs / 1000);
     const char* const keys[] = {"dbname",
                                 "client_encoding",
                                 "options",
@@ -239,13 +244,30 @@ pg_conn* ServerLink::connectSession(const Reach& reach, QString* error) {
                                 "connect_timeout",
                                 reach.hasPassword ? "password" : nullptr,
                                 nullptr};
-    const char* const values[] = {
-        reach.target.constData(),   "UTF8", kSessionOptions.constData(), "Corvanna", "10",
-        reach.password.constData(), nullptr};
-    PGconn* conn = PQconnectdbParams(keys, values, 1);
+    const char* const values[] = {reach.target.constData(),
+                                  "UTF8",
+                                  kSessionOptions.constData(),
+                                  "Corvanna",
+                                  kConnectTimeout.constData(),
+                                  reach.password.constData(),
+                                  nullptr};
+    return connect(keys, values, 1);
+}
+} // namespace
+
+pg_conn* ServerLink::connectSession(const Reach& reach, QString* error) {
+    PGconn* conn = withSessionParameters(reach, PQconnectdbParams);
     if (conn && PQstatus(conn) == CONNECTION_OK) return conn;
     if (error) *error = connectionError(conn);
     return conn;
+}
+
+pg_conn* ServerLink::startSession(const Reach& reach) {
+    return withSessionParameters(reach, PQconnectStartParams);
+}
+
+QString ServerLink::sessionError(const pg_conn* conn) {
+    return connectionError(conn);
 }
 
 void ServerLink::reopen() {

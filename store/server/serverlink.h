@@ -71,6 +71,8 @@ public:
     // long any statement may run, in milliseconds.
     static constexpr int kLockTimeoutMs = 5000;
     static constexpr int kStatementTimeoutMs = 120000;
+    // How long a connect waits for the server.
+    static constexpr int kConnectTimeoutMs = 10000;
     // Sets the lock wait for the statements that follow (0 < ms); nothing when it cannot be set.
     void setLockWait(int ms) noexcept;
 
@@ -94,6 +96,11 @@ public:
     // A new session on the database, with the options every session of the program has; null
     // when it cannot be made, the words then in *error.
     static pg_conn* connectSession(const Reach& reach, QString* error);
+    // The same session begun without waiting (PQconnectStartParams): the caller polls it to
+    // the end within kConnectTimeoutMs, which libpq does not keep then. Null when out of memory.
+    static pg_conn* startSession(const Reach& reach);
+    // libpq's words for a session that failed.
+    static QString sessionError(const pg_conn* conn);
 
     // The row as it stands now, or nothing when no row has the id.
     std::optional<RowVersion> readRow(const QString& id);

@@ -37,11 +37,14 @@ using namespace corvanna::test;
 
 namespace {
 const QDate kToday = QDate::currentDate();
+// The local copy is read again this soon after a change (a desk waits a minute).
+constexpr int kCopyRefreshMs = 300;
 
 // One desk: its own folders, boxes and main window, on the shared server.
 struct Desk : WindowDesk {
     explicit Desk(const QString& server) {
         session.server = server;
+        session.localCopyRefreshMs = kCopyRefreshMs;
         start();
     }
     std::unique_ptr<Form2> edit(const QString& id) {
