@@ -2,6 +2,7 @@
 // over a reservation the other desk changed or deleted meanwhile is never saved silently. The
 // password asked at start-up, and the server's trouble (a lock held by another session, a full
 // disk, the session dropped) met by a save.
+#include "gui/dayviews/dayview.h"
 #include "gui/editor/form2.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
@@ -471,6 +472,21 @@ void TestTwoDesks::copyStandsInWhileTheServerIsAway() {
              qPrintable(bar->text()));
     QCOMPARE(control<QTreeView>(*desk.form, "ListView1")->geometry(), listPlace);
     QCOMPARE(desk.names(), QStringList{"Ada Lovelace"});
+    // Find and the day views read the copy.
+    auto* find = control<QLineEdit>(*desk.form, "findEdit");
+    find->setText("nobody");
+    QCOMPARE(desk.names(), QStringList());
+    find->setText("lovel");
+    QCOMPARE(desk.names(), QStringList{"Ada Lovelace"});
+    find->clear();
+    {
+        DayViewWindow arrivals(desk.session, desk.form.get());
+        arrivals.showDay(DayView::Arrivals, kToday);
+        QCOMPARE(shownNames(*static_cast<const ReservationModel*>(
+                     arrivals.findChild<QTreeView*>()->model())),
+                 QStringList{"Ada Lovelace"});
+    }
+    QVERIFY2(desk.dialogs.shown.isEmpty(), qPrintable(desk.dialogs.texts().join('\n')));
     auto editor = desk.edit(QString());
     type(*editor, "While away");
     desk.dialogs.clear();
