@@ -35,6 +35,8 @@ const char* const kProbeTimeoutSeconds = "3";
 constexpr int kProbeTimeoutMs = 3000;
 
 const char* const kCopyTable = "corvanna_copy";
+// Rows a refresh reads from the server at a time: a few hundred kilobytes.
+constexpr int kFetchRows = 1000;
 
 // The value libpq takes for a keyword of the target, or its default (environment, then
 // built-in); empty when it has neither.
@@ -79,6 +81,25 @@ struct CopyFile {
     void exec(const QByteArray& sql) {
         if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
             throw Failure(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    // The named indexes of the mirrored tables (not a key's own): name and statement.
+    std::vector<std::pair<QByteArray, QByteArray>> indexesOfMirroredTables() {
+        std::vector<std::pair<QByteArray, QByteArray>> indexes;
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db,
+                               "select name, sql from sqlite_master where type = 'index' and "
+                               "sql is not null and tbl_name = ?1",
+                               -1, &st, nullptr) != SQLITE_OK)
+            throw Failure(QString::fromUtf8(sqlite3_errmsg(db)));
+        for (const char* table : mirroredTables()) {
+            sqlite3_reset(st);
+            sqlite3_bind_text(st, 1, table, -1, SQLITE_STATIC);
+            while (sqlite3_step(st) == SQLITE_ROW)
+                indexes.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)),
+                                     reinterpret_cast<const char*>(sqlite3_column_text(st, 1)));
+        }
+        sqlite3_finalize(st);
+        return indexes;
     }
 };
 
@@ -143,44 +164,56 @@ private:
     bool m_kept = false;
 };
 
-// One table of the server into the same table of the copy, row by row as it arrives.
+// One table of the server into the same table of the copy, through a cursor read in chunks:
+// never more than a chunk of rows is held.
 void copyTable(PGconn* conn, const StopSignal& stop, CopyFile& file, const char* table) {
     bool present = false;
     readRows(conn, stop, "select to_regclass($1) is not null", table,
              [&](const PGresult* r) { present = qstrcmp(PQgetvalue(r, 0, 0), "t") == 0; });
     // A database an older program made may lack a later table: the copy keeps its empty one.
     if (!present) return;
+    readRows(conn, stop, QByteArray("declare mirrored no scroll cursor for select * from ") + table,
+             nullptr, [](const PGresult*) {});
     Statement insert;
     std::vector<bool> whole; // a whole number column, written as one (the file checks the type)
-    readRows(conn, stop, QByteArray("select * from ") + table, nullptr, [&](const PGresult* r) {
-        const int columns = PQnfields(r);
-        if (!insert.st) {
-            QByteArray sql = QByteArray("insert into ") + table + " (";
-            QByteArray values;
-            for (int c = 0; c < columns; ++c) {
-                sql += (c ? ", " : "") + QByteArray(PQfname(r, c));
-                values += (c ? ", ?" : "?") + QByteArray::number(c + 1);
-                const Oid type = PQftype(r, c);
-                whole.push_back(type == kInt8 || type == kInt4 || type == kInt2);
+    const QByteArray fetch = "fetch " + QByteArray::number(kFetchRows) + " from mirrored";
+    for (int fetched = kFetchRows; fetched == kFetchRows;) {
+        readRows(conn, stop, fetch, nullptr, [&](const PGresult* r) {
+            fetched = PQntuples(r);
+            const int columns = PQnfields(r);
+            if (!insert.st && fetched) {
+                QByteArray sql = QByteArray("insert into ") + table + " (";
+                QByteArray values;
+                for (int c = 0; c < columns; ++c) {
+                    sql += (c ? ", " : "") + QByteArray(PQfname(r, c));
+                    values += (c ? ", ?" : "?") + QByteArray::number(c + 1);
+                    const Oid type = PQftype(r, c);
+                    whole.push_back(type == kInt8 || type == kInt4 || type == kInt2);
+                }
+                sql += ") values (" + values + ")";
+                if (sqlite3_prepare_v2(file.db, sql.constData(), -1, &insert.st, nullptr) !=
+                    SQLITE_OK)
+                    throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
             }
-            sql += ") values (" + values + ")";
-            if (sqlite3_prepare_v2(file.db, sql.constData(), -1, &insert.st, nullptr) != SQLITE_OK)
-                throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
-        }
-        sqlite3_reset(insert.st);
-        for (int c = 0; c < columns; ++c) {
-            if (PQgetisnull(r, 0, c))
-                sqlite3_bind_null(insert.st, c + 1);
-            else if (whole[size_t(c)])
-                sqlite3_bind_int64(insert.st, c + 1,
-                                   std::strtoll(PQgetvalue(r, 0, c), nullptr, 10));
-            else
-                sqlite3_bind_text(insert.st, c + 1, PQgetvalue(r, 0, c), PQgetlength(r, 0, c),
-                                  SQLITE_STATIC);
-        }
-        if (sqlite3_step(insert.st) != SQLITE_DONE)
-            throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
-    });
+            for (int row = 0; row < fetched; ++row) {
+                sqlite3_reset(insert.st);
+                for (int c = 0; c < columns; ++c) {
+                    if (PQgetisnull(r, row, c))
+                        sqlite3_bind_null(insert.st, c + 1);
+                    else if (whole[size_t(c)])
+                        sqlite3_bind_int64(insert.st, c + 1,
+                                           std::strtoll(PQgetvalue(r, row, c), nullptr, 10));
+                    else
+                        sqlite3_bind_text(insert.st, c + 1, PQgetvalue(r, row, c),
+                                          PQgetlength(r, row, c), SQLITE_STATIC);
+                }
+                if (sqlite3_step(insert.st) != SQLITE_DONE)
+                    throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
+                if (stop.raised()) throw Stopped();
+            }
+        });
+    }
+    readRows(conn, stop, "close mirrored", nullptr, [](const PGresult*) {});
 }
 
 // The copy standing in for the server: it reads as the file does and writes nothing.
@@ -292,11 +325,13 @@ bool writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
         {
             CopyFile file;
             if (sqlite3_open_v2(QFile::encodeName(temporaryPath).constData(), &file.db,
-                                SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
                 throw Failure(QString::fromUtf8(sqlite3_errmsg(file.db)));
             // A file nobody reads before it is whole: no journal, one sync before its rename.
             file.exec("pragma journal_mode=off");
             file.exec("pragma synchronous=off");
+            // The server's rows already have the types the file's checks ask for.
+            file.exec("pragma ignore_check_constraints=on");
             file.exec("begin");
             // Every table and the time from one snapshot of the server.
             readRows(server.conn, s, "begin isolation level repeatable read read only", nullptr,
@@ -304,10 +339,17 @@ bool writeLocalCopy(const ServerLink::Reach& reach, const QString& templatePath,
             QByteArray asOf;
             readRows(server.conn, s, "select extract(epoch from now())::bigint", nullptr,
                      [&](const PGresult* r) { asOf = PQgetvalue(r, 0, 0); });
+            // The indexes are made again once the rows are in: one sort instead of an index
+            // update per row.
+            const auto indexes = file.indexesOfMirroredTables();
+            for (const auto& index : indexes)
+                file.exec("drop index " + index.first);
             for (const char* table : mirroredTables()) {
                 file.exec(QByteArray("delete from ") + table);
                 copyTable(server.conn, s, file, table);
             }
+            for (const auto& index : indexes)
+                file.exec(index.second);
             file.exec(QByteArray("create table ") + kCopyTable + " (AsOf integer not null)");
             file.exec(QByteArray("insert into ") + kCopyTable + " values (" +
                       QByteArray::number(asOf.toLongLong()) + ")");

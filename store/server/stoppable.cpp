@@ -98,11 +98,10 @@ QString statementError(const PGresult* r, const PGconn* conn) {
 } // namespace
 
 void readRows(pg_conn* conn, const StopSignal& stop, const QByteArray& sql, const char* value,
-              const std::function<void(const pg_result*)>& row) {
+              const std::function<void(const pg_result*)>& rows) {
     const char* const params[] = {value};
     if (!PQsendQueryParams(conn, sql.constData(), value ? 1 : 0, nullptr, params, nullptr, nullptr,
-                           0) ||
-        !PQsetSingleRowMode(conn))
+                           0))
         throw Failure(ServerLink::sessionError(conn));
     QString error;
     for (;;) {
@@ -118,15 +117,14 @@ void readRows(pg_conn* conn, const StopSignal& stop, const QByteArray& sql, cons
         PGresult* r = PQgetResult(conn);
         if (!r) break;
         const ExecStatusType status = PQresultStatus(r);
-        if (status == PGRES_SINGLE_TUPLE && error.isEmpty()) {
+        if (status == PGRES_TUPLES_OK && error.isEmpty()) {
             try {
-                row(r);
+                rows(r);
             } catch (...) {
                 PQclear(r);
                 throw;
             }
-        } else if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK &&
-                   status != PGRES_SINGLE_TUPLE && error.isEmpty()) {
+        } else if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK && error.isEmpty()) {
             error = statementError(r, conn);
         }
         PQclear(r);

@@ -47,11 +47,11 @@ struct Stopped {};
 // Throws Stopped, or Failure with libpq's words when it cannot be opened within timeoutMs.
 pg_conn* openSession(const ServerLink::Reach& reach, const StopSignal& stop, int timeoutMs);
 
-// Sends one statement (with one text parameter, or none) and hands each row of its answer to
-// `row` as it arrives (libpq's single-row mode): never more than a row is held. Throws Failure
-// with the server's words, or Stopped.
+// Sends one statement (with one text parameter, or none) and hands its answer to `rows` once it
+// has arrived, waiting only for the server's socket or the stop: for small answers, and for the
+// chunks of a cursor. Throws Failure with the server's words, or Stopped.
 void readRows(pg_conn* conn, const StopSignal& stop, const QByteArray& sql, const char* value,
-              const std::function<void(const pg_result*)>& row);
+              const std::function<void(const pg_result*)>& rows);
 
 // A piece of work on a thread of its own, given its stop.
 class Worker {
