@@ -998,13 +998,14 @@ QStringList figureNames() {
           << QStringLiteral("save_server_listened") << QStringLiteral("close_window")
           << QStringLiteral("close_exit") << QStringLiteral("close_nobackup_window")
           << QStringLiteral("close_nobackup") << QStringLiteral("close_busy_window")
-          << QStringLiteral("close_busy_exit");
+          << QStringLiteral("close_busy_exit") << QStringLiteral("raw_read_server")
+          << QStringLiteral("copy_refresh_server");
     return names;
 }
 
-const char* const kCounts[] = {"rows",          "file MB",       "range rows", "wide rows",
-                               "house rows",    "check rows",    "chart rows", "rss MB",
-                               "rss sorted MB", "peak sorted MB"};
+const char* const kCounts[] = {"rows",          "file MB",        "range rows",   "wide rows",
+                               "house rows",    "check rows",     "chart rows",   "rss MB",
+                               "rss sorted MB", "peak sorted MB", "copy base MB", "copy peak MB"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -1151,6 +1152,13 @@ void printRatios(const Table& table, const QStringList& labels) {
                    cell(table, "save_server", l, true));
     }
     for (const QString& l : labels) {
+        printRatio(QStringLiteral("copy_refresh_server_%1/raw_read_server_%1 (wall)").arg(l),
+                   cell(table, "copy_refresh_server", l, true),
+                   cell(table, "raw_read_server", l, true));
+        printRatio(QStringLiteral("copy_peak_%1/copy_base_%1").arg(l),
+                   cell(table, "copy peak MB", l), cell(table, "copy base MB", l));
+    }
+    for (const QString& l : labels) {
         printRatio(QStringLiteral("rss_%1/file_%1").arg(l), cell(table, "rss MB", l),
                    cell(table, "file MB", l));
         printRatio(QStringLiteral("rss_sorted_%1/file_%1").arg(l), cell(table, "rss sorted MB", l),
@@ -1191,7 +1199,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,rss,startup,close,server] "
+                "save,avail_check,chart_31,rss,startup,close,server,copy] "
                 "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
@@ -1202,6 +1210,11 @@ bool parseOptions(const QStringList& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 5 && qstrcmp(argv[1], "--child-copy") == 0) {
+        QCoreApplication app(argc, argv);
+        return childCopyMemory(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                               QString::fromLocal8Bit(argv[4]));
+    }
     if (argc == 3 && qstrcmp(argv[1], "--child-rss") == 0)
         return childRss(argc, argv, QString::fromLocal8Bit(argv[2]));
 
@@ -1259,6 +1272,16 @@ int main(int argc, char* argv[]) {
                 if (!server) server = std::make_unique<BenchServer>();
                 for (const auto& [figure, timing] :
                      measureServerScale(*server, s.database, s.label, s.rows, g_options.reps))
+                    table[figure][s.label] = timing;
+            }
+            // The local copy a desk keeps of that server: a refresh's time and memory.
+            if (s.rows >= 100000 && wanted(QStringLiteral("copy"))) {
+                progress(QStringLiteral("%1: local copy").arg(s.label));
+                if (!server) server = std::make_unique<BenchServer>();
+                for (const auto& [figure, timing] : measureCopyScale(
+                         *server, s.database, s.label + QStringLiteral("_copy"),
+                         Places{kProgramDir, QString()}.shippedDatabase(),
+                         workFolder(QStringLiteral("copy-") + s.label), g_options.reps))
                     table[figure][s.label] = timing;
             }
         }

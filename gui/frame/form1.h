@@ -6,11 +6,13 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QDate;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
@@ -21,6 +23,7 @@ class QTreeView;
 namespace corvanna {
 
 class DayViewWindow;
+class LocalCopyKeeper;
 class PointerFeedback;
 class ReservationModel;
 enum class DayView;
@@ -101,7 +104,8 @@ public:
     static QSize normalSize();
     // The normal window's inner size: the client area and the menu bar above it.
     QSize normalWindowSize() const;
-    // The height of the menu bar, which lies outside the designed client area.
+    // The height of what lies above the designed client area: the menu bar, and the local
+    // copy's bar while it shows.
     int menuHeight() const;
 
 signals:
@@ -187,6 +191,12 @@ private:
     void waitForDailyCopy();
     void reportDailyCopy(const QString& failure, const QString& notice, const QDate& day);
     void finishBackups();
+    // On a server (form1_copy.cpp): the read-only copy of its reservations kept fresh, shown in
+    // the server's place while the server cannot be reached, and the server again when it can.
+    void keepLocalCopy();
+    void watchLocalCopy();
+    // The caption and the bar above the list for the database in use.
+    void showDatabaseInUse();
 
     Session& m_session;
     PointerFeedback* m_pointer;
@@ -212,6 +222,9 @@ private:
     QTimer* m_copyAfterSave = nullptr;
     QTimer* m_copyWatch = nullptr;
     bool m_copyAgain = false; // a save came while a copy ran
+    std::unique_ptr<LocalCopyKeeper> m_localCopy;
+    // Says, between the menu bar and the designed client area, that the list is a read-only copy.
+    QLabel* m_copyBar = nullptr;
 };
 
 // The application's icon, shown by both windows and the launcher.

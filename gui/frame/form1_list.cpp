@@ -102,6 +102,7 @@ void Form1::otherDesksChanged() {
         changed = connection->takeChanges();
     });
     if (changed) m_otherDeskChanged = true;
+    watchLocalCopy();
     if (m_otherDeskChanged && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling())
         refillKeepingSelection();

@@ -6,6 +6,7 @@
 #include "gui/backups/restoredialog.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/server/localcopy.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"
 
@@ -40,6 +41,9 @@ struct Session {
     // without inventory and tells the user once, when a window of the inventory first opens.
     QString inventoryUnavailable;
     bool inventoryNoticeGiven = false;
+    // How long after a read of a server's local copy began the next may begin (tests shorten
+    // it).
+    int localCopyRefreshMs = LocalCopyKeeper::kRefreshEveryMs;
     // What ending the program does (the executable quits its event loop; tests record it).
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;

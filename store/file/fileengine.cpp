@@ -225,10 +225,26 @@ struct FileEngine::BackgroundCheck {
     std::future<Finding> finding;
 };
 
+namespace {
+// Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
+// engine answers the journal setting with the mode it now uses; a file it keeps in another mode
+// (one held open in write-ahead mode elsewhere) is refused rather than used unsafely. Returns
+// why it cannot be so, or nothing.
+QString useRollbackJournal(QSqlQuery& probe) {
+    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
+        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+        return engineText(probe.lastError());
+    if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
+        mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
+    return {};
+}
+} // namespace
+
 FileEngine::FileEngine(QString connectionName)
     : m_name(std::move(connectionName)) {}
 
-void FileEngine::open(const QString& path) {
+void FileEngine::open(const QString& path, bool readOnly) {
     stopBackgroundCheck();
     unlockDatabaseInUse(std::exchange(m_inUse, -1), m_path);
     m_path = path;
@@ -238,9 +254,9 @@ void FileEngine::open(const QString& path) {
                           ? QSqlDatabase::database(m_name, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     if (!db.isValid()) throw Failure(QStringLiteral("The SQLite database driver is not available"));
-    // mode=rw: never create a missing file, whatever the driver would do by default.
+    // mode=rw or ro: never create a missing file, whatever the driver would do by default.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+                       (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(Connection::kBusyTimeoutMs));
     if (path.isEmpty() || !db.open()) {
@@ -263,17 +279,9 @@ void FileEngine::open(const QString& path) {
         throw Failure(text);
     }
     probe.finish();
-    // Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
-    // engine answers the journal setting with the mode it now uses; a file it keeps in another
-    // mode (one held open in write-ahead mode elsewhere) is refused rather than used unsafely.
+    // A file opened only to read is never written: its journal does not matter.
     QString refusal;
-    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
-        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
-        refusal = engineText(probe.lastError());
-    else if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
-             mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        refusal =
-            QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
+    if (!readOnly) refusal = useRollbackJournal(probe);
     probe.finish();
     if (!refusal.isEmpty()) {
         probe = QSqlQuery();

@@ -26,10 +26,10 @@ public:
     FileEngine(const FileEngine&) = delete;
     FileEngine& operator=(const FileEngine&) = delete;
 
-    // Opens the file for reading and writing (never creating it); throws Failure with the
-    // engine's words when it is missing, is not the reservation database, or was written by a
-    // newer program.
-    void open(const QString& path);
+    // Opens the file for reading and writing (never creating it), or for reading only; throws
+    // Failure with the engine's words when it is missing, is not the reservation database, or
+    // was written by a newer program.
+    void open(const QString& path, bool readOnly = false);
 
     bool isOpen() const override;
     void close() override;
