@@ -26,20 +26,11 @@ void appendCopyValue(QByteArray& out, const unsigned char* text, int size) {
     for (int i = 0; i < size; ++i) {
         const char c = char(text[i]);
         switch (c) {
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += c;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c;
         }
     }
 }
