@@ -1281,7 +1281,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,rss,startup,server] "
+                "save,avail_check,chart_31,stays,rss,startup,server] "
                 "[--locale NAME]\n");
             return false;
         }
