@@ -26,6 +26,8 @@ constexpr const char* kWriteServerVersion =
 
 // The stay table's empty stand-in on a database that cannot take the stay tables, so that the
 // day views read it as one where every stay is expected.
+// The step before the stay's: a database that has it but cannot take the stay's works without it.
+constexpr int kLastStepBeforeStays = 2;
 constexpr const char* kHasFileStays =
     "select 1 from main.sqlite_master where type='table' and name='tblStays'";
 constexpr const char* kFileStaysStandIn =
@@ -310,9 +312,18 @@ void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bo
     }
 }
 
-void standInForStays(pg_conn* conn) {
-    if (!serverHasRow(conn, "select 1 where to_regclass('tblstays') is null")) return;
-    PQclear(PQexec(conn, kServerStaysStandIn));
+bool standInForStays(pg_conn* conn, const std::vector<SchemaStep>& steps) {
+    try {
+        if (serverSchemaVersion(conn, steps) != kLastStepBeforeStays ||
+            !serverHasRow(conn, "select 1 where to_regclass('tblstays') is null"))
+            return false;
+        PGresult* r = PQexec(conn, kServerStaysStandIn);
+        const bool made = PQresultStatus(r) == PGRES_COMMAND_OK;
+        PQclear(r);
+        return made;
+    } catch (const Failure&) {
+        return false;
+    }
 }
 
 void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
@@ -327,7 +338,11 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
     if (sqlite3_db_readonly(db, "main") == 1) {
         bool present = false;
         fileValue(db, kHasFileStays, &present);
-        if (!present) sqlite3_exec(db, kFileStaysStandIn, nullptr, nullptr, nullptr);
+        // One that already keeps an inventory works as it did: only the stay is missing, and
+        // hasStayTables says so.
+        if (!present && version == kLastStepBeforeStays &&
+            sqlite3_exec(db, kFileStaysStandIn, nullptr, nullptr, nullptr) == SQLITE_OK)
+            return;
         throw Failure(QStringLiteral("attempt to write a readonly database"));
     }
     for (const SchemaStep& step : steps) {

@@ -76,17 +76,18 @@ namespace {
 // house.
 //
 // The stay's status orders them: arrivals still expected, and departures still to leave, come
-// first (their StayGroup 0). Once any stay of the night has been checked in, in the house lists
+// first (their StayGroup 0, which the list orders by before the names; the engine sorts by name
+// alone, as before). Once any stay of the night has been checked in, in the house lists
 // only the guests checked in by that night and not checked out before it; until then, and on a
 // database where no one was ever checked in, every view gives the rows it always gave.
 constexpr DayViewEntry kDayViews[] = {
     {DayView::Arrivals,
      {"select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
       "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
-      "r.CheckInDate=?1 order by StayGroup, r.GuestName",
+      "r.CheckInDate=?1 order by r.GuestName",
       "select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
       "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
-      "r.CheckInDate=$1 order by StayGroup, r.GuestName"},
+      "r.CheckInDate=$1 order by r.GuestName"},
      QT_TRANSLATE_NOOP("DayView", "Arrivals"),
      QT_TRANSLATE_NOOP("DayView", "A&rrivals"),
      "Arrivals",
@@ -121,11 +122,11 @@ constexpr DayViewEntry kDayViews[] = {
      {"select r.*, case when s.Status is null or s.Status in ('expected', 'in house') then 0 "
       "else 1 end as StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id "
       "where (r.CheckInDate<=?1 and r.CheckOutDate=?1) or (r.CheckInDate>?1 and "
-      "r.CheckOutDate=?1) order by StayGroup, r.GuestName",
+      "r.CheckOutDate=?1) order by r.GuestName",
       "select r.*, case when s.Status is null or s.Status in ('expected', 'in house') then 0 "
       "else 1 end as StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id "
       "where (r.CheckInDate<=$1 and r.CheckOutDate=$1) or (r.CheckInDate>$1 and "
-      "r.CheckOutDate=$1) order by StayGroup, r.GuestName"},
+      "r.CheckOutDate=$1) order by r.GuestName"},
      QT_TRANSLATE_NOOP("DayView", "Departures"),
      QT_TRANSLATE_NOOP("DayView", "De&partures"),
      "Departures",

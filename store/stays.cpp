@@ -54,9 +54,26 @@ QString timestampText(const QDateTime& at) {
     return at.isValid() ? at.toUTC().toString(Qt::ISODateWithMs) : QString();
 }
 
-QDateTime timestampOf(const QString& text) {
+// "yyyy-MM-ddTHH:mm:ss.zzzZ", as timestampText writes it (and the server's select gives it), is
+// read by its digits; anything else goes through the parser.
+QDateTime timestampOf(QByteArrayView text) {
     if (text.isEmpty()) return {};
-    QDateTime at = QDateTime::fromString(text, Qt::ISODateWithMs);
+    constexpr qsizetype kLength = 24;
+    const auto number = [&](qsizetype at, qsizetype digits) {
+        int n = 0;
+        for (qsizetype i = at; i < at + digits; ++i) {
+            if (text[i] < '0' || text[i] > '9') return -1;
+            n = n * 10 + (text[i] - '0');
+        }
+        return n;
+    };
+    if (text.size() == kLength && text[4] == '-' && text[7] == '-' && text[10] == 'T' &&
+        text[13] == ':' && text[16] == ':' && text[19] == '.' && text[23] == 'Z') {
+        const QDate day(number(0, 4), number(5, 2), number(8, 2));
+        const QTime time(number(11, 2), number(14, 2), number(17, 2), number(20, 3));
+        if (day.isValid() && time.isValid()) return QDateTime(day, time, QTimeZone::utc());
+    }
+    QDateTime at = QDateTime::fromString(QString::fromUtf8(text), Qt::ISODateWithMs);
     at.setTimeZone(QTimeZone::utc());
     return at;
 }
@@ -166,6 +183,12 @@ constexpr OwnStatement kTakenBy{
     "select su.ReservationId, r.GuestName, su.FromNight from tblStayUnits su join tblRooms r on "
     "r.id=su.ReservationId where su.UnitId=$1::bigint and daterange(su.FromNight, su.ToNight) && "
     "daterange($2::date, $3::date) order by su.FromNight limit 1"};
+// Two desks giving one unit at the same moment take turns: the second then finds the first's
+// nights. The file's writes already take turns under its write lock; on the server two inserts
+// that the exclusion constraint refuses against each other would otherwise deadlock.
+constexpr OwnStatement kTakeUnitsTurn{
+    "select ?1 is not null",
+    "select pg_advisory_xact_lock(19640208, ($1::bigint % 2147483647)::integer) is not null"};
 constexpr OwnStatement kDropSpansFrom{
     "delete from tblStayUnits where ReservationId=? and FromNight>=?",
     "delete from tblStayUnits where ReservationId=$1::bigint and FromNight>=$2::date"};
@@ -264,20 +287,23 @@ Unit unitFrom(const Query& q) {
     return {q.integer(0), q.text(1), q.text(2), q.text(3), q.text(4), q.integer(5) != 0};
 }
 
-Stay stayFrom(const Query& q) {
+// The few kinds and types of a read, each made text once.
+using TextPool = std::vector<std::pair<QByteArray, QString>>;
+
+Stay stayFrom(const Query& q, TextPool& pool, const QDate& checkIn, const QDate& checkOut) {
     Stay s;
     s.reservationId = q.integer(0);
     s.guestName = q.text(1);
-    s.kind = q.text(2);
-    s.type = q.text(3);
+    s.kind = q.pooled(2, pool);
+    s.type = q.pooled(3, pool);
     s.rooms = q.integer(4);
-    s.checkIn = q.date(5);
-    s.checkOut = q.date(6);
+    s.checkIn = checkIn;
+    s.checkOut = checkOut;
     if (!q.isNull(7)) {
         s.status = statusOf(q.bytes(7));
         s.reason = reasonOf(q.bytes(8));
-        s.checkedInAt = timestampOf(q.text(9));
-        s.checkedOutAt = timestampOf(q.text(10));
+        s.checkedInAt = timestampOf(q.bytes(9));
+        s.checkedOutAt = timestampOf(q.bytes(10));
     }
     return s;
 }
@@ -332,7 +358,8 @@ Stay readOne(Connection& connection, qint64 id, bool* hasRow = nullptr, bool wit
     {
         Query q(connection, withStays ? kReadOne : kReadOnePlain, {QString::number(id)});
         if (!q.next()) throw Failure(tr("Reservation %1 no longer exists.").arg(id));
-        stay = stayFrom(q);
+        TextPool pool;
+        stay = stayFrom(q, pool, q.date(5), q.date(6));
         if (hasRow) *hasRow = !q.isNull(7);
     }
     if (withStays) stay.spans = readSpans(connection, id);
@@ -374,7 +401,8 @@ std::optional<UnitTaken> takenBy(Connection& connection, qint64 unitId, const QD
 // The server's own refusal of a second stay on a unit's night.
 bool isUnitTakenRefusal(const Failure& failure) {
     return failure.description().contains(QLatin1String("exstayunitsnight")) ||
-           failure.description().contains(QLatin1String("unit taken"));
+           failure.description().contains(QLatin1String("unit taken")) ||
+           failure.description().contains(QLatin1String("deadlock detected"));
 }
 
 // Gives the stay the unit from `from` on, inside a transaction under way. The stay's own nights
@@ -395,6 +423,7 @@ std::optional<UnitTaken> placeOnUnit(Connection& connection, const Stay& stay, q
         if (unit.integer(5) == 0)
             throw Failure(tr("The unit %1 is out of service.").arg(unit.text(1)));
     }
+    Query(connection, kTakeUnitsTurn, {QString::number(unitId)}).next();
     const QString id = QString::number(stay.reservationId);
     connection.execute(kDropSpansFrom, {id, isoDate(from)});
     connection.execute(kCutSpanAt, {isoDate(from), id, isoDate(from), isoDate(from)});
@@ -521,17 +550,21 @@ std::vector<Stay> readStaysBetween(Connection& connection, const QDate& first, c
     const bool withStays = hasStayTables(connection);
     {
         Query q(connection, withStays ? kReadBetween : kReadBetweenPlain, values);
+        TextPool pool;
+        constexpr size_t kExpected = 1024;
+        stays.reserve(kExpected);
         while (q.next()) {
-            Stay s = stayFrom(q);
-            const auto [firstNight, end] = nightsOf(s.checkIn, s.checkOut);
-            if (end.isValid() && firstNight <= last && end > first) stays.push_back(std::move(s));
+            // The dates first: a stay that ends before the first night is not made at all.
+            const QDate checkIn = q.date(5), checkOut = q.date(6);
+            const auto [firstNight, end] = nightsOf(checkIn, checkOut);
+            if (end.isValid() && firstNight <= last && end > first)
+                stays.push_back(stayFrom(q, pool, checkIn, checkOut));
         }
     }
-    std::sort(stays.begin(), stays.end(), [](const Stay& a, const Stay& b) {
-        if (a.checkIn != b.checkIn) return a.checkIn < b.checkIn;
-        if (a.guestName != b.guestName) return a.guestName < b.guestName;
-        return a.reservationId < b.reservationId;
-    });
+    // The stay index gives them by check-in already.
+    const auto byCheckIn = [](const Stay& a, const Stay& b) { return a.checkIn < b.checkIn; };
+    if (!std::is_sorted(stays.begin(), stays.end(), byCheckIn))
+        std::stable_sort(stays.begin(), stays.end(), byCheckIn);
     if (!withStays) return stays;
     std::unordered_map<qint64, size_t> index;
     index.reserve(stays.size());

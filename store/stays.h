@@ -65,7 +65,7 @@ bool unitHoldsStay(Connection& connection, qint64 unitId);
 void removeUnit(Connection& connection, qint64 id);
 
 // Every stay that takes a night from `first` to `last` (both included), with its status and
-// spans, ordered by check-in, guest name and id.
+// spans, ordered by check-in.
 std::vector<Stay> readStaysBetween(Connection& connection, const QDate& first, const QDate& last);
 // One stay; throws Failure when no reservation has the id.
 Stay readStay(Connection& connection, qint64 reservationId);

@@ -38,7 +38,8 @@ void ServerEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
     try {
         upgradeServerSchema(m_link.ready(), steps);
     } catch (const Failure&) {
-        if (m_link.isOpen() && !m_link.lost()) standInForStays(m_link.handle());
+        // One that already keeps an inventory works as it did, without the stay.
+        if (m_link.isOpen() && !m_link.lost() && standInForStays(m_link.handle(), steps)) return;
         throw;
     }
 }

@@ -15,11 +15,16 @@
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
+#include <fcntl.h>
 #include <latch>
+#include <linux/fs.h>
 #include <memory>
+#include <sys/ioctl.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -84,6 +89,31 @@ private:
     Connection m_desk{QStringLiteral("stays")};
 };
 
+// A file this process cannot write while the object lives.
+struct ReadOnlyFile {
+    QByteArray path;
+    bool holds = false;
+    explicit ReadOnlyFile(const QString& file)
+        : path(file.toLocal8Bit()) {
+        if (::geteuid() != 0) QFile::setPermissions(file, QFile::ReadOwner);
+        setImmutable(true);
+        const int fd = ::open(path.constData(), O_WRONLY);
+        holds = fd < 0;
+        if (fd >= 0) ::close(fd);
+    }
+    ~ReadOnlyFile() { setImmutable(false); }
+    void setImmutable(bool on) const {
+        if (::geteuid() != 0) return;
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK);
+        int flags = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        if (fd >= 0) ::close(fd);
+    }
+};
+
 QString describe(const std::optional<UnitTaken>& t) {
     return t ? QStringLiteral("%1 on %2").arg(t->otherGuest, t->night.toString(Qt::ISODate))
              : QStringLiteral("free");
@@ -106,6 +136,7 @@ private slots:
     void theChartMatchesACountNightByNight();
     void dayViewsFollowTheStatus();
     void capacityFollowsTheUnits();
+    void aReadOnlyOlderFileStillShowsTheDayViews();
 };
 
 void TestStays::aUnitHoldsOneStayANight_data() {
@@ -393,6 +424,34 @@ void TestStays::capacityFollowsTheUnits() {
     settleCapacity(db.desk(), QStringLiteral("Room"), QStringLiteral("Single"), false);
     QVERIFY(capacityDifferences(db.desk()).empty());
     QCOMPARE(readAvailabilityChart(db.desk(), kDay, 1)[0].freeOn(0), 3);
+}
+
+void TestStays::aReadOnlyOlderFileStillShowsTheDayViews() {
+    if (onTestServer()) QSKIP("A file's permission.");
+    TempPlaces places;
+    const QString file = places.path(QStringLiteral("older.mdb"));
+    createDatabase(file);
+    execOn(file, "drop table tblUnits; drop table tblStays; drop table tblStayUnits; drop table "
+                 "tblStayEvents; drop table tblCapacity; drop trigger trgRoomsDeleteStay; drop "
+                 "trigger trgRoomsStayNights");
+    // A same-day stay: an arrival, in the house and a departure on its day.
+    execOn(file, "insert into tblRooms (GuestName, CheckInDate, CheckOutDate) values ('Ada', "
+                 "'2026-05-10', '2026-05-10')");
+    // Modes stop an ordinary user; root needs the file system's immutable flag.
+    const ReadOnlyFile readOnly(file);
+    if (!readOnly.holds) QSKIP("this file system lets this user write the file");
+    Connection c(QStringLiteral("older"));
+    c.open(QStringLiteral("data source=") + file);
+    // Its inventory works as before; only the stay is missing.
+    QCOMPARE(schemaUpgradeProblem(c), QString());
+    QVERIFY(hasInventoryTable(c));
+    QVERIFY(!hasStayTables(c));
+    for (const DayViewEntry& entry : dayViewTable()) {
+        ResultSet rows;
+        rows.open(entry.statement, {kDay.toString(Qt::ISODate)}, c);
+        QCOMPARE(rows.text("GuestName"), QStringLiteral("Ada"));
+    }
+    QCOMPARE(readStaysBetween(c, kDay, kDay).size(), size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TestStays)
