@@ -587,6 +587,15 @@ Stay readStay(Connection& connection, qint64 reservationId) {
     return readOne(connection, reservationId, nullptr, hasStayTables(connection));
 }
 
+std::map<qint64, StayStatus> readAllStatuses(Connection& connection) {
+    std::map<qint64, StayStatus> statuses;
+    if (!hasStayTables(connection)) return statuses;
+    Query q(connection, kAllStatuses);
+    while (q.next())
+        statuses.emplace_hint(statuses.end(), q.integer(0), statusOf(q.bytes(1)));
+    return statuses;
+}
+
 std::map<qint64, StayStatus> readStatuses(Connection& connection, const std::vector<qint64>& ids) {
     std::map<qint64, StayStatus> statuses;
     if (ids.empty() || !hasStayTables(connection)) return statuses;
