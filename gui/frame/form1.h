@@ -22,6 +22,7 @@ class DayViewWindow;
 class PointerFeedback;
 class ReservationModel;
 enum class DayView;
+enum class StayCommand;
 struct MainWindowPlaces;
 struct Session;
 
@@ -55,6 +56,14 @@ public:
     // The inventory (modal) and the availability chart (beside the main window, one at a time).
     void showInventory();
     void showAvailability();
+    // The stays (gui/stays/form1_stays.cpp): the hotel's units (modal), the room chart (beside
+    // the main window, one at a time), and a stay command on a reservation (none: nothing
+    // selected), after which the list is read again.
+    void showUnits();
+    void showRoomChart();
+    void stayCommand(StayCommand command, std::optional<qint64> reservationId);
+    // The reservation of the list's selected row, if a row is selected.
+    std::optional<qint64> selectedReservation() const;
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -178,6 +187,8 @@ private:
     // or deleted a reservation.
     void watchOtherDesks();
     void otherDesksChanged();
+    // Reads the stays' statuses of the rows listed, for the rows the list greys.
+    void readListStatuses();
 
     Session& m_session;
     PointerFeedback* m_pointer;
