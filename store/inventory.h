@@ -60,6 +60,11 @@ void writeInventory(Connection& connection, const std::vector<InventoryEntry>& e
 std::vector<StayRow> readStays(Connection& connection, const QDate& first, const QDate& last,
                                const std::optional<std::pair<QString, QString>>& kindAndType = {});
 
+// The earliest check-in whose stay can still reach `first` (ISO text; empty: from the first
+// stay): the longest stay in the table, read through its own index, bounds how far back the stay
+// index must be read.
+QString earliestReachingCheckIn(Connection& connection, const QDate& first);
+
 // A reservation as the chart's night list shows it.
 struct NightGuest {
     qint64 id = 0;

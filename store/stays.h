@@ -114,6 +114,13 @@ std::vector<CapacityDifference> capacityDifferences(Connection& connection);
 void settleCapacity(Connection& connection, const QString& kind, const QString& type,
                     bool keepUnits);
 
+// Each kind and type's capacity: the units in service where it has units (the older count where
+// the desk chose to keep it), else the inventory's count. A kind and type with neither is
+// unlimited and has no entry.
+std::map<std::pair<QString, QString>, qint64> typeCapacities(Connection& connection);
+std::optional<qint64> typeCapacity(Connection& connection, const QString& kind,
+                                   const QString& type);
+
 // The status and the reason as the desk reads them (translated).
 QString statusText(StayStatus status);
 QString reasonText(CancelReason reason);
