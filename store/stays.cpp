@@ -79,18 +79,18 @@ constexpr OwnStatement kReadUnits{
     "select id, Name, Kind, Type, Area, InService from tblUnits order by Kind collate \"C\", "
     "Type collate \"C\", Name collate \"C\""};
 constexpr OwnStatement kInsertUnit{
-    "insert into tblUnits (Name, Kind, Type, Area, InService) values (?1, ?2, ?3, ?4, ?5)",
+    "insert into tblUnits (Name, Kind, Type, Area, InService) values (?, ?, ?, ?, ?)",
     "insert into tblUnits (Name, Kind, Type, Area, InService) values ($1, $2, $3, $4, "
     "$5::integer)"};
 constexpr OwnStatement kUnitIdByName{"select id from tblUnits where Name=?1",
                                      "select id from tblUnits where Name=$1"};
 constexpr OwnStatement kUpdateUnit{
-    "update tblUnits set Name=?1, Kind=?2, Type=?3, Area=?4, InService=?5 where id=?6",
+    "update tblUnits set Name=?, Kind=?, Type=?, Area=?, InService=? where id=?",
     "update tblUnits set Name=$1, Kind=$2, Type=$3, Area=$4, InService=$5::integer where "
     "id=$6::bigint"};
 constexpr OwnStatement kUnitHeld{"select 1 from tblStayUnits where UnitId=?1 limit 1",
                                  "select 1 from tblStayUnits where UnitId=$1::bigint limit 1"};
-constexpr OwnStatement kDeleteUnit{"delete from tblUnits where id=?1",
+constexpr OwnStatement kDeleteUnit{"delete from tblUnits where id=?",
                                    "delete from tblUnits where id=$1::bigint"};
 constexpr OwnStatement kUnitById{
     "select id, Name, Kind, Type, Area, InService from tblUnits where id=?1",
@@ -166,47 +166,49 @@ constexpr OwnStatement kTakenBy{
     "r.id=su.ReservationId where su.UnitId=$1::bigint and daterange(su.FromNight, su.ToNight) && "
     "daterange($2::date, $3::date) order by su.FromNight limit 1"};
 constexpr OwnStatement kDropSpansFrom{
-    "delete from tblStayUnits where ReservationId=?1 and FromNight>=?2",
+    "delete from tblStayUnits where ReservationId=? and FromNight>=?",
     "delete from tblStayUnits where ReservationId=$1::bigint and FromNight>=$2::date"};
+// The file's driver binds the values of a change in the order of its placeholders: each is a
+// plain '?', and the night is given three times.
 constexpr OwnStatement kCutSpanAt{
-    "update tblStayUnits set ToNight=?2 where ReservationId=?1 and FromNight<?2 and ToNight>?2",
-    "update tblStayUnits set ToNight=$2::date where ReservationId=$1::bigint and "
-    "FromNight<$2::date and ToNight>$2::date"};
+    "update tblStayUnits set ToNight=? where ReservationId=? and FromNight<? and ToNight>?",
+    "update tblStayUnits set ToNight=$1::date where ReservationId=$2::bigint and "
+    "FromNight<$3::date and ToNight>$4::date"};
 // The span that ends where the new one begins, on the same unit, simply goes on.
 constexpr OwnStatement kExtendSpan{
-    "update tblStayUnits set ToNight=?4 where ReservationId=?1 and UnitId=?2 and ToNight=?3",
-    "update tblStayUnits set ToNight=$4::date where ReservationId=$1::bigint and "
-    "UnitId=$2::bigint and ToNight=$3::date"};
+    "update tblStayUnits set ToNight=? where ReservationId=? and UnitId=? and ToNight=?",
+    "update tblStayUnits set ToNight=$1::date where ReservationId=$2::bigint and "
+    "UnitId=$3::bigint and ToNight=$4::date"};
 constexpr OwnStatement kInsertSpan{
-    "insert into tblStayUnits (ReservationId, UnitId, FromNight, ToNight) values (?1, ?2, ?3, "
-    "?4)",
+    "insert into tblStayUnits (ReservationId, UnitId, FromNight, ToNight) values (?, ?, ?, "
+    "?)",
     "insert into tblStayUnits (ReservationId, UnitId, FromNight, ToNight) values ($1::bigint, "
     "$2::bigint, $3::date, $4::date)"};
-constexpr OwnStatement kDropSpans{"delete from tblStayUnits where ReservationId=?1",
+constexpr OwnStatement kDropSpans{"delete from tblStayUnits where ReservationId=?",
                                   "delete from tblStayUnits where ReservationId=$1::bigint"};
 
 constexpr OwnStatement kWriteStay{
     "insert into tblStays (ReservationId, Status, CancelReason, CheckedInAt, CheckedOutAt) "
-    "values (?1, ?2, ?3, ?4, ?5) on conflict (ReservationId) do update set "
+    "values (?, ?, ?, ?, ?) on conflict (ReservationId) do update set "
     "Status=excluded.Status, CancelReason=excluded.CancelReason, "
     "CheckedInAt=excluded.CheckedInAt, CheckedOutAt=excluded.CheckedOutAt",
     "insert into tblStays (ReservationId, Status, CancelReason, CheckedInAt, CheckedOutAt) "
     "values ($1::bigint, $2, $3, $4::timestamptz, $5::timestamptz) on conflict (ReservationId) "
     "do update set Status=excluded.Status, CancelReason=excluded.CancelReason, "
     "CheckedInAt=excluded.CheckedInAt, CheckedOutAt=excluded.CheckedOutAt"};
-constexpr OwnStatement kDropStay{"delete from tblStays where ReservationId=?1",
+constexpr OwnStatement kDropStay{"delete from tblStays where ReservationId=?",
                                  "delete from tblStays where ReservationId=$1::bigint"};
 
 constexpr OwnStatement kLogEvent{
-    "insert into tblStayEvents (ReservationId, At, Desk, What, Before) values (?1, ?2, ?3, ?4, "
-    "?5)",
+    "insert into tblStayEvents (ReservationId, At, Desk, What, Before) values (?, ?, ?, ?, "
+    "?)",
     "insert into tblStayEvents (ReservationId, At, Desk, What, Before) values ($1::bigint, "
     "$2::timestamptz, $3, $4, $5)"};
 constexpr OwnStatement kLastEvent{
     "select id, What, Before from tblStayEvents where ReservationId=?1 order by id desc limit 1",
     "select id, What, Before from tblStayEvents where ReservationId=$1::bigint order by id desc "
     "limit 1"};
-constexpr OwnStatement kDropEvent{"delete from tblStayEvents where id=?1",
+constexpr OwnStatement kDropEvent{"delete from tblStayEvents where id=?",
                                   "delete from tblStayEvents where id=$1::bigint"};
 
 constexpr OwnStatement kFreeUnits{
@@ -225,7 +227,7 @@ constexpr OwnStatement kUnitCounts{
 constexpr OwnStatement kSettled{"select Kind, Type, KeepUnits from tblCapacity",
                                 "select Kind, Type, KeepUnits from tblCapacity"};
 constexpr OwnStatement kSettle{
-    "insert into tblCapacity (Kind, Type, KeepUnits) values (?1, ?2, ?3) on conflict (Kind, "
+    "insert into tblCapacity (Kind, Type, KeepUnits) values (?, ?, ?) on conflict (Kind, "
     "Type) do update set KeepUnits=excluded.KeepUnits",
     "insert into tblCapacity (Kind, Type, KeepUnits) values ($1, $2, $3::integer) on conflict "
     "(Kind, Type) do update set KeepUnits=excluded.KeepUnits"};
@@ -356,7 +358,8 @@ void writeStay(Connection& connection, qint64 id, StayStatus status, CancelReaso
 
 void logEvent(Connection& connection, qint64 id, const QString& desk, const char* what,
               const StoredStay& before) {
-    connection.execute(kLogEvent, {id, timestampText(QDateTime::currentDateTimeUtc()), desk,
+    connection.execute(kLogEvent, {id, timestampText(QDateTime::currentDateTimeUtc()),
+                                   desk.isNull() ? QStringLiteral("") : desk,
                                    QString::fromLatin1(what), before.toText()});
 }
 
@@ -393,9 +396,9 @@ std::optional<UnitTaken> placeOnUnit(Connection& connection, const Stay& stay, q
     }
     const QString id = QString::number(stay.reservationId);
     connection.execute(kDropSpansFrom, {id, isoDate(from)});
-    connection.execute(kCutSpanAt, {id, isoDate(from)});
+    connection.execute(kCutSpanAt, {isoDate(from), id, isoDate(from), isoDate(from)});
     if (auto taken = takenBy(connection, unitId, from, end)) return taken;
-    if (connection.execute(kExtendSpan, {id, unitId, isoDate(from), isoDate(end)}) == 0)
+    if (connection.execute(kExtendSpan, {isoDate(end), id, unitId, isoDate(from)}) == 0)
         connection.execute(kInsertSpan, {id, unitId, isoDate(from), isoDate(end)});
     return std::nullopt;
 }
@@ -623,7 +626,7 @@ void checkOut(Connection& connection, qint64 id, const QString& desk) {
         if (end.isValid() && cut < end) {
             const QString rid = QString::number(id);
             connection.execute(kDropSpansFrom, {rid, isoDate(cut)});
-            connection.execute(kCutSpanAt, {rid, isoDate(cut)});
+            connection.execute(kCutSpanAt, {isoDate(cut), rid, isoDate(cut), isoDate(cut)});
         }
         writeStay(connection, id, StayStatus::CheckedOut, CancelReason::None,
                   timestampText(stay.checkedInAt), timestampText(QDateTime::currentDateTimeUtc()));
