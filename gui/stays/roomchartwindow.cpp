@@ -10,6 +10,7 @@
 #include "gui/stays/roomchartview.h"
 #include "gui/stays/staycommands.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -106,7 +107,12 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
 
     auto* move = new QPushButton(tr("&Move to Unit…"), this);
     move->setObjectName(QStringLiteral("roomChartMove"));
-    move->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Ctrl+M anywhere in the window, as a command (a button's own shortcut clicks it later).
+    auto* moveKey = new QAction(move->text(), this);
+    moveKey->setObjectName(QStringLiteral("roomChartMoveAction"));
+    moveKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(moveKey);
+    connect(moveKey, &QAction::triggered, this, [this] { MoveToUnit_Click(); });
     auto* open = new QPushButton(tr("Op&en"), this);
     open->setObjectName(QStringLiteral("roomChartOpen"));
     auto* checkIn = new QPushButton(tr("Check &In"), this);

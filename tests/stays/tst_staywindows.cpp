@@ -143,6 +143,7 @@ void TestStayWindows::keyboardMovesABar() {
 
     RoomChartWindow* chart = openChart();
     auto* view = control<RoomChartView>(*chart, "roomChartView");
+    QVERIFY(QTest::qWaitForWindowActive(chart)); // its keys act in the active window
     view->setFocus();
     QTest::keyClick(view, Qt::Key_Home);
     QCOMPARE(chart->chosenReservation(), std::optional(ada));
