@@ -15,6 +15,9 @@ namespace corvanna {
 
 namespace {
 
+// The text of a reservation that no longer comes (cancelled, no-show).
+const QColor kEndedStayText{0x8f, 0x98, 0xa3};
+
 // Marks a tree view whose rows read from the second column on.
 const char* const kReadsFromSecondColumn = "corvannaReadsFromSecondColumn";
 
@@ -301,9 +304,17 @@ QString ListRowDelegate::greyedStatus(const QModelIndex& index) const {
 void ListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
     if (greyedStatus(index).isEmpty()) return QStyledItemDelegate::paint(painter, option, index);
+    // The text's colour is set on the option itself: a style sheet's colour for the list would
+    // otherwise win over the disabled state.
     QStyleOptionViewItem greyed(option);
+    initStyleOption(&greyed, index);
     greyed.state &= ~QStyle::State_Enabled;
-    QStyledItemDelegate::paint(painter, greyed, index);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        greyed.palette.setColor(group, QPalette::Text, kEndedStayText);
+    const QWidget* widget = option.widget;
+    (widget ? widget->style() : QApplication::style())
+        ->drawControl(QStyle::CE_ItemViewItem, &greyed, painter, widget);
 }
 
 QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option,

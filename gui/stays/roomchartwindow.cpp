@@ -103,6 +103,8 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     m_unassigned->setDragEnabled(true);
     m_unassigned->setDragDropMode(QAbstractItemView::DragOnly);
     m_unassigned->setFixedWidth(kUnassignedWidth);
+    m_unassigned->setWordWrap(true);
+    m_unassigned->setAlternatingRowColors(true);
     unassignedLabel->setBuddy(m_unassigned);
 
     auto* move = new QPushButton(tr("&Move to Unit…"), this);
@@ -217,7 +219,7 @@ void RoomChartWindow::fillUnassigned() {
         const auto stay = std::find_if(m_stays.begin(), m_stays.end(),
                                        [id](const Stay& s) { return s.reservationId == id; });
         if (stay == m_stays.end()) continue;
-        auto* item = new QListWidgetItem(tr("%1: %2 %3, %4 to %5")
+        auto* item = new QListWidgetItem(tr("%1\n%2 %3, %4 to %5")
                                              .arg(stay->guestName, stay->type, stay->kind,
                                                   dayText(stay->checkIn), dayText(stay->checkOut)),
                                          m_unassigned);
