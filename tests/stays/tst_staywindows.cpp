@@ -7,6 +7,7 @@
 #include "gui/frame/session.h"
 #include "gui/stays/roomchartview.h"
 #include "gui/stays/roomchartwindow.h"
+#include "gui/stays/unitswindow.h"
 #include "store/literals.h"
 #include "store/statements.h"
 #include "store/stays.h"
@@ -42,6 +43,10 @@ private slots:
     void dragMovesABar();
     void checkInOffersFreeUnitsFirst();
     void cancelGreysTheRow();
+    void commandsRefuse_data();
+    void commandsRefuse();
+    void unitsRefuseBadInput_data();
+    void unitsRefuseBadInput();
 
 private:
     QString db() const { return m_desk->places.places.workingDatabase(); }
@@ -254,6 +259,78 @@ void TestStayWindows::cancelGreysTheRow() {
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
     QAccessibleInterface* name = table->tableInterface()->cellAt(boRow, 0);
     QCOMPARE(name->text(QAccessible::Name), "Bo Byrne, cancelled");
+}
+
+void TestStayWindows::commandsRefuse_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("nothing selected") << "none"
+                                      << "actionCheckIn"
+                                      << "Select a reservation first.";
+    QTest::newRow("check-out of a guest not yet in")
+        << "selected"
+        << "actionCheckOut"
+        << "The reservation of Ada Ames cannot be checked out: its status is expected.";
+    QTest::newRow("undo with nothing to undo")
+        << "selected"
+        << "actionUndoStay"
+        << "There is no check-in or check-out of Ada Ames to undo.";
+    QTest::newRow("a database without stays")
+        << "no stays"
+        << "actionCheckIn"
+        << "This database keeps no stays (it was made by an older program and cannot be changed "
+           "here), so check-in, check-out and units are not available.";
+}
+
+// A command that cannot act says why and changes nothing.
+void TestStayWindows::commandsRefuse() {
+    QFETCH(QString, situation);
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    const qint64 ada = addStay("Ada Ames", 0, 2);
+    if (situation == "no stays") execOn(db(), "drop table tblStayUnits; drop table tblStays");
+    if (situation != "none") selectInList(ada);
+    m_desk->session.chooseUnit = [](const UnitQuestion&, QWidget*) -> std::optional<UnitAnswer> {
+        qFatal("no unit may be asked for");
+    };
+    control<QAction>(*m_desk->form, qPrintable(command))->trigger();
+    QCOMPARE(m_desk->dialogs.texts(), QStringList{message});
+    if (situation != "no stays") QCOMPARE(readStay(connection(), ada).status, StayStatus::Expected);
+}
+
+void TestStayWindows::unitsRefuseBadInput_data() {
+    QTest::addColumn<QString>("name"); // the unit saved; empty: unit 101 removed
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no name") << "  "
+                             << "A unit needs a name.";
+    QTest::newRow("a name taken") << "101 "
+                                  << "There is already a unit named 101. Each unit needs a name "
+                                     "of its own.";
+    QTest::newRow("removing a unit that holds a stay")
+        << ""
+        << "Unit 101 holds the stay of Ada Ames, so it cannot be removed. Move the stay to "
+           "another unit first, or take the unit out of service.";
+}
+
+// The units window refuses a bad entry with a message saying why, and keeps the units as they were.
+void TestStayWindows::unitsRefuseBadInput() {
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    QVERIFY(!assignUnit(connection(), addStay("Ada Ames", 0, 2), addUnit("101")));
+    UnitsWindow window(*m_desk->form);
+    window.Form_Load();
+    if (name.isEmpty()) {
+        window.Remove_Click();
+    } else {
+        Unit unit;
+        unit.name = name;
+        unit.kind = "Room";
+        unit.type = "Single";
+        QVERIFY(!window.saveUnit(unit));
+    }
+    QCOMPARE(m_desk->dialogs.texts(), QStringList{message});
+    QCOMPARE(readUnits(connection()).size(), size_t(1));
 }
 
 QTEST_MAIN(TestStayWindows)
