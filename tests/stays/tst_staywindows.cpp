@@ -41,6 +41,7 @@ private slots:
     void keyboardMovesABar();
     void dragMovesABar_data();
     void dragMovesABar();
+    void checkInOffersFreeUnitsFirst_data();
     void checkInOffersFreeUnitsFirst();
     void cancelGreysTheRow();
     void commandsRefuse_data();
@@ -215,20 +216,32 @@ void TestStayWindows::dragMovesABar() {
 
 // A guest without a unit is asked for one: the free units of the booked type first, then the
 // free units of other types, marked; a unit another stay holds is not offered.
+void TestStayWindows::checkInOffersFreeUnitsFirst_data() {
+    QTest::addColumn<bool>("fromDayView");
+    QTest::newRow("from the list's menu") << false;
+    QTest::newRow("from the arrivals' Stay menu") << true;
+}
+
 void TestStayWindows::checkInOffersFreeUnitsFirst() {
+    QFETCH(bool, fromDayView);
     const qint64 held = addUnit("101");
     const qint64 free = addUnit("102");
     addUnit("201", "Single");
     QVERIFY(!assignUnit(connection(), addStay("Bo Byrne", -1, 2), held));
     const qint64 ada = addStay("Ada Ames", 0, 2);
     selectInList(ada);
+    QAction* checkIn = control<QAction>(*m_desk->form, "actionCheckIn");
+    if (fromDayView) {
+        control<QAction>(*m_desk->form, "actionArrivals")->trigger(); // Ada is today's arrival
+        checkIn = control<QAction>(*m_desk->form, "dayViewCheckIn");
+    }
     QStringList offered;
     m_desk->session.chooseUnit = [&](const UnitQuestion& q, QWidget*) {
         for (const UnitOffer& offer : q.offers)
             offered << offer.text + (offer.marked ? " *" : "");
         return std::optional(UnitAnswer{q.offers.front().unitId, {}});
     };
-    control<QAction>(*m_desk->form, "actionCheckIn")->trigger();
+    checkIn->trigger();
     QCOMPARE(offered, (QStringList{"102", "201: Single Room, not the booked type *"}));
     const Stay stay = readStay(connection(), ada);
     QCOMPARE(stay.status, StayStatus::InHouse);
