@@ -12,12 +12,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvanna {
 
 namespace {
 constexpr int kUnitIdRole = Qt::UserRole;
+constexpr int kWidestList = 640;
 } // namespace
 
 std::optional<UnitAnswer> askForUnit(const UnitQuestion& question, QWidget* parent) {
@@ -40,6 +43,10 @@ std::optional<UnitAnswer> askForUnit(const UnitQuestion& question, QWidget* pare
         }
     }
     if (list->count() > 0) list->setCurrentRow(0);
+    // Wide enough for the longest offer, within reason.
+    list->setMinimumWidth(std::min(kWidestList, list->sizeHintForColumn(0) +
+                                                    2 * list->frameWidth() +
+                                                    list->verticalScrollBar()->sizeHint().width()));
 
     QDateEdit* night = nullptr;
     auto* layout = new QVBoxLayout(&dialog);
