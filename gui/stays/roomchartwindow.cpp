@@ -11,6 +11,7 @@
 #include "gui/stays/staycommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -174,6 +175,11 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     });
     connect(m_unassigned, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* item) { m_unassignedChosen = item != nullptr; });
+    // The one of the two the keyboard went to last is the chosen one.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == m_view) m_unassignedChosen = false;
+        if (now == m_unassigned) m_unassignedChosen = m_unassigned->currentItem() != nullptr;
+    });
     connect(m_unassigned, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openReservation(item->data(kIdRole).toLongLong()); });
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {

@@ -122,11 +122,11 @@ void UnitsWindow::settleDifferences() {
         bool keepUnits = false;
         proc.step(102, [&] {
             keepUnits = m_session.dialogs.ask(
-                tr("The inventory counts %n %1 %2, but %3 units of that type are in service. "
-                   "Count the units from now on? (No keeps the inventory's count.)",
-                   nullptr, int(d.counted))
+                tr("Units in service for %1 %2: %3. The inventory counts %4. Count the units from "
+                   "now on? (No keeps the inventory's count.)")
                     .arg(d.type, d.kind)
-                    .arg(d.units));
+                    .arg(d.units)
+                    .arg(d.counted));
         });
         proc.step(104, [&] { settleCapacity(m_session.connection(), d.kind, d.type, keepUnits); });
     }

@@ -48,6 +48,7 @@ private slots:
     void commandsRefuse();
     void unitsRefuseBadInput_data();
     void unitsRefuseBadInput();
+    void unitsAskOnceAboutTheInventory();
 
 private:
     QString db() const { return m_desk->places.places.workingDatabase(); }
@@ -344,6 +345,22 @@ void TestStayWindows::unitsRefuseBadInput() {
     }
     QCOMPARE(m_desk->dialogs.texts(), QStringList{message});
     QCOMPARE(readUnits(connection()).size(), size_t(1));
+}
+
+// Where the units of a type differ from the inventory's count, the desk decides once.
+void TestStayWindows::unitsAskOnceAboutTheInventory() {
+    execOn(db(), "insert into tblInventory values ('Room', 'Double', 3)");
+    addUnit("101");
+    addUnit("102");
+    m_desk->dialogs.answers = {Answer::No};
+    for (int opening = 0; opening < 2; ++opening) {
+        UnitsWindow window(*m_desk->form);
+        window.Form_Load();
+    }
+    QCOMPARE(m_desk->dialogs.texts(),
+             QStringList{"Units in service for Double Room: 2. The inventory counts 3. Count the "
+                         "units from now on? (No keeps the inventory's count.)"});
+    QVERIFY(capacityDifferences(connection()).empty());
 }
 
 QTEST_MAIN(TestStayWindows)
