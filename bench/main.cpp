@@ -12,6 +12,7 @@
 #include "base/places.h"
 #include "base/report.h"
 #include "editor/availability.h"
+#include "editor/roomchart.h"
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
@@ -21,7 +22,9 @@
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/literals.h"
+#include "store/schemahistory.h"
 #include "store/statements.h"
+#include "store/stays.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -873,6 +876,15 @@ QString formatValue(double v) {
     return QString::number(v, 'f', 2);
 }
 
+// The day views' statements as they read the reservations alone, before the stays.
+const char* const kDayViewsBefore[] = {
+    "select * from tblRooms where CheckInDate=?1 order by GuestName",
+    "select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or (CheckInDate=?1 and "
+    "CheckOutDate=?1)) order by GuestName",
+    "select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or (CheckInDate>?1 and "
+    "CheckOutDate=?1) order by GuestName"};
+const char* const kDayViewNames[] = {"arrivals", "house", "departures"};
+
 QStringList figureNames() {
     QStringList names{QStringLiteral("raw"),
                       QStringLiteral("show_all"),
@@ -893,13 +905,30 @@ QStringList figureNames() {
           << QStringLiteral("avail_check") << QStringLiteral("raw_chart")
           << QStringLiteral("chart_31") << QStringLiteral("startup") << QStringLiteral("raw_server")
           << QStringLiteral("show_all_server") << QStringLiteral("save_server")
-          << QStringLiteral("save_server_listened");
+          << QStringLiteral("save_server_listened") << QStringLiteral("raw_stays_chart")
+          << QStringLiteral("room_chart") << QStringLiteral("plain_save")
+          << QStringLiteral("assign_unit");
+    for (const char* v : kDayViewNames)
+        names << QStringLiteral("%1_before").arg(QLatin1String(v))
+              << QStringLiteral("%1_status").arg(QLatin1String(v));
     return names;
 }
 
-const char* const kCounts[] = {"rows",          "file MB",       "range rows", "wide rows",
-                               "house rows",    "check rows",    "chart rows", "rss MB",
-                               "rss sorted MB", "peak sorted MB"};
+const char* const kCounts[] = {"rows",
+                               "file MB",
+                               "range rows",
+                               "wide rows",
+                               "house rows",
+                               "check rows",
+                               "chart rows",
+                               "rss MB",
+                               "rss sorted MB",
+                               "peak sorted MB",
+                               "held rows",
+                               "chart bar rows",
+                               "stay arrivals rows",
+                               "stay house rows",
+                               "stay departures rows"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -957,6 +986,179 @@ void printRatio(const QString& name, double over, double under) {
     std::printf("%s %.3f\n", qPrintable(name), over / under);
 }
 
+// The stays at 60 units: the 31-night room chart against the engine's raw read of the stays it
+// covers, a unit's assignment against a plain save of the same reservation, and the day views'
+// statements with the stay's status against those that read the reservations alone (both read
+// by the engine, on a copy where some stays of the days have been checked in and out).
+void measureStays(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("stays"))) return;
+    progress(QStringLiteral("%1: stays").arg(scale.label));
+    constexpr int kUnits = 60, kNights = 31;
+    const QString folder = workFolder(QStringLiteral("stays-") + scale.label);
+    const QString path = folder + QStringLiteral("/stays.mdb");
+    QFile::remove(path);
+    if (!QFile::copy(scale.database, path)) throw std::runtime_error("cannot copy the database");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        Connection c(QStringLiteral("stays"));
+        c.open(QStringLiteral("data source=") + path);
+        upgradeSchema(c);
+        sqlite3* db = c.handle();
+        auto firstValue = [&](const char* sql) {
+            sqlite3_stmt* st = nullptr;
+            QString value;
+            if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                value =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            sqlite3_finalize(st);
+            return value;
+        };
+        QDate newest =
+            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
+        if (!newest.isValid()) newest = QDate::currentDate();
+        const QDate first = newest.addDays(-96);
+        const QDate today = first.addDays(kNights / 2);
+        std::vector<qint64> unitIds;
+        for (int i = 0; i < kUnits; ++i)
+            unitIds.push_back(addUnit(c, {0,
+                                          QString::number(100 + i),
+                                          QStringLiteral("Room"),
+                                          QStringLiteral("Double"),
+                                          {},
+                                          true}));
+        // The stays around the chart's nights go to the first unit free from their check-in,
+        // until the units are full: written at once, as a desk's months of work would have.
+        const std::vector<Stay> around =
+            readStaysBetween(c, first.addDays(-kNights), first.addDays(2 * kNights));
+        std::vector<QDate> freeFrom(kUnits);
+        auto execOrThrow = [](sqlite3* on, const char* sql) {
+            if (sqlite3_exec(on, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw std::runtime_error(sqlite3_errmsg(on));
+        };
+        execOrThrow(db, "begin");
+        sqlite3_stmt* span = nullptr;
+        sqlite3_stmt* status = nullptr;
+        sqlite3_prepare_v2(db, "insert into tblStayUnits values (?, ?, ?, ?)", -1, &span, nullptr);
+        sqlite3_prepare_v2(db, "insert into tblStays values (?, ?, 'none', ?, ?)", -1, &status,
+                           nullptr);
+        int held = 0;
+        for (const Stay& s : around) {
+            const QDate end = s.checkIn == s.checkOut ? s.checkIn.addDays(1) : s.checkOut;
+            for (int u = 0; u < kUnits && end > s.checkIn; ++u) {
+                if (freeFrom[size_t(u)].isValid() && freeFrom[size_t(u)] > s.checkIn) continue;
+                freeFrom[size_t(u)] = end;
+                const QByteArray from = s.checkIn.toString(Qt::ISODate).toUtf8();
+                const QByteArray to = end.toString(Qt::ISODate).toUtf8();
+                sqlite3_bind_int64(span, 1, s.reservationId);
+                sqlite3_bind_int64(span, 2, unitIds[size_t(u)]);
+                sqlite3_bind_text(span, 3, from.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(span, 4, to.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_step(span);
+                sqlite3_reset(span);
+                ++held;
+                if (s.checkIn <= today) {
+                    const bool left = end <= today;
+                    const QByteArray in = (from + "T12:00:00.000Z");
+                    const QByteArray out = (to + "T10:00:00.000Z");
+                    sqlite3_bind_int64(status, 1, s.reservationId);
+                    sqlite3_bind_text(status, 2, left ? "checked out" : "in house", -1,
+                                      SQLITE_STATIC);
+                    sqlite3_bind_text(status, 3, in.constData(), -1, SQLITE_TRANSIENT);
+                    if (left)
+                        sqlite3_bind_text(status, 4, out.constData(), -1, SQLITE_TRANSIENT);
+                    else
+                        sqlite3_bind_null(status, 4);
+                    sqlite3_step(status);
+                    sqlite3_reset(status);
+                }
+                break;
+            }
+        }
+        sqlite3_finalize(span);
+        sqlite3_finalize(status);
+        execOrThrow(db, "commit");
+        put(table, QStringLiteral("held rows"), scale.label, double(held));
+
+        // The chart: the engine's raw read of the reservations that may take its nights.
+        const int longest = int(std::ceil(
+            firstValue("select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
+                .toDouble()));
+        const QByteArray rawChart =
+            QStringLiteral("select id, GuestName, Accommodation, Type, NoOfRooms, CheckInDate, "
+                           "CheckOutDate from tblRooms where CheckInDate>='%1' and "
+                           "CheckInDate<='%2' and CheckOutDate>='%3'")
+                .arg(first.addDays(-longest).toString(Qt::ISODate),
+                     first.addDays(kNights - 1).toString(Qt::ISODate), first.toString(Qt::ISODate))
+                .toUtf8();
+        size_t bars = 0;
+        const std::vector<Timing> chart = measureInterleaved(
+            g_options.reps,
+            {[&](Timing*) { readEveryColumn(db, rawChart); },
+             [&](Timing*) { bars = readRoomChart(c, first, kNights).bars.size(); }});
+        table[QStringLiteral("raw_stays_chart")][scale.label] = chart[0];
+        table[QStringLiteral("room_chart")][scale.label] = chart[1];
+        put(table, QStringLiteral("chart bar rows"), scale.label, double(bars));
+
+        // A unit's assignment (the overlap check and the write, one transaction) beside a plain
+        // save of the same reservation: each is one commit to the disk.
+        const Stay guest = around.back();
+        GuestValues values;
+        values.guestName = guest.guestName;
+        values.accommodation = guest.kind;
+        values.noOfRooms = QString::number(guest.rooms);
+        values.type = guest.type;
+        values.noOfPersons = QStringLiteral("2");
+        values.checkIn = guest.checkIn;
+        values.checkOut = guest.checkOut;
+        const QString id = QString::number(guest.reservationId);
+        qint64 freeUnit = 0;
+        for (const Unit& u : freeUnits(c, QStringLiteral("Room"), QStringLiteral("Double"),
+                                       guest.checkIn, guest.checkOut))
+            freeUnit = u.id;
+        if (!freeUnit) {
+            freeUnit = addUnit(c, {0,
+                                   QStringLiteral("spare"),
+                                   QStringLiteral("Room"),
+                                   QStringLiteral("Double"),
+                                   {},
+                                   true});
+            unassignUnit(c, guest.reservationId);
+        }
+        const std::vector<Timing> write =
+            measureInterleaved(std::max(g_options.reps, 15),
+                               {[&](Timing*) { c.execute(statements::update(values, id)); },
+                                [&](Timing* own) {
+                                    unassignUnit(c, guest.reservationId);
+                                    Stopwatch wall;
+                                    const double cpu = processCpuMs();
+                                    if (assignUnit(c, guest.reservationId, freeUnit))
+                                        throw std::runtime_error("the bench's unit was taken");
+                                    *own = Timing{wall.ms(), processCpuMs() - cpu};
+                                }});
+        table[QStringLiteral("plain_save")][scale.label] = write[0];
+        table[QStringLiteral("assign_unit")][scale.label] = write[1];
+
+        // The day views on the busy day, read by the engine: before the stays and with them.
+        for (int v = 0; v < 3; ++v) {
+            const QByteArray date = "'" + today.toString(Qt::ISODate).toUtf8() + "'";
+            const QByteArray before = QByteArray(kDayViewsBefore[v]).replace("?1", date);
+            const QByteArray now =
+                QByteArray(statements::dayView(dayViewTable()[size_t(v)].view)).replace("?1", date);
+            const std::vector<Timing> t = measureInterleaved(
+                std::max(g_options.reps, 15), {[&](Timing*) { readEveryColumn(db, before); },
+                                               [&](Timing*) { readEveryColumn(db, now); }});
+            table[QStringLiteral("%1_before").arg(QLatin1String(kDayViewNames[v]))][scale.label] =
+                t[0];
+            table[QStringLiteral("%1_status").arg(QLatin1String(kDayViewNames[v]))][scale.label] =
+                t[1];
+            put(table, QStringLiteral("stay %1 rows").arg(QLatin1String(kDayViewNames[v])),
+                scale.label, double(readEveryColumn(db, now)));
+        }
+    }
+    QDir(folder).removeRecursively();
+}
+
 // One line per ratio; each names its clock ("wall" where the disk or the wait is the point).
 void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
@@ -1001,6 +1203,17 @@ void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
         printRatio(QStringLiteral("chart_31_%1/raw_chart_%1").arg(l), cell(table, "chart_31", l),
                    cell(table, "raw_chart", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("room_chart_%1/raw_stays_chart_%1").arg(l),
+                   cell(table, "room_chart", l), cell(table, "raw_stays_chart", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("assign_unit_%1/plain_save_%1 (wall)").arg(l),
+                   cell(table, "assign_unit", l, true), cell(table, "plain_save", l, true));
+    for (const QString& l : labels)
+        for (const char* v : kDayViewNames)
+            printRatio(QStringLiteral("%2_status_%1/%2_before_%1").arg(l, QLatin1String(v)),
+                       cell(table, QStringLiteral("%1_status").arg(QLatin1String(v)), l),
+                       cell(table, QStringLiteral("%1_before").arg(QLatin1String(v)), l));
     for (const QString& l : labels)
         printRatio(QStringLiteral("range_wide_%1/show_all_beside_wide_%1").arg(l),
                    cell(table, "range_wide", l), cell(table, "show_all_beside_wide", l));
@@ -1068,7 +1281,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,rss,startup,server] "
+                "save,avail_check,chart_31,stays,rss,startup,server] "
                 "[--locale NAME]\n");
             return false;
         }
@@ -1127,6 +1340,7 @@ int main(int argc, char* argv[]) {
             measureScale(s, table);
             measureSave(s, table);
             measureAvailability(s, table);
+            measureStays(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
             // The same reservations on a PostgreSQL server the bench starts for itself.

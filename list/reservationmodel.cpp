@@ -4,6 +4,7 @@
 #include "base/dates.h"
 #include "findindex.h"
 #include "store/rowcursor.h"
+#include "store/statements.h"
 #include "textrank.h"
 
 #include <QByteArray>
@@ -203,6 +204,10 @@ struct ReservationModel::Store {
 
     const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
+    // A day view's stay group per row (its column "StayGroup"): lower groups come first in the
+    // list's own order. Empty when the fill has no such column or every row is in group 0.
+    int groupField = -1;
+    std::vector<quint8> groups;
 
     Row& at(size_t i) { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
     const Row& at(size_t i) const { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
@@ -242,6 +247,8 @@ struct ReservationModel::Store {
         maskedCards = {};
         dropNameRuns();
         mapped = nullptr;
+        groupField = -1;
+        groups = {};
     }
 
     void dropNameRuns() {
@@ -353,7 +360,17 @@ void ReservationModel::append(const RowCursor& cursor) {
                     break;
                 }
         }
+        s.groupField = -1;
+        for (int i = ColumnCount; i < n; ++i)
+            if (qstricmp(cursor.columnName(i), kStayGroupColumn) == 0) s.groupField = i;
         s.mapped = &cursor;
+    }
+    if (s.groupField >= 0) {
+        const CursorValue g = cursor.value(s.groupField, CursorValue::Integer);
+        const quint8 group = g.type == CursorValue::Integer && g.number > 0 ? quint8(g.number) : 0;
+        // Rows are counted into groups only once one leaves group 0.
+        if (group != 0 && s.groups.size() < s.count) s.groups.resize(s.count, 0);
+        if (group != 0 || !s.groups.empty()) s.groups.push_back(group);
     }
 
     Row& row = s.add();
@@ -453,6 +470,16 @@ void ReservationModel::orderNames() {
                 run = end;
             }
         }
+    }
+    if (!s.groups.empty()) {
+        // A day view's stay groups first, the names' order within each.
+        s.groups.resize(s.count, 0);
+        if (s.base.empty()) {
+            s.base.resize(s.count);
+            std::iota(s.base.begin(), s.base.end(), 0u);
+        }
+        std::stable_sort(s.base.begin(), s.base.end(),
+                         [&s](quint32 a, quint32 b) { return s.groups[a] < s.groups[b]; });
     }
     if (!m_sorted) s.order = s.base;
 }

@@ -24,6 +24,17 @@ constexpr const char* kWriteServerVersion =
     "insert into corvanna_schema (one, version) values (true, $1::integer) "
     "on conflict (one) do update set version = excluded.version";
 
+// The stay table's empty stand-in on a database that cannot take the stay tables, so that the
+// day views read it as one where every stay is expected.
+constexpr const char* kHasFileStays =
+    "select 1 from main.sqlite_master where type='table' and name='tblStays'";
+constexpr const char* kFileStaysStandIn =
+    "create temp table if not exists tblStays (ReservationId integer primary key, Status text, "
+    "CancelReason text, CheckedInAt text, CheckedOutAt text)";
+constexpr const char* kServerStaysStandIn =
+    "create temp table if not exists tblStays (ReservationId bigint primary key, Status text, "
+    "CancelReason text, CheckedInAt timestamptz, CheckedOutAt timestamptz)";
+
 const std::vector<SchemaStep> kHistory = {
     {1,
      // How many units of each kind and type the hotel has; whole units, none below zero.
@@ -143,7 +154,15 @@ const std::vector<SchemaStep> kHistory = {
           "(FromNight < new.CheckInDate or ToNight > ends); return null; end $$"),
       QStringLiteral(
           "create or replace trigger trgRoomsStayNights after update of CheckInDate, CheckOutDate "
-          "on tblRooms for each row execute function corvanna_stay_nights()")}},
+          "on tblRooms for each row execute function corvanna_stay_nights()"),
+      // Another desk's check-in, move or unit change is told as a change of the reservations.
+      QStringLiteral("create or replace trigger trgUnitsChanged after insert or update or delete "
+                     "on tblUnits for each statement execute function corvanna_rooms_changed()"),
+      QStringLiteral("create or replace trigger trgStaysChanged after insert or update or delete "
+                     "on tblStays for each statement execute function corvanna_rooms_changed()"),
+      QStringLiteral("create or replace trigger trgStayUnitsChanged after insert or update or "
+                     "delete on tblStayUnits for each statement execute function "
+                     "corvanna_rooms_changed()")}},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.
@@ -291,6 +310,11 @@ void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bo
     }
 }
 
+void standInForStays(pg_conn* conn) {
+    if (!serverHasRow(conn, "select 1 where to_regclass('tblstays') is null")) return;
+    PQclear(PQexec(conn, kServerStaysStandIn));
+}
+
 void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
     sqlite3* db = file.fileHandle();
     const int newest = newestSchemaVersion(steps);
@@ -298,8 +322,14 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
     if (version > newest) throw Failure(newerSchemaMessage(version, newest));
     if (version == newest) return;
     // A read-only file is told at once, without the whole-file check that precedes a first write.
-    if (sqlite3_db_readonly(db, "main") == 1)
+    // Without the stay tables it still reads as a database where every stay is expected: an
+    // empty stand-in lives in the connection's own temporary schema.
+    if (sqlite3_db_readonly(db, "main") == 1) {
+        bool present = false;
+        fileValue(db, kHasFileStays, &present);
+        if (!present) sqlite3_exec(db, kFileStaysStandIn, nullptr, nullptr, nullptr);
         throw Failure(QStringLiteral("attempt to write a readonly database"));
+    }
     for (const SchemaStep& step : steps) {
         if (step.number <= version) continue;
         // The write lock first: another program opening the same file applies the step once.

@@ -68,9 +68,10 @@ std::pair<QDate, QDate> nightsOf(const QDate& checkIn, const QDate& checkOut) {
     return {checkIn, checkIn == checkOut ? checkIn.addDays(1) : checkOut};
 }
 
-constexpr OwnStatement kHasStays{"select 1 from sqlite_master where type='table' and "
-                                 "name='tblStays'",
-                                 "select 1 where to_regclass('tblstays') is not null"};
+constexpr OwnStatement kHasStays{
+    "select 1 from main.sqlite_master where type='table' and "
+    "name='tblStays'",
+    "select 1 from pg_class where oid=to_regclass('tblstays') and relpersistence<>'t'"};
 constexpr OwnStatement kBegin{"begin immediate", "begin"};
 constexpr OwnStatement kCommit{"commit", "commit"};
 
@@ -495,6 +496,12 @@ void updateUnit(Connection& connection, const Unit& unit) {
                                          unit.inService ? 1 : 0, unit.id}) == 0)
         throw Failure(tr("The unit no longer exists."));
     transaction.commit();
+}
+
+bool unitHoldsStay(Connection& connection, qint64 unitId) {
+    if (!hasStayTables(connection)) return false;
+    Query held(connection, kUnitHeld, {QString::number(unitId)});
+    return held.next();
 }
 
 void removeUnit(Connection& connection, qint64 id) {

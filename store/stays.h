@@ -59,6 +59,8 @@ std::vector<Unit> readUnits(Connection& connection);
 // Adds a unit and returns its id. Throws Failure for an empty or a taken name.
 qint64 addUnit(Connection& connection, const Unit& unit);
 void updateUnit(Connection& connection, const Unit& unit);
+// True while any stay holds the unit on some night.
+bool unitHoldsStay(Connection& connection, qint64 unitId);
 // Refused (Failure) while any stay holds the unit.
 void removeUnit(Connection& connection, qint64 id);
 

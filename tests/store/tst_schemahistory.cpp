@@ -100,7 +100,10 @@ public:
             } else {
                 // The reservation table alone, as the desk's first database held it.
                 createDatabase(m_file);
-                exec("drop table tblInventory; drop index idxRoomsStayLength");
+                exec("drop table tblInventory; drop index idxRoomsStayLength; drop table tblUnits; "
+                     "drop table tblStays; drop table tblStayUnits; drop table tblStayEvents; "
+                     "drop table tblCapacity; drop trigger trgRoomsDeleteStay; "
+                     "drop trigger trgRoomsStayNights");
                 exec(kOlderRows);
             }
         }

@@ -2,8 +2,13 @@
 // at once; a move keeps the nights before; cancel and no-show free their nights; undo restores
 // the stay exactly; the classic delete leaves no stay rows behind; the room chart's layout.
 #include "base/failure.h"
+#include "base/report.h"
+#include "editor/availability.h"
 #include "editor/roomchart.h"
+#include "list/listfill.h"
+#include "list/reservationmodel.h"
 #include "store/connection.h"
+#include "store/inventory.h"
 #include "store/schemahistory.h"
 #include "store/statements.h"
 #include "store/stays.h"
@@ -99,6 +104,8 @@ private slots:
     void undoRestoresTheStayExactly();
     void theClassicDeleteTakesTheStay();
     void theChartMatchesACountNightByNight();
+    void dayViewsFollowTheStatus();
+    void capacityFollowsTheUnits();
 };
 
 void TestStays::aUnitHoldsOneStayANight_data() {
@@ -324,6 +331,68 @@ void TestStays::theChartMatchesACountNightByNight() {
     }
     QVERIFY(shown == counted);
     QCOMPARE(chart.unassignedPerNight, wanted);
+}
+
+void TestStays::dayViewsFollowTheStatus() {
+    Database db;
+    const QDate today = QDate::currentDate();
+    auto reserve = [&](const char* guest, int in, int out) {
+        db.desk().execute(statements::insert(
+            sampleGuest(QString::fromLatin1(guest), today.addDays(in), today.addDays(out))));
+        return db.value(QStringLiteral("select max(id) from tblRooms")).toLongLong();
+    };
+    const qint64 ada = reserve("Ada", 0, 2), bea = reserve("Bea", 0, 2);
+    reserve("Cal", 0, 1);
+    const qint64 dan = reserve("Dan", -1, 1);
+    ReservationModel model;
+    model.setGuestNameOrder(true);
+    ScriptedDialogs dialogs;
+    auto names = [&](DayView view, const QDate& day) {
+        Procedure proc(dialogs, QStringLiteral("DayView.Refresh"));
+        fillList(proc, model, &db.desk(), statements::dayViewStatement(view),
+                 {day.toString(Qt::ISODate)}, [](int) {});
+        QStringList out;
+        for (int r = 0; r < model.rowCount(); ++r)
+            out << model.cellText(r, ReservationModel::GuestName);
+        return out.join(QLatin1Char(','));
+    };
+    // No one checked in yet: the rows and order of the views before the stays.
+    QCOMPARE(names(DayView::InTheHouse, today), QStringLiteral("Ada,Bea,Cal,Dan"));
+    QVERIFY(!checkIn(db.desk(), bea, std::nullopt, QStringLiteral("desk")));
+    QVERIFY(!checkIn(db.desk(), dan, std::nullopt, QStringLiteral("desk")));
+    cancel(db.desk(), ada, CancelReason::ByGuest, QStringLiteral("desk"));
+    QCOMPARE(names(DayView::Arrivals, today), QStringLiteral("Cal,Ada,Bea"));
+    QCOMPARE(names(DayView::InTheHouse, today), QStringLiteral("Bea,Dan"));
+    checkOut(db.desk(), dan, QStringLiteral("desk"));
+    QCOMPARE(names(DayView::InTheHouse, today), QStringLiteral("Bea"));
+    QCOMPARE(names(DayView::Departures, today.addDays(1)), QStringLiteral("Cal,Dan"));
+    QCOMPARE(dialogs.texts(), QStringList());
+}
+
+void TestStays::capacityFollowsTheUnits() {
+    Database db;
+    writeInventory(db.desk(), {{QStringLiteral("Room"), QStringLiteral("Single"), 5}});
+    db.unit(QStringLiteral("12"));
+    db.unit(QStringLiteral("14"));
+    addUnit(db.desk(), {0, QStringLiteral("16"), QStringLiteral("Room"), QStringLiteral("Single"),
+                        QStringLiteral("1st floor"), false});
+    QCOMPARE(typeCapacity(db.desk(), QStringLiteral("Room"), QStringLiteral("Single")), 2);
+    const std::vector<CapacityDifference> differences = capacityDifferences(db.desk());
+    QCOMPARE(differences.size(), size_t(1));
+    QCOMPARE(differences[0].counted, 5);
+    QCOMPARE(differences[0].units, 2);
+    // Two stays of two rooms on a night, one cancelled: the other takes both units in service.
+    const qint64 ada = db.reserve(QStringLiteral("Ada"), 0, 1);
+    db.reserve(QStringLiteral("Bea"), 0, 1);
+    db.desk().execute(QStringLiteral("update tblRooms set NoOfRooms=2"));
+    cancel(db.desk(), ada, CancelReason::ByHotel, QStringLiteral("desk"));
+    const ChartRow row = readAvailabilityChart(db.desk(), kDay, 1)[0];
+    QCOMPARE(row.type, QStringLiteral("Single"));
+    QCOMPARE(row.freeOn(0), 0);
+    // The desk keeps the older count: shown once, then the type's capacity again.
+    settleCapacity(db.desk(), QStringLiteral("Room"), QStringLiteral("Single"), false);
+    QVERIFY(capacityDifferences(db.desk()).empty());
+    QCOMPARE(readAvailabilityChart(db.desk(), kDay, 1)[0].freeOn(0), 3);
 }
 
 QTEST_GUILESS_MAIN(TestStays)
