@@ -254,17 +254,24 @@ void UnitsWindow::Remove_Click() {
     // A unit that holds a stay keeps it: the desk moves the stay first.
     std::optional<QString> holder;
     if (!proc.step(102, [&] {
+            if (!unitHoldsStay(m_session.connection(), unit.id)) return;
+            holder = QString();
+            // Whose stay it is, for the message: read only when the unit does hold one.
             for (const Stay& stay : readStaysBetween(m_session.connection(), kEarliest, kLatest))
                 for (const UnitSpan& span : stay.spans)
-                    if (span.unitId == unit.id && !holder) holder = stay.guestName;
+                    if (span.unitId == unit.id && holder->isEmpty()) holder = stay.guestName;
         }))
         return;
     if (holder) {
         proc.step(104, [&] {
             m_session.dialogs.notify(
-                tr("Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to "
-                   "another unit first, or take the unit out of service.")
-                    .arg(unit.name, *holder));
+                holder->isEmpty()
+                    ? tr("Unit %1 holds a stay, so it cannot be removed. Move the stay to another "
+                         "unit first, or take the unit out of service.")
+                          .arg(unit.name)
+                    : tr("Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to "
+                         "another unit first, or take the unit out of service.")
+                          .arg(unit.name, *holder));
         });
         return;
     }
