@@ -27,6 +27,7 @@ class LocalCopyKeeper;
 class PointerFeedback;
 class ReservationModel;
 enum class DayView;
+enum class StayCommand;
 struct MainWindowPlaces;
 struct Session;
 
@@ -60,6 +61,14 @@ public:
     // The inventory (modal) and the availability chart (beside the main window, one at a time).
     void showInventory();
     void showAvailability();
+    // The stays (gui/stays/form1_stays.cpp): the hotel's units (modal), the room chart (beside
+    // the main window, one at a time), and a stay command on a reservation (none: nothing
+    // selected), after which the list is read again.
+    void showUnits();
+    void showRoomChart();
+    void stayCommand(StayCommand command, std::optional<qint64> reservationId);
+    // The reservation of the list's selected row, if a row is selected.
+    std::optional<qint64> selectedReservation() const;
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -197,6 +206,8 @@ private:
     void watchLocalCopy();
     // The caption and the bar above the list for the database in use.
     void showDatabaseInUse();
+    // Reads the stays' statuses of the rows listed, for the rows the list greys.
+    void readListStatuses();
 
     Session& m_session;
     PointerFeedback* m_pointer;

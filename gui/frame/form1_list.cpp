@@ -32,6 +32,7 @@ void Form1::fill(const QString& procedure, const std::function<QString()>& state
     };
     m_lastFill = run;
     run();
+    readListStatuses();
     selectFirstAdded();
     emit reservationsChanged();
 }
@@ -53,6 +54,7 @@ void Form1::refillKeepingSelection() {
 
     const std::function<void()> refill = m_lastFill; // a fill may replace m_lastFill
     refill();
+    readListStatuses();
 
     if (const int row = model->rowOfId(selectedId); row >= 0)
         selection->setCurrentIndex(model->index(row, column),

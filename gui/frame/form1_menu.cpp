@@ -8,6 +8,7 @@
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/session.h"
 #include "gui/output/listoutput.h"
+#include "gui/stays/staycommands.h"
 #include "list/reservationmodel.h"
 
 #include <QAction>
@@ -169,6 +170,17 @@ void Form1::buildMenus() {
                    [this] { PushButton2_Click(); });
     keysInListOnly(remove, ListView1, {QKeySequence(QKeySequence::Delete)});
     reservation->addSeparator();
+    addCommand(reservation, "actionCheckIn", tr("Check &In"), {},
+               [this] { stayCommand(StayCommand::CheckIn, selectedReservation()); });
+    addCommand(reservation, "actionCheckOut", tr("Check &Out"), {},
+               [this] { stayCommand(StayCommand::CheckOut, selectedReservation()); });
+    addCommand(reservation, "actionCancelReservation", tr("&Cancel…"), {},
+               [this] { stayCommand(StayCommand::Cancel, selectedReservation()); });
+    addCommand(reservation, "actionNoShow", tr("No-&show"), {},
+               [this] { stayCommand(StayCommand::NoShow, selectedReservation()); });
+    addCommand(reservation, "actionUndoStay", tr("&Undo Check-in/Check-out"), {},
+               [this] { stayCommand(StayCommand::Undo, selectedReservation()); });
+    reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QStringLiteral("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
 
@@ -188,10 +200,12 @@ void Form1::buildMenus() {
     view->addSeparator();
     addCommand(view, "actionAvailability", QStringLiteral("A&vailability…"), {},
                [this] { showAvailability(); });
+    addCommand(view, "actionRoomChart", tr("R&oom Chart"), {}, [this] { showRoomChart(); });
 
     // Tools
     addCommand(tools, "actionInventory", QStringLiteral("&Inventory…"), {},
                [this] { showInventory(); });
+    addCommand(tools, "actionUnits", tr("&Units…"), {}, [this] { showUnits(); });
 
     // Help
     addCommand(help, "actionAbout", QStringLiteral("&About Corvanna"), {},
@@ -242,6 +256,7 @@ void Form1::Find_Click() {
 
 void Form1::Find_Change() {
     model->setFindText(m_find->text());
+    readListStatuses(); // the rows the find shows now
     // A hidden selection is gone; the first row found takes it, so the commands act on a row
     // the desk can see.
     QItemSelectionModel* selection = ListView1->selectionModel();
@@ -258,7 +273,14 @@ void Form1::Find_Escape() {
 }
 
 void Form1::DayView_Click(DayView view) {
-    if (!m_dayView) m_dayView = new DayViewWindow(m_session, this);
+    if (!m_dayView) {
+        m_dayView = new DayViewWindow(m_session, this);
+        connect(m_dayView, &DayViewWindow::stayCommandRequested, this,
+                [this](StayCommand command, std::optional<qint64> id) {
+                    stayCommand(command, id);
+                    m_dayView->Refresh();
+                });
+    }
     m_dayView->showDay(view, m_dayView->isVisible() ? m_dayView->date() : QDate::currentDate());
     m_dayView->show();
     m_dayView->raise();

@@ -4,6 +4,7 @@
 #include "base/failure.h"
 #include "base/places.h"
 #include "gui/backups/restoredialog.h"
+#include "gui/stays/stayquestions.h"
 #include "store/backup.h"
 #include "store/connection.h"
 #include "store/server/localcopy.h"
@@ -71,6 +72,14 @@ struct Session {
     std::function<int(const std::vector<BackupChoice>&, QWidget*)> chooseBackup =
         [](const std::vector<BackupChoice>& choices, QWidget* parent) {
             return chooseBackupCopy(choices, parent);
+        };
+    // The stays' questions: the unit a check-in or a move takes, and who cancels (tests replace
+    // them). Nothing when the desk cancels the question.
+    std::function<std::optional<UnitAnswer>(const UnitQuestion&, QWidget*)> chooseUnit =
+        [](const UnitQuestion& question, QWidget* parent) { return askForUnit(question, parent); };
+    std::function<std::optional<CancelReason>(const QString& guestName, QWidget*)>
+        chooseCancelReason = [](const QString& guestName, QWidget* parent) {
+            return askCancelReason(guestName, parent);
         };
 
     // Ends the program at once with the exit code; no further handler runs.
