@@ -10,7 +10,6 @@
 #include <QTimeZone>
 #include <QVariant>
 #include <algorithm>
-#include <unordered_map>
 
 namespace corvanna {
 
@@ -566,14 +565,16 @@ std::vector<Stay> readStaysBetween(Connection& connection, const QDate& first, c
     if (!std::is_sorted(stays.begin(), stays.end(), byCheckIn))
         std::stable_sort(stays.begin(), stays.end(), byCheckIn);
     if (!withStays) return stays;
-    std::unordered_map<qint64, size_t> index;
-    index.reserve(stays.size());
+    // The stays by id, looked up for each held span.
+    std::vector<std::pair<qint64, size_t>> index(stays.size());
     for (size_t i = 0; i < stays.size(); ++i)
-        index.emplace(stays[i].reservationId, i);
+        index[i] = {stays[i].reservationId, i};
+    std::sort(index.begin(), index.end());
     Query spans(connection, kSpansBetween, values);
     while (spans.next()) {
-        const auto it = index.find(spans.integer(0));
-        if (it != index.end())
+        const qint64 id = spans.integer(0);
+        const auto it = std::lower_bound(index.begin(), index.end(), std::pair{id, size_t(0)});
+        if (it != index.end() && it->first == id)
             stays[it->second].spans.push_back({spans.integer(1), spans.date(2), spans.date(3)});
     }
     for (Stay& s : stays)
