@@ -1,6 +1,7 @@
 #include "gui/stays/staycommands.h"
 
 #include "base/dates.h"
+#include "base/failure.h"
 #include "base/report.h"
 #include "gui/frame/rowdelegate.h"
 #include "gui/frame/session.h"
@@ -62,18 +63,24 @@ void StayCommands::greyEndedStays(Session& session, QAbstractItemView& list,
     auto* rows = qobject_cast<ListRowDelegate*>(list.itemDelegate());
     if (!rows) return;
     std::map<qint64, QString> greyed;
-    Procedure proc(session.dialogs, QStringLiteral("Stays.greyEndedStays"));
-    proc.step(100, [&] {
+    // The grey is only how rows are drawn: a read that fails (a lock held elsewhere, which the
+    // fill before has already reported) leaves the rows plain until the next fill, with no second
+    // report of the same trouble.
+    try {
         Connection* connection = session.dbConnection.get();
-        if (!connection || connection->state() == 0 || !hasStayTables(*connection)) return;
-        std::vector<qint64> ids;
-        ids.reserve(size_t(model.rowCount()));
-        for (int row = 0; row < model.rowCount(); ++row)
-            ids.push_back(model.idAt(row));
-        for (const auto& [id, status] : readStatuses(*connection, ids))
-            if (status == StayStatus::Cancelled || status == StayStatus::NoShow)
-                greyed.emplace(id, statusText(status));
-    });
+        if (connection && connection->state() != 0 && model.rowCount() > 0 &&
+            hasStayTables(*connection)) {
+            std::vector<qint64> ids;
+            ids.reserve(size_t(model.rowCount()));
+            for (int row = 0; row < model.rowCount(); ++row)
+                ids.push_back(model.idAt(row));
+            for (const auto& [id, status] : readStatuses(*connection, ids))
+                if (status == StayStatus::Cancelled || status == StayStatus::NoShow)
+                    greyed.emplace(id, statusText(status));
+        }
+    } catch (const Failure&) {
+        greyed.clear();
+    }
     rows->setGreyedRows(std::move(greyed));
 }
 

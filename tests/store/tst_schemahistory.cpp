@@ -103,7 +103,7 @@ public:
                 exec("drop table tblInventory; drop index idxRoomsStayLength; drop table tblUnits; "
                      "drop table tblStays; drop table tblStayUnits; drop table tblStayEvents; "
                      "drop table tblCapacity; drop trigger trgRoomsDeleteStay; "
-                     "drop trigger trgRoomsStayNights");
+                     "drop trigger trgRoomsStayNights; pragma user_version = 0");
                 exec(kOlderRows);
             }
         }

@@ -433,7 +433,7 @@ void TestStays::aReadOnlyOlderFileStillShowsTheDayViews() {
     createDatabase(file);
     execOn(file, "drop table tblUnits; drop table tblStays; drop table tblStayUnits; drop table "
                  "tblStayEvents; drop table tblCapacity; drop trigger trgRoomsDeleteStay; drop "
-                 "trigger trgRoomsStayNights");
+                 "trigger trgRoomsStayNights; pragma user_version = 2");
     // A same-day stay: an arrival, in the house and a departure on its day.
     execOn(file, "insert into tblRooms (GuestName, CheckInDate, CheckOutDate) values ('Ada', "
                  "'2026-05-10', '2026-05-10')");
