@@ -255,7 +255,7 @@ void TestAvailability::oldDatabaseGetsInventory() {
     TempPlaces temp;
     createWorkingDatabase(temp.places);
     const QString db = temp.places.workingDatabase();
-    execOn(db, "drop table tblInventory; drop index idxRoomsStayLength;");
+    execOn(db, "drop table tblInventory; drop index idxRoomsStayLength; pragma user_version = 0;");
     GuestValues v = sampleGuest("O'Brien", QDate::currentDate(), QDate::currentDate());
     v.address = "1 Quay\nLine 2";
     execOn(db, translateDates(statements::insert(v)) +

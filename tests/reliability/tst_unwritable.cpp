@@ -276,7 +276,7 @@ void TestUnwritable::fullDiskIsReported() {
 // A read-only database from before the inventory: start-up is as before, the chart works without
 // inventory, and the user is told once.
 void TestUnwritable::readOnlyWithoutInventoryWorksAsBefore() {
-    execOn(db(), "drop table tblInventory; drop index idxRoomsStayLength");
+    execOn(db(), "drop table tblInventory; drop index idxRoomsStayLength; pragma user_version = 0");
     const QString before = everyRow(db());
     WriteProtection protection(db());
     if (!protection.holds())
