@@ -144,7 +144,8 @@ void Form2::setUpWindow() {
 
 void Form2::buildGuestName() {
 
-    PushButton1 = designButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
+    PushButton1 = designButton(this, "PushButton1", QT_TRANSLATE_NOOP("Design", "Help"),
+                               twipsRect(120, 120, 7800, 405));
 
     Frame3 = frame(this, "Frame3", "Guest Name", twipsRect(120, 570, 7800, 825));
     Text1 = textBox(Frame3, "Text1", "", twipsRect(240, 300, 7320, 345));
@@ -198,8 +199,10 @@ void Form2::buildOtherInformation() {
 
 void Form2::buildButtonsAndKinds() {
 
-    PushButton4 = designButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
-    PushButton5 = designButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
+    PushButton4 = designButton(this, "PushButton4", QT_TRANSLATE_NOOP("Design", "Save"),
+                               twipsRect(120, 6660, 3840, 405));
+    PushButton5 = designButton(this, "PushButton5", QT_TRANSLATE_NOOP("Design", "Cancel"),
+                               twipsRect(4080, 6660, 3840, 405));
 
     // Below the client area, so the kind of a new reservation is Rooms.
     Frame2 = frame(this, "Frame2", "Type", twipsRect(120, 7260, 6720, 780));
