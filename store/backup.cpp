@@ -36,10 +36,6 @@ const QString kPartialSuffix = QStringLiteral(".partial");
 constexpr auto kFileMode = QFile::ReadOwner | QFile::WriteOwner;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Backup", text);
-}
-
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -73,12 +69,14 @@ bool makeFolder(const QString& folder) {
             made = true;
         } catch (const Failure& failure) {
             if (!QFileInfo::exists(folder))
-                throw Failure(QStringLiteral("The folder %1 could not be made: %2")
-                                  .arg(native(folder), failure.description()));
+                throw Failure(
+                    QCoreApplication::translate("Backup", "The folder %1 could not be made: %2")
+                        .arg(native(folder), failure.description()));
         }
     }
     if (!QFileInfo(folder).isDir())
-        throw Failure(QStringLiteral("%1 is not a folder").arg(native(folder)));
+        throw Failure(
+            QCoreApplication::translate("Backup", "%1 is not a folder").arg(native(folder)));
     narrowToOwner(folder, true);
     return made;
 }
@@ -88,8 +86,8 @@ void createPrivateFile(const QString& path) {
     QFile::remove(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kFileMode))
-        throw Failure(
-            QStringLiteral("%1 could not be written: %2").arg(native(path), file.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                          .arg(native(path), file.errorString()));
 }
 
 // Partial copies left by a run that was killed while it wrote them (not those of a run that is
@@ -159,27 +157,29 @@ QString integrityCheckOf(const EngineFile& file) {
 void copyPrivately(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        throw Failure(
-            QStringLiteral("%1 could not be read: %2").arg(native(from), source.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be read: %2")
+                          .arg(native(from), source.errorString()));
     createPrivateFile(to);
     QFile target(to);
     if (!target.open(QIODevice::WriteOnly))
-        throw Failure(
-            QStringLiteral("%1 could not be written: %2").arg(native(to), target.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                          .arg(native(to), target.errorString()));
     QByteArray chunk;
     while (!(chunk = source.read(1 << 20)).isEmpty()) {
         if (target.write(chunk) != chunk.size()) {
             const QString why = target.errorString();
             target.close();
             QFile::remove(to);
-            throw Failure(QStringLiteral("%1 could not be written: %2").arg(native(to), why));
+            throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                              .arg(native(to), why));
         }
     }
     const bool readAll = source.error() == QFileDevice::NoError;
     target.close();
     if (!readAll || !syncPath(to)) {
         QFile::remove(to);
-        throw Failure(QStringLiteral("%1 could not be copied").arg(native(from)));
+        throw Failure(
+            QCoreApplication::translate("Backup", "%1 could not be copied").arg(native(from)));
     }
 }
 
@@ -268,8 +268,10 @@ std::optional<BackupCopy> copyAfter(const std::vector<BackupCopy>& copies, const
 }
 
 QString wrongClockNotice(const BackupCopy& future, const QDate& today) {
-    return tr("No old backups were removed, because the backup %1 is dated after today (%2); "
-              "if the computer's clock is wrong, correct it.")
+    return QCoreApplication::translate(
+               "Backup",
+               "No old backups were removed, because the backup %1 is dated after today (%2); "
+               "if the computer's clock is wrong, correct it.")
         .arg(QFileInfo(future.path).fileName(), today.toString(Qt::ISODate));
 }
 
@@ -322,7 +324,8 @@ std::optional<ReservationDifference> compareReservations(const QString& working,
 }
 
 QString integrityCheckOf(const QString& path) {
-    if (!QFileInfo(path).isFile()) return QStringLiteral("%1 was not found").arg(native(path));
+    if (!QFileInfo(path).isFile())
+        return QCoreApplication::translate("Backup", "%1 was not found").arg(native(path));
     return integrityCheckOf(EngineFile(path, SQLITE_OPEN_READONLY));
 }
 
@@ -374,7 +377,8 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
     };
     // The engine's words follow what could not be done, and where.
     const auto notWritten = [&](const QString& words) {
-        return tr("The backup could not be written to the folder %1: %2")
+        return QCoreApplication::translate("Backup",
+                                           "The backup could not be written to the folder %1: %2")
             .arg(native(folder), words);
     };
     try {
@@ -412,15 +416,19 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
             if (problem.isEmpty()) {
                 const QString check = integrityCheckOf(copy);
                 if (check != QLatin1String("ok"))
-                    problem = QStringLiteral("The copy failed its integrity check: ") + check;
+                    problem = QCoreApplication::translate("Backup",
+                                                          "The copy failed its integrity check: %1")
+                                  .arg(check);
             }
         }
     }
     if (problem.isEmpty() && !syncPath(partial))
-        problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
+        problem = QCoreApplication::translate("Backup", "%1 could not be written to the disk")
+                      .arg(native(partial));
     QString target;
     if (problem.isEmpty() && !placeCopy(partial, folder, name, replace, &target))
-        problem = QStringLiteral("%1 could not be renamed").arg(native(partial));
+        problem =
+            QCoreApplication::translate("Backup", "%1 could not be renamed").arg(native(partial));
     if (!problem.isEmpty()) fail(problem);
     syncPath(folder);
     return target;
@@ -464,7 +472,8 @@ QString rotateBackups(const QString& folder, const QDateTime& now) {
         }
         if (remove && !QFile::remove(copy.path))
             throw Failure(
-                QStringLiteral("The old backup %1 could not be removed").arg(native(copy.path)));
+                QCoreApplication::translate("Backup", "The old backup %1 could not be removed")
+                    .arg(native(copy.path)));
     }
     return {};
 }
@@ -522,7 +531,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     if (check != QLatin1String("ok")) {
         QFile::remove(incoming);
         throw Failure(
-            QStringLiteral("The copy %1 failed its integrity check: %2").arg(native(copy), check));
+            QCoreApplication::translate("Backup", "The copy %1 failed its integrity check: %2")
+                .arg(native(copy), check));
     }
     // A copy written by a newer program would be refused at the next open: it is not restored.
     try {
@@ -540,8 +550,9 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     };
     // A write left unfinished by a program that stopped would be rolled into the restored file.
     if (QFileInfo::exists(working + QStringLiteral("-journal")))
-        giveUp(QStringLiteral("The working database has an unfinished write; start and close the "
-                              "program once, then restore again"));
+        giveUp(QCoreApplication::translate(
+            "Backup", "The working database has an unfinished write; start and close the "
+                      "program once, then restore again"));
     // The replaced file keeps its name in the folder of copies before the working name moves on,
     // so at every moment both files are whole and one of them is the working database.
     const QString replaced = QDir(folder).filePath(replacedFileName(now));
@@ -558,7 +569,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     narrowToOwner(replaced, false);
     if (!replaceByRename(incoming, working)) {
         QFile::remove(replaced);
-        giveUp(QStringLiteral("%1 could not be replaced").arg(native(working)));
+        giveUp(
+            QCoreApplication::translate("Backup", "%1 could not be replaced").arg(native(working)));
     }
     syncPath(QFileInfo(working).absolutePath());
     syncPath(folder);

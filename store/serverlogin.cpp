@@ -5,6 +5,8 @@
 #include "connection.h"
 #include "store/server/serverlink.h"
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 ServerLogin::ServerLogin(Connection& connection, QString target, Dialogs& dialogs)
@@ -44,8 +46,8 @@ void ServerLogin::attempt() {
 
 void ServerLogin::askOrThrow() {
     ServerLink& link = m_connection.serverLink();
-    const std::optional<QString> password =
-        m_dialogs.password(QStringLiteral("Password of ") + link.passwordFor() + QLatin1Char(':'));
+    const std::optional<QString> password = m_dialogs.password(
+        QCoreApplication::translate("ServerLogin", "Password of %1:").arg(link.passwordFor()));
     // Cancel: no database this run, as when the server cannot be reached.
     if (!password) throw Failure(m_lastWords);
     m_asked = true;

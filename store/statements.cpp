@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 namespace statements {
 
@@ -122,7 +124,9 @@ bool isWholeNumberId(const QString& id) {
 
 const QString& checkedId(const QString& id) {
     if (!isWholeNumberId(id))
-        throw Failure(QStringLiteral("The reservation key \"%1\" is not a whole number").arg(id));
+        throw Failure(QCoreApplication::translate(
+                          "Statements", "The reservation key \"%1\" is not a whole number")
+                          .arg(id));
     return id;
 }
 

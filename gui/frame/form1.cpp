@@ -268,8 +268,8 @@ bool Form1::Form_Load() {
     if (proc.test(108, [&] { return !PathExists(places.workingDatabase()); })) {
         if (proc.test(110, [&] { return !OrdinaryFileExists(places.shippedDatabase()); })) {
             proc.step(112, [&] {
-                m_session.dialogs.notify(QDir::toNativeSeparators(places.shippedDatabase()) +
-                                         QStringLiteral(" not found."));
+                m_session.dialogs.notify(
+                    tr("%1 not found.").arg(QDir::toNativeSeparators(places.shippedDatabase())));
             });
             m_session.endProgram(1);
             return false;
@@ -515,7 +515,10 @@ void Form1::applySizeConstraints() {
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The captions and menus speak the language just chosen.
-    if (event->type() == QEvent::LanguageChange) retranslateFollowing(this);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateFollowing(this);
+        emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+    }
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         const bool wasNormal = !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized |

@@ -21,6 +21,8 @@
 #include <unistd.h>
 #endif
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -190,7 +192,9 @@ void FileEngine::open(const QString& path) {
     QSqlDatabase db = QSqlDatabase::contains(m_name)
                           ? QSqlDatabase::database(m_name, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    if (!db.isValid()) throw Failure(QStringLiteral("The SQLite database driver is not available"));
+    if (!db.isValid())
+        throw Failure(QCoreApplication::translate("FileEngine",
+                                                  "The SQLite database driver is not available"));
     // mode=rw: never create a missing file, whatever the driver would do by default.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
