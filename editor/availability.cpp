@@ -123,7 +123,7 @@ QString overbookingQuestion(const Overbooking& o, const QLocale& locale) {
                      .arg(nights);
     return QCoreApplication::translate("Availability",
                                        "This stay overbooks %1 %2 on %3 (%4 over). Save anyway?")
-        .arg(kindText(o.type), kindText(o.kind), nights, QString::number(o.over));
+        .arg(o.type, kindText(o.kind), nights, QString::number(o.over));
 }
 
 } // namespace corvanna

@@ -8,8 +8,8 @@ namespace corvanna {
 
 namespace {
 
-// The kinds' texts stay English in the database; they are translated where they are shown
-// (kindText). Marked here for the translations.
+// The kinds' words and captions stay English in the database; they are translated where they
+// are shown (kindText). The types are names the desk stores and shows as they are.
 QString marked(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -18,27 +18,21 @@ const KindDetails kRooms{marked(QT_TRANSLATE_NOOP("GuestCheck", "Rooms")),
                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Room")),
                          marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Rooms:")),
                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Room Type:")),
-                         {marked(QT_TRANSLATE_NOOP("GuestCheck", "Single")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Double")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Deluxe")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Suite")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Superior")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Other"))}};
-const KindDetails kWings{marked(QT_TRANSLATE_NOOP("GuestCheck", " Wings")),
-                         marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing")),
-                         marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Wings:")),
-                         marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing Type:")),
-                         {marked(QT_TRANSLATE_NOOP("GuestCheck", "Royal")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Honeymoon")),
-                          marked(QT_TRANSLATE_NOOP("GuestCheck", "Family Type"))}};
+                         {QStringLiteral("Single"), QStringLiteral("Double"),
+                          QStringLiteral("Deluxe"), QStringLiteral("Suite"),
+                          QStringLiteral("Superior"), QStringLiteral("Other")}};
+const KindDetails kWings{
+    marked(QT_TRANSLATE_NOOP("GuestCheck", " Wings")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Wings:")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing Type:")),
+    {QStringLiteral("Royal"), QStringLiteral("Honeymoon"), QStringLiteral("Family Type")}};
 const KindDetails kMeetingHall{marked(QT_TRANSLATE_NOOP("GuestCheck", "Meeting Hall")),
                                marked(QT_TRANSLATE_NOOP("GuestCheck", "Meeting Hall")),
                                marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Halls:")),
                                marked(QT_TRANSLATE_NOOP("GuestCheck", "Hall Type:")),
-                               {marked(QT_TRANSLATE_NOOP("GuestCheck", "Main Hall")),
-                                marked(QT_TRANSLATE_NOOP("GuestCheck", "East Hall")),
-                                marked(QT_TRANSLATE_NOOP("GuestCheck", "West Hall")),
-                                marked(QT_TRANSLATE_NOOP("GuestCheck", "Green Leaf Hall"))}};
+                               {QStringLiteral("Main Hall"), QStringLiteral("East Hall"),
+                                QStringLiteral("West Hall"), QStringLiteral("Green Leaf Hall")}};
 
 bool isAsciiDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');

@@ -5,81 +5,81 @@
     <name>Availability</name>
     <message>
         <source>%1 and 1 more night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und 1 weitere Nacht</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 und %n weitere Nacht</numerusform>
+            <numerusform>%1 und %n weitere Nächte</numerusform>
         </translation>
     </message>
     <message>
         <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Aufenthalt überbucht %2 „%1“ am %3 (%4 zu viel). Trotzdem speichern?</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>The folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 could not be copied</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht kopiert werden</translation>
     </message>
     <message>
         <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine alten Sicherungen entfernt, weil die Sicherung %1 nach dem heutigen Tag (%2) datiert ist; geht die Uhr des Computers falsch, stellen Sie sie bitte richtig.</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>The backup could not be written to the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht in den Ordner %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The copy failed its integrity check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie hat die Integritätsprüfung nicht bestanden: %1</translation>
     </message>
     <message>
         <source>%1 could not be written to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden</translation>
     </message>
     <message>
         <source>%1 could not be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht umbenannt werden</translation>
     </message>
     <message>
         <source>The old backup %1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die alte Sicherung %1 konnte nicht entfernt werden</translation>
     </message>
     <message>
         <source>The copy %1 failed its integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 hat die Integritätsprüfung nicht bestanden: %2</translation>
     </message>
     <message>
         <source>The working database has an unfinished write; start and close the program once, then restore again</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Arbeitsdatenbank ist ein Schreibvorgang nicht abgeschlossen; starten und schließen Sie das Programm einmal und stellen Sie dann erneut wieder her</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht ersetzt werden</translation>
     </message>
 </context>
 <context>
@@ -90,355 +90,307 @@
 Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
 <byte value="xd"/>
 Please email %2 with a screenshot of this message if you have any questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen Sie die MDAC-Installation.<byte value="xd"/>
+<byte value="xd"/>
+Bitte sehen Sie hier nach: %1, suchen Sie den Abschnitt &apos;How to obtain this update&apos; und laden Sie das passende Update herunter.<byte value="xd"/>
+<byte value="xd"/>
+Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung an %2.</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll: Die Liste konnte nicht nach %1 exportiert werden. Eine frühere Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste konnte nicht nach %1 exportiert werden (%2). Eine frühere Datei dieses Namens ist unverändert.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen</translation>
     </message>
 </context>
 <context>
     <name>DayView</name>
     <message>
         <source>Arrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreisen</translation>
     </message>
     <message>
         <source>A&amp;rrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nreisen</translation>
     </message>
     <message>
         <source>In the House</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Haus</translation>
     </message>
     <message>
         <source>In the &amp;House</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Haus</translation>
     </message>
     <message>
         <source>Departures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisen</translation>
     </message>
     <message>
         <source>De&amp;partures</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;breisen</translation>
     </message>
 </context>
 <context>
     <name>Design</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Datum suchen</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zeigen</translation>
     </message>
     <message>
         <source>Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl löschen</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl bearbeiten</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten laden</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Eigenschaftswert</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Bild</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt erforderlich</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Verwendung von Null</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgang ist für ein geschlossenes Objekt nicht zulässig.</translation>
     </message>
     <message>
         <source>Command text was not set for the command object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das Befehlsobjekt wurde kein Befehlstext festgelegt.</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad nicht gefunden</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element wurde in der Auflistung, die dem angeforderten Namen oder Ordinalwert entspricht, nicht gefunden.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF oder EOF ist True, oder der aktuelle Datensatz wurde gelöscht.</translation>
     </message>
 </context>
 <context>
     <name>FileEngine</name>
     <message>
         <source>The SQLite database driver is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Der SQLite-Datenbanktreiber ist nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer</translation>
     </message>
     <message>
         <source>No. Of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Single</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deluxe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suite</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmertyp:</translation>
     </message>
     <message>
         <source> Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügel</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügel</translation>
     </message>
     <message>
         <source>No. Of Wings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügel:</translation>
     </message>
     <message>
         <source>Wing Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Royal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honeymoon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügeltyp:</translation>
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagungssaal</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Säle:</translation>
     </message>
     <message>
         <source>Hall Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>East Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>West Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green Leaf Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Saaltyp:</translation>
     </message>
     <message>
         <source>You forgot to input Guest Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, den Namen des Gastes einzugeben.</translation>
     </message>
     <message>
         <source>You forgot to enter Number of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Anzahl einzugeben (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter %1 Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, den Typ einzugeben (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Kreditkartenart einzugeben.</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Kreditkartennummer einzugeben.</translation>
     </message>
     <message>
         <source>You forgot to enter Number Of Persons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Personenzahl einzugeben.</translation>
     </message>
     <message>
         <source>You forgot to enter Phone Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Telefonnummer einzugeben.</translation>
     </message>
     <message>
         <source>You forgot to enter Address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben vergessen, die Anschrift einzugeben.</translation>
     </message>
     <message>
         <source>Number of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl (%1) muss eine ganze Zahl sein.</translation>
     </message>
     <message>
         <source>Number of %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl (%1) darf nicht größer als %2 sein.</translation>
     </message>
     <message>
         <source>Number Of Persons must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Personenzahl muss eine ganze Zahl sein.</translation>
     </message>
     <message>
         <source>Number Of Persons cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Personenzahl darf nicht größer als %1 sein.</translation>
     </message>
     <message>
         <source>Credit card is expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kreditkarte ist abgelaufen.</translation>
     </message>
     <message>
         <source>Credit card expiry date is less than the check out date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kreditkarte läuft vor dem Abreisedatum ab.</translation>
     </message>
 </context>
 <context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gedruckt am %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Print %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 drucken</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druck wurde nicht abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Konten können noch lesen: %1</translation>
     </message>
 </context>
 <context>
@@ -446,89 +398,90 @@ Please email %2 with a screenshot of this message if you have any questions.</so
     <message>
         <source>%1<byte value="xd"/>
 %2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungsfehler</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
     <name>RowLock</name>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Gastes</translation>
     </message>
     <message>
         <source>Accommodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkunft</translation>
     </message>
     <message>
         <source>Number of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungen</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl</translation>
     </message>
     <message>
         <source>Check-In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreisedatum</translation>
     </message>
     <message>
         <source>Check-Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenart</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschrift</translation>
     </message>
 </context>
 <context>
     <name>ServerChoice</name>
     <message>
         <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle tblRooms des Servers enthält bereits %1 Reservierungen; es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle tblInventory des Servers enthält bereits %1 Einträge; es wurde nichts kopiert.</translation>
     </message>
     <message>
         <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Server: eine postgresql://-URL oder eine Verbindungsangabe key=value</translation>
     </message>
     <message>
         <source>not a server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Server: %1</translation>
     </message>
     <message>
         <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
@@ -538,170 +491,176 @@ Please email %2 with a screenshot of this message if you have any questions.</so
   --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
 Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: corvanna [--server ZIEL | --local] [--copy-to-server ZIEL]
+  --server ZIEL            die Reservierungen ab jetzt auf einem PostgreSQL-Server führen
+                           (postgresql://user@host:port/dbname oder key=value)
+  --local                  zurück zur Datenbankdatei dieses Computers
+  --copy-to-server ZIEL    die Reservierungen dieses Computers in eine leere Serverdatenbank kopieren
+Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellungen gespeichert.
+</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1:</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Permission denied: the settings file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert: Die Einstellungsdatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>Skin</name>
     <message>
         <source>The skin %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberfläche %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The skin %1 is not a valid style sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Oberfläche %1 ist kein gültiges Stylesheet</translation>
     </message>
 </context>
 <context>
     <name>Statements</name>
     <message>
         <source>The reservation key &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Reservierungsschlüssel „%1“ ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbarkeit</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ab:</translation>
     </message>
     <message numerus="yes">
         <source>%n nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Nacht</numerusform>
+            <numerusform>%n Nächte</numerusform>
         </translation>
     </message>
     <message>
         <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Einheiten je Nacht; ! kennzeichnet eine überbuchte Nacht. (n): gebucht, kein Bestand erfasst.</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Gastes</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreise</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Reservations of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen der Nacht</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2: %3 gebucht, %4 zu viel</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2: %3 gebucht, %4 frei</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, no inventory entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2: %3 gebucht, kein Bestand erfasst</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
 </context>
 <context>
     <name>corvanna::DayViewWindow</name>
     <message>
         <source>The dates are reversed: the check-out date is before the check-in date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten sind vertauscht: Das Abreisedatum liegt vor dem Anreisedatum.</translation>
     </message>
     <message>
         <source>%1, dates reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Daten vertauscht</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht:</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heute</translation>
     </message>
     <message>
         <source>Reservations of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen des Tages</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 - 1 reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 Reservierung</translation>
     </message>
     <message numerus="yes">
         <source>%1 - %n reservations</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 - %n Reservierung</numerusform>
+            <numerusform>%1 - %n Reservierungen</numerusform>
         </translation>
     </message>
 </context>
@@ -709,171 +668,171 @@ Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
     <name>corvanna::Form1</name>
     <message>
         <source>The backup could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>The reservations are on a database server, whose own backups keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Reservierungen liegen auf einem Datenbankserver, dessen eigene Sicherungen sie bewahren.</translation>
     </message>
     <message>
         <source>The database was backed up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank wurde nach %1 gesichert.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>There are no backups to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sicherungen zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>The backup of %1 is damaged and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung vom %1 ist beschädigt und kann nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsdatenbank durch die Sicherung vom %1 ersetzen (Reservierungen: %2)? Reservierungen nur in der Arbeitsdatenbank: %3, nur in der Sicherung: %4, seit der Sicherung geändert: %5; die Arbeitsdatenbank wird als %6 im Ordner Backups aufbewahrt.</translation>
     </message>
     <message>
         <source>The backup of %1 was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung vom %1 wurde wiederhergestellt.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreisedatum:</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum:</translation>
     </message>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklick auf einen Eintrag entfernt ihn. Ziehen Sie die Linie | nach rechts aus dem Fenster, um die vollen Namen zu sehen.</translation>
     </message>
     <message>
         <source>%1 not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nicht gefunden.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Reservations %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen %1 bis %2</translation>
     </message>
     <message>
         <source>All reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Reservierungen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reservierung</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt sichern</translation>
     </message>
     <message>
         <source>&amp;Restore…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eispieldaten laden</translation>
     </message>
     <message>
         <source>&amp;Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Datum suchen</translation>
     </message>
     <message>
         <source>Show &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle zeigen</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>A&amp;vailability…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verfügbarkeit…</translation>
     </message>
     <message>
         <source>&amp;Inventory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand…</translation>
     </message>
     <message>
         <source>&amp;About Corvanna</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Corvanna</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uchen:</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Name, phone, address, id, card</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, Telefon, Anschrift, ID, Karte</translation>
     </message>
     <message>
         <source>%1, find &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Suche „%2“</translation>
     </message>
     <message>
         <source>PostgreSQL server, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PostgreSQL-Server, %1</translation>
     </message>
     <message>
         <source>%1 %2
@@ -881,309 +840,317 @@ Front desk reservations for a small hotel.
 
 Data folder: %3
 Database: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Reservierungen an der Rezeption eines kleinen Hotels.
+
+Datenordner: %3
+Datenbank: %4</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übersetzung %1 konnte nicht geladen werden; sie wird ab dem nächsten Start verwendet, wenn sie sich dann laden lässt.</translation>
     </message>
     <message>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüs und das Hauptfenster verwenden jetzt die gewählte Sprache. Fenster, die geöffnet sind oder schon geöffnet waren, folgen beim nächsten Start.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
     <message>
         <source>Add New Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Gast</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Gastes</translation>
     </message>
     <message>
         <source>Room Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmerangaben</translation>
     </message>
     <message>
         <source>No. of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmertyp:</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreise:</translation>
     </message>
     <message>
         <source>No. Of Persons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen:</translation>
     </message>
     <message>
         <source>Service Included:</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungen:</translation>
     </message>
     <message>
         <source>Breakfast, Lunch, Dinner, Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühstück, Mittagessen, Abendessen, Sicherheit</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreise:</translation>
     </message>
     <message>
         <source>Other Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Angaben</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenart:</translation>
     </message>
     <message>
         <source>Credit Card Num:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer:</translation>
     </message>
     <message>
         <source>Expiry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis:</translation>
     </message>
     <message>
         <source>Phone Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschrift:</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>If you need fields added to this form, please email me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie weitere Felder in diesem Formular benötigen, schreiben Sie mir bitte eine E-Mail an %1</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ enthält ein NUL-Zeichen, das der Datenbankserver nicht speichern kann. Geben Sie das Feld neu ein und speichern Sie erneut.</translation>
     </message>
     <message>
         <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige gespeicherte Werte dieser Reservierung konnten nicht angezeigt werden, und das Speichern ersetzt sie. Trotzdem speichern?</translation>
     </message>
     <message>
         <source>This reservation no longer exists, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Reservierung besteht nicht mehr; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Save what you typed as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
     <message>
         <source>Successfully Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich gespeichert.</translation>
     </message>
     <message>
         <source>Another desk changed this reservation after you opened it: %1.
 
 Save your entries over its changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Platz hat diese Reservierung geändert, nachdem Sie sie geöffnet haben: %1.
+
+Ihre Eingaben über diese Änderungen speichern?</translation>
     </message>
     <message>
         <source>Another desk deleted this reservation after you opened it.
 
 Save your entries as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Platz hat diese Reservierung gelöscht, nachdem Sie sie geöffnet haben.
+
+Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
 </context>
 <context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer</translation>
     </message>
     <message>
         <source>Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Flügel</translation>
     </message>
     <message>
         <source>Meeting Halls</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagungssäle</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory (%1), so the program works without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank kann keinen Bestand führen (%1); das Programm arbeitet ohne.</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten jedes Typs, die das Hotel hat. Lassen Sie Einheiten für einen Typ ohne Grenze leer.</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank kann keinen Bestand führen.</translation>
     </message>
     <message>
         <source>The units of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einheiten von %1 müssen eine ganze Zahl sein.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Gastes</translation>
     </message>
     <message>
         <source>Accomodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterkunft</translation>
     </message>
     <message>
         <source>Number Of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Services Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungen</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Personenzahl</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anreisedatum</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Abreisedatum</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenart</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonnummer</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschrift</translation>
     </message>
     <message>
         <source>card number hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartennummer verborgen</translation>
     </message>
     <message>
         <source>card ending %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte mit Endziffern %1</translation>
     </message>
 </context>
 <context>
     <name>corvanna::RestoreDialog</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Backups kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufbewahrte Sicherungen:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherungen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservierungen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Replaced by a restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch Wiederherstellung ersetzt</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt sichern</translation>
     </message>
     <message>
         <source>Day&apos;s copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageskopie</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datenbank wurde von einer neueren Version von Corvanna geschrieben (Schema %1; diese Version kennt bis %2). Sie bleibt unverändert: Verwenden Sie die neuere Version.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>corvanna: arguments ignored (not options of this program): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>corvanna: Argumente ignoriert (keine Optionen dieses Programms): %1</translation>
     </message>
 </context>
 </TS>

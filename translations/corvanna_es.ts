@@ -5,81 +5,81 @@
     <name>Availability</name>
     <message>
         <source>%1 and 1 more night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y 1 noche más</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 y %n noche más</numerusform>
+            <numerusform>%1 y %n noches más</numerusform>
         </translation>
     </message>
     <message>
         <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta estancia sobrerreserva %2 «%1» el %3 (%4 de más). ¿Guardar de todos modos?</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>The folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be copied</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar %1</translation>
     </message>
     <message>
         <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha eliminado ninguna copia antigua porque la copia %1 tiene fecha posterior a hoy (%2); si el reloj del ordenador está mal, corríjalo.</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1</translation>
     </message>
     <message>
         <source>The backup could not be written to the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la copia de seguridad en la carpeta %1: %2</translation>
     </message>
     <message>
         <source>The copy failed its integrity check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia no superó la comprobación de integridad: %1</translation>
     </message>
     <message>
         <source>%1 could not be written to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1 en el disco</translation>
     </message>
     <message>
         <source>%1 could not be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de %1</translation>
     </message>
     <message>
         <source>The old backup %1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la copia antigua %1</translation>
     </message>
     <message>
         <source>The copy %1 failed its integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia %1 no superó la comprobación de integridad: %2</translation>
     </message>
     <message>
         <source>The working database has an unfinished write; start and close the program once, then restore again</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de trabajo tiene una escritura sin terminar; inicie y cierre el programa una vez y vuelva a restaurar</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo sustituir %1</translation>
     </message>
 </context>
 <context>
@@ -90,355 +90,307 @@
 Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
 <byte value="xd"/>
 Please email %2 with a screenshot of this message if you have any questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe la instalación de MDAC.<byte value="xd"/>
+<byte value="xd"/>
+Consulte: %1, busque la sección &apos;How to obtain this update&apos; y descargue la actualización adecuada.<byte value="xd"/>
+<byte value="xd"/>
+Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por correo electrónico a %2.</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno: no se pudo exportar la lista a %1. Un archivo anterior con ese nombre no ha cambiado.</translation>
     </message>
     <message>
         <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar la lista a %1 (%2). Un archivo anterior con ese nombre no ha cambiado.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas</translation>
     </message>
 </context>
 <context>
     <name>DayView</name>
     <message>
         <source>Arrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegadas</translation>
     </message>
     <message>
         <source>A&amp;rrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Lle&amp;gadas</translation>
     </message>
     <message>
         <source>In the House</source>
-        <translation type="unfinished"></translation>
+        <translation>En el hotel</translation>
     </message>
     <message>
         <source>In the &amp;House</source>
-        <translation type="unfinished"></translation>
+        <translation>En el &amp;hotel</translation>
     </message>
     <message>
         <source>Departures</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas</translation>
     </message>
     <message>
         <source>De&amp;partures</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lidas</translation>
     </message>
 </context>
 <context>
     <name>Design</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por fecha</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todo</translation>
     </message>
     <message>
         <source>Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar datos de ejemplo</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la propiedad no válido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a ruta o archivo</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen no válida</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice fuera de los límites</translation>
     </message>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Se requiere un objeto</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso no válido de Null</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite realizar la operación si el objeto está cerrado.</translation>
     </message>
     <message>
         <source>Command text was not set for the command object.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha establecido el texto del comando para el objeto de comando.</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la ruta de acceso</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el elemento en la colección que corresponde al nombre o al ordinal solicitado.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF o EOF es True, o el registro actual se eliminó.</translation>
     </message>
 </context>
 <context>
     <name>FileEngine</name>
     <message>
         <source>The SQLite database driver is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador de base de datos SQLite no está disponible</translation>
     </message>
 </context>
 <context>
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitaciones</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitación</translation>
     </message>
     <message>
         <source>No. Of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitac.:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Single</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deluxe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suite</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source> Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alas</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala</translation>
     </message>
     <message>
         <source>No. Of Wings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alas:</translation>
     </message>
     <message>
         <source>Wing Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Royal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honeymoon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Sala de reuniones</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salas:</translation>
     </message>
     <message>
         <source>Hall Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>East Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>West Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green Leaf Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>You forgot to input Guest Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el nombre del huésped.</translation>
     </message>
     <message>
         <source>You forgot to enter Number of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el número (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter %1 Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el tipo (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el tipo de tarjeta de crédito.</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el número de tarjeta de crédito.</translation>
     </message>
     <message>
         <source>You forgot to enter Number Of Persons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el número de personas.</translation>
     </message>
     <message>
         <source>You forgot to enter Phone Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir el número de teléfono.</translation>
     </message>
     <message>
         <source>You forgot to enter Address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha olvidado introducir la dirección.</translation>
     </message>
     <message>
         <source>Number of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número (%1) debe ser un número entero.</translation>
     </message>
     <message>
         <source>Number of %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número (%1) no puede ser mayor que %2.</translation>
     </message>
     <message>
         <source>Number Of Persons must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de personas debe ser un número entero.</translation>
     </message>
     <message>
         <source>Number Of Persons cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de personas no puede ser mayor que %1.</translation>
     </message>
     <message>
         <source>Credit card is expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta de crédito está caducada.</translation>
     </message>
     <message>
         <source>Credit card expiry date is less than the check out date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta de crédito caduca antes de la fecha de salida.</translation>
     </message>
 </context>
 <context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, impreso el %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>Print %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir %1</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresora</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresión no terminó</translation>
     </message>
 </context>
 <context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Otras cuentas aún pueden leer %1</translation>
     </message>
 </context>
 <context>
@@ -446,89 +398,90 @@ Please email %2 with a screenshot of this message if you have any questions.</so
     <message>
         <source>%1<byte value="xd"/>
 %2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+%2 en la línea %3<byte value="xd"/><byte value="xd"/>Envíe una captura de pantalla de este mensaje por correo electrónico a %4</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de la aplicación</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
 </context>
 <context>
     <name>RowLock</name>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del huésped</translation>
     </message>
     <message>
         <source>Accommodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Alojamiento</translation>
     </message>
     <message>
         <source>Number of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicios</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de personas</translation>
     </message>
     <message>
         <source>Check-In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de llegada</translation>
     </message>
     <message>
         <source>Check-Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de salida</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de tarjeta</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarjeta</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
 </context>
 <context>
     <name>ServerChoice</name>
     <message>
         <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla tblRooms del servidor ya contiene %1 reservas; no se ha copiado nada.</translation>
     </message>
     <message>
         <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla tblInventory del servidor ya contiene %1 entradas; no se ha copiado nada.</translation>
     </message>
     <message>
         <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un servidor: una URL postgresql:// o una cadena de conexión key=value</translation>
     </message>
     <message>
         <source>not a server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un servidor: %1</translation>
     </message>
     <message>
         <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
@@ -538,170 +491,176 @@ Please email %2 with a screenshot of this message if you have any questions.</so
   --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
 Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: corvanna [--server DESTINO | --local] [--copy-to-server DESTINO]
+  --server DESTINO         guardar en adelante las reservas en un servidor PostgreSQL
+                           (postgresql://user@host:port/dbname o key=value)
+  --local                  volver al archivo de base de datos de este ordenador
+  --copy-to-server DESTINO copiar las reservas de este ordenador a una base de datos vacía del servidor
+Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la configuración.
+</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1:</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Permission denied: the settings file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado: no se puede escribir el archivo de configuración %1</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de configuración %1</translation>
     </message>
 </context>
 <context>
     <name>Skin</name>
     <message>
         <source>The skin %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el aspecto %1: %2</translation>
     </message>
     <message>
         <source>The skin %1 is not a valid style sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>El aspecto %1 no es una hoja de estilo válida</translation>
     </message>
 </context>
 <context>
     <name>Statements</name>
     <message>
         <source>The reservation key &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave de reserva «%1» no es un número entero</translation>
     </message>
 </context>
 <context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidad</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde:</translation>
     </message>
     <message numerus="yes">
         <source>%n nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n noche</numerusform>
+            <numerusform>%n noches</numerusform>
         </translation>
     </message>
     <message>
         <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades libres por noche; ! marca una noche sobrerreservada. (n): reservado, sin inventario introducido.</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del huésped</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegada</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Reservations of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas de la noche</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2: %3 reservado(s), %4 de más</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2: %3 reservado(s), %4 libre(s)</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, no inventory entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2: %3 reservado(s), sin inventario introducido</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 el %2</translation>
     </message>
 </context>
 <context>
     <name>corvanna::DayViewWindow</name>
     <message>
         <source>The dates are reversed: the check-out date is before the check-in date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fechas están invertidas: la fecha de salida es anterior a la de llegada.</translation>
     </message>
     <message>
         <source>%1, dates reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fechas invertidas</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista:</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoy</translation>
     </message>
     <message>
         <source>Reservations of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas del día</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 - 1 reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 reserva</translation>
     </message>
     <message numerus="yes">
         <source>%1 - %n reservations</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 - %n reserva</numerusform>
+            <numerusform>%1 - %n reservas</numerusform>
         </translation>
     </message>
 </context>
@@ -709,171 +668,171 @@ Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
     <name>corvanna::Form1</name>
     <message>
         <source>The backup could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo hacer la copia de seguridad: %1</translation>
     </message>
     <message>
         <source>The reservations are on a database server, whose own backups keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las reservas están en un servidor de base de datos, cuyas propias copias de seguridad las conservan.</translation>
     </message>
     <message>
         <source>The database was backed up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha hecho una copia de seguridad de la base de datos en %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>There are no backups to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay copias de seguridad que restaurar.</translation>
     </message>
     <message>
         <source>The backup of %1 is damaged and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia de seguridad del %1 está dañada y no se puede restaurar.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir la base de datos de trabajo por la copia de seguridad del %1 (reservas: %2)? Reservas solo en la base de datos de trabajo: %3, solo en la copia: %4, modificadas desde la copia: %5; la base de datos de trabajo se conserva como %6 en la carpeta Backups.</translation>
     </message>
     <message>
         <source>The backup of %1 was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha restaurado la copia de seguridad del %1.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de llegada:</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de salida:</translation>
     </message>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un elemento para quitarlo. Arrastre la línea | a la derecha fuera de la ventana para ver los nombres completos.</translation>
     </message>
     <message>
         <source>%1 not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar %1?</translation>
     </message>
     <message>
         <source>Reservations %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas del %1 al %2</translation>
     </message>
     <message>
         <source>All reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las reservas</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reserva</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>&amp;Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer &amp;copia ahora</translation>
     </message>
     <message>
         <source>&amp;Restore…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>&amp;Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar selección</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar selección</translation>
     </message>
     <message>
         <source>&amp;Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar datos de ejemplo</translation>
     </message>
     <message>
         <source>&amp;Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar por &amp;fecha</translation>
     </message>
     <message>
         <source>Show &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar todo</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uscar...</translation>
     </message>
     <message>
         <source>A&amp;vailability…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Disponibilidad…</translation>
     </message>
     <message>
         <source>&amp;Inventory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inventario…</translation>
     </message>
     <message>
         <source>&amp;About Corvanna</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Corvanna</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uscar:</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Name, phone, address, id, card</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, teléfono, dirección, ID, tarjeta</translation>
     </message>
     <message>
         <source>%1, find &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, búsqueda «%2»</translation>
     </message>
     <message>
         <source>PostgreSQL server, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>servidor PostgreSQL, %1</translation>
     </message>
     <message>
         <source>%1 %2
@@ -881,309 +840,317 @@ Front desk reservations for a small hotel.
 
 Data folder: %3
 Database: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Reservas de recepción para un hotel pequeño.
+
+Carpeta de datos: %3
+Base de datos: %4</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idi&amp;oma</translation>
     </message>
     <message>
         <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la traducción %1; se usará a partir del próximo inicio si entonces se puede cargar.</translation>
     </message>
     <message>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los menús y la ventana principal usan ahora el idioma elegido. Las ventanas abiertas o ya abiertas antes lo harán en el próximo inicio.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
     <message>
         <source>Add New Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo huésped</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del huésped</translation>
     </message>
     <message>
         <source>Room Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de la habitación</translation>
     </message>
     <message>
         <source>No. of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitac.:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegada:</translation>
     </message>
     <message>
         <source>No. Of Persons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas:</translation>
     </message>
     <message>
         <source>Service Included:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicios:</translation>
     </message>
     <message>
         <source>Breakfast, Lunch, Dinner, Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Desayuno, almuerzo, cena, seguridad</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida:</translation>
     </message>
     <message>
         <source>Other Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros datos</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de tarjeta:</translation>
     </message>
     <message>
         <source>Credit Card Num:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de tarjeta:</translation>
     </message>
     <message>
         <source>Expiry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Caducidad:</translation>
     </message>
     <message>
         <source>Phone Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>If you need fields added to this form, please email me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Si necesita añadir campos a este formulario, escríbame a %1</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» contiene un carácter NUL que el servidor de base de datos no puede guardar. Vuelva a escribir el campo y guarde de nuevo.</translation>
     </message>
     <message>
         <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos valores guardados de esta reserva no se pudieron mostrar y al guardar se sustituirán. ¿Guardar de todos modos?</translation>
     </message>
     <message>
         <source>This reservation no longer exists, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta reserva ya no existe, así que no se ha guardado nada.</translation>
     </message>
     <message>
         <source>Save what you typed as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar lo introducido como una reserva nueva?</translation>
     </message>
     <message>
         <source>Successfully Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado correctamente.</translation>
     </message>
     <message>
         <source>Another desk changed this reservation after you opened it: %1.
 
 Save your entries over its changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro puesto modificó esta reserva después de que usted la abriera: %1.
+
+¿Guardar sus datos sobre esos cambios?</translation>
     </message>
     <message>
         <source>Another desk deleted this reservation after you opened it.
 
 Save your entries as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro puesto eliminó esta reserva después de que usted la abriera.
+
+¿Guardar sus datos como una reserva nueva?</translation>
     </message>
 </context>
 <context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitaciones</translation>
     </message>
     <message>
         <source>Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alas</translation>
     </message>
     <message>
         <source>Meeting Halls</source>
-        <translation type="unfinished"></translation>
+        <translation>Salas de reuniones</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory (%1), so the program works without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta base de datos no puede llevar un inventario (%1), así que el programa funciona sin él.</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished"></translation>
+        <translation>Inventario</translation>
     </message>
     <message>
         <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades de cada tipo que tiene el hotel. Deje Unidades vacío para un tipo sin límite.</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Clase</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta base de datos no puede llevar un inventario.</translation>
     </message>
     <message>
         <source>The units of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las unidades de %1 deben ser un número entero.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del huésped</translation>
     </message>
     <message>
         <source>Accomodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Alojamiento</translation>
     </message>
     <message>
         <source>Number Of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Services Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicios incluidos</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de personas</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de llegada</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de salida</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de tarjeta</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de tarjeta</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de teléfono</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>card number hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>número de tarjeta oculto</translation>
     </message>
     <message>
         <source>card ending %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tarjeta terminada en %1</translation>
     </message>
 </context>
 <context>
     <name>corvanna::RestoreDialog</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>&amp;Backups kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copias conservadas:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservas</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Replaced by a restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituida por una restauración</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer copia ahora</translation>
     </message>
     <message>
         <source>Day&apos;s copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia del día</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta base de datos la escribió una versión más reciente de Corvanna (esquema %1; esta versión conoce hasta el %2). Se deja sin cambios: use la versión más reciente.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>corvanna: arguments ignored (not options of this program): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>corvanna: argumentos ignorados (no son opciones de este programa): %1</translation>
     </message>
 </context>
 </TS>

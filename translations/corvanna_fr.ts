@@ -5,81 +5,81 @@
     <name>Availability</name>
     <message>
         <source>%1 and 1 more night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et 1 nuit de plus</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 et %n nuit de plus</numerusform>
+            <numerusform>%1 et %n nuits de plus</numerusform>
         </translation>
     </message>
     <message>
         <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce séjour surréserve %2 « %1 » le %3 (%4 en trop). Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>The folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>%1 could not be copied</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être copié</translation>
     </message>
     <message>
         <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ancienne sauvegarde n&apos;a été supprimée, car la sauvegarde %1 est datée d&apos;après aujourd&apos;hui (%2) ; si l&apos;horloge de l&apos;ordinateur est fausse, veuillez la corriger.</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable</translation>
     </message>
     <message>
         <source>The backup could not be written to the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n&apos;a pas pu être écrite dans le dossier %1 : %2</translation>
     </message>
     <message>
         <source>The copy failed its integrity check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie n&apos;a pas passé le contrôle d&apos;intégrité : %1</translation>
     </message>
     <message>
         <source>%1 could not be written to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être écrit sur le disque</translation>
     </message>
     <message>
         <source>%1 could not be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être renommé</translation>
     </message>
     <message>
         <source>The old backup %1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ancienne sauvegarde %1 n&apos;a pas pu être supprimée</translation>
     </message>
     <message>
         <source>The copy %1 failed its integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 n&apos;a pas passé le contrôle d&apos;intégrité : %2</translation>
     </message>
     <message>
         <source>The working database has an unfinished write; start and close the program once, then restore again</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de travail a une écriture inachevée ; démarrez et fermez le programme une fois, puis restaurez à nouveau</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être remplacé</translation>
     </message>
 </context>
 <context>
@@ -90,355 +90,307 @@
 Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
 <byte value="xd"/>
 Please email %2 with a screenshot of this message if you have any questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez vérifier l&apos;installation de MDAC.<byte value="xd"/>
+<byte value="xd"/>
+Veuillez consulter : %1, cherchez la section &apos;How to obtain this update&apos; et téléchargez la mise à jour appropriée.<byte value="xd"/>
+<byte value="xd"/>
+Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail à %2.</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein : la liste n&apos;a pas pu être exportée vers %1. Un fichier antérieur de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas pu être exportée vers %1 (%2). Un fichier antérieur de ce nom reste inchangé.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations</translation>
     </message>
 </context>
 <context>
     <name>DayView</name>
     <message>
         <source>Arrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivées</translation>
     </message>
     <message>
         <source>A&amp;rrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Arri&amp;vées</translation>
     </message>
     <message>
         <source>In the House</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;hôtel</translation>
     </message>
     <message>
         <source>In the &amp;House</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;&amp;hôtel</translation>
     </message>
     <message>
         <source>Departures</source>
-        <translation type="unfinished"></translation>
+        <translation>Départs</translation>
     </message>
     <message>
         <source>De&amp;partures</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;parts</translation>
     </message>
 </context>
 <context>
     <name>Design</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher par date</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout afficher</translation>
     </message>
     <message>
         <source>Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des exemples</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin/fichier</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image non valide</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Index hors limites</translation>
     </message>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Objet requis</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation incorrecte de Null</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variable objet ou variable de bloc With non définie</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n&apos;est pas autorisée si l&apos;objet est fermé.</translation>
     </message>
     <message>
         <source>Command text was not set for the command object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de la commande n&apos;a pas été défini pour l&apos;objet commande.</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin d&apos;accès introuvable</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver l&apos;élément dans la collection correspondant au nom ou à l&apos;ordinal demandé.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF ou EOF est égal à True, ou l&apos;enregistrement actuel a été supprimé.</translation>
     </message>
 </context>
 <context>
     <name>FileEngine</name>
     <message>
         <source>The SQLite database driver is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote de base de données SQLite n&apos;est pas disponible</translation>
     </message>
 </context>
 <context>
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambres</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambre</translation>
     </message>
     <message>
         <source>No. Of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambres :</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Single</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deluxe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suite</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source> Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ailes</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Aile</translation>
     </message>
     <message>
         <source>No. Of Wings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ailes :</translation>
     </message>
     <message>
         <source>Wing Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Royal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honeymoon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Salle de réunion</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salles :</translation>
     </message>
     <message>
         <source>Hall Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>East Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>West Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green Leaf Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>You forgot to input Guest Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le nom du client.</translation>
     </message>
     <message>
         <source>You forgot to enter Number of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le nombre (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter %1 Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le type (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le type de carte de crédit.</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le numéro de carte de crédit.</translation>
     </message>
     <message>
         <source>You forgot to enter Number Of Persons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le nombre de personnes.</translation>
     </message>
     <message>
         <source>You forgot to enter Phone Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir le numéro de téléphone.</translation>
     </message>
     <message>
         <source>You forgot to enter Address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez oublié de saisir l&apos;adresse.</translation>
     </message>
     <message>
         <source>Number of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre (%1) doit être un nombre entier.</translation>
     </message>
     <message>
         <source>Number of %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre (%1) ne peut pas dépasser %2.</translation>
     </message>
     <message>
         <source>Number Of Persons must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de personnes doit être un nombre entier.</translation>
     </message>
     <message>
         <source>Number Of Persons cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de personnes ne peut pas dépasser %1.</translation>
     </message>
     <message>
         <source>Credit card is expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte de crédit est expirée.</translation>
     </message>
     <message>
         <source>Credit card expiry date is less than the check out date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte de crédit expire avant la date de départ.</translation>
     </message>
 </context>
 <context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, imprimé le %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Print %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer %1</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression ne s&apos;est pas terminée</translation>
     </message>
 </context>
 <context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres comptes peuvent encore lire %1</translation>
     </message>
 </context>
 <context>
@@ -446,89 +398,90 @@ Please email %2 with a screenshot of this message if you have any questions.</so
     <message>
         <source>%1<byte value="xd"/>
 %2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+%2 à la ligne %3<byte value="xd"/><byte value="xd"/>Veuillez envoyer une capture d&apos;écran de ce message par e-mail à %4</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;application</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
 </context>
 <context>
     <name>RowLock</name>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Accommodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébergement</translation>
     </message>
     <message>
         <source>Number of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Services</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de personnes</translation>
     </message>
     <message>
         <source>Check-In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée</translation>
     </message>
     <message>
         <source>Check-Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de carte</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
 </context>
 <context>
     <name>ServerChoice</name>
     <message>
         <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table tblRooms du serveur contient déjà %1 réservations ; rien n&apos;a été copié.</translation>
     </message>
     <message>
         <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table tblInventory du serveur contient déjà %1 entrées ; rien n&apos;a été copié.</translation>
     </message>
     <message>
         <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande un serveur : une URL postgresql:// ou une chaîne de connexion key=value</translation>
     </message>
     <message>
         <source>not a server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un serveur : %1</translation>
     </message>
     <message>
         <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
@@ -538,170 +491,176 @@ Please email %2 with a screenshot of this message if you have any questions.</so
   --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
 Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage : corvanna [--server CIBLE | --local] [--copy-to-server CIBLE]
+  --server CIBLE           tenir désormais les réservations sur un serveur PostgreSQL
+                           (postgresql://user@host:port/dbname ou key=value)
+  --local                  revenir au fichier de base de données de cet ordinateur
+  --copy-to-server CIBLE   copier les réservations de cet ordinateur vers une base vide du serveur
+Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gardés dans les réglages.
+</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de %1 :</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Permission denied: the settings file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée : le fichier de réglages %1 ne peut pas être écrit</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être écrit</translation>
     </message>
 </context>
 <context>
     <name>Skin</name>
     <message>
         <source>The skin %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;habillage %1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>The skin %1 is not a valid style sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;habillage %1 n&apos;est pas une feuille de style valide</translation>
     </message>
 </context>
 <context>
     <name>Statements</name>
     <message>
         <source>The reservation key &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé de réservation « %1 » n&apos;est pas un nombre entier</translation>
     </message>
 </context>
 <context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilité</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message numerus="yes">
         <source>%n nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nuit</numerusform>
+            <numerusform>%n nuits</numerusform>
         </translation>
     </message>
     <message>
         <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités libres par nuit ; ! signale une nuit surréservée. (n) : réservé, aucun inventaire saisi.</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Reservations of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations de la nuit</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2 : %3 réservé(s), %4 en trop</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2 : %3 réservé(s), %4 libre(s)</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, no inventory entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2 : %3 réservé(s), aucun inventaire saisi</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 le %2</translation>
     </message>
 </context>
 <context>
     <name>corvanna::DayViewWindow</name>
     <message>
         <source>The dates are reversed: the check-out date is before the check-in date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates sont inversées : la date de départ précède la date d&apos;arrivée.</translation>
     </message>
     <message>
         <source>%1, dates reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dates inversées</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vue :</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date :</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>Reservations of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations du jour</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 - 1 reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 réservation</translation>
     </message>
     <message numerus="yes">
         <source>%1 - %n reservations</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 - %n réservation</numerusform>
+            <numerusform>%1 - %n réservations</numerusform>
         </translation>
     </message>
 </context>
@@ -709,171 +668,171 @@ Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
     <name>corvanna::Form1</name>
     <message>
         <source>The backup could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde n&apos;a pas pu être faite : %1</translation>
     </message>
     <message>
         <source>The reservations are on a database server, whose own backups keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réservations sont sur un serveur de base de données, dont les propres sauvegardes les conservent.</translation>
     </message>
     <message>
         <source>The database was backed up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données a été sauvegardée dans %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>There are no backups to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune sauvegarde à restaurer.</translation>
     </message>
     <message>
         <source>The backup of %1 is damaged and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde du %1 est endommagée et ne peut pas être restaurée.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer la base de travail par la sauvegarde du %1 (réservations : %2) ? Réservations seulement dans la base de travail : %3, seulement dans la sauvegarde : %4, modifiées depuis la sauvegarde : %5 ; la base de travail est conservée sous le nom %6 dans le dossier Backups.</translation>
     </message>
     <message>
         <source>The backup of %1 was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde du %1 a été restaurée.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée :</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ :</translation>
     </message>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur un élément pour le supprimer. Tirez la ligne | vers la droite hors de la fenêtre pour voir les noms complets.</translation>
     </message>
     <message>
         <source>%1 not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 introuvable.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer %1 ?</translation>
     </message>
     <message>
         <source>Reservations %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations du %1 au %2</translation>
     </message>
     <message>
         <source>All reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les réservations</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réservation</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>&amp;Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegarder maintenant</translation>
     </message>
     <message>
         <source>&amp;Restore…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle</translation>
     </message>
     <message>
         <source>&amp;Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier la sélection</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer la sélection</translation>
     </message>
     <message>
         <source>&amp;Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger des données d&apos;exemple</translation>
     </message>
     <message>
         <source>&amp;Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher par &amp;date</translation>
     </message>
     <message>
         <source>Show &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout afficher</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>A&amp;vailability…</source>
-        <translation type="unfinished"></translation>
+        <translation>Disp&amp;onibilité…</translation>
     </message>
     <message>
         <source>&amp;Inventory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inventaire…</translation>
     </message>
     <message>
         <source>&amp;About Corvanna</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;À propos de Corvanna</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;chercher :</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Name, phone, address, id, card</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, téléphone, adresse, ID, carte</translation>
     </message>
     <message>
         <source>%1, find &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, recherche « %2 »</translation>
     </message>
     <message>
         <source>PostgreSQL server, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>serveur PostgreSQL, %1</translation>
     </message>
     <message>
         <source>%1 %2
@@ -881,309 +840,317 @@ Front desk reservations for a small hotel.
 
 Data folder: %3
 Database: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Réservations de la réception d&apos;un petit hôtel.
+
+Dossier des données : %3
+Base de données : %4</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
-        <translation type="unfinished"></translation>
+        <translation>La traduction %1 n&apos;a pas pu être chargée ; elle sera utilisée dès le prochain démarrage si elle peut alors être chargée.</translation>
     </message>
     <message>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les menus et la fenêtre principale utilisent maintenant la langue choisie. Les fenêtres ouvertes ou déjà ouvertes auparavant suivront au prochain démarrage.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
     <message>
         <source>Add New Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau client</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Room Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de la chambre</translation>
     </message>
     <message>
         <source>No. of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambres :</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivée :</translation>
     </message>
     <message>
         <source>No. Of Persons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes :</translation>
     </message>
     <message>
         <source>Service Included:</source>
-        <translation type="unfinished"></translation>
+        <translation>Services :</translation>
     </message>
     <message>
         <source>Breakfast, Lunch, Dinner, Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit déjeuner, déjeuner, dîner, sécurité</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ :</translation>
     </message>
     <message>
         <source>Other Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres informations</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte :</translation>
     </message>
     <message>
         <source>Credit Card Num:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de carte :</translation>
     </message>
     <message>
         <source>Expiry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiration :</translation>
     </message>
     <message>
         <source>Phone Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone :</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>If you need fields added to this form, please email me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez besoin de champs supplémentaires dans ce formulaire, écrivez-moi à %1</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » contient un caractère NUL que le serveur de base de données ne peut pas stocker. Saisissez à nouveau le champ, puis enregistrez.</translation>
     </message>
     <message>
         <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines valeurs enregistrées de cette réservation n&apos;ont pas pu être affichées, et l&apos;enregistrement les remplacera. Enregistrer quand même ?</translation>
     </message>
     <message>
         <source>This reservation no longer exists, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette réservation n&apos;existe plus ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Save what you typed as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Successfully Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré avec succès.</translation>
     </message>
     <message>
         <source>Another desk changed this reservation after you opened it: %1.
 
 Save your entries over its changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a modifié cette réservation après que vous l&apos;avez ouverte : %1.
+
+Enregistrer votre saisie par-dessus ses modifications ?</translation>
     </message>
     <message>
         <source>Another desk deleted this reservation after you opened it.
 
 Save your entries as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre poste a supprimé cette réservation après que vous l&apos;avez ouverte.
+
+Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
 </context>
 <context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Chambres</translation>
     </message>
     <message>
         <source>Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ailes</translation>
     </message>
     <message>
         <source>Meeting Halls</source>
-        <translation type="unfinished"></translation>
+        <translation>Salles de réunion</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory (%1), so the program works without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette base de données ne peut pas tenir d&apos;inventaire (%1) ; le programme fonctionne donc sans.</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished"></translation>
+        <translation>Inventaire</translation>
     </message>
     <message>
         <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités de chaque type dont dispose l&apos;hôtel. Laissez Unités vide pour un type sans limite.</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette base de données ne peut pas tenir d&apos;inventaire.</translation>
     </message>
     <message>
         <source>The units of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les unités de %1 doivent être un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du client</translation>
     </message>
     <message>
         <source>Accomodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébergement</translation>
     </message>
     <message>
         <source>Number Of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Services Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Services inclus</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de personnes</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;arrivée</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de départ</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de carte</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de carte</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de téléphone</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>card number hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de carte masqué</translation>
     </message>
     <message>
         <source>card ending %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carte se terminant par %1</translation>
     </message>
 </context>
 <context>
     <name>corvanna::RestoreDialog</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>&amp;Backups kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegardes conservées :</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Réservations</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Replaced by a restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacée par une restauration</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder maintenant</translation>
     </message>
     <message>
         <source>Day&apos;s copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie du jour</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette base de données a été écrite par une version plus récente de Corvanna (schéma %1 ; cette version connaît jusqu&apos;au %2). Elle reste inchangée : utilisez la version plus récente.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>corvanna: arguments ignored (not options of this program): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>corvanna : arguments ignorés (ce ne sont pas des options de ce programme) : %1</translation>
     </message>
 </context>
 </TS>

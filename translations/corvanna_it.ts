@@ -5,81 +5,81 @@
     <name>Availability</name>
     <message>
         <source>%1 and 1 more night</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e 1 altra notte</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 e %n altra notte</numerusform>
+            <numerusform>%1 e altre %n notti</numerusform>
         </translation>
     </message>
     <message>
         <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo soggiorno sovraprenota %2 «%1» il %3 (%4 in eccesso). Salvare comunque?</translation>
     </message>
 </context>
 <context>
     <name>Backup</name>
     <message>
         <source>The folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una cartella</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare %1</translation>
     </message>
     <message>
         <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun backup vecchio è stato rimosso, perché il backup %1 ha una data successiva a oggi (%2); se l&apos;orologio del computer è sbagliato, lo corregga.</translation>
     </message>
     <message>
         <source>%1 was not found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è stato trovato</translation>
     </message>
     <message>
         <source>The backup could not be written to the folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il backup nella cartella %1: %2</translation>
     </message>
     <message>
         <source>The copy failed its integrity check: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia non ha superato il controllo di integrità: %1</translation>
     </message>
     <message>
         <source>%1 could not be written to the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1 sul disco</translation>
     </message>
     <message>
         <source>%1 could not be renamed</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare %1</translation>
     </message>
     <message>
         <source>The old backup %1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere il vecchio backup %1</translation>
     </message>
     <message>
         <source>The copy %1 failed its integrity check: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia %1 non ha superato il controllo di integrità: %2</translation>
     </message>
     <message>
         <source>The working database has an unfinished write; start and close the program once, then restore again</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database di lavoro ha una scrittura non terminata; avvii e chiuda il programma una volta, poi ripristini di nuovo</translation>
     </message>
     <message>
         <source>%1 could not be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile sostituire %1</translation>
     </message>
 </context>
 <context>
@@ -90,355 +90,307 @@
 Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
 <byte value="xd"/>
 Please email %2 with a screenshot of this message if you have any questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifichi l&apos;installazione di MDAC.<byte value="xd"/>
+<byte value="xd"/>
+Consulti: %1, cerchi la sezione &apos;How to obtain this update&apos; e scarichi l&apos;aggiornamento adatto.<byte value="xd"/>
+<byte value="xd"/>
+Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</translation>
     </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco è pieno: impossibile esportare l&apos;elenco in %1. Un file precedente con quel nome è rimasto invariato.</translation>
     </message>
     <message>
         <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare l&apos;elenco in %1 (%2). Un file precedente con quel nome è rimasto invariato.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni</translation>
     </message>
 </context>
 <context>
     <name>DayView</name>
     <message>
         <source>Arrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivi</translation>
     </message>
     <message>
         <source>A&amp;rrivals</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrivi</translation>
     </message>
     <message>
         <source>In the House</source>
-        <translation type="unfinished"></translation>
+        <translation>In albergo</translation>
     </message>
     <message>
         <source>In the &amp;House</source>
-        <translation type="unfinished"></translation>
+        <translation>In al&amp;bergo</translation>
     </message>
     <message>
         <source>Departures</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenze</translation>
     </message>
     <message>
         <source>De&amp;partures</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partenze</translation>
     </message>
 </context>
 <context>
     <name>Design</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per data</translation>
     </message>
     <message>
         <source>Show All</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra tutto</translation>
     </message>
     <message>
         <source>Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica dati di esempio</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di accesso al percorso/file</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine non valida</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizzazione negata</translation>
     </message>
     <message>
         <source>Index out of bounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
     </message>
     <message>
         <source>Object required</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessario oggetto</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizzo non valido di Null</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Variabile oggetto o variabile del blocco With non impostata</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione non consentita se l&apos;oggetto è chiuso.</translation>
     </message>
     <message>
         <source>Command text was not set for the command object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo del comando non impostato per l&apos;oggetto comando.</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il percorso</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare l&apos;elemento nell&apos;insieme corrispondente al nome o al numero ordinale richiesto.</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF o EOF è True oppure il record corrente è stato eliminato.</translation>
     </message>
 </context>
 <context>
     <name>FileEngine</name>
     <message>
         <source>The SQLite database driver is not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Il driver del database SQLite non è disponibile</translation>
     </message>
 </context>
 <context>
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Camere</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera</translation>
     </message>
     <message>
         <source>No. Of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. camere:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Single</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Double</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Deluxe</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Suite</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Superior</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source> Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ali</translation>
     </message>
     <message>
         <source>Wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala</translation>
     </message>
     <message>
         <source>No. Of Wings:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. ali:</translation>
     </message>
     <message>
         <source>Wing Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Royal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honeymoon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Family Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Sala riunioni</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. sale:</translation>
     </message>
     <message>
         <source>Hall Type:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Main Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>East Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>West Hall</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Green Leaf Hall</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>You forgot to input Guest Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il nome dell&apos;ospite.</translation>
     </message>
     <message>
         <source>You forgot to enter Number of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il numero (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter %1 Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il tipo (%1).</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Type.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il tipo di carta di credito.</translation>
     </message>
     <message>
         <source>You forgot to enter Credit Card Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il numero della carta di credito.</translation>
     </message>
     <message>
         <source>You forgot to enter Number Of Persons.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il numero di persone.</translation>
     </message>
     <message>
         <source>You forgot to enter Phone Number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire il numero di telefono.</translation>
     </message>
     <message>
         <source>You forgot to enter Address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha dimenticato di inserire l&apos;indirizzo.</translation>
     </message>
     <message>
         <source>Number of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero (%1) deve essere un numero intero.</translation>
     </message>
     <message>
         <source>Number of %1 cannot be more than %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero (%1) non può essere superiore a %2.</translation>
     </message>
     <message>
         <source>Number Of Persons must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di persone deve essere un numero intero.</translation>
     </message>
     <message>
         <source>Number Of Persons cannot be more than %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di persone non può essere superiore a %1.</translation>
     </message>
     <message>
         <source>Credit card is expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta di credito è scaduta.</translation>
     </message>
     <message>
         <source>Credit card expiry date is less than the check out date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carta di credito scade prima della data di partenza.</translation>
     </message>
 </context>
 <context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, stampato il %2</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>Print %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa %1</translation>
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare la stampante</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation type="unfinished"></translation>
+        <translation>La stampa non è stata completata</translation>
     </message>
 </context>
 <context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri account possono ancora leggere %1</translation>
     </message>
 </context>
 <context>
@@ -446,89 +398,90 @@ Please email %2 with a screenshot of this message if you have any questions.</so
     <message>
         <source>%1<byte value="xd"/>
 %2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+%2 alla riga %3<byte value="xd"/><byte value="xd"/>Invii una schermata di questo messaggio per e-mail a %4</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore imprevisto</translation>
     </message>
 </context>
 <context>
     <name>RowLock</name>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;ospite</translation>
     </message>
     <message>
         <source>Accommodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemazione</translation>
     </message>
     <message>
         <source>Number of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizi</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di persone</translation>
     </message>
     <message>
         <source>Check-In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di arrivo</translation>
     </message>
     <message>
         <source>Check-Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di partenza</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di carta</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero della carta</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
 </context>
 <context>
     <name>ServerChoice</name>
     <message>
         <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella tblRooms del server contiene già %1 prenotazioni; non è stato copiato nulla.</translation>
     </message>
     <message>
         <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella tblInventory del server contiene già %1 voci; non è stato copiato nulla.</translation>
     </message>
     <message>
         <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede un server: un URL postgresql:// o una stringa di connessione key=value</translation>
     </message>
     <message>
         <source>not a server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un server: %1</translation>
     </message>
     <message>
         <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
@@ -538,170 +491,177 @@ Please email %2 with a screenshot of this message if you have any questions.</so
   --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
 Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>uso: corvanna [--server DESTINAZIONE | --local] [--copy-to-server DESTINAZIONE]
+  --server DESTINAZIONE    tenere d&apos;ora in poi le prenotazioni su un server PostgreSQL
+                           (postgresql://user@host:port/dbname o key=value)
+  --local                  tornare al file di database di questo computer
+  --copy-to-server DESTINAZIONE
+                           copiare le prenotazioni di questo computer in un database vuoto del server
+Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle impostazioni.
+</translation>
     </message>
 </context>
 <context>
     <name>ServerLogin</name>
     <message>
         <source>Password of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password di %1:</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>Permission denied: the settings file %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorizzazione negata: impossibile scrivere il file delle impostazioni %1</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file delle impostazioni %1</translation>
     </message>
 </context>
 <context>
     <name>Skin</name>
     <message>
         <source>The skin %1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il tema %1: %2</translation>
     </message>
     <message>
         <source>The skin %1 is not a valid style sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tema %1 non è un foglio di stile valido</translation>
     </message>
 </context>
 <context>
     <name>Statements</name>
     <message>
         <source>The reservation key &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>La chiave di prenotazione «%1» non è un numero intero</translation>
     </message>
 </context>
 <context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilità</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dal:</translation>
     </message>
     <message numerus="yes">
         <source>%n nights</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n notte</numerusform>
+            <numerusform>%n notti</numerusform>
         </translation>
     </message>
     <message>
         <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità libere per notte; ! segnala una notte sovraprenotata. (n): prenotato, nessun inventario inserito.</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;ospite</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivo</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenza</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Reservations of the night</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni della notte</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 il %2: %3 prenotato/i, %4 in eccesso</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, %4 free</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 il %2: %3 prenotato/i, %4 libero/i</translation>
     </message>
     <message>
         <source>%1 on %2: %3 booked, no inventory entered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 il %2: %3 prenotato/i, nessun inventario inserito</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Oggi</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 il %2</translation>
     </message>
 </context>
 <context>
     <name>corvanna::DayViewWindow</name>
     <message>
         <source>The dates are reversed: the check-out date is before the check-in date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date sono invertite: la data di partenza precede quella di arrivo.</translation>
     </message>
     <message>
         <source>%1, dates reversed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, date invertite</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista:</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oggi</translation>
     </message>
     <message>
         <source>Reservations of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni del giorno</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sporta CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 - 1 reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 1 prenotazione</translation>
     </message>
     <message numerus="yes">
         <source>%1 - %n reservations</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 - %n prenotazione</numerusform>
+            <numerusform>%1 - %n prenotazioni</numerusform>
         </translation>
     </message>
 </context>
@@ -709,171 +669,171 @@ Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
     <name>corvanna::Form1</name>
     <message>
         <source>The backup could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire il backup: %1</translation>
     </message>
     <message>
         <source>The reservations are on a database server, whose own backups keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prenotazioni si trovano su un server di database, i cui backup le conservano.</translation>
     </message>
     <message>
         <source>The database was backed up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il backup del database è stato salvato in %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illeggibile</translation>
     </message>
     <message>
         <source>There are no backups to restore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono backup da ripristinare.</translation>
     </message>
     <message>
         <source>The backup of %1 is damaged and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il backup del %1 è danneggiato e non può essere ripristinato.</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuto</translation>
     </message>
     <message>
         <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire il database di lavoro con il backup del %1 (prenotazioni: %2)? Prenotazioni solo nel database di lavoro: %3, solo nel backup: %4, modificate dopo il backup: %5; il database di lavoro viene conservato come %6 nella cartella Backups.</translation>
     </message>
     <message>
         <source>The backup of %1 was restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il backup del %1 è stato ripristinato.</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di arrivo:</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di partenza:</translation>
     </message>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic su una voce per rimuoverla. Trascinare la linea | a destra fuori dalla finestra per vedere i nomi completi.</translation>
     </message>
     <message>
         <source>%1 not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non trovato.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero %1?</translation>
     </message>
     <message>
         <source>Reservations %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni dal %1 al %2</translation>
     </message>
     <message>
         <source>All reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le prenotazioni</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Reservation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prenotazione</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strumenti</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>E&amp;xport CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;sporta CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa...</translation>
     </message>
     <message>
         <source>&amp;Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Esegui &amp;backup ora</translation>
     </message>
     <message>
         <source>&amp;Restore…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>&amp;Edit Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica selezione</translation>
     </message>
     <message>
         <source>&amp;Delete Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina selezione</translation>
     </message>
     <message>
         <source>&amp;Load Sample/Example Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carica dati di esempio</translation>
     </message>
     <message>
         <source>&amp;Search By Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca per &amp;data</translation>
     </message>
     <message>
         <source>Show &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostra tutto</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trova...</translation>
     </message>
     <message>
         <source>A&amp;vailability…</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;sponibilità…</translation>
     </message>
     <message>
         <source>&amp;Inventory…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inventario…</translation>
     </message>
     <message>
         <source>&amp;About Corvanna</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Corvanna</translation>
     </message>
     <message>
         <source>F&amp;ind:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rova:</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova</translation>
     </message>
     <message>
         <source>Name, phone, address, id, card</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome, telefono, indirizzo, ID, carta</translation>
     </message>
     <message>
         <source>%1, find &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ricerca «%2»</translation>
     </message>
     <message>
         <source>PostgreSQL server, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>server PostgreSQL, %1</translation>
     </message>
     <message>
         <source>%1 %2
@@ -881,309 +841,317 @@ Front desk reservations for a small hotel.
 
 Data folder: %3
 Database: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2
+Prenotazioni della reception di un piccolo albergo.
+
+Cartella dei dati: %3
+Database: %4</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare la traduzione %1; verrà usata dal prossimo avvio se allora sarà possibile caricarla.</translation>
     </message>
     <message>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>I menu e la finestra principale usano ora la lingua scelta. Le finestre aperte o già aperte in precedenza la useranno dal prossimo avvio.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
     <message>
         <source>Add New Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo ospite</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;ospite</translation>
     </message>
     <message>
         <source>Room Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli della camera</translation>
     </message>
     <message>
         <source>No. of Rooms:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. camere:</translation>
     </message>
     <message>
         <source>Room Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Check In Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrivo:</translation>
     </message>
     <message>
         <source>No. Of Persons:</source>
-        <translation type="unfinished"></translation>
+        <translation>Persone:</translation>
     </message>
     <message>
         <source>Service Included:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizi:</translation>
     </message>
     <message>
         <source>Breakfast, Lunch, Dinner, Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Colazione, pranzo, cena, sicurezza</translation>
     </message>
     <message>
         <source>Check Out Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partenza:</translation>
     </message>
     <message>
         <source>Other Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre informazioni</translation>
     </message>
     <message>
         <source>Credit Card Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di carta:</translation>
     </message>
     <message>
         <source>Credit Card Num:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. carta:</translation>
     </message>
     <message>
         <source>Expiry Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scadenza:</translation>
     </message>
     <message>
         <source>Phone Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefono:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo:</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>If you need fields added to this form, please email me at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se servono altri campi in questo modulo, mi scriva a %1</translation>
     </message>
     <message>
         <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo «%1» contiene un carattere NUL che il server di database non può memorizzare. Reinserisca il campo e salvi di nuovo.</translation>
     </message>
     <message>
         <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni valori salvati di questa prenotazione non sono stati mostrati e il salvataggio li sostituirà. Salvare comunque?</translation>
     </message>
     <message>
         <source>This reservation no longer exists, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa prenotazione non esiste più, quindi non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>Save what you typed as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare i dati inseriti come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Successfully Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio riuscito.</translation>
     </message>
     <message>
         <source>Another desk changed this reservation after you opened it: %1.
 
 Save your entries over its changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra postazione ha modificato questa prenotazione dopo che l&apos;ha aperta: %1.
+
+Salvare i suoi dati sopra tali modifiche?</translation>
     </message>
     <message>
         <source>Another desk deleted this reservation after you opened it.
 
 Save your entries as a new reservation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra postazione ha eliminato questa prenotazione dopo che l&apos;ha aperta.
+
+Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
 </context>
 <context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Camere</translation>
     </message>
     <message>
         <source>Wings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ali</translation>
     </message>
     <message>
         <source>Meeting Halls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale riunioni</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory (%1), so the program works without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo database non può tenere un inventario (%1), quindi il programma funziona senza.</translation>
     </message>
     <message>
         <source>Inventory</source>
-        <translation type="unfinished"></translation>
+        <translation>Inventario</translation>
     </message>
     <message>
         <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità di ogni tipo di cui dispone l&apos;albergo. Lasciare vuoto Unità per un tipo senza limite.</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>This database cannot keep an inventory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo database non può tenere un inventario.</translation>
     </message>
     <message>
         <source>The units of %1 must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le unità di %1 devono essere un numero intero.</translation>
     </message>
 </context>
 <context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome dell&apos;ospite</translation>
     </message>
     <message>
         <source>Accomodation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemazione</translation>
     </message>
     <message>
         <source>Number Of Rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Services Included</source>
-        <translation type="unfinished"></translation>
+        <translation>Servizi inclusi</translation>
     </message>
     <message>
         <source>Number of Persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di persone</translation>
     </message>
     <message>
         <source>Check In Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di arrivo</translation>
     </message>
     <message>
         <source>Check Out Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di partenza</translation>
     </message>
     <message>
         <source>Card Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di carta</translation>
     </message>
     <message>
         <source>Card Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero della carta</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di telefono</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>card number hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>numero della carta nascosto</translation>
     </message>
     <message>
         <source>card ending %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carta che termina con %1</translation>
     </message>
 </context>
 <context>
     <name>corvanna::RestoreDialog</name>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>&amp;Backups kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Backup conservati:</translation>
     </message>
     <message>
         <source>Backups</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Reservations</source>
-        <translation type="unfinished"></translation>
+        <translation>Prenotazioni</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Replaced by a restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituito da un ripristino</translation>
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup ora</translation>
     </message>
     <message>
         <source>Day&apos;s copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia del giorno</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo database è stato scritto da una versione più recente di Corvanna (schema %1; questa versione conosce fino al %2). Resta invariato: usi la versione più recente.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>corvanna: arguments ignored (not options of this program): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>corvanna: argomenti ignorati (non sono opzioni di questo programma): %1</translation>
     </message>
 </context>
 </TS>

@@ -131,7 +131,7 @@ int AvailabilityModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString AvailabilityModel::caption(const ChartRow& row) {
-    return kindText(row.type) + QLatin1Char(' ') + kindText(row.kindWord);
+    return row.type + QLatin1Char(' ') + kindText(row.kindWord);
 }
 
 QString AvailabilityModel::cellText(const ChartRow& row, int night) {
