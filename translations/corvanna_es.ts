@@ -256,7 +256,7 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation>Habitaciones</translation>
+        <translation>Habitac.</translation>
     </message>
     <message>
         <source>Room</source>
@@ -288,7 +288,7 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation>Sala de reuniones</translation>
+        <translation>Sala reunión</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>

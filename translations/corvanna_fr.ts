@@ -256,7 +256,7 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     <name>GuestCheck</name>
     <message>
         <source>Rooms</source>
-        <translation>Chambres</translation>
+        <translation>Chambre</translation>
     </message>
     <message>
         <source>Room</source>
@@ -288,7 +288,7 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
     <message>
         <source>Meeting Hall</source>
-        <translation>Salle de réunion</translation>
+        <translation>Salle réunion</translation>
     </message>
     <message>
         <source>No. Of Halls:</source>
