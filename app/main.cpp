@@ -97,7 +97,14 @@ int main(int argc, char* argv[]) {
     setApplicationTitle(kProductName);
     // The desk's language, before the first window: without a choice the designed English.
     LanguageSwitch languages(translationsFolder(Places::current().programFolder));
-    if (const QString code = chosenLanguage(); !languages.apply(code))
+    QString unknownLanguage;
+    const QString code = chosenLanguage(&unknownLanguage);
+    if (!unknownLanguage.isEmpty())
+        std::fprintf(stderr,
+                     "corvanna: the settings name the language \"%s\", which this program does not "
+                     "have (en, de, fr, es, it); it speaks English\n",
+                     unknownLanguage.toLocal8Bit().constData());
+    if (!languages.apply(code))
         std::fprintf(stderr, "corvanna: the translation corvanna_%s was not found in %s\n",
                      code.toLocal8Bit().constData(),
                      translationsFolder(Places::current().programFolder).toLocal8Bit().constData());

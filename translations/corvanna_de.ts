@@ -163,7 +163,7 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
     </message>
     <message>
         <source>Add New</source>
-        <translation>Neu</translation>
+        <translation>Neu anlegen</translation>
     </message>
     <message>
         <source>Delete Selected</source>

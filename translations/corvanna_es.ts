@@ -163,15 +163,15 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
     <message>
         <source>Add New</source>
-        <translation>Nueva</translation>
+        <translation>Añadir nueva</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Eliminar</translation>
+        <translation>Eliminar selección</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation>Editar</translation>
+        <translation>Editar selección</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>

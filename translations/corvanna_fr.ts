@@ -163,19 +163,19 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
     <message>
         <source>Add New</source>
-        <translation>Nouveau</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Supprimer</translation>
+        <translation>Supprimer la sélection</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation>Modifier</translation>
+        <translation>Modifier la sélection</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>
-        <translation>Charger des exemples</translation>
+        <translation>Charger des données d&apos;exemple</translation>
     </message>
 </context>
 <context>

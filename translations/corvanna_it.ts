@@ -163,15 +163,15 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
     <message>
         <source>Add New</source>
-        <translation>Nuova</translation>
+        <translation>Aggiungi nuova</translation>
     </message>
     <message>
         <source>Delete Selected</source>
-        <translation>Elimina</translation>
+        <translation>Elimina selezione</translation>
     </message>
     <message>
         <source>Edit Selected</source>
-        <translation>Modifica</translation>
+        <translation>Modifica selezione</translation>
     </message>
     <message>
         <source>Load Sample/Example Data</source>

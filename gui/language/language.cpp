@@ -64,9 +64,11 @@ const QList<DeskLanguage>& deskLanguages() {
     return languages;
 }
 
-QString chosenLanguage() {
+QString chosenLanguage(QString* unknown) {
     const QString code = SettingsStore().read(kLanguageKey, kEnglish).trimmed().toLower();
-    return known(code) ? code : kEnglish;
+    if (known(code)) return code;
+    if (unknown) *unknown = code;
+    return kEnglish;
 }
 
 QString translationsFolder(const QString& programFolder) {

@@ -20,8 +20,9 @@ struct DeskLanguage {
 // English first: the designed texts, no translation loaded.
 const QList<DeskLanguage>& deskLanguages();
 
-// The desk's choice from the settings ([Corvanna] Language=de); "en" when none or unknown.
-QString chosenLanguage();
+// The desk's choice from the settings ([Corvanna] Language=de); "en" when none or unknown. A value
+// that names no language the program has goes to `unknown`.
+QString chosenLanguage(QString* unknown = nullptr);
 
 // The program's translations and Qt's own for the chosen language, installed in the application.
 // English removes them: the designed texts come back letter for letter.
