@@ -13,8 +13,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,20 +40,15 @@ QStringList markers(const QString& text) {
     static const QRegularExpression marker(QStringLiteral("%(\\d+|n)"));
     QStringList found;
     for (const QRegularExpressionMatch& m : marker.globalMatch(text))
-        if (!found.contains(m.captured())) found << m.captured();
+        found << m.captured();
     found.sort();
+    found.removeDuplicates();
     return found;
 }
 
 // How many mnemonics (a single & before a character) a text has.
-int mnemonics(const QString& text) {
-    int count = 0;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) continue;
-        if (text[i + 1] != QLatin1Char('&')) ++count;
-        ++i;
-    }
-    return count;
+qsizetype mnemonics(QString text) {
+    return text.remove(QStringLiteral("&&")).count(QLatin1Char('&'));
 }
 
 // What is wrong in a .ts file: entries unfinished, vanished or empty, translations whose %1/%n
@@ -105,9 +98,8 @@ QStringList translationFaults(const QString& path) {
 class PseudoTranslator final : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override {
+    QString translate(const char*, const char* source, const char*, int) const override {
         if (!source || !*source || qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0) return {};
-        Q_UNUSED(context);
         static const QString plain = QStringLiteral("AEIOUYaeiouycn");
         static const QString accented = QStringLiteral("ÅÉÎÖÛÝåéîöûýçñ");
         const QString text = QString::fromUtf8(source);
@@ -130,6 +122,7 @@ public:
     }
 };
 
+// A label's, button's or frame's caption as shown, without its mnemonic marks; empty for others.
 QString shownText(const QWidget* w) {
     QString text;
     if (const auto* label = qobject_cast<const QLabel*>(w)) text = label->text();
@@ -148,8 +141,7 @@ QStringList cutTexts(QWidget* window) {
             label && label->wordWrap()
                 ? label->heightForWidth(w->width()) <= w->height()
                 : w->sizeHint().width() <= w->width() && w->sizeHint().height() <= w->height();
-        if (!fits && (label || qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w)))
-            cut << w->objectName() + QLatin1Char('|') + shownText(w);
+        if (!fits) cut << w->objectName() + QLatin1Char('|') + shownText(w);
     }
     return cut;
 }
@@ -166,12 +158,7 @@ int captionRoom(const QWidget* w) {
 QStringList overflowingCaptions(const QWidget* window) {
     QStringList over;
     for (const QWidget* w : window->findChildren<QWidget*>()) {
-        const bool caption = qobject_cast<const QLabel*>(w) ||
-                             qobject_cast<const QAbstractButton*>(w) ||
-                             qobject_cast<const QGroupBox*>(w);
-        if (!caption || shownText(w).isEmpty() || w->objectName().isEmpty() ||
-            w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
+        if (shownText(w).isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
         const int width = QFontMetrics(w->font()).horizontalAdvance(shownText(w));
         if (width > captionRoom(w))
             over << QStringLiteral("%1|%2|%3>%4")
