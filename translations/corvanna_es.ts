@@ -650,6 +650,7 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A day view&apos;s name and its date, as the list&apos;s title: &quot;Arrivals 08/12/2026&quot;</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

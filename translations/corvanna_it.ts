@@ -651,6 +651,7 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message>
         <source>%1 %2</source>
+        <extracomment>A day view&apos;s name and its date, as the list&apos;s title: &quot;Arrivals 08/12/2026&quot;</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

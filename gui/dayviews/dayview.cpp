@@ -179,6 +179,7 @@ QDate DayViewWindow::date() const {
 }
 
 QString DayViewWindow::listTitle() const {
+    //: A day view's name and its date, as the list's title: "Arrivals 08/12/2026"
     return tr("%1 %2").arg(viewName(view()), QLocale().toString(date(), shortDateFormat()));
 }
 
