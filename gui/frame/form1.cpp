@@ -518,6 +518,9 @@ void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         retranslateFollowing(this);
         emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+        ListView1->setAccessibleName(tr("Reservations"));
+        dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
+        dtpCheckOut->setAccessibleName(accessibleCaption(Frame2->title()));
     }
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);

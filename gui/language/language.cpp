@@ -3,6 +3,7 @@
 #include "base/dialogs.h"
 #include "base/report.h"
 #include "base/settings.h"
+#include "gui/frame/design.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,8 +32,19 @@ QString translated(const QObject* object) {
                                        object->property(kSourceProperty).toByteArray().constData());
 }
 
+QString currentText(const QObject* object) {
+    if (const auto* box = qobject_cast<const QGroupBox*>(object)) return box->title();
+    if (const auto* label = qobject_cast<const QLabel*>(object)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(object)) return button->text();
+    return {};
+}
+
 void setFollowingText(QObject* object) {
     const QString text = translated(object);
+    // A control named after its caption for assistive technology keeps being named so.
+    auto* widget = qobject_cast<QWidget*>(object);
+    const bool namedByCaption = widget && !widget->accessibleName().isEmpty() &&
+                                widget->accessibleName() == accessibleCaption(currentText(object));
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setTitle(text);
     else if (auto* action = qobject_cast<QAction*>(object))
@@ -45,6 +57,7 @@ void setFollowingText(QObject* object) {
         button->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(object))
         edit->setPlaceholderText(text);
+    if (namedByCaption) widget->setAccessibleName(accessibleCaption(text));
 }
 
 bool known(const QString& code) {

@@ -281,6 +281,10 @@ void TestLanguage::menusFollowAChange() {
     QCOMPARE(control<QAction>(*desk.form, "actionArrivals")->text(), QStringLiteral("A&nreisen"));
     QCOMPARE(control<QAbstractButton>(*desk.form, "PushButton5")->text(),
              QStringLiteral("Alle zeigen"));
+    QCOMPARE(control<QAbstractButton>(*desk.form, "PushButton5")->accessibleName(),
+             QStringLiteral("Alle zeigen"));
+    QCOMPARE(control<QWidget>(*desk.form, "dtpCheckIn")->accessibleName(),
+             QStringLiteral("Anreisedatum"));
     QCOMPARE(desk.form->listModel()->headerData(1, Qt::Horizontal).toString(),
              QStringLiteral("Name des Gastes"));
     choose("actionLanguage_en");
