@@ -16,7 +16,7 @@ namespace corvanna::bench {
 namespace {
 
 // Bump when the generated content changes, so cached files are rebuilt.
-constexpr int kGeneratorVersion = 1;
+constexpr int kGeneratorVersion = 2;
 
 const char* const kFirstNames[] = {
     "James", "Mary", "John", "Patricia", "Robert", "Jennifer", "Michael", "Linda", "William",
@@ -122,6 +122,32 @@ const char* const kCities[] = {"Pellworth",
                                "Miami FL",
                                "Denver CO",
                                "St. John's NL"};
+// Guests from abroad who write their names in their own script (or, for Vietnamese, with the
+// letters beyond Latin Extended-B), given and family name in the order of each pool.
+struct Script {
+    std::vector<const char*> given;
+    std::vector<const char*> family;
+    bool familyFirst;
+    const char* separator;
+};
+const Script kScripts[] = {
+    {{"Γιάννης", "Μαρία", "Νίκος", "Ελένη", "Δημήτρης", "Σοφία", "Κώστας", "Αθηνά"},
+     {"Παπαδόπουλος", "Οικονόμου", "Γεωργίου", "Νικολάου", "Βλάχος", "Αλεξίου"},
+     false,
+     " "},
+    {{"Иван", "Ольга", "Дмитрий", "Наталья", "Сергей", "Ёлка", "Алексей", "Юлия"},
+     {"Петров", "Смирнова", "Кузнецов", "Попова", "Соколов", "Лебедева", "Ёлкин"},
+     false,
+     " "},
+    {{"伟", "芳", "娜", "秀英", "敏", "静"}, {"王", "李", "张", "刘", "陈", "杨"}, true, ""},
+    {{"翔太", "陽菜", "蓮", "結衣", "大翔"}, {"佐藤", "鈴木", "高橋", "田中", "渡辺"}, true, " "},
+    {{"민준", "서연", "도윤", "지우"}, {"김", "이", "박", "최", "정"}, true, ""},
+    {{"محمد", "فاطمة", "أحمد", "ليلى", "عمر"}, {"العلي", "حسن", "الخطيب", "منصور"}, false, " "},
+    {{"Văn An", "Thị Hương", "Đức Minh", "Ngọc Ánh", "Quốc Bảo"},
+     {"Nguyễn", "Trần", "Lê", "Phạm", "Huỳnh", "Đặng"},
+     true,
+     " "}};
+
 const char* const kAreaCodes[] = {"702", "212", "310", "603", "617",
                                   "312", "415", "206", "305", "512"};
 
@@ -186,14 +212,30 @@ std::string lastName(Random& r) {
     return name;
 }
 
-Guest makeGuest(Random& r) {
+std::string scriptName(Random& r) {
+    const Script& script = kScripts[r.below(countOf(kScripts))];
+    const std::string given = script.given[r.below(script.given.size())];
+    const std::string family = script.family[r.below(script.family.size())];
+    return script.familyFirst ? family + script.separator + given
+                              : given + script.separator + family;
+}
+
+Guest makeGuest(Random& r, DataShape shape) {
+    constexpr double kOtherScripts = 0.06; // of a hotel's guests
     Guest g;
-    g.name = std::string(r.pick(kFirstNames)) + ' ';
-    if (r.chance(0.06)) g.name += std::string(1, char('A' + r.below(26))) + ". ";
-    g.name += lastName(r);
+    if (shape == DataShape::Hotel && r.chance(kOtherScripts)) {
+        g.name = scriptName(r);
+    } else {
+        g.name = std::string(r.pick(kFirstNames)) + ' ';
+        if (r.chance(0.06)) g.name += std::string(1, char('A' + r.below(26))) + ". ";
+        g.name += lastName(r);
+    }
     if (r.chance(0.01)) // typed in a hurry
         for (char& c : g.name)
             if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    if (shape == DataShape::Hotel && r.chance(0.01)) // typed with the caps lock on
+        for (char& c : g.name)
+            if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
 
     const double card = r.unit();
     if (card < 0.45) {
@@ -290,7 +332,7 @@ void createEmptyDatabase(const QString& path, const QString& schemaFile) {
 }
 
 void generateDatabase(const QString& path, const QString& schemaFile, qint64 rows,
-                      const QDate& anchor, quint64 seed) {
+                      const QDate& anchor, quint64 seed, DataShape shape) {
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
     sqlite3* db = nullptr;
@@ -312,12 +354,16 @@ void generateDatabase(const QString& path, const QString& schemaFile, qint64 row
     const std::vector<std::string> indexes = runSchemaWithoutIndexes(db, readSchema(schemaFile));
 
     Random r(seed);
-    // About three stays per guest; a few guests come back far more often than the rest.
-    const size_t guestCount = size_t(std::max<qint64>(50, rows / 3));
+    // Repeating: about three stays per guest, a few guests far more often than the rest. Hotel:
+    // most stays are a new guest's; the others are an earlier guest's, coming back.
+    constexpr double kNewGuest = 0.85;
+    const bool hotel = shape == DataShape::Hotel;
+    const size_t guestCount = size_t(std::max<qint64>(50, hotel ? rows : rows / 3));
     std::vector<Guest> guests;
     guests.reserve(guestCount);
     for (size_t i = 0; i < guestCount; ++i)
-        guests.push_back(makeGuest(r));
+        guests.push_back(makeGuest(r, shape));
+    size_t arrived = 0; // hotel: the guests who have stayed so far
 
     // Check-in days over twenty years up to the anchor and three months beyond, in booking order.
     const qint64 first = anchor.addYears(-20).toJulianDay();
@@ -340,7 +386,14 @@ void generateDatabase(const QString& path, const QString& schemaFile, qint64 row
     static constexpr int kNights[] = {1, 1, 1, 2, 2, 2, 3, 3, 4, 5, 6, 7, 7, 10, 14};
     for (const qint64 day : days) {
         const double u = r.unit();
-        const Guest& g = guests[size_t(double(guestCount) * u * u)];
+        size_t guest = size_t(double(guestCount) * u * u);
+        if (hotel) {
+            if (arrived == 0 || (arrived < guestCount && r.chance(kNewGuest)))
+                guest = arrived++;
+            else
+                guest = size_t(double(arrived) * u);
+        }
+        const Guest& g = guests[guest];
         const double k = r.unit();
         const int kind = k < 0.85 ? 0 : k < 0.93 ? 1 : 2;
         const int nights =

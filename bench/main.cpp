@@ -2,7 +2,7 @@
 // grows, against the database engine's own speed and against a straightforward port of the list.
 //
 //   corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] [--only FIGURE,...]
-//   [--locale NAME]
+//   [--locale NAME] [--data hotel|repeating]
 //
 // Prints a table of medians and, as its last lines, one "name value" line per ratio.
 #include "datagen.h"
@@ -12,16 +12,20 @@
 #include "base/places.h"
 #include "base/report.h"
 #include "editor/availability.h"
+#include "editor/roomchart.h"
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
 #include "gui/inventory/availabilitywindow.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
+#include "store/backup.h"
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/literals.h"
+#include "store/schemahistory.h"
 #include "store/statements.h"
+#include "store/stays.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,6 +68,9 @@ struct Options {
     QStringList only;
     QString locale;
     bool scalesGiven = false;
+    // The generated guests: a real hotel's by default; "repeating" is the first data set of the
+    // bench, whose figures earlier results were measured on.
+    DataShape data = DataShape::Hotel;
 };
 
 struct Scale {
@@ -147,7 +154,11 @@ QString cachedDatabase(const Scale& scale) {
     const QDate anchor(today.year(), today.month(), 1);
     const QString folder = kBenchDir + QStringLiteral("/data");
     QDir().mkpath(folder);
-    const QString stem = QStringLiteral("rooms-%1-").arg(scale.rows);
+    const QString stem =
+        QStringLiteral("rooms-%1-%2")
+            .arg(scale.rows)
+            .arg(g_options.data == DataShape::Hotel ? QStringLiteral("hotel-")
+                                                    : QStringLiteral("repeating-"));
     const QString name = stem + generatorTag(kSchema) + anchor.toString(QStringLiteral("-yyyyMM")) +
                          QStringLiteral(".mdb");
     const QString path = folder + QLatin1Char('/') + name;
@@ -156,7 +167,8 @@ QString cachedDatabase(const Scale& scale) {
         QFile::remove(folder + QLatin1Char('/') + old);
     progress(QStringLiteral("generating %1 reservations into %2").arg(scale.rows).arg(path));
     const Stopwatch watch;
-    generateDatabase(path, kSchema, scale.rows, anchor, 0xC0FFEE + quint64(scale.rows));
+    generateDatabase(path, kSchema, scale.rows, anchor, 0xC0FFEE + quint64(scale.rows),
+                     g_options.data);
     progress(QStringLiteral("generated in %1 s").arg(watch.ms() / 1000.0, 0, 'f', 1));
     return path;
 }
@@ -866,12 +878,114 @@ void measureStartup(const Scale& scale, Table& table) {
     QDir(kBenchDir + QStringLiteral("/work/startup-") + scale.label).removeRecursively();
 }
 
+// The close of the main window, in this process: from the close request to the window hidden
+// ("window") and to the end of the close with the desk's objects gone ("exit": what is left of a
+// process's end). "close": after a typical day, a few saves each followed by the day's copy in
+// the background, which has finished by the time the desk closes; "close_busy": the same, closed
+// right after the last save, so the close adds its changes; "close_nobackup": a desk that only
+// looked, today's copy already newer than the file. On a copy of the scale's database.
+class HideWatch : public QObject {
+public:
+    std::function<void()> hidden;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide && hidden) hidden();
+        return false;
+    }
+};
+
+void measureClose(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("close"))) return;
+    progress(QStringLiteral("%1: close").arg(scale.label));
+    constexpr int kDaySaves = 3;
+    constexpr int kBetweenSavesMs = 500;
+    constexpr int kCopyWaitMs = 600000;
+    const QString common = makeCommonDataFolder(workFolder(QStringLiteral("close-") + scale.label),
+                                                scale.database, true);
+    const Places places{kProgramDir, common};
+    const QString working = places.workingDatabase();
+    const QString copy = backupFolderOf(places.dataFolder()) + QLatin1Char('/') +
+                         backupFileName(QDate::currentDate());
+    const GuestValues values = savedGuest();
+    const auto open = [&] {
+        auto desk = std::make_unique<Desk>(common);
+        desk->form.show();
+        settle();
+        return desk;
+    };
+    const auto day = [&](Desk& desk) {
+        for (int i = 0; i < kDaySaves; ++i) {
+            pause(kBetweenSavesMs);
+            desk.session.connection().execute(statements::insert(values));
+            desk.form.backUpAfterSave();
+            click(desk.form, "PushButton4");
+        }
+    };
+    const auto copied = [&](Desk& desk) {
+        const Stopwatch waited;
+        while (desk.session.copying.running() ||
+               !(QFileInfo(copy).lastModified() > QFileInfo(working).lastModified())) {
+            if (waited.ms() > kCopyWaitMs) throw std::runtime_error("the day's copy never came");
+            pause(100);
+        }
+    };
+    struct Closed {
+        std::vector<double> window, exit;
+    };
+    const auto close = [&](std::unique_ptr<Desk> desk, Closed& closed) {
+        HideWatch watch;
+        const Stopwatch clock;
+        double hidden = -1;
+        watch.hidden = [&] {
+            if (hidden < 0) hidden = clock.ms();
+        };
+        desk->form.installEventFilter(&watch);
+        desk->form.close();
+        const bool reported = desk->dialogs.shown > 0;
+        desk.reset();
+        closed.exit.push_back(clock.ms());
+        closed.window.push_back(hidden);
+        if (reported || hidden < 0)
+            fail(QStringLiteral("%1: the close reported or never hid").arg(scale.label));
+    };
+    Closed typical, busy, looked;
+    const int reps = std::max(g_options.reps, 3);
+    for (int i = 0; i < reps; ++i) {
+        std::unique_ptr<Desk> desk = open();
+        day(*desk);
+        copied(*desk);
+        close(std::move(desk), typical);
+        close(open(), looked);
+        desk = open();
+        day(*desk);
+        close(std::move(desk), busy);
+    }
+    const auto put2 = [&](const char* figure, const std::vector<double>& ms) {
+        table[QString::fromLatin1(figure)][scale.label] = Timing{median(ms), median(ms)};
+    };
+    put2("close_window", typical.window);
+    put2("close_exit", typical.exit);
+    put2("close_nobackup", looked.exit);
+    put2("close_nobackup_window", looked.window);
+    put2("close_busy_window", busy.window);
+    put2("close_busy_exit", busy.exit);
+    QDir(kBenchDir + QStringLiteral("/work/close-") + scale.label).removeRecursively();
+}
+
 QString formatValue(double v) {
     if (std::isnan(v)) return QStringLiteral("-");
     if (v >= 1000) return QString::number(v, 'f', 0);
     if (v >= 10) return QString::number(v, 'f', 1);
     return QString::number(v, 'f', 2);
 }
+
+// The day views' statements as they read the reservations alone, before the stays.
+const char* const kDayViewsBefore[] = {
+    "select * from tblRooms where CheckInDate=?1 order by GuestName",
+    "select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or (CheckInDate=?1 and "
+    "CheckOutDate=?1)) order by GuestName",
+    "select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or (CheckInDate>?1 and "
+    "CheckOutDate=?1) order by GuestName"};
+const char* const kDayViewNames[] = {"arrivals", "house", "departures"};
 
 QStringList figureNames() {
     QStringList names{QStringLiteral("raw"),
@@ -893,13 +1007,24 @@ QStringList figureNames() {
           << QStringLiteral("avail_check") << QStringLiteral("raw_chart")
           << QStringLiteral("chart_31") << QStringLiteral("startup") << QStringLiteral("raw_server")
           << QStringLiteral("show_all_server") << QStringLiteral("save_server")
-          << QStringLiteral("save_server_listened");
+          << QStringLiteral("save_server_listened") << QStringLiteral("close_window")
+          << QStringLiteral("close_exit") << QStringLiteral("close_nobackup_window")
+          << QStringLiteral("close_nobackup") << QStringLiteral("close_busy_window")
+          << QStringLiteral("close_busy_exit") << QStringLiteral("raw_read_server")
+          << QStringLiteral("copy_refresh_server") << QStringLiteral("raw_stays_chart")
+          << QStringLiteral("raw_stays_chart_all") << QStringLiteral("room_chart")
+          << QStringLiteral("plain_save") << QStringLiteral("assign_unit");
+    for (const char* v : kDayViewNames)
+        names << QStringLiteral("%1_before").arg(QLatin1String(v))
+              << QStringLiteral("%1_status").arg(QLatin1String(v));
     return names;
 }
 
-const char* const kCounts[] = {"rows",          "file MB",       "range rows", "wide rows",
-                               "house rows",    "check rows",    "chart rows", "rss MB",
-                               "rss sorted MB", "peak sorted MB"};
+const char* const kCounts[] = {"rows",          "file MB",        "range rows",   "wide rows",
+                               "house rows",    "check rows",     "chart rows",   "rss MB",
+                               "rss sorted MB", "peak sorted MB", "copy base MB", "copy peak MB",
+                               "held rows", "stay chart rows", "chart bar rows", "stay arrivals rows",
+                               "stay house rows", "stay departures rows"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -957,6 +1082,203 @@ void printRatio(const QString& name, double over, double under) {
     std::printf("%s %.3f\n", qPrintable(name), over / under);
 }
 
+// The stays at 60 units: the 31-night room chart against the engine's raw read of the stays it
+// covers, a unit's assignment against a plain save of the same reservation, and the day views'
+// statements with the stay's status against those that read the reservations alone (both read
+// by the engine, on a copy where some stays of the days have been checked in and out).
+void measureStays(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("stays"))) return;
+    progress(QStringLiteral("%1: stays").arg(scale.label));
+    constexpr int kUnits = 60, kNights = 31;
+    const QString folder = workFolder(QStringLiteral("stays-") + scale.label);
+    const QString path = folder + QStringLiteral("/stays.mdb");
+    QFile::remove(path);
+    if (!QFile::copy(scale.database, path)) throw std::runtime_error("cannot copy the database");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    {
+        Connection c(QStringLiteral("stays"));
+        c.open(QStringLiteral("data source=") + path);
+        upgradeSchema(c);
+        sqlite3* db = c.handle();
+        auto firstValue = [&](const char* sql) {
+            sqlite3_stmt* st = nullptr;
+            QString value;
+            if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+                sqlite3_step(st) == SQLITE_ROW)
+                value =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+            sqlite3_finalize(st);
+            return value;
+        };
+        QDate newest =
+            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
+        if (!newest.isValid()) newest = QDate::currentDate();
+        const QDate first = newest.addDays(-96);
+        const QDate today = first.addDays(kNights / 2);
+        std::vector<qint64> unitIds;
+        for (int i = 0; i < kUnits; ++i)
+            unitIds.push_back(addUnit(c, {0,
+                                          QString::number(100 + i),
+                                          QStringLiteral("Room"),
+                                          QStringLiteral("Double"),
+                                          {},
+                                          true}));
+        // The stays around the chart's nights go to the first unit free from their check-in,
+        // until the units are full: written at once, as a desk's months of work would have.
+        const std::vector<Stay> around =
+            readStaysBetween(c, first.addDays(-kNights), first.addDays(2 * kNights));
+        std::vector<QDate> freeFrom(kUnits);
+        auto execOrThrow = [](sqlite3* on, const char* sql) {
+            if (sqlite3_exec(on, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw std::runtime_error(sqlite3_errmsg(on));
+        };
+        execOrThrow(db, "begin");
+        sqlite3_stmt* span = nullptr;
+        sqlite3_stmt* status = nullptr;
+        sqlite3_prepare_v2(db, "insert into tblStayUnits values (?, ?, ?, ?)", -1, &span, nullptr);
+        sqlite3_prepare_v2(db, "insert into tblStays values (?, ?, 'none', ?, ?)", -1, &status,
+                           nullptr);
+        int held = 0;
+        for (const Stay& s : around) {
+            const QDate end = s.checkIn == s.checkOut ? s.checkIn.addDays(1) : s.checkOut;
+            for (int u = 0; u < kUnits && end > s.checkIn; ++u) {
+                if (freeFrom[size_t(u)].isValid() && freeFrom[size_t(u)] > s.checkIn) continue;
+                freeFrom[size_t(u)] = end;
+                const QByteArray from = s.checkIn.toString(Qt::ISODate).toUtf8();
+                const QByteArray to = end.toString(Qt::ISODate).toUtf8();
+                sqlite3_bind_int64(span, 1, s.reservationId);
+                sqlite3_bind_int64(span, 2, unitIds[size_t(u)]);
+                sqlite3_bind_text(span, 3, from.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(span, 4, to.constData(), -1, SQLITE_TRANSIENT);
+                sqlite3_step(span);
+                sqlite3_reset(span);
+                ++held;
+                if (s.checkIn <= today) {
+                    const bool left = end <= today;
+                    const QByteArray in = (from + "T12:00:00.000Z");
+                    const QByteArray out = (to + "T10:00:00.000Z");
+                    sqlite3_bind_int64(status, 1, s.reservationId);
+                    sqlite3_bind_text(status, 2, left ? "checked out" : "in house", -1,
+                                      SQLITE_STATIC);
+                    sqlite3_bind_text(status, 3, in.constData(), -1, SQLITE_TRANSIENT);
+                    if (left)
+                        sqlite3_bind_text(status, 4, out.constData(), -1, SQLITE_TRANSIENT);
+                    else
+                        sqlite3_bind_null(status, 4);
+                    sqlite3_step(status);
+                    sqlite3_reset(status);
+                }
+                break;
+            }
+        }
+        sqlite3_finalize(span);
+        sqlite3_finalize(status);
+        execOrThrow(db, "commit");
+        put(table, QStringLiteral("held rows"), scale.label, double(held));
+
+        // The chart: the engine's raw read of the reservations that may take its nights.
+        const int longest = int(std::ceil(
+            firstValue("select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
+                .toDouble()));
+        const QByteArray rawChart =
+            QStringLiteral("select id, GuestName, Accommodation, Type, NoOfRooms, CheckInDate, "
+                           "CheckOutDate from tblRooms where CheckInDate>='%1' and "
+                           "CheckInDate<='%2' and CheckOutDate>='%3'")
+                .arg(first.addDays(-longest).toString(Qt::ISODate),
+                     first.addDays(kNights - 1).toString(Qt::ISODate), first.toString(Qt::ISODate))
+                .toUtf8();
+        // The same with every table the chart reads: the stay rows beside the reservations, and
+        // the held nights.
+        const QByteArray rawChartStays =
+            QStringLiteral("select r.id, r.GuestName, r.Accommodation, r.Type, r.NoOfRooms, "
+                           "r.CheckInDate, r.CheckOutDate, s.Status, s.CancelReason, "
+                           "s.CheckedInAt, s.CheckedOutAt from tblRooms r left join tblStays s on "
+                           "s.ReservationId=r.id where r.CheckInDate>='%1' and r.CheckInDate<='%2' "
+                           "and r.CheckOutDate>='%3'")
+                .arg(first.addDays(-longest).toString(Qt::ISODate),
+                     first.addDays(kNights - 1).toString(Qt::ISODate), first.toString(Qt::ISODate))
+                .toUtf8();
+        const QByteArray rawSpans =
+            QStringLiteral("select ReservationId, UnitId, FromNight, ToNight from tblStayUnits "
+                           "where FromNight>='%1' and FromNight<='%2' and ToNight>'%3'")
+                .arg(first.addDays(-longest).toString(Qt::ISODate),
+                     first.addDays(kNights - 1).toString(Qt::ISODate), first.toString(Qt::ISODate))
+                .toUtf8();
+        size_t bars = 0;
+        const std::vector<Timing> chart = measureInterleaved(
+            g_options.reps,
+            {[&](Timing*) { readEveryColumn(db, rawChart); },
+             [&](Timing*) {
+                 readEveryColumn(db, rawChartStays);
+                 readEveryColumn(db, rawSpans);
+             },
+             [&](Timing*) { bars = readRoomChart(c, first, kNights).bars.size(); }});
+        table[QStringLiteral("raw_stays_chart")][scale.label] = chart[0];
+        table[QStringLiteral("raw_stays_chart_all")][scale.label] = chart[1];
+        table[QStringLiteral("room_chart")][scale.label] = chart[2];
+        put(table, QStringLiteral("stay chart rows"), scale.label,
+            double(readEveryColumn(db, rawChart)));
+        put(table, QStringLiteral("chart bar rows"), scale.label, double(bars));
+
+        // A unit's assignment (the overlap check and the write, one transaction) beside a plain
+        // save of the same reservation: each is one commit to the disk.
+        const Stay guest = around.back();
+        GuestValues values;
+        values.guestName = guest.guestName;
+        values.accommodation = guest.kind;
+        values.noOfRooms = QString::number(guest.rooms);
+        values.type = guest.type;
+        values.noOfPersons = QStringLiteral("2");
+        values.checkIn = guest.checkIn;
+        values.checkOut = guest.checkOut;
+        const QString id = QString::number(guest.reservationId);
+        qint64 freeUnit = 0;
+        for (const Unit& u : freeUnits(c, QStringLiteral("Room"), QStringLiteral("Double"),
+                                       guest.checkIn, guest.checkOut))
+            freeUnit = u.id;
+        if (!freeUnit) {
+            freeUnit = addUnit(c, {0,
+                                   QStringLiteral("spare"),
+                                   QStringLiteral("Room"),
+                                   QStringLiteral("Double"),
+                                   {},
+                                   true});
+            unassignUnit(c, guest.reservationId);
+        }
+        const std::vector<Timing> write =
+            measureInterleaved(std::max(g_options.reps, 15),
+                               {[&](Timing*) { c.execute(statements::update(values, id)); },
+                                [&](Timing* own) {
+                                    unassignUnit(c, guest.reservationId);
+                                    Stopwatch wall;
+                                    const double cpu = processCpuMs();
+                                    if (assignUnit(c, guest.reservationId, freeUnit))
+                                        throw std::runtime_error("the bench's unit was taken");
+                                    *own = Timing{wall.ms(), processCpuMs() - cpu};
+                                }});
+        table[QStringLiteral("plain_save")][scale.label] = write[0];
+        table[QStringLiteral("assign_unit")][scale.label] = write[1];
+
+        // The day views on the busy day, read by the engine: before the stays and with them.
+        for (int v = 0; v < 3; ++v) {
+            const QByteArray date = "'" + today.toString(Qt::ISODate).toUtf8() + "'";
+            const QByteArray before = QByteArray(kDayViewsBefore[v]).replace("?1", date);
+            const QByteArray now =
+                QByteArray(statements::dayView(dayViewTable()[size_t(v)].view)).replace("?1", date);
+            const std::vector<Timing> t = measureInterleaved(
+                std::max(g_options.reps, 15), {[&](Timing*) { readEveryColumn(db, before); },
+                                               [&](Timing*) { readEveryColumn(db, now); }});
+            table[QStringLiteral("%1_before").arg(QLatin1String(kDayViewNames[v]))][scale.label] =
+                t[0];
+            table[QStringLiteral("%1_status").arg(QLatin1String(kDayViewNames[v]))][scale.label] =
+                t[1];
+            put(table, QStringLiteral("stay %1 rows").arg(QLatin1String(kDayViewNames[v])),
+                scale.label, double(readEveryColumn(db, now)));
+        }
+    }
+    QDir(folder).removeRecursively();
+}
+
 // One line per ratio; each names its clock ("wall" where the disk or the wait is the point).
 void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
@@ -1002,12 +1324,37 @@ void printRatios(const Table& table, const QStringList& labels) {
         printRatio(QStringLiteral("chart_31_%1/raw_chart_%1").arg(l), cell(table, "chart_31", l),
                    cell(table, "raw_chart", l));
     for (const QString& l : labels)
+        printRatio(QStringLiteral("room_chart_%1/raw_stays_chart_%1").arg(l),
+                   cell(table, "room_chart", l), cell(table, "raw_stays_chart", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("room_chart_%1/raw_stays_chart_all_%1").arg(l),
+                   cell(table, "room_chart", l), cell(table, "raw_stays_chart_all", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("assign_unit_%1/plain_save_%1 (wall)").arg(l),
+                   cell(table, "assign_unit", l, true), cell(table, "plain_save", l, true));
+    for (const QString& l : labels)
+        for (const char* v : kDayViewNames)
+            printRatio(QStringLiteral("%2_status_%1/%2_before_%1").arg(l, QLatin1String(v)),
+                       cell(table, QStringLiteral("%1_status").arg(QLatin1String(v)), l),
+                       cell(table, QStringLiteral("%1_before").arg(QLatin1String(v)), l));
+    for (const QString& l : labels)
         printRatio(QStringLiteral("range_wide_%1/show_all_beside_wide_%1").arg(l),
                    cell(table, "range_wide", l), cell(table, "show_all_beside_wide", l));
     for (const QString& l : labels)
         printRatio(QStringLiteral("startup_%1/startup_empty (wall)").arg(l),
                    cell(table, "startup", l, true),
                    cell(table, "startup", QStringLiteral("empty ") + l, true));
+    for (const QString& l : labels) {
+        printRatio(QStringLiteral("close_window_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_window", l, true), cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_exit_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_exit", l, true), cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_busy_window_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_busy_window", l, true),
+                   cell(table, "close_nobackup", l, true));
+        printRatio(QStringLiteral("close_busy_exit_%1/close_nobackup_%1 (wall)").arg(l),
+                   cell(table, "close_busy_exit", l, true), cell(table, "close_nobackup", l, true));
+    }
     for (const QString& l : labels)
         printRatio(QStringLiteral("save_first_%1/save_%1 (wall)").arg(l),
                    cell(table, "save_first", l, true), cell(table, "save", l, true));
@@ -1035,10 +1382,19 @@ void printRatios(const Table& table, const QStringList& labels) {
                    cell(table, "save_server", l, true));
     }
     for (const QString& l : labels) {
+        printRatio(QStringLiteral("copy_refresh_server_%1/raw_read_server_%1 (wall)").arg(l),
+                   cell(table, "copy_refresh_server", l, true),
+                   cell(table, "raw_read_server", l, true));
+        printRatio(QStringLiteral("copy_peak_%1/copy_base_%1").arg(l),
+                   cell(table, "copy peak MB", l), cell(table, "copy base MB", l));
+    }
+    for (const QString& l : labels) {
         printRatio(QStringLiteral("rss_%1/file_%1").arg(l), cell(table, "rss MB", l),
                    cell(table, "file MB", l));
         printRatio(QStringLiteral("rss_sorted_%1/file_%1").arg(l), cell(table, "rss sorted MB", l),
                    cell(table, "file MB", l));
+        printRatio(QStringLiteral("peak_sorted_%1/file_%1").arg(l),
+                   cell(table, "peak sorted MB", l), cell(table, "file MB", l));
     }
 }
 
@@ -1062,14 +1418,19 @@ bool parseOptions(const QStringList& args) {
         } else if (a == QLatin1String("--locale") && !next.isEmpty()) {
             g_options.locale = next;
             ++i;
+        } else if (a == QLatin1String("--data") &&
+                   (next == QLatin1String("hotel") || next == QLatin1String("repeating"))) {
+            g_options.data =
+                next == QLatin1String("hotel") ? DataShape::Hotel : DataShape::Repeating;
+            ++i;
         } else {
             std::fprintf(
                 stderr,
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,rss,startup,server] "
-                "[--locale NAME]\n");
+                "save,avail_check,chart_31,stays,rss,startup,close,server,copy] "
+                "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
     }
@@ -1079,6 +1440,11 @@ bool parseOptions(const QStringList& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 5 && qstrcmp(argv[1], "--child-copy") == 0) {
+        QCoreApplication app(argc, argv);
+        return childCopyMemory(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                               QString::fromLocal8Bit(argv[4]));
+    }
     if (argc == 3 && qstrcmp(argv[1], "--child-rss") == 0)
         return childRss(argc, argv, QString::fromLocal8Bit(argv[2]));
 
@@ -1127,14 +1493,26 @@ int main(int argc, char* argv[]) {
             measureScale(s, table);
             measureSave(s, table);
             measureAvailability(s, table);
+            measureStays(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
+            if (s.rows >= 100000) measureClose(s, table);
             // The same reservations on a PostgreSQL server the bench starts for itself.
             if (s.rows >= 100000 && wanted(QStringLiteral("server"))) {
                 progress(QStringLiteral("%1: server").arg(s.label));
                 if (!server) server = std::make_unique<BenchServer>();
                 for (const auto& [figure, timing] :
                      measureServerScale(*server, s.database, s.label, s.rows, g_options.reps))
+                    table[figure][s.label] = timing;
+            }
+            // The local copy a desk keeps of that server: a refresh's time and memory.
+            if (s.rows >= 100000 && wanted(QStringLiteral("copy"))) {
+                progress(QStringLiteral("%1: local copy").arg(s.label));
+                if (!server) server = std::make_unique<BenchServer>();
+                for (const auto& [figure, timing] : measureCopyScale(
+                         *server, s.database, s.label + QStringLiteral("_copy"),
+                         Places{kProgramDir, QString()}.shippedDatabase(),
+                         workFolder(QStringLiteral("copy-") + s.label), g_options.reps))
                     table[figure][s.label] = timing;
             }
         }
@@ -1147,9 +1525,12 @@ int main(int argc, char* argv[]) {
                 "500,000 rows: %d; its sorts above 20,000 rows: 1; save: %d; first save: %d, none "
                 "discarded; startup: %d), processor time and wall time in ms; the ratios use "
                 "processor time unless marked wall; memory and file in MB; locale %s, Qt "
-                "platform %s\n",
+                "platform %s; data %s\n",
                 reps, std::min(reps, 3), std::max(reps, 15), std::max(reps, 5), std::max(reps, 7),
-                qPrintable(QLocale().name()), qPrintable(QGuiApplication::platformName()));
+                qPrintable(QLocale().name()), qPrintable(QGuiApplication::platformName()),
+                g_options.db.isEmpty()
+                    ? (g_options.data == DataShape::Hotel ? "hotel" : "repeating")
+                    : "given");
     printTable(table, labels);
     printRatios(table, labels);
     std::fflush(stdout);

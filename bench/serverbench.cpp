@@ -6,9 +6,11 @@
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
+#include "store/engine.h"
 #include "store/literals.h"
-#include "store/serverchoice.h"
+#include "store/server/localcopy.h"
 #include "store/server/serverlink.h"
+#include "store/serverchoice.h"
 #include "store/statements.h"
 
 #include <QCoreApplication>
@@ -17,7 +19,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QUrl>
+#include <cstdio>
 #include <libpq-fe.h>
+#include <sqlite3.h>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -209,6 +213,85 @@ std::vector<std::pair<QString, Timing>> measureServerScale(BenchServer& server,
             {QStringLiteral("show_all_server"), read[1]},
             {QStringLiteral("save_server"), alone},
             {QStringLiteral("save_server_listened"), listened}};
+}
+
+namespace {
+// Every column of every row of tblRooms through the server engine's cursor; returns the rows.
+qint64 rawEngineRead(Connection& connection, quint64* checksum) {
+    std::unique_ptr<EngineCursor> cursor =
+        connection.engine().select(QStringLiteral("select * from tblRooms"));
+    qint64 rows = 0;
+    for (; !cursor->eof(); cursor->moveNext(), ++rows)
+        for (int c = 0; c < cursor->columnCount(); ++c)
+            *checksum += quint64(cursor->value(c, CursorValue::Text).size);
+    return rows;
+}
+} // namespace
+
+std::vector<std::pair<QString, Timing>>
+measureCopyScale(BenchServer& server, const QString& database, const QString& label,
+                 const QString& templateDatabase, const QString& workFolder, int reps) {
+    QUrl url(server.copyOf(database, label));
+    Connection connection(QStringLiteral("bench_copy"));
+    connection.open(url.toString());
+    const ServerLink::Reach reach = connection.server()->reach();
+    const QString copy = workFolder + QStringLiteral("/server-copy.mdb");
+    quint64 checksum = 0;
+    qint64 rows = 0;
+    const std::vector<Timing> t =
+        measureInterleaved(reps, {[&](Timing*) { rows = rawEngineRead(connection, &checksum); },
+                                  [&](Timing*) {
+                                      if (!writeLocalCopy(reach, templateDatabase, copy))
+                                          throw std::runtime_error("the copy's refresh stopped");
+                                  }});
+    sqlite3* db = openReadOnly(copy);
+    const qint64 copied = readEveryColumn(db, QByteArrayLiteral("select id from tblRooms"));
+    sqlite3_close(db);
+    if (copied != rows)
+        throw std::runtime_error(label.toStdString() + ": the copy holds " +
+                                 std::to_string(copied) + " rows of " + std::to_string(rows));
+    QFile::remove(copy);
+
+    // The memory, in a process of its own: what it held before says nothing of the refresh.
+    QByteArray out;
+    runProcess(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--child-copy"), url.toString(), templateDatabase, copy}, {}, 600000,
+               &out);
+    qint64 base = -1, peak = -1, shown = -1;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.startsWith("base_kb ")) base = line.mid(8).toLongLong();
+        if (line.startsWith("peak_kb ")) peak = line.mid(8).toLongLong();
+        if (line.startsWith("rows ")) shown = line.mid(5).toLongLong();
+    }
+    if (base <= 0 || peak <= 0 || shown != rows)
+        throw std::runtime_error(label.toStdString() + ": the copy's memory child failed");
+    QFile::remove(copy);
+    return {{QStringLiteral("raw_read_server"), t[0]},
+            {QStringLiteral("copy_refresh_server"), t[1]},
+            {QStringLiteral("copy base MB"),
+             Timing{double(base) * 1024.0 / 1e6, double(base) * 1024.0 / 1e6}},
+            {QStringLiteral("copy peak MB"),
+             Timing{double(peak) * 1024.0 / 1e6, double(peak) * 1024.0 / 1e6}}};
+}
+
+int childCopyMemory(const QString& url, const QString& templateDatabase, const QString& copy) {
+    BenchDialogs dialogs;
+    Connection connection(QStringLiteral("bench_copy_child"));
+    connection.open(url);
+    ReservationModel model;
+    model.setGuestNameOrder(true);
+    Procedure proc(dialogs, QStringLiteral("Form1.PushButton5_Click"));
+    fillList(
+        proc, model, &connection, [] { return statements::selectAll(); }, [](int) {});
+    // From here the peak counts what the refresh adds to what the desk holds.
+    const qint64 base = residentKb();
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1) return 4;
+    clear.close();
+    if (!writeLocalCopy(connection.server()->reach(), templateDatabase, copy)) return 5;
+    std::printf("rows %d\nbase_kb %lld\npeak_kb %lld\n", model.rowCount(), base, peakResidentKb());
+    std::fflush(stdout);
+    return dialogs.shown ? 3 : 0;
 }
 
 } // namespace corvanna::bench

@@ -38,4 +38,16 @@ std::vector<std::pair<QString, Timing>> measureServerScale(BenchServer& server,
                                                            const QString& label, qint64 rows,
                                                            int reps);
 
+// The local copy a desk keeps of a server (on `database` copied to the server as `label`):
+//   raw_read_server  the server engine's read of every column of every row of tblRooms
+//   copy_refresh_server  a refresh of the local copy (every mirrored table into a new file)
+//   copy_refresh_rss  (memory, in MB, from a process of its own) the program's memory with the
+//   server's list shown, and its peak during a refresh after that: "copy base MB", "copy peak MB"
+std::vector<std::pair<QString, Timing>>
+measureCopyScale(BenchServer& server, const QString& database, const QString& label,
+                 const QString& templateDatabase, const QString& workFolder, int reps);
+// The memory child: shows the server's list in the list's model, then refreshes a copy; prints
+// "rows N", "base_kb N" and "peak_kb N". Returns non-zero on failure.
+int childCopyMemory(const QString& url, const QString& templateDatabase, const QString& copy);
+
 } // namespace corvanna::bench

@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "store/connection.h"
+#include "store/stays.h"
 
 #include <algorithm>
 
@@ -16,14 +17,25 @@ std::vector<qint64> bookedPerNight(const std::vector<StayRow>& stays, const QStr
     // night there; one pass over the nights then sums them.
     std::vector<qint64> change(size_t(nights) + 1, 0);
     const QDate last = first.addDays(nights - 1);
-    for (const StayRow& s : stays) {
-        if (s.id == leaveOut || s.kind != kind || s.type != type || s.units == 0) continue;
-        const QDate lastNight = s.checkIn == s.checkOut ? s.checkIn : s.checkOut.addDays(-1);
-        const QDate from = std::max(s.checkIn, first);
+    const auto add = [&](const QDate& firstNight, const QDate& lastNight, qint64 units) {
+        const QDate from = std::max(firstNight, first);
         const QDate to = std::min(lastNight, last);
-        if (from > to) continue;
-        change[size_t(first.daysTo(from))] += s.units;
-        change[size_t(first.daysTo(to)) + 1] -= s.units;
+        if (from > to) return;
+        change[size_t(first.daysTo(from))] += units;
+        change[size_t(first.daysTo(to)) + 1] -= units;
+    };
+    for (const StayRow& s : stays) {
+        if (s.id == leaveOut) continue;
+        const bool own = s.kind == kind && s.type == type && s.units != 0;
+        if (own)
+            add(s.checkIn, s.checkIn == s.checkOut ? s.checkIn : s.checkOut.addDays(-1), s.units);
+        // A unit of another kind or type held by a stay counts against the unit's on its nights.
+        for (const StayRow::Elsewhere& e : s.elsewhere) {
+            if (own)
+                add(e.from, e.to.addDays(-1), -1);
+            else if (e.kind == kind && e.type == type)
+                add(e.from, e.to.addDays(-1), 1);
+        }
     }
     std::vector<qint64> booked(size_t(nights), 0);
     qint64 running = 0;
@@ -51,7 +63,10 @@ std::vector<ChartRow> availabilityChart(const std::vector<StayRow>& stays,
 
 std::vector<ChartRow> readAvailabilityChart(Connection& connection, const QDate& first,
                                             int nights) {
-    const std::vector<InventoryEntry> inventory = readInventory(connection);
+    // The capacity of each kind and type: its units in service where it has units.
+    std::vector<InventoryEntry> inventory;
+    for (const auto& [key, units] : typeCapacities(connection))
+        inventory.push_back({key.first, key.second, units});
     return availabilityChart(readStays(connection, first, first.addDays(nights - 1)), inventory,
                              first, nights);
 }
@@ -78,7 +93,7 @@ std::optional<Overbooking> checkOverbooking(Connection& connection, const GuestE
                                             qint64 editedId) {
     const std::optional<QString> digits = wholeNumberDigits(entry.count);
     if (!digits || !entry.checkIn.isValid() || !entry.checkOut.isValid()) return std::nullopt;
-    const std::optional<qint64> units = inventoryUnits(connection, entry.kindWord, entry.type);
+    const std::optional<qint64> units = typeCapacity(connection, entry.kindWord, entry.type);
     if (!units) return std::nullopt; // no inventory entered: unlimited
     const QDate last = entry.checkIn == entry.checkOut ? entry.checkIn : entry.checkOut.addDays(-1);
     const std::vector<StayRow> stays =

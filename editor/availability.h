@@ -17,8 +17,9 @@ class Connection;
 // before the statement (from 168).
 constexpr int kAvailabilityLine = 167;
 
-// Units booked per night, for `nights` nights from `first`, by the stays of one kind and type;
-// the reservation `leaveOut` (0: none) does not count.
+// Units booked per night, for `nights` nights from `first`, by the stays of one kind and type
+// and the units of it that stays of others hold; the reservation `leaveOut` (0: none) does not
+// count.
 std::vector<qint64> bookedPerNight(const std::vector<StayRow>& stays, const QString& kind,
                                    const QString& type, const QDate& first, int nights,
                                    qint64 leaveOut = 0);

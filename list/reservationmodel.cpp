@@ -4,19 +4,34 @@
 #include "base/dates.h"
 #include "findindex.h"
 #include "store/rowcursor.h"
+#include "store/statements.h"
 #include "textrank.h"
 
 #include <QByteArray>
 #include <QCollator>
 #include <QDate>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
 #include <string_view>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace corvanna {
 
 namespace {
+
+// The working memory of a ranking or a sort goes back to the system once it is done: the
+// allocator would keep it for later, and the list of a large hotel should not grow with every
+// header click.
+void returnFreeMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 constexpr const char* kFieldNames[ReservationModel::ColumnCount] = {
     "id",           "GuestName",       "Accommodation", "NoOfRooms",
@@ -115,6 +130,58 @@ inline quint64 hashText(std::string_view v) {
     return h ^ (h >> 29);
 }
 
+// Ids for distinct texts in order of first appearance: an open-addressing table whose slots
+// hold an id and the high half of its text's hash, so that a probe mostly reads one slot.
+class DistinctTexts {
+public:
+    // The slot of a text about to be looked up is fetched ahead of time.
+    void expect(quint64 hash) const { __builtin_prefetch(&m_slots[size_t(hash) & m_mask]); }
+
+    quint32 idOf(std::string_view text, quint64 hash) {
+        const quint32 tag = quint32(hash >> 32);
+        size_t k = size_t(hash) & m_mask;
+        for (; m_slots[k].id != kFree; k = (k + 1) & m_mask)
+            if (m_slots[k].tag == tag && m_texts[m_slots[k].id] == text) return m_slots[k].id;
+        const quint32 id = quint32(m_texts.size());
+        m_slots[k] = {id, tag};
+        m_texts.push_back(text);
+        m_hashes.push_back(hash);
+        if (m_texts.size() * 2 > m_slots.size()) grow();
+        return id;
+    }
+
+    std::vector<std::string_view> take() {
+        m_slots = {};
+        m_hashes = {};
+        m_texts.shrink_to_fit();
+        return std::move(m_texts);
+    }
+
+private:
+    static constexpr quint32 kFree = ~0u;
+    static constexpr size_t kFirstSlots = 1024;
+    struct Slot {
+        quint32 id = kFree;
+        quint32 tag = 0;
+    };
+
+    void grow() {
+        m_slots.assign(m_slots.size() * 2, Slot());
+        m_mask = m_slots.size() - 1;
+        for (quint32 id = 0; id < m_texts.size(); ++id) {
+            size_t k = size_t(m_hashes[id]) & m_mask;
+            while (m_slots[k].id != kFree)
+                k = (k + 1) & m_mask;
+            m_slots[k] = {id, quint32(m_hashes[id] >> 32)};
+        }
+    }
+
+    std::vector<Slot> m_slots = std::vector<Slot>(kFirstSlots);
+    size_t m_mask = kFirstSlots - 1;
+    std::vector<std::string_view> m_texts;
+    std::vector<quint64> m_hashes;
+};
+
 // Orders `rows` (positions in fill order) stably by `keyOf`, smallest first or, descending,
 // largest first; equal keys keep their order. Dense keys (ids, dates, counts) take a counting
 // sort, others a comparison sort on (key, position).
@@ -204,6 +271,10 @@ struct ReservationModel::Store {
 
     const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
+    // A day view's stay group per row (its column "StayGroup"): lower groups come first in the
+    // list's own order. Empty when the fill has no such column or every row is in group 0.
+    int groupField = -1;
+    std::vector<quint8> groups;
 
     Row& at(size_t i) { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
     const Row& at(size_t i) const { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
@@ -243,6 +314,8 @@ struct ReservationModel::Store {
         maskedCards = {};
         dropNameRuns();
         mapped = nullptr;
+        groupField = -1;
+        groups = {};
     }
 
     void dropNameRuns() {
@@ -354,7 +427,17 @@ void ReservationModel::append(const RowCursor& cursor) {
                     break;
                 }
         }
+        s.groupField = -1;
+        for (int i = ColumnCount; i < n; ++i)
+            if (qstricmp(cursor.columnName(i), kStayGroupColumn) == 0) s.groupField = i;
         s.mapped = &cursor;
+    }
+    if (s.groupField >= 0) {
+        const CursorValue g = cursor.value(s.groupField, CursorValue::Integer);
+        const quint8 group = g.type == CursorValue::Integer && g.number > 0 ? quint8(g.number) : 0;
+        // Rows are counted into groups only once one leaves group 0.
+        if (group != 0 && s.groups.size() < s.count) s.groups.resize(s.count, 0);
+        if (group != 0 || !s.groups.empty()) s.groups.push_back(group);
     }
 
     Row& row = s.add();
@@ -454,6 +537,16 @@ void ReservationModel::orderNames() {
                 run = end;
             }
         }
+    }
+    if (!s.groups.empty()) {
+        // A day view's stay groups first, the names' order within each.
+        s.groups.resize(s.count, 0);
+        if (s.base.empty()) {
+            s.base.resize(s.count);
+            std::iota(s.base.begin(), s.base.end(), 0u);
+        }
+        std::stable_sort(s.base.begin(), s.base.end(),
+                         [&s](quint32 a, quint32 b) { return s.groups[a] < s.groups[b]; });
     }
     if (!m_sorted) s.order = s.base;
 }
@@ -710,56 +803,45 @@ void ReservationModel::rankTexts(int column) {
     // The masked card column's order, read with the texts.
     const bool cards = column == CreditCardNo;
     s.maskedCards.assign(cards ? n : 0, 0);
-    std::vector<quint32> buckets(1024, ~0u); // open addressing: distinct id, or ~0 when free
-    std::vector<quint64> hashes;
+    DistinctTexts table;
     std::string_view previous;
     quint32 previousId = ~0u;
-    for (size_t i = 0; i < n; ++i) {
-        const Row& r = s.at(i);
-        if (typed && !(r.asText & bit)) continue;
-        const std::string_view v = r.nulls & bit ? std::string_view() : r.view(column);
-        if (cards) s.maskedCards[i] = maskedCardOrder(v);
-        if (previousId != ~0u && v == previous) {
-            s.ranks[i] = previousId;
-            continue;
-        }
-        if (byRuns) {
-            previous = v;
-            previousId = quint32(distinct.size());
-            distinct.push_back(v);
-            s.ranks[i] = previousId;
-            continue;
-        }
-        const quint64 h = hashText(v);
-        size_t mask = buckets.size() - 1;
-        size_t k = size_t(h) & mask;
-        while (buckets[k] != ~0u && (hashes[buckets[k]] != h || distinct[buckets[k]] != v))
-            k = (k + 1) & mask;
-        if (buckets[k] == ~0u) {
-            buckets[k] = quint32(distinct.size());
-            distinct.push_back(v);
-            hashes.push_back(h);
-            if (distinct.size() * 2 > buckets.size()) {
-                buckets.assign(buckets.size() * 2, ~0u);
-                mask = buckets.size() - 1;
-                for (quint32 id = 0; id < distinct.size(); ++id) {
-                    size_t j = size_t(hashes[id]) & mask;
-                    while (buckets[j] != ~0u)
-                        j = (j + 1) & mask;
-                    buckets[j] = id;
-                }
-                k = size_t(h) & mask;
-                while (buckets[k] != quint32(distinct.size() - 1))
-                    k = (k + 1) & mask;
+    // A block of rows at a time: their texts and hashes first, so that the table's slots are on
+    // their way while the rows are taken in turn.
+    constexpr size_t kBlock = 32;
+    std::array<std::string_view, kBlock> views;
+    std::array<quint64, kBlock> hashes{};
+    std::array<bool, kBlock> skip{};
+    for (size_t from = 0; from < n; from += kBlock) {
+        const size_t count = std::min(kBlock, n - from);
+        for (size_t b = 0; b < count; ++b) {
+            const Row& r = s.at(from + b);
+            skip[b] = typed && !(r.asText & bit);
+            views[b] = (r.nulls & bit) || skip[b] ? std::string_view() : r.view(column);
+            if (!byRuns && !skip[b]) {
+                hashes[b] = hashText(views[b]);
+                table.expect(hashes[b]);
             }
         }
-        previous = v;
-        previousId = buckets[k];
-        s.ranks[i] = previousId;
+        for (size_t b = 0; b < count; ++b) {
+            if (skip[b]) continue;
+            const size_t i = from + b;
+            const std::string_view v = views[b];
+            if (cards) s.maskedCards[i] = maskedCardOrder(v);
+            if (previousId == ~0u || v != previous) {
+                if (byRuns) {
+                    previousId = quint32(distinct.size());
+                    distinct.push_back(v);
+                } else {
+                    previousId = table.idOf(v, hashes[b]);
+                }
+                previous = v;
+            }
+            s.ranks[i] = previousId;
+        }
     }
-
-    buckets = {};
-    hashes = {};
+    if (!byRuns) distinct = table.take();
+    returnFreeMemory();
     rankDistinct(column, distinct);
 }
 
@@ -777,6 +859,8 @@ void ReservationModel::rankDistinct(int column, const std::vector<std::string_vi
         for (size_t i = 0; i < n; ++i)
             s.ranks[i] = rankOf[s.ranks[i]];
     s.rankedColumn = column;
+    rankOf = {};
+    returnFreeMemory();
 }
 
 void ReservationModel::applySort() {
@@ -800,6 +884,7 @@ void ReservationModel::applySort() {
         // those that show alike.
         if (column == CreditCardNo && !m_cardNumbersInFull)
             sortByKey(s.order, descending, [&](quint32 i) { return quint64(s.maskedCards[i]); });
+        returnFreeMemory();
         return;
     }
 
@@ -834,6 +919,7 @@ void ReservationModel::applySort() {
     if (descending) std::swap(parts[0], parts[2]);
     for (const auto* part : parts)
         s.order.insert(s.order.end(), part->begin(), part->end());
+    returnFreeMemory();
 }
 
 } // namespace corvanna

@@ -46,9 +46,8 @@ WeightTable buildWeights(const QCollator& collator) {
         one[c] = single(c);
     std::vector<char32_t> byOrder(kTableEnd);
     std::iota(byOrder.begin(), byOrder.end(), char32_t(0));
-    std::stable_sort(byOrder.begin(), byOrder.end(), [&](char32_t a, char32_t b) {
-        return collator.compare(one[a], one[b]) < 0;
-    });
+    std::stable_sort(byOrder.begin(), byOrder.end(),
+                     [&](char32_t a, char32_t b) { return collator.compare(one[a], one[b]) < 0; });
     WeightTable table{};
     const QString a = QStringLiteral("a");
     quint8 primary = 0, secondary = 0;
@@ -128,158 +127,246 @@ QStringView view(const std::u16string& buffer) {
     return QStringView(buffer.data(), qsizetype(buffer.size()));
 }
 
-} // namespace
+// How far ahead the loops that visit texts in sorted order ask for a text's bytes: the texts lie
+// scattered through the fill's memory, and waiting for each in turn is most of their cost.
+constexpr size_t kReadAhead = 8;
 
-quint32 rankInCollation(const std::vector<std::string_view>& texts, const QCollator& collator,
-                        std::vector<quint32>& ranks) {
+inline void readAhead(const void* p) {
+    __builtin_prefetch(p);
+}
+
+// The weights of the texts the table covers, one key each: the primary weights of its
+// characters, then, when any character is accented, a 0 and every character's secondary weight
+// (plus one). A plain text thus sorts before its accented forms, as in the collator. Texts with
+// a character the table does not know are listed apart.
+struct WeightKeys {
+    std::unique_ptr<quint8[]> bytes;
+    std::vector<quint32> start;  // of each key in `bytes`, and the end of the last
+    std::vector<quint32> known;  // the text of each key
+    std::vector<quint32> others; // the texts without a key
+
+    quint32 length(quint32 k) const { return start[k + 1] - start[k]; }
+    const quint8* at(quint32 k) const { return bytes.get() + start[k]; }
+};
+
+WeightKeys weighTexts(const std::vector<std::string_view>& texts, const WeightTable& weight) {
     const size_t n = texts.size();
-    ranks.assign(n, 0);
-    if (n == 0) return 0;
-
-    // The texts the weight table covers, each turned into its weights: the primary weights of
-    // its characters, then, when any character is accented, a 0 and every character's secondary
-    // weight (plus one). A plain text thus sorts before its accented forms, as in the collator.
-    const std::shared_ptr<const WeightTable> table = weightsFor(collator);
-    const WeightTable& weight = *table;
-    std::vector<quint32> known, others;
-    known.reserve(n);
+    WeightKeys keys;
+    keys.known.reserve(n);
     size_t totalBytes = 0;
     for (const std::string_view& t : texts)
         totalBytes += t.size();
     // At most two weights per byte and a separator per text; left uninitialised, so only the
     // pages written take memory.
-    const std::unique_ptr<quint8[]> keyBytes(new quint8[2 * totalBytes + n]);
-    std::vector<quint32> keyStart;
-    keyStart.reserve(n + 1);
-    {
-        quint8* const keys = keyBytes.get();
-        size_t end = 0;
-        std::vector<quint8> secondaries;
-        for (quint32 i = 0; i < n; ++i) {
-            const std::string_view v = texts[i];
-            secondaries.resize(v.size());
-            quint8* out = keys + end;
-            quint8* second = secondaries.data();
-            bool accented = false, fits = true;
-            for (size_t j = 0; j < v.size() && fits;) {
-                char16_t c = 0;
-                fits = nextShort(v, j, c);
-                const CharWeight w = fits ? weight[c] : CharWeight{};
-                fits = w.known;
-                if (!w.primary) continue;
-                *out++ = w.primary;
-                *second++ = quint8(w.secondary + 1);
-                accented |= w.secondary != 0;
-            }
-            if (!fits) {
-                others.push_back(i);
-                continue;
-            }
-            if (accented) {
-                *out++ = 0;
-                const size_t count = size_t(second - secondaries.data());
-                std::memcpy(out, secondaries.data(), count);
-                out += count;
-            }
-            keyStart.push_back(quint32(end));
-            end = size_t(out - keys);
-            known.push_back(i);
+    keys.bytes.reset(new quint8[2 * totalBytes + n]);
+    keys.start.reserve(n + 1);
+    quint8* const out0 = keys.bytes.get();
+    size_t end = 0;
+    std::vector<quint8> secondaries;
+    for (quint32 i = 0; i < n; ++i) {
+        const std::string_view v = texts[i];
+        secondaries.resize(v.size());
+        quint8* out = out0 + end;
+        quint8* second = secondaries.data();
+        bool accented = false, fits = true;
+        for (size_t j = 0; j < v.size() && fits;) {
+            char16_t c = 0;
+            fits = nextShort(v, j, c);
+            const CharWeight w = fits ? weight[c] : CharWeight{};
+            fits = w.known;
+            if (!w.primary) continue;
+            *out++ = w.primary;
+            *second++ = quint8(w.secondary + 1);
+            accented |= w.secondary != 0;
         }
-        keyStart.push_back(quint32(end));
+        if (!fits) {
+            keys.others.push_back(i);
+            continue;
+        }
+        if (accented) {
+            *out++ = 0;
+            const size_t count = size_t(second - secondaries.data());
+            std::memcpy(out, secondaries.data(), count);
+            out += count;
+        }
+        keys.start.push_back(quint32(end));
+        end = size_t(out - out0);
+        keys.known.push_back(i);
     }
+    keys.start.push_back(quint32(end));
+    return keys;
+}
 
-    std::vector<quint32> knownGroupOf(known.size()); // by position in `known`, once sorted
-    std::vector<quint32> groupFirst;                 // a text of each group, in order
-    if (!known.empty()) {
-        // The first eight weights in one number (zero past the end, below every weight), the
-        // rest compared byte by byte.
-        struct Item {
-            quint64 prefix;
-            quint32 k;
-        };
-        std::vector<Item> items(known.size());
-        for (quint32 k = 0; k < known.size(); ++k) {
-            quint64 p = 0;
-            const quint32 len = keyStart[k + 1] - keyStart[k];
-            for (quint32 b = 0; b < 8; ++b)
-                p = (p << 8) | (b < len ? keyBytes[keyStart[k] + b] : 0);
-            items[k] = {p, k};
+// A key in the sort: its first eight weights in one number (zero past the end, below every
+// weight), the rest compared byte by byte.
+struct Item {
+    quint64 prefix;
+    quint32 k;    // the key
+    quint32 text; // its text
+};
+
+int compareKeys(const WeightKeys& keys, const Item& a, const Item& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
+    const quint32 la = keys.length(a.k), lb = keys.length(b.k);
+    if (la <= 8 || lb <= 8) return la == lb ? 0 : (la < lb ? -1 : 1);
+    const int c = std::memcmp(keys.at(a.k) + 8, keys.at(b.k) + 8, std::min(la, lb) - 8);
+    if (c != 0) return c;
+    return la == lb ? 0 : (la < lb ? -1 : 1);
+}
+
+// Orders the items in place by their prefixes, a byte at a time from the first (each byte
+// deals a range into its buckets, each bucket is then ordered by the next byte); short ranges
+// and items of equal prefixes are ordered by the whole key.
+void sortItems(Item* first, Item* last, int shift, const WeightKeys& keys) {
+    constexpr size_t kBuckets = 256;
+    constexpr ptrdiff_t kShortRange = 64;
+    const auto less = [&](const Item& a, const Item& b) { return compareKeys(keys, a, b) < 0; };
+    if (last - first <= kShortRange || shift < 0) {
+        std::sort(first, last, less);
+        return;
+    }
+    const auto digit = [shift](const Item& item) { return size_t(item.prefix >> shift) & 0xff; };
+    std::array<size_t, kBuckets> next{}, end{};
+    for (const Item* item = first; item != last; ++item)
+        ++end[digit(*item)];
+    size_t sum = 0;
+    for (size_t d = 0; d < kBuckets; ++d) {
+        next[d] = sum;
+        sum += end[d];
+        end[d] = sum;
+    }
+    for (size_t d = 0; d < kBuckets; ++d)
+        while (next[d] < end[d]) {
+            const size_t to = digit(first[next[d]]);
+            if (to == d)
+                ++next[d];
+            else
+                std::swap(first[next[d]], first[next[to]++]);
         }
-        const auto compareKeys = [&](const Item& a, const Item& b) {
-            if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
-            const quint32 la = keyStart[a.k + 1] - keyStart[a.k];
-            const quint32 lb = keyStart[b.k + 1] - keyStart[b.k];
-            if (la <= 8 || lb <= 8) return la == lb ? 0 : (la < lb ? -1 : 1);
-            const int c = std::memcmp(keyBytes.get() + keyStart[a.k] + 8,
-                                      keyBytes.get() + keyStart[b.k] + 8, std::min(la, lb) - 8);
-            if (c != 0) return c;
-            return la == lb ? 0 : (la < lb ? -1 : 1);
-        };
-        const auto less = [&](const Item& a, const Item& b) { return compareKeys(a, b) < 0; };
-        // The texts mostly arrive close to this order (a fill by name): the ones out of step
-        // are sorted on their own and merged in.
+    size_t from = 0;
+    for (size_t d = 0; d < kBuckets; ++d) {
+        if (end[d] - from > 1) sortItems(first + from, first + end[d], shift - 8, keys);
+        from = end[d];
+    }
+}
+
+void sortItems(std::vector<Item>& items, const WeightKeys& keys) {
+    constexpr int kFirstByte = 56;
+    sortItems(items.data(), items.data() + items.size(), kFirstByte, keys);
+}
+
+// The keys in order. The texts mostly arrive close to it (a fill by name): then the ones out of
+// step are sorted on their own and merged in.
+std::vector<Item> sortKeys(const WeightKeys& keys) {
+    const size_t count = keys.known.size();
+    std::vector<Item> items(count);
+    for (quint32 k = 0; k < count; ++k) {
+        quint64 p = 0;
+        const quint32 len = keys.length(k);
+        const quint8* key = keys.at(k);
+        for (quint32 b = 0; b < 8; ++b)
+            p = (p << 8) | (b < len ? key[b] : 0);
+        items[k] = {p, k, keys.known[k]};
+    }
+    const auto less = [&](const Item& a, const Item& b) { return compareKeys(keys, a, b) < 0; };
+    // Counted before anything is copied: texts in no order go straight to the sort.
+    size_t outOfStepCount = 0;
+    for (size_t k = 1, last = 0; k < count; ++k)
+        if (less(items[k], items[last]))
+            ++outOfStepCount;
+        else
+            last = k;
+    if (outOfStepCount > count / 2) {
+        sortItems(items, keys);
+    } else if (outOfStepCount > 0) {
         std::vector<Item> inStep, outOfStep;
-        inStep.reserve(items.size());
+        inStep.reserve(count - outOfStepCount);
+        outOfStep.reserve(outOfStepCount);
         for (const Item& item : items)
             (inStep.empty() || !less(item, inStep.back()) ? inStep : outOfStep).push_back(item);
-        if (outOfStep.size() > items.size() / 2) {
-            std::sort(items.begin(), items.end(), less);
-        } else if (!outOfStep.empty()) {
-            std::sort(outOfStep.begin(), outOfStep.end(), less);
-            std::merge(inStep.begin(), inStep.end(), outOfStep.begin(), outOfStep.end(),
-                       items.begin(), less);
-        }
+        sortItems(outOfStep, keys);
+        std::merge(inStep.begin(), inStep.end(), outOfStep.begin(), outOfStep.end(), items.begin(),
+                   less);
+    }
+    return items;
+}
 
-        // Every neighbour pair confirmed by the collator: equal weights must be equal texts to
-        // it, and greater weights greater texts. A pair it does not confirm (a locale whose
-        // letter pairs sort as one letter, or whose accents count from the end) sends every
-        // text to the collator's sort keys.
-        std::u16string before, after;
-        bool confirmed = true;
-        quint32 group = 0;
-        for (size_t j = 0; j < items.size() && confirmed; ++j) {
-            decodeShort(texts[known[items[j].k]], after);
-            if (j > 0) {
-                const int keys = compareKeys(items[j - 1], items[j]);
+// Texts in groups of equal ones, in order: each text's group (by its place in the list the
+// groups were made from) and a text of each group.
+struct Groups {
+    std::vector<quint32> of;
+    std::vector<quint32> first;
+};
+
+// The groups of the sorted keys, every neighbour pair confirmed by the collator: equal weights
+// must be equal texts to it, and greater weights greater texts. Writes each text's group into
+// `groupOf` (by text) and a text of each group into `first`. False when a pair is not confirmed
+// (a locale whose letter pairs sort as one letter, or whose accents count from the end).
+bool confirmedGroups(const std::vector<Item>& items, const WeightKeys& keys,
+                     const std::vector<std::string_view>& texts, const QCollator& collator,
+                     std::vector<quint32>& groupOf, std::vector<quint32>& first) {
+    first.clear();
+    first.reserve(items.size());
+    std::u16string before, after;
+    std::string_view previous;
+    quint32 group = 0;
+    for (size_t j = 0; j < items.size(); ++j) {
+        if (j + 2 * kReadAhead < items.size()) readAhead(&texts[items[j + 2 * kReadAhead].text]);
+        if (j + kReadAhead < items.size()) readAhead(texts[items[j + kReadAhead].text].data());
+        const std::string_view text = texts[items[j].text];
+        if (j > 0) {
+            const int order = compareKeys(keys, items[j - 1], items[j]);
+            // The same bytes are the same text: the collator has nothing to say.
+            if (order != 0 || text != previous) {
+                decodeShort(text, after);
                 const int said = collator.compare(view(before), view(after));
-                confirmed = keys == 0 ? said == 0 : said < 0;
-                if (keys != 0) ++group;
+                if (order == 0 ? said != 0 : said >= 0) return false;
+                before.swap(after);
             }
-            before.swap(after);
-            if (j == 0 || group == groupFirst.size()) groupFirst.push_back(known[items[j].k]);
-            knownGroupOf[items[j].k] = group;
+            if (order != 0) ++group;
+        } else {
+            decodeShort(text, before);
         }
-        if (!confirmed) {
-            others.insert(others.end(), known.begin(), known.end());
-            known.clear();
-            groupFirst.clear();
-        }
+        previous = text;
+        if (group == first.size()) first.push_back(items[j].text);
+        groupOf[items[j].text] = group;
     }
+    return true;
+}
 
-    // The other texts by the collator's sort keys.
-    std::vector<quint32> otherGroupOf(others.size());
-    std::vector<quint32> otherFirst; // a text of each group, in order
-    if (!others.empty()) {
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(others.size());
-        for (const quint32 i : others)
-            keys.push_back(
-                collator.sortKey(QString::fromUtf8(texts[i].data(), qsizetype(texts[i].size()))));
-        std::vector<quint32> byKey(others.size());
-        std::iota(byKey.begin(), byKey.end(), 0u);
-        std::sort(byKey.begin(), byKey.end(),
-                  [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
-        quint32 group = 0;
-        for (size_t j = 0; j < byKey.size(); ++j) {
-            if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++group;
-            if (j == 0 || group == otherFirst.size()) otherFirst.push_back(others[byKey[j]]);
-            otherGroupOf[byKey[j]] = group;
-        }
+// The texts the table does not cover, in groups by the collator's sort keys (by their place in
+// `others`).
+Groups groupBySortKeys(const std::vector<quint32>& others,
+                       const std::vector<std::string_view>& texts, const QCollator& collator) {
+    Groups groups;
+    groups.of.resize(others.size());
+    if (others.empty()) return groups;
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(others.size());
+    for (const quint32 i : others)
+        keys.push_back(
+            collator.sortKey(QString::fromUtf8(texts[i].data(), qsizetype(texts[i].size()))));
+    std::vector<quint32> byKey(others.size());
+    std::iota(byKey.begin(), byKey.end(), 0u);
+    std::sort(byKey.begin(), byKey.end(),
+              [&](quint32 a, quint32 b) { return keys[a].compare(keys[b]) < 0; });
+    quint32 group = 0;
+    for (size_t j = 0; j < byKey.size(); ++j) {
+        if (j > 0 && keys[byKey[j - 1]].compare(keys[byKey[j]]) != 0) ++group;
+        if (group == groups.first.size()) groups.first.push_back(others[byKey[j]]);
+        groups.of[byKey[j]] = group;
     }
+    return groups;
+}
 
-    // The two orders merged: each group of other texts finds its place among the known groups.
-    const size_t knownGroups = groupFirst.size();
-    std::vector<quint32> knownRank(knownGroups), otherRank(otherFirst.size());
+// The two orders of groups merged into ranks: each group of other texts finds its place among
+// the known groups. Fills the rank of every group of each; returns the number of ranks.
+quint32 mergeGroups(const std::vector<quint32>& knownFirst, const std::vector<quint32>& otherFirst,
+                    const std::vector<std::string_view>& texts, const QCollator& collator,
+                    std::vector<quint32>& knownRank, std::vector<quint32>& otherRank) {
+    const size_t knownGroups = knownFirst.size();
+    knownRank.assign(knownGroups, 0);
+    otherRank.assign(otherFirst.size(), 0);
     std::u16string buffer;
     quint32 rank = 0;
     size_t g = 0;
@@ -289,7 +376,7 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
         // The first known group not below this one: the places only move forward, so the
         // search gallops from the last one, then halves.
         const auto below = [&](size_t at) {
-            decodeShort(texts[groupFirst[at]], buffer);
+            decodeShort(texts[knownFirst[at]], buffer);
             return collator.compare(view(buffer), other) < 0;
         };
         size_t lo = g, step = 1;
@@ -307,7 +394,7 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
         }
         int atLo = 1;
         if (lo < knownGroups) {
-            decodeShort(texts[groupFirst[lo]], buffer);
+            decodeShort(texts[knownFirst[lo]], buffer);
             atLo = collator.compare(view(buffer), other);
         }
         for (; g < lo; ++g)
@@ -321,12 +408,44 @@ quint32 rankInCollation(const std::vector<std::string_view>& texts, const QColla
     }
     for (; g < knownGroups; ++g)
         knownRank[g] = rank++;
-
-    for (size_t k = 0; k < known.size(); ++k)
-        ranks[known[k]] = knownRank[knownGroupOf[k]];
-    for (size_t k = 0; k < others.size(); ++k)
-        ranks[others[k]] = otherRank[otherGroupOf[k]];
     return rank;
+}
+
+} // namespace
+
+quint32 rankInCollation(const std::vector<std::string_view>& texts, const QCollator& collator,
+                        std::vector<quint32>& ranks) {
+    const size_t n = texts.size();
+    ranks.assign(n, 0);
+    if (n == 0) return 0;
+
+    // The ranks hold each known text's group until the groups are ranked.
+    const std::shared_ptr<const WeightTable> table = weightsFor(collator);
+    WeightKeys keys = weighTexts(texts, *table);
+    std::vector<quint32> knownFirst;
+    if (!keys.known.empty()) {
+        const std::vector<Item> items = sortKeys(keys);
+        keys.known = {};
+        if (!confirmedGroups(items, keys, texts, collator, ranks, knownFirst)) {
+            // Every text then goes to the collator's sort keys.
+            for (const Item& item : items)
+                keys.others.push_back(item.text);
+            knownFirst.clear();
+        }
+    }
+    const std::vector<quint32> otherTexts = std::move(keys.others);
+    keys = WeightKeys();
+    const Groups others = groupBySortKeys(otherTexts, texts, collator);
+
+    std::vector<quint32> knownRank, otherRank;
+    const quint32 count =
+        mergeGroups(knownFirst, others.first, texts, collator, knownRank, otherRank);
+    if (!knownFirst.empty())
+        for (quint32& rank : ranks)
+            rank = knownRank[rank];
+    for (size_t k = 0; k < otherTexts.size(); ++k)
+        ranks[otherTexts[k]] = otherRank[others.of[k]];
+    return count;
 }
 
 } // namespace corvanna

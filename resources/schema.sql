@@ -33,3 +33,22 @@ CREATE TABLE tblInventory (
     Units INTEGER NOT NULL CHECK (typeof(Units) = 'integer' AND Units >= 0),
     PRIMARY KEY (Kind, Type)
 );
+-- The stay: the hotel's units (rooms, wings, halls by name), each reservation's status, the units
+-- it holds night by night ([FromNight, ToNight), ISO dates), the log that lets the last check-in
+-- or check-out be undone, and the desk's answer where units and the inventory's count differ. The
+-- same statements are step 3 of the schema history (store/schemahistory.cpp). A unit's spans
+-- never share a night; the reservation's delete takes its stay; new dates keep only the held
+-- nights that are still the stay's.
+CREATE TABLE IF NOT EXISTS tblUnits (id INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL UNIQUE CHECK (trim(Name) <> ''), Kind TEXT NOT NULL, Type TEXT NOT NULL, Area TEXT, InService INTEGER NOT NULL DEFAULT 1 CHECK (InService IN (0, 1)));
+CREATE TABLE IF NOT EXISTS tblStays (ReservationId INTEGER PRIMARY KEY, Status TEXT NOT NULL CHECK (Status IN ('expected', 'in house', 'checked out', 'cancelled', 'no-show')), CancelReason TEXT NOT NULL DEFAULT 'none' CHECK (CancelReason IN ('none', 'by guest', 'by hotel')), CheckedInAt TEXT, CheckedOutAt TEXT);
+CREATE TABLE IF NOT EXISTS tblStayUnits (ReservationId INTEGER NOT NULL, UnitId INTEGER NOT NULL, FromNight TEXT NOT NULL, ToNight TEXT NOT NULL, CHECK (FromNight < ToNight), PRIMARY KEY (ReservationId, FromNight));
+CREATE INDEX IF NOT EXISTS idxStayUnitsUnit ON tblStayUnits (UnitId, FromNight);
+CREATE INDEX IF NOT EXISTS idxStayUnitsNight ON tblStayUnits (FromNight, ToNight);
+CREATE TABLE IF NOT EXISTS tblStayEvents (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, What TEXT NOT NULL, Before TEXT NOT NULL);
+CREATE INDEX IF NOT EXISTS idxStayEventsStay ON tblStayEvents (ReservationId, id);
+CREATE TABLE IF NOT EXISTS tblCapacity (Kind TEXT NOT NULL, Type TEXT NOT NULL, KeepUnits INTEGER NOT NULL CHECK (KeepUnits IN (0, 1)), PRIMARY KEY (Kind, Type));
+CREATE TRIGGER IF NOT EXISTS trgStayUnitsFree BEFORE INSERT ON tblStayUnits WHEN (SELECT ToNight FROM tblStayUnits WHERE UnitId = NEW.UnitId AND FromNight < NEW.ToNight ORDER BY FromNight DESC LIMIT 1) > NEW.FromNight OR NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) OR NOT EXISTS (SELECT 1 FROM tblUnits WHERE id = NEW.UnitId) BEGIN SELECT RAISE(ABORT, 'unit taken or missing'); END;
+CREATE TRIGGER IF NOT EXISTS trgStayUnitsFreeUpdate BEFORE UPDATE ON tblStayUnits WHEN (SELECT ToNight FROM tblStayUnits WHERE UnitId = NEW.UnitId AND FromNight < NEW.ToNight AND rowid <> OLD.rowid ORDER BY FromNight DESC LIMIT 1) > NEW.FromNight BEGIN SELECT RAISE(ABORT, 'unit taken'); END;
+CREATE TRIGGER IF NOT EXISTS trgStaysReservation BEFORE INSERT ON tblStays WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) BEGIN SELECT RAISE(ABORT, 'no such reservation'); END;
+CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteStay AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = OLD.id; DELETE FROM tblStayEvents WHERE ReservationId = OLD.id; DELETE FROM tblStays WHERE ReservationId = OLD.id; END;
+CREATE TRIGGER IF NOT EXISTS trgRoomsStayNights AFTER UPDATE OF CheckInDate, CheckOutDate ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = NEW.id AND NOT coalesce(FromNight < (CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) AND ToNight > NEW.CheckInDate, 0); UPDATE tblStayUnits SET FromNight = max(FromNight, NEW.CheckInDate), ToNight = min(ToNight, CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) WHERE ReservationId = NEW.id AND (FromNight < NEW.CheckInDate OR ToNight > CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END); END;

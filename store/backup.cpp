@@ -3,6 +3,7 @@
 #include "base/failure.h"
 #include "base/privatefiles.h"
 #include "connection.h"
+#include "file/fileengine.h"
 #include "schemahistory.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QThread>
 #include <QUrl>
 #include <algorithm>
 #include <cerrno>
@@ -19,9 +19,15 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <sqlite3.h>
+#include <thread>
 #include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#endif
 
 namespace corvanna {
 
@@ -35,6 +41,23 @@ const QString kPartialPrefix = QStringLiteral(".backup-");
 const QString kPartialSuffix = QStringLiteral(".partial");
 constexpr auto kFileMode = QFile::ReadOwner | QFile::WriteOwner;
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd-HHmmss");
+constexpr int kBusyPauseMs = 50;
+// A copy read in steps starts again whenever another connection writes between two of them;
+// after this many new starts the rest is read in one step, so a busy desk cannot starve it.
+constexpr int kRestartsBeforeOneStep = 4;
+// The background copy's steps: 1 MiB of 4 KiB pages, then a breath for the desk's own work.
+constexpr int kGentlePages = 256;
+constexpr int kGentlePauseMs = 2;
+// The close's copy in larger steps: other programs still get the file between them.
+constexpr int kClosingPages = 4096;
+constexpr int kLowerPriority = 10;
+
+// The partial copies this process is writing now (a copy after a save and Back Up Now may run
+// together): they are not another run's leftovers.
+std::mutex g_partialMutex;
+std::set<QString> g_partialNames;
+// Rotation removes files: one at a time in this process.
+std::mutex g_rotationMutex;
 
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -99,9 +122,14 @@ void removeAbandonedCopies(const QString& folder) {
         const QString middle = name.mid(kPartialPrefix.size(), name.size() - kPartialPrefix.size() -
                                                                    kPartialSuffix.size());
         bool ok = false;
-        const pid_t pid = pid_t(middle.toLongLong(&ok));
+        const pid_t pid = pid_t(middle.section(QLatin1Char('-'), 0, 0).toLongLong(&ok));
+        const QString path = QDir(folder).filePath(name);
+        if (pid == ::getpid()) {
+            const std::lock_guard lock(g_partialMutex);
+            if (g_partialNames.count(path)) continue;
+        }
         if (!ok || pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))
-            QFile::remove(QDir(folder).filePath(name));
+            QFile::remove(path);
     }
 }
 
@@ -140,11 +168,11 @@ private:
     int m_rc = SQLITE_ERROR;
 };
 
-QString integrityCheckOf(const EngineFile& file) {
+QString integrityCheckOf(const EngineFile& file, const char* check = "PRAGMA integrity_check") {
     if (!file.opened()) return file.words();
     QStringList found;
     QString words;
-    if (!file.rows("PRAGMA integrity_check", &found, &words)) return words;
+    if (!file.rows(check, &found, &words)) return words;
     if (found.isEmpty()) return QStringLiteral("the integrity check gave no answer");
     if (found.first() != QLatin1String("ok")) return found.join(QLatin1Char('\n'));
     // A sound database without the reservation table is no copy of the desk's file.
@@ -362,13 +390,85 @@ bool placeCopy(const QString& partial, const QString& folder,
     return false;
 }
 
+// The background copy gives way to the window and to the desk's own work.
+void lowerThisThreadsPriority() {
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kLowerPriority);
+#endif
+}
+
+// The engine's online backup of `source` into `copy`, step by step as `pace` says: each step
+// reads under a short read lock, so the database is copied as one moment left it (a write by
+// another connection between steps starts the copy again) while other programs keep working.
+// Returns the engine's last result: SQLITE_DONE when whole, SQLITE_INTERRUPT when stopped.
+int copyPages(sqlite3_backup* backup, const CopyPace& pace) {
+    QElapsedTimer waited;
+    waited.start();
+    int restarts = 0;
+    int remaining = -1;
+    for (;;) {
+        if (pace.stop && pace.stop->load()) return SQLITE_INTERRUPT;
+        const int rc =
+            sqlite3_backup_step(backup, restarts >= kRestartsBeforeOneStep ? -1 : pace.pages);
+        if (rc == SQLITE_DONE) return rc;
+        if (rc == SQLITE_OK) {
+            const int left = sqlite3_backup_remaining(backup);
+            if (remaining >= 0 && left > remaining) ++restarts;
+            remaining = left;
+            waited.restart();
+            if (pace.pauseMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(pace.pauseMs));
+            continue;
+        }
+        if ((rc != SQLITE_BUSY && rc != SQLITE_LOCKED) ||
+            waited.elapsed() > Connection::kBusyTimeoutMs)
+            return rc;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kBusyPauseMs));
+    }
+}
+
+// A name of its own for each copy being written (".backup-<pid>.partial", numbered when another
+// copy of this process is being written too), known to this process while it is written.
+class PartialCopy {
+public:
+    explicit PartialCopy(const QString& folder) {
+        const QString pid = QString::number(::getpid());
+        const std::lock_guard lock(g_partialMutex);
+        m_path = QDir(folder).filePath(kPartialPrefix + pid + kPartialSuffix);
+        for (int n = 1; g_partialNames.count(m_path); ++n)
+            m_path = QDir(folder).filePath(kPartialPrefix + pid + QLatin1Char('-') +
+                                           QString::number(n) + kPartialSuffix);
+        g_partialNames.insert(m_path);
+    }
+    ~PartialCopy() {
+        const std::lock_guard lock(g_partialMutex);
+        g_partialNames.erase(m_path);
+    }
+    PartialCopy(const PartialCopy&) = delete;
+    PartialCopy& operator=(const PartialCopy&) = delete;
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
 QString writeCopy(sqlite3* source, const QString& folder, const std::function<QString(int)>& name,
-                  bool replace) {
+                  bool replace, const CopyPace& pace = {}) {
     if (!source) throw Failure(kObjectClosed);
+    // A file whose name another program gave to another file is no longer the database.
+    const auto replaced = [source] {
+        int moved = 0;
+        return sqlite3_file_control(source, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+               moved;
+    };
+    const QString notTheDatabase = QCoreApplication::translate(
+        "Backup", "The working database was replaced by another program; the "
+                  "file it replaced was not copied.");
+    if (replaced()) throw Failure(notTheDatabase);
     const bool madeFolder = makeFolder(folder);
+    const PartialCopy partialCopy(folder);
+    const QString& partial = partialCopy.path();
     removeAbandonedCopies(folder);
-    const QString partial =
-        QDir(folder).filePath(kPartialPrefix + QString::number(::getpid()) + kPartialSuffix);
     // A failed first copy leaves no empty folder behind.
     const auto fail = [&](const QString& problem) {
         QFile::remove(partial);
@@ -402,19 +502,16 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
             if (!backup) {
                 problem = notWritten(copy.words());
             } else {
-                QElapsedTimer waited;
-                waited.start();
-                int rc;
-                while ((rc = sqlite3_backup_step(backup, -1)) == SQLITE_BUSY ||
-                       rc == SQLITE_LOCKED) {
-                    if (waited.elapsed() > Connection::kBusyTimeoutMs) break;
-                    QThread::msleep(50);
-                }
+                const int rc = copyPages(backup, pace);
                 sqlite3_backup_finish(backup);
                 if (rc != SQLITE_DONE) problem = notWritten(QString::fromUtf8(sqlite3_errstr(rc)));
             }
+            // The quick check reads every page and every b-tree of the copy, which is where a
+            // copy can go wrong (a short write, a bad sector); what it leaves out, that each
+            // index matches its table, is the same in the copy as in the working file the pages
+            // came from, and costs most of the full check's time on a large file.
             if (problem.isEmpty()) {
-                const QString check = integrityCheckOf(copy);
+                const QString check = integrityCheckOf(copy, "PRAGMA quick_check");
                 if (check != QLatin1String("ok"))
                     problem = QCoreApplication::translate("Backup",
                                                           "The copy failed its integrity check: %1")
@@ -422,6 +519,7 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
             }
         }
     }
+    if (problem.isEmpty() && replaced()) problem = notTheDatabase;
     if (problem.isEmpty() && !syncPath(partial))
         problem = QCoreApplication::translate("Backup", "%1 could not be written to the disk")
                       .arg(native(partial));
@@ -447,6 +545,7 @@ QString backUpNow(sqlite3* source, const QString& folder, const QDateTime& when)
 }
 
 QString rotateBackups(const QString& folder, const QDateTime& now) {
+    const std::lock_guard rotating(g_rotationMutex);
     const QDate today = now.date();
     const std::vector<BackupCopy> copies = keptBackups(folder);
     if (const auto future = copyAfter(copies, today)) return wrongClockNotice(*future, today);
@@ -470,7 +569,7 @@ QString rotateBackups(const QString& folder, const QDateTime& now) {
         } else if (copy.kind == CopyKind::Timed) {
             lastOfDayKept.insert(copy.day);
         }
-        if (remove && !QFile::remove(copy.path))
+        if (remove && !QFile::remove(copy.path) && QFileInfo::exists(copy.path))
             throw Failure(
                 QCoreApplication::translate("Backup", "The old backup %1 could not be removed")
                     .arg(native(copy.path)));
@@ -478,8 +577,15 @@ QString rotateBackups(const QString& folder, const QDateTime& now) {
     return {};
 }
 
-QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now,
-                      QString* notice) {
+bool dailyCopyIsCurrent(const QString& working, const QString& folder, const QDate& today) {
+    if (copyAfter(keptBackups(folder), today)) return false;
+    const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
+    const QFileInfo file(working);
+    return copy.exists() && file.exists() && file.lastModified() < copy.lastModified();
+}
+
+QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now, QString* notice,
+                      const CopyPace& pace) {
     const QDate today = now.date();
     try {
         // A copy dated after today: the clock is wrong, and the day's copy of this date may be
@@ -489,13 +595,12 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& n
             if (notice) *notice = wrongClockNotice(*future, today);
             return {};
         }
-        // Today's copy made after the working file last changed holds the same reservations, so
-        // a close after a day of looking only does not copy (and check) a large file again.
-        const QFileInfo copy(QDir(folder).filePath(backupFileName(today)));
-        const QFileInfo working(QString::fromUtf8(sqlite3_db_filename(source, "main")));
-        if (copy.exists() && working.exists() && working.lastModified() < copy.lastModified())
+        // A close after a day of looking only does not copy (and check) a large file again.
+        if (dailyCopyIsCurrent(QString::fromUtf8(sqlite3_db_filename(source, "main")), folder,
+                               today))
             return {};
-        backUp(source, folder, today);
+        writeCopy(
+            source, folder, [&](int) { return backupFileName(today); }, true, pace);
         const QString rotated = rotateBackups(folder, now);
         if (notice) *notice = rotated;
         return {};
@@ -504,6 +609,46 @@ QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& n
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     }
+}
+
+BackgroundCopy::~BackgroundCopy() {
+    stop();
+}
+
+void BackgroundCopy::start(const QString& working, const QString& folder, const QDateTime& now,
+                           bool gently) {
+    if (running()) return;
+    m_stop = std::make_shared<std::atomic<bool>>(false);
+    m_copy = std::async(std::launch::async, [working, folder, now, gently, stop = m_stop] {
+        if (gently) lowerThisThreadsPriority();
+        Outcome outcome{now.date(), {}, {}, false};
+        {
+            const EngineFile source(working, SQLITE_OPEN_READONLY);
+            if (!source.opened())
+                outcome.failure = QStringLiteral("%1: %2").arg(native(working), source.words());
+            else
+                outcome.failure = keepDailyCopy(source.db(), folder, now, &outcome.notice,
+                                                {gently ? kGentlePages : kClosingPages,
+                                                 gently ? kGentlePauseMs : 0, stop.get()});
+        }
+        outcome.stopped = stop->load();
+        return outcome;
+    });
+}
+
+bool BackgroundCopy::finished() const {
+    return running() && m_copy.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
+
+BackgroundCopy::Outcome BackgroundCopy::take() {
+    if (!running()) return {QDate(), {}, {}, true};
+    return m_copy.get();
+}
+
+void BackgroundCopy::stop() {
+    if (!running()) return;
+    m_stop->store(true);
+    m_copy.get();
 }
 
 bool removeLeftoverRestore(const QString& working) {
@@ -520,9 +665,19 @@ bool removeLeftoverRestore(const QString& working) {
     return QFile::remove(leftover);
 }
 
+QString openElsewhereRefusal() {
+    return QCoreApplication::translate(
+        "Backup",
+        "The backup cannot be restored while another program has the reservation database "
+        "open. Close the program everywhere else, then restore again.");
+}
+
 QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
                       const QString& folder, const QDateTime& now) {
     const QString working = dataSourceOf(connectionString);
+    // Told before the copy is made; the exchange below holds the file alone in any case.
+    if (connection.state() && connection.engine().openElsewhere())
+        throw Failure(openElsewhereRefusal());
     const QString incoming = working + QStringLiteral(".restoring");
     makeFolder(folder);
     // What becomes the working database is checked, not only the copy it came from.
@@ -543,11 +698,16 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     }
 
     connection.close();
+    // No other program may have the file open while it is exchanged: one that did would stay on
+    // the replaced file.
+    int alone = lockDatabaseInUse(working, true);
     const auto giveUp = [&](const QString& why) {
         QFile::remove(incoming);
+        unlockDatabaseInUse(std::exchange(alone, -1), working);
         connection.open(connectionString);
         throw Failure(why);
     };
+    if (alone < 0) giveUp(openElsewhereRefusal());
     // A write left unfinished by a program that stopped would be rolled into the restored file.
     if (QFileInfo::exists(working + QStringLiteral("-journal")))
         giveUp(QCoreApplication::translate(
@@ -574,6 +734,7 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     }
     syncPath(QFileInfo(working).absolutePath());
     syncPath(folder);
+    unlockDatabaseInUse(alone, working);
     connection.open(connectionString);
     return replaced;
 }

@@ -3,6 +3,9 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <atomic>
+#include <future>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -74,21 +77,67 @@ QString backUpNow(sqlite3* source, const QString& folder, const QDateTime& when)
 // Failure naming a copy it could not remove.
 QString rotateBackups(const QString& folder, const QDateTime& now);
 
+// How a copy reads the working database: `pages` pages a step (-1: all in one), each step a short
+// read of its own, `pauseMs` between steps for the desk's own work; `stop` abandons the copy.
+struct CopyPace {
+    int pages = -1;
+    int pauseMs = 0;
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// True when today's copy was made after the working file last changed (and no copy is dated
+// after today): it holds the same reservations, and the day's copy has nothing to add.
+bool dailyCopyIsCurrent(const QString& working, const QString& folder, const QDate& today);
+
 // The day's copy and then the rotation, for the automatic backups: the empty text when both were
 // done (or today's copy is newer than the working file's last change), else the description of
 // what failed. When a copy is dated after today the day's copy is made as a copy of its own (an
 // existing copy of another day is never replaced), nothing is rotated, and `notice` says why.
 QString keepDailyCopy(sqlite3* source, const QString& folder, const QDateTime& now,
-                      QString* notice = nullptr);
+                      QString* notice = nullptr, const CopyPace& pace = {});
+
+// The day's copy (keepDailyCopy) of the working file made on a thread of its own, from a
+// connection of its own, so the desk's window never waits for it: gently (low priority, small
+// steps with pauses) after saves, at full pace at the close. One copy at a time.
+class BackgroundCopy {
+public:
+    struct Outcome {
+        QDate day;
+        QString failure; // empty when the copy was made or not needed
+        QString notice;
+        bool stopped = false; // abandoned by stop(): nothing to report
+    };
+    BackgroundCopy() = default;
+    ~BackgroundCopy();
+    BackgroundCopy(const BackgroundCopy&) = delete;
+    BackgroundCopy& operator=(const BackgroundCopy&) = delete;
+
+    void start(const QString& working, const QString& folder, const QDateTime& now, bool gently);
+    // A copy was started and its outcome not yet taken.
+    bool running() const { return m_copy.valid(); }
+    bool finished() const;
+    // The outcome of the copy started last, waiting for it if it still runs.
+    Outcome take();
+    // Abandons a running copy (its partial file goes) and waits for it to end.
+    void stop();
+
+private:
+    std::future<Outcome> m_copy;
+    std::shared_ptr<std::atomic<bool>> m_stop;
+};
 
 // A restore killed part-way leaves "<working>.restoring" behind; it is removed once the working
 // database opens and passes the quick check (else it is left alone). True when it was removed.
 bool removeLeftoverRestore(const QString& working);
 
-// Replaces the working database named by the connection string with a kept copy: the copy must
-// pass its integrity check; the replaced file is kept in `folder` as replacedFileName(now); the
-// connection is closed for the exchange and opened again. Returns the replaced file's path.
-// Throws Failure, leaving the working database as it was, when any of it cannot be done.
+// Why a restore is refused while another program has the working database open.
+QString openElsewhereRefusal();
+
+// Replaces the working database named by the connection string with a kept copy, only while no
+// other program has it open (see lockDatabaseInUse): the copy must pass its integrity check; the
+// replaced file is kept in `folder` as replacedFileName(now); the connection is closed for the
+// exchange and opened again. Returns the replaced file's path. Throws Failure, leaving the working
+// database as it was, when any of it cannot be done.
 QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
                       const QString& folder, const QDateTime& now);
 

@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "file/fileengine.h"
+#include "server/localcopy.h"
 #include "server/serverengine.h"
 
 #include <QLocale>
@@ -68,6 +69,7 @@ Connection::~Connection() {
 
 void Connection::open(const QString& connectionString) {
     if (m_engine) m_engine->close();
+    m_awayServer.reset();
     if (isServerTarget(connectionString)) {
         serverLink().open(connectionString.trimmed(), collationLanguageOf(QLocale().name()));
         return;
@@ -90,6 +92,25 @@ int Connection::state() const {
 
 void Connection::close() {
     if (m_engine) m_engine->close();
+    m_awayServer.reset();
+}
+
+void Connection::openLocalCopy(const QString& path) {
+    if (m_awayServer) return;
+    ServerLink& link = serverLink();
+    const QString server = link.isOpen()
+                               ? link.description()
+                               : targetDescription(QString::fromUtf8(link.reach().target));
+    std::unique_ptr<Engine> copy = corvanna::openLocalCopy(m_name, path, server);
+    link.close();
+    m_awayServer = std::move(m_engine);
+    m_engine = std::move(copy);
+}
+
+void Connection::returnToServer() {
+    if (!m_awayServer) return;
+    m_awayServer->serverSession()->reopen();
+    m_engine = std::move(m_awayServer);
 }
 
 Engine& Connection::engine() const {
@@ -143,6 +164,7 @@ ServerLink* Connection::server() const {
 }
 
 ServerLink& Connection::serverLink() {
+    if (m_awayServer) return *m_awayServer->serverSession();
     if (!m_engine || !m_engine->serverSession()) m_engine = std::make_unique<ServerEngine>();
     return *m_engine->serverSession();
 }

@@ -54,6 +54,15 @@ public:
     void setLockWait(int ms);
     // True when the server dropped the session since the last statement.
     bool lost() const;
+    // The read-only copy of the server's reservations (store/server/localcopy.h) in the place
+    // of a server that cannot be reached; the server's session is kept, with its password, for
+    // its return. Throws Failure, and stays as it was, when the copy cannot be read.
+    void openLocalCopy(const QString& path);
+    // True while the copy stands in for the server.
+    bool onLocalCopy() const { return m_awayServer != nullptr; }
+    // The server again in the copy's place; throws Failure, and stays on the copy, when the
+    // server cannot be opened.
+    void returnToServer();
     // The database in use, as the desk names it: the file's path, or "dbname on host:port".
     QString description() const;
 
@@ -80,6 +89,8 @@ public:
 private:
     QString m_name;
     std::unique_ptr<Engine> m_engine;
+    // The server's engine while the copy stands in for it.
+    std::unique_ptr<Engine> m_awayServer;
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.

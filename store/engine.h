@@ -83,6 +83,8 @@ public:
     virtual void startBackgroundCheck() {}
     // The database in use, as the desk names it.
     virtual QString description() const = 0;
+    // True when another program has the database open (the file: its in-use lock is shared).
+    virtual bool openElsewhere() { return false; }
 
     virtual bool has(Capability capability) const = 0;
     // Capabilities, asked for by name: the file's handle (its own backups and checks), the

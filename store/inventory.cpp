@@ -2,10 +2,12 @@
 
 #include "base/failure.h"
 #include "connection.h"
+#include "ownquery.h"
 
 #include <QVariant>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace corvanna {
 
@@ -14,51 +16,6 @@ namespace {
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
-
-// One select of our own, its values bound as parameters, read row by row through the engine in
-// use. Failures carry the engine's words.
-class Query {
-public:
-    Query(Connection& connection, const OwnStatement& sql, const QStringList& values = {})
-        : m_cursor(connection.engine().select(sql, values)) {}
-
-    bool next() {
-        if (m_started) m_cursor->moveNext();
-        m_started = true;
-        return !m_cursor->eof();
-    }
-    // The value's text as UTF-8 bytes, valid until the next row.
-    QByteArrayView bytes(int column) const {
-        const CursorValue v = m_cursor->value(column, CursorValue::Text);
-        return v.type == CursorValue::Null ? QByteArrayView() : QByteArrayView(v.bytes, v.size);
-    }
-    QString text(int column) const { return QString::fromUtf8(bytes(column)); }
-    qint64 integer(int column) const {
-        const CursorValue v = m_cursor->value(column, CursorValue::Integer);
-        return v.type == CursorValue::Integer ? v.number : bytes(column).toLongLong();
-    }
-    bool isNull(int column) const { return m_cursor->isNull(column); }
-    double real(int column) const { return bytes(column).toDouble(); }
-    // A stored date ("yyyy-mm-dd") read from its bytes; anything else goes through the parser.
-    QDate date(int column) const {
-        const CursorValue v = m_cursor->value(column, CursorValue::Day);
-        if (v.type == CursorValue::Day) return QDate::fromJulianDay(v.number);
-        if (v.type == CursorValue::Null) return {};
-        return QDate::fromString(text(column), Qt::ISODate);
-    }
-    // A text column whose few values repeat (a kind, a type): each value made text once.
-    const QString& pooled(int column, std::vector<std::pair<QByteArray, QString>>& pool) const {
-        const QByteArrayView b = bytes(column);
-        for (const auto& [raw, value] : pool)
-            if (raw == b) return value;
-        pool.emplace_back(b.toByteArray(), QString::fromUtf8(b));
-        return pool.back().second;
-    }
-
-private:
-    std::unique_ptr<EngineCursor> m_cursor;
-    bool m_started = false;
-};
 
 // Our own statements on the inventory and the stays, the file's text beside the server's. The
 // server compares texts by their bytes (collate "C") where the file's order is by bytes too; an
@@ -93,6 +50,42 @@ constexpr OwnStatement kStaysOfKind{
     "select id, Accommodation, Type, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
     "CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and CheckInDate<=$2 and "
     "CheckOutDate>=$3 and Accommodation=$4 and Type=$5"};
+// The same where the stay tables are there: cancelled and no-show stays take no night.
+constexpr OwnStatement kActiveStays{
+    "select r.id, r.Accommodation, r.Type, r.NoOfRooms, r.CheckInDate, r.CheckOutDate from "
+    "tblRooms r left join tblStays s on s.ReservationId=r.id where r.CheckInDate>=?1 and "
+    "r.CheckInDate<=?2 and r.CheckOutDate>=?3 and (s.Status is null or s.Status not in "
+    "('cancelled', 'no-show'))",
+    "select r.id, r.Accommodation, r.Type, r.NoOfRooms, r.CheckInDate, r.CheckOutDate from "
+    "tblRooms r left join tblStays s on s.ReservationId=r.id where "
+    "r.CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and r.CheckInDate<=$2 and "
+    "r.CheckOutDate>=$3 and (s.Status is null or s.Status not in ('cancelled', 'no-show'))"};
+constexpr OwnStatement kActiveStaysOfKind{
+    "select r.id, r.Accommodation, r.Type, r.NoOfRooms, r.CheckInDate, r.CheckOutDate from "
+    "tblRooms r left join tblStays s on s.ReservationId=r.id where r.CheckInDate>=?1 and "
+    "r.CheckInDate<=?2 and r.CheckOutDate>=?3 and r.Accommodation=?4 and r.Type=?5 and "
+    "(s.Status is null or s.Status not in ('cancelled', 'no-show'))",
+    "select r.id, r.Accommodation, r.Type, r.NoOfRooms, r.CheckInDate, r.CheckOutDate from "
+    "tblRooms r left join tblStays s on s.ReservationId=r.id where "
+    "r.CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and r.CheckInDate<=$2 and "
+    "r.CheckOutDate>=$3 and r.Accommodation=$4 and r.Type=$5 and (s.Status is null or s.Status "
+    "not in ('cancelled', 'no-show'))"};
+// The held nights on a unit of another kind or type than the stay's own, from ?2 to ?3 (spans
+// lie within their stay's nights: none begins before ?1).
+constexpr OwnStatement kHeldElsewhere{
+    "select su.ReservationId, u.Kind, u.Type, su.FromNight, su.ToNight, r.Accommodation, r.Type "
+    "from tblStayUnits su join tblUnits u on u.id=su.UnitId join tblRooms r on "
+    "r.id=su.ReservationId where su.FromNight>=?1 and su.FromNight<=?2 and su.ToNight>?3 and "
+    "(u.Kind<>r.Accommodation or u.Type<>r.Type or r.Accommodation is null or r.Type is null)",
+    "select su.ReservationId, u.Kind, u.Type, su.FromNight, su.ToNight, r.Accommodation, r.Type "
+    "from tblStayUnits su join tblUnits u on u.id=su.UnitId join tblRooms r on "
+    "r.id=su.ReservationId where su.FromNight>=coalesce(nullif($1::text, '')::date, "
+    "'-infinity') and su.FromNight<=$2::date and su.ToNight>$3::date and (u.Kind is distinct "
+    "from r.Accommodation or u.Type is distinct from r.Type)"};
+constexpr OwnStatement kHasStayTables{
+    "select 1 from main.sqlite_master where type='table' and name='tblStays'",
+    "select 1 from pg_class where oid=to_regclass('tblstays') and relpersistence<>'t'"};
+
 constexpr OwnStatement kNightGuests{
     "select id, GuestName, NoOfRooms, CheckInDate, CheckOutDate from tblRooms where "
     "CheckInDate>=?1 and CheckInDate<=?2 and CheckOutDate>=?2 and Accommodation=?3 and Type=?4 "
@@ -101,8 +94,8 @@ constexpr OwnStatement kNightGuests{
     "CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and CheckInDate<=$2 and "
     "CheckOutDate>=$2 and Accommodation=$3 and Type=$4 order by GuestName, id"};
 
-// The earliest check-in whose stay can still reach `first`: the longest stay in the table, read
-// through its own index, bounds how far back the stay index must be read.
+} // namespace
+
 QString earliestReachingCheckIn(Connection& connection, const QDate& first) {
     Query longest(connection, kLongestStay);
     if (!longest.next() || longest.isNull(0)) return isoDate(first);
@@ -111,8 +104,6 @@ QString earliestReachingCheckIn(Connection& connection, const QDate& first) {
     // Beyond four-digit years every stored date lies after it: read from the first entry.
     return from.isValid() && from.year() >= 1000 ? isoDate(from) : QString();
 }
-
-} // namespace
 
 bool coversNight(const QDate& checkIn, const QDate& checkOut, const QDate& night) {
     if (checkIn == checkOut) return night == checkIn;
@@ -171,14 +162,44 @@ std::vector<StayRow> readStays(Connection& connection, const QDate& first, const
     const QString from = earliestReachingCheckIn(connection, first);
     QStringList values{from, isoDate(last), isoDate(first)};
     if (kindAndType) values << kindAndType->first << kindAndType->second;
-    Query q(connection, kindAndType ? kStaysOfKind : kStays, values);
+    const bool withStays = Query(connection, kHasStayTables).next();
+    const OwnStatement& statement = withStays ? (kindAndType ? kActiveStaysOfKind : kActiveStays)
+                                              : (kindAndType ? kStaysOfKind : kStays);
     std::vector<StayRow> rows;
     std::vector<std::pair<QByteArray, QString>> kinds, types;
-    while (q.next()) {
-        StayRow row{q.integer(0), q.pooled(1, kinds), q.pooled(2, types),
-                    q.integer(3), q.date(4),          q.date(5)};
-        // A stay without two readable dates takes no night.
-        if (row.checkIn.isValid() && row.checkOut.isValid()) rows.push_back(std::move(row));
+    {
+        Query q(connection, statement, values);
+        while (q.next()) {
+            StayRow row{q.integer(0), q.pooled(1, kinds), q.pooled(2, types),
+                        q.integer(3), q.date(4),          q.date(5)};
+            // A stay without two readable dates takes no night.
+            if (row.checkIn.isValid() && row.checkOut.isValid()) rows.push_back(std::move(row));
+        }
+    }
+    if (!withStays) return rows;
+    // Units held of another kind or type: mostly none.
+    std::unordered_map<qint64, size_t> index;
+    Query held(connection, kHeldElsewhere, values.mid(0, 3));
+    while (held.next()) {
+        if (index.empty())
+            for (size_t i = 0; i < rows.size(); ++i)
+                index.emplace(rows[i].id, i);
+        StayRow::Elsewhere e{held.pooled(1, kinds), held.pooled(2, types), held.date(3),
+                             held.date(4)};
+        const bool ofKind =
+            !kindAndType || (e.kind == kindAndType->first && e.type == kindAndType->second);
+        const auto it = index.find(held.integer(0));
+        if (it != index.end()) {
+            rows[it->second].elsewhere.push_back(std::move(e));
+        } else if (ofKind) {
+            // A stay of another kind or type on a unit of this one: it counts here on those
+            // nights only.
+            StayRow row{
+                held.integer(0), held.pooled(5, kinds), held.pooled(6, types), 0, e.from, e.to};
+            row.elsewhere.push_back(std::move(e));
+            index.emplace(row.id, rows.size());
+            rows.push_back(std::move(row));
+        }
     }
     return rows;
 }

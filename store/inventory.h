@@ -25,6 +25,15 @@ struct StayRow {
     qint64 units = 0; // NoOfRooms; a null counts as none
     QDate checkIn;
     QDate checkOut;
+    // Nights [from, to) on which the stay holds a unit of another kind or type than its own:
+    // they count one unit against the unit's kind and type instead of the stay's.
+    struct Elsewhere {
+        QString kind;
+        QString type;
+        QDate from;
+        QDate to;
+    };
+    std::vector<Elsewhere> elsewhere = {};
 };
 
 // True when the stay takes the night: check-in <= night < check-out, and a same-day stay on its
@@ -56,9 +65,16 @@ void writeInventory(Connection& connection, const std::vector<InventoryEntry>& e
 
 // Every reservation that may take a night from `first` to `last`: read through the stay index
 // with parameters, from the earliest check-in that can still reach `first`. With a kind, only
-// that kind and type. The rows may include stays that end before `first`; coversNight decides.
+// that kind and type, and the stays of others that hold a unit of it (with no units of their
+// own). The rows may include stays that end before `first`; coversNight decides. Cancelled and
+// no-show stays are left out.
 std::vector<StayRow> readStays(Connection& connection, const QDate& first, const QDate& last,
                                const std::optional<std::pair<QString, QString>>& kindAndType = {});
+
+// The earliest check-in whose stay can still reach `first` (ISO text; empty: from the first
+// stay): the longest stay in the table, read through its own index, bounds how far back the stay
+// index must be read.
+QString earliestReachingCheckIn(Connection& connection, const QDate& first);
 
 // A reservation as the chart's night list shows it.
 struct NightGuest {

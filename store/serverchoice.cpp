@@ -107,6 +107,80 @@ void copyInventory(Sqlite& file, PGconn* conn) {
     if (rc != SQLITE_DONE) fail(file.error());
 }
 
+// The stay's tables of the file, in an order their references allow: what each copies, and the
+// server's insert. Ids the file handed out stay the same; the server's own numbering then goes on
+// after them.
+struct StayTable {
+    const char* name;
+    const char* select;
+    int columns;
+    const char* insert;
+    const char* identity; // the server's table whose numbering goes on after the copied ids
+};
+constexpr StayTable kStayTables[] = {
+    {"tblUnits", "select id, Name, Kind, Type, Area, InService from tblUnits order by id", 6,
+     "insert into tblUnits (id, Name, Kind, Type, Area, InService) overriding system value "
+     "values ($1::bigint, $2, $3, $4, $5, $6::integer)",
+     "tblunits"},
+    {"tblStays",
+     "select ReservationId, Status, CancelReason, CheckedInAt, CheckedOutAt from tblStays", 5,
+     "insert into tblStays (ReservationId, Status, CancelReason, CheckedInAt, CheckedOutAt) "
+     "values ($1::bigint, $2, $3, $4::timestamptz, $5::timestamptz)",
+     nullptr},
+    {"tblStayUnits", "select ReservationId, UnitId, FromNight, ToNight from tblStayUnits", 4,
+     "insert into tblStayUnits (ReservationId, UnitId, FromNight, ToNight) values ($1::bigint, "
+     "$2::bigint, $3::date, $4::date)",
+     nullptr},
+    {"tblStayEvents",
+     "select id, ReservationId, At, Desk, What, Before from tblStayEvents order by id", 6,
+     "insert into tblStayEvents (id, ReservationId, At, Desk, What, Before) overriding system "
+     "value values ($1::bigint, $2::bigint, $3::timestamptz, $4, $5, $6)",
+     "tblstayevents"},
+    {"tblCapacity", "select Kind, Type, KeepUnits from tblCapacity", 3,
+     "insert into tblCapacity (Kind, Type, KeepUnits) values ($1, $2, $3::integer)", nullptr},
+};
+
+// The file's stays, units and their log, where it has them, inside the copy's transaction; a
+// failure rolls the whole copy back.
+void copyStays(Sqlite& file, PGconn* conn) {
+    auto fail = [&](const QString& text) {
+        PQclear(PQexec(conn, "rollback"));
+        throw Failure(text);
+    };
+    for (const StayTable& table : kStayTables) {
+        sqlite3_finalize(file.st);
+        file.st = nullptr;
+        const QByteArray probe =
+            QByteArray("select count(*) from sqlite_master where type = 'table' and name = '") +
+            table.name + "'";
+        if (sqlite3_prepare_v2(file.db, probe.constData(), -1, &file.st, nullptr) != SQLITE_OK ||
+            sqlite3_step(file.st) != SQLITE_ROW)
+            fail(file.error());
+        const bool present = sqlite3_column_int(file.st, 0) > 0;
+        sqlite3_finalize(file.st);
+        file.st = nullptr;
+        if (!present) continue;
+        if (sqlite3_prepare_v2(file.db, table.select, -1, &file.st, nullptr) != SQLITE_OK)
+            fail(file.error());
+        int rc;
+        while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
+            const char* values[6];
+            for (int c = 0; c < table.columns; ++c)
+                values[c] = reinterpret_cast<const char*>(sqlite3_column_text(file.st, c));
+            runInCopy(conn, table.insert, table.columns, values, PGRES_COMMAND_OK);
+        }
+        if (rc != SQLITE_DONE) fail(file.error());
+        if (table.identity) {
+            const QByteArray next = QByteArray("select setval(pg_get_serial_sequence('") +
+                                    table.identity + "', 'id'), max(id)) from " + table.identity +
+                                    " having max(id) is not null";
+            runInCopy(conn, next.constData(), 0, nullptr, PGRES_TUPLES_OK);
+        }
+    }
+    sqlite3_finalize(file.st);
+    file.st = nullptr;
+}
+
 // The highest id the file ever handed out: the server must not hand it out again.
 qint64 highestIdOf(Sqlite& file) {
     if (sqlite3_prepare_v2(file.db,
@@ -331,6 +405,7 @@ qint64 copyToServer(const QString& databaseFile, const QString& target) {
     lockEmptyTables(conn);
     const qint64 rows = copyReservations(file, conn);
     copyInventory(file, conn);
+    copyStays(file, conn);
     if (highest > 0) continueIdsAfter(conn, highest);
     PQclear(execInCopy(conn, "commit"));
     return rows;

@@ -3,6 +3,7 @@
 #include "base/dialogs.h"
 #include "base/failure.h"
 #include "connection.h"
+#include "store/server/localcopy.h"
 #include "store/server/serverlink.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,10 @@ void ServerLogin::open() {
         return;
     } catch (const Failure& failure) {
         // Without a prompt answered yet, "no password supplied" is a question, not a report.
-        if (m_asked || !m_connection.serverLink().passwordWanted()) throw;
+        if (m_asked || !m_connection.serverLink().passwordWanted()) {
+            openLocalCopyOrThrow(failure.description());
+            return;
+        }
         m_lastWords = failure.description();
     }
     askOrThrow();
@@ -42,6 +46,19 @@ void ServerLogin::attempt() {
         m_lastWords = failure.description();
         throw;
     }
+}
+
+void ServerLogin::openLocalCopyOrThrow(const QString& words) {
+    // Only a server that does not answer: a refused password or a missing database is reported.
+    if (m_localCopy.isEmpty() || m_connection.serverLink().passwordWanted() ||
+        serverAccepts(m_target))
+        throw Failure(words);
+    if (!localCopyTime(m_localCopy).isValid())
+        throw Failure(QCoreApplication::translate("LocalCopy",
+                                                  "%1\nNo local copy of the reservations is "
+                                                  "available.")
+                          .arg(words));
+    m_connection.openLocalCopy(m_localCopy);
 }
 
 void ServerLogin::askOrThrow() {

@@ -71,32 +71,64 @@ namespace {
 
 // Arrivals: check-in on the date. In the house: the stays that cover that night (check-in on or
 // before it, check-out after it) and the same-day stays of that day. Departures: check-out on the
-// date. Each bounds the stay index's first column, so the engine reads the index, not the table.
-// A stay stored with its check-out before its check-in arrives on its check-in date and departs
-// on its check-out date, read from the index's other side; it covers no night, so it is never in
-// the house.
+// date. Each bounds the stay index's first column, so the engine reads the index, not the table;
+// in the house also from below, by the longest stay (read at once through its own index). A stay
+// stored with its check-out before its check-in arrives on its check-in date and departs on its
+// check-out date, read from the index's other side; it covers no night, so it is never in the
+// house.
+//
+// The stay's status orders them: arrivals still expected, and departures still to leave, come
+// first (their StayGroup 0, which the list orders by before the names; the engine sorts by name
+// alone, as before). Once any stay of the night has been checked in, in the house lists
+// only the guests checked in by that night and not checked out before it; until then, and on a
+// database where no one was ever checked in, every view gives the rows it always gave.
 constexpr DayViewEntry kDayViews[] = {
     {DayView::Arrivals,
-     {"select * from tblRooms where CheckInDate=?1 order by GuestName",
-      "select * from tblRooms where CheckInDate=$1 order by GuestName"},
+     {"select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
+      "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
+      "r.CheckInDate=?1 order by r.GuestName",
+      "select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
+      "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
+      "r.CheckInDate=$1 order by r.GuestName"},
      QT_TRANSLATE_NOOP("DayView", "Arrivals"),
      QT_TRANSLATE_NOOP("DayView", "A&rrivals"),
      "Arrivals",
      "Ctrl+1"},
     {DayView::InTheHouse,
-     {"select * from tblRooms where CheckInDate<=?1 and (CheckOutDate>?1 or "
-      "(CheckInDate=?1 and CheckOutDate=?1)) order by GuestName",
-      "select * from tblRooms where CheckInDate<=$1 and (CheckOutDate>$1 or "
-      "(CheckInDate=$1 and CheckOutDate=$1)) order by GuestName"},
+     {"select r.* from tblRooms r left join tblStays s on s.ReservationId=r.id where "
+      "r.CheckInDate<=?1 and r.CheckInDate>=coalesce((select date(?1, '-' || "
+      "max(julianday(CheckOutDate) - julianday(CheckInDate)) || ' days') from tblRooms), '') "
+      "and (r.CheckOutDate>?1 or (r.CheckInDate=?1 and r.CheckOutDate=?1)) and "
+      "((s.Status in ('in house', 'checked out') and date(s.CheckedInAt, 'localtime')<=?1 and "
+      "(s.CheckedOutAt is null or date(s.CheckedOutAt, 'localtime')>?1)) or not exists (select "
+      "1 from tblRooms h join tblStays hs on hs.ReservationId=h.id where h.CheckInDate<=?1 and "
+      "h.CheckInDate>=coalesce((select date(?1, '-' || max(julianday(CheckOutDate) - "
+      "julianday(CheckInDate)) || ' days') from tblRooms), '') and (h.CheckOutDate>?1 or "
+      "(h.CheckInDate=?1 and h.CheckOutDate=?1)) and hs.Status in ('in house', 'checked out'))) "
+      "order by r.GuestName",
+      "select r.* from tblRooms r left join tblStays s on s.ReservationId=r.id where "
+      "r.CheckInDate<=$1 and r.CheckInDate>=coalesce($1::date - least((select "
+      "max(CheckOutDate - CheckInDate) from tblRooms), 1000000), '-infinity') and "
+      "(r.CheckOutDate>$1 or (r.CheckInDate=$1 and r.CheckOutDate=$1)) and ((s.Status in ('in "
+      "house', 'checked out') and s.CheckedInAt::date<=$1 and (s.CheckedOutAt is null or "
+      "s.CheckedOutAt::date>$1)) or not exists (select 1 from tblRooms h join tblStays hs on "
+      "hs.ReservationId=h.id where h.CheckInDate<=$1 and h.CheckInDate>=coalesce($1::date - "
+      "least((select max(CheckOutDate - CheckInDate) from tblRooms), 1000000), '-infinity') and "
+      "(h.CheckOutDate>$1 or (h.CheckInDate=$1 and h.CheckOutDate=$1)) and hs.Status in ('in "
+      "house', 'checked out'))) order by r.GuestName"},
      QT_TRANSLATE_NOOP("DayView", "In the House"),
      QT_TRANSLATE_NOOP("DayView", "In the &House"),
      "InTheHouse",
      "Ctrl+2"},
     {DayView::Departures,
-     {"select * from tblRooms where (CheckInDate<=?1 and CheckOutDate=?1) or "
-      "(CheckInDate>?1 and CheckOutDate=?1) order by GuestName",
-      "select * from tblRooms where (CheckInDate<=$1 and CheckOutDate=$1) or "
-      "(CheckInDate>$1 and CheckOutDate=$1) order by GuestName"},
+     {"select r.*, case when s.Status is null or s.Status in ('expected', 'in house') then 0 "
+      "else 1 end as StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id "
+      "where (r.CheckInDate<=?1 and r.CheckOutDate=?1) or (r.CheckInDate>?1 and "
+      "r.CheckOutDate=?1) order by r.GuestName",
+      "select r.*, case when s.Status is null or s.Status in ('expected', 'in house') then 0 "
+      "else 1 end as StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id "
+      "where (r.CheckInDate<=$1 and r.CheckOutDate=$1) or (r.CheckInDate>$1 and "
+      "r.CheckOutDate=$1) order by r.GuestName"},
      QT_TRANSLATE_NOOP("DayView", "Departures"),
      QT_TRANSLATE_NOOP("DayView", "De&partures"),
      "Departures",

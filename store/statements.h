@@ -39,6 +39,10 @@ QString deleteById(const QString& id);
 // reads, with the date bound as the first parameter (ISO text) and served by the stay index.
 enum class DayView { Arrivals, InTheHouse, Departures };
 
+// The column of a day view's select that groups its rows by the stay's status: the list shows
+// group 0 first, each group in the names' order.
+inline constexpr const char* kStayGroupColumn = "StayGroup";
+
 // One day view as the program offers it. The texts are source texts of the "DayView" context,
 // translated where they are shown.
 struct DayViewEntry {

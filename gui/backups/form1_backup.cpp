@@ -1,6 +1,7 @@
 // The main window's backups: the automatic daily copy, "Back up now" and "Restore...".
 #include "base/dates.h"
 #include "base/failure.h"
+#include "base/product.h"
 #include "base/report.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
@@ -11,8 +12,14 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLocale>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QTimer>
+#include <memory>
+#include <optional>
 
 namespace corvanna {
 
@@ -26,21 +33,29 @@ QString backupFolder(const Session& session) {
     return backupFolderOf(session.places.dataFolder());
 }
 
+// A copy after a save waits this long for the saves that follow it.
+constexpr int kCopyAfterSaveMs = 1500;
+constexpr int kCopyWatchMs = 200;
+// The close's notice shows only for a copy that takes longer than this.
+constexpr int kNoticeAfterMs = 400;
+constexpr int kWaitPollMs = 5;
+
 } // namespace
 
-void Form1::automaticBackup() {
-    const Connection* connection = m_session.dbConnection.get();
+// The working file the copies are made from, when the day's copies apply: open, sound, a file.
+static std::optional<QString> copiedFile(const Session& session) {
+    const Connection* connection = session.dbConnection.get();
     // Nothing open, nothing to copy; a file known damaged (and reported so) would only give a
-    // copy that fails its check.
-    if (!connection || connection->state() == 0 || connection->damaged()) return;
-    // A server keeps the reservations in its own backups; there is no file to copy.
-    if (!connection->has(Capability::FileBackups)) return;
-    const QDateTime now = QDateTime::currentDateTime();
-    QString notice;
-    const QString failure =
-        keepDailyCopy(connection->handle(), backupFolder(m_session), now, &notice);
+    // copy that fails its check. A server keeps the reservations in its own backups.
+    if (!connection || connection->state() == 0 || connection->damaged() ||
+        !connection->has(Capability::FileBackups))
+        return std::nullopt;
+    return dataSourceOf(connectionString(session.places.commonDataFolder));
+}
+
+void Form1::reportDailyCopy(const QString& failure, const QString& notice, const QDate& day) {
     if (failure.isEmpty()) {
-        m_session.backups.backedUp(now.date());
+        m_session.backups.backedUp(day);
         if (!notice.isEmpty() && m_session.backups.reportClock())
             Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp")).step(102, [&] {
                 m_session.dialogs.notify(notice);
@@ -53,8 +68,105 @@ void Form1::automaticBackup() {
             .fail(100, tr("The backup could not be made: %1").arg(failure));
 }
 
+// The close's copy: made at full pace on its own thread while the window, already hidden, waits.
+void Form1::automaticBackup() {
+    Connection* connection = m_session.dbConnection.get();
+    // A working file another program replaced is opened anew first: the replaced one is no
+    // longer the database and is never copied as today's.
+    if (connection && connection->state() != 0)
+        Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp")).step(101, [&] {
+            if (connection->takeChanges()) m_otherDeskChanged = true;
+        });
+    const std::optional<QString> working = copiedFile(m_session);
+    if (!working) return;
+    waitForDailyCopy(); // one copy at a time
+    // Most closes have nothing to add: the copy after the last save has been made meanwhile.
+    const QDateTime now = QDateTime::currentDateTime();
+    if (dailyCopyIsCurrent(*working, backupFolder(m_session), now.date())) {
+        reportDailyCopy({}, {}, now.date());
+        return;
+    }
+    m_session.copying.start(*working, backupFolder(m_session), now, false);
+    waitForDailyCopy();
+}
+
+// Each save asks for a copy a moment later; the saves that come meanwhile go into the same copy.
 void Form1::backUpAfterSave() {
-    if (m_session.backups.dueAfterSave(QDate::currentDate())) automaticBackup();
+    if (!m_copyAfterSave) {
+        m_copyAfterSave = new QTimer(this);
+        m_copyAfterSave->setSingleShot(true);
+        connect(m_copyAfterSave, &QTimer::timeout, this, [this] { startDailyCopy(); });
+    }
+    m_copyAfterSave->start(kCopyAfterSaveMs);
+}
+
+void Form1::startDailyCopy() {
+    const std::optional<QString> working = copiedFile(m_session);
+    if (!working) return;
+    // A copy under way may have read its pages before the last save: another follows it.
+    if (m_session.copying.running()) {
+        m_copyAgain = true;
+        return;
+    }
+    m_copyAgain = false;
+    m_session.copying.start(*working, backupFolder(m_session), QDateTime::currentDateTime(), true);
+    if (!m_copyWatch) {
+        m_copyWatch = new QTimer(this);
+        m_copyWatch->setObjectName(QStringLiteral("dailyCopyWatch"));
+        connect(m_copyWatch, &QTimer::timeout, this, [this] {
+            if (m_session.copying.finished()) dailyCopyEnded();
+        });
+    }
+    m_copyWatch->start(kCopyWatchMs);
+}
+
+void Form1::dailyCopyEnded() {
+    if (m_copyWatch) m_copyWatch->stop();
+    const BackgroundCopy::Outcome outcome = m_session.copying.take();
+    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice, outcome.day);
+    if (m_copyAgain) startDailyCopy();
+}
+
+// Waits for the copy under way, the events of the moment going on; a copy that takes a while
+// shows a small notice of its own, as the main window may already be gone.
+void Form1::waitForDailyCopy() {
+    if (!m_session.copying.running()) return;
+    std::unique_ptr<QProgressDialog> notice;
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (m_session.copying.finished()) {
+            loop.quit();
+        } else if (!notice && waited.elapsed() > kNoticeAfterMs) {
+            notice = std::make_unique<QProgressDialog>(
+                tr("Keeping today's backup of the reservations…"), QString(), 0, 0);
+            notice->setObjectName(QStringLiteral("backupNotice"));
+            notice->setWindowTitle(kProductName);
+            notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+            notice->setAttribute(Qt::WA_QuitOnClose, false);
+            notice->setCancelButton(nullptr);
+            notice->setMinimumDuration(0);
+            notice->show();
+        }
+    });
+    poll.start(kWaitPollMs);
+    if (!m_session.copying.finished()) loop.exec();
+    const BackgroundCopy::Outcome outcome = m_session.copying.take();
+    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice, outcome.day);
+}
+
+// At the close: no copy is asked for any more; the one under way finishes, then the close's own
+// adds whatever came after it.
+void Form1::finishBackups() {
+    // Nor is the list of a window that is gone filled again while the close waits.
+    if (auto* watch = findChild<QTimer*>(QStringLiteral("otherDesksWatch"))) watch->stop();
+    if (m_copyAfterSave) m_copyAfterSave->stop();
+    if (m_copyWatch) m_copyWatch->stop();
+    m_copyAgain = false;
+    waitForDailyCopy();
+    automaticBackup();
 }
 
 void Form1::backupsOnServer() {
@@ -106,6 +218,13 @@ void Form1::mnuRestore_Click() {
         proc.step(102, [&] { m_session.dialogs.notify(tr("There are no backups to restore.")); });
         return;
     }
+    // Another program on the file would stay on the replaced one: the desk is told at once.
+    bool elsewhere = false;
+    proc.step(103, [&] { elsewhere = m_session.connection().engine().openElsewhere(); });
+    if (elsewhere) {
+        proc.step(103, [&] { m_session.dialogs.notify(openElsewhereRefusal()); });
+        return;
+    }
     int chosen = -1;
     proc.step(104, [&] { chosen = m_session.chooseBackup(choices, this); });
     if (chosen < 0 || size_t(chosen) >= choices.size()) return;
@@ -141,6 +260,8 @@ void Form1::mnuRestore_Click() {
                      count(&ReservationDifference::changed), replacedFileName(now)));
     });
     if (!confirmed) return;
+    // A copy under way reads the file that is about to be replaced: it is abandoned.
+    m_session.copying.stop();
     if (!proc.step(112, [&] {
             restoreBackup(m_session.connection(),
                           connectionString(m_session.places.commonDataFolder), choice.path,

@@ -9,6 +9,7 @@
 #include "gui/frame/rowdelegate.h"
 #include "gui/frame/session.h"
 #include "gui/output/listoutput.h"
+#include "gui/stays/staycommands.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
@@ -132,6 +134,31 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     exportButton->setObjectName(QStringLiteral("dayViewExport"));
     auto* printButton = new QPushButton(tr("&Print..."), this);
     printButton->setObjectName(QStringLiteral("dayViewPrint"));
+    // The stay commands, on the list's context menu and on the Stay button's menu.
+    auto* stayMenu = new QMenu(this);
+    stayMenu->setObjectName(QStringLiteral("dayViewStayMenu"));
+    const std::pair<const char*, QString> stayCommands[] = {
+        {"dayViewCheckIn", tr("Check &In")},
+        {"dayViewCheckOut", tr("Check &Out")},
+        {"dayViewCancel", tr("&Cancel…")},
+        {"dayViewNoShow", tr("No-&show")},
+        {"dayViewUndo", tr("&Undo Check-in/Check-out")}};
+    const StayCommand commands[] = {StayCommand::CheckIn, StayCommand::CheckOut,
+                                    StayCommand::Cancel, StayCommand::NoShow, StayCommand::Undo};
+    for (size_t i = 0; i < std::size(commands); ++i) {
+        QAction* action = stayMenu->addAction(stayCommands[i].second);
+        action->setObjectName(QString::fromLatin1(stayCommands[i].first));
+        connect(action, &QAction::triggered, this, [this, command = commands[i]] {
+            emit stayCommandRequested(command, selectedReservation());
+        });
+        m_list->addAction(action);
+    }
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* stayButton = new QPushButton(tr("Sta&y"), this);
+    stayButton->setObjectName(QStringLiteral("dayViewStay"));
+    stayButton->setMenu(stayMenu);
+    stayButton->setAccessibleName(tr("Stay"));
+
     auto* closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName(QStringLiteral("dayViewClose"));
     for (QPushButton* b : {today, exportButton, printButton, closeButton})
@@ -148,6 +175,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(exportButton);
     bottom->addWidget(printButton);
+    bottom->addWidget(stayButton);
     bottom->addStretch();
     bottom->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
@@ -200,6 +228,7 @@ void DayViewWindow::Refresh() {
                  else
                      unsetCursor();
              });
+    StayCommands::greyEndedStays(m_session, *m_list, *m_model);
     if (const int first = m_model->firstAddedRow(); first >= 0)
         m_list->selectionModel()->setCurrentIndex(m_model->index(first, 0),
                                                   QItemSelectionModel::ClearAndSelect |
@@ -208,6 +237,14 @@ void DayViewWindow::Refresh() {
     // English says "1 reservation" and "%n reservations"; translations follow their plural forms.
     setWindowTitle(count == 1 ? tr("%1 - 1 reservation").arg(listTitle())
                               : tr("%1 - %n reservations", nullptr, count).arg(listTitle()));
+}
+
+std::optional<qint64> DayViewWindow::selectedReservation() const {
+    const QItemSelectionModel* selection = m_list->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (!current.isValid() || !selection->isRowSelected(current.row())) return std::nullopt;
+    const qint64 id = m_model->idAt(current.row());
+    return id < 0 ? std::nullopt : std::optional(id);
 }
 
 void DayViewWindow::Export_Click() {

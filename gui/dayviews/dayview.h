@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QWidget>
+#include <optional>
 
 class QComboBox;
 class QDateEdit;
@@ -12,6 +13,7 @@ class QTreeView;
 namespace corvanna {
 
 class ReservationModel;
+enum class StayCommand;
 struct Session;
 
 // The desk's day: who arrives on a date, who is in the house that night, who leaves. One window
@@ -32,6 +34,13 @@ public:
     static QString viewName(DayView view);
     // What the list shows, as the title, an export and a printout name it.
     QString listTitle() const;
+    // The reservation of the selected row, if a row is selected.
+    std::optional<qint64> selectedReservation() const;
+
+signals:
+    // A stay command on the selected reservation (none: nothing selected), from the list's
+    // context menu or the Stay button; the main window runs it.
+    void stayCommandRequested(StayCommand command, std::optional<qint64> reservationId);
 
 private:
     void Export_Click();

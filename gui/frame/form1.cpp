@@ -19,6 +19,7 @@
 #include "store/backup.h"
 #include "store/connection.h"
 #include "store/schemahistory.h"
+#include "store/server/localcopy.h"
 #include "store/serverlogin.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -245,7 +247,8 @@ QSize Form1::normalSize() {
 }
 
 int Form1::menuHeight() const {
-    return m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    const int bar = m_copyBar && !m_copyBar->isHidden() ? m_copyBar->height() : 0;
+    return (m_menuBar ? m_menuBar->sizeHint().height() : 0) + bar;
 }
 
 QSize Form1::normalWindowSize() const {
@@ -254,7 +257,9 @@ QSize Form1::normalWindowSize() const {
 
 void Form1::placeClientArea() {
     const int menu = menuHeight();
-    m_menuBar->setGeometry(0, 0, width(), menu);
+    const int bar = m_copyBar && !m_copyBar->isHidden() ? m_copyBar->height() : 0;
+    m_menuBar->setGeometry(0, 0, width(), menu - bar);
+    if (bar) m_copyBar->setGeometry(0, menu - bar, width(), bar);
     m_client->setGeometry(0, menu, width(), std::max(0, height() - menu));
 }
 
@@ -329,12 +334,15 @@ bool Form1::Form_Load() {
                               m_session.server.isEmpty() ? connectionString(places.commonDataFolder)
                                                          : m_session.server,
                               m_session.dialogs);
+            // A server that does not answer leaves its read-only copy, when there is one.
+            if (!m_session.server.isEmpty())
+                login->setLocalCopy(localCopyPath(places.dataFolder(), m_session.server));
             login->open();
             // A desk sharing a server sees which one in the caption, and leaves backups to it.
-            if (connection.has(Capability::SharedDatabase))
-                setWindowTitle(kProductName + QStringLiteral(" - ") + connection.description());
+            showDatabaseInUse();
             if (!connection.has(Capability::FileBackups)) backupsOnServer();
             watchOtherDesks();
+            keepLocalCopy();
         });
     } while (login && login->refused());
     // A database from an older program gets the schema steps it lacks; one that cannot take them
@@ -407,6 +415,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    hide(); // at once: what the close still has to do needs no window
     unloadOnce();
     event->accept();
 }
@@ -414,6 +423,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unloadOnce() {
     if (m_unloaded) return;
     m_unloaded = true;
+    // A read of the server's local copy or a probe under way is cancelled, never waited for.
+    if (m_localCopy) m_localCopy->stop();
     Form_QueryUnload();
     Form_Unload();
 }
@@ -442,7 +453,7 @@ void Form1::Form_QueryUnload() {
         settings.flush();
     });
     // The day's copy of the working database, while the connection is still open.
-    automaticBackup();
+    finishBackups();
     if (proc.test(108, [&] { return m_session.connection().state() != 0; }))
         proc.step(108, [&] { m_session.connection().close(); });
     proc.step(110, [&] { m_session.dbConnection.reset(); });

@@ -6,22 +6,28 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QDate;
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace corvanna {
 
 class DayViewWindow;
+class LocalCopyKeeper;
 class PointerFeedback;
 class ReservationModel;
 enum class DayView;
+enum class StayCommand;
 struct MainWindowPlaces;
 struct Session;
 
@@ -55,6 +61,14 @@ public:
     // The inventory (modal) and the availability chart (beside the main window, one at a time).
     void showInventory();
     void showAvailability();
+    // The stays (gui/stays/form1_stays.cpp): the hotel's units (modal), the room chart (beside
+    // the main window, one at a time), and a stay command on a reservation (none: nothing
+    // selected), after which the list is read again.
+    void showUnits();
+    void showRoomChart();
+    void stayCommand(StayCommand command, std::optional<qint64> reservationId);
+    // The reservation of the list's selected row, if a row is selected.
+    std::optional<qint64> selectedReservation() const;
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -99,7 +113,8 @@ public:
     static QSize normalSize();
     // The normal window's inner size: the client area and the menu bar above it.
     QSize normalWindowSize() const;
-    // The height of the menu bar, which lies outside the designed client area.
+    // The height of what lies above the designed client area: the menu bar, and the local
+    // copy's bar while it shows.
     int menuHeight() const;
 
 signals:
@@ -178,6 +193,21 @@ private:
     // or deleted a reservation.
     void watchOtherDesks();
     void otherDesksChanged();
+    // The day's copy follows the saves in the background (form1_backup.cpp); the close lets a
+    // copy under way finish and adds the last changes, the window already gone.
+    void startDailyCopy();
+    void dailyCopyEnded();
+    void waitForDailyCopy();
+    void reportDailyCopy(const QString& failure, const QString& notice, const QDate& day);
+    void finishBackups();
+    // On a server (form1_copy.cpp): the read-only copy of its reservations kept fresh, shown in
+    // the server's place while the server cannot be reached, and the server again when it can.
+    void keepLocalCopy();
+    void watchLocalCopy();
+    // The caption and the bar above the list for the database in use.
+    void showDatabaseInUse();
+    // Reads the stays' statuses of the rows listed, for the rows the list greys.
+    void readListStatuses();
 
     Session& m_session;
     PointerFeedback* m_pointer;
@@ -200,6 +230,12 @@ private:
     // repeated when another desk changes the reservations.
     std::function<void()> m_lastFill;
     bool m_otherDeskChanged = false;
+    QTimer* m_copyAfterSave = nullptr;
+    QTimer* m_copyWatch = nullptr;
+    bool m_copyAgain = false; // a save came while a copy ran
+    std::unique_ptr<LocalCopyKeeper> m_localCopy;
+    // Says, between the menu bar and the designed client area, that the list is a read-only copy.
+    QLabel* m_copyBar = nullptr;
 };
 
 // The application's icon, shown by both windows and the launcher.

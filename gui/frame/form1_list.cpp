@@ -32,6 +32,7 @@ void Form1::fill(const QString& procedure, const std::function<QString()>& state
     };
     m_lastFill = run;
     run();
+    readListStatuses();
     selectFirstAdded();
     emit reservationsChanged();
 }
@@ -53,6 +54,7 @@ void Form1::refillKeepingSelection() {
 
     const std::function<void()> refill = m_lastFill; // a fill may replace m_lastFill
     refill();
+    readListStatuses();
 
     if (const int row = model->rowOfId(selectedId); row >= 0)
         selection->setCurrentIndex(model->index(row, column),
@@ -95,7 +97,14 @@ void Form1::watchOtherDesks() {
 void Form1::otherDesksChanged() {
     Connection* connection = m_session.dbConnection.get();
     if (!connection || connection->state() == 0) return;
-    if (connection->takeChanges()) m_otherDeskChanged = true;
+    // A database file another program replaced is opened anew here; one that cannot be is
+    // reported once (the connection is closed then).
+    bool changed = false;
+    Procedure(m_session.dialogs, QStringLiteral("Form1.otherDesksChanged")).step(100, [&] {
+        changed = connection->takeChanges();
+    });
+    if (changed) m_otherDeskChanged = true;
+    watchLocalCopy();
     if (m_otherDeskChanged && !QApplication::activeModalWidget() &&
         !QApplication::activePopupWidget() && !model->filling())
         refillKeepingSelection();

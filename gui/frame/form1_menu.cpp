@@ -9,6 +9,7 @@
 #include "gui/frame/session.h"
 #include "gui/language/language.h"
 #include "gui/output/listoutput.h"
+#include "gui/stays/staycommands.h"
 #include "list/reservationmodel.h"
 
 #include <QAction>
@@ -176,6 +177,17 @@ void Form1::buildMenus() {
                    [this] { PushButton2_Click(); });
     keysInListOnly(remove, ListView1, {QKeySequence(QKeySequence::Delete)});
     reservation->addSeparator();
+    addCommand(reservation, "actionCheckIn", QT_TR_NOOP("Check &In"), {},
+               [this] { stayCommand(StayCommand::CheckIn, selectedReservation()); });
+    addCommand(reservation, "actionCheckOut", QT_TR_NOOP("Check &Out"), {},
+               [this] { stayCommand(StayCommand::CheckOut, selectedReservation()); });
+    addCommand(reservation, "actionCancelReservation", QT_TR_NOOP("&Cancel…"), {},
+               [this] { stayCommand(StayCommand::Cancel, selectedReservation()); });
+    addCommand(reservation, "actionNoShow", QT_TR_NOOP("No-&show"), {},
+               [this] { stayCommand(StayCommand::NoShow, selectedReservation()); });
+    addCommand(reservation, "actionUndoStay", QT_TR_NOOP("&Undo Check-in/Check-out"), {},
+               [this] { stayCommand(StayCommand::Undo, selectedReservation()); });
+    reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QT_TR_NOOP("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
 
@@ -195,10 +207,12 @@ void Form1::buildMenus() {
     view->addSeparator();
     addCommand(view, "actionAvailability", QT_TR_NOOP("A&vailability…"), {},
                [this] { showAvailability(); });
+    addCommand(view, "actionRoomChart", QT_TR_NOOP("R&oom Chart"), {}, [this] { showRoomChart(); });
 
     // Tools
     addCommand(tools, "actionInventory", QT_TR_NOOP("&Inventory…"), {},
                [this] { showInventory(); });
+    addCommand(tools, "actionUnits", QT_TR_NOOP("&Units…"), {}, [this] { showUnits(); });
     addLanguageMenu(tools, m_session.dialogs);
 
     // Help
@@ -250,6 +264,7 @@ void Form1::Find_Click() {
 
 void Form1::Find_Change() {
     model->setFindText(m_find->text());
+    readListStatuses(); // the rows the find shows now
     // A hidden selection is gone; the first row found takes it, so the commands act on a row
     // the desk can see.
     QItemSelectionModel* selection = ListView1->selectionModel();
@@ -266,7 +281,14 @@ void Form1::Find_Escape() {
 }
 
 void Form1::DayView_Click(DayView view) {
-    if (!m_dayView) m_dayView = new DayViewWindow(m_session, this);
+    if (!m_dayView) {
+        m_dayView = new DayViewWindow(m_session, this);
+        connect(m_dayView, &DayViewWindow::stayCommandRequested, this,
+                [this](StayCommand command, std::optional<qint64> id) {
+                    stayCommand(command, id);
+                    m_dayView->Refresh();
+                });
+    }
     m_dayView->showDay(view, m_dayView->isVisible() ? m_dayView->date() : QDate::currentDate());
     m_dayView->show();
     m_dayView->raise();

@@ -1,5 +1,7 @@
 #include "gui/frame/rowdelegate.h"
 
+#include "list/reservationmodel.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -12,6 +14,9 @@
 namespace corvanna {
 
 namespace {
+
+// The text of a reservation that no longer comes (cancelled, no-show).
+const QColor kEndedStayText{0x8f, 0x98, 0xa3};
 
 // Marks a tree view whose rows read from the second column on.
 const char* const kReadsFromSecondColumn = "corvannaReadsFromSecondColumn";
@@ -59,8 +64,14 @@ public:
         const QModelIndex index = modelIndex();
         switch (t) {
         case QAccessible::Name: {
-            const QString reading = model->data(index, Qt::AccessibleTextRole).toString();
-            return reading.isEmpty() ? model->data(index, Qt::DisplayRole).toString() : reading;
+            QString reading = model->data(index, Qt::AccessibleTextRole).toString();
+            if (reading.isEmpty()) reading = model->data(index, Qt::DisplayRole).toString();
+            // A greyed row says why on the guest's name, the first cell it reads.
+            const auto* rows = qobject_cast<const ListRowDelegate*>(m_view->itemDelegate());
+            const QString status = rows && m_column == ReservationModel::GuestName
+                                       ? rows->greyedStatus(index)
+                                       : QString();
+            return status.isEmpty() ? reading : ListRowDelegate::tr("%1, %2").arg(reading, status);
         }
         case QAccessible::Description:
             return model->data(index, Qt::AccessibleDescriptionRole).toString();
@@ -275,6 +286,35 @@ ListRowDelegate::ListRowDelegate(QAbstractItemView* list)
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(tree);
     if (made && !dynamic_cast<ListAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void ListRowDelegate::setGreyedRows(std::map<qint64, QString> statusById) {
+    m_greyed = std::move(statusById);
+    if (auto* view = qobject_cast<QAbstractItemView*>(parent())) view->viewport()->update();
+}
+
+QString ListRowDelegate::greyedStatus(const QModelIndex& index) const {
+    if (m_greyed.empty() || !index.isValid()) return {};
+    const auto* model = dynamic_cast<const ReservationModel*>(index.model());
+    if (!model) return {};
+    const auto found = m_greyed.find(model->idAt(index.row()));
+    return found == m_greyed.end() ? QString() : found->second;
+}
+
+void ListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    if (greyedStatus(index).isEmpty()) return QStyledItemDelegate::paint(painter, option, index);
+    // The text's colour is set on the option itself: a style sheet's colour for the list would
+    // otherwise win over the disabled state.
+    QStyleOptionViewItem greyed(option);
+    initStyleOption(&greyed, index);
+    greyed.state &= ~QStyle::State_Enabled;
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        greyed.palette.setColor(group, QPalette::Text, kEndedStayText);
+    const QWidget* widget = option.widget;
+    (widget ? widget->style() : QApplication::style())
+        ->drawControl(QStyle::CE_ItemViewItem, &greyed, painter, widget);
 }
 
 QSize ListRowDelegate::sizeHint(const QStyleOptionViewItem& option,

@@ -4,8 +4,10 @@
 #include "base/failure.h"
 #include "base/places.h"
 #include "gui/backups/restoredialog.h"
+#include "gui/stays/stayquestions.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/server/localcopy.h"
 #include "support/componentcheck.h"
 #include "support/environment.h"
 
@@ -40,6 +42,9 @@ struct Session {
     // without inventory and tells the user once, when a window of the inventory first opens.
     QString inventoryUnavailable;
     bool inventoryNoticeGiven = false;
+    // How long after a read of a server's local copy began the next may begin (tests shorten
+    // it).
+    int localCopyRefreshMs = LocalCopyKeeper::kRefreshEveryMs;
     // What ending the program does (the executable quits its event loop; tests record it).
     std::function<void(int)> onEnd = [](int) {};
     bool ended = false;
@@ -61,10 +66,20 @@ struct Session {
     std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
     // When the automatic backups are due, and whether a failed one has been reported.
     BackupSchedule backups{QDate::currentDate()};
+    // The day's copy under way in the background.
+    BackgroundCopy copying;
     // Shows the kept copies and returns the place of the chosen one, or -1 (tests replace it).
     std::function<int(const std::vector<BackupChoice>&, QWidget*)> chooseBackup =
         [](const std::vector<BackupChoice>& choices, QWidget* parent) {
             return chooseBackupCopy(choices, parent);
+        };
+    // The stays' questions: the unit a check-in or a move takes, and who cancels (tests replace
+    // them). Nothing when the desk cancels the question.
+    std::function<std::optional<UnitAnswer>(const UnitQuestion&, QWidget*)> chooseUnit =
+        [](const UnitQuestion& question, QWidget* parent) { return askForUnit(question, parent); };
+    std::function<std::optional<CancelReason>(const QString& guestName, QWidget*)>
+        chooseCancelReason = [](const QString& guestName, QWidget* parent) {
+            return askCancelReason(guestName, parent);
         };
 
     // Ends the program at once with the exit code; no further handler runs.

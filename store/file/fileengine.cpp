@@ -6,19 +6,27 @@
 #include "store/literals.h"
 #include "store/schemahistory.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <fcntl.h>
 #include <future>
 #include <mutex>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #include <sys/syscall.h>
-#include <unistd.h>
 #endif
 
 #include <QCoreApplication>
@@ -166,6 +174,15 @@ constexpr const char* kReadRow =
     "CheckInDate, CheckOutDate, CreditCardType, CreditCardNo, PhoneNumber, Address "
     "from tblRooms where id = ?1";
 
+// How long taking the in-use lock may wait for another program's brief hold of it alone (a restore
+// exchanging the file, a program at its close).
+constexpr int kInUseWaitMs = 500;
+constexpr int kInUsePauseMs = 10;
+
+QByteArray inUseName(const QString& database) {
+    return QFile::encodeName(database + QStringLiteral(".inuse"));
+}
+
 bool statementUnderWay(sqlite3* db) {
     if (!sqlite3_get_autocommit(db)) return true;
     for (sqlite3_stmt* st = sqlite3_next_stmt(db, nullptr); st; st = sqlite3_next_stmt(db, st))
@@ -174,6 +191,35 @@ bool statementUnderWay(sqlite3* db) {
 }
 } // namespace
 
+int lockDatabaseInUse(const QString& database, bool alone) {
+    const QByteArray name = inUseName(database);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const int fd = ::open(name.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0) return -1;
+        if (::flock(fd, (alone ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) {
+            // The last holder may have removed the file between the open and the lock: only a
+            // lock on the file that has the name counts.
+            struct stat held = {};
+            struct stat named = {};
+            if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 &&
+                held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+                return fd;
+        }
+        ::close(fd);
+        if (waited.elapsed() > kInUseWaitMs) return -1;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kInUsePauseMs));
+    }
+}
+
+void unlockDatabaseInUse(int fd, const QString& database) {
+    if (fd < 0) return;
+    // Held alone, it is the last hold: the name goes with it, so no lock file outlives the run.
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(inUseName(database).constData());
+    ::close(fd);
+}
+
 struct FileEngine::BackgroundCheck {
     std::mutex mutex;
     sqlite3* db = nullptr; // the check's own connection while it runs
@@ -181,11 +227,28 @@ struct FileEngine::BackgroundCheck {
     std::future<Finding> finding;
 };
 
+namespace {
+// Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
+// engine answers the journal setting with the mode it now uses; a file it keeps in another mode
+// (one held open in write-ahead mode elsewhere) is refused rather than used unsafely. Returns
+// why it cannot be so, or nothing.
+QString useRollbackJournal(QSqlQuery& probe) {
+    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
+        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
+        return engineText(probe.lastError());
+    if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
+        mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+        return QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
+    return {};
+}
+} // namespace
+
 FileEngine::FileEngine(QString connectionName)
     : m_name(std::move(connectionName)) {}
 
-void FileEngine::open(const QString& path) {
+void FileEngine::open(const QString& path, bool readOnly) {
     stopBackgroundCheck();
+    unlockDatabaseInUse(std::exchange(m_inUse, -1), m_path);
     m_path = path;
     m_damaged = false;
     m_checked = false;
@@ -195,9 +258,9 @@ void FileEngine::open(const QString& path) {
     if (!db.isValid())
         throw Failure(QCoreApplication::translate("FileEngine",
                                                   "The SQLite database driver is not available"));
-    // mode=rw: never create a missing file, whatever the driver would do by default.
+    // mode=rw or ro: never create a missing file, whatever the driver would do by default.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+                       (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(Connection::kBusyTimeoutMs));
     if (path.isEmpty() || !db.open()) {
@@ -220,17 +283,9 @@ void FileEngine::open(const QString& path) {
         throw Failure(text);
     }
     probe.finish();
-    // Full sync with the rollback journal: a confirmed save survives a crash or a power cut. The
-    // engine answers the journal setting with the mode it now uses; a file it keeps in another
-    // mode (one held open in write-ahead mode elsewhere) is refused rather than used unsafely.
+    // A file opened only to read is never written: its journal does not matter.
     QString refusal;
-    if (!probe.exec(QStringLiteral("PRAGMA synchronous=FULL")) ||
-        !probe.exec(QStringLiteral("PRAGMA journal_mode=DELETE")))
-        refusal = engineText(probe.lastError());
-    else if (const QString mode = probe.next() ? probe.value(0).toString() : QString();
-             mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
-        refusal =
-            QStringLiteral("cannot change into delete mode: the journal mode is %1").arg(mode);
+    if (!readOnly) refusal = useRollbackJournal(probe);
     probe.finish();
     if (!refusal.isEmpty()) {
         probe = QSqlQuery();
@@ -245,6 +300,20 @@ void FileEngine::open(const QString& path) {
         db.close();
         throw;
     }
+    // Without the lock file (a folder that may not be written) the file is used as before.
+    m_inUse = lockDatabaseInUse(path, false);
+}
+
+bool FileEngine::openElsewhere() {
+    if (m_inUse < 0) return false;
+    const bool alone = ::flock(m_inUse, LOCK_EX | LOCK_NB) == 0;
+    // Back to the shared lock; a change of lock may give the old one up first, so a lock that
+    // cannot be had again at once is taken anew.
+    if (::flock(m_inUse, LOCK_SH | LOCK_NB) != 0) {
+        ::close(m_inUse);
+        m_inUse = lockDatabaseInUse(m_path, false);
+    }
+    return !alone;
 }
 
 // The whole file is checked on a read-only connection of its own while the desk works; a check
@@ -303,6 +372,7 @@ bool FileEngine::isOpen() const {
 void FileEngine::close() {
     stopBackgroundCheck();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
+    unlockDatabaseInUse(std::exchange(m_inUse, -1), m_path);
 }
 
 int FileEngine::execute(const QString& statement) {
@@ -452,6 +522,9 @@ bool FileEngine::takeChanges() {
         return false;
     }
     if (statementUnderWay(db)) return false;
+    const bool reopened = reopenWhenReplaced(db);
+    if (reopened) db = fileHandle();
+    if (!db) return false;
     sqlite3_busy_timeout(db, 0);
     sqlite3_stmt* st = nullptr;
     std::optional<qint64> version;
@@ -462,10 +535,31 @@ bool FileEngine::takeChanges() {
     sqlite3_busy_timeout(db, Connection::kBusyTimeoutMs);
     if (!version) return false;
     // A connection opened anew (a restore) counts its versions afresh.
-    const bool changed = db == m_watched && *version != m_dataVersion;
+    const bool changed = reopened || (db == m_watched && *version != m_dataVersion);
     m_watched = db;
     m_dataVersion = *version;
     return changed;
+}
+
+// The engine's connection stays on the file it opened, whatever now has its name; the engine
+// tells when the name is another file's (or no file's).
+bool FileEngine::reopenWhenReplaced(sqlite3* db) {
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK || !moved)
+        return false;
+    const QString path = m_path;
+    close();
+    m_watched = nullptr;
+    try {
+        open(path);
+    } catch (const Failure& failure) {
+        throw Failure(QCoreApplication::translate(
+                          "FileEngine", "The database %1 was replaced by another program and "
+                                        "could not be opened again: %2")
+                          .arg(QDir::toNativeSeparators(path), failure.description()));
+    }
+    startBackgroundCheck();
+    return true;
 }
 
 void FileEngine::setLockWait(int ms) {

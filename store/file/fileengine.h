@@ -7,6 +7,14 @@
 
 namespace corvanna {
 
+// Every program that has the database open holds a shared lock on "<database>.inuse" beside it
+// (flock, so the engine's own locks on the database are never touched); a restore needs it alone.
+// Returns the lock file's descriptor, or -1 when the lock could not be had without waiting
+// (`alone`: no other holder) or the file could not be made.
+int lockDatabaseInUse(const QString& database, bool alone);
+// Gives the lock up; the last holder removes the lock file.
+void unlockDatabaseInUse(int fd, const QString& database);
+
 // The desk's own database file, through SQLite: one connection for the program's whole run,
 // every save fully synced through the rollback journal, the whole file checked before the first
 // write, and a damaged file never written again.
@@ -18,10 +26,10 @@ public:
     FileEngine(const FileEngine&) = delete;
     FileEngine& operator=(const FileEngine&) = delete;
 
-    // Opens the file for reading and writing (never creating it); throws Failure with the
-    // engine's words when it is missing, is not the reservation database, or was written by a
-    // newer program.
-    void open(const QString& path);
+    // Opens the file for reading and writing (never creating it), or for reading only; throws
+    // Failure with the engine's words when it is missing, is not the reservation database, or
+    // was written by a newer program.
+    void open(const QString& path, bool readOnly = false);
 
     bool isOpen() const override;
     void close() override;
@@ -45,6 +53,7 @@ public:
     bool damaged() const override { return m_damaged; }
     void startBackgroundCheck() override;
     QString description() const override { return m_path; }
+    bool openElsewhere() override;
 
     bool has(Capability capability) const override {
         return capability == Capability::FileBackups || capability == Capability::TextWithNul;
@@ -57,6 +66,9 @@ private:
     void stopBackgroundCheck();
     std::unique_ptr<EngineCursor> prepare(const QByteArray& sql, const QStringList& values);
     void run(const char* sql);
+    // Opens the file now at the engine's path again when the one open was replaced (another
+    // program's restore renamed a file over it): true when it did.
+    bool reopenWhenReplaced(sqlite3* db);
 
     QString m_name;
     QString m_path;
@@ -68,6 +80,8 @@ private:
     // Another program's commits: the connection's data version when last looked at.
     sqlite3* m_watched = nullptr;
     qint64 m_dataVersion = 0;
+    // The shared lock that tells a restore elsewhere the file is in use.
+    int m_inUse = -1;
 };
 
 } // namespace corvanna

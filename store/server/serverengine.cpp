@@ -1,5 +1,6 @@
 #include "serverengine.h"
 
+#include "base/failure.h"
 #include "store/connection.h"
 #include "store/schemahistory.h"
 
@@ -34,7 +35,13 @@ std::unique_ptr<EngineCursor> ServerEngine::select(const OwnStatement& statement
 }
 
 void ServerEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
-    upgradeServerSchema(m_link.ready(), steps);
+    try {
+        upgradeServerSchema(m_link.ready(), steps);
+    } catch (const Failure&) {
+        // One that already keeps an inventory works as it did, without the stay.
+        if (m_link.isOpen() && !m_link.lost() && standInForStays(m_link.handle(), steps)) return;
+        throw;
+    }
 }
 
 } // namespace corvanna

@@ -223,29 +223,62 @@ void ServerLink::open(const QString& target, const QString& collationLanguage) {
     }
 }
 
-void ServerLink::connect() {
+namespace {
+// The parameters of every session of the program, for libpq's blocking or step-by-step connect.
+template <typename Connect>
+PGconn* withSessionParameters(const ServerLink::Reach& reach, Connect connect) {
     // The desk's target first; what follows overrides it: UTF-8 text, ISO dates, quotes as the
     // standard has them (a backslash in a name is a backslash), and every wait bounded: a lock
     // another session holds is waited for as long as the file waits for one, any statement for
     // kStatementTimeoutMs.
     static const QByteArray kSessionOptions =
         QByteArrayLiteral("-c DateStyle=ISO,MDY -c standard_conforming_strings=on") +
-        " -c lock_timeout=" + QByteArray::number(kLockTimeoutMs) +
-        " -c statement_timeout=" + QByteArray::number(kStatementTimeoutMs);
+        " -c lock_timeout=" + QByteArray::number(ServerLink::kLockTimeoutMs) +
+        " -c statement_timeout=" + QByteArray::number(ServerLink::kStatementTimeoutMs);
+    static const QByteArray kConnectTimeout =
+        QByteArray::number(ServerLink::kConnectTimeoutMs / 1000);
     const char* const keys[] = {"dbname",
                                 "client_encoding",
                                 "options",
                                 "application_name",
                                 "connect_timeout",
-                                m_hasPassword ? "password" : nullptr,
+                                reach.hasPassword ? "password" : nullptr,
                                 nullptr};
-    const char* const values[] = {
-        m_target.constData(),   "UTF8", kSessionOptions.constData(), "Corvanna", "10",
-        m_password.constData(), nullptr};
-    PGconn* conn = PQconnectdbParams(keys, values, 1);
+    const char* const values[] = {reach.target.constData(),
+                                  "UTF8",
+                                  kSessionOptions.constData(),
+                                  "Corvanna",
+                                  kConnectTimeout.constData(),
+                                  reach.password.constData(),
+                                  nullptr};
+    return connect(keys, values, 1);
+}
+} // namespace
+
+pg_conn* ServerLink::connectSession(const Reach& reach, QString* error) {
+    PGconn* conn = withSessionParameters(reach, PQconnectdbParams);
+    if (conn && PQstatus(conn) == CONNECTION_OK) return conn;
+    if (error) *error = connectionError(conn);
+    return conn;
+}
+
+pg_conn* ServerLink::startSession(const Reach& reach) {
+    return withSessionParameters(reach, PQconnectStartParams);
+}
+
+QString ServerLink::sessionError(const pg_conn* conn) {
+    return connectionError(conn);
+}
+
+void ServerLink::reopen() {
+    open(QString::fromUtf8(m_target), m_language);
+}
+
+void ServerLink::connect() {
+    QString text;
+    PGconn* conn = connectSession(reach(), &text);
     m_passwordWanted = false;
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
-        const QString text = connectionError(conn);
         notePasswordWanted(conn);
         PQfinish(conn);
         throw Failure(text);

@@ -41,6 +41,8 @@ public:
     // schema steps it lacks, and one written by a newer program is refused. Throws Failure with
     // the server's or libpq's words.
     void open(const QString& target, const QString& collationLanguage = QStringLiteral("und"));
+    // Opens again the target of the last open, with the password the desk typed.
+    void reopen();
     bool isOpen() const;
     void close();
 
@@ -69,6 +71,8 @@ public:
     // long any statement may run, in milliseconds.
     static constexpr int kLockTimeoutMs = 5000;
     static constexpr int kStatementTimeoutMs = 120000;
+    // How long a connect waits for the server.
+    static constexpr int kConnectTimeoutMs = 10000;
     // Sets the lock wait for the statements that follow (0 < ms); nothing when it cannot be set.
     void setLockWait(int ms) noexcept;
 
@@ -81,6 +85,22 @@ public:
     bool passwordWanted() const { return m_passwordWanted; }
     // Whose password the server wants, and where: "user for dbname on host:port".
     const QString& passwordFor() const { return m_passwordFor; }
+
+    // What a session of its own needs to reach the same database (a worker thread's).
+    struct Reach {
+        QByteArray target;
+        QByteArray password;
+        bool hasPassword = false;
+    };
+    Reach reach() const { return {m_target, m_password, m_hasPassword}; }
+    // A new session on the database, with the options every session of the program has; null
+    // when it cannot be made, the words then in *error.
+    static pg_conn* connectSession(const Reach& reach, QString* error);
+    // The same session begun without waiting (PQconnectStartParams): the caller polls it to
+    // the end within kConnectTimeoutMs, which libpq does not keep then. Null when out of memory.
+    static pg_conn* startSession(const Reach& reach);
+    // libpq's words for a session that failed.
+    static QString sessionError(const pg_conn* conn);
 
     // The row as it stands now, or nothing when no row has the id.
     std::optional<RowVersion> readRow(const QString& id);

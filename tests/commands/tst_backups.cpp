@@ -5,6 +5,7 @@
 #include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
+#include "store/connection.h"
 #include "tests/common/testsupport.h"
 
 #include <QAccessible>
@@ -15,7 +16,9 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
+#include <cstdio>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -56,6 +59,7 @@ class TestBackups : public QObject {
 private slots:
     void init();
     void closeKeepsTheDaysCopy();
+    void closeHidesTheWindowFirst();
     void daysCopyIsMadeAgainOnlyAfterAChange();
     void firstSaveAfterMidnightKeepsACopy();
     void failedBackupIsReportedOnce();
@@ -65,6 +69,8 @@ private slots:
     void restoreWindowListsTheCopies();
     void startRemovesAnUnfinishedRestore();
     void fileMenuRunsTheCommands();
+    void restoreWaitsForTheOtherProgram();
+    void replacedFileIsOpenedAgain();
 };
 
 void TestBackups::init() {
@@ -78,6 +84,29 @@ void TestBackups::closeKeepsTheDaysCopy() {
     const QString copy = desk.copyOf(QDate::currentDate());
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(2));
     QCOMPARE(integrityCheckOf(copy), QStringLiteral("ok"));
+    QCOMPARE(desk.dialogs.texts(), QStringList{});
+}
+
+// The window is gone before the close copies; the copy holds the save made just before.
+void TestBackups::closeHidesTheWindowFirst() {
+    Desk desk(2);
+    QVERIFY(desk.ready);
+    desk.form.show();
+    desk.form.PushButton6_Click();
+    const QString copy = desk.copyOf(QDate::currentDate());
+    std::optional<bool> copiedWhenHidden;
+    struct HideWatch : QObject {
+        std::function<void()> hidden;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Hide) hidden();
+            return false;
+        }
+    } watch;
+    watch.hidden = [&] { copiedWhenHidden = QFile::exists(copy); };
+    desk.form.installEventFilter(&watch);
+    desk.form.close();
+    QCOMPARE(copiedWhenHidden, std::optional<bool>(false));
+    QCOMPARE(reservationCountOf(copy), std::optional<qint64>(5));
     QCOMPARE(desk.dialogs.texts(), QStringList{});
 }
 
@@ -100,17 +129,17 @@ void TestBackups::daysCopyIsMadeAgainOnlyAfterAChange() {
     QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
 }
 
+// The day's copy follows the saves in the background, the first after midnight and every later
+// one, without a close.
 void TestBackups::firstSaveAfterMidnightKeepsACopy() {
     Desk desk;
     QVERIFY(desk.ready);
     desk.session.backups = BackupSchedule(QDate::currentDate().addDays(-1)); // started yesterday
     desk.form.PushButton6_Click();                                           // a save
     const QString copy = desk.copyOf(QDate::currentDate());
-    QCOMPARE(reservationCountOf(copy), std::optional<qint64>(3));
-    // Later saves of the same day add nothing.
-    QVERIFY(QFile::remove(copy));
+    QTRY_COMPARE(reservationCountOf(copy), std::optional<qint64>(3));
     desk.form.PushButton6_Click();
-    QVERIFY(!QFile::exists(copy));
+    QTRY_COMPARE(reservationCountOf(copy), std::optional<qint64>(6));
     QCOMPARE(desk.dialogs.texts(), QStringList{});
 }
 
@@ -308,6 +337,57 @@ void TestBackups::fileMenuRunsTheCommands() {
     };
     desk.form.findChild<QAction*>("actionRestore")->trigger();
     QCOMPARE(offered, 1);
+}
+
+// Another program on the file would stay on the replaced one: the restore waits until it is gone.
+void TestBackups::restoreWaitsForTheOtherProgram() {
+    Desk desk(2);
+    QVERIFY(desk.ready);
+    const QDate day = QDate::currentDate().addDays(-1);
+    QDir().mkpath(desk.folder());
+    QVERIFY(QFile::copy(desk.db(), desk.copyOf(day)));
+    desk.add("third");
+    desk.session.chooseBackup = [](const std::vector<BackupChoice>&, QWidget*) { return 0; };
+    const QString refusal = "The backup cannot be restored while another program has the "
+                            "reservation database open. Close the program everywhere else, then "
+                            "restore again.";
+    {
+        Connection other(QStringLiteral("otherProgram"));
+        other.open("data source=" + desk.db());
+        desk.form.mnuRestore_Click();
+        QCOMPARE(desk.dialogs.texts(), QStringList{refusal});
+        QVERIFY_THROWS_EXCEPTION(
+            Failure, restoreBackup(desk.session.connection(), "data source=" + desk.db(),
+                                   desk.copyOf(day), desk.folder(), QDateTime::currentDateTime()));
+        QCOMPARE(queryValue(desk.db(), "select count(*) from tblRooms"), QStringLiteral("3"));
+    }
+    desk.dialogs.clear();
+    desk.form.mnuRestore_Click();
+    QCOMPARE(desk.dialogs.texts().last(), "The backup of " + shown(day) + " was restored.");
+    QCOMPARE(queryValue(desk.db(), "select count(*) from tblRooms"), QStringLiteral("2"));
+}
+
+// A working file replaced by other means (renamed over) is noticed: the desk goes on with the new
+// file, its selection kept, and the close's copy holds every save.
+void TestBackups::replacedFileIsOpenedAgain() {
+    Desk desk(2);
+    QVERIFY(desk.ready);
+    desk.form.PushButton5_Click();
+    auto* list = desk.form.findChild<QTreeView*>("ListView1");
+    list->selectionModel()->setCurrentIndex(desk.model().index(desk.model().rowOfId(2), 0),
+                                            QItemSelectionModel::ClearAndSelect |
+                                                QItemSelectionModel::Rows);
+    const QString incoming = desk.db() + ".new";
+    QVERIFY(QFile::copy(desk.db(), incoming));
+    execOn(incoming, "insert into tblRooms (GuestName) values ('restored elsewhere')");
+    QCOMPARE(std::rename(qPrintable(incoming), qPrintable(desk.db())), 0);
+    QTRY_COMPARE(desk.model().rowCount(), 3);
+    QCOMPARE(desk.model().idAt(list->selectionModel()->currentIndex().row()), 2);
+    desk.form.PushButton6_Click(); // a save, into the new file
+    QCOMPARE(queryValue(desk.db(), "select count(*) from tblRooms"), QStringLiteral("6"));
+    desk.form.Form_QueryUnload();
+    QCOMPARE(reservationCountOf(desk.copyOf(QDate::currentDate())), std::optional<qint64>(6));
+    QCOMPARE(desk.dialogs.texts(), QStringList{});
 }
 
 QTEST_MAIN(TestBackups)

@@ -56,7 +56,9 @@ QStringList items(const QComboBox* combo) {
 }
 
 // Records the inserts and updates as the engine receives them.
-int traceStatement(unsigned type, void* context, void* statement, void*) {
+int traceStatement(unsigned type, void* context, void* statement, void* text) {
+    // A trigger's program is traced as "-- TRIGGER name" under the statement that fired it.
+    if (text && qstrncmp(static_cast<const char*>(text), "--", 2) == 0) return 0;
     const QString sql = QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
     if (type == SQLITE_TRACE_STMT && (sql.startsWith("insert") || sql.startsWith("update")))
         static_cast<QStringList*>(context)->append(sql);

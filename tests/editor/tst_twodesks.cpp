@@ -2,11 +2,13 @@
 // over a reservation the other desk changed or deleted meanwhile is never saved silently. The
 // password asked at start-up, and the server's trouble (a lock held by another session, a full
 // disk, the session dropped) met by a save.
+#include "gui/dayviews/dayview.h"
 #include "gui/editor/form2.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
+#include "store/server/localcopy.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
@@ -14,6 +16,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -21,9 +26,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 #include <libpq-fe.h>
 #include <optional>
 #include <pwd.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace corvanna;
@@ -31,11 +38,14 @@ using namespace corvanna::test;
 
 namespace {
 const QDate kToday = QDate::currentDate();
+// The local copy is read again this soon after a change (a desk waits a minute).
+constexpr int kCopyRefreshMs = 300;
 
 // One desk: its own folders, boxes and main window, on the shared server.
 struct Desk : WindowDesk {
     explicit Desk(const QString& server) {
         session.server = server;
+        session.localCopyRefreshMs = kCopyRefreshMs;
         start();
     }
     std::unique_ptr<Form2> edit(const QString& id) {
@@ -88,6 +98,49 @@ struct SmallDisk {
         QProcess::execute("umount", {dir.path()});
     }
 };
+// A cluster of the test's own, which the test stops and starts again under a working desk.
+struct OwnCluster {
+    QTemporaryDir dir;
+    bool run(const char* command) const {
+        return QProcess::execute("sh", {CORVANNA_TEST_DATA "/../../scripts/pg-test-cluster",
+                                        command, dir.filePath("state")}) == 0;
+    }
+    bool started = run("start");
+    ~OwnCluster() { run("stop"); }
+    QString url() const {
+        QFile state(dir.filePath("state"));
+        state.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(state.readAll()).section("url=", 1).trimmed();
+    }
+};
+
+// The mirrored tables' rows of the server and of a desk's copy, one text per row.
+const char* const kMirroredRows =
+    "select id || '|' || GuestName || '|' || CheckInDate from tblRooms union all "
+    "select Kind || '|' || Type || '|' || Units from tblInventory order by 1";
+QStringList serverRows(const QString& url) {
+    PGconn* conn = PQconnectdb(url.toUtf8().constData());
+    PGresult* r = PQexec(conn, kMirroredRows);
+    QStringList rows;
+    for (int i = 0; i < PQntuples(r); ++i)
+        rows << QString::fromUtf8(PQgetvalue(r, i, 0));
+    PQclear(r);
+    PQfinish(conn);
+    return rows;
+}
+QStringList copyRows(const QString& path) {
+    QStringList rows;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, kMirroredRows, -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return rows;
+}
 } // namespace
 
 class TestTwoDesks : public QObject {
@@ -102,6 +155,7 @@ private slots:
     void passwordIsAskedAtStartUp();
     void serverTroubleKeepsTheTyping_data();
     void serverTroubleKeepsTheTyping();
+    void copyStandsInWhileTheServerIsAway();
 };
 
 void TestTwoDesks::deskShowsTheServerInUse() {
@@ -364,6 +418,93 @@ void TestTwoDesks::serverTroubleKeepsTheTyping() {
     QCOMPARE(a.dialogs.texts(), QStringList{"Successfully Saved."});
     QCOMPARE(db.value("select string_agg(GuestName, ',') from tblRooms"),
              QStringLiteral("Typed at desk A"));
+}
+
+void TestTwoDesks::copyStandsInWhileTheServerIsAway() {
+    OwnCluster cluster;
+    QVERIFY(cluster.started);
+    const QString url = cluster.url();
+    Desk desk(url);
+    desk.form->PushButton5_Click();
+    const QRect listPlace = control<QTreeView>(*desk.form, "ListView1")->geometry();
+    // Another session's save: its notice brings the copy up to the server's rows.
+    ServerSession(url).exec("begin; insert into tblInventory values ('Room', 'Single', 3); "
+                            "insert into tblRooms (GuestName, CheckInDate, CheckOutDate) values "
+                            "('Ada Lovelace', current_date, current_date + 1); commit");
+    const QString copy = localCopyPath(desk.places.places.dataFolder(), url);
+    QTRY_COMPARE(desk.names(), QStringList{"Ada Lovelace"});
+    QTRY_COMPARE_WITH_TIMEOUT(copyRows(copy), serverRows(url), 10000);
+    QCOMPARE(copyRows(copy).size(), 2);
+    QCOMPARE(QFileInfo(copy).permissions() & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner); // the account's alone
+
+    QVERIFY(cluster.run("pause"));
+    const QString server = "postgres on " + url.section('@', 1).section('/', 0, 0);
+    const QRegularExpression readOnly("^Corvanna - " + QRegularExpression::escape(server) +
+                                      " - read-only copy as of \\d\\d:\\d\\d$");
+    // A desk starting while the server is away opens its copy (one desk of a program reads a
+    // file at a time: this one goes before the first desk finds the server gone).
+    {
+        WindowDesk later;
+        later.session.server = url;
+        QVERIFY(QDir().mkpath(later.places.places.dataFolder()));
+        QVERIFY(QFile::copy(copy, localCopyPath(later.places.places.dataFolder(), url)));
+        QVERIFY(later.start());
+        QVERIFY2(later.dialogs.shown.isEmpty(), qPrintable(later.dialogs.texts().join('\n')));
+        QVERIFY(readOnly.match(later.form->windowTitle()).hasMatch());
+        later.form->PushButton5_Click();
+        QCOMPARE(later.names(), QStringList{"Ada Lovelace"});
+    }
+    // One without a copy says so.
+    WindowDesk first;
+    first.session.server = url;
+    first.start();
+    QVERIFY2(first.dialogs.texts().value(0).contains(
+                 "\nNo local copy of the reservations is available."),
+             qPrintable(first.dialogs.texts().value(0)));
+
+    // The server goes away: the copy is shown read-only, its age said in the caption and a bar.
+    QTRY_VERIFY_WITH_TIMEOUT(readOnly.match(desk.form->windowTitle()).hasMatch(), 20000);
+    const auto* bar = control<QLabel>(*desk.form, "localCopyBar");
+    QVERIFY(!bar->isHidden());
+    QVERIFY2(bar->text().startsWith("The server cannot be reached. The list shows a read-only copy "
+                                    "of the reservations as of "),
+             qPrintable(bar->text()));
+    QCOMPARE(control<QTreeView>(*desk.form, "ListView1")->geometry(), listPlace);
+    QCOMPARE(desk.names(), QStringList{"Ada Lovelace"});
+    // Find and the day views read the copy.
+    auto* find = control<QLineEdit>(*desk.form, "findEdit");
+    find->setText("nobody");
+    QCOMPARE(desk.names(), QStringList());
+    find->setText("lovel");
+    QCOMPARE(desk.names(), QStringList{"Ada Lovelace"});
+    find->clear();
+    {
+        DayViewWindow arrivals(desk.session, desk.form.get());
+        arrivals.showDay(DayView::Arrivals, kToday);
+        QCOMPARE(shownNames(*static_cast<const ReservationModel*>(
+                     arrivals.findChild<QTreeView*>()->model())),
+                 QStringList{"Ada Lovelace"});
+    }
+    QVERIFY2(desk.dialogs.shown.isEmpty(), qPrintable(desk.dialogs.texts().join('\n')));
+    auto editor = desk.edit(QString());
+    type(*editor, "While away");
+    desk.dialogs.clear();
+    save(*editor);
+    QCOMPARE(desk.dialogs.texts(),
+             QStringList{reportFor("The server cannot be reached, so this desk shows a read-only "
+                                   "copy of the reservations: nothing was saved.",
+                                   "Form2.PushButton4_Click", 172)});
+
+    // The server is back: the desk works on it again without a restart.
+    QVERIFY(cluster.run("resume"));
+    QTRY_COMPARE_WITH_TIMEOUT(desk.form->windowTitle(), "Corvanna - " + server, 20000);
+    QVERIFY(bar->isHidden());
+    QCOMPARE(control<QTreeView>(*desk.form, "ListView1")->geometry(), listPlace);
+    desk.dialogs.clear();
+    save(*editor);
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Successfully Saved."});
+    QCOMPARE(desk.names(), QStringList{"While away"}); // the save lists today's stays
 }
 
 QTEST_MAIN(TestTwoDesks)

@@ -231,12 +231,13 @@ void TestModelOrder::textSortsFollowTheCollation_data() {
         << "en_US" << QStringList{"Zoe", "Émile", "emile",  "Zoë", "éva",  "Eva", "Örjan", "Orjan",
                                   "Zz",  "",      "<null>", "Ærø", "Aero", "ß",   "ss",    "st"};
     QTest::newRow("accents at several places")
-        << "en_US" << QStringList{"éa", "eá", "ea", "ÉA", "eà", "èa", "ëë", "ee", "e", "é", "Eé",
-                                  "f", "ǖ", "ü", "u", "üa", "ua", "Ǖa", "ŀl", "ll", "Ł", "Lz"};
+        << "en_US" << QStringList{"éa", "eá", "ea", "ÉA", "eà", "èa", "ëë", "ee", "e",  "é", "Eé",
+                                  "f",  "ǖ",  "ü",  "u",  "üa", "ua", "Ǖa", "ŀl", "ll", "Ł", "Lz"};
     QTest::newRow("French of Canada, accents from the end")
         << "fr_CA" << QStringList{"côté", "cote", "côte", "coté", "Cote", "CÔTÉ", "cotes"};
     QTest::newRow("German sharp s")
-        << "de_DE" << QStringList{"Straße", "Strasse", "ß", "ss", "st", "Straßen", "Strassen", "sr"};
+        << "de_DE"
+        << QStringList{"Straße", "Strasse", "ß", "ss", "st", "Straßen", "Strassen", "sr"};
     QTest::newRow("Danish aa after z")
         << "da_DK" << QStringList{"Aase", "Aaron", "Ab", "Åse", "Zeta", "aa", "az", "Å"};
     QTest::newRow("Turkish dotted and dotless i")
@@ -245,6 +246,38 @@ void TestModelOrder::textSortsFollowTheCollation_data() {
         << "cs_CZ" << QStringList{"Chrudim", "Hruby", "Cibulka", "Czech", "chata", "h", "ch"};
     QTest::newRow("Swedish") << "sv_SE" << QStringList{"Örjan", "Zeta", "Åsa", "Ärla",
                                                        "Vik",   "Wik",  "Aa",  "Oz"};
+    // Enough texts that they are dealt into buckets by their first weights, many alike in their
+    // first eight, some repeated.
+    QRandomGenerator random(11);
+    const auto digits = [&](int n) {
+        QString d;
+        for (int i = 0; i < n; ++i)
+            d += QChar(u'0' + random.bounded(10));
+        return d;
+    };
+    const QStringList words = {"Émile", "emile",  "EMILE", "Zoë",  "zoe",  "Åsa",    "asa",
+                               "Ærø",   "O'Neil", "oneil", "Иван", "王伟", "Nguyễn", "Ωmega"};
+    QStringList many;
+    for (int i = 0; i < 1500; ++i) {
+        if (i % 7 == 6) {
+            many << many[random.bounded(many.size())];
+            continue;
+        }
+        switch (i % 3) {
+        case 0:
+            many << "4111 2222 " + digits(4) + ' ' + digits(random.bounded(5));
+            break;
+        case 1:
+            many << "41112222" + digits(random.bounded(9)) + (i % 2 ? " " : "");
+            break;
+        default:
+            many << (i % 5 == 2 ? QString()
+                     : i % 5 == 4
+                         ? QString("<null>")
+                         : words[random.bounded(words.size())] + ' ' + digits(random.bounded(3)));
+        }
+    }
+    QTest::newRow("many alike") << "en_US" << many;
 }
 
 // A text column sorted by the list against the collation's own comparison of the same texts,

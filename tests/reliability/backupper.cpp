@@ -3,7 +3,10 @@
 // another, two a day (so later copies replace earlier ones), until it has made `count`
 // copies (0: until it is killed).
 //
-//     reliability_backupper DATABASE FOLDER COUNT
+//     reliability_backupper DATABASE FOLDER COUNT [gently|closing]
+//
+// With a pace, each copy is the program's background copy (gently: as after a save; closing: as
+// at the close), on a thread and a connection of its own.
 //
 // Each copy is written to stdout, flushed, once it has its name: "B yyyy-mm-dd". A failed copy
 // is written to stderr as "F <n> <description>" and ends the run with exit code 1.
@@ -27,6 +30,8 @@ int main(int argc, char* argv[]) {
     const QString database = QString::fromLocal8Bit(argv[1]);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     const long count = std::atol(argv[3]);
+    const QString pace = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    BackgroundCopy background;
     Connection connection(QStringLiteral("backupper"));
     try {
         connection.open(QStringLiteral("data source=") + database);
@@ -41,8 +46,14 @@ int main(int argc, char* argv[]) {
         start = std::max(start, copy.day);
     for (long n = 1; count == 0 || n <= count; ++n) {
         const QDate day = start.addDays((n + 1) / 2);
-        const QString failure =
-            keepDailyCopy(connection.handle(), folder, QDateTime(day, QTime(12, 0)));
+        const QDateTime when(day, QTime(12, 0));
+        QString failure;
+        if (pace.isEmpty()) {
+            failure = keepDailyCopy(connection.handle(), folder, when);
+        } else {
+            background.start(database, folder, when, pace == QLatin1String("gently"));
+            failure = background.take().failure;
+        }
         if (!failure.isEmpty()) {
             std::fprintf(stderr, "F %ld %s\n", n, qPrintable(failure));
             return 1;

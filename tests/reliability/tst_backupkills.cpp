@@ -1,5 +1,6 @@
 // A backup killed at any moment leaves the working database and every kept copy whole. A process
-// that backs up in a loop (the program's own connection and backup) is killed with SIGKILL at
+// that backs up in a loop (the program's own connection and backup, or its background copy as
+// after a save and as at the close) is killed with SIGKILL at
 // random moments, again and again, on one working database, with or without a saver writing to
 // it meanwhile.
 //
@@ -67,12 +68,16 @@ void TestBackupKills::initTestCase() {
 
 void TestBackupKills::killedBackupsHarmNothing_data() {
     QTest::addColumn<bool>("withSaver");
-    QTest::newRow("backups alone") << false;
-    QTest::newRow("while a saver writes") << true;
+    QTest::addColumn<QString>("pace");
+    QTest::newRow("backups alone") << false << QString();
+    QTest::newRow("while a saver writes") << true << QString();
+    QTest::newRow("background copies") << false << "gently";
+    QTest::newRow("close's copies") << false << "closing";
 }
 
 void TestBackupKills::killedBackupsHarmNothing() {
     QFETCH(bool, withSaver);
+    QFETCH(QString, pace);
     QRandomGenerator random(m_seed ^ quint32(qHash(QByteArray(QTest::currentDataTag()))));
     QTemporaryDir dir;
     const QString database = dir.filePath(QStringLiteral("dbRooms.mdb"));
@@ -94,7 +99,7 @@ void TestBackupKills::killedBackupsHarmNothing() {
     int copies = 0;
     for (int k = 1; k <= kills; ++k) {
         QProcess backupper;
-        backupper.start(backupperProgram(), {database, folder, QStringLiteral("0")});
+        backupper.start(backupperProgram(), {database, folder, QStringLiteral("0"), pace});
         QVERIFY2(backupper.waitForStarted(10000), qPrintable(backupper.errorString()));
         std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(1000000)));
         QVERIFY(::kill(pid_t(backupper.processId()), SIGKILL) == 0);

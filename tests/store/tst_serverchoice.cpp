@@ -6,12 +6,14 @@
 #include "store/literals.h"
 #include "store/serverchoice.h"
 #include "store/statements.h"
+#include "store/stays.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -142,7 +144,14 @@ QString deskFile(const QTemporaryDir& dir) {
     execOn(path, "delete from tblRooms where id = 5; insert into tblRooms (id, GuestName) values "
                  "(7, 'Gone'); delete from tblRooms where id = 7;"
                  "insert into tblRooms (GuestName) values (null);"
-                 "insert into tblInventory values ('Room', 'Double', 3), ('Wing', 'Royal', 0)");
+                 "insert into tblInventory values ('Room', 'Double', 3), ('Wing', 'Royal', 0);"
+                 // Guest 2 checked in to unit 3, with the log that undoes it.
+                 "insert into tblUnits values (3, 'Garden Wing', 'Wing', 'Royal', null, 1);"
+                 "insert into tblStays values (2, 'in house', 'none', "
+                 "'2024-02-28T12:00:00.000Z', null);"
+                 "insert into tblStayUnits values (2, 3, '2024-02-28', '2024-03-01');"
+                 "insert into tblStayEvents values (4, 2, '2024-02-28T12:00:00.000Z', 'desk', "
+                 "'check-in', '|none||');");
     return path;
 }
 } // namespace
@@ -167,6 +176,14 @@ void TestServerChoice::copyKeepsEveryRowAndId() {
     c.open(db.url());
     c.execute(statements::insert(sampleGuest("Next", QDate(2024, 3, 1), QDate(2024, 3, 2))));
     QCOMPARE(db.value("select max(id) from tblRooms"), QStringLiteral("9"));
+    // The stay came along: checked in, on its unit, and its check-in can be undone.
+    const Stay stay = readStay(c, 2);
+    QCOMPARE(stay.status, StayStatus::InHouse);
+    QCOMPARE(stay.checkedInAt, QDateTime(QDate(2024, 2, 28), QTime(12, 0), QTimeZone::utc()));
+    QCOMPARE(stay.spans, (std::vector<UnitSpan>{{3, QDate(2024, 2, 28), QDate(2024, 3, 1)}}));
+    undoLast(c, 2);
+    QCOMPARE(readStay(c, 2).status, StayStatus::Expected);
+    QCOMPARE(addUnit(c, {0, "12", "Room", "Double", {}, true}), qint64(4));
 }
 
 void TestServerChoice::copyRefusesATableWithRows() {

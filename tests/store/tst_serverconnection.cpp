@@ -3,15 +3,21 @@
 #include "base/failure.h"
 #include "store/connection.h"
 #include "store/inventory.h"
+#include "store/server/localcopy.h"
 #include "store/server/serverlink.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTest>
-#include <QUrl>
 #include <QThread>
+#include <QUrl>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace corvanna;
 using namespace corvanna::test;
@@ -37,6 +43,10 @@ private slots:
     void droppedSessionIsTakenUpByTheNextCommand();
     void secondHostTakesOverFromADeadFirst();
     void otherDesksChangesAreNoticed();
+    void copyIsReadAtMostOnceAnInterval_data();
+    void copyIsReadAtMostOnceAnInterval();
+    void stopCancelsACopyReadUnderWay();
+    void leftoversOfKilledCopyReadsAreRemoved();
 };
 
 void TestServerConnection::targets_data() {
@@ -44,8 +54,8 @@ void TestServerConnection::targets_data() {
     QTest::addColumn<bool>("server");
     QTest::newRow("uri") << "postgresql://desk@db.hotel:5432/corvanna" << true;
     QTest::newRow("short uri") << "postgres://db.hotel/corvanna" << true;
-    QTest::newRow("multi-host") << "postgresql://a:5432,b:5432/corvanna?target_session_attrs=read-write"
-                                << true;
+    QTest::newRow("multi-host")
+        << "postgresql://a:5432,b:5432/corvanna?target_session_attrs=read-write" << true;
     QTest::newRow("key=value") << "host=db.hotel dbname=corvanna user=desk" << true;
     QTest::newRow("the file") << connectionString("/var/lib") << false;
     QTest::newRow("a path") << "/home/desk/dbRooms.mdb" << false;
@@ -83,8 +93,9 @@ void TestServerConnection::schemaMadeOnFirstUseOnly() {
     Connection again("again");
     again.open(db.url());
     QCOMPARE(db.value("select count(*) from tblRooms"), QStringLiteral("1"));
-    QCOMPARE(failureOf([&] { again.execute("insert into tblRooms (id, GuestName) values (9,'x')"); })
-                 .isEmpty(),
+    QCOMPARE(failureOf([&] {
+                 again.execute("insert into tblRooms (id, GuestName) values (9,'x')");
+             }).isEmpty(),
              false);
 }
 
@@ -291,8 +302,8 @@ void TestServerConnection::unreachableServerIsReportedInItsWords() {
     const QString missing = failureOf([&] { c.open(url); });
     QVERIFY2(missing.contains("database \"no_such_"), qPrintable(missing));
     QCOMPARE(c.state(), 0);
-    const QString refused = failureOf(
-        [&] { c.open("postgresql://corvanna@127.0.0.1:1/postgres?connect_timeout=2"); });
+    const QString refused =
+        failureOf([&] { c.open("postgresql://corvanna@127.0.0.1:1/postgres?connect_timeout=2"); });
     QVERIFY2(refused.contains("Connection refused"), qPrintable(refused));
     QCOMPARE(failureOf([&] { c.execute(statements::deleteById("1")); }),
              QStringLiteral("Operation is not allowed when the object is closed."));
@@ -303,9 +314,9 @@ void TestServerConnection::unreachableServerIsReportedInItsWords() {
 void TestServerConnection::secondHostTakesOverFromADeadFirst() {
     ServerDatabase db("failover");
     const QUrl url(db.url());
-    const QString target = QStringLiteral("postgresql://%1@%2:1,%2:%3%4?target_session_attrs=read-write")
-                               .arg(url.userName(), url.host(), QString::number(url.port()),
-                                    url.path());
+    const QString target =
+        QStringLiteral("postgresql://%1@%2:1,%2:%3%4?target_session_attrs=read-write")
+            .arg(url.userName(), url.host(), QString::number(url.port()), url.path());
     Connection c("failover");
     c.open(target);
     QCOMPARE(c.execute(statements::insert(sampleGuest("Standby", {2024, 1, 1}, {2024, 1, 2}))), 1);
@@ -346,6 +357,95 @@ void TestServerConnection::otherDesksChangesAreNoticed() {
     }
     QVERIFY2(noticed, "the other desk's save must reach this desk within 2 seconds");
     QVERIFY2(!desk1.takeChangeNotices(), "a desk's own save is no news to it");
+}
+
+void TestServerConnection::copyIsReadAtMostOnceAnInterval_data() {
+    // Changes seen at these times (ms); a read takes 5 s; the schedule asked every 100 ms.
+    QTest::addColumn<QList<int>>("changes");
+    QTest::addColumn<QList<int>>("reads");
+    QTest::newRow("start only") << QList<int>{} << QList<int>{0};
+    QTest::newRow("during the first read") << QList<int>{2000} << QList<int>{0, 60000};
+    QTest::newRow("a storm of saves")
+        << QList<int>{1000, 1100, 30000, 61000, 62000} << QList<int>{0, 60000, 120000};
+    QTest::newRow("a quiet while, then one") << QList<int>{90000} << QList<int>{0, 90000};
+}
+
+void TestServerConnection::copyIsReadAtMostOnceAnInterval() {
+    QFETCH(QList<int>, changes);
+    QFETCH(QList<int>, reads);
+    constexpr int kReadMs = 5000;
+    RefreshSchedule schedule(60000);
+    QList<int> begun;
+    for (int now = 0; now <= 200000; now += 100) {
+        if (changes.contains(now)) schedule.changed();
+        const bool underWay = !begun.isEmpty() && now < begun.last() + kReadMs;
+        if (schedule.begin(now, underWay)) begun << now;
+    }
+    QCOMPARE(begun, reads);
+}
+
+namespace {
+QStringList copiedNames(const QString& path) {
+    QStringList names;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, "select GuestName from tblRooms order by 1", -1, &st, nullptr) ==
+            SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return names;
+}
+} // namespace
+
+void TestServerConnection::stopCancelsACopyReadUnderWay() {
+    ServerDatabase db("copystop");
+    TempPlaces places;
+    QVERIFY(QDir().mkpath(places.places.dataFolder()));
+    const QString copy = places.places.dataFolder() + "/server-copy.mdb";
+    Connection c("copystop");
+    c.open(db.url());
+    c.execute(statements::insert(sampleGuest("Before", {2024, 1, 1}, {2024, 1, 2})));
+    QVERIFY(writeLocalCopy(c.server()->reach(), places.places.shippedDatabase(), copy));
+    // The next read of the reservations takes a minute on the server.
+    db.exec("insert into tblRooms (GuestName) values ('After'); "
+            "alter table tblRooms rename to tblRoomsKept; "
+            "create view tblRooms as select k.* from tblRoomsKept k, pg_sleep(60)");
+    const QString sleeping = "select count(*) from pg_stat_activity where wait_event = 'PgSleep' "
+                             "and datname = current_database()";
+    {
+        LocalCopyKeeper keeper(copy, places.places.shippedDatabase());
+        keeper.tick(c); // the read after the start
+        QTRY_COMPARE(db.value(sleeping), "1");
+        keeper.stop();
+        QCOMPARE(QDir(places.places.dataFolder()).entryList({"server-copy.mdb.*"}, QDir::Files),
+                 QStringList());
+    }
+    QCOMPARE(copiedNames(copy), QStringList{"Before"}); // the copy before, whole
+    QTRY_COMPARE(db.value(sleeping), "0");              // and the server's read cancelled
+}
+
+void TestServerConnection::leftoversOfKilledCopyReadsAreRemoved() {
+    TempPlaces places;
+    const QString copy = places.places.dataFolder() + "/server-copy.mdb";
+    QVERIFY(QDir().mkpath(places.places.dataFolder()));
+    const QString killed = copy + ".4000001.new";
+    const QString running = copy + ".4000002.new";
+    for (const QString& path : {killed, running, copy}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    // A read of another program, under way: it holds its file locked.
+    const int held = ::open(QFile::encodeName(running).constData(), O_RDONLY);
+    QCOMPARE(::flock(held, LOCK_EX | LOCK_NB), 0);
+    { LocalCopyKeeper keeper(copy, places.places.shippedDatabase()); }
+    ::close(held);
+    QVERIFY(!QFile::exists(killed));
+    QVERIFY(QFile::exists(running));
+    QVERIFY(QFile::exists(copy));
 }
 
 QTEST_GUILESS_MAIN(TestServerConnection)
