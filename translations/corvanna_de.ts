@@ -81,6 +81,14 @@
         <source>%1 could not be replaced</source>
         <translation>%1 konnte nicht ersetzt werden</translation>
     </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>Die Arbeitsdatenbank wurde von einem anderen Programm ersetzt; die ersetzte Datei wurde nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>Die Sicherung kann nicht wiederhergestellt werden, solange ein anderes Programm die Reservierungsdatenbank geöffnet hat. Schließen Sie das Programm überall sonst und stellen Sie dann erneut wieder her.</translation>
+    </message>
 </context>
 <context>
     <name>ComponentCheck</name>
@@ -251,6 +259,10 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
         <source>The SQLite database driver is not available</source>
         <translation>Der SQLite-Datenbanktreiber ist nicht verfügbar</translation>
     </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>Die Datenbank %1 wurde von einem anderen Programm ersetzt und konnte nicht erneut geöffnet werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>GuestCheck</name>
@@ -387,10 +399,54 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
     </message>
 </context>
 <context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>Der Server ist nicht erreichbar, daher zeigt dieser Platz eine schreibgeschützte Kopie der Reservierungen: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
         <translation>Andere Konten können noch lesen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>Ab der &amp;Nacht vom:</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>Ab der Nacht vom</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Reservierung stornieren</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>Wer storniert die Reservierung von %1?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>Der &amp;Gast</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>Das &amp;Hotel</translation>
     </message>
 </context>
 <context>
@@ -537,6 +593,157 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
     </message>
 </context>
 <context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1: %2 %3, nicht die gebuchte Art</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Diese Datenbank führt keine Aufenthalte (sie stammt von einem älteren Programm und kann hier nicht geändert werden), daher sind Einchecken, Auschecken und Einheiten nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Wählen Sie zuerst eine Reservierung aus.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht eingecheckt werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht ausgecheckt werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht storniert werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht als No-Show markiert werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Keine Einheit ist für alle Nächte des Aufenthalts von %1 frei. Geben Sie im Zimmerplan eine Einheit frei oder legen Sie unter Extras, Einheiten eine an.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Einchecken</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>Welche Einheit erhält %1? Einheiten der gebuchten Art (%2 %3) stehen zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 belegt diese Einheit in der Nacht vom %2, daher wurde %3 nicht eingecheckt.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>%1 als No-Show markieren? Die Reservierung bleibt in der Liste, und ihre Einheiten werden frei.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>Für %1 gibt es kein Einchecken oder Auschecken, das rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>Das letzte Einchecken oder Auschecken von %1 rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>Einheit %1 ist in der Nacht vom %3 durch %2 belegt, daher wurde der Aufenthalt nicht verlegt.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>Der Verlauf des Aufenthalts kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>Die Reservierung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Ein Aufenthalt mit dem Status „%1“ belegt keine Einheit.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Die Daten dieser Reservierung ergeben keine Nacht, für die eine Einheit belegt werden kann.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>Die Nacht %1 gehört nicht zu diesem Aufenthalt.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>Die Einheit existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>Die Einheit %1 ist außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Eine Einheit braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Eine Einheit braucht eine Art und einen Typ.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Es gibt bereits eine Einheit namens %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Diese Einheit ist durch einen Aufenthalt belegt. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>Für diesen Aufenthalt gibt es kein Einchecken oder Auschecken, das rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>Die Einheit ist jetzt am %2 durch %1 belegt; das Einchecken oder Auschecken kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>erwartet</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>im Haus</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>abgereist</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>No-Show</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>durch den Gast</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>durch das Hotel</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -663,6 +870,34 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
             <numerusform>%1 - %n Reservierung</numerusform>
             <numerusform>%1 - %n Reservierungen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Stornieren…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>N&amp;o-Show</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Ein-/Auschecken &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>Au&amp;fenthalt</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Aufenthalt</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1098,46 @@ Datenbank: %4</translation>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
         <translation>Die Menüs und das Hauptfenster verwenden jetzt die gewählte Sprache. Fenster, die geöffnet sind oder schon geöffnet waren, folgen beim nächsten Start.</translation>
     </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Die heutige Sicherung der Reservierungen wird angelegt…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - schreibgeschützte Kopie, Stand %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>Der Server ist nicht erreichbar. Die Liste zeigt eine schreibgeschützte Kopie der Reservierungen mit Stand %1; bis der Server wieder erreichbar ist, kann nichts gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Stornieren…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>N&amp;o-Show</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Ein-/Auschecken &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>&amp;Zimmerplan</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Einheiten…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1031,6 +1306,13 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
@@ -1141,10 +1423,272 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Zimmerplan</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Ohne Einheit</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, Einheit %3, Nächte vom %4 bis %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Zimmerplan</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ab:</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Erste Nacht</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Angezeigte Nächte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n Nacht</numerusform>
+            <numerusform>%n Nächte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>&amp;Vorige Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>E erwartet, H im Haus, A abgereist. Die erste Zeile zählt je Nacht die Zimmer, die noch keine Einheit haben.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>&amp;Ohne Einheit:</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Aufenthalte ohne Einheit</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>Einheit &amp;wechseln…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, %4 bis %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Wählen Sie zuerst einen Aufenthalt im Plan oder in der Liste der Aufenthalte ohne Einheit.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Einheit wechseln</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>In welche Einheit wechselt %1, und ab welcher Nacht?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>Welche Einheit erhält %1?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>Es sind keine Einheiten in Betrieb. Legen Sie sie unter Extras, Einheiten an.</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Diese Datenbank wurde von einer neueren Version von Corvanna geschrieben (Schema %1; diese Version kennt bis %2). Sie bleibt unverändert: Verwenden Sie die neuere Version.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Nur ein erwarteter Gast kann eingecheckt werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Nur ein Gast im Haus kann ausgecheckt werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Nur ein erwarteter Aufenthalt kann storniert oder als No-Show markiert werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>In Betrieb</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Einheiten in Betrieb für %1 %2: %3. Der Bestand zählt %4. Ab jetzt die Einheiten zählen? (Nein behält die Zahl des Bestands.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Eine Einheit braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Es gibt bereits eine Einheit namens %1. Jede Einheit braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Einheit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Einheit bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>&amp;In Betrieb</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Typ:</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Bereich:</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Wählen Sie zuerst eine Einheit aus.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Die Einheit %1 ist durch einen Aufenthalt belegt und kann daher nicht entfernt werden. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Die Einheit %1 ist durch den Aufenthalt von %2 belegt und kann daher nicht entfernt werden. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>Einheit %1 entfernen?</translation>
     </message>
 </context>
 <context>

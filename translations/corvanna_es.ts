@@ -81,6 +81,14 @@
         <source>%1 could not be replaced</source>
         <translation>No se pudo sustituir %1</translation>
     </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>Otro programa reemplazó la base de datos de trabajo; el archivo reemplazado no se copió.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>La copia de seguridad no se puede restaurar mientras otro programa tenga abierta la base de datos de reservas. Cierre el programa en todos los demás puestos y vuelva a restaurar.</translation>
+    </message>
 </context>
 <context>
     <name>ComponentCheck</name>
@@ -251,6 +259,10 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
         <source>The SQLite database driver is not available</source>
         <translation>El controlador de base de datos SQLite no está disponible</translation>
     </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>Otro programa reemplazó la base de datos %1 y no se pudo volver a abrir: %2</translation>
+    </message>
 </context>
 <context>
     <name>GuestCheck</name>
@@ -387,10 +399,54 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
 </context>
 <context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>No se puede acceder al servidor, por lo que este puesto muestra una copia de solo lectura de las reservas: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+No hay ninguna copia local de las reservas.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
         <translation>Otras cuentas aún pueden leer %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>Desde la &amp;noche del:</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>Desde la noche del</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Cancelar la reserva</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>¿Quién cancela la reserva de %1?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>El hu&amp;ésped</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>El &amp;hotel</translation>
     </message>
 </context>
 <context>
@@ -537,6 +593,157 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
     </message>
 </context>
 <context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1: %2 %3, no es el tipo reservado</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Esta base de datos no lleva estancias (la creó un programa anterior y aquí no se puede modificar), por lo que la entrada, la salida y las unidades no están disponibles.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Seleccione primero una reserva.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>No se puede registrar la entrada de la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>No se puede registrar la salida de la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>No se puede cancelar la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>No se puede marcar la reserva de %1 como no presentada: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Ninguna unidad está libre todas las noches de la estancia de %1. Libere una unidad en el plano de habitaciones o añada una en Herramientas, Unidades.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Registrar entrada</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>¿Qué unidad ocupa %1? Las unidades del tipo reservado (%2 %3) aparecen primero.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 ocupa esa unidad la noche del %2, por lo que no se registró la entrada de %3.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>¿Marcar a %1 como no presentado? La reserva sigue en la lista y sus unidades quedan libres.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>No hay ninguna entrada ni salida de %1 que deshacer.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>¿Deshacer la última entrada o salida de %1?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>La unidad %1 está ocupada por %2 la noche del %3, por lo que la estancia no se movió.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>No se puede leer el historial de la estancia.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La reserva %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Una estancia en estado «%1» no ocupa ninguna unidad.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Las fechas de esta reserva no dan ninguna noche en la que ocupar una unidad.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>La noche %1 no es una de las noches de esta estancia.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>La unidad ya no existe.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>La unidad %1 está fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Una unidad necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Una unidad necesita una clase y un tipo.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Ya existe una unidad llamada %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Esta unidad tiene una estancia. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>No hay ninguna entrada ni salida de esta estancia que deshacer.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>La unidad está ahora ocupada por %1 el %2; la entrada o salida no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>en el hotel</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>con salida</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>no presentado</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>por el huésped</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>por el hotel</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -663,6 +870,34 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
             <numerusform>%1 - %n reserva</numerusform>
             <numerusform>%1 - %n reservas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>C&amp;ancelar…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>No &amp;presentado</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Deshacer entrada/salida</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>E&amp;stancia</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Estancia</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1098,46 @@ Base de datos: %4</translation>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
         <translation>Los menús y la ventana principal usan ahora el idioma elegido. Las ventanas abiertas o ya abiertas antes lo harán en el próximo inicio.</translation>
     </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Guardando la copia de seguridad de hoy de las reservas…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - copia de solo lectura, estado a las %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>No se puede acceder al servidor. La lista muestra una copia de solo lectura de las reservas con estado a las %1; no se puede guardar nada hasta que vuelva el servidor.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>C&amp;ancelar…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>No &amp;presentado</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Deshacer entrada/salida</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>&amp;Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Unidades…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1031,6 +1306,13 @@ Save your entries as a new reservation?</source>
     </message>
 </context>
 <context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
@@ -1141,10 +1423,272 @@ Save your entries as a new reservation?</source>
     </message>
 </context>
 <context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Sin unidad</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, unidad %3, noches del %4 al %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Primera noche</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Noches mostradas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n noche</numerusform>
+            <numerusform>%n noches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Semana &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Semana &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>P previsto, H en el hotel, S con salida. La primera fila cuenta, para cada noche, las habitaciones que aún no tienen unidad.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>Sin &amp;unidad:</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Estancias sin unidad</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>&amp;Mover a unidad…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>Abri&amp;r</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar sa&amp;lida</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, del %4 al %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Elija primero una estancia en el plano o en la lista de estancias sin unidad.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Mover a unidad</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>¿A qué unidad pasa %1 y desde qué noche?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>¿Qué unidad ocupa %1?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>No hay unidades en servicio. Añádalas en Herramientas, Unidades.</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Esta base de datos la escribió una versión más reciente de Corvanna (esquema %1; esta versión conoce hasta el %2). Se deja sin cambios: use la versión más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Solo se puede registrar la entrada de un huésped previsto; esta estancia está «%1».</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Solo se puede registrar la salida de un huésped en el hotel; esta estancia está «%1».</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Solo una estancia prevista se puede cancelar o marcar como no presentada; esta estancia está «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>En servicio</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Unidades en servicio para %1 %2: %3. El inventario cuenta %4. ¿Contar las unidades a partir de ahora? (No mantiene el número del inventario.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Una unidad necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Ya existe una unidad llamada %1. Cada unidad necesita un nombre propio.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Añadir unidad</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Editar unidad</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>En &amp;servicio</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Zona:</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Seleccione primero una unidad.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>La unidad %1 tiene una estancia, por lo que no se puede quitar. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>La unidad %1 tiene la estancia de %2, por lo que no se puede quitar. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>¿Quitar la unidad %1?</translation>
     </message>
 </context>
 <context>

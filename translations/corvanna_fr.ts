@@ -81,6 +81,14 @@
         <source>%1 could not be replaced</source>
         <translation>%1 n&apos;a pas pu être remplacé</translation>
     </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>La base de travail a été remplacée par un autre programme ; le fichier remplacé n&apos;a pas été copié.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>La sauvegarde ne peut pas être restaurée tant qu&apos;un autre programme a ouvert la base des réservations. Fermez le programme partout ailleurs, puis relancez la restauration.</translation>
+    </message>
 </context>
 <context>
     <name>ComponentCheck</name>
@@ -251,6 +259,10 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
         <source>The SQLite database driver is not available</source>
         <translation>Le pilote de base de données SQLite n&apos;est pas disponible</translation>
     </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>La base %1 a été remplacée par un autre programme et n&apos;a pas pu être rouverte : %2</translation>
+    </message>
 </context>
 <context>
     <name>GuestCheck</name>
@@ -387,10 +399,54 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
 </context>
 <context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>Le serveur est injoignable ; ce poste affiche donc une copie en lecture seule des réservations : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+Aucune copie locale des réservations n&apos;est disponible.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
         <translation>D&apos;autres comptes peuvent encore lire %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>À partir de la &amp;nuit du :</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>À partir de la nuit du</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Annuler la réservation</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>Qui annule la réservation de %1 ?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>Le &amp;client</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>L&apos;&amp;hôtel</translation>
     </message>
 </context>
 <context>
@@ -537,6 +593,157 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
 </context>
 <context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1 : %2 %3, pas le type réservé</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Cette base ne tient pas de séjours (elle a été créée par un programme plus ancien et ne peut pas être modifiée ici) ; l&apos;arrivée, le départ et les unités ne sont donc pas disponibles.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Sélectionnez d&apos;abord une réservation.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>La réservation de %1 ne peut pas être enregistrée à l&apos;arrivée : son statut est « %2 ».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>La réservation de %1 ne peut pas être enregistrée au départ : son statut est « %2 ».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>La réservation de %1 ne peut pas être annulée : son statut est « %2 ».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>La réservation de %1 ne peut pas être marquée comme non présentée : son statut est « %2 ».</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Aucune unité n&apos;est libre pour toutes les nuits du séjour de %1. Libérez une unité dans le planning des chambres, ou ajoutez-en une sous Outils, Unités.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>Quelle unité attribuer à %1 ? Les unités du type réservé (%2 %3) viennent en premier.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 occupe cette unité la nuit du %2 ; l&apos;arrivée de %3 n&apos;a donc pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>Marquer %1 comme client non présenté ? La réservation reste dans la liste et ses unités sont libérées.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>Il n&apos;y a aucune arrivée ni aucun départ de %1 à défaire.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>Défaire la dernière arrivée ou le dernier départ de %1 ?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>L&apos;unité %1 est occupée par %2 la nuit du %3 ; le séjour n&apos;a donc pas été déplacé.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>L&apos;historique du séjour ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Un séjour au statut « %1 » n&apos;occupe aucune unité.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Les dates de cette réservation ne donnent aucune nuit pour occuper une unité.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>La nuit du %1 ne fait pas partie de ce séjour.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>L&apos;unité n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>L&apos;unité %1 est hors service.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Une unité doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Une unité doit avoir une catégorie et un type.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Il existe déjà une unité nommée %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Cette unité est occupée par un séjour. Déplacez d&apos;abord le séjour vers une autre unité, ou mettez l&apos;unité hors service.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>Il n&apos;y a aucune arrivée ni aucun départ de ce séjour à défaire.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>L&apos;unité est désormais occupée par %1 le %2 ; l&apos;arrivée ou le départ ne peut pas être défait.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>attendu</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>à l&apos;hôtel</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>parti</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>non présenté</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sans motif indiqué</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>par le client</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>par l&apos;hôtel</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -663,6 +870,34 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
             <numerusform>%1 - %n réservation</numerusform>
             <numerusform>%1 - %n réservations</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>&amp;Enregistrer l&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Enregistrer le dépar&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Annuler…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>Non &amp;présenté</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Défaire l&apos;arrivée/le départ</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>&amp;Séjour</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Séjour</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1098,46 @@ Base de données : %4</translation>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
         <translation>Les menus et la fenêtre principale utilisent maintenant la langue choisie. Les fenêtres ouvertes ou déjà ouvertes auparavant suivront au prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Sauvegarde du jour des réservations en cours…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - copie en lecture seule, état à %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>Le serveur est injoignable. La liste affiche une copie en lecture seule des réservations, état à %1 ; rien ne peut être enregistré avant le retour du serveur.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>&amp;Enregistrer l&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Enregistrer le dépar&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Annuler…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>Non &amp;présenté</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Défaire l&apos;arrivée/le départ</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>Planning des &amp;chambres</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Unités…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1031,6 +1306,13 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
@@ -1141,10 +1423,272 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Planning des chambres</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Sans unité</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, unité %3, nuits du %4 au %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Planning des chambres</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Première nuit</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Nuits affichées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n nuit</numerusform>
+            <numerusform>%n nuits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Semaine &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Semaine &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>A attendu, P présent, D parti. La première ligne compte, pour chaque nuit, les chambres qui n&apos;ont pas encore d&apos;unité.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>Sans &amp;unité :</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Séjours sans unité</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>&amp;Changer d&apos;unité…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>&amp;Enregistrer l&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Enregistrer le dépar&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, du %4 au %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Choisissez d&apos;abord un séjour dans le planning ou dans la liste des séjours sans unité.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Changer d&apos;unité</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>Vers quelle unité déplacer %1, et à partir de quelle nuit ?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>Quelle unité attribuer à %1 ?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>Aucune unité n&apos;est en service. Ajoutez-en sous Outils, Unités.</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Cette base de données a été écrite par une version plus récente de Corvanna (schéma %1 ; cette version connaît jusqu&apos;au %2). Elle reste inchangée : utilisez la version plus récente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Seul un client attendu peut être enregistré à l&apos;arrivée ; ce séjour est « %1 ».</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Seul un client à l&apos;hôtel peut être enregistré au départ ; ce séjour est « %1 ».</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Seul un séjour attendu peut être annulé ou marqué comme non présenté ; ce séjour est « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>En service</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Ajouter…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Unités en service pour %1 %2 : %3. L&apos;inventaire en compte %4. Compter désormais les unités ? (Non garde le nombre de l&apos;inventaire.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Une unité doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Il existe déjà une unité nommée %1. Chaque unité doit avoir son propre nom.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Ajouter une unité</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Modifier l&apos;unité</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>&amp;En service</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Zone :</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Sélectionnez d&apos;abord une unité.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>L&apos;unité %1 est occupée par un séjour et ne peut donc pas être supprimée. Déplacez d&apos;abord le séjour vers une autre unité, ou mettez l&apos;unité hors service.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>L&apos;unité %1 est occupée par le séjour de %2 et ne peut donc pas être supprimée. Déplacez d&apos;abord le séjour vers une autre unité, ou mettez l&apos;unité hors service.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>Supprimer l&apos;unité %1 ?</translation>
     </message>
 </context>
 <context>

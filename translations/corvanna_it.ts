@@ -81,6 +81,14 @@
         <source>%1 could not be replaced</source>
         <translation>Impossibile sostituire %1</translation>
     </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>Il database di lavoro è stato sostituito da un altro programma; il file sostituito non è stato copiato.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>Il backup non può essere ripristinato finché un altro programma ha aperto il database delle prenotazioni. Chiuda il programma ovunque altrove, poi ripeta il ripristino.</translation>
+    </message>
 </context>
 <context>
     <name>ComponentCheck</name>
@@ -251,6 +259,10 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
         <source>The SQLite database driver is not available</source>
         <translation>Il driver del database SQLite non è disponibile</translation>
     </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>Il database %1 è stato sostituito da un altro programma e non è stato possibile riaprirlo: %2</translation>
+    </message>
 </context>
 <context>
     <name>GuestCheck</name>
@@ -387,10 +399,54 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
 </context>
 <context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>Il server non è raggiungibile, quindi questa postazione mostra una copia di sola lettura delle prenotazioni: non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+Non è disponibile alcuna copia locale delle prenotazioni.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
         <translation>Altri account possono ancora leggere %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>Dalla &amp;notte del:</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>Dalla notte del</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Annulla prenotazione</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>Chi annulla la prenotazione di %1?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>L&apos;&amp;ospite</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>L&apos;&amp;albergo</translation>
     </message>
 </context>
 <context>
@@ -538,6 +594,157 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
 </context>
 <context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1: %2 %3, non del tipo prenotato</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Questo database non gestisce soggiorni (è stato creato da un programma precedente e qui non può essere modificato), quindi arrivi, partenze e unità non sono disponibili.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Selezioni prima una prenotazione.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>Non è possibile registrare l&apos;arrivo della prenotazione di %1: il suo stato è «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>Non è possibile registrare la partenza della prenotazione di %1: il suo stato è «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>Non è possibile annullare la prenotazione di %1: il suo stato è «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>Non è possibile segnare la prenotazione di %1 come mancato arrivo: il suo stato è «%2».</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Nessuna unità è libera per tutte le notti del soggiorno di %1. Liberi un&apos;unità nel planning delle camere, oppure ne aggiunga una in Strumenti, Unità.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Registra arrivo</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>Quale unità occupa %1? Le unità del tipo prenotato (%2 %3) sono elencate per prime.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 occupa quell&apos;unità la notte del %2, quindi l&apos;arrivo di %3 non è stato registrato.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>Segnare %1 come mancato arrivo? La prenotazione resta nell&apos;elenco e le sue unità vengono liberate.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>Non c&apos;è alcun arrivo o partenza di %1 da annullare.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>Annullare l&apos;ultimo arrivo o l&apos;ultima partenza di %1?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>L&apos;unità %1 è occupata da %2 la notte del %3, quindi il soggiorno non è stato spostato.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>Non è possibile leggere la cronologia del soggiorno.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La prenotazione %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Un soggiorno nello stato «%1» non occupa alcuna unità.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Le date di questa prenotazione non comprendono alcuna notte in cui occupare un&apos;unità.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>La notte %1 non è una delle notti di questo soggiorno.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>L&apos;unità non esiste più.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>L&apos;unità %1 è fuori servizio.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Un&apos;unità deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Un&apos;unità deve avere una categoria e un tipo.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Esiste già un&apos;unità chiamata %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Questa unità è occupata da un soggiorno. Sposti prima il soggiorno in un&apos;altra unità, oppure metta l&apos;unità fuori servizio.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>Non c&apos;è alcun arrivo o partenza di questo soggiorno da annullare.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>L&apos;unità è ora occupata da %1 il %2; l&apos;arrivo o la partenza non può essere annullato.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>atteso</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>in albergo</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>partito</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancellato</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>mancato arrivo</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>senza motivo indicato</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>dall&apos;ospite</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>dall&apos;albergo</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -664,6 +871,34 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
             <numerusform>%1 - %n prenotazione</numerusform>
             <numerusform>%1 - %n prenotazioni</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registra &amp;arrivo</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registra &amp;partenza</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>Ann&amp;ulla…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>Mancato a&amp;rrivo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Annulla arrivo/par&amp;tenza</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>So&amp;ggiorno</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Soggiorno</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1099,46 @@ Database: %4</translation>
         <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
         <translation>I menu e la finestra principale usano ora la lingua scelta. Le finestre aperte o già aperte in precedenza la useranno dal prossimo avvio.</translation>
     </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Salvataggio del backup odierno delle prenotazioni…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - copia di sola lettura, aggiornata a %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>Il server non è raggiungibile. L&apos;elenco mostra una copia di sola lettura delle prenotazioni aggiornata a %1; non è possibile salvare nulla finché il server non torna disponibile.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registra &amp;arrivo</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registra &amp;partenza</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>Ann&amp;ulla…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>Mancato a&amp;rrivo</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Annulla arrivo/par&amp;tenza</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>Planning delle &amp;camere</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Unità…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1032,6 +1307,13 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::ReservationModel</name>
     <message>
         <source>ID</source>
@@ -1142,10 +1424,272 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Planning delle camere</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Senza unità</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, unità %3, notti dal %4 al %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Planning delle camere</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Prima notte</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Notti mostrate</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n notte</numerusform>
+            <numerusform>%n notti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Settimana &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Settimana &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Oggi</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>A atteso, I in albergo, P partito. La prima riga conta, per ogni notte, le camere che non hanno ancora un&apos;unità.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>Senza &amp;unità:</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Soggiorni senza unità</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>Spos&amp;ta in un&apos;unità…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registra a&amp;rrivo</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registra parte&amp;nza</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, dal %4 al %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Scelga prima un soggiorno nel planning o nell&apos;elenco dei soggiorni senza unità.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Sposta in un&apos;unità</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>In quale unità passa %1, e da quale notte?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>Quale unità occupa %1?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>Non ci sono unità in servizio. Le aggiunga in Strumenti, Unità.</translation>
+    </message>
+</context>
+<context>
     <name>corvanna::SchemaHistory</name>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Questo database è stato scritto da una versione più recente di Corvanna (schema %1; questa versione conosce fino al %2). Resta invariato: usi la versione più recente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Si può registrare l&apos;arrivo solo di un ospite atteso; questo soggiorno è «%1».</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Si può registrare la partenza solo di un ospite in albergo; questo soggiorno è «%1».</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Solo un soggiorno atteso può essere annullato o segnato come mancato arrivo; questo soggiorno è «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>In servizio</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>A&amp;ggiungi…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifica…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Unità in servizio per %1 %2: %3. L&apos;inventario ne conta %4. Contare le unità d&apos;ora in poi? (No mantiene il numero dell&apos;inventario.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Un&apos;unità deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Esiste già un&apos;unità chiamata %1. Ogni unità deve avere un nome proprio.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Aggiungi unità</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Modifica unità</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>In &amp;servizio</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Zona:</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Selezioni prima un&apos;unità.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>L&apos;unità %1 è occupata da un soggiorno, quindi non può essere rimossa. Sposti prima il soggiorno in un&apos;altra unità, oppure metta l&apos;unità fuori servizio.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>L&apos;unità %1 è occupata dal soggiorno di %2, quindi non può essere rimossa. Sposti prima il soggiorno in un&apos;altra unità, oppure metta l&apos;unità fuori servizio.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>Rimuovere l&apos;unità %1?</translation>
     </message>
 </context>
 <context>
