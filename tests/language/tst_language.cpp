@@ -8,11 +8,15 @@
 #include "gui/inventory/availabilitywindow.h"
 #include "gui/inventory/inventorywindow.h"
 #include "gui/language/language.h"
+#include "gui/stays/roomchartwindow.h"
+#include "gui/stays/stayquestions.h"
+#include "gui/stays/unitswindow.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +27,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -226,10 +231,36 @@ void TestLanguage::longerTextsFitTheWindows() {
     RestoreDialog restore(
         {{made.date(), QStringLiteral("f"), QStringLiteral("9"), made, CopyKind::Daily}},
         desk.form.get(), made.date());
+    UnitsWindow units(*desk.form);
+    units.Form_Load();
     desk.form->show();
+    desk.form->showRoomChart();
+    auto* roomChart = desk.form->findChild<RoomChartWindow*>(QStringLiteral("RoomChart"));
+    QVERIFY(roomChart);
     QStringList cut;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{&dayView, &inventory, &chart, &restore}) {
+    // The stay's questions wait for the desk: read them once shown, then close them.
+    const auto readQuestion = [&cut] {
+        QTimer::singleShot(0, [&cut] {
+            if (QWidget* question = QApplication::activeModalWidget()) {
+                cut << cutTexts(question);
+                question->close();
+            }
+        });
+    };
+    const QDate today = QDate::currentDate();
+    readQuestion();
+    askForUnit({QStringLiteral("Move"),
+                QStringLiteral("Which unit?"),
+                {{1, QStringLiteral("101"), false}, {2, QStringLiteral("102"), true}},
+                true,
+                today,
+                today,
+                today.addDays(2)},
+               desk.form.get());
+    readQuestion();
+    askCancelReason(QStringLiteral("Ada Ames"), desk.form.get());
+    for (QWidget* window : std::initializer_list<QWidget*>{&dayView, &inventory, &chart, &restore,
+                                                           &units, roomChart}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         cut << cutTexts(window);
@@ -279,6 +310,8 @@ void TestLanguage::menusFollowAChange() {
     QCOMPARE(control<QMenu>(*desk.form, "menuFile")->title(), QStringLiteral("&Datei"));
     QCOMPARE(control<QAction>(*desk.form, "actionQuit")->text(), QStringLiteral("&Beenden"));
     QCOMPARE(control<QAction>(*desk.form, "actionArrivals")->text(), QStringLiteral("A&nreisen"));
+    QCOMPARE(control<QAction>(*desk.form, "actionCheckIn")->text(), QStringLiteral("E&inchecken"));
+    QCOMPARE(control<QAction>(*desk.form, "actionUnits")->text(), QStringLiteral("&Einheiten…"));
     QCOMPARE(control<QAbstractButton>(*desk.form, "PushButton5")->text(),
              QStringLiteral("Alle zeigen"));
     QCOMPARE(control<QAbstractButton>(*desk.form, "PushButton5")->accessibleName(),
