@@ -1104,11 +1104,11 @@ Base de datos: %4</translation>
     </message>
     <message>
         <source>%1 - %2 - read-only copy as of %3</source>
-        <translation>%1 - %2 - copia de solo lectura, estado a las %3</translation>
+        <translation>%1 - %2 - copia de solo lectura, actualizada a %3</translation>
     </message>
     <message>
         <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
-        <translation>No se puede acceder al servidor. La lista muestra una copia de solo lectura de las reservas con estado a las %1; no se puede guardar nada hasta que vuelva el servidor.</translation>
+        <translation>No se puede acceder al servidor. La lista muestra una copia de solo lectura de las reservas actualizada a %1; no se puede guardar nada hasta que vuelva el servidor.</translation>
     </message>
     <message>
         <source>Check &amp;In</source>
