@@ -5,6 +5,7 @@
 #include "gui/frame/form1.h"
 #include "gui/frame/messagebox.h"
 #include "gui/frame/session.h"
+#include "gui/language/language.h"
 #include "store/serverchoice.h"
 #include "support/platform.h"
 
@@ -94,6 +95,19 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
     setApplicationTitle(kProductName);
+    // The desk's language, before the first window: without a choice the designed English.
+    LanguageSwitch languages(translationsFolder(Places::current().programFolder));
+    QString unknownLanguage;
+    const QString code = chosenLanguage(&unknownLanguage);
+    if (!unknownLanguage.isEmpty())
+        std::fprintf(stderr,
+                     "corvanna: the settings name the language \"%s\", which this program does not "
+                     "have (en, de, fr, es, it); it speaks English\n",
+                     unknownLanguage.toLocal8Bit().constData());
+    if (!languages.apply(code))
+        std::fprintf(stderr, "corvanna: the translation corvanna_%s was not found in %s\n",
+                     code.toLocal8Bit().constData(),
+                     translationsFolder(Places::current().programFolder).toLocal8Bit().constData());
 
     MessageBoxDialogs dialogs;
     Session session{dialogs, Places::current()};

@@ -18,22 +18,32 @@ private:
     QString m_description;
 };
 
-// Descriptions of the classic failures, worded as the desk's staff have always seen them.
-inline const QString kTypeMismatch = QStringLiteral("Type mismatch");
-inline const QString kInvalidPropertyValue = QStringLiteral("Invalid property value");
-inline const QString kOverflow = QStringLiteral("Overflow");
-inline const QString kPathFileAccessError = QStringLiteral("Path/File access error");
-inline const QString kFileNotFound = QStringLiteral("File not found");
-inline const QString kInvalidPicture = QStringLiteral("Invalid picture");
-inline const QString kPermissionDenied = QStringLiteral("Permission denied");
-inline const QString kIndexOutOfBounds = QStringLiteral("Index out of bounds");
-inline const QString kObjectRequired = QStringLiteral("Object required");
-inline const QString kInvalidUseOfNull = QStringLiteral("Invalid use of Null");
-inline const QString kObjectVariableNotSet =
-    QStringLiteral("Object variable or With block variable not set");
-inline const QString kObjectClosed =
-    QStringLiteral("Operation is not allowed when the object is closed.");
-inline const QString kCommandTextNotSet =
-    QStringLiteral("Command text was not set for the command object.");
+// Descriptions of the classic failures, worded as the desk's staff have always seen them; the
+// error report shows them in the desk's language.
+inline const QString kTypeMismatch =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Type mismatch"));
+inline const QString kInvalidPropertyValue =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Invalid property value"));
+inline const QString kOverflow = QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Overflow"));
+inline const QString kPathFileAccessError =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Path/File access error"));
+inline const QString kFileNotFound =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "File not found"));
+inline const QString kInvalidPicture =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Invalid picture"));
+inline const QString kPermissionDenied =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Permission denied"));
+inline const QString kIndexOutOfBounds =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Index out of bounds"));
+inline const QString kObjectRequired =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Object required"));
+inline const QString kInvalidUseOfNull =
+    QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Invalid use of Null"));
+inline const QString kObjectVariableNotSet = QString::fromLatin1(
+    QT_TRANSLATE_NOOP("Failure", "Object variable or With block variable not set"));
+inline const QString kObjectClosed = QString::fromLatin1(
+    QT_TRANSLATE_NOOP("Failure", "Operation is not allowed when the object is closed."));
+inline const QString kCommandTextNotSet = QString::fromLatin1(
+    QT_TRANSLATE_NOOP("Failure", "Command text was not set for the command object."));
 
 } // namespace corvanna

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <sys/stat.h>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -22,7 +24,7 @@ void makePrivateFolder(const QString& path) {
     const int error = errno;
     // A full disk is said as the system says it; other failures keep the classic words.
     if (error == ENOSPC || error == EDQUOT) throw Failure(qt_error_string(error));
-    throw Failure(QStringLiteral("Path/File access error"));
+    throw Failure(kPathFileAccessError);
 }
 
 void copyToPrivateFile(const QString& from, const QString& to) {
@@ -32,7 +34,7 @@ void copyToPrivateFile(const QString& from, const QString& to) {
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly, kPrivateFile))
         throw Failure(QFileInfo(QFileInfo(to).absolutePath()).isDir()
                           ? target.errorString()
-                          : QStringLiteral("Path not found"));
+                          : QString::fromLatin1(QT_TRANSLATE_NOOP("Failure", "Path not found")));
     QString failure;
     while (failure.isEmpty() && !source.atEnd()) {
         const QByteArray block = source.read(1 << 16);
@@ -73,8 +75,9 @@ void narrowAllToOwner(const QStringList& folders, const QStringList& files) {
             failures << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), failure);
     }
     if (!failures.isEmpty())
-        throw Failure(QStringLiteral("Other accounts can still read ") +
-                      failures.join(QStringLiteral(", ")));
+        throw Failure(
+            QCoreApplication::translate("PrivateFiles", "Other accounts can still read %1")
+                .arg(failures.join(QStringLiteral(", "))));
 }
 
 } // namespace corvanna

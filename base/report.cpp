@@ -2,17 +2,23 @@
 
 #include "base/product.h"
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 QString errorReportText(const QString& description, const QString& procedure, int line) {
-    return description + QStringLiteral("\r\n") + kReportLocationPrefix + procedure +
-           QStringLiteral(" at line ") + QString::number(line) + QStringLiteral("\r\r") +
-           QStringLiteral("Please email screenshot of this message to ") + kSupportEmail;
+    // A classic description (base/failure.h) in the desk's language; the engine's own words and
+    // descriptions translated where they were made have no entry and stay as they are.
+    const QString shown = QCoreApplication::translate("Failure", description.toUtf8().constData());
+    return QCoreApplication::translate("Report", "%1\r\n%2 at line %3\r\rPlease email screenshot "
+                                                 "of this message to %4")
+        .arg(shown, kReportLocationPrefix + procedure, QString::number(line), kSupportEmail);
 }
 
 void ReportError(Dialogs& dialogs, const QString& description, const QString& procedure, int line) {
     dialogs.show({errorReportText(description, procedure, line),
-                  QStringLiteral("Application Error"), Buttons::Ok, Icon::Warning, Answer::Ok});
+                  QCoreApplication::translate("Report", "Application Error"), Buttons::Ok,
+                  Icon::Warning, Answer::Ok});
 }
 
 void Procedure::fail(int line, const QString& description) {
@@ -27,11 +33,11 @@ void Procedure::report(int line) {
     } catch (const Failure& failure) {
         description = failure.description();
     } catch (const std::bad_alloc&) {
-        description = QStringLiteral("Out of memory");
+        description = QCoreApplication::translate("Report", "Out of memory");
     } catch (const std::exception& e) {
         description = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        description = QStringLiteral("Unexpected error");
+        description = QCoreApplication::translate("Report", "Unexpected error");
     }
     fail(line, description);
 }

@@ -10,6 +10,8 @@
 #include <QSettings>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 QString columnWidthKey(int position) {
@@ -108,7 +110,8 @@ QString SettingsStore::read(const QString& key, const QString& defaultValue) con
 
 void SettingsStore::write(const QString& key, const QString& value) {
     if (!m_settings.isWritable())
-        throw Failure(QStringLiteral("Permission denied: the settings file %1 cannot be written")
+        throw Failure(QCoreApplication::translate(
+                          "Settings", "Permission denied: the settings file %1 cannot be written")
                           .arg(m_settings.fileName()));
     m_settings.setValue(key, value);
     m_written.insert(m_settings.group() + QLatin1Char('/') + key, value);
@@ -132,7 +135,9 @@ void SettingsStore::flush() {
     for (auto it = m_written.cbegin(); stored && it != m_written.cend(); ++it)
         stored = written.value(it.key()).toString() == it.value();
     if (!stored)
-        throw Failure(QStringLiteral("The settings file %1 could not be written").arg(file));
+        throw Failure(
+            QCoreApplication::translate("Settings", "The settings file %1 could not be written")
+                .arg(file));
 }
 
 QString SettingsStore::fileName() const {

@@ -15,6 +15,8 @@ constexpr float kDefaultColumnWidth = 2000.0f; // twips
 inline const QString kWindowStateKey = QStringLiteral("WindowState");
 // Set by hand to 1 on a desk that must see card numbers in full in its lists; never written.
 inline const QString kShowFullCardNumbersKey = QStringLiteral("ShowFullCardNumbers");
+// The desk's language by its code ("de"); absent or "en": the designed English.
+inline const QString kLanguageKey = QStringLiteral("Language");
 bool showsFullCardNumbers(const QString& value); // "1" (blanks around allowed): in full
 // The desk's choice as the settings file holds it now; every list that shows card numbers asks.
 bool cardNumbersShownInFull();

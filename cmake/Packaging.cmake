@@ -18,8 +18,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # What the program needs at run time that no scan of its executable finds: the SQLite driver
-# plugin of Qt SQL and the Arial-compatible fonts its windows are designed with.
-set(corvanna_runtime_depends "libqt6sql6-sqlite (>= 6.4), fonts-liberation")
+# plugin of Qt SQL, the Arial-compatible fonts its windows are designed with and Qt's own
+# translations, which Qt's print and file dialogs speak in a language the desk chose.
+set(corvanna_runtime_depends "libqt6sql6-sqlite (>= 6.4), fonts-liberation, qt6-translations-l10n")
 # The libraries it links (Qt Widgets, Gui, Sql, Core, SQLite, the C++ runtime): dpkg-shlibdeps
 # names them with the versions this build needs; without it, the versions of Debian 12.
 find_program(CORVANNA_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 std::vector<qint64> bookedPerNight(const std::vector<StayRow>& stays, const QString& kind,
@@ -127,11 +129,16 @@ QString overbookingQuestion(const Overbooking& o, const QLocale& locale) {
     for (qsizetype i = 0; i < o.nights.size() && i < kNamed; ++i)
         named << locale.toString(o.nights[i], format);
     QString nights = named.join(QStringLiteral(", "));
-    const qsizetype rest = o.nights.size() - named.size();
-    if (rest == 1) nights += QStringLiteral(" and 1 more night");
-    if (rest > 1) nights += QStringLiteral(" and %1 more nights").arg(rest);
-    return QStringLiteral("This stay overbooks %1 %2 on %3 (%4 over). Save anyway?")
-        .arg(o.type, o.kind, nights, QString::number(o.over));
+    const int rest = static_cast<int>(o.nights.size() - named.size());
+    // English says "1 more night" and "%n more nights"; the translations' plural forms follow %n.
+    if (rest == 1)
+        nights = QCoreApplication::translate("Availability", "%1 and 1 more night").arg(nights);
+    if (rest > 1)
+        nights = QCoreApplication::translate("Availability", "%1 and %n more nights", nullptr, rest)
+                     .arg(nights);
+    return QCoreApplication::translate("Availability",
+                                       "This stay overbooks %1 %2 on %3 (%4 over). Save anyway?")
+        .arg(o.type, kindText(o.kind), nights, QString::number(o.over));
 }
 
 } // namespace corvanna

@@ -2,27 +2,35 @@
 
 #include "base/failure.h"
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
 
-const KindDetails kRooms{QStringLiteral("Rooms"),
-                         QStringLiteral("Room"),
-                         QStringLiteral("No. Of Rooms:"),
-                         QStringLiteral("Room Type:"),
+// The kinds' words and captions stay English in the database; they are translated where they
+// are shown (kindText). The types are names the desk stores and shows as they are.
+QString marked(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+const KindDetails kRooms{marked(QT_TRANSLATE_NOOP("GuestCheck", "Rooms")),
+                         marked(QT_TRANSLATE_NOOP("GuestCheck", "Room")),
+                         marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Rooms:")),
+                         marked(QT_TRANSLATE_NOOP("GuestCheck", "Room Type:")),
                          {QStringLiteral("Single"), QStringLiteral("Double"),
                           QStringLiteral("Deluxe"), QStringLiteral("Suite"),
                           QStringLiteral("Superior"), QStringLiteral("Other")}};
 const KindDetails kWings{
-    QStringLiteral(" Wings"),
-    QStringLiteral("Wing"),
-    QStringLiteral("No. Of Wings:"),
-    QStringLiteral("Wing Type:"),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", " Wings")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Wings:")),
+    marked(QT_TRANSLATE_NOOP("GuestCheck", "Wing Type:")),
     {QStringLiteral("Royal"), QStringLiteral("Honeymoon"), QStringLiteral("Family Type")}};
-const KindDetails kMeetingHall{QStringLiteral("Meeting Hall"),
-                               QStringLiteral("Meeting Hall"),
-                               QStringLiteral("No. Of Halls:"),
-                               QStringLiteral("Hall Type:"),
+const KindDetails kMeetingHall{marked(QT_TRANSLATE_NOOP("GuestCheck", "Meeting Hall")),
+                               marked(QT_TRANSLATE_NOOP("GuestCheck", "Meeting Hall")),
+                               marked(QT_TRANSLATE_NOOP("GuestCheck", "No. Of Halls:")),
+                               marked(QT_TRANSLATE_NOOP("GuestCheck", "Hall Type:")),
                                {QStringLiteral("Main Hall"), QStringLiteral("East Hall"),
                                 QStringLiteral("West Hall"), QStringLiteral("Green Leaf Hall")}};
 
@@ -45,13 +53,12 @@ GuestCheck wholeNumber(GuestField field, const QString& message) {
             [field](const GuestEntry& e) { return !wholeNumberDigits(fieldText(e, field)); }};
 }
 
-GuestCheck countInRange(GuestField field, const QString& what) {
+GuestCheck countInRange(GuestField field, const QString& message) {
     return {kCountCheckLine,
             kCountCheckLine,
             kCountCheckLine,
             field,
-            what + QStringLiteral(" cannot be more than ") + QString::number(kLargestCount) +
-                QLatin1Char('.'),
+            message,
             [field](const GuestEntry& e) {
                 const std::optional<QString> digits = wholeNumberDigits(fieldText(e, field));
                 return digits && !fitsCountColumn(*digits);
@@ -77,6 +84,10 @@ const KindDetails& kindDetails(GuestKind kind) {
         break;
     }
     return kRooms;
+}
+
+QString kindText(const QString& text) {
+    return QCoreApplication::translate("GuestCheck", text.toUtf8().constData());
 }
 
 std::optional<GuestKind> kindOfWord(const QString& word) {
@@ -111,27 +122,47 @@ QString fieldText(const GuestEntry& e, GuestField field) {
 
 std::vector<GuestCheck> saveChecks(const QString& kindWord, const QDate& today) {
     using F = GuestField;
-    const QString forgot = QStringLiteral("You forgot to enter ");
+    const QString kind = kindText(kindWord);
+    const QString largest = QString::number(kLargestCount);
     return {
-        required(112, F::Text1, QStringLiteral("You forgot to input Guest Name.")),
+        required(112, F::Text1,
+                 QCoreApplication::translate("GuestCheck", "You forgot to input Guest Name.")),
         required(118, F::Text2,
-                 forgot + QStringLiteral("Number of ") + kindWord + QLatin1Char('.')),
-        required(124, F::Combo1, forgot + kindWord + QStringLiteral(" Type.")),
-        required(130, F::Combo2, forgot + QStringLiteral("Credit Card Type.")),
-        required(136, F::Text3, forgot + QStringLiteral("Credit Card Number.")),
-        required(142, F::Text4, forgot + QStringLiteral("Number Of Persons.")),
-        required(148, F::Text6, forgot + QStringLiteral("Phone Number.")),
-        required(154, F::Text7, forgot + QStringLiteral("Address.")),
+                 QCoreApplication::translate("GuestCheck", "You forgot to enter Number of %1.")
+                     .arg(kind)),
+        required(
+            124, F::Combo1,
+            QCoreApplication::translate("GuestCheck", "You forgot to enter %1 Type.").arg(kind)),
+        required(
+            130, F::Combo2,
+            QCoreApplication::translate("GuestCheck", "You forgot to enter Credit Card Type.")),
+        required(
+            136, F::Text3,
+            QCoreApplication::translate("GuestCheck", "You forgot to enter Credit Card Number.")),
+        required(
+            142, F::Text4,
+            QCoreApplication::translate("GuestCheck", "You forgot to enter Number Of Persons.")),
+        required(148, F::Text6,
+                 QCoreApplication::translate("GuestCheck", "You forgot to enter Phone Number.")),
+        required(154, F::Text7,
+                 QCoreApplication::translate("GuestCheck", "You forgot to enter Address.")),
         // A count becomes part of a statement, so only a whole number may pass.
-        wholeNumber(F::Text2, QStringLiteral("Number of ") + kindWord +
-                                  QStringLiteral(" must be a whole number.")),
-        countInRange(F::Text2, QStringLiteral("Number of ") + kindWord),
-        wholeNumber(F::Text4, QStringLiteral("Number Of Persons must be a whole number.")),
-        countInRange(F::Text4, QStringLiteral("Number Of Persons")),
-        {160, 162, 0, F::None, QStringLiteral("Credit card is expired."),
+        wholeNumber(F::Text2, QCoreApplication::translate("GuestCheck",
+                                                          "Number of %1 must be a whole number.")
+                                  .arg(kind)),
+        countInRange(F::Text2, QCoreApplication::translate("GuestCheck",
+                                                           "Number of %1 cannot be more than %2.")
+                                   .arg(kind, largest)),
+        wholeNumber(F::Text4, QCoreApplication::translate(
+                                  "GuestCheck", "Number Of Persons must be a whole number.")),
+        countInRange(F::Text4, QCoreApplication::translate(
+                                   "GuestCheck", "Number Of Persons cannot be more than %1.")
+                                   .arg(largest)),
+        {160, 162, 0, F::None, QCoreApplication::translate("GuestCheck", "Credit card is expired."),
          [today](const GuestEntry& e) { return e.expiry < today; }},
         {164, 166, 0, F::None,
-         QStringLiteral("Credit card expiry date is less than the check out date."),
+         QCoreApplication::translate("GuestCheck",
+                                     "Credit card expiry date is less than the check out date."),
          [](const GuestEntry& e) { return e.expiry < e.checkOut; }},
     };
 }

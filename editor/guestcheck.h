@@ -29,6 +29,8 @@ struct KindDetails {
 };
 
 const KindDetails& kindDetails(GuestKind kind);
+// A kind's caption or word in the desk's language, for showing only.
+QString kindText(const QString& text);
 // The kind a stored Accommodation names, by exact, case-sensitive comparison.
 std::optional<GuestKind> kindOfWord(const QString& word);
 

@@ -39,19 +39,20 @@ constexpr const char* kFieldNames[ReservationModel::ColumnCount] = {
     "CheckOutDate", "CreditCardType",  "CreditCardNo",  "PhoneNumber",
     "Address"};
 
-const char* const kCaptions[ReservationModel::ColumnCount] = {"ID",
-                                                              "Guest Name",
-                                                              "Accomodation",
-                                                              "Number Of Rooms",
-                                                              "Type",
-                                                              "Services Included",
-                                                              "Number of Persons",
-                                                              "Check In Date",
-                                                              "Check Out Date",
-                                                              "Card Type",
-                                                              "Card Number",
-                                                              "Phone Number",
-                                                              "Address"};
+const char* const kCaptions[ReservationModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "ID"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Guest Name"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Accomodation"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Number Of Rooms"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Type"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Services Included"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Number of Persons"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Check In Date"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Check Out Date"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Card Type"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Card Number"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Phone Number"),
+    QT_TRANSLATE_NOOP("corvanna::ReservationModel", "Address")};
 
 // Columns held as typed values; the others are texts.
 enum class Kind { Integer, Date, Text };
@@ -333,7 +334,7 @@ ReservationModel::ReservationModel(QObject* parent)
 ReservationModel::~ReservationModel() = default;
 
 QString ReservationModel::headerCaption(int column) {
-    return column >= 0 && column < ColumnCount ? QString::fromLatin1(kCaptions[column]) : QString();
+    return column >= 0 && column < ColumnCount ? tr(kCaptions[column]) : QString();
 }
 
 const char* ReservationModel::fieldName(int column) {

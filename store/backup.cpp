@@ -59,10 +59,6 @@ std::set<QString> g_partialNames;
 // Rotation removes files: one at a time in this process.
 std::mutex g_rotationMutex;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Backup", text);
-}
-
 QString native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -96,12 +92,14 @@ bool makeFolder(const QString& folder) {
             made = true;
         } catch (const Failure& failure) {
             if (!QFileInfo::exists(folder))
-                throw Failure(QStringLiteral("The folder %1 could not be made: %2")
-                                  .arg(native(folder), failure.description()));
+                throw Failure(
+                    QCoreApplication::translate("Backup", "The folder %1 could not be made: %2")
+                        .arg(native(folder), failure.description()));
         }
     }
     if (!QFileInfo(folder).isDir())
-        throw Failure(QStringLiteral("%1 is not a folder").arg(native(folder)));
+        throw Failure(
+            QCoreApplication::translate("Backup", "%1 is not a folder").arg(native(folder)));
     narrowToOwner(folder, true);
     return made;
 }
@@ -111,8 +109,8 @@ void createPrivateFile(const QString& path) {
     QFile::remove(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, kFileMode))
-        throw Failure(
-            QStringLiteral("%1 could not be written: %2").arg(native(path), file.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                          .arg(native(path), file.errorString()));
 }
 
 // Partial copies left by a run that was killed while it wrote them (not those of a run that is
@@ -187,27 +185,29 @@ QString integrityCheckOf(const EngineFile& file, const char* check = "PRAGMA int
 void copyPrivately(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        throw Failure(
-            QStringLiteral("%1 could not be read: %2").arg(native(from), source.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be read: %2")
+                          .arg(native(from), source.errorString()));
     createPrivateFile(to);
     QFile target(to);
     if (!target.open(QIODevice::WriteOnly))
-        throw Failure(
-            QStringLiteral("%1 could not be written: %2").arg(native(to), target.errorString()));
+        throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                          .arg(native(to), target.errorString()));
     QByteArray chunk;
     while (!(chunk = source.read(1 << 20)).isEmpty()) {
         if (target.write(chunk) != chunk.size()) {
             const QString why = target.errorString();
             target.close();
             QFile::remove(to);
-            throw Failure(QStringLiteral("%1 could not be written: %2").arg(native(to), why));
+            throw Failure(QCoreApplication::translate("Backup", "%1 could not be written: %2")
+                              .arg(native(to), why));
         }
     }
     const bool readAll = source.error() == QFileDevice::NoError;
     target.close();
     if (!readAll || !syncPath(to)) {
         QFile::remove(to);
-        throw Failure(QStringLiteral("%1 could not be copied").arg(native(from)));
+        throw Failure(
+            QCoreApplication::translate("Backup", "%1 could not be copied").arg(native(from)));
     }
 }
 
@@ -296,8 +296,10 @@ std::optional<BackupCopy> copyAfter(const std::vector<BackupCopy>& copies, const
 }
 
 QString wrongClockNotice(const BackupCopy& future, const QDate& today) {
-    return tr("No old backups were removed, because the backup %1 is dated after today (%2); "
-              "if the computer's clock is wrong, correct it.")
+    return QCoreApplication::translate(
+               "Backup",
+               "No old backups were removed, because the backup %1 is dated after today (%2); "
+               "if the computer's clock is wrong, correct it.")
         .arg(QFileInfo(future.path).fileName(), today.toString(Qt::ISODate));
 }
 
@@ -350,7 +352,8 @@ std::optional<ReservationDifference> compareReservations(const QString& working,
 }
 
 QString integrityCheckOf(const QString& path) {
-    if (!QFileInfo(path).isFile()) return QStringLiteral("%1 was not found").arg(native(path));
+    if (!QFileInfo(path).isFile())
+        return QCoreApplication::translate("Backup", "%1 was not found").arg(native(path));
     return integrityCheckOf(EngineFile(path, SQLITE_OPEN_READONLY));
 }
 
@@ -458,8 +461,9 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
         return sqlite3_file_control(source, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
                moved;
     };
-    const QString notTheDatabase = tr("The working database was replaced by another program; the "
-                                      "file it replaced was not copied.");
+    const QString notTheDatabase = QCoreApplication::translate(
+        "Backup", "The working database was replaced by another program; the "
+                  "file it replaced was not copied.");
     if (replaced()) throw Failure(notTheDatabase);
     const bool madeFolder = makeFolder(folder);
     const PartialCopy partialCopy(folder);
@@ -473,7 +477,8 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
     };
     // The engine's words follow what could not be done, and where.
     const auto notWritten = [&](const QString& words) {
-        return tr("The backup could not be written to the folder %1: %2")
+        return QCoreApplication::translate("Backup",
+                                           "The backup could not be written to the folder %1: %2")
             .arg(native(folder), words);
     };
     try {
@@ -508,16 +513,20 @@ QString writeCopy(sqlite3* source, const QString& folder, const std::function<QS
             if (problem.isEmpty()) {
                 const QString check = integrityCheckOf(copy, "PRAGMA quick_check");
                 if (check != QLatin1String("ok"))
-                    problem = QStringLiteral("The copy failed its integrity check: ") + check;
+                    problem = QCoreApplication::translate("Backup",
+                                                          "The copy failed its integrity check: %1")
+                                  .arg(check);
             }
         }
     }
     if (problem.isEmpty() && replaced()) problem = notTheDatabase;
     if (problem.isEmpty() && !syncPath(partial))
-        problem = QStringLiteral("%1 could not be written to the disk").arg(native(partial));
+        problem = QCoreApplication::translate("Backup", "%1 could not be written to the disk")
+                      .arg(native(partial));
     QString target;
     if (problem.isEmpty() && !placeCopy(partial, folder, name, replace, &target))
-        problem = QStringLiteral("%1 could not be renamed").arg(native(partial));
+        problem =
+            QCoreApplication::translate("Backup", "%1 could not be renamed").arg(native(partial));
     if (!problem.isEmpty()) fail(problem);
     syncPath(folder);
     return target;
@@ -562,7 +571,8 @@ QString rotateBackups(const QString& folder, const QDateTime& now) {
         }
         if (remove && !QFile::remove(copy.path) && QFileInfo::exists(copy.path))
             throw Failure(
-                QStringLiteral("The old backup %1 could not be removed").arg(native(copy.path)));
+                QCoreApplication::translate("Backup", "The old backup %1 could not be removed")
+                    .arg(native(copy.path)));
     }
     return {};
 }
@@ -656,8 +666,10 @@ bool removeLeftoverRestore(const QString& working) {
 }
 
 QString openElsewhereRefusal() {
-    return tr("The backup cannot be restored while another program has the reservation database "
-              "open. Close the program everywhere else, then restore again.");
+    return QCoreApplication::translate(
+        "Backup",
+        "The backup cannot be restored while another program has the reservation database "
+        "open. Close the program everywhere else, then restore again.");
 }
 
 QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
@@ -674,7 +686,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     if (check != QLatin1String("ok")) {
         QFile::remove(incoming);
         throw Failure(
-            QStringLiteral("The copy %1 failed its integrity check: %2").arg(native(copy), check));
+            QCoreApplication::translate("Backup", "The copy %1 failed its integrity check: %2")
+                .arg(native(copy), check));
     }
     // A copy written by a newer program would be refused at the next open: it is not restored.
     try {
@@ -697,8 +710,9 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     if (alone < 0) giveUp(openElsewhereRefusal());
     // A write left unfinished by a program that stopped would be rolled into the restored file.
     if (QFileInfo::exists(working + QStringLiteral("-journal")))
-        giveUp(QStringLiteral("The working database has an unfinished write; start and close the "
-                              "program once, then restore again"));
+        giveUp(QCoreApplication::translate(
+            "Backup", "The working database has an unfinished write; start and close the "
+                      "program once, then restore again"));
     // The replaced file keeps its name in the folder of copies before the working name moves on,
     // so at every moment both files are whole and one of them is the working database.
     const QString replaced = QDir(folder).filePath(replacedFileName(now));
@@ -715,7 +729,8 @@ QString restoreBackup(Connection& connection, const QString& connectionString, c
     narrowToOwner(replaced, false);
     if (!replaceByRename(incoming, working)) {
         QFile::remove(replaced);
-        giveUp(QStringLiteral("%1 could not be replaced").arg(native(working)));
+        giveUp(
+            QCoreApplication::translate("Backup", "%1 could not be replaced").arg(native(working)));
     }
     syncPath(QFileInfo(working).absolutePath());
     syncPath(folder);

@@ -211,15 +211,16 @@ int ResultSet::columnIndex(const char* column) const {
     check();
     const int i = m_cursor->columnOf(column);
     if (i >= 0) return i;
-    throw Failure(QStringLiteral(
-        "Item cannot be found in the collection corresponding to the requested name or ordinal."));
+    throw Failure(QString::fromLatin1(QT_TRANSLATE_NOOP(
+        "Failure",
+        "Item cannot be found in the collection corresponding to the requested name or ordinal.")));
 }
 
 bool ResultSet::isNull(const char* column) const {
     const int i = columnIndex(column);
     if (eof())
-        throw Failure(
-            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+        throw Failure(QString::fromLatin1(QT_TRANSLATE_NOOP(
+            "Failure", "Either BOF or EOF is True, or the current record has been deleted.")));
     return m_cursor->isNull(i);
 }
 

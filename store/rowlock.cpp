@@ -3,17 +3,27 @@
 #include "base/failure.h"
 #include "connection.h"
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 QString changedFields(const RowVersion& before, const RowVersion& now) {
-    static const char* const kCaptions[] = {"Guest Name",    "Accommodation",  "Number of Rooms",
-                                            "Type",          "Services",       "Number of Persons",
-                                            "Check-In Date", "Check-Out Date", "Card Type",
-                                            "Card Number",   "Phone Number",   "Address"};
+    static const char* const kCaptions[] = {QT_TRANSLATE_NOOP("RowLock", "Guest Name"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Accommodation"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Number of Rooms"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Type"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Services"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Number of Persons"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Check-In Date"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Check-Out Date"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Card Type"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Card Number"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Phone Number"),
+                                            QT_TRANSLATE_NOOP("RowLock", "Address")};
     QStringList names;
     for (qsizetype i = 0; i < 12; ++i)
         if (before.values.value(i) != now.values.value(i))
-            names << QString::fromLatin1(kCaptions[i]);
+            names << QCoreApplication::translate("RowLock", kCaptions[i]);
     return names.join(QStringLiteral(", "));
 }
 std::optional<RowVersion> readRowVersion(Connection& connection, const QString& id) {

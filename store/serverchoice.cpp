@@ -7,6 +7,8 @@
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -26,11 +28,20 @@ void appendCopyValue(QByteArray& out, const unsigned char* text, int size) {
     for (int i = 0; i < size; ++i) {
         const char c = char(text[i]);
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
 }
@@ -216,12 +227,16 @@ void lockEmptyTables(PGconn* conn) {
     PQclear(count);
     if (present == 0 && entries == 0) return;
     PQclear(PQexec(conn, "rollback"));
-    throw Failure(present > 0 ? QStringLiteral("The server's tblRooms already holds %1 "
-                                               "reservations; nothing was copied.")
-                                    .arg(present)
-                              : QStringLiteral("The server's tblInventory already holds %1 "
-                                               "entries; nothing was copied.")
-                                    .arg(entries));
+    throw Failure(
+        present > 0
+            ? QCoreApplication::translate(
+                  "ServerChoice", "The server's tblRooms already holds %1 reservations; nothing "
+                                  "was copied.")
+                  .arg(present)
+            : QCoreApplication::translate(
+                  "ServerChoice", "The server's tblInventory already holds %1 entries; nothing "
+                                  "was copied.")
+                  .arg(entries));
 }
 
 // One reservation of the file as a row of COPY's text form.
@@ -296,8 +311,11 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         const QString& a = arguments.at(i);
         auto target = [&](QString& into) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).trimmed().isEmpty())
-                o.error = a + QStringLiteral(" needs a server: a postgresql:// URL or key=value "
-                                             "connection string");
+                o.error = QCoreApplication::translate(
+                              "ServerChoice",
+                              "%1 needs a server: a postgresql:// URL or key=value connection "
+                              "string")
+                              .arg(a);
             else
                 into = arguments.at(++i);
         };
@@ -316,14 +334,16 @@ StartOptions parseStartOptions(const QStringList& arguments) {
         if (!o.error.isEmpty()) break;
     }
     if (o.error.isEmpty() && !o.server.isEmpty() && !isServerTarget(o.server))
-        o.error = QStringLiteral("not a server: ") + o.server;
+        o.error = QCoreApplication::translate("ServerChoice", "not a server: %1").arg(o.server);
     if (o.error.isEmpty() && !o.copyToServer.isEmpty() && !isServerTarget(o.copyToServer))
-        o.error = QStringLiteral("not a server: ") + o.copyToServer;
+        o.error =
+            QCoreApplication::translate("ServerChoice", "not a server: %1").arg(o.copyToServer);
     return o;
 }
 
 QString startOptionsUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ServerChoice",
         "usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]\n"
         "  --server TARGET          keep the reservations on a PostgreSQL server from now on\n"
         "                           (postgresql://user@host:port/dbname or key=value)\n"

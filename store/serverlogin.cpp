@@ -63,8 +63,8 @@ void ServerLogin::openLocalCopyOrThrow(const QString& words) {
 
 void ServerLogin::askOrThrow() {
     ServerLink& link = m_connection.serverLink();
-    const std::optional<QString> password =
-        m_dialogs.password(QStringLiteral("Password of ") + link.passwordFor() + QLatin1Char(':'));
+    const std::optional<QString> password = m_dialogs.password(
+        QCoreApplication::translate("ServerLogin", "Password of %1:").arg(link.passwordFor()));
     // Cancel: no database this run, as when the server cannot be reached.
     if (!password) throw Failure(m_lastWords);
     m_asked = true;

@@ -5,6 +5,8 @@
 
 #include <QtGlobal>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 namespace statements {
 
@@ -154,7 +156,9 @@ bool isWholeNumberId(const QString& id) {
 
 const QString& checkedId(const QString& id) {
     if (!isWholeNumberId(id))
-        throw Failure(QStringLiteral("The reservation key \"%1\" is not a whole number").arg(id));
+        throw Failure(QCoreApplication::translate(
+                          "Statements", "The reservation key \"%1\" is not a whole number")
+                          .arg(id));
     return id;
 }
 

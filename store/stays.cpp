@@ -15,10 +15,6 @@ namespace corvanna {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("corvanna::Stays", text);
-}
-
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
@@ -325,7 +321,9 @@ struct StoredStay {
     }
     static StoredStay fromText(const QString& text) {
         const QStringList parts = text.split(QLatin1Char('|'));
-        if (parts.size() < 4) throw Failure(tr("The stay's history cannot be read."));
+        if (parts.size() < 4)
+            throw Failure(
+                QCoreApplication::translate("Stays", "The stay's history cannot be read."));
         StoredStay s;
         s.hasRow = !parts[0].isEmpty();
         s.status = statusOf(parts[0].toLatin1());
@@ -334,7 +332,9 @@ struct StoredStay {
         s.checkedOutAt = parts[3];
         for (qsizetype i = 4; i < parts.size(); ++i) {
             const QStringList f = parts[i].split(QLatin1Char(','));
-            if (f.size() != 3) throw Failure(tr("The stay's history cannot be read."));
+            if (f.size() != 3)
+                throw Failure(
+                    QCoreApplication::translate("Stays", "The stay's history cannot be read."));
             s.spans.push_back({f[0].toLongLong(), QDate::fromString(f[1], Qt::ISODate),
                                QDate::fromString(f[2], Qt::ISODate)});
         }
@@ -356,7 +356,9 @@ Stay readOne(Connection& connection, qint64 id, bool* hasRow = nullptr, bool wit
     Stay stay;
     {
         Query q(connection, withStays ? kReadOne : kReadOnePlain, {QString::number(id)});
-        if (!q.next()) throw Failure(tr("Reservation %1 no longer exists.").arg(id));
+        if (!q.next())
+            throw Failure(
+                QCoreApplication::translate("Stays", "Reservation %1 no longer exists.").arg(id));
         TextPool pool;
         stay = stayFrom(q, pool, q.date(5), q.date(6));
         if (hasRow) *hasRow = !q.isNull(7);
@@ -410,17 +412,24 @@ std::optional<UnitTaken> placeOnUnit(Connection& connection, const Stay& stay, q
                                      const QDate& fromNight) {
     if (stay.status == StayStatus::CheckedOut || stay.status == StayStatus::Cancelled ||
         stay.status == StayStatus::NoShow)
-        throw Failure(tr("A stay that is %1 holds no unit.").arg(statusText(stay.status)));
+        throw Failure(QCoreApplication::translate("Stays", "A stay that is %1 holds no unit.")
+                          .arg(statusText(stay.status)));
     const auto [first, end] = nightsOf(stay.checkIn, stay.checkOut);
-    if (!end.isValid()) throw Failure(tr("This reservation's dates give no night to hold a unit."));
+    if (!end.isValid())
+        throw Failure(QCoreApplication::translate(
+            "Stays", "This reservation's dates give no night to hold a unit."));
     const QDate from = fromNight.isValid() ? fromNight : first;
     if (from < first || from >= end)
-        throw Failure(tr("The night %1 is not one of this stay's nights.").arg(isoDate(from)));
+        throw Failure(
+            QCoreApplication::translate("Stays", "The night %1 is not one of this stay's nights.")
+                .arg(isoDate(from)));
     {
         Query unit(connection, kUnitById, {QString::number(unitId)});
-        if (!unit.next()) throw Failure(tr("The unit no longer exists."));
+        if (!unit.next())
+            throw Failure(QCoreApplication::translate("Stays", "The unit no longer exists."));
         if (unit.integer(5) == 0)
-            throw Failure(tr("The unit %1 is out of service.").arg(unit.text(1)));
+            throw Failure(QCoreApplication::translate("Stays", "The unit %1 is out of service.")
+                              .arg(unit.text(1)));
     }
     Query(connection, kTakeUnitsTurn, {QString::number(unitId)}).next();
     const QString id = QString::number(stay.reservationId);
@@ -465,7 +474,8 @@ std::optional<UnitTaken> changeStay(Connection& connection, qint64 id, const QSt
 }
 
 void requireStatus(const Stay& stay, StayStatus wanted, const char* message) {
-    if (stay.status != wanted) throw Failure(tr(message).arg(statusText(stay.status)));
+    if (stay.status != wanted)
+        throw Failure(QCoreApplication::translate("Stays", message).arg(statusText(stay.status)));
 }
 
 } // namespace
@@ -486,15 +496,17 @@ std::vector<Unit> readUnits(Connection& connection) {
 
 namespace {
 void checkUnitName(const Unit& unit) {
-    if (unit.name.trimmed().isEmpty()) throw Failure(tr("A unit needs a name."));
+    if (unit.name.trimmed().isEmpty())
+        throw Failure(QCoreApplication::translate("Stays", "A unit needs a name."));
     if (unit.kind.isEmpty() || unit.type.isEmpty())
-        throw Failure(tr("A unit needs a kind and a type."));
+        throw Failure(QCoreApplication::translate("Stays", "A unit needs a kind and a type."));
 }
 
 void checkNameFree(Connection& connection, const Unit& unit) {
     Query q(connection, kUnitIdByName, {unit.name.trimmed()});
     if (q.next() && q.integer(0) != unit.id)
-        throw Failure(tr("There is already a unit named %1.").arg(unit.name.trimmed()));
+        throw Failure(QCoreApplication::translate("Stays", "There is already a unit named %1.")
+                          .arg(unit.name.trimmed()));
 }
 } // namespace
 
@@ -522,7 +534,7 @@ void updateUnit(Connection& connection, const Unit& unit) {
     if (connection.execute(kUpdateUnit, {unit.name.trimmed(), unit.kind, unit.type,
                                          unit.area.isEmpty() ? QVariant() : QVariant(unit.area),
                                          unit.inService ? 1 : 0, unit.id}) == 0)
-        throw Failure(tr("The unit no longer exists."));
+        throw Failure(QCoreApplication::translate("Stays", "The unit no longer exists."));
     transaction.commit();
 }
 
@@ -535,8 +547,9 @@ bool unitHoldsStay(Connection& connection, qint64 unitId) {
 void removeUnit(Connection& connection, qint64 id) {
     Transaction transaction(connection);
     if (Query held(connection, kUnitHeld, {QString::number(id)}); held.next())
-        throw Failure(tr("This unit holds a stay. Move the stay to another unit first, or take "
-                         "the unit out of service."));
+        throw Failure(QCoreApplication::translate(
+            "Stays", "This unit holds a stay. Move the stay to another unit first, or take "
+                     "the unit out of service."));
     connection.execute(kDeleteUnit, {id});
     transaction.commit();
 }
@@ -726,7 +739,8 @@ void undoLast(Connection& connection, qint64 id) {
     {
         Query last(connection, kLastEvent, {QString::number(id)});
         if (!last.next() || !undoable(last.bytes(1)))
-            throw Failure(tr("There is no check-in or check-out of this stay to undo."));
+            throw Failure(QCoreApplication::translate(
+                "Stays", "There is no check-in or check-out of this stay to undo."));
         eventId = last.integer(0);
         beforeText = last.text(2);
     }
@@ -734,8 +748,10 @@ void undoLast(Connection& connection, qint64 id) {
     connection.execute(kDropSpans, {id});
     for (const UnitSpan& s : before.spans) {
         if (auto taken = takenBy(connection, s.unitId, s.from, s.to))
-            throw Failure(tr("The unit is now held by %1 on %2; the check-in or check-out cannot "
-                             "be undone.")
+            throw Failure(QCoreApplication::translate(
+                              "Stays",
+                              "The unit is now held by %1 on %2; the check-in or check-out cannot "
+                              "be undone.")
                               .arg(taken->otherGuest, isoDate(taken->night)));
         connection.execute(kInsertSpan, {id, s.unitId, isoDate(s.from), isoDate(s.to)});
     }
@@ -814,15 +830,15 @@ void settleCapacity(Connection& connection, const QString& kind, const QString& 
 QString statusText(StayStatus status) {
     switch (status) {
     case StayStatus::Expected:
-        return tr("expected");
+        return QCoreApplication::translate("Stays", "expected");
     case StayStatus::InHouse:
-        return tr("in house");
+        return QCoreApplication::translate("Stays", "in house");
     case StayStatus::CheckedOut:
-        return tr("checked out");
+        return QCoreApplication::translate("Stays", "checked out");
     case StayStatus::Cancelled:
-        return tr("cancelled");
+        return QCoreApplication::translate("Stays", "cancelled");
     case StayStatus::NoShow:
-        return tr("no-show");
+        return QCoreApplication::translate("Stays", "no-show");
     }
     return {};
 }
@@ -830,11 +846,11 @@ QString statusText(StayStatus status) {
 QString reasonText(CancelReason reason) {
     switch (reason) {
     case CancelReason::None:
-        return tr("no reason given");
+        return QCoreApplication::translate("Stays", "no reason given");
     case CancelReason::ByGuest:
-        return tr("by the guest");
+        return QCoreApplication::translate("Stays", "by the guest");
     case CancelReason::ByHotel:
-        return tr("by the hotel");
+        return QCoreApplication::translate("Stays", "by the hotel");
     }
     return {};
 }

@@ -8,6 +8,8 @@
 #include <QSqlDriver>
 #include <QSqlQuery>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -26,14 +28,12 @@ template <class Body> void attempt(Body&& body) {
 } // namespace
 
 QString componentsHelpText() {
-    return QStringLiteral("Please check for MDAC installation.\r\n\r\n"
-                          "Please check this: ") +
-           kDriverHelpLink +
-           QStringLiteral(" and look for 'How to obtain this update' section and download the "
-                          "appropriate update.\r\n\r\n"
-                          "Please email ") +
-           kSupportEmail +
-           QStringLiteral(" with a screenshot of this message if you have any questions.");
+    return QCoreApplication::translate(
+               "ComponentCheck",
+               "Please check for MDAC installation.\r\n\r\nPlease check this: %1 and look for "
+               "'How to obtain this update' section and download the appropriate update.\r\n\r\n"
+               "Please email %2 with a screenshot of this message if you have any questions.")
+        .arg(kDriverHelpLink, kSupportEmail);
 }
 
 QString updatePackageName(const QString& addressWidth) {

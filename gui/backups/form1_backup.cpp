@@ -65,7 +65,7 @@ void Form1::reportDailyCopy(const QString& failure, const QString& notice, const
     // The desk is told once a run; the working database is as it was.
     if (m_session.backups.reportFailure())
         Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp"))
-            .fail(100, QStringLiteral("The backup could not be made: ") + failure);
+            .fail(100, tr("The backup could not be made: %1").arg(failure));
 }
 
 // The close's copy: made at full pace on its own thread while the window, already hidden, waits.
@@ -172,8 +172,8 @@ void Form1::finishBackups() {
 void Form1::backupsOnServer() {
     for (const char* name : {"actionBackUpNow", "actionRestore"})
         if (auto* action = findChild<QAction*>(QString::fromLatin1(name))) {
-            const QString why = QStringLiteral(
-                "The reservations are on a database server, whose own backups keep them.");
+            const QString why =
+                tr("The reservations are on a database server, whose own backups keep them.");
             action->setEnabled(false);
             action->setStatusTip(why);
             // The window has no status bar: the menu shows the same words over the command.
@@ -196,8 +196,8 @@ void Form1::mnuBackUpNow_Click() {
     QString notice;
     proc.step(102, [&] { notice = rotateBackups(backupFolder(m_session), now); });
     proc.step(104, [&] {
-        m_session.dialogs.notify(QStringLiteral("The database was backed up to ") +
-                                 QDir::toNativeSeparators(copy) + QStringLiteral("."));
+        m_session.dialogs.notify(
+            tr("The database was backed up to %1.").arg(QDir::toNativeSeparators(copy)));
     });
     if (!notice.isEmpty() && m_session.backups.reportClock())
         proc.step(106, [&] { m_session.dialogs.notify(notice); });
@@ -210,14 +210,12 @@ void Form1::mnuRestore_Click() {
         for (const BackupCopy& copy : keptBackups(backupFolder(m_session))) {
             const std::optional<qint64> count = reservationCountOf(copy.path);
             choices.push_back({copy.day, copy.path,
-                               count ? QString::number(*count) : QStringLiteral("unreadable"),
-                               copy.made, copy.kind});
+                               count ? QString::number(*count) : tr("unreadable"), copy.made,
+                               copy.kind});
         }
     });
     if (choices.empty()) {
-        proc.step(102, [&] {
-            m_session.dialogs.notify(QStringLiteral("There are no backups to restore."));
-        });
+        proc.step(102, [&] { m_session.dialogs.notify(tr("There are no backups to restore.")); });
         return;
     }
     // Another program on the file would stay on the replaced one: the desk is told at once.
@@ -236,8 +234,8 @@ void Form1::mnuRestore_Click() {
     proc.step(106, [&] { check = integrityCheckOf(choice.path); });
     if (check != QLatin1String("ok")) {
         proc.step(108, [&] {
-            m_session.dialogs.notify(QStringLiteral("The backup of ") + shownDate(choice.day) +
-                                     QStringLiteral(" is damaged and cannot be restored."));
+            m_session.dialogs.notify(tr("The backup of %1 is damaged and cannot be restored.")
+                                         .arg(shownDate(choice.day)));
         });
         return;
     }
@@ -275,8 +273,7 @@ void Form1::mnuRestore_Click() {
         return;
     proc.step(114, [&] { listRooms(); });
     proc.step(116, [&] {
-        m_session.dialogs.notify(QStringLiteral("The backup of ") + shownDate(choice.day) +
-                                 QStringLiteral(" was restored."));
+        m_session.dialogs.notify(tr("The backup of %1 was restored.").arg(shownDate(choice.day)));
     });
 }
 

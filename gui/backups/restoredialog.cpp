@@ -20,14 +20,13 @@ RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* 
                              const QDate& today)
     : QDialog(parent) {
     setObjectName(QStringLiteral("RestoreDialog"));
-    setWindowTitle(QStringLiteral("Restore"));
-    auto* label = new QLabel(QStringLiteral("&Backups kept:"), this);
+    setWindowTitle(tr("Restore"));
+    auto* label = new QLabel(tr("&Backups kept:"), this);
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("BackupList"));
     m_list->setAccessibleName(tr("Backups"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels(
-        {QStringLiteral("Date"), tr("Time"), QStringLiteral("Reservations"), tr("Copy")});
+    m_list->setHeaderLabels({tr("Date"), tr("Time"), tr("Reservations"), tr("Copy")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     label->setBuddy(m_list);
     const QString format = shortDateFormat();
@@ -46,8 +45,7 @@ RestoreDialog::RestoreDialog(const std::vector<BackupChoice>& choices, QWidget* 
     if (first) m_list->setCurrentItem(first);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* restore =
-        buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+    QPushButton* restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
     restore->setObjectName(QStringLiteral("RestoreButton"));
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

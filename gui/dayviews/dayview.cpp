@@ -82,21 +82,21 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     setFont(designFont(9));
     resize(twipsToPixels(9960), twipsToPixels(6000));
 
-    auto* viewLabel = new QLabel(QStringLiteral("&View:"), this);
+    auto* viewLabel = new QLabel(tr("&View:"), this);
     m_view = new QComboBox(this);
     m_view->setObjectName(QStringLiteral("dayViewChoice"));
     for (const DayViewEntry& entry : dayViewTable())
         m_view->addItem(viewName(entry.view), int(entry.view));
     viewLabel->setBuddy(m_view);
-    m_view->setAccessibleName(QStringLiteral("View"));
+    m_view->setAccessibleName(tr("View"));
 
-    auto* dateLabel = new QLabel(QStringLiteral("&Date:"), this);
+    auto* dateLabel = new QLabel(tr("&Date:"), this);
     m_date = new QDateEdit(QDate::currentDate(), this);
     m_date->setObjectName(QStringLiteral("dayViewDate"));
     setUpDatePicker(m_date);
     dateLabel->setBuddy(m_date);
-    m_date->setAccessibleName(QStringLiteral("Date"));
-    auto* today = new QPushButton(QStringLiteral("&Today"), this);
+    m_date->setAccessibleName(tr("Date"));
+    auto* today = new QPushButton(tr("&Today"), this);
     today->setObjectName(QStringLiteral("dayViewToday"));
 
     m_model = new DayListModel(this);
@@ -104,7 +104,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     m_model->setGuestNameOrder(true); // the main list's order of names
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("dayList"));
-    m_list->setAccessibleName(QStringLiteral("Reservations of the day"));
+    m_list->setAccessibleName(tr("Reservations of the day"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setItemDelegate(new ListRowDelegate(m_list));
@@ -130,9 +130,9 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
                                                : Qt::DescendingOrder);
     });
 
-    auto* exportButton = new QPushButton(QStringLiteral("E&xport CSV..."), this);
+    auto* exportButton = new QPushButton(tr("E&xport CSV..."), this);
     exportButton->setObjectName(QStringLiteral("dayViewExport"));
-    auto* printButton = new QPushButton(QStringLiteral("&Print..."), this);
+    auto* printButton = new QPushButton(tr("&Print..."), this);
     printButton->setObjectName(QStringLiteral("dayViewPrint"));
     // The stay commands, on the list's context menu and on the Stay button's menu.
     auto* stayMenu = new QMenu(this);
@@ -159,7 +159,7 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
     stayButton->setMenu(stayMenu);
     stayButton->setAccessibleName(tr("Stay"));
 
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    auto* closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName(QStringLiteral("dayViewClose"));
     for (QPushButton* b : {today, exportButton, printButton, closeButton})
         b->setAccessibleName(b->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
@@ -207,7 +207,8 @@ QDate DayViewWindow::date() const {
 }
 
 QString DayViewWindow::listTitle() const {
-    return viewName(view()) + QLatin1Char(' ') + QLocale().toString(date(), shortDateFormat());
+    //: A day view's name and its date, as the list's title: "Arrivals 08/12/2026"
+    return tr("%1 %2").arg(viewName(view()), QLocale().toString(date(), shortDateFormat()));
 }
 
 void DayViewWindow::showDay(DayView view, const QDate& date) {
@@ -233,10 +234,9 @@ void DayViewWindow::Refresh() {
                                                   QItemSelectionModel::ClearAndSelect |
                                                       QItemSelectionModel::Rows);
     const int count = m_model->rowCount();
-    setWindowTitle(listTitle() + QStringLiteral(" - %1 %2")
-                                     .arg(count)
-                                     .arg(count == 1 ? QStringLiteral("reservation")
-                                                     : QStringLiteral("reservations")));
+    // English says "1 reservation" and "%n reservations"; translations follow their plural forms.
+    setWindowTitle(count == 1 ? tr("%1 - 1 reservation").arg(listTitle())
+                              : tr("%1 - %n reservations", nullptr, count).arg(listTitle()));
 }
 
 std::optional<qint64> DayViewWindow::selectedReservation() const {

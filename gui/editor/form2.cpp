@@ -11,12 +11,14 @@
 #include "gui/frame/pointer.h"
 #include "gui/frame/session.h"
 #include "gui/frame/skin.h"
+#include "gui/language/language.h"
 #include "store/connection.h"
 #include "store/rowlock.h"
 #include "store/statements.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -55,7 +57,8 @@ template <class W> W* place(W* widget, const char* name, const QRect& rect) {
 }
 
 QGroupBox* frame(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
-    auto* box = place(new QGroupBox(QString::fromLatin1(caption), parent), name, rect);
+    auto* box = place(new QGroupBox(parent), name, rect);
+    followLanguage(box, "corvanna::Form2", caption);
     paintWhite(box);
     return box;
 }
@@ -76,14 +79,16 @@ void fitLabel(QLabel* l) {
 }
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, const QRect& rect) {
-    auto* l = place(new QLabel(QString::fromLatin1(caption), parent), name, rect);
+    auto* l = place(new QLabel(parent), name, rect);
+    followLanguage(l, "corvanna::Form2", caption);
     l->setProperty("designRect", rect);
     paintWhite(l);
     return l;
 }
 
 QLineEdit* textBox(QWidget* parent, const char* name, const char* text, const QRect& rect) {
-    auto* box = place(new QLineEdit(QString::fromLatin1(text), parent), name, rect);
+    auto* box = place(new QLineEdit(QCoreApplication::translate("corvanna::Form2", text), parent),
+                      name, rect);
     box->setMaxLength(kGuestTextLimit);
     keepOnOneLine(box);
     box->setCursorPosition(0); // a long text shows from its start
@@ -97,7 +102,8 @@ QDateEdit* datePicker(QWidget* parent, const char* name, const QRect& rect) {
 }
 
 QRadioButton* option(QWidget* parent, const char* name, GuestKind kind, const QRect& rect) {
-    auto* o = place(new QRadioButton(kindDetails(kind).optionCaption, parent), name, rect);
+    auto* o =
+        place(new QRadioButton(kindText(kindDetails(kind).optionCaption), parent), name, rect);
     paintWhite(o);
     // Out of view below the window: a key press must not change the kind unseen.
     o->setFocusPolicy(Qt::NoFocus);
@@ -132,7 +138,7 @@ void Form2::buildDesign() {
 
 void Form2::setUpWindow() {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Add New Guest"));
+    setWindowTitle(tr("Add New Guest"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -144,34 +150,40 @@ void Form2::setUpWindow() {
 
 void Form2::buildGuestName() {
 
-    PushButton1 = designButton(this, "PushButton1", "Help", twipsRect(120, 120, 7800, 405));
+    PushButton1 = designButton(this, "PushButton1", QT_TRANSLATE_NOOP("Design", "Help"),
+                               twipsRect(120, 120, 7800, 405));
 
-    Frame3 = frame(this, "Frame3", "Guest Name", twipsRect(120, 570, 7800, 825));
+    Frame3 = frame(this, "Frame3", QT_TR_NOOP("Guest Name"), twipsRect(120, 570, 7800, 825));
     Text1 = textBox(Frame3, "Text1", "", twipsRect(240, 300, 7320, 345));
 }
 
 void Form2::buildRoomDetails() {
 
-    Frame4 = frame(this, "Frame4", "Room Details", twipsRect(120, 1470, 7800, 1725));
-    Label2 = label(Frame4, "Label2", "No. of Rooms:", twipsRect(240, 345, 1170, 225));
+    Frame4 = frame(this, "Frame4", QT_TR_NOOP("Room Details"), twipsRect(120, 1470, 7800, 1725));
+    Label2 = label(Frame4, "Label2", QT_TR_NOOP("No. of Rooms:"), twipsRect(240, 345, 1170, 225));
     Text2 = textBox(Frame4, "Text2", "1", twipsRect(1560, 300, 2130, 345));
-    Label3 = label(Frame4, "Label3", "Room Type:", twipsRect(240, 795, 990, 225));
+    Label3 = label(Frame4, "Label3", QT_TR_NOOP("Room Type:"), twipsRect(240, 795, 990, 225));
     Combo1 = place(new QComboBox(Frame4), "Combo1", twipsRect(1560, 750, 2130, 345));
-    Label6 = label(Frame4, "Label6", "Check In Date:", twipsRect(240, 1245, 1215, 225));
+    Label6 = label(Frame4, "Label6", QT_TR_NOOP("Check In Date:"), twipsRect(240, 1245, 1215, 225));
     dtpCheckIn = datePicker(Frame4, "dtpCheckIn", twipsRect(1560, 1200, 2130, 345));
-    Label4 = label(Frame4, "Label4", "No. Of Persons:", twipsRect(3840, 345, 1320, 225));
+    Label4 =
+        label(Frame4, "Label4", QT_TR_NOOP("No. Of Persons:"), twipsRect(3840, 345, 1320, 225));
     Text4 = textBox(Frame4, "Text4", "1", twipsRect(5400, 300, 2130, 345));
-    Label5 = label(Frame4, "Label5", "Service Included:", twipsRect(3840, 795, 1455, 225));
-    Text5 = textBox(Frame4, "Text5", "Breakfast, Lunch, Dinner, Security",
+    Label5 =
+        label(Frame4, "Label5", QT_TR_NOOP("Service Included:"), twipsRect(3840, 795, 1455, 225));
+    Text5 = textBox(Frame4, "Text5", QT_TR_NOOP("Breakfast, Lunch, Dinner, Security"),
                     twipsRect(5400, 750, 2130, 345));
-    Label7 = label(Frame4, "Label7", "Check Out Date:", twipsRect(3840, 1245, 1365, 225));
+    Label7 =
+        label(Frame4, "Label7", QT_TR_NOOP("Check Out Date:"), twipsRect(3840, 1245, 1365, 225));
     dtpCheckOut = datePicker(Frame4, "dtpCheckOut", twipsRect(5400, 1200, 2130, 345));
 }
 
 void Form2::buildOtherInformation() {
 
-    Frame1 = frame(this, "Frame1", "Other Information", twipsRect(120, 3270, 7800, 3285));
-    Label8 = label(Frame1, "Label8", "Credit Card Type:", twipsRect(240, 345, 1455, 225));
+    Frame1 =
+        frame(this, "Frame1", QT_TR_NOOP("Other Information"), twipsRect(120, 3270, 7800, 3285));
+    Label8 =
+        label(Frame1, "Label8", QT_TR_NOOP("Credit Card Type:"), twipsRect(240, 345, 1455, 225));
     Combo2 = place(new QComboBox(Frame1), "Combo2", twipsRect(1830, 300, 5730, 345));
     Combo2->setEditable(true);
     Combo2->lineEdit()->setFont(designFont(9));
@@ -183,13 +195,15 @@ void Form2::buildOtherInformation() {
         {QStringLiteral("VISA"), QStringLiteral("MASTERCARD"), QStringLiteral("AMERICAN EXPRESS")});
     Combo2->setCurrentIndex(-1);
     Combo2->clearEditText();
-    Label9 = label(Frame1, "Label9", "Credit Card Num:", twipsRect(240, 795, 1440, 225));
+    Label9 =
+        label(Frame1, "Label9", QT_TR_NOOP("Credit Card Num:"), twipsRect(240, 795, 1440, 225));
     Text3 = textBox(Frame1, "Text3", "", twipsRect(1830, 750, 5730, 345));
-    Label12 = label(Frame1, "Label12", "Expiry Date:", twipsRect(240, 1245, 1005, 225));
+    Label12 = label(Frame1, "Label12", QT_TR_NOOP("Expiry Date:"), twipsRect(240, 1245, 1005, 225));
     dtpExpiry = datePicker(Frame1, "dtpExpiry", twipsRect(1830, 1200, 5730, 345));
-    Label10 = label(Frame1, "Label10", "Phone Number:", twipsRect(240, 1695, 1305, 225));
+    Label10 =
+        label(Frame1, "Label10", QT_TR_NOOP("Phone Number:"), twipsRect(240, 1695, 1305, 225));
     Text6 = textBox(Frame1, "Text6", "", twipsRect(1830, 1650, 5730, 345));
-    Label11 = label(Frame1, "Label11", "Address:", twipsRect(240, 2145, 765, 225));
+    Label11 = label(Frame1, "Label11", QT_TR_NOOP("Address:"), twipsRect(240, 2145, 765, 225));
     Text7 = place(new QPlainTextEdit(Frame1), "Text7", twipsRect(1830, 2100, 5730, 1005));
     Text7->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text7->setTabChangesFocus(true);
@@ -198,11 +212,13 @@ void Form2::buildOtherInformation() {
 
 void Form2::buildButtonsAndKinds() {
 
-    PushButton4 = designButton(this, "PushButton4", "Save", twipsRect(120, 6660, 3840, 405));
-    PushButton5 = designButton(this, "PushButton5", "Cancel", twipsRect(4080, 6660, 3840, 405));
+    PushButton4 = designButton(this, "PushButton4", QT_TRANSLATE_NOOP("Design", "Save"),
+                               twipsRect(120, 6660, 3840, 405));
+    PushButton5 = designButton(this, "PushButton5", QT_TRANSLATE_NOOP("Design", "Cancel"),
+                               twipsRect(4080, 6660, 3840, 405));
 
     // Below the client area, so the kind of a new reservation is Rooms.
-    Frame2 = frame(this, "Frame2", "Type", twipsRect(120, 7260, 6720, 780));
+    Frame2 = frame(this, "Frame2", QT_TR_NOOP("Type"), twipsRect(120, 7260, 6720, 780));
     Option1 = option(Frame2, "Option1", GuestKind::Rooms, twipsRect(315, 315, 1140, 240));
     Option2 = option(Frame2, "Option2", GuestKind::Wings, twipsRect(1665, 315, 1140, 240));
     Option3 = option(Frame2, "Option3", GuestKind::MeetingHall, twipsRect(2880, 315, 1635, 240));
@@ -344,8 +360,8 @@ void Form2::LoadGuestRecord() {
 
 void Form2::showKind(GuestKind kind) {
     const KindDetails& details = kindDetails(kind);
-    Label2->setText(details.countCaption);
-    Label3->setText(details.typeCaption);
+    Label2->setText(kindText(details.countCaption));
+    Label3->setText(kindText(details.typeCaption));
     fitLabel(Label2);
     fitLabel(Label3);
     nameAfterLabel(Label2, Text2);
@@ -386,8 +402,7 @@ void Form2::PushButton1_Click() {
     Procedure proc(m_session.dialogs, kHelp);
     proc.step(100, [&] {
         m_session.dialogs.notify(
-            QStringLiteral("If you need fields added to this form, please email me at ") +
-            kSupportEmail);
+            tr("If you need fields added to this form, please email me at %1").arg(kSupportEmail));
     });
 }
 
@@ -432,9 +447,9 @@ void Form2::PushButton4_Click() {
     if (editing && m_unshownValues) {
         bool replace = false;
         proc.step(169, [&] {
-            replace = dialogs.askDefaultNo(QStringLiteral(
-                "Some stored values of this reservation could not be shown, and saving will "
-                "replace them. Save anyway?"));
+            replace = dialogs.askDefaultNo(
+                tr("Some stored values of this reservation could not be shown, and saving will "
+                   "replace them. Save anyway?"));
         });
         if (!replace) return;
     }
@@ -449,19 +464,17 @@ void Form2::PushButton4_Click() {
     if (!written || changed == kNotSaved) return;
     if (editing && changed == 0) {
         proc.step(170, [&] {
-            dialogs.notify(
-                QStringLiteral("This reservation no longer exists, so nothing was saved."));
+            dialogs.notify(tr("This reservation no longer exists, so nothing was saved."));
         });
         // The list shows the row is gone; what was typed can still become a reservation.
         proc.step(171, [&] { m_mainWindow.listRooms(); });
         bool asNew = false;
         proc.step(171, [&] {
-            asNew =
-                dialogs.askDefaultNo(QStringLiteral("Save what you typed as a new reservation?"));
+            asNew = dialogs.askDefaultNo(tr("Save what you typed as a new reservation?"));
         });
         if (!asNew || !proc.step(172, insert)) return;
     }
-    proc.step(174, [&] { dialogs.notify(QStringLiteral("Successfully Saved.")); });
+    proc.step(174, [&] { dialogs.notify(tr("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
     m_mainWindow.backUpAfterSave();
@@ -515,10 +528,11 @@ int Form2::saveEdit(const GuestValues& values) {
     // On the file a deleted row takes the way of an update that found no row.
     if (!now && !connection.has(Capability::SharedDatabase)) return 0;
     const QString question =
-        now ? QStringLiteral("Another desk changed this reservation after you opened it: ") +
-                  changes + QStringLiteral(".\n\nSave your entries over its changes?")
-            : QStringLiteral("Another desk deleted this reservation after you opened it.\n\n"
-                             "Save your entries as a new reservation?");
+        now ? tr("Another desk changed this reservation after you opened it: %1.\n\n"
+                 "Save your entries over its changes?")
+                  .arg(changes)
+            : tr("Another desk deleted this reservation after you opened it.\n\n"
+                 "Save your entries as a new reservation?");
     if (m_session.dialogs.show({question, {}, Buttons::YesNo, Icon::Question, Answer::No}) !=
         Answer::Yes)
         return kNotSaved;

@@ -1,6 +1,7 @@
 #include "gui/frame/design.h"
 
 #include "base/dates.h"
+#include "gui/language/language.h"
 
 #include <QAbstractButton>
 #include <QDateEdit>
@@ -319,7 +320,8 @@ DateTyping* setUpDatePicker(QDateEdit* picker) {
 
 QPushButton* designButton(QWidget* parent, const char* name, const char* caption,
                           const QRect& rect) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new QPushButton(parent);
+    followLanguage(button, "Design", caption);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
     button->setFont(designFont(11.25));

@@ -83,7 +83,8 @@ DateTyping* setUpDatePicker(QDateEdit* picker);
 // The typing of a picker set up by setUpDatePicker.
 DateTyping* dateTyping(const QDateEdit* picker);
 // A command button of the design: the larger bold font, a white face; Enter in a text box does
-// not press it.
+// not press it. `caption` is a source text of the "Design" context (QT_TRANSLATE_NOOP), shown in
+// the desk's language and again after a change of language.
 QPushButton* designButton(QWidget* parent, const char* name, const char* caption,
                           const QRect& rect);
 // Places a window about to be shown first in the middle of the primary screen's free area.

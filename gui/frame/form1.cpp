@@ -14,6 +14,7 @@
 #include "gui/frame/session.h"
 #include "gui/frame/sessionend.h"
 #include "gui/frame/skin.h"
+#include "gui/language/language.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -107,7 +108,7 @@ void Form1::buildDesign() {
 
 void Form1::setUpWindow() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Reservations"));
+    setWindowTitle(tr("Reservations"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setFont(designFont(9));
@@ -121,8 +122,10 @@ void Form1::setUpWindow() {
 }
 
 void Form1::buildDateFrames() {
-    Frame1 = new QGroupBox(QStringLiteral("Check In Date:"), m_client);
-    Frame2 = new QGroupBox(QStringLiteral("Check Out Date:"), m_client);
+    Frame1 = new QGroupBox(m_client);
+    Frame2 = new QGroupBox(m_client);
+    followLanguage(Frame1, "corvanna::Form1", QT_TR_NOOP("Check In Date:"));
+    followLanguage(Frame2, "corvanna::Form1", QT_TR_NOOP("Check Out Date:"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     for (QGroupBox* frame : {Frame1, Frame2})
@@ -140,12 +143,18 @@ void Form1::buildDateFrames() {
 void Form1::buildButtons() {
     // The places of the rest come from the layout's design arrangement (placeControls).
     const QRect unplaced;
-    PushButton4 = designButton(m_client, "PushButton4", "Search By Date", unplaced);
-    PushButton5 = designButton(m_client, "PushButton5", "Show All", unplaced);
-    PushButton1 = designButton(m_client, "PushButton1", "Add New", unplaced);
-    PushButton2 = designButton(m_client, "PushButton2", "Delete Selected", unplaced);
-    PushButton3 = designButton(m_client, "PushButton3", "Edit Selected", unplaced);
-    PushButton6 = designButton(m_client, "PushButton6", "Load Sample/Example Data", unplaced);
+    PushButton4 = designButton(m_client, "PushButton4",
+                               QT_TRANSLATE_NOOP("Design", "Search By Date"), unplaced);
+    PushButton5 =
+        designButton(m_client, "PushButton5", QT_TRANSLATE_NOOP("Design", "Show All"), unplaced);
+    PushButton1 =
+        designButton(m_client, "PushButton1", QT_TRANSLATE_NOOP("Design", "Add New"), unplaced);
+    PushButton2 = designButton(m_client, "PushButton2",
+                               QT_TRANSLATE_NOOP("Design", "Delete Selected"), unplaced);
+    PushButton3 = designButton(m_client, "PushButton3",
+                               QT_TRANSLATE_NOOP("Design", "Edit Selected"), unplaced);
+    PushButton6 = designButton(m_client, "PushButton6",
+                               QT_TRANSLATE_NOOP("Design", "Load Sample/Example Data"), unplaced);
 }
 
 // The list and its model; every designed control is placed once the list exists.
@@ -158,8 +167,8 @@ void Form1::buildList() {
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
     ListView1->setFont(designFont(9));
-    ListView1->setToolTip(QStringLiteral("Double-click item to remove it. Move | line to right and "
-                                         "out of window to reveal full names."));
+    ListView1->setToolTip(tr("Double-click item to remove it. Move | line to right and "
+                             "out of window to reveal full names."));
     ListView1->setRootIsDecorated(false);
     ListView1->setItemsExpandable(false);
     ListView1->setUniformRowHeights(true);
@@ -219,7 +228,7 @@ void Form1::sizeAndPlaceWindow() {
 // order of the design.
 void Form1::orderAndName() {
     nameByCaptions(m_client);
-    ListView1->setAccessibleName(QStringLiteral("Reservations"));
+    ListView1->setAccessibleName(tr("Reservations"));
     dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
     dtpCheckOut->setAccessibleName(accessibleCaption(Frame2->title()));
 
@@ -264,8 +273,8 @@ bool Form1::Form_Load() {
     if (proc.test(108, [&] { return !PathExists(places.workingDatabase()); })) {
         if (proc.test(110, [&] { return !OrdinaryFileExists(places.shippedDatabase()); })) {
             proc.step(112, [&] {
-                m_session.dialogs.notify(QDir::toNativeSeparators(places.shippedDatabase()) +
-                                         QStringLiteral(" not found."));
+                m_session.dialogs.notify(
+                    tr("%1 not found.").arg(QDir::toNativeSeparators(places.shippedDatabase())));
             });
             m_session.endProgram(1);
             return false;
@@ -516,6 +525,14 @@ void Form1::applySizeConstraints() {
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    // The captions and menus speak the language just chosen.
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateFollowing(this);
+        emit model->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+        ListView1->setAccessibleName(tr("Reservations"));
+        dtpCheckIn->setAccessibleName(accessibleCaption(Frame1->title()));
+        dtpCheckOut->setAccessibleName(accessibleCaption(Frame2->title()));
+    }
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
         const bool wasNormal = !(change->oldState() & (Qt::WindowMinimized | Qt::WindowMaximized |

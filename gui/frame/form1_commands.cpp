@@ -61,9 +61,9 @@ void Form1::PushButton2_Click() {
     if (!proc.step(102, [&] {
             const int row = selectedRow(*ListView1, *model);
             id = idOfRow(*model, row);
-            confirmed = m_session.dialogs.ask(QStringLiteral("Are you sure you want to delete ") +
-                                              model->cellText(row, ReservationModel::GuestName) +
-                                              QStringLiteral("?"));
+            confirmed =
+                m_session.dialogs.ask(tr("Are you sure you want to delete %1?")
+                                          .arg(model->cellText(row, ReservationModel::GuestName)));
         }))
         return; // nothing was asked, so nothing is deleted
     if (!confirmed) return;

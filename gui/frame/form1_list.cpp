@@ -111,8 +111,7 @@ void Form1::otherDesksChanged() {
 }
 
 void Form1::listRooms() {
-    m_listTitle =
-        QStringLiteral("Reservations %1 to %2").arg(dtpCheckIn->text(), dtpCheckOut->text());
+    m_listTitle = tr("Reservations %1 to %2").arg(dtpCheckIn->text(), dtpCheckOut->text());
     // The range of this moment: a refill repeats it whatever the pickers show by then.
     const QDate checkIn = dtpCheckIn->date();
     const QDate checkOut = dtpCheckOut->date();
@@ -122,7 +121,7 @@ void Form1::listRooms() {
 
 void Form1::PushButton5_Click() {
     clearFind(); // "all reservations" means all of them
-    m_listTitle = QStringLiteral("All reservations");
+    m_listTitle = tr("All reservations");
     fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
 }
 

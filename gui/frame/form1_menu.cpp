@@ -7,6 +7,7 @@
 #include "base/product.h"
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/session.h"
+#include "gui/language/language.h"
 #include "gui/output/listoutput.h"
 #include "gui/stays/staycommands.h"
 #include "list/reservationmodel.h"
@@ -30,10 +31,12 @@ namespace corvanna {
 
 namespace {
 
-// Adds a command to a menu. `name` is the action's object name, which tests look it up by.
-QAction* addCommand(QMenu* menu, const char* name, const QString& text, const QKeySequence& key,
-                    std::function<void()> run) {
-    QAction* action = menu->addAction(text);
+// Adds a command to a menu. `name` is the action's object name, which tests look it up by;
+// `text` is the source text, in the desk's language now and after a change of language.
+QAction* addCommand(QMenu* menu, const char* name, const char* text, const QKeySequence& key,
+                    std::function<void()> run, const char* context = "corvanna::Form1") {
+    QAction* action = menu->addAction(QString());
+    followLanguage(action, context, text);
     action->setObjectName(QString::fromLatin1(name));
     if (!key.isEmpty()) action->setShortcut(key);
     QObject::connect(action, &QAction::triggered, menu, [run = std::move(run)] { run(); });
@@ -144,72 +147,76 @@ void Form1::buildMenus() {
     QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
     for (QMenu* menu : {file, reservation, view, tools, help})
         menu->setObjectName(QStringLiteral("menu") + menu->title().remove(QLatin1Char('&')));
+    followLanguage(file, "corvanna::Form1", QT_TR_NOOP("&File"));
+    followLanguage(reservation, "corvanna::Form1", QT_TR_NOOP("&Reservation"));
+    followLanguage(view, "corvanna::Form1", QT_TR_NOOP("&View"));
+    followLanguage(tools, "corvanna::Form1", QT_TR_NOOP("&Tools"));
+    followLanguage(help, "corvanna::Form1", QT_TR_NOOP("&Help"));
 
     // File
-    addCommand(file, "actionExport", QStringLiteral("E&xport CSV..."),
+    addCommand(file, "actionExport", QT_TR_NOOP("E&xport CSV..."),
                QKeySequence(Qt::CTRL | Qt::Key_E), [this] { Export_Click(); });
-    addCommand(file, "actionPrint", QStringLiteral("&Print..."), QKeySequence::Print,
+    addCommand(file, "actionPrint", QT_TR_NOOP("&Print..."), QKeySequence::Print,
                [this] { Print_Click(); });
     file->addSeparator();
-    addCommand(file, "actionBackUpNow", QStringLiteral("&Back Up Now"), {},
+    addCommand(file, "actionBackUpNow", QT_TR_NOOP("&Back Up Now"), {},
                [this] { mnuBackUpNow_Click(); });
-    addCommand(file, "actionRestore", QStringLiteral("&Restore\u2026"), {},
-               [this] { mnuRestore_Click(); });
+    addCommand(file, "actionRestore", QT_TR_NOOP("&Restore…"), {}, [this] { mnuRestore_Click(); });
     file->addSeparator();
-    addCommand(file, "actionQuit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    addCommand(file, "actionQuit", QT_TR_NOOP("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                [this] { close(); });
 
     // Reservation
-    addCommand(reservation, "actionAddNew", QStringLiteral("&Add New"),
+    addCommand(reservation, "actionAddNew", QT_TR_NOOP("&Add New"),
                QKeySequence(Qt::CTRL | Qt::Key_N), [this] { PushButton1_Click(); });
-    QAction* edit = addCommand(reservation, "actionEditSelected", QStringLiteral("&Edit Selected"),
-                               {}, [this] { PushButton3_Click(); });
+    QAction* edit = addCommand(reservation, "actionEditSelected", QT_TR_NOOP("&Edit Selected"), {},
+                               [this] { PushButton3_Click(); });
     keysInListOnly(edit, ListView1, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     QAction* remove =
-        addCommand(reservation, "actionDeleteSelected", QStringLiteral("&Delete Selected"), {},
+        addCommand(reservation, "actionDeleteSelected", QT_TR_NOOP("&Delete Selected"), {},
                    [this] { PushButton2_Click(); });
     keysInListOnly(remove, ListView1, {QKeySequence(QKeySequence::Delete)});
     reservation->addSeparator();
-    addCommand(reservation, "actionCheckIn", tr("Check &In"), {},
+    addCommand(reservation, "actionCheckIn", QT_TR_NOOP("Check &In"), {},
                [this] { stayCommand(StayCommand::CheckIn, selectedReservation()); });
-    addCommand(reservation, "actionCheckOut", tr("Check &Out"), {},
+    addCommand(reservation, "actionCheckOut", QT_TR_NOOP("Check &Out"), {},
                [this] { stayCommand(StayCommand::CheckOut, selectedReservation()); });
-    addCommand(reservation, "actionCancelReservation", tr("&Cancel…"), {},
+    addCommand(reservation, "actionCancelReservation", QT_TR_NOOP("&Cancel…"), {},
                [this] { stayCommand(StayCommand::Cancel, selectedReservation()); });
-    addCommand(reservation, "actionNoShow", tr("No-&show"), {},
+    addCommand(reservation, "actionNoShow", QT_TR_NOOP("No-&show"), {},
                [this] { stayCommand(StayCommand::NoShow, selectedReservation()); });
-    addCommand(reservation, "actionUndoStay", tr("&Undo Check-in/Check-out"), {},
+    addCommand(reservation, "actionUndoStay", QT_TR_NOOP("&Undo Check-in/Check-out"), {},
                [this] { stayCommand(StayCommand::Undo, selectedReservation()); });
     reservation->addSeparator();
-    addCommand(reservation, "actionLoadSample", QStringLiteral("&Load Sample/Example Data"), {},
+    addCommand(reservation, "actionLoadSample", QT_TR_NOOP("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
 
     // View
-    addCommand(view, "actionSearchByDate", QStringLiteral("&Search By Date"),
+    addCommand(view, "actionSearchByDate", QT_TR_NOOP("&Search By Date"),
                QKeySequence(Qt::CTRL | Qt::Key_D), [this] { PushButton4_Click(); });
-    addCommand(view, "actionShowAll", QStringLiteral("Show &All"), QKeySequence(Qt::Key_F5),
+    addCommand(view, "actionShowAll", QT_TR_NOOP("Show &All"), QKeySequence(Qt::Key_F5),
                [this] { PushButton5_Click(); });
-    addCommand(view, "actionFind", QStringLiteral("&Find..."), QKeySequence::Find,
+    addCommand(view, "actionFind", QT_TR_NOOP("&Find..."), QKeySequence::Find,
                [this] { Find_Click(); });
     view->addSeparator();
     for (const DayViewEntry& entry : dayViewTable())
-        addCommand(view, QByteArray("action").append(entry.key).constData(),
-                   QCoreApplication::translate("DayView", entry.command),
-                   QKeySequence(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText),
-                   [this, v = entry.view] { DayView_Click(v); });
+        addCommand(
+            view, QByteArray("action").append(entry.key).constData(), entry.command,
+            QKeySequence(QString::fromLatin1(entry.shortcut), QKeySequence::PortableText),
+            [this, v = entry.view] { DayView_Click(v); }, "DayView");
     view->addSeparator();
-    addCommand(view, "actionAvailability", QStringLiteral("A&vailability…"), {},
+    addCommand(view, "actionAvailability", QT_TR_NOOP("A&vailability…"), {},
                [this] { showAvailability(); });
-    addCommand(view, "actionRoomChart", tr("R&oom Chart"), {}, [this] { showRoomChart(); });
+    addCommand(view, "actionRoomChart", QT_TR_NOOP("R&oom Chart"), {}, [this] { showRoomChart(); });
 
     // Tools
-    addCommand(tools, "actionInventory", QStringLiteral("&Inventory…"), {},
+    addCommand(tools, "actionInventory", QT_TR_NOOP("&Inventory…"), {},
                [this] { showInventory(); });
-    addCommand(tools, "actionUnits", tr("&Units…"), {}, [this] { showUnits(); });
+    addCommand(tools, "actionUnits", QT_TR_NOOP("&Units…"), {}, [this] { showUnits(); });
+    addLanguageMenu(tools, m_session.dialogs);
 
     // Help
-    addCommand(help, "actionAbout", QStringLiteral("&About Corvanna"), {},
-               [this] { About_Click(); });
+    addCommand(help, "actionAbout", QT_TR_NOOP("&About Corvanna"), {}, [this] { About_Click(); });
 
     // A menu shows once it holds a command.
     for (QMenu* menu : {file, reservation, view, tools, help})
@@ -224,14 +231,15 @@ QWidget* Form1::buildFindBox() {
     // Above the menu bar, in the menu bar's font.
     box->raise();
     box->setFont(m_menuBar->font());
-    auto* label = new QLabel(QStringLiteral("F&ind:"), box);
+    auto* label = new QLabel(box);
+    followLanguage(label, "corvanna::Form1", QT_TR_NOOP("F&ind:"));
     m_find = new FindEdit(m_menuBar, box);
     m_find->setObjectName(QStringLiteral("findEdit"));
     m_find->setAccessibleName(tr("Find"));
     // Reached by Ctrl+F (and its label's Alt+I), never by Tab: the designed controls keep their
     // tab order to themselves.
     m_find->setFocusPolicy(Qt::ClickFocus);
-    m_find->setPlaceholderText(QStringLiteral("Name, phone, address, id, card"));
+    followLanguage(m_find, "corvanna::Form1", QT_TR_NOOP("Name, phone, address, id, card"));
     m_find->setClearButtonEnabled(true);
     label->setBuddy(m_find);
     auto* row = new QHBoxLayout(box);
@@ -290,7 +298,7 @@ void Form1::DayView_Click(DayView view) {
 QString Form1::listTitle() const {
     return model->findText().trimmed().isEmpty()
                ? m_listTitle
-               : m_listTitle + QStringLiteral(", find \"%1\"").arg(model->findText().trimmed());
+               : tr("%1, find \"%2\"").arg(m_listTitle, model->findText().trimmed());
 }
 
 void Form1::Export_Click() {
@@ -306,18 +314,17 @@ void Form1::Print_Click() {
 QString Form1::databaseInUse() const {
     const Connection* connection = m_session.dbConnection.get();
     return connection && connection->has(Capability::SharedDatabase)
-               ? QStringLiteral("PostgreSQL server, ") + connection->description()
+               ? tr("PostgreSQL server, %1").arg(connection->description())
                : QDir::toNativeSeparators(m_session.places.workingDatabase());
 }
 
 void Form1::About_Click() {
     const Places& places = m_session.places;
     m_session.dialogs.show(
-        {kProductName + QStringLiteral(" ") + QStringLiteral(CORVANNA_VERSION) +
-             QStringLiteral("\nFront desk reservations for a small hotel.\n\nData folder: ") +
-             QDir::toNativeSeparators(places.dataFolder()) + QStringLiteral("\nDatabase: ") +
-             databaseInUse(),
-         QStringLiteral("About ") + kProductName, Buttons::Ok, Icon::None, Answer::Ok});
+        {tr("%1 %2\nFront desk reservations for a small hotel.\n\nData folder: %3\nDatabase: %4")
+             .arg(kProductName, QStringLiteral(CORVANNA_VERSION),
+                  QDir::toNativeSeparators(places.dataFolder()), databaseInUse()),
+         tr("About %1").arg(kProductName), Buttons::Ok, Icon::None, Answer::Ok});
 }
 
 } // namespace corvanna

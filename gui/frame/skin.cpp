@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -89,7 +91,7 @@ void ApplySkin(Form1& window) {
     const bool opened = file.open(QIODevice::ReadOnly | QIODevice::Text);
     const QString sheet = opened ? QString::fromUtf8(file.readAll()) : QString();
     if (!opened || file.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("The skin %1 could not be read: %2")
+        throw Failure(QCoreApplication::translate("Skin", "The skin %1 could not be read: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
 
     StyleSheetErrors errors;
@@ -97,7 +99,7 @@ void ApplySkin(Form1& window) {
     window.ensurePolished();
     if (errors.found()) {
         window.setStyleSheet(QString());
-        throw Failure(QStringLiteral("The skin %1 is not a valid style sheet")
+        throw Failure(QCoreApplication::translate("Skin", "The skin %1 is not a valid style sheet")
                           .arg(QDir::toNativeSeparators(path)));
     }
 }

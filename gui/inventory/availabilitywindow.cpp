@@ -36,20 +36,20 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
     , m_mainWindow(mainWindow)
     , m_session(mainWindow.session()) {
     setObjectName(QStringLiteral("Availability"));
-    setWindowTitle(QStringLiteral("Availability"));
+    setWindowTitle(tr("Availability"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* startLabel = new QLabel(QStringLiteral("&From:"), this);
+    auto* startLabel = new QLabel(tr("&From:"), this);
     m_startDate = new QDateEdit(QDate::currentDate(), this);
     m_startDate->setObjectName(QStringLiteral("availabilityStart"));
     setUpDatePicker(m_startDate);
     startLabel->setBuddy(m_startDate);
     m_nightCount = new QComboBox(this);
     m_nightCount->setObjectName(QStringLiteral("availabilityNights"));
-    m_nightCount->addItem(QStringLiteral("14 nights"), 14);
-    m_nightCount->addItem(QStringLiteral("31 nights"), 31);
-    auto* legend = new QLabel(QStringLiteral("Free units per night; ! marks an over-booked night. "
-                                             "(n): booked, no inventory entered."),
+    m_nightCount->addItem(tr("%n nights", nullptr, 14), 14);
+    m_nightCount->addItem(tr("%n nights", nullptr, 31), 31);
+    auto* legend = new QLabel(tr("Free units per night; ! marks an over-booked night. "
+                                 "(n): booked, no inventory entered."),
                               this);
     legend->setObjectName(QStringLiteral("availabilityLegend"));
 
@@ -67,9 +67,8 @@ AvailabilityWindow::AvailabilityWindow(Form1& mainWindow)
     m_nightList = new QTreeWidget(this);
     m_nightList->setObjectName(QStringLiteral("nightList"));
     m_nightList->setRootIsDecorated(false);
-    m_nightList->setHeaderLabels({QStringLiteral("Guest Name"), QStringLiteral("Units"),
-                                  QStringLiteral("Check In Date"), QStringLiteral("Check Out Date"),
-                                  QStringLiteral("id")});
+    m_nightList->setHeaderLabels(
+        {tr("Guest Name"), tr("Units"), tr("Check In Date"), tr("Check Out Date"), tr("id")});
     m_nightList->setMaximumHeight(160);
     m_nightList->setAccessibleName(tr("Reservations of the night"));
 
@@ -132,7 +131,7 @@ int AvailabilityModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString AvailabilityModel::caption(const ChartRow& row) {
-    return row.type + QLatin1Char(' ') + row.kindWord;
+    return row.type + QLatin1Char(' ') + kindText(row.kindWord);
 }
 
 QString AvailabilityModel::cellText(const ChartRow& row, int night) {
@@ -166,12 +165,17 @@ QVariant AvailabilityModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::ToolTipRole: {
-        QString tip = caption(row) + QStringLiteral(" on ") +
-                      QLocale().toString(night(n), m_format) +
-                      QStringLiteral(": %1 booked").arg(row.booked[size_t(n)]);
-        if (over) return tip + QStringLiteral(", %1 over").arg(-*free);
-        if (free) return tip + QStringLiteral(", %1 free").arg(*free);
-        return tip + QStringLiteral(", no inventory entered");
+        const QString shown = caption(row);
+        const QString date = QLocale().toString(night(n), m_format);
+        const QString booked = QString::number(row.booked[size_t(n)]);
+        if (over)
+            return AvailabilityWindow::tr("%1 on %2: %3 booked, %4 over")
+                .arg(shown, date, booked, QString::number(-*free));
+        if (free)
+            return AvailabilityWindow::tr("%1 on %2: %3 booked, %4 free")
+                .arg(shown, date, booked, QString::number(*free));
+        return AvailabilityWindow::tr("%1 on %2: %3 booked, no inventory entered")
+            .arg(shown, date, booked);
     }
     default:
         return {};
@@ -188,7 +192,7 @@ QVariant AvailabilityModel::headerData(int section, Qt::Orientation orientation,
     const QDate date = night(section);
     const QLocale locale;
     if (role == Qt::DisplayRole)
-        return (date == m_today ? QStringLiteral("Today")
+        return (date == m_today ? AvailabilityWindow::tr("Today")
                                 : locale.dayName(date.dayOfWeek(), QLocale::ShortFormat)) +
                QLatin1Char('\n') + locale.toString(date, m_format);
     if (role == Qt::FontRole && date == m_today) {
@@ -210,7 +214,7 @@ void AvailabilityWindow::refresh() {
     // the bold "Today" is a little wider than the plain metrics give.
     const QFontMetrics metrics(m_grid->horizontalHeader()->font());
     const QString format = shortDateFormat();
-    int width = metrics.horizontalAdvance(QStringLiteral("Today"));
+    int width = metrics.horizontalAdvance(tr("Today"));
     for (int n = 0; n < m_model->columnCount(); n += 7)
         width = std::max(width,
                          metrics.horizontalAdvance(QLocale().toString(first.addDays(n), format)));
@@ -228,8 +232,9 @@ void AvailabilityWindow::listNight(const ShownNight& shown) {
     m_shownNight = shown;
     const QString format = shortDateFormat();
     m_nightList->clear();
-    m_nightLabel->setText(AvailabilityModel::caption(shown.chartRow) + QStringLiteral(" on ") +
-                          QLocale().toString(shown.night, format));
+    m_nightLabel->setText(tr("%1 on %2")
+                              .arg(AvailabilityModel::caption(shown.chartRow),
+                                   QLocale().toString(shown.night, format)));
     proc.step(100, [&] {
         for (const NightGuest& g : readNightGuests(m_session.connection(), shown.chartRow.kindWord,
                                                    shown.chartRow.type, shown.night)) {

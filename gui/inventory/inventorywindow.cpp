@@ -23,11 +23,11 @@ enum Column { KindColumn, TypeColumn, UnitsColumn };
 QString kindPlural(GuestKind kind) {
     switch (kind) {
     case GuestKind::Rooms:
-        return QStringLiteral("Rooms");
+        return InventoryWindow::tr("Rooms");
     case GuestKind::Wings:
-        return QStringLiteral("Wings");
+        return InventoryWindow::tr("Wings");
     case GuestKind::MeetingHall:
-        return QStringLiteral("Meeting Halls");
+        return InventoryWindow::tr("Meeting Halls");
     }
     return {};
 }
@@ -36,9 +36,10 @@ QString kindPlural(GuestKind kind) {
 void noticeInventoryUnavailable(Session& session) {
     if (session.inventoryUnavailable.isEmpty() || session.inventoryNoticeGiven) return;
     session.inventoryNoticeGiven = true;
-    session.dialogs.notify(QStringLiteral("This database cannot keep an inventory (") +
-                           session.inventoryUnavailable +
-                           QStringLiteral("), so the program works without one."));
+    session.dialogs.notify(
+        InventoryWindow::tr("This database cannot keep an inventory (%1), so the program works "
+                            "without one.")
+            .arg(session.inventoryUnavailable));
 }
 
 InventoryWindow::InventoryWindow(Form1& mainWindow)
@@ -46,11 +47,11 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
     , m_mainWindow(mainWindow)
     , m_session(mainWindow.session()) {
     setObjectName(QStringLiteral("Inventory"));
-    setWindowTitle(QStringLiteral("Inventory"));
+    setWindowTitle(tr("Inventory"));
     setModal(true);
 
-    m_hint = new QLabel(QStringLiteral("Units of each type the hotel has. Leave Units empty for "
-                                       "a type without a limit."),
+    m_hint = new QLabel(tr("Units of each type the hotel has. Leave Units empty for "
+                           "a type without a limit."),
                         this);
     m_hint->setObjectName(QStringLiteral("inventoryHint"));
     m_hint->setWordWrap(true);
@@ -58,8 +59,7 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
     m_grid = new QTableWidget(0, 3, this);
     m_grid->setObjectName(QStringLiteral("inventoryGrid"));
     m_grid->setAccessibleName(tr("Inventory"));
-    m_grid->setHorizontalHeaderLabels(
-        {QStringLiteral("Kind"), QStringLiteral("Type"), QStringLiteral("Units")});
+    m_grid->setHorizontalHeaderLabels({tr("Kind"), tr("Type"), tr("Units")});
     m_grid->verticalHeader()->hide();
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->horizontalHeader()->setStretchLastSection(true);
@@ -81,9 +81,9 @@ InventoryWindow::InventoryWindow(Form1& mainWindow)
     // The keyboard starts on the first count, the only column that takes typing.
     m_grid->setCurrentCell(0, UnitsColumn);
 
-    m_save = new QPushButton(QStringLiteral("&Save"), this);
+    m_save = new QPushButton(tr("&Save"), this);
     m_save->setObjectName(QStringLiteral("inventorySave"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("inventoryCancel"));
     m_save->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
@@ -106,7 +106,7 @@ void InventoryWindow::Form_Load() {
     proc.step(100, [&] { noticeInventoryUnavailable(m_session); });
     if (!m_session.inventoryUnavailable.isEmpty()) {
         // Nothing can be stored: the table shows, but takes no typing.
-        m_hint->setText(QStringLiteral("This database cannot keep an inventory."));
+        m_hint->setText(tr("This database cannot keep an inventory."));
         m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         m_save->setEnabled(false);
     }
@@ -131,9 +131,8 @@ void InventoryWindow::Save_Click() {
         const std::optional<QString> digits = wholeNumberDigits(units);
         if (!digits) {
             proc.step(100, [&] {
-                m_session.dialogs.notify(QStringLiteral("The units of ") +
-                                         m_grid->item(row, TypeColumn)->text() +
-                                         QStringLiteral(" must be a whole number."));
+                m_session.dialogs.notify(tr("The units of %1 must be a whole number.")
+                                             .arg(m_grid->item(row, TypeColumn)->text()));
             });
             m_grid->setCurrentCell(row, UnitsColumn);
             m_grid->setFocus();

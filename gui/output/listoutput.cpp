@@ -377,8 +377,9 @@ void exportShownList(Session& session, QWidget* parent, const ShownList& list,
                 .filePath(listFileName(list.title) + QStringLiteral(".csv"));
         path = session.saveFileName
                    ? session.saveFileName(parent, suggested)
-                   : QFileDialog::getSaveFileName(parent, QStringLiteral("Export CSV"), suggested,
-                                                  QStringLiteral("CSV files (*.csv)"));
+                   : QFileDialog::getSaveFileName(
+                         parent, QCoreApplication::translate("ListOutput", "Export CSV"), suggested,
+                         QCoreApplication::translate("ListOutput", "CSV files (*.csv)"));
     });
     if (path.isEmpty()) return;
     proc.step(102, [&] { exportCsv(*list.model, path); });
@@ -397,7 +398,8 @@ void printShownList(Session& session, QWidget* parent, const ShownList& list,
             accepted = session.printDialog(parent, printer);
         } else {
             QPrintDialog dialog(&printer, parent);
-            dialog.setWindowTitle(QStringLiteral("Print ") + list.title);
+            dialog.setWindowTitle(
+                QCoreApplication::translate("ListOutput", "Print %1").arg(list.title));
             accepted = dialog.exec() == QDialog::Accepted;
         }
     });
@@ -405,11 +407,13 @@ void printShownList(Session& session, QWidget* parent, const ShownList& list,
     proc.step(102, [&] {
         QPainter painter;
         if (!painter.begin(&printer))
-            throw Failure(QStringLiteral("The printer could not be started"));
+            throw Failure(
+                QCoreApplication::translate("ListOutput", "The printer could not be started"));
         const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
         paintShownList(painter, QRect(QPoint(0, 0), page.size()), list,
                        [&] { return printer.newPage(); });
-        if (!painter.end()) throw Failure(QStringLiteral("The printing did not finish"));
+        if (!painter.end())
+            throw Failure(QCoreApplication::translate("ListOutput", "The printing did not finish"));
     });
 }
 

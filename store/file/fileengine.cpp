@@ -29,6 +29,8 @@
 #include <sys/syscall.h>
 #endif
 
+#include <QCoreApplication>
+
 namespace corvanna {
 
 namespace {
@@ -253,7 +255,9 @@ void FileEngine::open(const QString& path, bool readOnly) {
     QSqlDatabase db = QSqlDatabase::contains(m_name)
                           ? QSqlDatabase::database(m_name, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    if (!db.isValid()) throw Failure(QStringLiteral("The SQLite database driver is not available"));
+    if (!db.isValid())
+        throw Failure(QCoreApplication::translate("FileEngine",
+                                                  "The SQLite database driver is not available"));
     // mode=rw or ro: never create a missing file, whatever the driver would do by default.
     db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
                        (readOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));

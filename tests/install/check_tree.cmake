@@ -32,9 +32,12 @@ else()
     endif()
 endif()
 
-# The shipped database always; the other files wherever the build put them into its program
-# folder. Each installed copy is the built one.
+# The shipped database and the translations always; the other files wherever the build put
+# them into its program folder. Each installed copy is the built one.
 set(shipped dbRooms.mdb)
+foreach(language de fr es it)
+    list(APPEND shipped translations/corvanna_${language}.qm)
+endforeach()
 foreach(file HAND-M.CUR x/o.cjs ADOFix64.msu ADOFix86.msu)
     if(EXISTS ${BUILT_PROGRAM_DIR}/${file})
         list(APPEND shipped ${file})

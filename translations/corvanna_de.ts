@@ -1,0 +1,1701 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Availability</name>
+    <message>
+        <source>%1 and 1 more night</source>
+        <translation>%1 und 1 weitere Nacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more nights</source>
+        <translation>
+            <numerusform>%1 und %n weitere Nacht</numerusform>
+            <numerusform>%1 und %n weitere Nächte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
+        <translation>Dieser Aufenthalt überbucht %2 „%1“ am %3 (%4 zu viel). Trotzdem speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The folder %1 could not be made: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied</source>
+        <translation>%1 konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
+        <translation>Es wurden keine alten Sicherungen entfernt, weil die Sicherung %1 nach dem heutigen Tag (%2) datiert ist; geht die Uhr des Computers falsch, stellen Sie sie bitte richtig.</translation>
+    </message>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The backup could not be written to the folder %1: %2</source>
+        <translation>Die Sicherung konnte nicht in den Ordner %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The copy failed its integrity check: %1</source>
+        <translation>Die Kopie hat die Integritätsprüfung nicht bestanden: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk</source>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed</source>
+        <translation>%1 konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>The old backup %1 could not be removed</source>
+        <translation>Die alte Sicherung %1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The copy %1 failed its integrity check: %2</source>
+        <translation>Die Kopie %1 hat die Integritätsprüfung nicht bestanden: %2</translation>
+    </message>
+    <message>
+        <source>The working database has an unfinished write; start and close the program once, then restore again</source>
+        <translation>In der Arbeitsdatenbank ist ein Schreibvorgang nicht abgeschlossen; starten und schließen Sie das Programm einmal und stellen Sie dann erneut wieder her</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>%1 konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>Die Arbeitsdatenbank wurde von einem anderen Programm ersetzt; die ersetzte Datei wurde nicht kopiert.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>Die Sicherung kann nicht wiederhergestellt werden, solange ein anderes Programm die Reservierungsdatenbank geöffnet hat. Schließen Sie das Programm überall sonst und stellen Sie dann erneut wieder her.</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentCheck</name>
+    <message>
+        <source>Please check for MDAC installation.<byte value="xd"/>
+<byte value="xd"/>
+Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
+<byte value="xd"/>
+Please email %2 with a screenshot of this message if you have any questions.</source>
+        <translation>Bitte prüfen Sie die MDAC-Installation.<byte value="xd"/>
+<byte value="xd"/>
+Bitte sehen Sie hier nach: %1, suchen Sie den Abschnitt &apos;How to obtain this update&apos; und laden Sie das passende Update herunter.<byte value="xd"/>
+<byte value="xd"/>
+Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung an %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
+        <translation>Der Datenträger ist voll: Die Liste konnte nicht nach %1 exportiert werden. Eine frühere Datei dieses Namens ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
+        <translation>Die Liste konnte nicht nach %1 exportiert werden (%2). Eine frühere Datei dieses Namens ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservierungen</translation>
+    </message>
+</context>
+<context>
+    <name>DayView</name>
+    <message>
+        <source>Arrivals</source>
+        <translation>Anreisen</translation>
+    </message>
+    <message>
+        <source>A&amp;rrivals</source>
+        <translation>A&amp;nreisen</translation>
+    </message>
+    <message>
+        <source>In the House</source>
+        <translation>Im Haus</translation>
+    </message>
+    <message>
+        <source>In the &amp;House</source>
+        <translation>Im &amp;Haus</translation>
+    </message>
+    <message>
+        <source>Departures</source>
+        <translation>Abreisen</translation>
+    </message>
+    <message>
+        <source>De&amp;partures</source>
+        <translation>A&amp;breisen</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Search By Date</source>
+        <translation>Nach Datum suchen</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Alle zeigen</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Neu anlegen</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Auswahl bearbeiten</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ungültiges Bild</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Index out of bounds</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Object required</source>
+        <translation>Objekt erforderlich</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Unzulässige Verwendung von Null</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>Der Vorgang ist für ein geschlossenes Objekt nicht zulässig.</translation>
+    </message>
+    <message>
+        <source>Command text was not set for the command object.</source>
+        <translation>Für das Befehlsobjekt wurde kein Befehlstext festgelegt.</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>Das Element wurde in der Auflistung, die dem angeforderten Namen oder Ordinalwert entspricht, nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted.</source>
+        <translation>BOF oder EOF ist True, oder der aktuelle Datensatz wurde gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>FileEngine</name>
+    <message>
+        <source>The SQLite database driver is not available</source>
+        <translation>Der SQLite-Datenbanktreiber ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>Die Datenbank %1 wurde von einem anderen Programm ersetzt und konnte nicht erneut geöffnet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GuestCheck</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Zimmer</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Zimmer</translation>
+    </message>
+    <message>
+        <source>No. Of Rooms:</source>
+        <translation>Zimmer:</translation>
+    </message>
+    <message>
+        <source>Room Type:</source>
+        <translation>Zimmertyp:</translation>
+    </message>
+    <message>
+        <source> Wings</source>
+        <translation>Flügel</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Flügel</translation>
+    </message>
+    <message>
+        <source>No. Of Wings:</source>
+        <translation>Flügel:</translation>
+    </message>
+    <message>
+        <source>Wing Type:</source>
+        <translation>Flügeltyp:</translation>
+    </message>
+    <message>
+        <source>Meeting Hall</source>
+        <translation>Tagungssaal</translation>
+    </message>
+    <message>
+        <source>No. Of Halls:</source>
+        <translation>Säle:</translation>
+    </message>
+    <message>
+        <source>Hall Type:</source>
+        <translation>Saaltyp:</translation>
+    </message>
+    <message>
+        <source>You forgot to input Guest Name.</source>
+        <translation>Sie haben vergessen, den Namen des Gastes einzugeben.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Number of %1.</source>
+        <translation>Sie haben vergessen, die Anzahl einzugeben (%1).</translation>
+    </message>
+    <message>
+        <source>You forgot to enter %1 Type.</source>
+        <translation>Sie haben vergessen, den Typ einzugeben (%1).</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Credit Card Type.</source>
+        <translation>Sie haben vergessen, die Kreditkartenart einzugeben.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Credit Card Number.</source>
+        <translation>Sie haben vergessen, die Kreditkartennummer einzugeben.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Number Of Persons.</source>
+        <translation>Sie haben vergessen, die Personenzahl einzugeben.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Phone Number.</source>
+        <translation>Sie haben vergessen, die Telefonnummer einzugeben.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Address.</source>
+        <translation>Sie haben vergessen, die Anschrift einzugeben.</translation>
+    </message>
+    <message>
+        <source>Number of %1 must be a whole number.</source>
+        <translation>Die Anzahl (%1) muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Number of %1 cannot be more than %2.</source>
+        <translation>Die Anzahl (%1) darf nicht größer als %2 sein.</translation>
+    </message>
+    <message>
+        <source>Number Of Persons must be a whole number.</source>
+        <translation>Die Personenzahl muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Number Of Persons cannot be more than %1.</source>
+        <translation>Die Personenzahl darf nicht größer als %1 sein.</translation>
+    </message>
+    <message>
+        <source>Credit card is expired.</source>
+        <translation>Die Kreditkarte ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Credit card expiry date is less than the check out date.</source>
+        <translation>Die Kreditkarte läuft vor dem Abreisedatum ab.</translation>
+    </message>
+</context>
+<context>
+    <name>ListOutput</name>
+    <message>
+        <source>%1, printed %2</source>
+        <translation>%1, gedruckt am %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>Der Druck wurde nicht abgeschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>Der Server ist nicht erreichbar, daher zeigt dieser Platz eine schreibgeschützte Kopie der Reservierungen: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFiles</name>
+    <message>
+        <source>Other accounts can still read %1</source>
+        <translation>Andere Konten können noch lesen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>Ab der &amp;Nacht vom:</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>Ab der Nacht vom</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Reservierung stornieren</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>Wer storniert die Reservierung von %1?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>Der &amp;Gast</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>Das &amp;Hotel</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1<byte value="xd"/>
+%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>RowLock</name>
+    <message>
+        <source>Guest Name</source>
+        <translation>Name des Gastes</translation>
+    </message>
+    <message>
+        <source>Accommodation</source>
+        <translation>Unterkunft</translation>
+    </message>
+    <message>
+        <source>Number of Rooms</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Leistungen</translation>
+    </message>
+    <message>
+        <source>Number of Persons</source>
+        <translation>Personenzahl</translation>
+    </message>
+    <message>
+        <source>Check-In Date</source>
+        <translation>Anreisedatum</translation>
+    </message>
+    <message>
+        <source>Check-Out Date</source>
+        <translation>Abreisedatum</translation>
+    </message>
+    <message>
+        <source>Card Type</source>
+        <translation>Kartenart</translation>
+    </message>
+    <message>
+        <source>Card Number</source>
+        <translation>Kartennummer</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Telefonnummer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Anschrift</translation>
+    </message>
+</context>
+<context>
+    <name>ServerChoice</name>
+    <message>
+        <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
+        <translation>Die Tabelle tblRooms des Servers enthält bereits %1 Reservierungen; es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
+        <translation>Die Tabelle tblInventory des Servers enthält bereits %1 Einträge; es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
+        <translation>%1 braucht einen Server: eine postgresql://-URL oder eine Verbindungsangabe key=value</translation>
+    </message>
+    <message>
+        <source>not a server: %1</source>
+        <translation>kein Server: %1</translation>
+    </message>
+    <message>
+        <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
+  --server TARGET          keep the reservations on a PostgreSQL server from now on
+                           (postgresql://user@host:port/dbname or key=value)
+  --local                  back to the database file of this computer
+  --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
+Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
+</source>
+        <translation>Aufruf: corvanna [--server ZIEL | --local] [--copy-to-server ZIEL]
+  --server ZIEL            die Reservierungen ab jetzt auf einem PostgreSQL-Server führen
+                           (postgresql://user@host:port/dbname oder key=value)
+  --local                  zurück zur Datenbankdatei dieses Computers
+  --copy-to-server ZIEL    die Reservierungen dieses Computers in eine leere Serverdatenbank kopieren
+Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellungen gespeichert.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogin</name>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Passwort für %1:</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Permission denied: the settings file %1 cannot be written</source>
+        <translation>Zugriff verweigert: Die Einstellungsdatei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>The skin %1 could not be read: %2</source>
+        <translation>Die Oberfläche %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The skin %1 is not a valid style sheet</source>
+        <translation>Die Oberfläche %1 ist kein gültiges Stylesheet</translation>
+    </message>
+</context>
+<context>
+    <name>Statements</name>
+    <message>
+        <source>The reservation key &quot;%1&quot; is not a whole number</source>
+        <translation>Der Reservierungsschlüssel „%1“ ist keine ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1: %2 %3, nicht die gebuchte Art</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Diese Datenbank führt keine Aufenthalte (sie stammt von einem älteren Programm und kann hier nicht geändert werden), daher sind Einchecken, Auschecken und Einheiten nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Wählen Sie zuerst eine Reservierung aus.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht eingecheckt werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht ausgecheckt werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht storniert werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>Die Reservierung von %1 kann nicht als No-Show markiert werden: Ihr Status ist „%2“.</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Keine Einheit ist für alle Nächte des Aufenthalts von %1 frei. Geben Sie im Zimmerplan eine Einheit frei oder legen Sie unter Extras, Einheiten eine an.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Einchecken</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>Welche Einheit erhält %1? Einheiten der gebuchten Art (%2 %3) stehen zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 belegt diese Einheit in der Nacht vom %2, daher wurde %3 nicht eingecheckt.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>%1 als No-Show markieren? Die Reservierung bleibt in der Liste, und ihre Einheiten werden frei.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>Für %1 gibt es kein Einchecken oder Auschecken, das rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>Das letzte Einchecken oder Auschecken von %1 rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>Einheit %1 ist in der Nacht vom %3 durch %2 belegt, daher wurde der Aufenthalt nicht verlegt.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>Der Verlauf des Aufenthalts kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>Die Reservierung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Ein Aufenthalt mit dem Status „%1“ belegt keine Einheit.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Die Daten dieser Reservierung ergeben keine Nacht, für die eine Einheit belegt werden kann.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>Die Nacht %1 gehört nicht zu diesem Aufenthalt.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>Die Einheit existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>Die Einheit %1 ist außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Eine Einheit braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Eine Einheit braucht eine Art und einen Typ.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Es gibt bereits eine Einheit namens %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Diese Einheit ist durch einen Aufenthalt belegt. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>Für diesen Aufenthalt gibt es kein Einchecken oder Auschecken, das rückgängig gemacht werden kann.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>Die Einheit ist jetzt am %2 durch %1 belegt; das Einchecken oder Auschecken kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>erwartet</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>im Haus</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>abgereist</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>No-Show</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>durch den Gast</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>durch das Hotel</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::AvailabilityWindow</name>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ab:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n Nacht</numerusform>
+            <numerusform>%n Nächte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
+        <translation>Freie Einheiten je Nacht; ! kennzeichnet eine überbuchte Nacht. (n): gebucht, kein Bestand erfasst.</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Name des Gastes</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Anreise</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Abreise</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reservations of the night</source>
+        <translation>Reservierungen der Nacht</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, %4 over</source>
+        <translation>%1 am %2: %3 gebucht, %4 zu viel</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, %4 free</source>
+        <translation>%1 am %2: %3 gebucht, %4 frei</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, no inventory entered</source>
+        <translation>%1 am %2: %3 gebucht, kein Bestand erfasst</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 am %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::DayViewWindow</name>
+    <message>
+        <source>The dates are reversed: the check-out date is before the check-in date.</source>
+        <translation>Die Daten sind vertauscht: Das Abreisedatum liegt vor dem Anreisedatum.</translation>
+    </message>
+    <message>
+        <source>%1, dates reversed</source>
+        <translation>%1, Daten vertauscht</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Ansicht:</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>Reservations of the day</source>
+        <translation>Reservierungen des Tages</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day view&apos;s name and its date, as the list&apos;s title: &quot;Arrivals 08/12/2026&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 - 1 reservation</source>
+        <translation>%1 - 1 Reservierung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n reservations</source>
+        <translation>
+            <numerusform>%1 - %n Reservierung</numerusform>
+            <numerusform>%1 - %n Reservierungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Stornieren…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>N&amp;o-Show</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Ein-/Auschecken &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>Au&amp;fenthalt</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Aufenthalt</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Form1</name>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>Die Sicherung konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The reservations are on a database server, whose own backups keep them.</source>
+        <translation>Die Reservierungen liegen auf einem Datenbankserver, dessen eigene Sicherungen sie bewahren.</translation>
+    </message>
+    <message>
+        <source>The database was backed up to %1.</source>
+        <translation>Die Datenbank wurde nach %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>There are no backups to restore.</source>
+        <translation>Es gibt keine Sicherungen zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged and cannot be restored.</source>
+        <translation>Die Sicherung vom %1 ist beschädigt und kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
+        <translation>Die Arbeitsdatenbank durch die Sicherung vom %1 ersetzen (Reservierungen: %2)? Reservierungen nur in der Arbeitsdatenbank: %3, nur in der Sicherung: %4, seit der Sicherung geändert: %5; die Arbeitsdatenbank wird als %6 im Ordner Backups aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 was restored.</source>
+        <translation>Die Sicherung vom %1 wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservierungen</translation>
+    </message>
+    <message>
+        <source>Check In Date:</source>
+        <translation>Anreisedatum:</translation>
+    </message>
+    <message>
+        <source>Check Out Date:</source>
+        <translation>Abreisedatum:</translation>
+    </message>
+    <message>
+        <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Doppelklick auf einen Eintrag entfernt ihn. Ziehen Sie die Linie | nach rechts aus dem Fenster, um die vollen Namen zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 not found.</source>
+        <translation>%1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Reservations %1 to %2</source>
+        <translation>Reservierungen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>All reservations</source>
+        <translation>Alle Reservierungen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Reservation</source>
+        <translation>&amp;Reservierung</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Now</source>
+        <translation>&amp;Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Restore…</source>
+        <translation>&amp;Wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected</source>
+        <translation>Auswahl &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>Auswahl &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Load Sample/Example Data</source>
+        <translation>B&amp;eispieldaten laden</translation>
+    </message>
+    <message>
+        <source>&amp;Search By Date</source>
+        <translation>Nach &amp;Datum suchen</translation>
+    </message>
+    <message>
+        <source>Show &amp;All</source>
+        <translation>A&amp;lle zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>A&amp;vailability…</source>
+        <translation>&amp;Verfügbarkeit…</translation>
+    </message>
+    <message>
+        <source>&amp;Inventory…</source>
+        <translation>&amp;Bestand…</translation>
+    </message>
+    <message>
+        <source>&amp;About Corvanna</source>
+        <translation>&amp;Über Corvanna</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>S&amp;uchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Name, phone, address, id, card</source>
+        <translation>Name, Telefon, Anschrift, ID, Karte</translation>
+    </message>
+    <message>
+        <source>%1, find &quot;%2&quot;</source>
+        <translation>%1, Suche „%2“</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server, %1</source>
+        <translation>PostgreSQL-Server, %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Front desk reservations for a small hotel.
+
+Data folder: %3
+Database: %4</source>
+        <translation>%1 %2
+Reservierungen an der Rezeption eines kleinen Hotels.
+
+Datenordner: %3
+Datenbank: %4</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
+        <translation>Die Übersetzung %1 konnte nicht geladen werden; sie wird ab dem nächsten Start verwendet, wenn sie sich dann laden lässt.</translation>
+    </message>
+    <message>
+        <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
+        <translation>Die Menüs und das Hauptfenster verwenden jetzt die gewählte Sprache. Fenster, die geöffnet sind oder schon geöffnet waren, folgen beim nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Die heutige Sicherung der Reservierungen wird angelegt…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - schreibgeschützte Kopie, Stand %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>Der Server ist nicht erreichbar. Die Liste zeigt eine schreibgeschützte Kopie der Reservierungen mit Stand %1; bis der Server wieder erreichbar ist, kann nichts gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>&amp;Stornieren…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>N&amp;o-Show</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>Ein-/Auschecken &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>&amp;Zimmerplan</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Einheiten…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Form2</name>
+    <message>
+        <source>Add New Guest</source>
+        <translation>Neuer Gast</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Name des Gastes</translation>
+    </message>
+    <message>
+        <source>Room Details</source>
+        <translation>Zimmerangaben</translation>
+    </message>
+    <message>
+        <source>No. of Rooms:</source>
+        <translation>Zimmer:</translation>
+    </message>
+    <message>
+        <source>Room Type:</source>
+        <translation>Zimmertyp:</translation>
+    </message>
+    <message>
+        <source>Check In Date:</source>
+        <translation>Anreise:</translation>
+    </message>
+    <message>
+        <source>No. Of Persons:</source>
+        <translation>Personen:</translation>
+    </message>
+    <message>
+        <source>Service Included:</source>
+        <translation>Leistungen:</translation>
+    </message>
+    <message>
+        <source>Breakfast, Lunch, Dinner, Security</source>
+        <translation>Frühstück, Mittagessen, Abendessen, Sicherheit</translation>
+    </message>
+    <message>
+        <source>Check Out Date:</source>
+        <translation>Abreise:</translation>
+    </message>
+    <message>
+        <source>Other Information</source>
+        <translation>Weitere Angaben</translation>
+    </message>
+    <message>
+        <source>Credit Card Type:</source>
+        <translation>Kartenart:</translation>
+    </message>
+    <message>
+        <source>Credit Card Num:</source>
+        <translation>Kartennummer:</translation>
+    </message>
+    <message>
+        <source>Expiry Date:</source>
+        <translation>Gültig bis:</translation>
+    </message>
+    <message>
+        <source>Phone Number:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Anschrift:</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>If you need fields added to this form, please email me at %1</source>
+        <translation>Wenn Sie weitere Felder in diesem Formular benötigen, schreiben Sie mir bitte eine E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
+        <translation>Das Feld „%1“ enthält ein NUL-Zeichen, das der Datenbankserver nicht speichern kann. Geben Sie das Feld neu ein und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
+        <translation>Einige gespeicherte Werte dieser Reservierung konnten nicht angezeigt werden, und das Speichern ersetzt sie. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>This reservation no longer exists, so nothing was saved.</source>
+        <translation>Diese Reservierung besteht nicht mehr; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save what you typed as a new reservation?</source>
+        <translation>Ihre Eingaben als neue Reservierung speichern?</translation>
+    </message>
+    <message>
+        <source>Successfully Saved.</source>
+        <translation>Erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>Another desk changed this reservation after you opened it: %1.
+
+Save your entries over its changes?</source>
+        <translation>Ein anderer Platz hat diese Reservierung geändert, nachdem Sie sie geöffnet haben: %1.
+
+Ihre Eingaben über diese Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Another desk deleted this reservation after you opened it.
+
+Save your entries as a new reservation?</source>
+        <translation>Ein anderer Platz hat diese Reservierung gelöscht, nachdem Sie sie geöffnet haben.
+
+Ihre Eingaben als neue Reservierung speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::InventoryWindow</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Zimmer</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Flügel</translation>
+    </message>
+    <message>
+        <source>Meeting Halls</source>
+        <translation>Tagungssäle</translation>
+    </message>
+    <message>
+        <source>This database cannot keep an inventory (%1), so the program works without one.</source>
+        <translation>Diese Datenbank kann keinen Bestand führen (%1); das Programm arbeitet ohne.</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
+        <translation>Einheiten jedes Typs, die das Hotel hat. Lassen Sie Einheiten für einen Typ ohne Grenze leer.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This database cannot keep an inventory.</source>
+        <translation>Diese Datenbank kann keinen Bestand führen.</translation>
+    </message>
+    <message>
+        <source>The units of %1 must be a whole number.</source>
+        <translation>Die Einheiten von %1 müssen eine ganze Zahl sein.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReservationModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Name des Gastes</translation>
+    </message>
+    <message>
+        <source>Accomodation</source>
+        <translation>Unterkunft</translation>
+    </message>
+    <message>
+        <source>Number Of Rooms</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Services Included</source>
+        <translation>Leistungen</translation>
+    </message>
+    <message>
+        <source>Number of Persons</source>
+        <translation>Personenzahl</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Anreisedatum</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Abreisedatum</translation>
+    </message>
+    <message>
+        <source>Card Type</source>
+        <translation>Kartenart</translation>
+    </message>
+    <message>
+        <source>Card Number</source>
+        <translation>Kartennummer</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Telefonnummer</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Anschrift</translation>
+    </message>
+    <message>
+        <source>card number hidden</source>
+        <translation>Kartennummer verborgen</translation>
+    </message>
+    <message>
+        <source>card ending %1</source>
+        <translation>Karte mit Endziffern %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RestoreDialog</name>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups kept:</source>
+        <translation>&amp;Aufbewahrte Sicherungen:</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservierungen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopie</translation>
+    </message>
+    <message>
+        <source>Replaced by a restore</source>
+        <translation>Durch Wiederherstellung ersetzt</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Jetzt sichern</translation>
+    </message>
+    <message>
+        <source>Day&apos;s copy</source>
+        <translation>Tageskopie</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Zimmerplan</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Ohne Einheit</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, Einheit %3, Nächte vom %4 bis %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Zimmerplan</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Ab:</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Erste Nacht</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Angezeigte Nächte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n Nacht</numerusform>
+            <numerusform>%n Nächte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>&amp;Vorige Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>E erwartet, H im Haus, A abgereist. Die erste Zeile zählt je Nacht die Zimmer, die noch keine Einheit haben.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>&amp;Ohne Einheit:</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Aufenthalte ohne Einheit</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>Einheit &amp;wechseln…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>E&amp;inchecken</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>A&amp;uschecken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, %4 bis %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Wählen Sie zuerst einen Aufenthalt im Plan oder in der Liste der Aufenthalte ohne Einheit.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Einheit wechseln</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>In welche Einheit wechselt %1, und ab welcher Nacht?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>Welche Einheit erhält %1?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>Es sind keine Einheiten in Betrieb. Legen Sie sie unter Extras, Einheiten an.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::SchemaHistory</name>
+    <message>
+        <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
+        <translation>Diese Datenbank wurde von einer neueren Version von Corvanna geschrieben (Schema %1; diese Version kennt bis %2). Sie bleibt unverändert: Verwenden Sie die neuere Version.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Nur ein erwarteter Gast kann eingecheckt werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Nur ein Gast im Haus kann ausgecheckt werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Nur ein erwarteter Aufenthalt kann storniert oder als No-Show markiert werden; dieser Aufenthalt ist „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>In Betrieb</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Einheiten in Betrieb für %1 %2: %3. Der Bestand zählt %4. Ab jetzt die Einheiten zählen? (Nein behält die Zahl des Bestands.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Eine Einheit braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Es gibt bereits eine Einheit namens %1. Jede Einheit braucht einen eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Einheit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Einheit bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>&amp;In Betrieb</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Typ:</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Bereich:</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Wählen Sie zuerst eine Einheit aus.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Die Einheit %1 ist durch einen Aufenthalt belegt und kann daher nicht entfernt werden. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Die Einheit %1 ist durch den Aufenthalt von %2 belegt und kann daher nicht entfernt werden. Verlegen Sie den Aufenthalt zuerst in eine andere Einheit oder nehmen Sie die Einheit außer Betrieb.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>Einheit %1 entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>corvanna: arguments ignored (not options of this program): %1</source>
+        <translation>corvanna: Argumente ignoriert (keine Optionen dieses Programms): %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1701 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Availability</name>
+    <message>
+        <source>%1 and 1 more night</source>
+        <translation>%1 y 1 noche más</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more nights</source>
+        <translation>
+            <numerusform>%1 y %n noche más</numerusform>
+            <numerusform>%1 y %n noches más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This stay overbooks %1 %2 on %3 (%4 over). Save anyway?</source>
+        <translation>Esta estancia sobrerreserva %2 «%1» el %3 (%4 de más). ¿Guardar de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>The folder %1 could not be made: %2</source>
+        <translation>No se pudo crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied</source>
+        <translation>No se pudo copiar %1</translation>
+    </message>
+    <message>
+        <source>No old backups were removed, because the backup %1 is dated after today (%2); if the computer&apos;s clock is wrong, correct it.</source>
+        <translation>No se ha eliminado ninguna copia antigua porque la copia %1 tiene fecha posterior a hoy (%2); si el reloj del ordenador está mal, corríjalo.</translation>
+    </message>
+    <message>
+        <source>%1 was not found</source>
+        <translation>No se encontró %1</translation>
+    </message>
+    <message>
+        <source>The backup could not be written to the folder %1: %2</source>
+        <translation>No se pudo escribir la copia de seguridad en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>The copy failed its integrity check: %1</source>
+        <translation>La copia no superó la comprobación de integridad: %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written to the disk</source>
+        <translation>No se pudo escribir %1 en el disco</translation>
+    </message>
+    <message>
+        <source>%1 could not be renamed</source>
+        <translation>No se pudo cambiar el nombre de %1</translation>
+    </message>
+    <message>
+        <source>The old backup %1 could not be removed</source>
+        <translation>No se pudo eliminar la copia antigua %1</translation>
+    </message>
+    <message>
+        <source>The copy %1 failed its integrity check: %2</source>
+        <translation>La copia %1 no superó la comprobación de integridad: %2</translation>
+    </message>
+    <message>
+        <source>The working database has an unfinished write; start and close the program once, then restore again</source>
+        <translation>La base de datos de trabajo tiene una escritura sin terminar; inicie y cierre el programa una vez y vuelva a restaurar</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>No se pudo sustituir %1</translation>
+    </message>
+    <message>
+        <source>The working database was replaced by another program; the file it replaced was not copied.</source>
+        <translation>Otro programa reemplazó la base de datos de trabajo; el archivo reemplazado no se copió.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be restored while another program has the reservation database open. Close the program everywhere else, then restore again.</source>
+        <translation>La copia de seguridad no se puede restaurar mientras otro programa tenga abierta la base de datos de reservas. Cierre el programa en todos los demás puestos y vuelva a restaurar.</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentCheck</name>
+    <message>
+        <source>Please check for MDAC installation.<byte value="xd"/>
+<byte value="xd"/>
+Please check this: %1 and look for &apos;How to obtain this update&apos; section and download the appropriate update.<byte value="xd"/>
+<byte value="xd"/>
+Please email %2 with a screenshot of this message if you have any questions.</source>
+        <translation>Compruebe la instalación de MDAC.<byte value="xd"/>
+<byte value="xd"/>
+Consulte: %1, busque la sección &apos;How to obtain this update&apos; y descargue la actualización adecuada.<byte value="xd"/>
+<byte value="xd"/>
+Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por correo electrónico a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>The disk is full: the list could not be exported to %1. Any earlier file of that name is unchanged.</source>
+        <translation>El disco está lleno: no se pudo exportar la lista a %1. Un archivo anterior con ese nombre no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The list could not be exported to %1 (%2). Any earlier file of that name is unchanged.</source>
+        <translation>No se pudo exportar la lista a %1 (%2). Un archivo anterior con ese nombre no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservas</translation>
+    </message>
+</context>
+<context>
+    <name>DayView</name>
+    <message>
+        <source>Arrivals</source>
+        <translation>Llegadas</translation>
+    </message>
+    <message>
+        <source>A&amp;rrivals</source>
+        <translation>Lle&amp;gadas</translation>
+    </message>
+    <message>
+        <source>In the House</source>
+        <translation>En el hotel</translation>
+    </message>
+    <message>
+        <source>In the &amp;House</source>
+        <translation>En el &amp;hotel</translation>
+    </message>
+    <message>
+        <source>Departures</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>De&amp;partures</source>
+        <translation>Sa&amp;lidas</translation>
+    </message>
+</context>
+<context>
+    <name>Design</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Search By Date</source>
+        <translation>Buscar por fecha</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <source>Add New</source>
+        <translation>Añadir nueva</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selección</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Editar selección</translation>
+    </message>
+    <message>
+        <source>Load Sample/Example Data</source>
+        <translation>Cargar datos de ejemplo</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Type mismatch</source>
+        <translation>No coinciden los tipos</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valor de la propiedad no válido</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Error de acceso a ruta o archivo</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Imagen no válida</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Index out of bounds</source>
+        <translation>Índice fuera de los límites</translation>
+    </message>
+    <message>
+        <source>Object required</source>
+        <translation>Se requiere un objeto</translation>
+    </message>
+    <message>
+        <source>Invalid use of Null</source>
+        <translation>Uso no válido de Null</translation>
+    </message>
+    <message>
+        <source>Object variable or With block variable not set</source>
+        <translation>Variable de objeto o de bloque With no establecida</translation>
+    </message>
+    <message>
+        <source>Operation is not allowed when the object is closed.</source>
+        <translation>No se permite realizar la operación si el objeto está cerrado.</translation>
+    </message>
+    <message>
+        <source>Command text was not set for the command object.</source>
+        <translation>No se ha establecido el texto del comando para el objeto de comando.</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>No se encontró la ruta de acceso</translation>
+    </message>
+    <message>
+        <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
+        <translation>No se encontró el elemento en la colección que corresponde al nombre o al ordinal solicitado.</translation>
+    </message>
+    <message>
+        <source>Either BOF or EOF is True, or the current record has been deleted.</source>
+        <translation>BOF o EOF es True, o el registro actual se eliminó.</translation>
+    </message>
+</context>
+<context>
+    <name>FileEngine</name>
+    <message>
+        <source>The SQLite database driver is not available</source>
+        <translation>El controlador de base de datos SQLite no está disponible</translation>
+    </message>
+    <message>
+        <source>The database %1 was replaced by another program and could not be opened again: %2</source>
+        <translation>Otro programa reemplazó la base de datos %1 y no se pudo volver a abrir: %2</translation>
+    </message>
+</context>
+<context>
+    <name>GuestCheck</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Habitac.</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Habitación</translation>
+    </message>
+    <message>
+        <source>No. Of Rooms:</source>
+        <translation>Habitac.:</translation>
+    </message>
+    <message>
+        <source>Room Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source> Wings</source>
+        <translation>Alas</translation>
+    </message>
+    <message>
+        <source>Wing</source>
+        <translation>Ala</translation>
+    </message>
+    <message>
+        <source>No. Of Wings:</source>
+        <translation>Alas:</translation>
+    </message>
+    <message>
+        <source>Wing Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Meeting Hall</source>
+        <translation>Sala reunión</translation>
+    </message>
+    <message>
+        <source>No. Of Halls:</source>
+        <translation>Salas:</translation>
+    </message>
+    <message>
+        <source>Hall Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>You forgot to input Guest Name.</source>
+        <translation>Ha olvidado introducir el nombre del huésped.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Number of %1.</source>
+        <translation>Ha olvidado introducir el número (%1).</translation>
+    </message>
+    <message>
+        <source>You forgot to enter %1 Type.</source>
+        <translation>Ha olvidado introducir el tipo (%1).</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Credit Card Type.</source>
+        <translation>Ha olvidado introducir el tipo de tarjeta de crédito.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Credit Card Number.</source>
+        <translation>Ha olvidado introducir el número de tarjeta de crédito.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Number Of Persons.</source>
+        <translation>Ha olvidado introducir el número de personas.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Phone Number.</source>
+        <translation>Ha olvidado introducir el número de teléfono.</translation>
+    </message>
+    <message>
+        <source>You forgot to enter Address.</source>
+        <translation>Ha olvidado introducir la dirección.</translation>
+    </message>
+    <message>
+        <source>Number of %1 must be a whole number.</source>
+        <translation>El número (%1) debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>Number of %1 cannot be more than %2.</source>
+        <translation>El número (%1) no puede ser mayor que %2.</translation>
+    </message>
+    <message>
+        <source>Number Of Persons must be a whole number.</source>
+        <translation>El número de personas debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>Number Of Persons cannot be more than %1.</source>
+        <translation>El número de personas no puede ser mayor que %1.</translation>
+    </message>
+    <message>
+        <source>Credit card is expired.</source>
+        <translation>La tarjeta de crédito está caducada.</translation>
+    </message>
+    <message>
+        <source>Credit card expiry date is less than the check out date.</source>
+        <translation>La tarjeta de crédito caduca antes de la fecha de salida.</translation>
+    </message>
+</context>
+<context>
+    <name>ListOutput</name>
+    <message>
+        <source>%1, printed %2</source>
+        <translation>%1, impreso el %2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimir %1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>No se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>La impresión no terminó</translation>
+    </message>
+</context>
+<context>
+    <name>LocalCopy</name>
+    <message>
+        <source>The server cannot be reached, so this desk shows a read-only copy of the reservations: nothing was saved.</source>
+        <translation>No se puede acceder al servidor, por lo que este puesto muestra una copia de solo lectura de las reservas: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>%1
+No local copy of the reservations is available.</source>
+        <translation>%1
+No hay ninguna copia local de las reservas.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFiles</name>
+    <message>
+        <source>Other accounts can still read %1</source>
+        <translation>Otras cuentas aún pueden leer %1</translation>
+    </message>
+</context>
+<context>
+    <name>QDialog</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>From the &amp;night of:</source>
+        <translation>Desde la &amp;noche del:</translation>
+    </message>
+    <message>
+        <source>From the night of</source>
+        <translation>Desde la noche del</translation>
+    </message>
+    <message>
+        <source>Cancel Reservation</source>
+        <translation>Cancelar la reserva</translation>
+    </message>
+    <message>
+        <source>Who cancels the reservation of %1?</source>
+        <translation>¿Quién cancela la reserva de %1?</translation>
+    </message>
+    <message>
+        <source>The &amp;guest</source>
+        <translation>El hu&amp;ésped</translation>
+    </message>
+    <message>
+        <source>The &amp;hotel</source>
+        <translation>El &amp;hotel</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>%1<byte value="xd"/>
+%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+%2 en la línea %3<byte value="xd"/><byte value="xd"/>Envíe una captura de pantalla de este mensaje por correo electrónico a %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>RowLock</name>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nombre del huésped</translation>
+    </message>
+    <message>
+        <source>Accommodation</source>
+        <translation>Alojamiento</translation>
+    </message>
+    <message>
+        <source>Number of Rooms</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Servicios</translation>
+    </message>
+    <message>
+        <source>Number of Persons</source>
+        <translation>Número de personas</translation>
+    </message>
+    <message>
+        <source>Check-In Date</source>
+        <translation>Fecha de llegada</translation>
+    </message>
+    <message>
+        <source>Check-Out Date</source>
+        <translation>Fecha de salida</translation>
+    </message>
+    <message>
+        <source>Card Type</source>
+        <translation>Tipo de tarjeta</translation>
+    </message>
+    <message>
+        <source>Card Number</source>
+        <translation>Número de tarjeta</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+</context>
+<context>
+    <name>ServerChoice</name>
+    <message>
+        <source>The server&apos;s tblRooms already holds %1 reservations; nothing was copied.</source>
+        <translation>La tabla tblRooms del servidor ya contiene %1 reservas; no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s tblInventory already holds %1 entries; nothing was copied.</source>
+        <translation>La tabla tblInventory del servidor ya contiene %1 entradas; no se ha copiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 needs a server: a postgresql:// URL or key=value connection string</source>
+        <translation>%1 necesita un servidor: una URL postgresql:// o una cadena de conexión key=value</translation>
+    </message>
+    <message>
+        <source>not a server: %1</source>
+        <translation>no es un servidor: %1</translation>
+    </message>
+    <message>
+        <source>usage: corvanna [--server TARGET | --local] [--copy-to-server TARGET]
+  --server TARGET          keep the reservations on a PostgreSQL server from now on
+                           (postgresql://user@host:port/dbname or key=value)
+  --local                  back to the database file of this computer
+  --copy-to-server TARGET  copy this computer&apos;s reservations to an empty server database
+Passwords come from ~/.pgpass or PGPASSWORD and are never kept in the settings.
+</source>
+        <translation>uso: corvanna [--server DESTINO | --local] [--copy-to-server DESTINO]
+  --server DESTINO         guardar en adelante las reservas en un servidor PostgreSQL
+                           (postgresql://user@host:port/dbname o key=value)
+  --local                  volver al archivo de base de datos de este ordenador
+  --copy-to-server DESTINO copiar las reservas de este ordenador a una base de datos vacía del servidor
+Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la configuración.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ServerLogin</name>
+    <message>
+        <source>Password of %1:</source>
+        <translation>Contraseña de %1:</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Permission denied: the settings file %1 cannot be written</source>
+        <translation>Permiso denegado: no se puede escribir el archivo de configuración %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written</source>
+        <translation>No se pudo escribir el archivo de configuración %1</translation>
+    </message>
+</context>
+<context>
+    <name>Skin</name>
+    <message>
+        <source>The skin %1 could not be read: %2</source>
+        <translation>No se pudo leer el aspecto %1: %2</translation>
+    </message>
+    <message>
+        <source>The skin %1 is not a valid style sheet</source>
+        <translation>El aspecto %1 no es una hoja de estilo válida</translation>
+    </message>
+</context>
+<context>
+    <name>Statements</name>
+    <message>
+        <source>The reservation key &quot;%1&quot; is not a whole number</source>
+        <translation>La clave de reserva «%1» no es un número entero</translation>
+    </message>
+</context>
+<context>
+    <name>Stays</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, not the booked type</source>
+        <translation>%1: %2 %3, no es el tipo reservado</translation>
+    </message>
+    <message>
+        <source>This database keeps no stays (it was made by an older program and cannot be changed here), so check-in, check-out and units are not available.</source>
+        <translation>Esta base de datos no lleva estancias (la creó un programa anterior y aquí no se puede modificar), por lo que la entrada, la salida y las unidades no están disponibles.</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Seleccione primero una reserva.</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked in: its status is %2.</source>
+        <translation>No se puede registrar la entrada de la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be checked out: its status is %2.</source>
+        <translation>No se puede registrar la salida de la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be cancelled: its status is %2.</source>
+        <translation>No se puede cancelar la reserva de %1: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>The reservation of %1 cannot be marked as a no-show: its status is %2.</source>
+        <translation>No se puede marcar la reserva de %1 como no presentada: su estado es «%2».</translation>
+    </message>
+    <message>
+        <source>No unit is free for every night of %1&apos;s stay. Free a unit in the room chart, or add one under Tools, Units.</source>
+        <translation>Ninguna unidad está libre todas las noches de la estancia de %1. Libere una unidad en el plano de habitaciones o añada una en Herramientas, Unidades.</translation>
+    </message>
+    <message>
+        <source>Check In</source>
+        <translation>Registrar entrada</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take? Units of the booked type (%2 %3) come first.</source>
+        <translation>¿Qué unidad ocupa %1? Las unidades del tipo reservado (%2 %3) aparecen primero.</translation>
+    </message>
+    <message>
+        <source>%1 holds that unit on the night of %2, so %3 was not checked in.</source>
+        <translation>%1 ocupa esa unidad la noche del %2, por lo que no se registró la entrada de %3.</translation>
+    </message>
+    <message>
+        <source>Mark %1 as a no-show? The reservation stays in the list and its units are freed.</source>
+        <translation>¿Marcar a %1 como no presentado? La reserva sigue en la lista y sus unidades quedan libres.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of %1 to undo.</source>
+        <translation>No hay ninguna entrada ni salida de %1 que deshacer.</translation>
+    </message>
+    <message>
+        <source>Undo the last check-in or check-out of %1?</source>
+        <translation>¿Deshacer la última entrada o salida de %1?</translation>
+    </message>
+    <message>
+        <source>Unit %1 is held by %2 on the night of %3, so the stay was not moved.</source>
+        <translation>La unidad %1 está ocupada por %2 la noche del %3, por lo que la estancia no se movió.</translation>
+    </message>
+    <message>
+        <source>The stay&apos;s history cannot be read.</source>
+        <translation>No se puede leer el historial de la estancia.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La reserva %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>A stay that is %1 holds no unit.</source>
+        <translation>Una estancia en estado «%1» no ocupa ninguna unidad.</translation>
+    </message>
+    <message>
+        <source>This reservation&apos;s dates give no night to hold a unit.</source>
+        <translation>Las fechas de esta reserva no dan ninguna noche en la que ocupar una unidad.</translation>
+    </message>
+    <message>
+        <source>The night %1 is not one of this stay&apos;s nights.</source>
+        <translation>La noche %1 no es una de las noches de esta estancia.</translation>
+    </message>
+    <message>
+        <source>The unit no longer exists.</source>
+        <translation>La unidad ya no existe.</translation>
+    </message>
+    <message>
+        <source>The unit %1 is out of service.</source>
+        <translation>La unidad %1 está fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Una unidad necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A unit needs a kind and a type.</source>
+        <translation>Una unidad necesita una clase y un tipo.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1.</source>
+        <translation>Ya existe una unidad llamada %1.</translation>
+    </message>
+    <message>
+        <source>This unit holds a stay. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>Esta unidad tiene una estancia. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>There is no check-in or check-out of this stay to undo.</source>
+        <translation>No hay ninguna entrada ni salida de esta estancia que deshacer.</translation>
+    </message>
+    <message>
+        <source>The unit is now held by %1 on %2; the check-in or check-out cannot be undone.</source>
+        <translation>La unidad está ahora ocupada por %1 el %2; la entrada o salida no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>previsto</translation>
+    </message>
+    <message>
+        <source>in house</source>
+        <translation>en el hotel</translation>
+    </message>
+    <message>
+        <source>checked out</source>
+        <translation>con salida</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>no-show</source>
+        <translation>no presentado</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <translation>sin motivo indicado</translation>
+    </message>
+    <message>
+        <source>by the guest</source>
+        <translation>por el huésped</translation>
+    </message>
+    <message>
+        <source>by the hotel</source>
+        <translation>por el hotel</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::AvailabilityWindow</name>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilidad</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n noche</numerusform>
+            <numerusform>%n noches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Free units per night; ! marks an over-booked night. (n): booked, no inventory entered.</source>
+        <translation>Unidades libres por noche; ! marca una noche sobrerreservada. (n): reservado, sin inventario introducido.</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nombre del huésped</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Llegada</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Reservations of the night</source>
+        <translation>Reservas de la noche</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, %4 over</source>
+        <translation>%1 el %2: %3 reservado(s), %4 de más</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, %4 free</source>
+        <translation>%1 el %2: %3 reservado(s), %4 libre(s)</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 booked, no inventory entered</source>
+        <translation>%1 el %2: %3 reservado(s), sin inventario introducido</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 el %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::DayViewWindow</name>
+    <message>
+        <source>The dates are reversed: the check-out date is before the check-in date.</source>
+        <translation>Las fechas están invertidas: la fecha de salida es anterior a la de llegada.</translation>
+    </message>
+    <message>
+        <source>%1, dates reversed</source>
+        <translation>%1, fechas invertidas</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Vista:</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Fecha:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Reservations of the day</source>
+        <translation>Reservas del día</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A day view&apos;s name and its date, as the list&apos;s title: &quot;Arrivals 08/12/2026&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 - 1 reservation</source>
+        <translation>%1 - 1 reserva</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 - %n reservations</source>
+        <translation>
+            <numerusform>%1 - %n reserva</numerusform>
+            <numerusform>%1 - %n reservas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>C&amp;ancelar…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>No &amp;presentado</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Deshacer entrada/salida</translation>
+    </message>
+    <message>
+        <source>Sta&amp;y</source>
+        <translation>E&amp;stancia</translation>
+    </message>
+    <message>
+        <source>Stay</source>
+        <translation>Estancia</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Form1</name>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>No se pudo hacer la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>The reservations are on a database server, whose own backups keep them.</source>
+        <translation>Las reservas están en un servidor de base de datos, cuyas propias copias de seguridad las conservan.</translation>
+    </message>
+    <message>
+        <source>The database was backed up to %1.</source>
+        <translation>Se ha hecho una copia de seguridad de la base de datos en %1.</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>There are no backups to restore.</source>
+        <translation>No hay copias de seguridad que restaurar.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 is damaged and cannot be restored.</source>
+        <translation>La copia de seguridad del %1 está dañada y no se puede restaurar.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Replace the working database with the backup of %1 (reservations: %2)? Reservations only in the working database: %3, only in the backup: %4, changed since the backup: %5; the working database is kept as %6 in the Backups folder.</source>
+        <translation>¿Sustituir la base de datos de trabajo por la copia de seguridad del %1 (reservas: %2)? Reservas solo en la base de datos de trabajo: %3, solo en la copia: %4, modificadas desde la copia: %5; la base de datos de trabajo se conserva como %6 en la carpeta Backups.</translation>
+    </message>
+    <message>
+        <source>The backup of %1 was restored.</source>
+        <translation>Se ha restaurado la copia de seguridad del %1.</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservas</translation>
+    </message>
+    <message>
+        <source>Check In Date:</source>
+        <translation>Fecha de llegada:</translation>
+    </message>
+    <message>
+        <source>Check Out Date:</source>
+        <translation>Fecha de salida:</translation>
+    </message>
+    <message>
+        <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Haga doble clic en un elemento para quitarlo. Arrastre la línea | a la derecha fuera de la ventana para ver los nombres completos.</translation>
+    </message>
+    <message>
+        <source>%1 not found.</source>
+        <translation>No se encontró %1.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>¿Seguro que desea eliminar %1?</translation>
+    </message>
+    <message>
+        <source>Reservations %1 to %2</source>
+        <translation>Reservas del %1 al %2</translation>
+    </message>
+    <message>
+        <source>All reservations</source>
+        <translation>Todas las reservas</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Reservation</source>
+        <translation>&amp;Reserva</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up Now</source>
+        <translation>Hacer &amp;copia ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Restore…</source>
+        <translation>&amp;Restaurar…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Add New</source>
+        <translation>&amp;Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Selected</source>
+        <translation>&amp;Editar selección</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Selected</source>
+        <translation>E&amp;liminar selección</translation>
+    </message>
+    <message>
+        <source>&amp;Load Sample/Example Data</source>
+        <translation>&amp;Cargar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>&amp;Search By Date</source>
+        <translation>Buscar por &amp;fecha</translation>
+    </message>
+    <message>
+        <source>Show &amp;All</source>
+        <translation>&amp;Mostrar todo</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>B&amp;uscar...</translation>
+    </message>
+    <message>
+        <source>A&amp;vailability…</source>
+        <translation>&amp;Disponibilidad…</translation>
+    </message>
+    <message>
+        <source>&amp;Inventory…</source>
+        <translation>&amp;Inventario…</translation>
+    </message>
+    <message>
+        <source>&amp;About Corvanna</source>
+        <translation>&amp;Acerca de Corvanna</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>B&amp;uscar:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Name, phone, address, id, card</source>
+        <translation>Nombre, teléfono, dirección, ID, tarjeta</translation>
+    </message>
+    <message>
+        <source>%1, find &quot;%2&quot;</source>
+        <translation>%1, búsqueda «%2»</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server, %1</source>
+        <translation>servidor PostgreSQL, %1</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Front desk reservations for a small hotel.
+
+Data folder: %3
+Database: %4</source>
+        <translation>%1 %2
+Reservas de recepción para un hotel pequeño.
+
+Carpeta de datos: %3
+Base de datos: %4</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Idi&amp;oma</translation>
+    </message>
+    <message>
+        <source>The translation %1 could not be loaded; it is used from the next start on if it can be loaded then.</source>
+        <translation>No se pudo cargar la traducción %1; se usará a partir del próximo inicio si entonces se puede cargar.</translation>
+    </message>
+    <message>
+        <source>The menus and the main window speak the chosen language now. Windows that are open or were opened before follow at the next start.</source>
+        <translation>Los menús y la ventana principal usan ahora el idioma elegido. Las ventanas abiertas o ya abiertas antes lo harán en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Keeping today&apos;s backup of the reservations…</source>
+        <translation>Guardando la copia de seguridad de hoy de las reservas…</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - read-only copy as of %3</source>
+        <translation>%1 - %2 - copia de solo lectura, actualizada a %3</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached. The list shows a read-only copy of the reservations as of %1; nothing can be saved until the server is back.</source>
+        <translation>No se puede acceder al servidor. La lista muestra una copia de solo lectura de las reservas actualizada a %1; no se puede guardar nada hasta que vuelva el servidor.</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar &amp;salida</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel…</source>
+        <translation>C&amp;ancelar…</translation>
+    </message>
+    <message>
+        <source>No-&amp;show</source>
+        <translation>No &amp;presentado</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Check-in/Check-out</source>
+        <translation>&amp;Deshacer entrada/salida</translation>
+    </message>
+    <message>
+        <source>R&amp;oom Chart</source>
+        <translation>&amp;Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Units…</source>
+        <translation>&amp;Unidades…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Form2</name>
+    <message>
+        <source>Add New Guest</source>
+        <translation>Nuevo huésped</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nombre del huésped</translation>
+    </message>
+    <message>
+        <source>Room Details</source>
+        <translation>Datos de la habitación</translation>
+    </message>
+    <message>
+        <source>No. of Rooms:</source>
+        <translation>Habitac.:</translation>
+    </message>
+    <message>
+        <source>Room Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Check In Date:</source>
+        <translation>Llegada:</translation>
+    </message>
+    <message>
+        <source>No. Of Persons:</source>
+        <translation>Personas:</translation>
+    </message>
+    <message>
+        <source>Service Included:</source>
+        <translation>Servicios:</translation>
+    </message>
+    <message>
+        <source>Breakfast, Lunch, Dinner, Security</source>
+        <translation>Desayuno, almuerzo, cena, seguridad</translation>
+    </message>
+    <message>
+        <source>Check Out Date:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>Other Information</source>
+        <translation>Otros datos</translation>
+    </message>
+    <message>
+        <source>Credit Card Type:</source>
+        <translation>Tipo de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Credit Card Num:</source>
+        <translation>N.º de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Expiry Date:</source>
+        <translation>Caducidad:</translation>
+    </message>
+    <message>
+        <source>Phone Number:</source>
+        <translation>Teléfono:</translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation>Dirección:</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>If you need fields added to this form, please email me at %1</source>
+        <translation>Si necesita añadir campos a este formulario, escríbame a %1</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; holds a NUL character, which the database server cannot store. Retype the field, then save again.</source>
+        <translation>El campo «%1» contiene un carácter NUL que el servidor de base de datos no puede guardar. Vuelva a escribir el campo y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>Some stored values of this reservation could not be shown, and saving will replace them. Save anyway?</source>
+        <translation>Algunos valores guardados de esta reserva no se pudieron mostrar y al guardar se sustituirán. ¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>This reservation no longer exists, so nothing was saved.</source>
+        <translation>Esta reserva ya no existe, así que no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Save what you typed as a new reservation?</source>
+        <translation>¿Guardar lo introducido como una reserva nueva?</translation>
+    </message>
+    <message>
+        <source>Successfully Saved.</source>
+        <translation>Guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Another desk changed this reservation after you opened it: %1.
+
+Save your entries over its changes?</source>
+        <translation>Otro puesto modificó esta reserva después de que usted la abriera: %1.
+
+¿Guardar sus datos sobre esos cambios?</translation>
+    </message>
+    <message>
+        <source>Another desk deleted this reservation after you opened it.
+
+Save your entries as a new reservation?</source>
+        <translation>Otro puesto eliminó esta reserva después de que usted la abriera.
+
+¿Guardar sus datos como una reserva nueva?</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::InventoryWindow</name>
+    <message>
+        <source>Rooms</source>
+        <translation>Habitaciones</translation>
+    </message>
+    <message>
+        <source>Wings</source>
+        <translation>Alas</translation>
+    </message>
+    <message>
+        <source>Meeting Halls</source>
+        <translation>Salas de reuniones</translation>
+    </message>
+    <message>
+        <source>This database cannot keep an inventory (%1), so the program works without one.</source>
+        <translation>Esta base de datos no puede llevar un inventario (%1), así que el programa funciona sin él.</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventario</translation>
+    </message>
+    <message>
+        <source>Units of each type the hotel has. Leave Units empty for a type without a limit.</source>
+        <translation>Unidades de cada tipo que tiene el hotel. Deje Unidades vacío para un tipo sin límite.</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This database cannot keep an inventory.</source>
+        <translation>Esta base de datos no puede llevar un inventario.</translation>
+    </message>
+    <message>
+        <source>The units of %1 must be a whole number.</source>
+        <translation>Las unidades de %1 deben ser un número entero.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ListRowDelegate</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReservationModel</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nombre del huésped</translation>
+    </message>
+    <message>
+        <source>Accomodation</source>
+        <translation>Alojamiento</translation>
+    </message>
+    <message>
+        <source>Number Of Rooms</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Services Included</source>
+        <translation>Servicios incluidos</translation>
+    </message>
+    <message>
+        <source>Number of Persons</source>
+        <translation>Número de personas</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Fecha de llegada</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Fecha de salida</translation>
+    </message>
+    <message>
+        <source>Card Type</source>
+        <translation>Tipo de tarjeta</translation>
+    </message>
+    <message>
+        <source>Card Number</source>
+        <translation>Número de tarjeta</translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>card number hidden</source>
+        <translation>número de tarjeta oculto</translation>
+    </message>
+    <message>
+        <source>card ending %1</source>
+        <translation>tarjeta terminada en %1</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RestoreDialog</name>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Backups kept:</source>
+        <translation>&amp;Copias conservadas:</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Reservations</source>
+        <translation>Reservas</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Replaced by a restore</source>
+        <translation>Sustituida por una restauración</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation>Hacer copia ahora</translation>
+    </message>
+    <message>
+        <source>Day&apos;s copy</source>
+        <translation>Copia del día</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartView</name>
+    <message>
+        <source>Room chart</source>
+        <translation>Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>sign of an expected stay</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <comment>sign of a stay in house</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <comment>sign of a checked-out stay</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <comment>sign of a cancelled stay</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>sign of a no-show</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Without a unit</source>
+        <translation>Sin unidad</translation>
+    </message>
+    <message>
+        <source>%1, %2, unit %3, nights of %4 to %5</source>
+        <translation>%1, %2, unidad %3, noches del %4 al %5</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RoomChartWindow</name>
+    <message>
+        <source>Room Chart</source>
+        <translation>Plano de habitaciones</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>First night</source>
+        <translation>Primera noche</translation>
+    </message>
+    <message>
+        <source>Nights shown</source>
+        <translation>Noches mostradas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n noche</numerusform>
+            <numerusform>%n noches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Previous Week</source>
+        <translation>Semana &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>Semana &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>E expected, H in house, O checked out. The first row counts the rooms of each night that have no unit yet.</source>
+        <translation>P previsto, H en el hotel, S con salida. La primera fila cuenta, para cada noche, las habitaciones que aún no tienen unidad.</translation>
+    </message>
+    <message>
+        <source>&amp;Without a unit:</source>
+        <translation>Sin &amp;unidad:</translation>
+    </message>
+    <message>
+        <source>Stays without a unit</source>
+        <translation>Estancias sin unidad</translation>
+    </message>
+    <message>
+        <source>&amp;Move to Unit…</source>
+        <translation>&amp;Mover a unidad…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en</source>
+        <translation>Abri&amp;r</translation>
+    </message>
+    <message>
+        <source>Check &amp;In</source>
+        <translation>Registrar en&amp;trada</translation>
+    </message>
+    <message>
+        <source>Check &amp;Out</source>
+        <translation>Registrar sa&amp;lida</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1
+%2 %3, %4 to %5</source>
+        <translation>%1
+%2 %3, del %4 al %5</translation>
+    </message>
+    <message>
+        <source>Choose a stay in the chart or in the list of stays without a unit first.</source>
+        <translation>Elija primero una estancia en el plano o en la lista de estancias sin unidad.</translation>
+    </message>
+    <message>
+        <source>Move to Unit</source>
+        <translation>Mover a unidad</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 move to, and from which night?</source>
+        <translation>¿A qué unidad pasa %1 y desde qué noche?</translation>
+    </message>
+    <message>
+        <source>Which unit does %1 take?</source>
+        <translation>¿Qué unidad ocupa %1?</translation>
+    </message>
+    <message>
+        <source>There are no units in service. Add them under Tools, Units.</source>
+        <translation>No hay unidades en servicio. Añádalas en Herramientas, Unidades.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::SchemaHistory</name>
+    <message>
+        <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
+        <translation>Esta base de datos la escribió una versión más reciente de Corvanna (esquema %1; esta versión conoce hasta el %2). Se deja sin cambios: use la versión más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::Stays</name>
+    <message>
+        <source>Only an expected guest can be checked in; this stay is %1.</source>
+        <translation>Solo se puede registrar la entrada de un huésped previsto; esta estancia está «%1».</translation>
+    </message>
+    <message>
+        <source>Only a guest in the house can be checked out; this stay is %1.</source>
+        <translation>Solo se puede registrar la salida de un huésped en el hotel; esta estancia está «%1».</translation>
+    </message>
+    <message>
+        <source>Only an expected stay can be cancelled or marked as a no-show; this stay is %1.</source>
+        <translation>Solo una estancia prevista se puede cancelar o marcar como no presentada; esta estancia está «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::UnitsWindow</name>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>In Service</source>
+        <translation>En servicio</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Units in service for %1 %2: %3. The inventory counts %4. Count the units from now on? (No keeps the inventory&apos;s count.)</source>
+        <translation>Unidades en servicio para %1 %2: %3. El inventario cuenta %4. ¿Contar las unidades a partir de ahora? (No mantiene el número del inventario.)</translation>
+    </message>
+    <message>
+        <source>A unit needs a name.</source>
+        <translation>Una unidad necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is already a unit named %1. Each unit needs a name of its own.</source>
+        <translation>Ya existe una unidad llamada %1. Cada unidad necesita un nombre propio.</translation>
+    </message>
+    <message>
+        <source>Add Unit</source>
+        <translation>Añadir unidad</translation>
+    </message>
+    <message>
+        <source>Edit Unit</source>
+        <translation>Editar unidad</translation>
+    </message>
+    <message>
+        <source>&amp;In service</source>
+        <translation>En &amp;servicio</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <source>&amp;Type:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>A&amp;rea:</source>
+        <translation>&amp;Zona:</translation>
+    </message>
+    <message>
+        <source>Select a unit first.</source>
+        <translation>Seleccione primero una unidad.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds a stay, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>La unidad %1 tiene una estancia, por lo que no se puede quitar. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>Unit %1 holds the stay of %2, so it cannot be removed. Move the stay to another unit first, or take the unit out of service.</source>
+        <translation>La unidad %1 tiene la estancia de %2, por lo que no se puede quitar. Mueva primero la estancia a otra unidad o ponga la unidad fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>Remove unit %1?</source>
+        <translation>¿Quitar la unidad %1?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>corvanna: arguments ignored (not options of this program): %1</source>
+        <translation>corvanna: argumentos ignorados (no son opciones de este programa): %1</translation>
+    </message>
+</context>
+</TS>
