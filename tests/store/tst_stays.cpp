@@ -134,6 +134,7 @@ private slots:
     void undoRestoresTheStayExactly();
     void theClassicDeleteTakesTheStay();
     void theChartMatchesACountNightByNight();
+    void theChartReadMatchesItsLayout();
     void dayViewsFollowTheStatus();
     void capacityFollowsTheUnits();
     void aReadOnlyOlderFileStillShowsTheDayViews();
@@ -362,6 +363,44 @@ void TestStays::theChartMatchesACountNightByNight() {
     }
     QVERIFY(shown == counted);
     QCOMPARE(chart.unassignedPerNight, wanted);
+}
+
+void TestStays::theChartReadMatchesItsLayout() {
+    Database db;
+    std::vector<qint64> units;
+    for (int i = 0; i < 4; ++i)
+        units.push_back(db.unit(QString::number(10 + i)));
+    QRandomGenerator random(11);
+    for (int i = 0; i < 40; ++i) {
+        const int in = random.bounded(-8, 20), nights = random.bounded(0, 6);
+        const qint64 id = db.reserve(QStringLiteral("Guest %1").arg(i), in, in + nights);
+        if (random.bounded(3)) assignUnit(db.desk(), id, units[size_t(random.bounded(4))]);
+        if (nights > 1 && random.bounded(3) == 0)
+            assignUnit(db.desk(), id, units[size_t(random.bounded(4))], kDay.addDays(in + 1));
+        if (random.bounded(5) == 0)
+            cancel(db.desk(), id, CancelReason::ByGuest, QStringLiteral("desk"));
+        else if (random.bounded(5) == 0)
+            markNoShow(db.desk(), id, QStringLiteral("desk"));
+    }
+    const auto sorted = [](RoomChart chart) {
+        const auto key = [](const ChartBar& b) {
+            return std::tuple(b.reservationId, b.unitRow, b.firstColumn, b.columns, b.guestName,
+                              int(b.status), b.startsBefore, b.endsAfter);
+        };
+        std::sort(chart.bars.begin(), chart.bars.end(),
+                  [&](const ChartBar& a, const ChartBar& b) { return key(a) < key(b); });
+        std::vector<decltype(key(ChartBar()))> bars;
+        for (const ChartBar& b : chart.bars)
+            bars.push_back(key(b));
+        std::sort(chart.unassigned.begin(), chart.unassigned.end());
+        return std::tuple(bars, chart.unassigned, chart.unassignedPerNight);
+    };
+    const QDate first = kDay.addDays(2);
+    const RoomChart read = readRoomChart(db.desk(), first, 10);
+    QVERIFY(!read.bars.empty());
+    QVERIFY(sorted(read) == sorted(layOutRoomChart(
+                                readUnits(db.desk()),
+                                readStaysBetween(db.desk(), first, first.addDays(9)), first, 10)));
 }
 
 void TestStays::dayViewsFollowTheStatus() {
