@@ -125,7 +125,7 @@ inline quint64 hashText(std::string_view v) {
         h ^= h >> 32;
     }
     quint64 w = 0;
-    std::memcpy(&w, v.data() + i, v.size() - i);
+    if (i < v.size()) std::memcpy(&w, v.data() + i, v.size() - i); // an empty text may have no data
     h = (h ^ w) * 0xC4CEB9FE1A85EC53ull;
     return h ^ (h >> 29);
 }

@@ -59,6 +59,11 @@ QString dayText(const QDate& date) {
 
 } // namespace
 
+// The focus moves while the child widgets are destroyed; by then this window is no longer one.
+RoomChartWindow::~RoomChartWindow() {
+    disconnect(m_focusWatch);
+}
+
 RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     : QWidget(&mainWindow, Qt::Window)
     , m_mainWindow(mainWindow)
@@ -176,7 +181,7 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     connect(m_unassigned, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* item) { m_unassignedChosen = item != nullptr; });
     // The one of the two the keyboard went to last is the chosen one.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == m_view) m_unassignedChosen = false;
         if (now == m_unassigned) m_unassignedChosen = m_unassigned->currentItem() != nullptr;
     });

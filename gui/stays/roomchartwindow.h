@@ -26,6 +26,7 @@ class RoomChartWindow : public QWidget {
     Q_OBJECT
 public:
     explicit RoomChartWindow(Form1& mainWindow);
+    ~RoomChartWindow() override;
 
     // Reads the chart anew for the nights shown, keeping the chosen stay chosen.
     void refresh();
@@ -53,6 +54,8 @@ private:
     std::vector<Stay> m_stays; // of the nights shown
     // Which of the two the desk chose last: the chart's bar or the unassigned stay.
     bool m_unassignedChosen = false;
+    // The application's focus signal, dropped before the window's members go.
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace corvanna
