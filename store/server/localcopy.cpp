@@ -258,7 +258,9 @@ private:
 } // namespace
 
 const std::vector<const char*>& mirroredTables() {
-    static const std::vector<const char*> tables = {"tblRooms", "tblInventory"};
+    // Units before the stays that hold them: the file's triggers check both ends of a held night.
+    static const std::vector<const char*> tables = {"tblRooms", "tblInventory", "tblUnits",
+                                                    "tblStays", "tblStayUnits", "tblCapacity"};
     return tables;
 }
 
