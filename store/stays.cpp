@@ -164,6 +164,9 @@ constexpr OwnStatement kStatusesOf{
     "(select value from json_each(?1))",
     "select ReservationId, Status from tblStays where Status<>'expected' and ReservationId = "
     "any(string_to_array(trim(both '[]' from $1), ',')::bigint[])"};
+constexpr OwnStatement kCancelledStays{
+    "select ReservationId, Status from tblStays where Status in ('cancelled', 'no-show')",
+    "select ReservationId, Status from tblStays where Status in ('cancelled', 'no-show')"};
 constexpr OwnStatement kAllStatuses{
     "select ReservationId, Status from tblStays where Status<>'expected'",
     "select ReservationId, Status from tblStays where Status<>'expected'"};
@@ -601,10 +604,10 @@ Stay readStay(Connection& connection, qint64 reservationId) {
     return readOne(connection, reservationId, nullptr, hasStayTables(connection));
 }
 
-std::map<qint64, StayStatus> readAllStatuses(Connection& connection) {
+std::map<qint64, StayStatus> readCancelledStays(Connection& connection) {
     std::map<qint64, StayStatus> statuses;
     if (!hasStayTables(connection)) return statuses;
-    Query q(connection, kAllStatuses);
+    Query q(connection, kCancelledStays);
     while (q.next())
         statuses.emplace_hint(statuses.end(), q.integer(0), statusOf(q.bytes(1)));
     return statuses;

@@ -69,8 +69,8 @@ void removeUnit(Connection& connection, qint64 id);
 std::vector<Stay> readStaysBetween(Connection& connection, const QDate& first, const QDate& last);
 // One stay; throws Failure when no reservation has the id.
 Stay readStay(Connection& connection, qint64 reservationId);
-// Every status that is not expected, by reservation (the list greys by id).
-std::map<qint64, StayStatus> readAllStatuses(Connection& connection);
+// Every cancelled or no-show stay, by reservation: the rows the list greys.
+std::map<qint64, StayStatus> readCancelledStays(Connection& connection);
 // The statuses of the given reservations that are not expected.
 std::map<qint64, StayStatus> readStatuses(Connection& connection, const std::vector<qint64>& ids);
 

@@ -228,7 +228,7 @@ void DayViewWindow::Refresh() {
                  else
                      unsetCursor();
              });
-    StayCommands::greyEndedStays(m_session, *m_list, *m_model);
+    StayCommands::greyEndedStays(m_session, *m_list);
     if (const int first = m_model->firstAddedRow(); first >= 0)
         m_list->selectionModel()->setCurrentIndex(m_model->index(first, 0),
                                                   QItemSelectionModel::ClearAndSelect |

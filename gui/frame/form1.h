@@ -206,7 +206,7 @@ private:
     void watchLocalCopy();
     // The caption and the bar above the list for the database in use.
     void showDatabaseInUse();
-    // Reads the stays' statuses of the rows listed, for the rows the list greys.
+    // Reads the cancelled and no-show stays, for the rows the list greys.
     void readListStatuses();
 
     Session& m_session;

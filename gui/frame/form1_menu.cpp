@@ -264,7 +264,6 @@ void Form1::Find_Click() {
 
 void Form1::Find_Change() {
     model->setFindText(m_find->text());
-    readListStatuses(); // the rows the find shows now
     // A hidden selection is gone; the first row found takes it, so the commands act on a row
     // the desk can see.
     QItemSelectionModel* selection = ListView1->selectionModel();

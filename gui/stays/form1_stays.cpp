@@ -55,7 +55,7 @@ void Form1::stayCommand(StayCommand command, std::optional<qint64> reservationId
 }
 
 void Form1::readListStatuses() {
-    StayCommands::greyEndedStays(m_session, *ListView1, *model);
+    StayCommands::greyEndedStays(m_session, *ListView1);
 }
 
 } // namespace corvanna

@@ -5,7 +5,6 @@
 #include "base/report.h"
 #include "gui/frame/rowdelegate.h"
 #include "gui/frame/session.h"
-#include "list/reservationmodel.h"
 
 #include <QAbstractItemView>
 
@@ -58,8 +57,7 @@ QString StayCommands::offerText(const Unit& unit, bool marked) {
                   : unitText(unit);
 }
 
-void StayCommands::greyEndedStays(Session& session, QAbstractItemView& list,
-                                  const ReservationModel& model) {
+void StayCommands::greyEndedStays(Session& session, QAbstractItemView& list) {
     auto* rows = qobject_cast<ListRowDelegate*>(list.itemDelegate());
     if (!rows) return;
     std::map<qint64, QString> greyed;
@@ -68,16 +66,11 @@ void StayCommands::greyEndedStays(Session& session, QAbstractItemView& list,
     // report of the same trouble.
     try {
         Connection* connection = session.dbConnection.get();
-        if (connection && connection->state() != 0 && model.rowCount() > 0 &&
-            hasStayTables(*connection)) {
-            std::vector<qint64> ids;
-            ids.reserve(size_t(model.rowCount()));
-            for (int row = 0; row < model.rowCount(); ++row)
-                ids.push_back(model.idAt(row));
-            for (const auto& [id, status] : readStatuses(*connection, ids))
-                if (status == StayStatus::Cancelled || status == StayStatus::NoShow)
-                    greyed.emplace(id, statusText(status));
-        }
+        if (connection && connection->state() != 0)
+            // The delegate asks by id, so a stay the list does not show (or the find hides)
+            // costs nothing.
+            for (const auto& [id, status] : readCancelledStays(*connection))
+                greyed.emplace(id, statusText(status));
     } catch (const Failure&) {
         greyed.clear();
     }

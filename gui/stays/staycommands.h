@@ -13,7 +13,6 @@ class QWidget;
 
 namespace corvanna {
 
-class ReservationModel;
 struct Session;
 
 // What the desk does to a reservation's stay.
@@ -42,8 +41,7 @@ public:
     static QString offerText(const Unit& unit, bool marked);
     // Greys the list's cancelled and no-show rows (its delegate a ListRowDelegate); nothing is
     // greyed on a database without stays.
-    static void greyEndedStays(Session& session, QAbstractItemView& list,
-                               const ReservationModel& model);
+    static void greyEndedStays(Session& session, QAbstractItemView& list);
     // Who made a change, as the stays' log keeps it: the account and the machine.
     static QString deskName();
 };
