@@ -141,21 +141,15 @@ QString openElsewhereRefusal();
 QString restoreBackup(Connection& connection, const QString& connectionString, const QString& copy,
                       const QString& folder, const QDateTime& now);
 
-// When the automatic backups are due: at every close, and at the first save of a day the program
-// has run into past midnight. A failure is reported once a run.
+// What the automatic backups report once a run: a failure, and the notice of a wrong clock.
 class BackupSchedule {
 public:
-    explicit BackupSchedule(const QDate& started)
-        : m_lastDay(started) {}
-    bool dueAfterSave(const QDate& today) const { return today != m_lastDay; }
-    void backedUp(const QDate& day) { m_lastDay = day; }
     // True the first time only: whether this failure is the one to report.
     bool reportFailure() { return !std::exchange(m_failureReported, true); }
     // The same for the notice of a wrong clock.
     bool reportClock() { return !std::exchange(m_clockReported, true); }
 
 private:
-    QDate m_lastDay;
     bool m_failureReported = false;
     bool m_clockReported = false;
 };

@@ -53,9 +53,8 @@ static std::optional<QString> copiedFile(const Session& session) {
     return dataSourceOf(connectionString(session.places.commonDataFolder));
 }
 
-void Form1::reportDailyCopy(const QString& failure, const QString& notice, const QDate& day) {
+void Form1::reportDailyCopy(const QString& failure, const QString& notice) {
     if (failure.isEmpty()) {
-        m_session.backups.backedUp(day);
         if (!notice.isEmpty() && m_session.backups.reportClock())
             Procedure(m_session.dialogs, QStringLiteral("Form1.BackUp")).step(102, [&] {
                 m_session.dialogs.notify(notice);
@@ -83,7 +82,7 @@ void Form1::automaticBackup() {
     // Most closes have nothing to add: the copy after the last save has been made meanwhile.
     const QDateTime now = QDateTime::currentDateTime();
     if (dailyCopyIsCurrent(*working, backupFolder(m_session), now.date())) {
-        reportDailyCopy({}, {}, now.date());
+        reportDailyCopy({}, {});
         return;
     }
     m_session.copying.start(*working, backupFolder(m_session), now, false);
@@ -123,7 +122,7 @@ void Form1::startDailyCopy() {
 void Form1::dailyCopyEnded() {
     if (m_copyWatch) m_copyWatch->stop();
     const BackgroundCopy::Outcome outcome = m_session.copying.take();
-    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice, outcome.day);
+    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice);
     if (m_copyAgain) startDailyCopy();
 }
 
@@ -154,7 +153,7 @@ void Form1::waitForDailyCopy() {
     poll.start(kWaitPollMs);
     if (!m_session.copying.finished()) loop.exec();
     const BackgroundCopy::Outcome outcome = m_session.copying.take();
-    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice, outcome.day);
+    if (!outcome.stopped) reportDailyCopy(outcome.failure, outcome.notice);
 }
 
 // At the close: no copy is asked for any more; the one under way finishes, then the close's own
@@ -192,7 +191,6 @@ void Form1::mnuBackUpNow_Click() {
             copy = backUpNow(m_session.connection().handle(), backupFolder(m_session), now);
         }))
         return;
-    m_session.backups.backedUp(now.date());
     QString notice;
     proc.step(102, [&] { notice = rotateBackups(backupFolder(m_session), now); });
     proc.step(104, [&] {

@@ -198,7 +198,7 @@ private:
     void startDailyCopy();
     void dailyCopyEnded();
     void waitForDailyCopy();
-    void reportDailyCopy(const QString& failure, const QString& notice, const QDate& day);
+    void reportDailyCopy(const QString& failure, const QString& notice);
     void finishBackups();
     // On a server (form1_copy.cpp): the read-only copy of its reservations kept fresh, shown in
     // the server's place while the server cannot be reached, and the server again when it can.

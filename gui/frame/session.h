@@ -65,7 +65,7 @@ struct Session {
     std::function<QString(QWidget* parent, const QString& suggestedName)> saveFileName;
     std::function<bool(QWidget* parent, QPrinter& printer)> printDialog;
     // When the automatic backups are due, and whether a failed one has been reported.
-    BackupSchedule backups{QDate::currentDate()};
+    BackupSchedule backups;
     // The day's copy under way in the background.
     BackgroundCopy copying;
     // Shows the kept copies and returns the place of the chosen one, or -1 (tests replace it).

@@ -134,8 +134,7 @@ void TestBackups::daysCopyIsMadeAgainOnlyAfterAChange() {
 void TestBackups::firstSaveAfterMidnightKeepsACopy() {
     Desk desk;
     QVERIFY(desk.ready);
-    desk.session.backups = BackupSchedule(QDate::currentDate().addDays(-1)); // started yesterday
-    desk.form.PushButton6_Click();                                           // a save
+    desk.form.PushButton6_Click(); // a save
     const QString copy = desk.copyOf(QDate::currentDate());
     QTRY_COMPARE(reservationCountOf(copy), std::optional<qint64>(3));
     desk.form.PushButton6_Click();
@@ -149,7 +148,6 @@ void TestBackups::failedBackupIsReportedOnce() {
     QFile blocker(desk.folder()); // a file where the folder of copies belongs
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    desk.session.backups = BackupSchedule(QDate::currentDate().addDays(-1));
     desk.form.PushButton6_Click();
     desk.form.PushButton6_Click();
     desk.form.Form_QueryUnload();
