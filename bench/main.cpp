@@ -147,6 +147,17 @@ void clickHeader(Form1& form, int column) {
     emit listOf(form)->header()->sectionClicked(column);
 }
 
+// The first column of the first row a select gives on the file, as text; empty when none.
+QString firstValue(sqlite3* db, const char* sql) {
+    sqlite3_stmt* st = nullptr;
+    QString value;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
+        sqlite3_step(st) == SQLITE_ROW)
+        value = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
+    sqlite3_finalize(st);
+    return value;
+}
+
 // The generated database of a scale, built once and kept in the build folder. The history ends
 // three months after the first day of the current month, so the cache lasts a month.
 QString cachedDatabase(const Scale& scale) {
@@ -718,23 +729,14 @@ void measureAvailability(const Scale& scale, Table& table) {
         Connection& connection = desk.session.connection();
         writeInventory(connection, {{QStringLiteral("Room"), QStringLiteral("Double"), 40}});
         sqlite3* db = connection.handle();
-        auto firstValue = [&](const char* sql) {
-            sqlite3_stmt* st = nullptr;
-            QString value;
-            if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
-                sqlite3_step(st) == SQLITE_ROW)
-                value =
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-            sqlite3_finalize(st);
-            return value;
-        };
         // A busy time: the same week as range_week, a little before the newest check-in.
         QDate newest =
-            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
+            QDate::fromString(firstValue(db, "select max(CheckInDate) from tblRooms"), Qt::ISODate);
         if (!newest.isValid()) newest = QDate::currentDate();
         const QDate first = newest.addDays(-96);
         const int longest = int(std::ceil(
-            firstValue("select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
+            firstValue(db,
+                       "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
                 .toDouble()));
         auto rawSql = [&](const QDate& from, const QDate& last, bool oneType) {
             return QStringLiteral("select id, Accommodation, Type, NoOfRooms, CheckInDate, "
@@ -1020,11 +1022,24 @@ QStringList figureNames() {
     return names;
 }
 
-const char* const kCounts[] = {"rows",          "file MB",        "range rows",   "wide rows",
-                               "house rows",    "check rows",     "chart rows",   "rss MB",
-                               "rss sorted MB", "peak sorted MB", "copy base MB", "copy peak MB",
-                               "held rows", "stay chart rows", "chart bar rows", "stay arrivals rows",
-                               "stay house rows", "stay departures rows"};
+const char* const kCounts[] = {"rows",
+                               "file MB",
+                               "range rows",
+                               "wide rows",
+                               "house rows",
+                               "check rows",
+                               "chart rows",
+                               "rss MB",
+                               "rss sorted MB",
+                               "peak sorted MB",
+                               "copy base MB",
+                               "copy peak MB",
+                               "held rows",
+                               "stay chart rows",
+                               "chart bar rows",
+                               "stay arrivals rows",
+                               "stay house rows",
+                               "stay departures rows"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -1100,18 +1115,8 @@ void measureStays(const Scale& scale, Table& table) {
         c.open(QStringLiteral("data source=") + path);
         upgradeSchema(c);
         sqlite3* db = c.handle();
-        auto firstValue = [&](const char* sql) {
-            sqlite3_stmt* st = nullptr;
-            QString value;
-            if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) == SQLITE_OK &&
-                sqlite3_step(st) == SQLITE_ROW)
-                value =
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-            sqlite3_finalize(st);
-            return value;
-        };
         QDate newest =
-            QDate::fromString(firstValue("select max(CheckInDate) from tblRooms"), Qt::ISODate);
+            QDate::fromString(firstValue(db, "select max(CheckInDate) from tblRooms"), Qt::ISODate);
         if (!newest.isValid()) newest = QDate::currentDate();
         const QDate first = newest.addDays(-96);
         const QDate today = first.addDays(kNights / 2);
@@ -1178,7 +1183,8 @@ void measureStays(const Scale& scale, Table& table) {
 
         // The chart: the engine's raw read of the reservations that may take its nights.
         const int longest = int(std::ceil(
-            firstValue("select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
+            firstValue(db,
+                       "select max(julianday(CheckOutDate) - julianday(CheckInDate)) from tblRooms")
                 .toDouble()));
         const QByteArray rawChart =
             QStringLiteral("select id, GuestName, Accommodation, Type, NoOfRooms, CheckInDate, "
