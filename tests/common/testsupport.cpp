@@ -65,6 +65,21 @@ void execOn(const QString& path, const QString& sql) {
     QVERIFY2(rc2 == SQLITE_OK, message.constData());
 }
 
+QStringList queryColumn(const QString& path, const QString& sql) {
+    QStringList values;
+    sqlite3* db = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW)
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)),
+                                        sqlite3_column_bytes(st, 0));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    return values;
+}
+
 QString queryValue(const QString& path, const QString& sql) {
     sqlite3* db = nullptr;
     QString value;

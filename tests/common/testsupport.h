@@ -48,6 +48,8 @@ void createWorkingDatabase(const Places& places);
 void execOn(const QString& path, const QString& sql);
 // Reads one value (first column of the first row) of a query on a database file.
 QString queryValue(const QString& path, const QString& sql);
+// Reads the first column of every row of a query on a database file, in the query's order.
+QStringList queryColumn(const QString& path, const QString& sql);
 
 // A reservation's values for tests: fills every text with something recognisable.
 GuestValues sampleGuest(const QString& name, const QDate& checkIn, const QDate& checkOut);

@@ -30,7 +30,6 @@
 #include <libpq-fe.h>
 #include <optional>
 #include <pwd.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 using namespace corvanna;
@@ -133,16 +132,7 @@ QStringList serverRows(const QString& url) {
     return rows;
 }
 QStringList copyRows(const QString& path) {
-    QStringList rows;
-    sqlite3* db = nullptr;
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_prepare_v2(db, kMirroredRows, -1, &st, nullptr) == SQLITE_OK)
-        while (sqlite3_step(st) == SQLITE_ROW)
-            rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    QStringList rows = queryColumn(path, QString::fromUtf8(kMirroredRows));
     rows.sort();
     return rows;
 }

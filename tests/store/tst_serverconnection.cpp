@@ -15,7 +15,6 @@
 #include <QThread>
 #include <QUrl>
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -386,18 +385,7 @@ void TestServerConnection::copyIsReadAtMostOnceAnInterval() {
 
 namespace {
 QStringList copiedNames(const QString& path) {
-    QStringList names;
-    sqlite3* db = nullptr;
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_prepare_v2(db, "select GuestName from tblRooms order by 1", -1, &st, nullptr) ==
-            SQLITE_OK)
-        while (sqlite3_step(st) == SQLITE_ROW)
-            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)));
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return names;
+    return queryColumn(path, QStringLiteral("select GuestName from tblRooms order by 1"));
 }
 } // namespace
 
