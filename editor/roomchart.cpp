@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <span>
 #include <unordered_map>
 
@@ -54,6 +55,7 @@ public:
     }
 
     bool open() const { return m_open; }
+    void expectStays(size_t count) { m_chart.unassigned.reserve(count); }
 
     // `name` gives the guest's name, asked for only when the stay has a bar; `waiting` the stay
     // as the list of stays without a unit shows it, asked for only when it wants one.
@@ -148,17 +150,24 @@ bool beforeHeld(const HeldSpan& a, const HeldSpan& b) {
                                               : a.span.from < b.span.from;
 }
 
-// A reservation of the chart as read: its name kept as the engine's bytes until a bar or the
-// stays without a unit ask for it.
+// A reservation of the chart as read: its texts kept as the engine's bytes or as an index until
+// a bar or the stays without a unit ask for them.
 struct ReadStay {
-    ChartStay stay;
-    qsizetype nameAt = 0;
-    qsizetype nameSize = 0;
-    quint32 kind = 0; // into the read's kinds and types
+    qint64 reservationId = 0;
+    qint64 rooms = 0;
+    QDate checkIn;
+    QDate checkOut;
+    quint32 nameAt = 0;
+    quint32 nameSize = 0;
+    quint32 kind = 0; // in the read's texts
     quint32 type = 0;
+    quint32 firstSpan = 0; // in the read's held spans
+    quint16 spanCount = 0;
+    StayStatus status = StayStatus::Expected;
 };
 
-// Each text of a column whose few values repeat, made text once; a row keeps its index.
+// Each text of columns whose few values repeat (kinds, types), made text once; a row keeps its
+// index.
 class TextIndex {
 public:
     quint32 of(QByteArrayView bytes) {
@@ -169,7 +178,7 @@ public:
         m_texts.push_back(QString::fromUtf8(bytes));
         return m_last = quint32(m_texts.size() - 1);
     }
-    const QString& operator[](quint32 i) const { return m_texts[i]; }
+    std::vector<QString> take() { return std::move(m_texts); }
 
 private:
     std::vector<QByteArray> m_raw;
@@ -221,20 +230,23 @@ RoomChart layOutRoomChart(const std::vector<Unit>& units, const std::vector<Stay
                           const QDate& first, int nights) {
     Layout layout(units, first, nights);
     QByteArray names;
+    TextIndex texts;
     for (const Stay& stay : stays)
         layout.add(
             {stay.reservationId, stay.status, stay.rooms, stay.checkIn, stay.checkOut, stay.spans},
             [&] { return stay.guestName; },
             [&] {
                 const QByteArray name = stay.guestName.toUtf8();
-                const WaitingStay waiting{stay.reservationId, stay.kind,     stay.type,
-                                          stay.checkIn,       stay.checkOut, names.size(),
-                                          name.size()};
+                const WaitingStay waiting{
+                    stay.reservationId,          stay.checkIn,         stay.checkOut,
+                    quint32(names.size()),       quint32(name.size()), texts.of(stay.kind.toUtf8()),
+                    texts.of(stay.type.toUtf8())};
                 names += name;
                 return waiting;
             });
     RoomChart chart = layout.finish();
     chart.guestNames = std::move(names);
+    chart.texts = texts.take();
     return chart;
 }
 
@@ -261,30 +273,30 @@ RoomChart readRoomChart(Connection& connection, const QDate& first, int nights) 
                    [](const HeldSpan& h) { return h.span; });
     std::vector<ReadStay> rows;
     QByteArray names;
-    constexpr size_t kExpectedRows = 4096;
+    constexpr size_t kExpectedRows = 8192;
     rows.reserve(kExpectedRows);
-    TextIndex kinds, types;
+    TextIndex texts;
     {
         Query q(connection, kChartStays, values);
         while (q.next()) {
             const QByteArrayView name = q.bytes(1);
-            rows.push_back({{q.integer(0),
-                             StayStatus::Expected,
-                             q.integer(2),
-                             days.of(q, 3),
-                             days.of(q, 4),
-                             {}},
-                            names.size(),
-                            name.size(),
-                            kinds.of(q.bytes(5)),
-                            types.of(q.bytes(6))});
+            ReadStay row;
+            row.reservationId = q.integer(0);
+            row.rooms = q.integer(2);
+            row.checkIn = days.of(q, 3);
+            row.checkOut = days.of(q, 4);
+            row.nameAt = quint32(names.size());
+            row.nameSize = quint32(name.size());
+            row.kind = texts.of(q.bytes(5));
+            row.type = texts.of(q.bytes(6));
+            rows.push_back(row);
             names.append(name);
         }
     }
     // The rows by id: each held reservation's spans and each stay row's status found once.
     std::vector<std::pair<qint64, quint32>> byId(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
-        byId[i] = {rows[i].stay.reservationId, quint32(i)};
+        byId[i] = {rows[i].reservationId, quint32(i)};
     std::sort(byId.begin(), byId.end());
     const auto rowOf = [&](qint64 id) -> ReadStay* {
         const auto at = std::lower_bound(byId.begin(), byId.end(), std::pair{id, quint32(0)});
@@ -294,32 +306,36 @@ RoomChart readRoomChart(Connection& connection, const QDate& first, int nights) 
         size_t j = i + 1;
         while (j < held.size() && held[j].reservationId == held[i].reservationId)
             ++j;
-        if (ReadStay* row = rowOf(held[i].reservationId))
-            row->stay.spans = std::span<const UnitSpan>(spans).subspan(i, j - i);
+        if (ReadStay* row = rowOf(held[i].reservationId)) {
+            row->firstSpan = quint32(i);
+            row->spanCount = quint16(std::min<size_t>(j - i, USHRT_MAX));
+        }
         i = j;
     }
     if (!byId.empty()) {
         Query q(connection, kChartStatuses, {idRanges(byId)});
         while (q.next())
             if (ReadStay* row = rowOf(q.integer(0)))
-                row->stay.status = StayStatus(std::clamp<qint64>(q.integer(1), 0, 4));
+                row->status = StayStatus(std::clamp<qint64>(q.integer(1), 0, 4));
     }
     const auto byCheckIn = [](const ReadStay& a, const ReadStay& b) {
-        return a.stay.checkIn < b.stay.checkIn;
+        return a.checkIn < b.checkIn;
     };
     if (!std::is_sorted(rows.begin(), rows.end(), byCheckIn))
         std::stable_sort(rows.begin(), rows.end(), byCheckIn);
+    layout.expectStays(rows.size());
     for (const ReadStay& row : rows)
         layout.add(
-            row.stay,
+            {row.reservationId, row.status, row.rooms, row.checkIn, row.checkOut,
+             std::span<const UnitSpan>(spans).subspan(row.firstSpan, row.spanCount)},
             [&] { return QString::fromUtf8(names.constData() + row.nameAt, row.nameSize); },
             [&] {
-                return WaitingStay{
-                    row.stay.reservationId, kinds[row.kind], types[row.type], row.stay.checkIn,
-                    row.stay.checkOut,      row.nameAt,      row.nameSize};
+                return WaitingStay{row.reservationId, row.checkIn, row.checkOut, row.nameAt,
+                                   row.nameSize,      row.kind,    row.type};
             });
     RoomChart chart = layout.finish();
     chart.guestNames = std::move(names);
+    chart.texts = texts.take();
     return chart;
 }
 

@@ -23,16 +23,16 @@ struct ChartBar {
     bool endsAfter = false;    // the span goes on after the chart's last night
 };
 
-// A stay that wants a unit on some night of the chart, as the chart's window lists it.
+// A stay that wants a unit on some night of the chart, as the chart's window lists it; its texts
+// are kept once in the chart and read through it.
 struct WaitingStay {
     qint64 reservationId = 0;
-    QString kind;
-    QString type;
     QDate checkIn;
     QDate checkOut;
-    // The guest's name in RoomChart::guestNames (UTF-8), made text when shown.
-    qsizetype nameAt = 0;
-    qsizetype nameSize = 0;
+    quint32 nameAt = 0; // the guest's name in RoomChart::guestNames (UTF-8)
+    quint32 nameSize = 0;
+    quint32 kind = 0; // in RoomChart::texts
+    quint32 type = 0;
 };
 
 // The room chart of `nights` nights from `first`: a row per unit, a bar per held span, and per
@@ -44,11 +44,14 @@ struct RoomChart {
     std::vector<ChartBar> bars;
     std::vector<int> unassignedPerNight; // rooms wanted without a unit, per night
     std::vector<WaitingStay> unassigned; // the stays behind them, by check-in
-    QByteArray guestNames;               // the names of the stays without a unit
+    QByteArray guestNames;               // their guests' names, made text when shown
+    std::vector<QString> texts;          // their kinds and types, each once
 
     QString guestName(const WaitingStay& stay) const {
         return QString::fromUtf8(guestNames.constData() + stay.nameAt, stay.nameSize);
     }
+    const QString& kind(const WaitingStay& stay) const { return texts[stay.kind]; }
+    const QString& type(const WaitingStay& stay) const { return texts[stay.type]; }
 };
 
 // Lays out the chart from units and stays (pure). Cancelled and no-show stays hold nothing.

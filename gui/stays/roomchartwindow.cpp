@@ -227,10 +227,11 @@ void RoomChartWindow::fillUnassigned() {
     m_unassigned->clear();
     const RoomChart& chart = m_view->chart();
     for (const WaitingStay& stay : chart.unassigned) {
-        auto* item = new QListWidgetItem(tr("%1\n%2 %3, %4 to %5")
-                                             .arg(chart.guestName(stay), stay.type, stay.kind,
-                                                  dayText(stay.checkIn), dayText(stay.checkOut)),
-                                         m_unassigned);
+        auto* item =
+            new QListWidgetItem(tr("%1\n%2 %3, %4 to %5")
+                                    .arg(chart.guestName(stay), chart.type(stay), chart.kind(stay),
+                                         dayText(stay.checkIn), dayText(stay.checkOut)),
+                                m_unassigned);
         item->setData(kIdRole, stay.reservationId);
         if (chosen == stay.reservationId) m_unassigned->setCurrentItem(item);
     }

@@ -403,8 +403,8 @@ void TestStays::theChartReadMatchesItsLayout() {
         // The stays without a unit with what the chart's window lists of them.
         std::vector<std::tuple<qint64, QString, QString, QString, QDate, QDate>> waiting;
         for (const WaitingStay& s : chart.unassigned)
-            waiting.emplace_back(s.reservationId, chart.guestName(s), s.kind, s.type, s.checkIn,
-                                 s.checkOut);
+            waiting.emplace_back(s.reservationId, chart.guestName(s), chart.kind(s), chart.type(s),
+                                 s.checkIn, s.checkOut);
         std::sort(waiting.begin(), waiting.end(),
                   [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
         return std::tuple(bars, waiting, chart.unassignedPerNight);
