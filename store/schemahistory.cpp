@@ -4,6 +4,7 @@
 #include "connection.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
@@ -165,6 +166,21 @@ const std::vector<SchemaStep> kHistory = {
       QStringLiteral("create or replace trigger trgStayUnitsChanged after insert or update or "
                      "delete on tblStayUnits for each statement execute function "
                      "corvanna_rooms_changed()")}},
+    {4,
+     // The held nights of a span of nights read from the index alone, with their unit and
+     // reservation: the room chart's read takes no row of the table. An expected stay keeps no
+     // stay row (the arrivals' group is whether one exists).
+     {QStringLiteral("DROP INDEX IF EXISTS idxStayUnitsNight"),
+      QStringLiteral("CREATE INDEX IF NOT EXISTS idxStayUnitsHeld ON tblStayUnits (FromNight, "
+                     "ToNight, UnitId, ReservationId)"),
+      QStringLiteral("DELETE FROM tblStays WHERE Status = 'expected'")},
+     {QStringLiteral("drop index if exists idxStayUnitsNight"),
+      QStringLiteral("create index if not exists idxStayUnitsHeld on tblStayUnits (FromNight, "
+                     "ToNight) include (UnitId, ReservationId)"),
+      QStringLiteral("delete from tblStays where Status = 'expected'")},
+     nullptr,
+     nullptr,
+     true},
     {5,
      // Guests: profiles with their documents, who stays in each reservation (one booker), the
      // desk's privacy rules and the log of what they erased. NameKey, PhoneKey and EmailKey are
@@ -339,6 +355,13 @@ int stepsAlreadyThere(const std::vector<SchemaStep>& steps, const char* SchemaSt
     return version;
 }
 
+// True when every step after `version` is optional.
+bool optionalFrom(const std::vector<SchemaStep>& steps, int version) {
+    return std::all_of(steps.begin(), steps.end(), [version](const SchemaStep& step) {
+        return step.number <= version || step.optional;
+    });
+}
+
 } // namespace
 
 const char* serverSchemaLock() {
@@ -415,10 +438,16 @@ void upgradeServerSchema(pg_conn* conn, const std::vector<SchemaStep>& steps, bo
             throw Failure(newerSchemaMessage(version, newest));
         }
         if (version < step.number) {
-            for (const QString& sql : step.server)
-                PQclear(serverRun(conn, sql.toUtf8()));
-            PQclear(serverRun(conn, kCreateVersionTable));
-            PQclear(serverRun(conn, kWriteServerVersion, QByteArray::number(step.number)));
+            try {
+                for (const QString& sql : step.server)
+                    PQclear(serverRun(conn, sql.toUtf8()));
+                PQclear(serverRun(conn, kCreateVersionTable));
+                PQclear(serverRun(conn, kWriteServerVersion, QByteArray::number(step.number)));
+            } catch (const Failure&) {
+                // serverRun has rolled the step back; the database works as it is without it.
+                if (step.optional && PQstatus(conn) == CONNECTION_OK) return;
+                throw;
+            }
             version = step.number;
         }
         PQclear(serverRun(conn, "commit"));
@@ -456,13 +485,15 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
         if (!present && version == kLastStepBeforeStays &&
             sqlite3_exec(db, kFileStaysStandIn, nullptr, nullptr, nullptr) == SQLITE_OK)
             return;
+        // One that lacks only indexes reads as it is.
+        if (optionalFrom(steps, version)) return;
         throw Failure(QStringLiteral("attempt to write a readonly database"));
     }
     for (const SchemaStep& step : steps) {
         if (step.number <= version) continue;
         // The write lock first: another program opening the same file applies the step once.
-        file.execute(QStringLiteral("begin immediate"));
         try {
+            file.execute(QStringLiteral("begin immediate"));
             version = fileSchemaVersion(db, steps);
             if (version > newest) throw Failure(newerSchemaMessage(version, newest));
             if (version < step.number) {
@@ -472,6 +503,11 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
                 version = step.number;
             }
             file.execute(QStringLiteral("commit"));
+        } catch (const Failure&) {
+            file.rollback();
+            // The database works as it is without an optional step.
+            if (step.optional && version < step.number) return;
+            throw;
         } catch (...) {
             file.rollback();
             throw;

@@ -24,6 +24,10 @@ struct SchemaStep {
     // but already holds every earlier step's objects is taken to be at that step, untouched.
     const char* fileProbe = nullptr;
     const char* serverProbe = nullptr;
+    // A step the database works without (indexes; rows that say nothing): one that cannot take
+    // it (a read-only file, a server login without the right to create) works as it is, no
+    // problem is reported, and the next open tries again.
+    bool optional = false;
 };
 
 // The program's schema history, oldest step first. Adding a table: append a step with the next

@@ -79,14 +79,15 @@ namespace {
 //
 // The stay's status orders them: arrivals still expected, and departures still to leave, come
 // first (their StayGroup 0, which the list orders by before the names; the engine sorts by name
-// alone, as before). Once any stay of the night has been checked in, in the house lists
-// only the guests checked in by that night and not checked out before it; until then, and on a
-// database where no one was ever checked in, every view gives the rows it always gave.
+// alone, as before). An expected stay has no stay row, so on the file an arrival's group is
+// whether its id has one: a probe of the stay table's key, its one cursor opened once. Once any
+// stay of the night has been checked in, in the house lists only the guests checked in by that
+// night and not checked out before it; until then, and on a database where no one was ever checked
+// in, every view gives the rows it always gave.
 constexpr DayViewEntry kDayViews[] = {
     {DayView::Arrivals,
-     {"select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
-      "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
-      "r.CheckInDate=?1 order by r.GuestName",
+     {"select *, id in (select ReservationId from tblStays) as StayGroup from tblRooms where "
+      "CheckInDate=?1 order by GuestName",
       "select r.*, case when s.Status is null or s.Status='expected' then 0 else 1 end as "
       "StayGroup from tblRooms r left join tblStays s on s.ReservationId=r.id where "
       "r.CheckInDate=$1 order by r.GuestName"},

@@ -381,8 +381,13 @@ StoredStay storedOf(const Stay& stay, bool hasRow) {
     return s;
 }
 
+// An expected stay has no stay row: the arrivals' group on the file is whether the row exists.
 void writeStay(Connection& connection, qint64 id, StayStatus status, CancelReason reason,
                const QString& checkedInAt, const QString& checkedOutAt) {
+    if (status == StayStatus::Expected) {
+        connection.execute(kDropStay, {id});
+        return;
+    }
     connection.execute(kWriteStay, {id, wordOf(status), wordOf(reason),
                                     checkedInAt.isEmpty() ? QVariant() : QVariant(checkedInAt),
                                     checkedOutAt.isEmpty() ? QVariant() : QVariant(checkedOutAt)});

@@ -209,14 +209,13 @@ void RoomChartWindow::refresh() {
     Procedure proc(m_session.dialogs, QStringLiteral("RoomChart.refresh"));
     const int nights = m_nightCount->currentData().toInt();
     const QDate first = m_startDate->date();
-    std::vector<Unit> units;
-    m_stays.clear();
+    // A database without the stay tables has no units: the chart stays empty.
+    RoomChart chart = layOutRoomChart({}, {}, first, nights);
     proc.step(100, [&] {
-        if (!hasStayTables(m_session.connection())) return;
-        units = readUnits(m_session.connection());
-        m_stays = readStaysBetween(m_session.connection(), first, first.addDays(nights - 1));
+        if (hasStayTables(m_session.connection()))
+            chart = readRoomChart(m_session.connection(), first, nights);
     });
-    m_view->setChart(layOutRoomChart(units, m_stays, first, nights), QDate::currentDate());
+    m_view->setChart(std::move(chart), QDate::currentDate());
     fillUnassigned();
 }
 
@@ -226,16 +225,15 @@ void RoomChartWindow::fillUnassigned() {
     const bool unassignedChosen = m_unassignedChosen;
     const QSignalBlocker block(m_unassigned);
     m_unassigned->clear();
-    for (const qint64 id : m_view->chart().unassigned) {
-        const auto stay = std::find_if(m_stays.begin(), m_stays.end(),
-                                       [id](const Stay& s) { return s.reservationId == id; });
-        if (stay == m_stays.end()) continue;
-        auto* item = new QListWidgetItem(tr("%1\n%2 %3, %4 to %5")
-                                             .arg(stay->guestName, stay->type, stay->kind,
-                                                  dayText(stay->checkIn), dayText(stay->checkOut)),
-                                         m_unassigned);
-        item->setData(kIdRole, id);
-        if (chosen == id) m_unassigned->setCurrentItem(item);
+    const RoomChart& chart = m_view->chart();
+    for (const WaitingStay& stay : chart.unassigned) {
+        auto* item =
+            new QListWidgetItem(tr("%1\n%2 %3, %4 to %5")
+                                    .arg(chart.guestName(stay), chart.type(stay), chart.kind(stay),
+                                         dayText(stay.checkIn), dayText(stay.checkOut)),
+                                m_unassigned);
+        item->setData(kIdRole, stay.reservationId);
+        if (chosen == stay.reservationId) m_unassigned->setCurrentItem(item);
     }
     m_unassignedChosen = unassignedChosen && m_unassigned->currentItem();
 }

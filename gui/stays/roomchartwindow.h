@@ -51,7 +51,6 @@ private:
     QScrollArea* m_scroll;
     RoomChartView* m_view;
     QListWidget* m_unassigned;
-    std::vector<Stay> m_stays; // of the nights shown
     // Which of the two the desk chose last: the chart's bar or the unassigned stay.
     bool m_unassignedChosen = false;
     // The application's focus signal, dropped before the window's members go.

@@ -16,6 +16,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QListWidget>
 #include <QLocale>
 #include <QTest>
 #include <QTreeView>
@@ -39,6 +40,7 @@ private slots:
     void chartDrawsTheLayout();
     void keyboardMovesABar_data();
     void keyboardMovesABar();
+    void aStayWithoutAUnitTakesOne();
     void dragMovesABar_data();
     void dragMovesABar();
     void checkInOffersFreeUnitsFirst_data();
@@ -175,6 +177,31 @@ void TestStayWindows::keyboardMovesABar() {
         QCOMPARE(spans[0].unitId, to);
         QCOMPARE(view->chart().bars.front().unitRow, 1); // the chart shows it at once
     }
+}
+
+// A stay without a unit is listed beside the chart and counted on its nights; chosen there, it
+// takes a unit by the keyboard and leaves the list.
+void TestStayWindows::aStayWithoutAUnitTakesOne() {
+    const qint64 unit = addUnit("101");
+    const qint64 ada = addStay("Ada Ames", 0, 2);
+    RoomChartWindow* chart = openChart();
+    auto* list = control<QListWidget>(*chart, "roomChartUnassigned");
+    auto* view = control<RoomChartView>(*chart, "roomChartView");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(),
+             "Ada Ames\nDouble Room, " + day(kToday) + " to " + day(kToday.addDays(2)));
+    const std::vector<int>& wanted = view->chart().unassignedPerNight;
+    QCOMPARE(std::vector<int>(wanted.begin(), wanted.begin() + 3), (std::vector<int>{1, 1, 0}));
+    list->setCurrentRow(0);
+    QCOMPARE(chart->chosenReservation(), std::optional(ada));
+    m_desk->session.chooseUnit = [&](const UnitQuestion& q, QWidget*) {
+        return std::optional(UnitAnswer{unit, q.night});
+    };
+    chart->MoveToUnit_Click();
+    QCOMPARE(m_desk->dialogs.texts(), QStringList());
+    QCOMPARE(spansOf(ada), (std::vector<UnitSpan>{{unit, kToday, kToday.addDays(2)}}));
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(view->chart().bars.size(), size_t(1));
 }
 
 void TestStayWindows::dragMovesABar_data() {

@@ -140,6 +140,7 @@ private slots:
     void aFailedStepLeavesTheStepBefore();
     void aKilledStepIsFinishedAtTheNextOpen();
     void aNewerDatabaseIsRefusedUnchanged();
+    void theStaysGenerationKeepsItsStays();
 };
 
 void TestSchemaHistory::everyGenerationIsBroughtToTheNewestStep_data() {
@@ -256,6 +257,60 @@ void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
     QCOMPARE(db.rows(), before);
     QCOMPARE(db.recorded(), 99);
     if (!db.onServer()) QCOMPARE(db.fileHash(), bytes);
+}
+
+// A database of the stay's generation (step 3) gets the held nights' index with every stay row
+// as it was; a stay row that says "expected" says what no row says, and goes.
+void TestSchemaHistory::theStaysGenerationKeepsItsStays() {
+    constexpr int kStaysStep = 3;
+    Database db(QStringLiteral("stays"));
+    db.makeOlder(false);
+    for (const SchemaStep& step : schemaHistory())
+        for (const QString& sql :
+             step.number <= kStaysStep ? (db.onServer() ? step.server : step.file) : QStringList())
+            db.exec(sql);
+    db.exec(db.onServer() ? "create table corvanna_schema (one boolean primary key default true "
+                            "check (one), version integer not null); insert into corvanna_schema "
+                            "values (true, 3)"
+                          : "pragma user_version = 3");
+    db.exec("insert into tblUnits (Name, Kind, Type) values ('12', 'Room', 'Single');"
+            "insert into tblStays (ReservationId, Status, CheckedInAt) values (1, 'in house', "
+            "'2019-03-05T12:00:00.000Z');"
+            "insert into tblStays (ReservationId, Status, CancelReason) values (2, 'cancelled', "
+            "'by hotel');"
+            "insert into tblStays (ReservationId, Status) values (3, 'expected');"
+            "insert into tblStayUnits values (1, 1, '2019-03-05', '2019-03-07');"
+            "insert into tblStayEvents (ReservationId, At, Desk, What, Before) values (1, "
+            "'2019-03-05T12:00:00.000Z', 'desk', 'check-in', '|none||')");
+    const QString stays =
+        db.onServer() ? "select concat((select string_agg(s::text, ';' order by ReservationId) "
+                        "from tblStays s where Status <> 'expected'), '/', (select "
+                        "string_agg(u::text, ';') from tblStayUnits u), '/', (select "
+                        "string_agg(e::text, ';') from tblStayEvents e))"
+                      : "select (select group_concat(quote(ReservationId) || quote(Status) || "
+                        "quote(CancelReason) || quote(CheckedInAt) || quote(CheckedOutAt), ';') "
+                        "from tblStays where Status <> 'expected') || '/' || (select "
+                        "group_concat(ReservationId || UnitId || FromNight || ToNight) from "
+                        "tblStayUnits) || '/' || (select group_concat(id || At || Desk || What || "
+                        "Before) from tblStayEvents)";
+    const QString before = db.value(stays), rows = db.rows();
+    Connection c(QStringLiteral("stays"));
+    c.open(db.target());
+    QCOMPARE(schemaUpgradeProblem(c), QString());
+    QCOMPARE(db.recorded(), newestSchemaVersion());
+    QCOMPARE(db.value(stays), before);
+    QCOMPARE(db.rows(), rows);
+    QCOMPARE(db.value("select count(*) from tblStays where Status = 'expected'"),
+             QStringLiteral("0"));
+    QCOMPARE(db.value(db.onServer() ? "select to_regclass('idxstayunitsheld') is not null and "
+                                      "to_regclass('idxstayunitsnight') is null"
+                                    : "select group_concat(name) from sqlite_master where name "
+                                      "like 'idxStayUnits%'"),
+             db.onServer() ? QStringLiteral("t")
+                           : QStringLiteral("idxStayUnitsUnit,idxStayUnitsHeld"));
+    const std::map<qint64, StayStatus> statuses{{1, StayStatus::InHouse},
+                                                {2, StayStatus::Cancelled}};
+    QCOMPARE(readStatuses(c, {1, 2, 3}), statuses);
 }
 
 QTEST_GUILESS_MAIN(TestSchemaHistory)
