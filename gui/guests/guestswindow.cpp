@@ -317,17 +317,21 @@ void GuestsWindow::Merge_Click() {
     // The profile the desk is on stays; the other one goes into it.
     const qint64 keep = currentId() == ids[1] ? ids[1] : ids[0];
     const qint64 gone = keep == ids[0] ? ids[1] : ids[0];
-    const auto named = [this](qint64 id) {
+    const auto nameOf = [this](qint64 id) {
         for (const Guest& g : m_guests)
-            if (g.id == id) return tr("%1 (profile %2)").arg(g.name).arg(id);
-        return QString::number(id);
+            if (g.id == id) return g.name;
+        return QString();
     };
     Procedure proc(m_session.dialogs, QStringLiteral("Guests.Merge_Click"));
     bool merge = false;
     proc.step(100, [&] {
         merge = m_session.dialogs.askDefaultNo(
-            tr("Merge %1 into %2? Every stay of %1 moves to %2, and the profile %1 is removed.")
-                .arg(named(gone), named(keep)));
+            tr("Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of "
+               "no. %2 moves to no. %4, and no. %2 is removed.")
+                .arg(nameOf(gone))
+                .arg(gone)
+                .arg(nameOf(keep))
+                .arg(keep));
     });
     if (merge && proc.step(102, [&] { mergeGuests(m_session.connection(), keep, gone); }))
         refresh(keep);
