@@ -52,5 +52,22 @@ CREATE TRIGGER IF NOT EXISTS trgStayUnitsFreeUpdate BEFORE UPDATE ON tblStayUnit
 CREATE TRIGGER IF NOT EXISTS trgStaysReservation BEFORE INSERT ON tblStays WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) BEGIN SELECT RAISE(ABORT, 'no such reservation'); END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteStay AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = OLD.id; DELETE FROM tblStayEvents WHERE ReservationId = OLD.id; DELETE FROM tblStays WHERE ReservationId = OLD.id; END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsStayNights AFTER UPDATE OF CheckInDate, CheckOutDate ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = NEW.id AND NOT coalesce(FromNight < (CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) AND ToNight > NEW.CheckInDate, 0); UPDATE tblStayUnits SET FromNight = max(FromNight, NEW.CheckInDate), ToNight = min(ToNight, CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) WHERE ReservationId = NEW.id AND (FromNight < NEW.CheckInDate OR ToNight > CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END); END;
+-- Guests: profiles with their documents (NameKey, PhoneKey, EmailKey: the folded name, phone and
+-- e-mail a save's match reads through one index), who stays in each reservation (one booker), the
+-- desk's privacy rules (off until turned on) and the log of what they erased. The same statements
+-- are step 5 of the schema history. A reservation's delete takes its guests' links with it.
+CREATE TABLE IF NOT EXISTS tblGuests (id INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL, Phone TEXT, Email TEXT, Address TEXT, Nationality TEXT, BirthDate TEXT, DocType TEXT, DocNumber TEXT, DocCountry TEXT, DocExpiry TEXT, Note TEXT, ErasedAt TEXT, NameKey TEXT NOT NULL DEFAULT '', PhoneKey TEXT NOT NULL DEFAULT '', EmailKey TEXT NOT NULL DEFAULT '');
+CREATE INDEX IF NOT EXISTS idxGuestsPhoneKey ON tblGuests (NameKey, PhoneKey);
+CREATE INDEX IF NOT EXISTS idxGuestsEmailKey ON tblGuests (NameKey, EmailKey);
+CREATE TABLE IF NOT EXISTS tblStayGuests (ReservationId INTEGER NOT NULL, GuestId INTEGER NOT NULL, Role TEXT NOT NULL CHECK (Role IN ('booker', 'guest')), Position INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (ReservationId, GuestId));
+CREATE UNIQUE INDEX IF NOT EXISTS idxStayGuestsBooker ON tblStayGuests (ReservationId) WHERE Role = 'booker';
+CREATE INDEX IF NOT EXISTS idxStayGuestsGuest ON tblStayGuests (GuestId);
+CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnown BEFORE INSERT ON tblStayGuests WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) OR NOT EXISTS (SELECT 1 FROM tblGuests WHERE id = NEW.GuestId) BEGIN SELECT RAISE(ABORT, 'no such reservation or guest'); END;
+CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnownUpdate BEFORE UPDATE OF GuestId ON tblStayGuests WHEN NOT EXISTS (SELECT 1 FROM tblGuests WHERE id = NEW.GuestId) BEGIN SELECT RAISE(ABORT, 'no such guest'); END;
+CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteGuests AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayGuests WHERE ReservationId = OLD.id; END;
+CREATE TRIGGER IF NOT EXISTS trgGuestsDelete AFTER DELETE ON tblGuests BEGIN DELETE FROM tblStayGuests WHERE GuestId = OLD.id; END;
+CREATE TABLE IF NOT EXISTS tblPrivacyRules (Rule TEXT PRIMARY KEY CHECK (Rule IN ('cards', 'guests')), Enabled INTEGER NOT NULL DEFAULT 0 CHECK (Enabled IN (0, 1)), After INTEGER NOT NULL CHECK (After > 0));
+INSERT OR IGNORE INTO tblPrivacyRules (Rule, Enabled, After) VALUES ('cards', 0, 30), ('guests', 0, 3);
+CREATE TABLE IF NOT EXISTS tblPrivacyLog (id INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT NOT NULL, Desk TEXT NOT NULL, What TEXT NOT NULL CHECK (What IN ('cards', 'guest', 'guests by age', 'export')), Count INTEGER NOT NULL);
 -- The schema history step this file is at: a new working copy needs no upgrade at first start.
-PRAGMA user_version = 3;
+PRAGMA user_version = 5;

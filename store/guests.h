@@ -55,6 +55,11 @@ std::vector<Guest> readStayGuests(Connection& connection, qint64 reservationId);
 void setStayGuests(Connection& connection, qint64 reservationId, qint64 bookerId,
                    const std::vector<qint64>& others);
 
+// The newest reservation with this guest name and these dates: the one a desk's classic insert
+// has just added. 0 when none.
+qint64 addedReservationId(Connection& connection, const QString& guestName, const QDate& checkIn,
+                          const QDate& checkOut);
+
 // After a save: the profile whose folded name and phone (or e-mail) match the reservation's and
 // that is not yet linked to it; nullopt when none matches or one is already linked.
 std::optional<Guest> matchingGuest(Connection& connection, qint64 reservationId);
@@ -67,7 +72,8 @@ qint64 addBookerFromReservation(Connection& connection, qint64 reservationId);
 void mergeGuests(Connection& connection, qint64 keepId, qint64 goneId);
 
 // Everything held about the guest as UTF-8 JSON: the profile and each stay with its
-// reservation's values.
+// reservation's values (the card number behind its mask). The caller logs the export
+// (logPrivacy, store/privacy.h).
 QByteArray exportGuestJson(Connection& connection, qint64 guestId);
 
 // What an erasure takes away, for the desk's question.
@@ -80,13 +86,16 @@ ErasurePreview previewErasure(Connection& connection, qint64 guestId);
 // Blanks the profile and the guest's values in the reservations they booked, in one
 // transaction, and logs the erasure (never what was erased).
 void eraseGuest(Connection& connection, qint64 guestId, const QString& desk);
+// The same inside a transaction under way, unlogged: the privacy rules erase many at once.
+void eraseGuestWithin(Connection& connection, qint64 guestId);
 
 // The name an erased profile and its reservations keep (translated).
 QString erasedGuestName();
 
-// The text folded for matching: lower case, marks and signs dropped, spaces collapsed.
+// The keys a save's match compares, as the schema step that made the first profiles computed
+// them on either engine: the name with its outer blanks trimmed and ASCII letters in lower case;
+// the phone without blanks, dashes, brackets, plus signs, dots and slashes.
 QString foldedName(const QString& name);
-// A phone number's digits only.
 QString foldedPhone(const QString& phone);
 
 } // namespace corvanna
