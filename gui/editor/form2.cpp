@@ -482,8 +482,7 @@ void Form2::PushButton4_Click() {
     const bool added = !editing || changed == 0;
     qint64 edited = 0;
     if (!added) proc.step(180, [&] { edited = checkedId(mHotelID).toLongLong(); });
-    if (added || edited > 0)
-        m_mainWindow.guestProfileAfterSave(edited, guestValues(entry(kind)).guestName);
+    if (added || edited > 0) m_mainWindow.guestProfileAfterSave(edited, guestValues(entry(kind)));
     m_mainWindow.backUpAfterSave();
 }
 

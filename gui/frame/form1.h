@@ -28,6 +28,7 @@ class PointerFeedback;
 class ReservationModel;
 enum class DayView;
 enum class StayCommand;
+struct GuestValues;
 struct MainWindowPlaces;
 struct Session;
 
@@ -76,8 +77,8 @@ public:
     void showStayGuests();
     void printRegistrationCard();
     void showPrivacy();
-    // The reservation saved: the edited one's id, or 0 for the one just added under the name.
-    void guestProfileAfterSave(qint64 editedId, const QString& addedName);
+    // The reservation saved: the edited one's id, or 0 for the one just added with the values.
+    void guestProfileAfterSave(qint64 editedId, const GuestValues& values);
     void runPrivacyRules();
 
     // The close: the saved settings and the connection, then the end of the program. They run

@@ -67,8 +67,8 @@ void Form1::showPrivacy() {
     });
 }
 
-void Form1::guestProfileAfterSave(qint64 editedId, const QString& addedName) {
-    GuestCommands::offerProfileAfterSave(m_session, editedId, addedName);
+void Form1::guestProfileAfterSave(qint64 editedId, const GuestValues& values) {
+    GuestCommands::offerProfileAfterSave(m_session, editedId, values);
 }
 
 void Form1::runPrivacyRules() {

@@ -7,8 +7,8 @@
 #include "gui/frame/session.h"
 #include "gui/stays/staycommands.h"
 #include "store/guests.h"
-#include "store/ownquery.h"
 #include "store/privacy.h"
+#include "store/statements.h"
 #include "store/stays.h"
 
 #include <QDir>
@@ -25,9 +25,6 @@
 namespace corvanna {
 
 namespace {
-
-constexpr OwnStatement kNewestOfName{"select max(ID) from tblRooms where GuestName = ?1",
-                                     "select max(ID) from tblRooms where GuestName = $1"};
 
 constexpr QFileDevice::Permissions kPrivateFile =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
@@ -70,8 +67,11 @@ std::vector<CardLine> profileLines(const Guest& guest, const std::vector<GuestSt
     field(GuestCommands::tr("Document: %1 %2, issued by %3, valid until %4")
               .arg(guest.docType, guest.docNumber, guest.docCountry, dateText(guest.docExpiry)));
     field(GuestCommands::tr("Note: %1").arg(guest.note));
+    // English says "1 stay" and "%n stays"; translations follow their plural forms.
+    const int count = int(stays.size());
     lines.push_back(
-        {CardLine::Style::Heading, GuestCommands::tr("%n stay(s)", nullptr, int(stays.size()))});
+        {CardLine::Style::Heading,
+         count == 1 ? GuestCommands::tr("1 stay") : GuestCommands::tr("%n stays", nullptr, count)});
     for (const GuestStay& stay : stays)
         field(GuestCommands::tr("Reservation %1: %2 to %3, %4 %5, %6 (%7)")
                   .arg(stay.reservationId)
@@ -82,11 +82,6 @@ std::vector<CardLine> profileLines(const Guest& guest, const std::vector<GuestSt
 
 } // namespace
 
-qint64 GuestCommands::addedReservationId(Connection& connection, const QString& guestName) {
-    Query query(connection, kNewestOfName, {guestName});
-    return query.next() && !query.isNull(0) ? query.integer(0) : 0;
-}
-
 bool GuestCommands::guestsAvailable(Session& session) {
     if (hasGuestTables(session.connection())) return true;
     session.dialogs.notify(tr("This database keeps no guest profiles (it was made by an older "
@@ -96,15 +91,17 @@ bool GuestCommands::guestsAvailable(Session& session) {
 }
 
 void GuestCommands::offerProfileAfterSave(Session& session, qint64 editedId,
-                                          const QString& addedName) {
+                                          const GuestValues& values) {
     Procedure proc(session.dialogs, QStringLiteral("Guests.offerProfileAfterSave"));
     bool available = false;
     proc.step(100, [&] { available = hasGuestTables(session.connection()); });
     if (!available) return;
     qint64 reservationId = editedId;
     if (reservationId == 0)
-        proc.step(101,
-                  [&] { reservationId = addedReservationId(session.connection(), addedName); });
+        proc.step(101, [&] {
+            reservationId = addedReservationId(session.connection(), values.guestName,
+                                               values.checkIn, values.checkOut);
+        });
     if (reservationId <= 0) return;
     std::optional<Guest> match;
     if (!proc.step(102, [&] { match = matchingGuest(session.connection(), reservationId); }))
@@ -248,12 +245,14 @@ void GuestCommands::runPrivacyRules(Session& session, const QDate& today) {
     if (cards > 0)
         proc.step(108, [&] {
             session.dialogs.notify(
-                tr("The privacy rules erased %n card number(s).", nullptr, cards));
+                cards == 1 ? tr("The privacy rules erased 1 card number.")
+                           : tr("The privacy rules erased %n card numbers.", nullptr, cards));
         });
     if (guests > 0)
         proc.step(110, [&] {
             session.dialogs.notify(
-                tr("The privacy rules erased %n guest profile(s).", nullptr, guests));
+                guests == 1 ? tr("The privacy rules erased 1 guest profile.")
+                            : tr("The privacy rules erased %n guest profiles.", nullptr, guests));
         });
 }
 

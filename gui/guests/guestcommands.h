@@ -13,6 +13,7 @@ namespace corvanna {
 
 class Connection;
 struct Guest;
+struct GuestValues;
 struct Session;
 
 // What the main window and the guests' windows do with the guest profiles, each a run of
@@ -27,10 +28,7 @@ public:
     // the added name): offers the profile whose name and phone (or e-mail) match
     // it (Yes links the reservation to it, No or Esc leaves it as it is); with no match and no
     // booker yet, makes the reservation's own profile without asking.
-    static void offerProfileAfterSave(Session& session, qint64 editedId, const QString& addedName);
-
-    // The newest reservation of the guest's name: the one a save has just added.
-    static qint64 addedReservationId(Connection& connection, const QString& guestName);
+    static void offerProfileAfterSave(Session& session, qint64 editedId, const GuestValues& values);
 
     // The registration card of a stay: its guests (the reservation's own values while it has
     // none), its document lines, dates and units, under the hotel's name.

@@ -101,7 +101,7 @@ GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
     auto* fields = new QFormLayout;
     const std::pair<const char*, QWidget*> rows[] = {{QT_TR_NOOP("&Name:"), m_name},
                                                      {QT_TR_NOOP("&Phone:"), m_phone},
-                                                     {QT_TR_NOOP("E-&mail:"), m_email},
+                                                     {QT_TR_NOOP("E-m&ail:"), m_email},
                                                      {QT_TR_NOOP("A&ddress:"), m_address},
                                                      {QT_TR_NOOP("Nationa&lity:"), m_nationality},
                                                      {QT_TR_NOOP("Date of &birth:"), m_birthDate},
@@ -353,9 +353,13 @@ void GuestsWindow::Erase_Click() {
         QStringLiteral("\n\n") +
         tr("The profile's name, phone, e-mail, address, birth date, document and note go.") +
         QLatin1Char('\n') +
-        tr("%n stay(s) keep their dates but lose the guest's name, address and phone.", nullptr,
-           preview.stays) +
-        QLatin1Char('\n') + tr("%n card number(s) go.", nullptr, preview.cardNumbers);
+        (preview.stays == 1
+             ? tr("1 stay keeps its dates but loses the guest's name, address and phone.")
+             : tr("%n stays keep their dates but lose the guest's name, address and phone.",
+                  nullptr, preview.stays)) +
+        QLatin1Char('\n') +
+        (preview.cardNumbers == 1 ? tr("1 card number goes.")
+                                  : tr("%n card numbers go.", nullptr, preview.cardNumbers));
     bool erase = false;
     proc.step(102, [&] { erase = m_session.dialogs.askDefaultNo(question); });
     if (erase &&

@@ -40,7 +40,8 @@ std::vector<CardLine> layOutRegistrationCard(const RegistrationCard& card, const
         card.checkIn.isValid() && card.checkOut.isValid() ? card.checkIn.daysTo(card.checkOut) : 0;
     addField(lines, tr("Arrival: %1").arg(dateText(card.checkIn, locale)));
     addField(lines, tr("Departure: %1").arg(dateText(card.checkOut, locale)));
-    addField(lines, tr("%n night(s)", int(nights)));
+    // English says "1 night" and "%n nights"; translations follow their plural forms.
+    addField(lines, nights == 1 ? tr("1 night") : tr("%n nights", int(nights)));
     addField(lines, tr("Accommodation: %1, %2").arg(card.kind, card.type));
     addField(lines, card.units.isEmpty()
                         ? tr("Unit: not assigned yet")
