@@ -479,7 +479,7 @@ void Form2::PushButton4_Click() {
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
     // The reservation's guest profile: offered when one matches, made when none does.
-    const bool added = !editing || changed == 0;
+    const bool added = !editing || changed == 0 || m_savedAnew;
     qint64 edited = 0;
     if (!added) proc.step(180, [&] { edited = checkedId(mHotelID).toLongLong(); });
     if (added || edited > 0) m_mainWindow.guestProfileAfterSave(edited, guestValues(entry(kind)));
@@ -542,7 +542,10 @@ int Form2::saveEdit(const GuestValues& values) {
     if (m_session.dialogs.show({question, {}, Buttons::YesNo, Icon::Question, Answer::No}) !=
         Answer::Yes)
         return kNotSaved;
-    if (!now) return connection.execute(statements::insert(values));
+    if (!now) {
+        m_savedAnew = true;
+        return connection.execute(statements::insert(values));
+    }
     return connection.execute(statements::update(values, id));
 }
 
