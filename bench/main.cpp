@@ -21,6 +21,7 @@
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/guests.h"
 #include "store/inventory.h"
 #include "store/literals.h"
 #include "store/schemahistory.h"
@@ -1015,7 +1016,10 @@ QStringList figureNames() {
           << QStringLiteral("close_busy_exit") << QStringLiteral("raw_read_server")
           << QStringLiteral("copy_refresh_server") << QStringLiteral("raw_stays_chart")
           << QStringLiteral("raw_stays_chart_all") << QStringLiteral("room_chart")
-          << QStringLiteral("plain_save") << QStringLiteral("assign_unit");
+          << QStringLiteral("plain_save") << QStringLiteral("assign_unit")
+          << QStringLiteral("raw_all") << QStringLiteral("guest_upgrade")
+          << QStringLiteral("guest_plain_insert") << QStringLiteral("guest_match_insert")
+          << QStringLiteral("guest_plain_save") << QStringLiteral("guest_match_save");
     for (const char* v : kDayViewNames)
         names << QStringLiteral("%1_before").arg(QLatin1String(v))
               << QStringLiteral("%1_status").arg(QLatin1String(v));
@@ -1039,7 +1043,8 @@ const char* const kCounts[] = {"rows",
                                "chart bar rows",
                                "stay arrivals rows",
                                "stay house rows",
-                               "stay departures rows"};
+                               "stay departures rows",
+                               "profile rows"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -1285,6 +1290,113 @@ void measureStays(const Scale& scale, Table& table) {
     QDir(folder).removeRecursively();
 }
 
+// Guests at a scale: the upgrade that makes profiles of every reservation (against the engine's
+// raw read of them), and a save followed by the match the desk is offered, with at least 200k
+// profiles, against the same save alone.
+void measureGuests(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("guests"))) return;
+    progress(QStringLiteral("%1: guests").arg(scale.label));
+    constexpr int kProfiles = 200000;
+    const QString folder = workFolder(QStringLiteral("guests-") + scale.label);
+    const QString path = folder + QStringLiteral("/guests.mdb");
+    if (!QFile::copy(scale.database, path)) throw std::runtime_error("cannot copy the database");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    auto execOrThrow = [](sqlite3* on, const char* sql) {
+        if (sqlite3_exec(on, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+            throw std::runtime_error(sqlite3_errmsg(on));
+    };
+    {
+        // The generation before the guests.
+        sqlite3* db = nullptr;
+        sqlite3_open(path.toUtf8().constData(), &db);
+        execOrThrow(db, "drop table if exists tblStayGuests; drop table if exists tblGuests; "
+                        "drop table if exists tblPrivacyRules; drop table if exists "
+                        "tblPrivacyLog; drop trigger if exists trgRoomsDeleteGuests; "
+                        "pragma user_version = 3");
+        sqlite3_close(db);
+    }
+    Connection c(QStringLiteral("guests"));
+    c.open(QStringLiteral("data source=") + path);
+    sqlite3* db = c.handle();
+    const Timing raw = measure(1, [&] { readEveryColumn(db, "select * from tblRooms"); });
+    Timing upgrade;
+    {
+        const double cpu = processCpuMs();
+        const Stopwatch wall;
+        upgradeSchema(c);
+        upgrade = Timing{wall.ms(), processCpuMs() - cpu};
+    }
+    table[QStringLiteral("raw_all")][scale.label] = raw;
+    table[QStringLiteral("guest_upgrade")][scale.label] = upgrade;
+    const qint64 made = firstValue(db, "select count(*) from tblGuests").toLongLong();
+    put(table, QStringLiteral("profile rows"), scale.label, double(made));
+
+    // Profiles enough for the figure: further ones with names of their own.
+    execOrThrow(db, "begin");
+    sqlite3_stmt* add = nullptr;
+    sqlite3_prepare_v2(db,
+                       "insert into tblGuests (Name, Phone, NameKey, PhoneKey) values (?, ?, ?, ?)",
+                       -1, &add, nullptr);
+    for (qint64 i = made; i < kProfiles; ++i) {
+        const QString name = QStringLiteral("Guest %1").arg(i);
+        const QString phone = QStringLiteral("+1 555 %1").arg(i, 7, 10, QLatin1Char('0'));
+        const QByteArray fields[] = {name.toUtf8(), phone.toUtf8(), foldedName(name).toUtf8(),
+                                     foldedPhone(phone).toUtf8()};
+        for (int f = 0; f < 4; ++f)
+            sqlite3_bind_text(add, f + 1, fields[f].constData(), int(fields[f].size()),
+                              SQLITE_TRANSIENT);
+        sqlite3_step(add);
+        sqlite3_reset(add);
+    }
+    sqlite3_finalize(add);
+    execOrThrow(db, "commit");
+
+    // The saved guest has a profile: the desk is asked to link every new reservation to it.
+    GuestValues values = savedGuest();
+    Guest known;
+    known.name = values.guestName;
+    known.phone = values.phoneNumber;
+    addGuest(c, known);
+    int offered = 0;
+    const auto match = [&](Connection& on) {
+        const qint64 id = addedReservationId(on, values.guestName, values.checkIn, values.checkOut);
+        if (matchingGuest(on, id)) ++offered;
+    };
+    // The statement alone, then the desk's whole save (the insert and the list's refill).
+    const int reps = std::max(g_options.reps, 15);
+    const std::vector<Timing> insert =
+        measureInterleaved(reps, {[&](Timing*) { c.execute(statements::insert(values)); },
+                                  [&](Timing*) {
+                                      c.execute(statements::insert(values));
+                                      match(c);
+                                  }});
+    table[QStringLiteral("guest_plain_insert")][scale.label] = insert[0];
+    table[QStringLiteral("guest_match_insert")][scale.label] = insert[1];
+    c.close();
+    {
+        Desk desk(makeCommonDataFolder(folder + QStringLiteral("/desk"), path, false));
+        desk.form.show();
+        settle();
+        Connection& on = desk.session.connection();
+        const std::vector<Timing> save =
+            measureInterleaved(reps, {[&](Timing*) {
+                                          on.execute(statements::insert(values));
+                                          click(desk.form, "PushButton4");
+                                      },
+                                      [&](Timing*) {
+                                          on.execute(statements::insert(values));
+                                          match(on);
+                                          click(desk.form, "PushButton4");
+                                      }});
+        table[QStringLiteral("guest_plain_save")][scale.label] = save[0];
+        table[QStringLiteral("guest_match_save")][scale.label] = save[1];
+        if (desk.dialogs.shown) fail(QStringLiteral("%1: a guest save reported").arg(scale.label));
+    }
+    if (offered < 2 * reps)
+        fail(QStringLiteral("%1: a save was not offered its profile").arg(scale.label));
+    QDir(folder).removeRecursively();
+}
+
 // One line per ratio; each names its clock ("wall" where the disk or the wait is the point).
 void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
@@ -1338,6 +1450,19 @@ void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
         printRatio(QStringLiteral("assign_unit_%1/plain_save_%1 (wall)").arg(l),
                    cell(table, "assign_unit", l, true), cell(table, "plain_save", l, true));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("guest_match_save_%1/guest_plain_save_%1 (wall)").arg(l),
+                   cell(table, "guest_match_save", l, true),
+                   cell(table, "guest_plain_save", l, true));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("guest_match_save_%1/guest_plain_save_%1").arg(l),
+                   cell(table, "guest_match_save", l), cell(table, "guest_plain_save", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("guest_match_insert_%1/guest_plain_insert_%1").arg(l),
+                   cell(table, "guest_match_insert", l), cell(table, "guest_plain_insert", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("guest_upgrade_%1/raw_all_%1 (wall)").arg(l),
+                   cell(table, "guest_upgrade", l, true), cell(table, "raw_all", l, true));
     for (const QString& l : labels)
         for (const char* v : kDayViewNames)
             printRatio(QStringLiteral("%2_status_%1/%2_before_%1").arg(l, QLatin1String(v)),
@@ -1435,7 +1560,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,stays,rss,startup,close,server,copy] "
+                "save,avail_check,chart_31,stays,guests,rss,startup,close,server,copy] "
                 "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
@@ -1500,6 +1625,7 @@ int main(int argc, char* argv[]) {
             measureSave(s, table);
             measureAvailability(s, table);
             measureStays(s, table);
+            measureGuests(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
             if (s.rows >= 100000) measureClose(s, table);

@@ -87,20 +87,22 @@ constexpr OwnStatement kNewestReservation{
 constexpr OwnStatement kReservation{
     "select GuestName, PhoneNumber, Address from tblRooms where id=?1",
     "select GuestName, PhoneNumber, Address from tblRooms where id=$1::bigint"};
-// The profiles a reservation's keys find, each through the index on its key, and whether each is
-// linked to it already.
+// The profiles that match a reservation, and whether each is linked to it already: one lookup
+// of the index on the folded keys, computed from the reservation's row as foldedName and
+// foldedPhone compute them (and as the schema step that made the first profiles did).
 constexpr OwnStatement kMatches{
     "select " CORVANNA_GUEST_COLUMNS ", exists (select 1 from tblStayGuests sg where "
-    "sg.ReservationId=?2 and sg.GuestId=g.id) from tblGuests g where g.NameKey=?1 and "
-    "g.PhoneKey=?3 and g.ErasedAt is null union select " CORVANNA_GUEST_COLUMNS
-    ", exists (select 1 from tblStayGuests sg where sg.ReservationId=?2 and sg.GuestId=g.id) "
-    "from tblGuests g where ?4<>'' and g.NameKey=?1 and g.EmailKey=?4 and g.ErasedAt is null",
+    "sg.ReservationId=r.id and sg.GuestId=g.id) from tblRooms r join tblGuests g on "
+    "g.NameKey=lower(trim(r.GuestName)) where r.id=?1 and g.NameKey<>'' and g.ErasedAt is null "
+    "and (g.PhoneKey=replace(replace(replace(replace(replace(replace(replace(coalesce("
+    "r.PhoneNumber, ''), ' ', ''), '-', ''), '(', ''), ')', ''), '+', ''), '.', ''), '/', '') or "
+    "(g.EmailKey<>'' and g.EmailKey in (lower(trim(r.PhoneNumber)), lower(trim(r.Address)))))",
     "select " CORVANNA_GUEST_COLUMNS ", case when exists (select 1 from tblStayGuests sg where "
-    "sg.ReservationId=$2::bigint and sg.GuestId=g.id) then 1 else 0 end from tblGuests g where "
-    "g.NameKey=$1 and g.PhoneKey=$3 and g.ErasedAt is null union select " CORVANNA_GUEST_COLUMNS
-    ", case when exists (select 1 from tblStayGuests sg where sg.ReservationId=$2::bigint and "
-    "sg.GuestId=g.id) then 1 else 0 end from tblGuests g where $4<>'' and g.NameKey=$1 and "
-    "g.EmailKey=$4 and g.ErasedAt is null"};
+    "sg.ReservationId=r.id and sg.GuestId=g.id) then 1 else 0 end from tblRooms r join tblGuests "
+    "g on g.NameKey=lower(btrim(r.GuestName) collate \"C\") where r.id=$1::bigint and "
+    "g.NameKey<>'' and g.ErasedAt is null and (g.PhoneKey=translate(coalesce(r.PhoneNumber, ''), "
+    "' -()+./', '') or (g.EmailKey<>'' and g.EmailKey in (lower(btrim(r.PhoneNumber) collate "
+    "\"C\"), lower(btrim(r.Address) collate \"C\"))))"};
 
 // Reservations both profiles take part in, with the role the one that goes had.
 constexpr OwnStatement kSharedStays{
@@ -425,14 +427,8 @@ qint64 addedReservationId(Connection& connection, const QString& guestName, cons
 }
 
 std::optional<Guest> matchingGuest(Connection& connection, qint64 reservationId) {
-    const std::optional<ReservationContact> r = readReservation(connection, reservationId);
-    if (!r) return std::nullopt;
-    const QString nameKey = foldedName(r->name);
-    if (nameKey.isEmpty()) return std::nullopt;
     std::optional<Guest> found;
-    Query q(connection, kMatches,
-            {nameKey, QString::number(reservationId), foldedPhone(r->phone),
-             foldedEmail(emailOf(r->phone, r->address))});
+    Query q(connection, kMatches, {QString::number(reservationId)});
     while (q.next()) {
         // One of them linked already: the reservation has its profile.
         if (q.integer(13) != 0) return std::nullopt;

@@ -37,17 +37,6 @@ constexpr const char* kServerStaysStandIn =
     "create temp table if not exists tblStays (ReservationId bigint primary key, Status text, "
     "CancelReason text, CheckedInAt timestamptz, CheckedOutAt timestamptz)";
 
-// The folded keys of a name and a phone as the step that makes the first profiles computes them,
-// the same on both engines and in foldedName / foldedPhone (store/guests.cpp): ASCII letters in
-// lower case, blanks trimmed; a phone without its blanks, dashes, brackets, plus, dots and
-// slashes.
-#define CORVANNA_FILE_NAME_KEY(c) "lower(trim(" c "))"
-#define CORVANNA_FILE_PHONE_KEY(c)                                                                 \
-    "replace(replace(replace(replace(replace(replace(replace(coalesce(" c                          \
-    ", ''), ' ', ''), '-', ''), '(', ''), ')', ''), '+', ''), '.', ''), '/', '')"
-#define CORVANNA_SERVER_NAME_KEY(c) "lower(btrim(" c ") collate \"C\")"
-#define CORVANNA_SERVER_PHONE_KEY(c) "translate(coalesce(" c ", ''), ' -()+./', '')"
-
 const std::vector<SchemaStep> kHistory = {
     {1,
      // How many units of each kind and type the hotel has; whole units, none below zero.
@@ -178,132 +167,117 @@ const std::vector<SchemaStep> kHistory = {
                      "corvanna_rooms_changed()")}},
     {5,
      // Guests: profiles with their documents, who stays in each reservation (one booker), the
-     // desk's privacy rules and the log of what they erased. The keys are the folded name,
-     // phone and e-mail the save's match reads through one index. The reservations so far
+     // desk's privacy rules and the log of what they erased. NameKey, PhoneKey and EmailKey are
+     // the folded name, phone and e-mail a save's match reads through one index; the program
+     // fills them on write (foldedName, foldedPhone: store/guests.h), and the step computes them
+     // the same way on either engine: ASCII letters in lower case, outer blanks trimmed; a phone
+     // without blanks, dashes, brackets, plus signs, dots and slashes. The reservations so far
      // become profiles, one per folded name and phone, linked as bookers.
-     {QStringLiteral("CREATE TABLE IF NOT EXISTS tblGuests (id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                     "Name TEXT NOT NULL, Phone TEXT, Email TEXT, Address TEXT, Nationality TEXT, "
-                     "BirthDate TEXT, DocType TEXT, DocNumber TEXT, DocCountry TEXT, DocExpiry "
-                     "TEXT, Note TEXT, ErasedAt TEXT, NameKey TEXT NOT NULL DEFAULT '', PhoneKey "
-                     "TEXT NOT NULL DEFAULT '', EmailKey TEXT NOT NULL DEFAULT '')"),
-      QStringLiteral("CREATE INDEX IF NOT EXISTS idxGuestsPhoneKey ON tblGuests (NameKey, "
-                     "PhoneKey)"),
-      QStringLiteral("CREATE INDEX IF NOT EXISTS idxGuestsEmailKey ON tblGuests (NameKey, "
-                     "EmailKey)"),
+     {QStringLiteral(
+          "CREATE TABLE IF NOT EXISTS tblGuests (id INTEGER PRIMARY KEY AUTOINCREMENT, Name "
+          "TEXT NOT NULL, Phone TEXT, Email TEXT, Address TEXT, Nationality TEXT, BirthDate "
+          "TEXT, DocType TEXT, DocNumber TEXT, DocCountry TEXT, DocExpiry TEXT, Note TEXT, "
+          "ErasedAt TEXT, NameKey TEXT NOT NULL DEFAULT '', PhoneKey TEXT NOT NULL DEFAULT "
+          "'', EmailKey TEXT NOT NULL DEFAULT '')"),
       QStringLiteral("CREATE TABLE IF NOT EXISTS tblStayGuests (ReservationId INTEGER NOT NULL, "
                      "GuestId INTEGER NOT NULL, Role TEXT NOT NULL CHECK (Role IN ('booker', "
                      "'guest')), Position INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (ReservationId, "
                      "GuestId))"),
+      QStringLiteral(
+          "CREATE TABLE IF NOT EXISTS tblPrivacyRules (Rule TEXT PRIMARY KEY CHECK (Rule IN "
+          "('cards', 'guests')), Enabled INTEGER NOT NULL DEFAULT 0 CHECK (Enabled IN (0, "
+          "1)), After INTEGER NOT NULL CHECK (After > 0))"),
+      QStringLiteral(
+          "INSERT OR IGNORE INTO tblPrivacyRules (Rule, Enabled, After) VALUES ('cards', 0, "
+          "30), ('guests', 0, 3)"),
+      QStringLiteral(
+          "CREATE TABLE IF NOT EXISTS tblPrivacyLog (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+          "At TEXT NOT NULL, Desk TEXT NOT NULL, What TEXT NOT NULL CHECK (What IN "
+          "('cards', 'guest', 'guests by age', 'export')), Count INTEGER NOT NULL)"),
+      // The reservations' profiles: the newest reservation's values for each name and phone.
+      QStringLiteral(
+          "INSERT INTO tblGuests (Name, Phone, Address, NameKey, PhoneKey) SELECT "
+          "trim(r.GuestName), r.PhoneNumber, r.Address, k.NameKey, k.PhoneKey FROM (SELECT "
+          "max(id) AS id, NameKey, PhoneKey FROM (SELECT id, lower(trim(GuestName)) AS "
+          "NameKey, "
+          "replace(replace(replace(replace(replace(replace(replace(coalesce(PhoneNumber, "
+          "''), ' ', ''), '-', ''), '(', ''), ')', ''), '+', ''), '.', ''), '/', '') AS "
+          "PhoneKey FROM tblRooms WHERE trim(coalesce(GuestName, '')) <> '') GROUP BY "
+          "NameKey, PhoneKey) k JOIN tblRooms r ON r.id = k.id ORDER BY k.id"),
+      QStringLiteral(
+          "CREATE INDEX IF NOT EXISTS idxGuestsPhoneKey ON tblGuests (NameKey, PhoneKey)"),
+      QStringLiteral(
+          "CREATE INDEX IF NOT EXISTS idxGuestsEmailKey ON tblGuests (NameKey, EmailKey)"),
+      QStringLiteral(
+          "INSERT INTO tblStayGuests (ReservationId, GuestId, Role, Position) SELECT r.id, "
+          "g.id, 'booker', 0 FROM tblRooms r JOIN tblGuests g ON g.NameKey = "
+          "lower(trim(r.GuestName)) AND g.PhoneKey = "
+          "replace(replace(replace(replace(replace(replace(replace(coalesce(r.PhoneNumber, "
+          "''), ' ', ''), '-', ''), '(', ''), ')', ''), '+', ''), '.', ''), '/', '') WHERE "
+          "trim(coalesce(r.GuestName, '')) <> ''"),
+      // Indexes and checks after the bulk of the rows: built at once rather than row by row.
       QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS idxStayGuestsBooker ON tblStayGuests "
                      "(ReservationId) WHERE Role = 'booker'"),
       QStringLiteral("CREATE INDEX IF NOT EXISTS idxStayGuestsGuest ON tblStayGuests (GuestId)"),
-      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnown BEFORE INSERT ON "
-                     "tblStayGuests WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = "
-                     "NEW.ReservationId) OR NOT EXISTS (SELECT 1 FROM tblGuests WHERE id = "
-                     "NEW.GuestId) BEGIN SELECT RAISE(ABORT, 'no such reservation or guest'); "
-                     "END"),
-      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnownUpdate BEFORE UPDATE OF "
-                     "GuestId ON tblStayGuests WHEN NOT EXISTS (SELECT 1 FROM tblGuests WHERE id "
-                     "= NEW.GuestId) BEGIN SELECT RAISE(ABORT, 'no such guest'); END"),
-      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteGuests AFTER DELETE ON tblRooms "
-                     "BEGIN DELETE FROM tblStayGuests WHERE ReservationId = OLD.id; END"),
-      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgGuestsDelete AFTER DELETE ON tblGuests "
-                     "BEGIN DELETE FROM tblStayGuests WHERE GuestId = OLD.id; END"),
-      QStringLiteral("CREATE TABLE IF NOT EXISTS tblPrivacyRules (Rule TEXT PRIMARY KEY CHECK "
-                     "(Rule IN ('cards', 'guests')), Enabled INTEGER NOT NULL DEFAULT 0 CHECK "
-                     "(Enabled IN (0, 1)), After INTEGER NOT NULL CHECK (After > 0))"),
-      QStringLiteral("INSERT OR IGNORE INTO tblPrivacyRules (Rule, Enabled, After) VALUES "
-                     "('cards', 0, 30), ('guests', 0, 3)"),
-      QStringLiteral("CREATE TABLE IF NOT EXISTS tblPrivacyLog (id INTEGER PRIMARY KEY "
-                     "AUTOINCREMENT, At TEXT NOT NULL, Desk TEXT NOT NULL, What TEXT NOT NULL "
-                     "CHECK (What IN ('cards', 'guest', 'guests by age', 'export')), Count "
-                     "INTEGER NOT NULL)"),
       QStringLiteral(
-          "INSERT INTO tblGuests (Name, Phone, Address, NameKey, PhoneKey) SELECT "
-          "trim(r.GuestName), "
-          "r.PhoneNumber, r.Address, k.NameKey, k.PhoneKey FROM (SELECT max(id) AS id, NameKey, "
-          "PhoneKey FROM (SELECT id, " CORVANNA_FILE_NAME_KEY(
-              "GuestName") " AS NameKey, " CORVANNA_FILE_PHONE_KEY("PhoneNumber") " AS PhoneKey "
-                                                                                  "FROM tblRooms "
-                                                                                  "WHERE "
-                                                                                  "trim(coalesce("
-                                                                                  "GuestName, '')) "
-                                                                                  "<> '') GROUP BY "
-                                                                                  "NameKey, "
-                                                                                  "PhoneKey) k "
-                                                                                  "JOIN tblRooms r "
-                                                                                  "ON "
-                                                                                  "r.id = k.id "
-                                                                                  "ORDER BY k.id"),
-      QStringLiteral("INSERT INTO tblStayGuests (ReservationId, GuestId, Role, Position) SELECT "
-                     "r.id, g.id, "
-                     "'booker', 0 FROM tblRooms r JOIN tblGuests g ON g.NameKey "
-                     "= " CORVANNA_FILE_NAME_KEY("r.GuestName") " AND g.PhoneKey "
-                                                                "= " CORVANNA_FILE_PHONE_KEY(
-                                                                    "r.PhoneNumber") " WHERE "
-                                                                                     "trim("
-                                                                                     "coalesce(r."
-                                                                                     "GuestName, "
-                                                                                     "'')) <> "
-                                                                                     "''")},
-     {QStringLiteral("create table if not exists tblGuests (id bigint generated always as "
-                     "identity primary key, Name text not null, Phone text, Email text, Address "
-                     "text, Nationality text, BirthDate date, DocType text, DocNumber text, "
-                     "DocCountry text, DocExpiry date, Note text, ErasedAt timestamptz(3), NameKey "
-                     "text not null default '', PhoneKey text not null default '', EmailKey text "
-                     "not null default '')"),
-      QStringLiteral("create index if not exists idxGuestsPhoneKey on tblGuests (NameKey, "
-                     "PhoneKey)"),
-      QStringLiteral("create index if not exists idxGuestsEmailKey on tblGuests (NameKey, "
-                     "EmailKey)"),
-      QStringLiteral("create table if not exists tblStayGuests (ReservationId bigint not null "
-                     "references tblRooms (id) on delete cascade, GuestId bigint not null "
-                     "references tblGuests (id) on delete cascade, Role text not null check (Role "
-                     "in ('booker', 'guest')), Position integer not null default 0, primary key "
-                     "(ReservationId, GuestId))"),
-      QStringLiteral("create unique index if not exists idxStayGuestsBooker on tblStayGuests "
-                     "(ReservationId) where Role = 'booker'"),
-      QStringLiteral("create index if not exists idxStayGuestsGuest on tblStayGuests (GuestId)"),
-      QStringLiteral("create table if not exists tblPrivacyRules (Rule text primary key check "
-                     "(Rule in ('cards', 'guests')), Enabled integer not null default 0 check "
-                     "(Enabled in (0, 1)), After integer not null check (After > 0))"),
+          "CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnown BEFORE INSERT ON tblStayGuests "
+          "WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) OR NOT "
+          "EXISTS (SELECT 1 FROM tblGuests WHERE id = NEW.GuestId) BEGIN SELECT "
+          "RAISE(ABORT, 'no such reservation or guest'); END"),
+      QStringLiteral(
+          "CREATE TRIGGER IF NOT EXISTS trgStayGuestsKnownUpdate BEFORE UPDATE OF GuestId "
+          "ON tblStayGuests WHEN NOT EXISTS (SELECT 1 FROM tblGuests WHERE id = "
+          "NEW.GuestId) BEGIN SELECT RAISE(ABORT, 'no such guest'); END"),
+      // A reservation's delete takes its links with it; so does a profile's (a merge).
+      QStringLiteral(
+          "CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteGuests AFTER DELETE ON tblRooms BEGIN "
+          "DELETE FROM tblStayGuests WHERE ReservationId = OLD.id; END"),
+      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgGuestsDelete AFTER DELETE ON tblGuests BEGIN "
+                     "DELETE FROM tblStayGuests WHERE GuestId = OLD.id; END")},
+     {QStringLiteral(
+          "create table if not exists tblGuests (id bigint generated always as identity "
+          "primary key, Name text not null, Phone text, Email text, Address text, "
+          "Nationality text, BirthDate date, DocType text, DocNumber text, DocCountry text, "
+          "DocExpiry date, Note text, ErasedAt timestamptz(3), NameKey text not null "
+          "default '', PhoneKey text not null default '', EmailKey text not null default "
+          "'')"),
+      QStringLiteral(
+          "create table if not exists tblStayGuests (ReservationId bigint not null "
+          "references tblRooms (id) on delete cascade, GuestId bigint not null references "
+          "tblGuests (id) on delete cascade, Role text not null check (Role in ('booker', "
+          "'guest')), Position integer not null default 0, primary key (ReservationId, "
+          "GuestId))"),
+      QStringLiteral(
+          "create table if not exists tblPrivacyRules (Rule text primary key check (Rule in "
+          "('cards', 'guests')), Enabled integer not null default 0 check (Enabled in (0, "
+          "1)), After integer not null check (After > 0))"),
       QStringLiteral("insert into tblPrivacyRules (Rule, Enabled, After) values ('cards', 0, 30), "
                      "('guests', 0, 3) on conflict (Rule) do nothing"),
-      QStringLiteral("create table if not exists tblPrivacyLog (id bigint generated always as "
-                     "identity primary key, At timestamptz(3) not null, Desk text not null, What "
-                     "text not null check (What in ('cards', 'guest', 'guests by age', "
-                     "'export')), Count integer not null)"),
+      QStringLiteral(
+          "create table if not exists tblPrivacyLog (id bigint generated always as identity "
+          "primary key, At timestamptz(3) not null, Desk text not null, What text not null "
+          "check (What in ('cards', 'guest', 'guests by age', 'export')), Count integer not "
+          "null)"),
       QStringLiteral(
           "insert into tblGuests (Name, Phone, Address, NameKey, PhoneKey) select "
-          "btrim(r.GuestName), "
-          "r.PhoneNumber, r.Address, k.NameKey, k.PhoneKey from (select max(id) as id, NameKey, "
-          "PhoneKey from (select id, " CORVANNA_SERVER_NAME_KEY(
-              "GuestName") " as NameKey, " CORVANNA_SERVER_PHONE_KEY("PhoneNumber") " as PhoneKey "
-                                                                                    "from tblRooms "
-                                                                                    "where "
-                                                                                    "btrim("
-                                                                                    "coalesce("
-                                                                                    "GuestName, "
-                                                                                    "'')) <> '') x "
-                                                                                    "group by "
-                                                                                    "NameKey, "
-                                                                                    "PhoneKey) k "
-                                                                                    "join tblRooms "
-                                                                                    "r "
-                                                                                    "on r.id = "
-                                                                                    "k.id order by "
-                                                                                    "k.id"),
-      QStringLiteral("insert into tblStayGuests (ReservationId, GuestId, Role, Position) select "
-                     "r.id, g.id, "
-                     "'booker', 0 from tblRooms r join tblGuests g on g.NameKey "
-                     "= " CORVANNA_SERVER_NAME_KEY("r.GuestName") " and g.PhoneKey "
-                                                                  "= " CORVANNA_SERVER_PHONE_KEY(
-                                                                      "r.PhoneNumber") " where "
-                                                                                       "btrim("
-                                                                                       "coalesce(r."
-                                                                                       "GuestName, "
-                                                                                       "'')) "
-                                                                                       "<> ''")}},
+          "btrim(r.GuestName), r.PhoneNumber, r.Address, k.NameKey, k.PhoneKey from (select "
+          "max(id) as id, NameKey, PhoneKey from (select id, lower(btrim(GuestName) collate "
+          "\"C\") as NameKey, translate(coalesce(PhoneNumber, ''), ' -()+./', '') as "
+          "PhoneKey from tblRooms where btrim(coalesce(GuestName, '')) <> '') x group by "
+          "NameKey, PhoneKey) k join tblRooms r on r.id = k.id order by k.id"),
+      QStringLiteral(
+          "create index if not exists idxGuestsPhoneKey on tblGuests (NameKey, PhoneKey)"),
+      QStringLiteral(
+          "create index if not exists idxGuestsEmailKey on tblGuests (NameKey, EmailKey)"),
+      QStringLiteral(
+          "insert into tblStayGuests (ReservationId, GuestId, Role, Position) select r.id, "
+          "g.id, 'booker', 0 from tblRooms r join tblGuests g on g.NameKey = "
+          "lower(btrim(r.GuestName) collate \"C\") and g.PhoneKey = "
+          "translate(coalesce(r.PhoneNumber, ''), ' -()+./', '') where "
+          "btrim(coalesce(r.GuestName, '')) <> ''"),
+      QStringLiteral("create unique index if not exists idxStayGuestsBooker on tblStayGuests "
+                     "(ReservationId) where Role = 'booker'"),
+      QStringLiteral("create index if not exists idxStayGuestsGuest on tblStayGuests (GuestId)")}},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.

@@ -138,7 +138,33 @@ constexpr StayTable kStayTables[] = {
      "tblstayevents"},
     {"tblCapacity", "select Kind, Type, KeepUnits from tblCapacity", 3,
      "insert into tblCapacity (Kind, Type, KeepUnits) values ($1, $2, $3::integer)", nullptr},
+    // The guests: profiles with their keys as the file folded them, the stays' guests, the
+    // desk's privacy rules in the place of the new database's and their log.
+    {"tblGuests",
+     "select id, Name, Phone, Email, Address, Nationality, BirthDate, DocType, DocNumber, "
+     "DocCountry, DocExpiry, Note, ErasedAt, NameKey, PhoneKey, EmailKey from tblGuests order by "
+     "id",
+     16,
+     "insert into tblGuests (id, Name, Phone, Email, Address, Nationality, BirthDate, DocType, "
+     "DocNumber, DocCountry, DocExpiry, Note, ErasedAt, NameKey, PhoneKey, EmailKey) overriding "
+     "system value values ($1::bigint, $2, $3, $4, $5, $6, $7::date, $8, $9, $10, $11::date, $12, "
+     "$13::timestamptz, $14, $15, $16)",
+     "tblguests"},
+    {"tblStayGuests", "select ReservationId, GuestId, Role, Position from tblStayGuests", 4,
+     "insert into tblStayGuests (ReservationId, GuestId, Role, Position) values ($1::bigint, "
+     "$2::bigint, $3, $4::integer)",
+     nullptr},
+    {"tblPrivacyRules", "select Rule, Enabled, After from tblPrivacyRules", 3,
+     "insert into tblPrivacyRules (Rule, Enabled, After) values ($1, $2::integer, $3::integer) on "
+     "conflict (Rule) do update set Enabled=excluded.Enabled, After=excluded.After",
+     nullptr},
+    {"tblPrivacyLog", "select id, At, Desk, What, Count from tblPrivacyLog order by id", 5,
+     "insert into tblPrivacyLog (id, At, Desk, What, Count) overriding system value values "
+     "($1::bigint, $2::timestamptz, $3, $4, $5::integer)",
+     "tblprivacylog"},
 };
+// The most columns a copied table has.
+constexpr int kMostCopiedColumns = 16;
 
 // The file's stays, units and their log, where it has them, inside the copy's transaction; a
 // failure rolls the whole copy back.
@@ -164,7 +190,7 @@ void copyStays(Sqlite& file, PGconn* conn) {
             fail(file.error());
         int rc;
         while ((rc = sqlite3_step(file.st)) == SQLITE_ROW) {
-            const char* values[6];
+            const char* values[kMostCopiedColumns];
             for (int c = 0; c < table.columns; ++c)
                 values[c] = reinterpret_cast<const char*>(sqlite3_column_text(file.st, c));
             runInCopy(conn, table.insert, table.columns, values, PGRES_COMMAND_OK);

@@ -368,6 +368,37 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
     </message>
 </context>
 <context>
+    <name>Guests</name>
+    <message>
+        <source>A guest profile needs a name.</source>
+        <translation>Ein Gästeprofil braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Guest profile %1 no longer exists.</source>
+        <translation>Das Gästeprofil %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>Die Reservierung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Erased guest</source>
+        <translation>Gelöschter Gast</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be changed.</source>
+        <translation>Ein gelöschtes Gästeprofil kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>A guest profile cannot be merged into itself.</source>
+        <translation>Ein Gästeprofil kann nicht mit sich selbst zusammengeführt werden.</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be merged.</source>
+        <translation>Ein gelöschtes Gästeprofil kann nicht zusammengeführt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -409,6 +440,17 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
 No local copy of the reservations is available.</source>
         <translation>%1
 Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>Privacy</name>
+    <message>
+        <source>Card numbers are erased after 1 to %1 days.</source>
+        <translation>Kartennummern werden nach 1 bis %1 Tagen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Guests are erased after 1 to %1 years.</source>
+        <translation>Gäste werden nach 1 bis %1 Jahren gelöscht.</translation>
     </message>
 </context>
 <context>

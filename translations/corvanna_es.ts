@@ -368,6 +368,37 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
 </context>
 <context>
+    <name>Guests</name>
+    <message>
+        <source>A guest profile needs a name.</source>
+        <translation>Un perfil de huésped necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>Guest profile %1 no longer exists.</source>
+        <translation>El perfil de huésped %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La reserva %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Erased guest</source>
+        <translation>Huésped borrado</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be changed.</source>
+        <translation>Un perfil de huésped borrado no se puede modificar.</translation>
+    </message>
+    <message>
+        <source>A guest profile cannot be merged into itself.</source>
+        <translation>Un perfil de huésped no se puede fusionar consigo mismo.</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be merged.</source>
+        <translation>Un perfil de huésped borrado no se puede fusionar.</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -409,6 +440,17 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
 No local copy of the reservations is available.</source>
         <translation>%1
 No hay ninguna copia local de las reservas.</translation>
+    </message>
+</context>
+<context>
+    <name>Privacy</name>
+    <message>
+        <source>Card numbers are erased after 1 to %1 days.</source>
+        <translation>Los números de tarjeta se borran tras un plazo de 1 a %1 días.</translation>
+    </message>
+    <message>
+        <source>Guests are erased after 1 to %1 years.</source>
+        <translation>Los huéspedes se borran tras un plazo de 1 a %1 años.</translation>
     </message>
 </context>
 <context>

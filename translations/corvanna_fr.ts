@@ -368,6 +368,37 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
 </context>
 <context>
+    <name>Guests</name>
+    <message>
+        <source>A guest profile needs a name.</source>
+        <translation>Un profil de client doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>Guest profile %1 no longer exists.</source>
+        <translation>Le profil de client %1 n'existe plus.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Erased guest</source>
+        <translation>Client effacé</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be changed.</source>
+        <translation>Un profil de client effacé ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>A guest profile cannot be merged into itself.</source>
+        <translation>Un profil de client ne peut pas être fusionné avec lui-même.</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be merged.</source>
+        <translation>Un profil de client effacé ne peut pas être fusionné.</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -409,6 +440,17 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
 No local copy of the reservations is available.</source>
         <translation>%1
 Aucune copie locale des réservations n&apos;est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>Privacy</name>
+    <message>
+        <source>Card numbers are erased after 1 to %1 days.</source>
+        <translation>Les numéros de carte sont effacés après un délai de 1 à %1 jours.</translation>
+    </message>
+    <message>
+        <source>Guests are erased after 1 to %1 years.</source>
+        <translation>Les clients sont effacés après un délai de 1 à %1 ans.</translation>
     </message>
 </context>
 <context>

@@ -368,6 +368,37 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
 </context>
 <context>
+    <name>Guests</name>
+    <message>
+        <source>A guest profile needs a name.</source>
+        <translation>Un profilo ospite deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>Guest profile %1 no longer exists.</source>
+        <translation>Il profilo ospite %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La prenotazione %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Erased guest</source>
+        <translation>Ospite cancellato</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be changed.</source>
+        <translation>Un profilo ospite cancellato non può essere modificato.</translation>
+    </message>
+    <message>
+        <source>A guest profile cannot be merged into itself.</source>
+        <translation>Un profilo ospite non può essere unito a se stesso.</translation>
+    </message>
+    <message>
+        <source>An erased guest profile cannot be merged.</source>
+        <translation>Un profilo ospite cancellato non può essere unito.</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -409,6 +440,17 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
 No local copy of the reservations is available.</source>
         <translation>%1
 Non è disponibile alcuna copia locale delle prenotazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>Privacy</name>
+    <message>
+        <source>Card numbers are erased after 1 to %1 days.</source>
+        <translation>I numeri di carta vengono cancellati dopo un periodo da 1 a %1 giorni.</translation>
+    </message>
+    <message>
+        <source>Guests are erased after 1 to %1 years.</source>
+        <translation>Gli ospiti vengono cancellati dopo un periodo da 1 a %1 anni.</translation>
     </message>
 </context>
 <context>

@@ -100,6 +100,8 @@ private slots:
     void anErasureLeavesNoTrace();
     void cardNumbersAreMaskedFromTheDayTheyAreDue_data();
     void cardNumbersAreMaskedFromTheDayTheyAreDue();
+    void guestsAreErasedFromTheYearTheyAreDue_data();
+    void guestsAreErasedFromTheYearTheyAreDue();
     void theExportReadsBackWithEveryField();
     void theUpgradeMakesProfilesOfTheReservations();
 };
@@ -255,6 +257,26 @@ void TestGuests::cardNumbersAreMaskedFromTheDayTheyAreDue() {
     QCOMPARE(readPrivacyLog(c).size(), size_t(erased));
 }
 
+void TestGuests::guestsAreErasedFromTheYearTheyAreDue_data() {
+    QTest::addColumn<bool>("due");
+    QTest::newRow("day before") << false;
+    QTest::newRow("the day") << true;
+}
+
+void TestGuests::guestsAreErasedFromTheYearTheyAreDue() {
+    QFETCH(bool, due);
+    Database db;
+    Connection& c = db.desk();
+    const QDate out = kToday.addYears(-3).addDays(due ? 0 : 1);
+    const qint64 id = db.reserve(sampleGuest(QStringLiteral("Old Guest"), out.addDays(-2), out));
+    const qint64 guest = addBookerFromReservation(c, id);
+    writePrivacyRules(c, {false, 30, true, 3});
+    QCOMPARE(eraseGuestsDue(c, kToday, QStringLiteral("desk1")), due ? 1 : 0);
+    QCOMPARE(readGuest(c, guest).erased, due);
+    QCOMPARE(db.value(QStringLiteral("select GuestName from tblRooms where id=%1").arg(id)),
+             due ? QStringLiteral("Erased guest") : QStringLiteral("Old Guest"));
+}
+
 void TestGuests::theExportReadsBackWithEveryField() {
     Database db;
     Connection& c = db.desk();
@@ -307,9 +329,9 @@ void TestGuests::theUpgradeMakesProfilesOfTheReservations() {
     db.exec(db.onServer() ? QStringLiteral("update corvanna_schema set version = 3")
                           : QStringLiteral("drop trigger trgRoomsDeleteGuests; "
                                            "pragma user_version = 3"));
-    const qint64 a1 = db.reserve(QStringLiteral("Anna Berg"), QStringLiteral("+46 70-123"));
-    const qint64 a2 = db.reserve(QStringLiteral("ANNA BERG "), QStringLiteral("4670123"));
-    const qint64 other = db.reserve(QStringLiteral("Anna Berg"), QStringLiteral("999"));
+    const qint64 a1 = db.reserve(QStringLiteral("ÅSA Berg"), QStringLiteral("+46 70-123"));
+    const qint64 a2 = db.reserve(QStringLiteral("ÅSA BERG "), QStringLiteral("4670123"));
+    const qint64 other = db.reserve(QStringLiteral("ÅSA Berg"), QStringLiteral("999"));
     const qint64 nameless = db.reserve(QString(), QStringLiteral("999"));
     const QString rows =
         db.value(db.onServer() ? "select string_agg(t::text, '|' order by id) from tblRooms t"
@@ -335,7 +357,7 @@ void TestGuests::theUpgradeMakesProfilesOfTheReservations() {
     // The keys the step wrote are the ones a save's match computes.
     QVERIFY(!matchingGuest(c, a2));
     const std::optional<Guest> match =
-        matchingGuest(c, db.reserve(QStringLiteral("anna berg"), QStringLiteral("(4670) 123")));
+        matchingGuest(c, db.reserve(QStringLiteral("Åsa berg"), QStringLiteral("(4670) 123")));
     QVERIFY(match);
     QCOMPARE(match->id, ofA1[0].id);
 }

@@ -3,7 +3,9 @@
 #include "base/failure.h"
 #include "base/settings.h"
 #include "store/connection.h"
+#include "store/guests.h"
 #include "store/literals.h"
+#include "store/privacy.h"
 #include "store/serverchoice.h"
 #include "store/statements.h"
 #include "store/stays.h"
@@ -151,7 +153,12 @@ QString deskFile(const QTemporaryDir& dir) {
                  "'2024-02-28T12:00:00.000Z', null);"
                  "insert into tblStayUnits values (2, 3, '2024-02-28', '2024-03-01');"
                  "insert into tblStayEvents values (4, 2, '2024-02-28T12:00:00.000Z', 'desk', "
-                 "'check-in', '|none||');");
+                 "'check-in', '|none||');"
+                 // O'Brien's profile, as booker of reservation 4, and the cards' rule on.
+                 "insert into tblGuests (id, Name, Phone, BirthDate, NameKey, PhoneKey) values "
+                 "(6, 'O''Brien', '555', '1970-01-02', 'o''brien', '555');"
+                 "insert into tblStayGuests values (4, 6, 'booker', 0);"
+                 "update tblPrivacyRules set Enabled = 1 where Rule = 'cards';");
     return path;
 }
 } // namespace
@@ -184,6 +191,15 @@ void TestServerChoice::copyKeepsEveryRowAndId() {
     undoLast(c, 2);
     QCOMPARE(readStay(c, 2).status, StayStatus::Expected);
     QCOMPARE(addUnit(c, {0, "12", "Room", "Double", {}, true}), qint64(4));
+    // The guests came along, with the desk's rules.
+    const std::vector<Guest> ofFour = readStayGuests(c, 4);
+    QCOMPARE(ofFour.size(), size_t(1));
+    QCOMPARE(ofFour[0].id, qint64(6));
+    QCOMPARE(ofFour[0].birthDate, QDate(1970, 1, 2));
+    QVERIFY(readPrivacyRules(c).cardsOn);
+    Guest next;
+    next.name = "Next";
+    QCOMPARE(addGuest(c, next), qint64(7));
 }
 
 void TestServerChoice::copyRefusesATableWithRows() {
