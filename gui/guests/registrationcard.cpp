@@ -12,14 +12,14 @@ namespace corvanna {
 
 namespace {
 
-constexpr char kContext[] = "RegistrationCard";
 constexpr double kTitleScale = 1.6;
 constexpr double kHeadingScale = 1.15;
 constexpr int kSignatureLines = 3; // the room a signature takes, in lines
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate(kContext, text, nullptr, n);
-}
+// The card's texts, translated in a context of their own.
+class CardText {
+    Q_DECLARE_TR_FUNCTIONS(RegistrationCard)
+};
 
 QString dateText(const QDate& date, const QLocale& locale) {
     return date.isValid() ? locale.toString(date, shortDateFormat(locale)) : QString();
@@ -35,34 +35,36 @@ std::vector<CardLine> layOutRegistrationCard(const RegistrationCard& card, const
     std::vector<CardLine> lines;
     lines.push_back({CardLine::Style::Title, card.hotel});
     lines.push_back({CardLine::Style::Heading,
-                     tr("Registration card, reservation %1").arg(card.reservationId)});
+                     CardText::tr("Registration card, reservation %1").arg(card.reservationId)});
     const qint64 nights =
         card.checkIn.isValid() && card.checkOut.isValid() ? card.checkIn.daysTo(card.checkOut) : 0;
-    addField(lines, tr("Arrival: %1").arg(dateText(card.checkIn, locale)));
-    addField(lines, tr("Departure: %1").arg(dateText(card.checkOut, locale)));
+    addField(lines, CardText::tr("Arrival: %1").arg(dateText(card.checkIn, locale)));
+    addField(lines, CardText::tr("Departure: %1").arg(dateText(card.checkOut, locale)));
     // English says "1 night" and "%n nights"; translations follow their plural forms.
-    addField(lines, nights == 1 ? tr("1 night") : tr("%n nights", int(nights)));
-    addField(lines, tr("Accommodation: %1, %2").arg(card.kind, card.type));
+    addField(lines, nights == 1 ? CardText::tr("1 night")
+                                : CardText::tr("%n nights", nullptr, int(nights)));
+    addField(lines, CardText::tr("Accommodation: %1, %2").arg(card.kind, card.type));
     addField(lines, card.units.isEmpty()
-                        ? tr("Unit: not assigned yet")
-                        : tr("Unit: %1").arg(card.units.join(QStringLiteral(", "))));
+                        ? CardText::tr("Unit: not assigned yet")
+                        : CardText::tr("Unit: %1").arg(card.units.join(QStringLiteral(", "))));
     const int count = int(card.guests.size());
     for (int i = 0; i < count; ++i) {
         const CardGuest& guest = card.guests[size_t(i)];
         lines.push_back(
             {CardLine::Style::Heading,
-             guest.booker ? tr("Guest %1 of %2: %3 (booker)").arg(i + 1).arg(count).arg(guest.name)
-                          : tr("Guest %1 of %2: %3").arg(i + 1).arg(count).arg(guest.name)});
-        addField(lines, tr("Nationality: %1").arg(guest.nationality));
-        addField(lines, tr("Date of birth: %1").arg(dateText(guest.birthDate, locale)));
+             guest.booker
+                 ? CardText::tr("Guest %1 of %2: %3 (booker)").arg(i + 1).arg(count).arg(guest.name)
+                 : CardText::tr("Guest %1 of %2: %3").arg(i + 1).arg(count).arg(guest.name)});
+        addField(lines, CardText::tr("Nationality: %1").arg(guest.nationality));
+        addField(lines, CardText::tr("Date of birth: %1").arg(dateText(guest.birthDate, locale)));
         addField(lines,
-                 tr("Address: %1")
+                 CardText::tr("Address: %1")
                      .arg(QString(guest.address).replace(QLatin1Char('\n'), QStringLiteral(", "))));
-        addField(lines, tr("Document: %1 %2, issued by %3, valid until %4")
+        addField(lines, CardText::tr("Document: %1 %2, issued by %3, valid until %4")
                             .arg(guest.docType, guest.docNumber, guest.docCountry,
                                  dateText(guest.docExpiry, locale)));
     }
-    lines.push_back({CardLine::Style::Signature, tr("Signature of the guest")});
+    lines.push_back({CardLine::Style::Signature, CardText::tr("Signature of the guest")});
     return lines;
 }
 
