@@ -425,6 +425,14 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
         <translation>Reservierung %1: %2 bis %3, %4 %5, %6 (%7)</translation>
     </message>
     <message>
+        <source>booker</source>
+        <translation>Bucher</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
         <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
         <translation>Diese Datenbank führt keine Gastprofile (sie wurde von einem älteren Programm angelegt und kann hier nicht geändert werden), daher sind die Befehle für Gäste nicht verfügbar.</translation>
     </message>

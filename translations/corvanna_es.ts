@@ -425,6 +425,14 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
         <translation>Reserva %1: del %2 al %3, %4 %5, %6 (%7)</translation>
     </message>
     <message>
+        <source>booker</source>
+        <translation>titular</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>huésped</translation>
+    </message>
+    <message>
         <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
         <translation>Esta base de datos no guarda perfiles de huéspedes (la creó un programa anterior y no se puede cambiar aquí), así que los comandos de huéspedes no están disponibles.</translation>
     </message>

@@ -425,6 +425,14 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
         <translation>Réservation %1 : du %2 au %3, %4 %5, %6 (%7)</translation>
     </message>
     <message>
+        <source>booker</source>
+        <translation>réservant</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>client</translation>
+    </message>
+    <message>
         <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
         <translation>Cette base de données ne contient pas de profils clients (elle a été créée par un programme plus ancien et ne peut pas être modifiée ici) : les commandes des clients ne sont donc pas disponibles.</translation>
     </message>

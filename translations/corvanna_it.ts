@@ -425,6 +425,14 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
         <translation>Prenotazione %1: dal %2 al %3, %4 %5, %6 (%7)</translation>
     </message>
     <message>
+        <source>booker</source>
+        <translation>prenotante</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>ospite</translation>
+    </message>
+    <message>
         <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
         <translation>Questo database non contiene profili degli ospiti (è stato creato da un programma precedente e qui non si può modificare), quindi i comandi degli ospiti non sono disponibili.</translation>
     </message>

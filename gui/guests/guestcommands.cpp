@@ -76,7 +76,9 @@ std::vector<CardLine> profileLines(const Guest& guest, const std::vector<GuestSt
         field(GuestCommands::tr("Reservation %1: %2 to %3, %4 %5, %6 (%7)")
                   .arg(stay.reservationId)
                   .arg(dateText(stay.checkIn), dateText(stay.checkOut), stay.kind, stay.type,
-                       statusText(stay.status), stay.role));
+                       statusText(stay.status),
+                       stay.role == QLatin1String("booker") ? GuestCommands::tr("booker")
+                                                            : GuestCommands::tr("guest")));
     return lines;
 }
 

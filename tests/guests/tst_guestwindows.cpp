@@ -1,4 +1,5 @@
 // The guests' windows over a real working database (the file, or a database of the tests' server).
+#include "base/cardmask.h"
 #include "base/dates.h"
 #include "base/settings.h"
 #include "gui/frame/messagebox.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -34,6 +37,16 @@ const QDate kToday = QDate::currentDate();
 
 QString day(const QDate& date) {
     return QLocale().toString(date, shortDateFormat());
+}
+
+// A PDF's text on one line, its "fi" ligatures as two letters; empty when it cannot be read.
+QString pdfText(const QString& pdf) {
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    if (!text.waitForFinished(30000)) return {};
+    return QString::fromUtf8(text.readAllStandardOutput())
+        .replace(QChar(0xFB01), QStringLiteral("fi"))
+        .simplified();
 }
 
 // One desk started as the program starts, on the file or on a database of the tests' server.
@@ -88,6 +101,8 @@ private slots:
     void eraseNamesWhatGoes();
     void privacyRulesSaved_data();
     void privacyRulesSaved();
+    void exportWritesPdfAndJson();
+    void privacyRulesRunAtStartOnceADay();
 };
 
 // The profile is offered after "Successfully Saved." and the list's refresh; Yes links it, Esc on
@@ -251,10 +266,8 @@ void TestGuestWindows::registrationCardPdf() {
     };
     desk.form.findChild<QAction*>("actionRegistrationCard")->trigger();
     QCOMPARE(desk.dialogs.texts(), QStringList());
-    QProcess text;
-    text.start("pdftotext", {pdf, "-"});
-    QVERIFY2(text.waitForFinished(30000), "pdftotext (poppler-utils) is needed");
-    const QString out = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const QString out = pdfText(pdf);
+    QVERIFY2(!out.isEmpty(), "pdftotext (poppler-utils) is needed");
     const QString expiry = day(QDate(2031, 5, 1));
     for (const QString& line :
          {hotel.isEmpty() ? applicationTitle() : hotel,
@@ -331,6 +344,60 @@ void TestGuestWindows::privacyRulesSaved() {
     window.Save_Click();
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(readPrivacyRules(desk.connection()), (PrivacyRules{cards, days, guests, years}));
+}
+
+// Export: a PDF to read and the JSON beside it, both the desk's alone, and a line in the log.
+void TestGuestWindows::exportWritesPdfAndJson() {
+    Desk desk;
+    QVERIFY(desk.ready);
+    const qint64 guest = desk.addProfile("Ada Lovelace", "555 0100");
+    setStayGuests(desk.connection(), desk.addStay("Ada Lovelace", "555 0100", 1, 3), guest, {});
+    const QString chosen = desk.temp.path("ada.pdf");
+    desk.session.saveFileName = [&](QWidget*, const QString&) { return chosen; };
+    GuestsWindow window(desk.session);
+    window.refresh(guest);
+    control<QPushButton>(window, "guestExport")->click();
+    const QString json = desk.temp.path("ada.json");
+    QCOMPARE(desk.dialogs.texts(), QStringList{QString("The guest's data was written to %1 and %2.")
+                                                   .arg(QDir::toNativeSeparators(chosen),
+                                                        QDir::toNativeSeparators(json))});
+    const auto privateFile =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    for (const QString& path : {chosen, json})
+        QCOMPARE(QFile(path).permissions(), privateFile);
+    QFile file(json);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(file.readAll()).contains("Ada Lovelace"));
+    const QString out = pdfText(chosen);
+    QVERIFY2(!out.isEmpty(), "pdftotext (poppler-utils) is needed");
+    for (const QString& line :
+         {QString("Guest profile of Ada Lovelace"), QString("Phone: 555 0100"), QString("1 stay")})
+        QVERIFY2(out.contains(line), qPrintable(line + " not in: " + out));
+    const std::vector<PrivacyLogLine> log = readPrivacyLog(desk.connection());
+    QCOMPARE(log.size(), size_t(1));
+    QCOMPARE(log.front().what, QStringLiteral("export"));
+}
+
+// A start runs the rules the desk turned on; the same day they do not run again.
+void TestGuestWindows::privacyRulesRunAtStartOnceADay() {
+    Desk desk;
+    QVERIFY(desk.ready);
+    writePrivacyRules(desk.connection(), PrivacyRules{true, 30, false, 3});
+    const qint64 old = desk.addStay("Ada Lovelace", "555 0100", -50, -40);
+    const auto card = [&](qint64 id) {
+        ResultSet row;
+        row.open(statements::selectById(QString::number(id)), desk.connection());
+        return row.text("CreditCardNo");
+    };
+    const QString stored = card(old);
+    Form1 again(desk.session);
+    QVERIFY(again.Form_Load());
+    QCOMPARE(desk.dialogs.texts(), QStringList{"The privacy rules erased 1 card number."});
+    QCOMPARE(card(old), maskedCardNumber(stored));
+    const qint64 later = desk.addStay("Bo Byrne", "555 0101", -50, -40);
+    again.runPrivacyRules();
+    QCOMPARE(desk.dialogs.texts().size(), 1);
+    QCOMPARE(card(later), stored);
 }
 
 QTEST_MAIN(TestGuestWindows)
