@@ -1641,6 +1641,14 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
         <translation>Bitte geben Sie den Namen des Gastes ein.</translation>
     </message>
     <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Die Änderungen am Profil von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Die Änderungen wurden nicht gespeichert, weil der Name des Gastes leer war.</translation>
+    </message>
+    <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
         <translation>Das Profil von %1 (Nr. %2) mit dem Profil von %3 (Nr. %4) zusammenführen? Jeder Aufenthalt von Nr. %2 geht auf Nr. %4 über, und Nr. %2 wird entfernt.</translation>
     </message>

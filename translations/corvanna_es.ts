@@ -1641,6 +1641,14 @@ Save your entries as a new reservation?</source>
         <translation>Introduzca el nombre del huésped.</translation>
     </message>
     <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>¿Guardar los cambios del perfil de %1?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Los cambios no se guardaron porque el nombre del huésped estaba vacío.</translation>
+    </message>
+    <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
         <translation>¿Combinar el perfil de %1 (n.º %2) con el perfil de %3 (n.º %4)? Cada estancia del n.º %2 pasa al n.º %4, y el n.º %2 se elimina.</translation>
     </message>

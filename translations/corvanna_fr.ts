@@ -1641,6 +1641,14 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
         <translation>Veuillez saisir le nom du client.</translation>
     </message>
     <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Enregistrer les modifications du profil de %1 ?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Les modifications n'ont pas été enregistrées, car le nom du client était vide.</translation>
+    </message>
+    <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
         <translation>Fusionner le profil de %1 (n° %2) dans le profil de %3 (n° %4) ? Chaque séjour du n° %2 passe au n° %4, et le n° %2 est supprimé.</translation>
     </message>

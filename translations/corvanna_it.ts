@@ -1642,6 +1642,14 @@ Salvare i suoi dati come nuova prenotazione?</translation>
         <translation>Inserire il nome dell'ospite.</translation>
     </message>
     <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Salvare le modifiche al profilo di %1?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Le modifiche non sono state salvate perché il nome dell'ospite era vuoto.</translation>
+    </message>
+    <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
         <translation>Unire il profilo di %1 (n. %2) al profilo di %3 (n. %4)? Ogni soggiorno del n. %2 passa al n. %4, e il n. %2 viene eliminato.</translation>
     </message>

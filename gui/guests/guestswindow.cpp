@@ -252,6 +252,7 @@ void GuestsWindow::enableCommands() {
 }
 
 void GuestsWindow::showSelected() {
+    keepTyping();
     const qint64 id = selectedIds().size() == 1 ? selectedIds().front() : 0;
     m_shownId = id;
     Guest guest;
@@ -268,6 +269,8 @@ void GuestsWindow::showSelected() {
     m_docCountry->setText(guest.docCountry);
     m_docExpiry->setDate(guest.docExpiry.isValid() ? guest.docExpiry : kNoDate);
     m_note->setPlainText(guest.note);
+    m_shown = typed();
+    m_shownEditable = id != 0 && !guest.erased;
     m_stays->clear();
     if (id == 0) return;
     std::vector<GuestStay> stays;
@@ -308,7 +311,46 @@ void GuestsWindow::Save_Click() {
         m_name->setFocus();
         return;
     }
-    if (proc.step(102, [&] { updateGuest(m_session.connection(), guest); })) refresh(guest.id);
+    if (proc.step(102, [&] { updateGuest(m_session.connection(), guest); })) {
+        m_shownId = 0; // saved: nothing left to ask about
+        refresh(guest.id);
+    }
+}
+
+void GuestsWindow::keepTyping() {
+    if (!m_shownEditable || m_shownId == 0) return;
+    const Guest guest = typed();
+    if (guest == m_shown) return;
+    m_shownEditable = false; // asked once
+    Procedure proc(m_session.dialogs, QStringLiteral("Guests.keepTyping"));
+    bool save = false;
+    proc.step(100, [&] {
+        save =
+            m_session.dialogs.ask(tr("Save the changes to the profile of %1?").arg(m_shown.name));
+    });
+    if (!save) return;
+    if (guest.name.isEmpty()) {
+        proc.step(102, [&] {
+            m_session.dialogs.notify(
+                tr("The changes were not saved, because the guest's name was empty."));
+        });
+        return;
+    }
+    if (!proc.step(104, [&] { updateGuest(m_session.connection(), guest); })) return;
+    for (Guest& g : m_guests)
+        if (g.id == guest.id) g = guest;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_list->topLevelItem(i);
+        if (item->data(0, kIdRole).toLongLong() != guest.id) continue;
+        item->setText(0, guest.name);
+        item->setText(1, guest.phone);
+        item->setText(2, guest.email);
+    }
+}
+
+void GuestsWindow::done(int result) {
+    keepTyping();
+    QDialog::done(result);
 }
 
 void GuestsWindow::Merge_Click() {
@@ -333,8 +375,10 @@ void GuestsWindow::Merge_Click() {
                 .arg(nameOf(keep))
                 .arg(keep));
     });
-    if (merge && proc.step(102, [&] { mergeGuests(m_session.connection(), keep, gone); }))
+    if (merge && proc.step(102, [&] { mergeGuests(m_session.connection(), keep, gone); })) {
+        m_shownId = 0;
         refresh(keep);
+    }
 }
 
 void GuestsWindow::Export_Click() {
@@ -363,8 +407,10 @@ void GuestsWindow::Erase_Click() {
     bool erase = false;
     proc.step(102, [&] { erase = m_session.dialogs.askDefaultNo(question); });
     if (erase &&
-        proc.step(104, [&] { eraseGuest(m_session.connection(), id, StayCommands::deskName()); }))
+        proc.step(104, [&] { eraseGuest(m_session.connection(), id, StayCommands::deskName()); })) {
+        m_shownId = 0;
         refresh(id);
+    }
 }
 
 } // namespace corvanna

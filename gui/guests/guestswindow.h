@@ -31,7 +31,13 @@ public:
     void Export_Click();
     void Erase_Click();
 
+    // Closing asks first about changes typed and not saved.
+    void done(int result) override;
+
 private:
+    // Changes typed into the shown profile and not saved: the desk is asked whether to save them
+    // before another profile is shown or the window closes.
+    void keepTyping();
     void showSelected();
     void enableCommands();
     std::vector<qint64> selectedIds() const;
@@ -59,6 +65,8 @@ private:
     QPushButton* m_export;
     QPushButton* m_erase;
     qint64 m_shownId = 0;
+    Guest m_shown;                // the fields as they were shown
+    bool m_shownEditable = false; // an erased profile is not edited
 };
 
 } // namespace corvanna

@@ -101,6 +101,8 @@ private slots:
     void eraseNamesWhatGoes();
     void privacyRulesSaved_data();
     void privacyRulesSaved();
+    void closingAsksAboutTyping_data();
+    void closingAsksAboutTyping();
     void exportWritesPdfAndJson();
     void privacyRulesRunAtStartOnceADay();
 };
@@ -344,6 +346,27 @@ void TestGuestWindows::privacyRulesSaved() {
     window.Save_Click();
     QCOMPARE(window.result(), int(QDialog::Accepted));
     QCOMPARE(readPrivacyRules(desk.connection()), (PrivacyRules{cards, days, guests, years}));
+}
+
+// Changes typed and not saved are asked about when the window closes.
+void TestGuestWindows::closingAsksAboutTyping_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes saves them") << true;
+    QTest::newRow("No leaves the profile") << false;
+}
+
+void TestGuestWindows::closingAsksAboutTyping() {
+    QFETCH(bool, yes);
+    Desk desk;
+    QVERIFY(desk.ready);
+    const qint64 guest = desk.addProfile("Ada Lovelace", "555 0100");
+    GuestsWindow window(desk.session);
+    window.refresh(guest);
+    control<QLineEdit>(window, "guestPhone")->setText("555 0199");
+    desk.dialogs.answers = {yes ? Answer::Yes : Answer::No};
+    window.reject();
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Save the changes to the profile of Ada Lovelace?"});
+    QCOMPARE(readGuest(desk.connection(), guest).phone, QString(yes ? "555 0199" : "555 0100"));
 }
 
 // Export: a PDF to read and the JSON beside it, both the desk's alone, and a line in the log.
