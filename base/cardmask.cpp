@@ -30,6 +30,8 @@ QString maskedCardNumber(const QString& stored) {
     if (stored.isEmpty()) return {};
     const QString mask(kMaskShownDigits, kBullet);
     const QString digits = digitsOf(stored);
+    // A number already behind the mask (a card number erased by age) shows as it is kept.
+    if (stored.startsWith(mask) && digits.size() <= kMaskShownDigits) return stored;
     if (digits.size() < kMaskFewestDigitsShown) return mask;
     return mask + QLatin1Char(' ') + digits.right(kMaskShownDigits);
 }

@@ -12,7 +12,8 @@ constexpr int kMaskFewestDigitsShown = 8;
 
 // A card number as lists, views and printouts show it: its last four digits behind a mask
 // ("•••• 9101"), whatever blanks or dashes it was stored with. A number of fewer than eight digits
-// is masked whole ("••••"); an empty number stays empty.
+// is masked whole ("••••"); an empty number stays empty. A number kept behind the mask already
+// (its last four digits at most) shows as it is.
 QString maskedCardNumber(const QString& stored);
 
 // The text with every digit of a run copied from one of the values replaced by "•": a run of two

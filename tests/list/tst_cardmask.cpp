@@ -53,6 +53,8 @@ void TestCardMask::mask_data() {
                                << "••••";
     QTest::newRow("empty") << ""
                            << "";
+    QTest::newRow("kept behind the mask") << "•••• 9101"
+                                          << "•••• 9101";
 }
 
 void TestCardMask::mask() {
