@@ -368,6 +368,126 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
     </message>
 </context>
 <context>
+    <name>GuestCommands</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>Der Druck wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Guest profile of %1</source>
+        <translation>Gastprofil von %1</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefon: %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-Mail: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Staatsangehörigkeit: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Geburtsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Ausweis: %1 %2, ausgestellt von %3, gültig bis %4</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
+    </message>
+    <message>
+        <source>1 stay</source>
+        <translation>1 Aufenthalt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays</source>
+        <translation>
+            <numerusform>%n Aufenthalt</numerusform>
+            <numerusform>%n Aufenthalte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reservation %1: %2 to %3, %4 %5, %6 (%7)</source>
+        <translation>Reservierung %1: %2 bis %3, %4 %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>booker</source>
+        <translation>Bucher</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
+        <translation>Diese Datenbank führt keine Gastprofile (sie wurde von einem älteren Programm angelegt und kann hier nicht geändert werden), daher sind die Befehle für Gäste nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Link this reservation to the guest profile of %1?</source>
+        <translation>Diese Reservierung mit dem Gastprofil von %1 verknüpfen?</translation>
+    </message>
+    <message>
+        <source>Registration card %1</source>
+        <translation>Meldeschein %1</translation>
+    </message>
+    <message>
+        <source>Print the registration card</source>
+        <translation>Meldeschein drucken</translation>
+    </message>
+    <message>
+        <source>Guest %1</source>
+        <translation>Gast %1</translation>
+    </message>
+    <message>
+        <source>Export Guest</source>
+        <translation>Gast exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The guest&apos;s data was written to %1 and %2.</source>
+        <translation>Die Daten des Gastes wurden in %1 und %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 card number.</source>
+        <translation>Die Datenschutzregeln haben 1 Kartennummer gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n card numbers.</source>
+        <translation>
+            <numerusform>Die Datenschutzregeln haben %n Kartennummer gelöscht.</numerusform>
+            <numerusform>Die Datenschutzregeln haben %n Kartennummern gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 guest profile.</source>
+        <translation>Die Datenschutzregeln haben 1 Gastprofil gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n guest profiles.</source>
+        <translation>
+            <numerusform>Die Datenschutzregeln haben %n Gastprofil gelöscht.</numerusform>
+            <numerusform>Die Datenschutzregeln haben %n Gastprofile gelöscht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Guests</name>
     <message>
         <source>A guest profile needs a name.</source>
@@ -489,6 +609,72 @@ Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
     <message>
         <source>The &amp;hotel</source>
         <translation>Das &amp;Hotel</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrationCard</name>
+    <message>
+        <source>Registration card, reservation %1</source>
+        <translation>Meldeschein, Reservierung %1</translation>
+    </message>
+    <message>
+        <source>Arrival: %1</source>
+        <translation>Anreise: %1</translation>
+    </message>
+    <message>
+        <source>Departure: %1</source>
+        <translation>Abreise: %1</translation>
+    </message>
+    <message>
+        <source>1 night</source>
+        <translation>1 Nacht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n Nacht</numerusform>
+            <numerusform>%n Nächte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Accommodation: %1, %2</source>
+        <translation>Unterkunft: %1, %2</translation>
+    </message>
+    <message>
+        <source>Unit: not assigned yet</source>
+        <translation>Einheit: noch nicht zugewiesen</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Einheit: %1</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3 (booker)</source>
+        <translation>Gast %1 von %2: %3 (Bucher)</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3</source>
+        <translation>Gast %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Staatsangehörigkeit: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Geburtsdatum: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Ausweis: %1 %2, ausgestellt von %3, gültig bis %4</translation>
+    </message>
+    <message>
+        <source>Signature of the guest</source>
+        <translation>Unterschrift des Gastes</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1366,26 @@ Datenbank: %4</translation>
         <source>&amp;Units…</source>
         <translation>&amp;Einheiten…</translation>
     </message>
+    <message>
+        <source>&amp;Guests of the Stay…</source>
+        <translation>&amp;Gäste des Aufenthalts…</translation>
+    </message>
+    <message>
+        <source>&amp;Registration Card…</source>
+        <translation>&amp;Meldeschein…</translation>
+    </message>
+    <message>
+        <source>&amp;Guests…</source>
+        <translation>&amp;Gäste…</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy…</source>
+        <translation>&amp;Datenschutz…</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Wählen Sie zuerst eine Reservierung.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1293,6 +1499,191 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::GuestsWindow</name>
+    <message>
+        <source>Guests</source>
+        <translation>Gäste</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Name, phone, e-mail, address</source>
+        <translation>Name, Telefon, E-Mail, Adresse</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>S&amp;uchen:</translation>
+    </message>
+    <message>
+        <source>Guest profiles</source>
+        <translation>Gastprofile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>&amp;Telefon:</translation>
+    </message>
+    <message>
+        <source>E-m&amp;ail:</source>
+        <translation>E-M&amp;ail:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>A&amp;dresse:</translation>
+    </message>
+    <message>
+        <source>Nationa&amp;lity:</source>
+        <translation>&amp;Staatsangehörigkeit:</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>Ge&amp;burtsdatum:</translation>
+    </message>
+    <message>
+        <source>Document &amp;type:</source>
+        <translation>Aus&amp;weisart:</translation>
+    </message>
+    <message>
+        <source>Document n&amp;umber:</source>
+        <translation>Ausw&amp;eisnummer:</translation>
+    </message>
+    <message>
+        <source>Issued b&amp;y:</source>
+        <translation>Ausgestellt &amp;von:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid until:</source>
+        <translation>&amp;Gültig bis:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;otiz:</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Aufenthalte</translation>
+    </message>
+    <message>
+        <source>Check-in</source>
+        <translation>Anreise</translation>
+    </message>
+    <message>
+        <source>Check-out</source>
+        <translation>Abreise</translation>
+    </message>
+    <message>
+        <source>Nights</source>
+        <translation>Nächte</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>&amp;Save Guest</source>
+        <translation>Gast s&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Zusammenführen…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Erase…</source>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Bucher</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Gast</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Please enter the guest&apos;s name.</source>
+        <translation>Bitte geben Sie den Namen des Gastes ein.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Die Änderungen am Profil von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Die Änderungen wurden nicht gespeichert, weil der Name des Gastes leer war.</translation>
+    </message>
+    <message>
+        <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
+        <translation>Das Profil von %1 (Nr. %2) mit dem Profil von %3 (Nr. %4) zusammenführen? Jeder Aufenthalt von Nr. %2 geht auf Nr. %4 über, und Nr. %2 wird entfernt.</translation>
+    </message>
+    <message>
+        <source>Erase everything held about %1? This cannot be undone.</source>
+        <translation>Alles über %1 Gespeicherte löschen? Das kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
+        <translation>Name, Telefon, E-Mail, Adresse, Geburtsdatum, Ausweis und Notiz des Profils werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
+        <translation>1 Aufenthalt behält seine Daten, verliert aber Name, Adresse und Telefon des Gastes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
+        <translation>
+            <numerusform>%n Aufenthalt behält seine Daten, verliert aber Name, Adresse und Telefon des Gastes.</numerusform>
+            <numerusform>%n Aufenthalte behalten ihre Daten, verlieren aber Name, Adresse und Telefon des Gastes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card number goes.</source>
+        <translation>1 Kartennummer wird gelöscht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card numbers go.</source>
+        <translation>
+            <numerusform>%n Kartennummer wird gelöscht.</numerusform>
+            <numerusform>%n Kartennummern werden gelöscht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
@@ -1352,6 +1743,69 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::PrivacyWindow</name>
+    <message>
+        <source>Card numbers erased</source>
+        <translation>Kartennummern gelöscht</translation>
+    </message>
+    <message>
+        <source>Guest erased</source>
+        <translation>Gast gelöscht</translation>
+    </message>
+    <message>
+        <source>Guests erased by age</source>
+        <translation>Gäste nach Alter gelöscht</translation>
+    </message>
+    <message>
+        <source>Guest exported</source>
+        <translation>Gast exportiert</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Erase &amp;card numbers this many days after check-out:</source>
+        <translation>&amp;Kartennummern so viele Tage nach der Abreise löschen:</translation>
+    </message>
+    <message>
+        <source>Days after check-out</source>
+        <translation>Tage nach der Abreise</translation>
+    </message>
+    <message>
+        <source>Erase &amp;guest profiles this many years after their last stay:</source>
+        <translation>&amp;Gastprofile so viele Jahre nach dem letzten Aufenthalt löschen:</translation>
+    </message>
+    <message>
+        <source>Years after the last stay</source>
+        <translation>Jahre nach dem letzten Aufenthalt</translation>
+    </message>
+    <message>
+        <source>Privacy log</source>
+        <translation>Datenschutzprotokoll</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>&amp;Log:</source>
+        <translation>&amp;Protokoll:</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +2063,53 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Diese Datenbank wurde von einer neueren Version von Corvanna geschrieben (Schema %1; diese Version kennt bis %2). Sie bleibt unverändert: Verwenden Sie die neuere Version.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::StayGuestsWindow</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Guests of Reservation %1</source>
+        <translation>Gäste der Reservierung %1</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Bucher</translation>
+    </message>
+    <message>
+        <source>Further guests</source>
+        <translation>Weitere Gäste</translation>
+    </message>
+    <message>
+        <source>Guest to add</source>
+        <translation>Hinzuzufügender Gast</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Booker:</source>
+        <translation>&amp;Bucher:</translation>
+    </message>
+    <message>
+        <source>&amp;Further guests:</source>
+        <translation>&amp;Weitere Gäste:</translation>
+    </message>
+    <message>
+        <source>A&amp;dd a guest:</source>
+        <translation>Gast hin&amp;zufügen:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
     </message>
 </context>
 <context>

@@ -368,6 +368,126 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
 </context>
 <context>
+    <name>GuestCommands</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>No se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>La impresión no terminó</translation>
+    </message>
+    <message>
+        <source>Guest profile of %1</source>
+        <translation>Perfil del huésped %1</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Teléfono: %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>Correo electrónico: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Dirección: %1</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nacionalidad: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Fecha de nacimiento: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Documento: %1 %2, expedido por %3, válido hasta %4</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>1 stay</source>
+        <translation>1 estancia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays</source>
+        <translation>
+            <numerusform>%n estancia</numerusform>
+            <numerusform>%n estancias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reservation %1: %2 to %3, %4 %5, %6 (%7)</source>
+        <translation>Reserva %1: del %2 al %3, %4 %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>booker</source>
+        <translation>titular</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>huésped</translation>
+    </message>
+    <message>
+        <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
+        <translation>Esta base de datos no guarda perfiles de huéspedes (la creó un programa anterior y no se puede cambiar aquí), así que los comandos de huéspedes no están disponibles.</translation>
+    </message>
+    <message>
+        <source>Link this reservation to the guest profile of %1?</source>
+        <translation>¿Vincular esta reserva al perfil del huésped %1?</translation>
+    </message>
+    <message>
+        <source>Registration card %1</source>
+        <translation>Ficha de registro %1</translation>
+    </message>
+    <message>
+        <source>Print the registration card</source>
+        <translation>Imprimir la ficha de registro</translation>
+    </message>
+    <message>
+        <source>Guest %1</source>
+        <translation>Huésped %1</translation>
+    </message>
+    <message>
+        <source>Export Guest</source>
+        <translation>Exportar huésped</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The guest&apos;s data was written to %1 and %2.</source>
+        <translation>Los datos del huésped se escribieron en %1 y %2.</translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 card number.</source>
+        <translation>Las reglas de privacidad borraron 1 número de tarjeta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n card numbers.</source>
+        <translation>
+            <numerusform>Las reglas de privacidad borraron %n número de tarjeta.</numerusform>
+            <numerusform>Las reglas de privacidad borraron %n números de tarjeta.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 guest profile.</source>
+        <translation>Las reglas de privacidad borraron 1 perfil de huésped.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n guest profiles.</source>
+        <translation>
+            <numerusform>Las reglas de privacidad borraron %n perfil de huésped.</numerusform>
+            <numerusform>Las reglas de privacidad borraron %n perfiles de huéspedes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Guests</name>
     <message>
         <source>A guest profile needs a name.</source>
@@ -489,6 +609,72 @@ No hay ninguna copia local de las reservas.</translation>
     <message>
         <source>The &amp;hotel</source>
         <translation>El &amp;hotel</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrationCard</name>
+    <message>
+        <source>Registration card, reservation %1</source>
+        <translation>Ficha de registro, reserva %1</translation>
+    </message>
+    <message>
+        <source>Arrival: %1</source>
+        <translation>Llegada: %1</translation>
+    </message>
+    <message>
+        <source>Departure: %1</source>
+        <translation>Salida: %1</translation>
+    </message>
+    <message>
+        <source>1 night</source>
+        <translation>1 noche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n noche</numerusform>
+            <numerusform>%n noches</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Accommodation: %1, %2</source>
+        <translation>Alojamiento: %1, %2</translation>
+    </message>
+    <message>
+        <source>Unit: not assigned yet</source>
+        <translation>Unidad: aún sin asignar</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unidad: %1</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3 (booker)</source>
+        <translation>Huésped %1 de %2: %3 (titular)</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3</source>
+        <translation>Huésped %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nacionalidad: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Fecha de nacimiento: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Dirección: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Documento: %1 %2, expedido por %3, válido hasta %4</translation>
+    </message>
+    <message>
+        <source>Signature of the guest</source>
+        <translation>Firma del huésped</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1366,26 @@ Base de datos: %4</translation>
         <source>&amp;Units…</source>
         <translation>&amp;Unidades…</translation>
     </message>
+    <message>
+        <source>&amp;Guests of the Stay…</source>
+        <translation>&amp;Huéspedes de la estancia…</translation>
+    </message>
+    <message>
+        <source>&amp;Registration Card…</source>
+        <translation>&amp;Ficha de registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Guests…</source>
+        <translation>Hué&amp;spedes…</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy…</source>
+        <translation>&amp;Privacidad…</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Seleccione primero una reserva.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1293,6 +1499,191 @@ Save your entries as a new reservation?</source>
     </message>
 </context>
 <context>
+    <name>corvanna::GuestsWindow</name>
+    <message>
+        <source>Guests</source>
+        <translation>Huéspedes</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Name, phone, e-mail, address</source>
+        <translation>Nombre, teléfono, correo, dirección</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>B&amp;uscar:</translation>
+    </message>
+    <message>
+        <source>Guest profiles</source>
+        <translation>Perfiles de huéspedes</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>&amp;Teléfono:</translation>
+    </message>
+    <message>
+        <source>E-m&amp;ail:</source>
+        <translation>Corre&amp;o:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Nationa&amp;lity:</source>
+        <translation>Naciona&amp;lidad:</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>Fecha de naci&amp;miento:</translation>
+    </message>
+    <message>
+        <source>Document &amp;type:</source>
+        <translation>T&amp;ipo de documento:</translation>
+    </message>
+    <message>
+        <source>Document n&amp;umber:</source>
+        <translation>Núm&amp;ero de documento:</translation>
+    </message>
+    <message>
+        <source>Issued b&amp;y:</source>
+        <translation>E&amp;xpedido por:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid until:</source>
+        <translation>&amp;Válido hasta:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>Not&amp;a:</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Estancias</translation>
+    </message>
+    <message>
+        <source>Check-in</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Check-out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Nights</source>
+        <translation>Noches</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Guest</source>
+        <translation>&amp;Guardar huésped</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Combinar…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>Ex&amp;portar…</translation>
+    </message>
+    <message>
+        <source>&amp;Erase…</source>
+        <translation>&amp;Borrar…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Titular</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Huésped</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Please enter the guest&apos;s name.</source>
+        <translation>Introduzca el nombre del huésped.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>¿Guardar los cambios del perfil de %1?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Los cambios no se guardaron porque el nombre del huésped estaba vacío.</translation>
+    </message>
+    <message>
+        <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
+        <translation>¿Combinar el perfil de %1 (n.º %2) con el perfil de %3 (n.º %4)? Cada estancia del n.º %2 pasa al n.º %4, y el n.º %2 se elimina.</translation>
+    </message>
+    <message>
+        <source>Erase everything held about %1? This cannot be undone.</source>
+        <translation>¿Borrar todo lo que se guarda sobre %1? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
+        <translation>Se borran el nombre, el teléfono, el correo, la dirección, la fecha de nacimiento, el documento y la nota del perfil.</translation>
+    </message>
+    <message>
+        <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
+        <translation>1 estancia conserva sus fechas pero pierde el nombre, la dirección y el teléfono del huésped.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
+        <translation>
+            <numerusform>%n estancia conserva sus fechas pero pierde el nombre, la dirección y el teléfono del huésped.</numerusform>
+            <numerusform>%n estancias conservan sus fechas pero pierden el nombre, la dirección y el teléfono del huésped.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card number goes.</source>
+        <translation>Se borra 1 número de tarjeta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card numbers go.</source>
+        <translation>
+            <numerusform>Se borra %n número de tarjeta.</numerusform>
+            <numerusform>Se borran %n números de tarjeta.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
@@ -1352,6 +1743,69 @@ Save your entries as a new reservation?</source>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::PrivacyWindow</name>
+    <message>
+        <source>Card numbers erased</source>
+        <translation>Números de tarjeta borrados</translation>
+    </message>
+    <message>
+        <source>Guest erased</source>
+        <translation>Huésped borrado</translation>
+    </message>
+    <message>
+        <source>Guests erased by age</source>
+        <translation>Huéspedes borrados por antigüedad</translation>
+    </message>
+    <message>
+        <source>Guest exported</source>
+        <translation>Huésped exportado</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacidad</translation>
+    </message>
+    <message>
+        <source>Erase &amp;card numbers this many days after check-out:</source>
+        <translation>Borrar los números de &amp;tarjeta estos días después de la salida:</translation>
+    </message>
+    <message>
+        <source>Days after check-out</source>
+        <translation>Días después de la salida</translation>
+    </message>
+    <message>
+        <source>Erase &amp;guest profiles this many years after their last stay:</source>
+        <translation>Borrar los perfiles de &amp;huéspedes estos años después de su última estancia:</translation>
+    </message>
+    <message>
+        <source>Years after the last stay</source>
+        <translation>Años después de la última estancia</translation>
+    </message>
+    <message>
+        <source>Privacy log</source>
+        <translation>Registro de privacidad</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>&amp;Log:</source>
+        <translation>&amp;Registro:</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +2063,53 @@ Save your entries as a new reservation?</source>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Esta base de datos la escribió una versión más reciente de Corvanna (esquema %1; esta versión conoce hasta el %2). Se deja sin cambios: use la versión más reciente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::StayGuestsWindow</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Guests of Reservation %1</source>
+        <translation>Huéspedes de la reserva %1</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Titular</translation>
+    </message>
+    <message>
+        <source>Further guests</source>
+        <translation>Otros huéspedes</translation>
+    </message>
+    <message>
+        <source>Guest to add</source>
+        <translation>Huésped que añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Booker:</source>
+        <translation>&amp;Titular:</translation>
+    </message>
+    <message>
+        <source>&amp;Further guests:</source>
+        <translation>&amp;Otros huéspedes:</translation>
+    </message>
+    <message>
+        <source>A&amp;dd a guest:</source>
+        <translation>Añadir un h&amp;uésped:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
     </message>
 </context>
 <context>

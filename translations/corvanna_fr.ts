@@ -368,6 +368,126 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
 </context>
 <context>
+    <name>GuestCommands</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>L'imprimante n'a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>L'impression ne s'est pas terminée</translation>
+    </message>
+    <message>
+        <source>Guest profile of %1</source>
+        <translation>Profil client de %1</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Téléphone : %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail : %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nationalité : %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Date de naissance : %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Pièce d'identité : %1 %2, délivrée par %3, valable jusqu'au %4</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>1 stay</source>
+        <translation>1 séjour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays</source>
+        <translation>
+            <numerusform>%n séjour</numerusform>
+            <numerusform>%n séjours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reservation %1: %2 to %3, %4 %5, %6 (%7)</source>
+        <translation>Réservation %1 : du %2 au %3, %4 %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>booker</source>
+        <translation>réservant</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>client</translation>
+    </message>
+    <message>
+        <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
+        <translation>Cette base de données ne contient pas de profils clients (elle a été créée par un programme plus ancien et ne peut pas être modifiée ici) : les commandes des clients ne sont donc pas disponibles.</translation>
+    </message>
+    <message>
+        <source>Link this reservation to the guest profile of %1?</source>
+        <translation>Lier cette réservation au profil client de %1 ?</translation>
+    </message>
+    <message>
+        <source>Registration card %1</source>
+        <translation>Fiche de police %1</translation>
+    </message>
+    <message>
+        <source>Print the registration card</source>
+        <translation>Imprimer la fiche de police</translation>
+    </message>
+    <message>
+        <source>Guest %1</source>
+        <translation>Client %1</translation>
+    </message>
+    <message>
+        <source>Export Guest</source>
+        <translation>Exporter le client</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The guest&apos;s data was written to %1 and %2.</source>
+        <translation>Les données du client ont été écrites dans %1 et %2.</translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 card number.</source>
+        <translation>Les règles de confidentialité ont effacé 1 numéro de carte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n card numbers.</source>
+        <translation>
+            <numerusform>Les règles de confidentialité ont effacé %n numéro de carte.</numerusform>
+            <numerusform>Les règles de confidentialité ont effacé %n numéros de carte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 guest profile.</source>
+        <translation>Les règles de confidentialité ont effacé 1 profil client.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n guest profiles.</source>
+        <translation>
+            <numerusform>Les règles de confidentialité ont effacé %n profil client.</numerusform>
+            <numerusform>Les règles de confidentialité ont effacé %n profils clients.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Guests</name>
     <message>
         <source>A guest profile needs a name.</source>
@@ -489,6 +609,72 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     <message>
         <source>The &amp;hotel</source>
         <translation>L&apos;&amp;hôtel</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrationCard</name>
+    <message>
+        <source>Registration card, reservation %1</source>
+        <translation>Fiche de police, réservation %1</translation>
+    </message>
+    <message>
+        <source>Arrival: %1</source>
+        <translation>Arrivée : %1</translation>
+    </message>
+    <message>
+        <source>Departure: %1</source>
+        <translation>Départ : %1</translation>
+    </message>
+    <message>
+        <source>1 night</source>
+        <translation>1 nuit</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n nuit</numerusform>
+            <numerusform>%n nuits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Accommodation: %1, %2</source>
+        <translation>Hébergement : %1, %2</translation>
+    </message>
+    <message>
+        <source>Unit: not assigned yet</source>
+        <translation>Unité : pas encore attribuée</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unité : %1</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3 (booker)</source>
+        <translation>Client %1 sur %2 : %3 (réservant)</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3</source>
+        <translation>Client %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nationalité : %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Date de naissance : %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse : %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Pièce d'identité : %1 %2, délivrée par %3, valable jusqu'au %4</translation>
+    </message>
+    <message>
+        <source>Signature of the guest</source>
+        <translation>Signature du client</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1366,26 @@ Base de données : %4</translation>
         <source>&amp;Units…</source>
         <translation>&amp;Unités…</translation>
     </message>
+    <message>
+        <source>&amp;Guests of the Stay…</source>
+        <translation>C&amp;lients du séjour…</translation>
+    </message>
+    <message>
+        <source>&amp;Registration Card…</source>
+        <translation>&amp;Fiche de police…</translation>
+    </message>
+    <message>
+        <source>&amp;Guests…</source>
+        <translation>Cl&amp;ients…</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy…</source>
+        <translation>&amp;Confidentialité…</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Sélectionnez d'abord une réservation.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1293,6 +1499,191 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::GuestsWindow</name>
+    <message>
+        <source>Guests</source>
+        <translation>Clients</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Name, phone, e-mail, address</source>
+        <translation>Nom, téléphone, e-mail, adresse</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>Re&amp;chercher :</translation>
+    </message>
+    <message>
+        <source>Guest profiles</source>
+        <translation>Profils clients</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>&amp;Téléphone :</translation>
+    </message>
+    <message>
+        <source>E-m&amp;ail:</source>
+        <translation>E-m&amp;ail :</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>A&amp;dresse :</translation>
+    </message>
+    <message>
+        <source>Nationa&amp;lity:</source>
+        <translation>Nationa&amp;lité :</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>Date de nai&amp;ssance :</translation>
+    </message>
+    <message>
+        <source>Document &amp;type:</source>
+        <translation>T&amp;ype de pièce :</translation>
+    </message>
+    <message>
+        <source>Document n&amp;umber:</source>
+        <translation>N&amp;uméro de pièce :</translation>
+    </message>
+    <message>
+        <source>Issued b&amp;y:</source>
+        <translation>Délivrée &amp;par :</translation>
+    </message>
+    <message>
+        <source>&amp;Valid until:</source>
+        <translation>&amp;Valable jusqu'au :</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ote :</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Séjours</translation>
+    </message>
+    <message>
+        <source>Check-in</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Check-out</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Nights</source>
+        <translation>Nuits</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Save Guest</source>
+        <translation>&amp;Enregistrer le client</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Fusionner…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Erase…</source>
+        <translation>Efface&amp;r…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Réservant</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Please enter the guest&apos;s name.</source>
+        <translation>Veuillez saisir le nom du client.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Enregistrer les modifications du profil de %1 ?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Les modifications n'ont pas été enregistrées, car le nom du client était vide.</translation>
+    </message>
+    <message>
+        <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
+        <translation>Fusionner le profil de %1 (n° %2) dans le profil de %3 (n° %4) ? Chaque séjour du n° %2 passe au n° %4, et le n° %2 est supprimé.</translation>
+    </message>
+    <message>
+        <source>Erase everything held about %1? This cannot be undone.</source>
+        <translation>Effacer tout ce qui est conservé sur %1 ? Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
+        <translation>Le nom, le téléphone, l'e-mail, l'adresse, la date de naissance, la pièce d'identité et la note du profil disparaissent.</translation>
+    </message>
+    <message>
+        <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
+        <translation>1 séjour garde ses dates mais perd le nom, l'adresse et le téléphone du client.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
+        <translation>
+            <numerusform>%n séjour garde ses dates mais perd le nom, l'adresse et le téléphone du client.</numerusform>
+            <numerusform>%n séjours gardent leurs dates mais perdent le nom, l'adresse et le téléphone du client.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card number goes.</source>
+        <translation>1 numéro de carte disparaît.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card numbers go.</source>
+        <translation>
+            <numerusform>%n numéro de carte disparaît.</numerusform>
+            <numerusform>%n numéros de carte disparaissent.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
@@ -1352,6 +1743,69 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::PrivacyWindow</name>
+    <message>
+        <source>Card numbers erased</source>
+        <translation>Numéros de carte effacés</translation>
+    </message>
+    <message>
+        <source>Guest erased</source>
+        <translation>Client effacé</translation>
+    </message>
+    <message>
+        <source>Guests erased by age</source>
+        <translation>Clients effacés par ancienneté</translation>
+    </message>
+    <message>
+        <source>Guest exported</source>
+        <translation>Client exporté</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Erase &amp;card numbers this many days after check-out:</source>
+        <translation>Effacer les numéros de &amp;carte ce nombre de jours après le départ :</translation>
+    </message>
+    <message>
+        <source>Days after check-out</source>
+        <translation>Jours après le départ</translation>
+    </message>
+    <message>
+        <source>Erase &amp;guest profiles this many years after their last stay:</source>
+        <translation>&amp;Effacer les profils clients ce nombre d'années après leur dernier séjour :</translation>
+    </message>
+    <message>
+        <source>Years after the last stay</source>
+        <translation>Années après le dernier séjour</translation>
+    </message>
+    <message>
+        <source>Privacy log</source>
+        <translation>Journal de confidentialité</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Log:</source>
+        <translation>&amp;Journal :</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +2063,53 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Cette base de données a été écrite par une version plus récente de Corvanna (schéma %1 ; cette version connaît jusqu&apos;au %2). Elle reste inchangée : utilisez la version plus récente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::StayGuestsWindow</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Guests of Reservation %1</source>
+        <translation>Clients de la réservation %1</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Réservant</translation>
+    </message>
+    <message>
+        <source>Further guests</source>
+        <translation>Autres clients</translation>
+    </message>
+    <message>
+        <source>Guest to add</source>
+        <translation>Client à ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>R&amp;etirer</translation>
+    </message>
+    <message>
+        <source>&amp;Booker:</source>
+        <translation>&amp;Réservant :</translation>
+    </message>
+    <message>
+        <source>&amp;Further guests:</source>
+        <translation>A&amp;utres clients :</translation>
+    </message>
+    <message>
+        <source>A&amp;dd a guest:</source>
+        <translation>Ajouter un c&amp;lient :</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
     </message>
 </context>
 <context>

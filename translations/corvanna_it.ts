@@ -368,6 +368,126 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
 </context>
 <context>
+    <name>GuestCommands</name>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>Non è stato possibile avviare la stampante</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>La stampa non è terminata</translation>
+    </message>
+    <message>
+        <source>Guest profile of %1</source>
+        <translation>Profilo dell'ospite %1</translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation>Telefono: %1</translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation>E-mail: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Indirizzo: %1</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nazionalità: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Data di nascita: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Documento: %1 %2, rilasciato da %3, valido fino al %4</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>1 stay</source>
+        <translation>1 soggiorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays</source>
+        <translation>
+            <numerusform>%n soggiorno</numerusform>
+            <numerusform>%n soggiorni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reservation %1: %2 to %3, %4 %5, %6 (%7)</source>
+        <translation>Prenotazione %1: dal %2 al %3, %4 %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>booker</source>
+        <translation>prenotante</translation>
+    </message>
+    <message>
+        <source>guest</source>
+        <translation>ospite</translation>
+    </message>
+    <message>
+        <source>This database keeps no guest profiles (it was made by an older program and cannot be changed here), so the guests&apos; commands are not available.</source>
+        <translation>Questo database non contiene profili degli ospiti (è stato creato da un programma precedente e qui non si può modificare), quindi i comandi degli ospiti non sono disponibili.</translation>
+    </message>
+    <message>
+        <source>Link this reservation to the guest profile of %1?</source>
+        <translation>Collegare questa prenotazione al profilo dell'ospite %1?</translation>
+    </message>
+    <message>
+        <source>Registration card %1</source>
+        <translation>Scheda di registrazione %1</translation>
+    </message>
+    <message>
+        <source>Print the registration card</source>
+        <translation>Stampa la scheda di registrazione</translation>
+    </message>
+    <message>
+        <source>Guest %1</source>
+        <translation>Ospite %1</translation>
+    </message>
+    <message>
+        <source>Export Guest</source>
+        <translation>Esporta ospite</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The guest&apos;s data was written to %1 and %2.</source>
+        <translation>I dati dell'ospite sono stati scritti in %1 e %2.</translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 card number.</source>
+        <translation>Le regole sulla privacy hanno cancellato 1 numero di carta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n card numbers.</source>
+        <translation>
+            <numerusform>Le regole sulla privacy hanno cancellato %n numero di carta.</numerusform>
+            <numerusform>Le regole sulla privacy hanno cancellato %n numeri di carta.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The privacy rules erased 1 guest profile.</source>
+        <translation>Le regole sulla privacy hanno cancellato 1 profilo di ospite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The privacy rules erased %n guest profiles.</source>
+        <translation>
+            <numerusform>Le regole sulla privacy hanno cancellato %n profilo di ospite.</numerusform>
+            <numerusform>Le regole sulla privacy hanno cancellato %n profili di ospiti.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Guests</name>
     <message>
         <source>A guest profile needs a name.</source>
@@ -489,6 +609,72 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     <message>
         <source>The &amp;hotel</source>
         <translation>L&apos;&amp;albergo</translation>
+    </message>
+</context>
+<context>
+    <name>RegistrationCard</name>
+    <message>
+        <source>Registration card, reservation %1</source>
+        <translation>Scheda di registrazione, prenotazione %1</translation>
+    </message>
+    <message>
+        <source>Arrival: %1</source>
+        <translation>Arrivo: %1</translation>
+    </message>
+    <message>
+        <source>Departure: %1</source>
+        <translation>Partenza: %1</translation>
+    </message>
+    <message>
+        <source>1 night</source>
+        <translation>1 notte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights</source>
+        <translation>
+            <numerusform>%n notte</numerusform>
+            <numerusform>%n notti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Accommodation: %1, %2</source>
+        <translation>Sistemazione: %1, %2</translation>
+    </message>
+    <message>
+        <source>Unit: not assigned yet</source>
+        <translation>Unità: non ancora assegnata</translation>
+    </message>
+    <message>
+        <source>Unit: %1</source>
+        <translation>Unità: %1</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3 (booker)</source>
+        <translation>Ospite %1 di %2: %3 (prenotante)</translation>
+    </message>
+    <message>
+        <source>Guest %1 of %2: %3</source>
+        <translation>Ospite %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>Nationality: %1</source>
+        <translation>Nazionalità: %1</translation>
+    </message>
+    <message>
+        <source>Date of birth: %1</source>
+        <translation>Data di nascita: %1</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Indirizzo: %1</translation>
+    </message>
+    <message>
+        <source>Document: %1 %2, issued by %3, valid until %4</source>
+        <translation>Documento: %1 %2, rilasciato da %3, valido fino al %4</translation>
+    </message>
+    <message>
+        <source>Signature of the guest</source>
+        <translation>Firma dell'ospite</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1367,26 @@ Database: %4</translation>
         <source>&amp;Units…</source>
         <translation>&amp;Unità…</translation>
     </message>
+    <message>
+        <source>&amp;Guests of the Stay…</source>
+        <translation>&amp;Ospiti del soggiorno…</translation>
+    </message>
+    <message>
+        <source>&amp;Registration Card…</source>
+        <translation>Sc&amp;heda di registrazione…</translation>
+    </message>
+    <message>
+        <source>&amp;Guests…</source>
+        <translation>&amp;Ospiti…</translation>
+    </message>
+    <message>
+        <source>&amp;Privacy…</source>
+        <translation>&amp;Privacy…</translation>
+    </message>
+    <message>
+        <source>Select a reservation first.</source>
+        <translation>Selezionare prima una prenotazione.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1294,6 +1500,191 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
 </context>
 <context>
+    <name>corvanna::GuestsWindow</name>
+    <message>
+        <source>Guests</source>
+        <translation>Ospiti</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Name, phone, e-mail, address</source>
+        <translation>Nome, telefono, e-mail, indirizzo</translation>
+    </message>
+    <message>
+        <source>F&amp;ind:</source>
+        <translation>T&amp;rova:</translation>
+    </message>
+    <message>
+        <source>Guest profiles</source>
+        <translation>Profili degli ospiti</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefono</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>&amp;Telefono:</translation>
+    </message>
+    <message>
+        <source>E-m&amp;ail:</source>
+        <translation>E-m&amp;ail:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddress:</source>
+        <translation>In&amp;dirizzo:</translation>
+    </message>
+    <message>
+        <source>Nationa&amp;lity:</source>
+        <translation>Naziona&amp;lità:</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth:</source>
+        <translation>Data di nascita (&amp;b):</translation>
+    </message>
+    <message>
+        <source>Document &amp;type:</source>
+        <translation>T&amp;ipo di documento:</translation>
+    </message>
+    <message>
+        <source>Document n&amp;umber:</source>
+        <translation>Nu&amp;mero di documento:</translation>
+    </message>
+    <message>
+        <source>Issued b&amp;y:</source>
+        <translation>Rila&amp;sciato da:</translation>
+    </message>
+    <message>
+        <source>&amp;Valid until:</source>
+        <translation>&amp;Valido fino al:</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ota:</translation>
+    </message>
+    <message>
+        <source>Stays</source>
+        <translation>Soggiorni</translation>
+    </message>
+    <message>
+        <source>Check-in</source>
+        <translation>Arrivo</translation>
+    </message>
+    <message>
+        <source>Check-out</source>
+        <translation>Partenza</translation>
+    </message>
+    <message>
+        <source>Nights</source>
+        <translation>Notti</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Ruolo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Save Guest</source>
+        <translation>Salva os&amp;pite</translation>
+    </message>
+    <message>
+        <source>&amp;Merge…</source>
+        <translation>&amp;Unisci…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <translation>&amp;Esporta…</translation>
+    </message>
+    <message>
+        <source>&amp;Erase…</source>
+        <translation>&amp;Cancella…</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>C&amp;hiudi</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Prenotante</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation>Ospite</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Please enter the guest&apos;s name.</source>
+        <translation>Inserire il nome dell'ospite.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the profile of %1?</source>
+        <translation>Salvare le modifiche al profilo di %1?</translation>
+    </message>
+    <message>
+        <source>The changes were not saved, because the guest's name was empty.</source>
+        <translation>Le modifiche non sono state salvate perché il nome dell'ospite era vuoto.</translation>
+    </message>
+    <message>
+        <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
+        <translation>Unire il profilo di %1 (n. %2) al profilo di %3 (n. %4)? Ogni soggiorno del n. %2 passa al n. %4, e il n. %2 viene eliminato.</translation>
+    </message>
+    <message>
+        <source>Erase everything held about %1? This cannot be undone.</source>
+        <translation>Cancellare tutto ciò che è conservato su %1? L'operazione non si può annullare.</translation>
+    </message>
+    <message>
+        <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
+        <translation>Vengono cancellati nome, telefono, e-mail, indirizzo, data di nascita, documento e nota del profilo.</translation>
+    </message>
+    <message>
+        <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
+        <translation>1 soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell'ospite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
+        <translation>
+            <numerusform>%n soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell'ospite.</numerusform>
+            <numerusform>%n soggiorni conservano le loro date ma perdono nome, indirizzo e telefono dell'ospite.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 card number goes.</source>
+        <translation>Viene cancellato 1 numero di carta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card numbers go.</source>
+        <translation>
+            <numerusform>Viene cancellato %n numero di carta.</numerusform>
+            <numerusform>Vengono cancellati %n numeri di carta.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>corvanna::InventoryWindow</name>
     <message>
         <source>Rooms</source>
@@ -1353,6 +1744,69 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::PrivacyWindow</name>
+    <message>
+        <source>Card numbers erased</source>
+        <translation>Numeri di carta cancellati</translation>
+    </message>
+    <message>
+        <source>Guest erased</source>
+        <translation>Ospite cancellato</translation>
+    </message>
+    <message>
+        <source>Guests erased by age</source>
+        <translation>Ospiti cancellati per anzianità</translation>
+    </message>
+    <message>
+        <source>Guest exported</source>
+        <translation>Ospite esportato</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Erase &amp;card numbers this many days after check-out:</source>
+        <translation>Cancellare i numeri di &amp;carta questi giorni dopo la partenza:</translation>
+    </message>
+    <message>
+        <source>Days after check-out</source>
+        <translation>Giorni dopo la partenza</translation>
+    </message>
+    <message>
+        <source>Erase &amp;guest profiles this many years after their last stay:</source>
+        <translation>Cancellare i profili degli &amp;ospiti questi anni dopo l'ultimo soggiorno:</translation>
+    </message>
+    <message>
+        <source>Years after the last stay</source>
+        <translation>Anni dopo l'ultimo soggiorno</translation>
+    </message>
+    <message>
+        <source>Privacy log</source>
+        <translation>Registro della privacy</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Postazione</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>&amp;Log:</source>
+        <translation>&amp;Registro:</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +2064,53 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     <message>
         <source>This database was written by a newer version of Corvanna (schema %1; this version knows up to %2). It is left unchanged: use the newer version.</source>
         <translation>Questo database è stato scritto da una versione più recente di Corvanna (schema %1; questa versione conosce fino al %2). Resta invariato: usi la versione più recente.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::StayGuestsWindow</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Guests of Reservation %1</source>
+        <translation>Ospiti della prenotazione %1</translation>
+    </message>
+    <message>
+        <source>Booker</source>
+        <translation>Prenotante</translation>
+    </message>
+    <message>
+        <source>Further guests</source>
+        <translation>Altri ospiti</translation>
+    </message>
+    <message>
+        <source>Guest to add</source>
+        <translation>Ospite da aggiungere</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Booker:</source>
+        <translation>&amp;Prenotante:</translation>
+    </message>
+    <message>
+        <source>&amp;Further guests:</source>
+        <translation>Al&amp;tri ospiti:</translation>
+    </message>
+    <message>
+        <source>A&amp;dd a guest:</source>
+        <translation>Aggiungi un o&amp;spite:</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "gui/frame/pointer.h"
 #include "gui/frame/session.h"
 #include "gui/frame/skin.h"
+#include "gui/guests/guestcommands.h"
 #include "gui/language/language.h"
 #include "store/connection.h"
 #include "store/rowlock.h"
@@ -477,6 +478,11 @@ void Form2::PushButton4_Click() {
     proc.step(174, [&] { dialogs.notify(tr("Successfully Saved.")); });
     proc.step(176, [&] { m_mainWindow.listRooms(); });
     proc.step(178, [&] { accept(); });
+    // The reservation's guest profile: offered when one matches, made when none does.
+    const bool added = !editing || changed == 0 || m_savedAnew;
+    qint64 edited = 0;
+    if (!added) proc.step(180, [&] { edited = checkedId(mHotelID).toLongLong(); });
+    if (added || edited > 0) m_mainWindow.guestProfileAfterSave(edited, guestValues(entry(kind)));
     m_mainWindow.backUpAfterSave();
 }
 
@@ -536,7 +542,10 @@ int Form2::saveEdit(const GuestValues& values) {
     if (m_session.dialogs.show({question, {}, Buttons::YesNo, Icon::Question, Answer::No}) !=
         Answer::Yes)
         return kNotSaved;
-    if (!now) return connection.execute(statements::insert(values));
+    if (!now) {
+        m_savedAnew = true;
+        return connection.execute(statements::insert(values));
+    }
     return connection.execute(statements::update(values, id));
 }
 

@@ -137,6 +137,8 @@ private:
     std::optional<RowVersion> m_readRow;
     // Set when the load could not show a stored value: Save asks before it replaces the row.
     bool m_unshownValues = false;
+    // Set when the edit was saved as a new reservation (another desk had deleted the row).
+    bool m_savedAnew = false;
 };
 
 } // namespace corvanna

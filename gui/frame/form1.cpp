@@ -353,6 +353,7 @@ bool Form1::Form_Load() {
     if (m_session.dbConnection && m_session.dbConnection->has(Capability::FileBackups))
         removeLeftoverRestore(dataSourceOf(connectionString(places.commonDataFolder)));
     proc.step(140, [&] { listRooms(); });
+    runPrivacyRules();
     proc.step(142, [&] {
         static constexpr Qt::WindowState kStates[] = {Qt::WindowNoState, Qt::WindowMinimized,
                                                       Qt::WindowMaximized};

@@ -3,13 +3,13 @@
 #include "base/pointershape.h"
 
 #include <QCursor>
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 
-class QDate;
 class QDateEdit;
 class QGroupBox;
 class QLabel;
@@ -28,6 +28,7 @@ class PointerFeedback;
 class ReservationModel;
 enum class DayView;
 enum class StayCommand;
+struct GuestValues;
 struct MainWindowPlaces;
 struct Session;
 
@@ -69,6 +70,16 @@ public:
     void stayCommand(StayCommand command, std::optional<qint64> reservationId);
     // The reservation of the list's selected row, if a row is selected.
     std::optional<qint64> selectedReservation() const;
+    // The guests (gui/guests/form1_guests.cpp): the profiles (modal), the selected reservation's
+    // guests and its registration card, the privacy rules; after a save, the reservation's
+    // profile offered or made; the privacy rules at start and once a day.
+    void showGuests();
+    void showStayGuests();
+    void printRegistrationCard();
+    void showPrivacy();
+    // The reservation saved: the edited one's id, or 0 for the one just added with the values.
+    void guestProfileAfterSave(qint64 editedId, const GuestValues& values);
+    void runPrivacyRules();
 
     // The close: the saved settings and the connection, then the end of the program. They run
     // once, in this order, however the window closes (close box, log-off, system shutdown).
@@ -236,6 +247,9 @@ private:
     std::unique_ptr<LocalCopyKeeper> m_localCopy;
     // Says, between the menu bar and the designed client area, that the list is a read-only copy.
     QLabel* m_copyBar = nullptr;
+    // The day the privacy rules last ran, and the timer that looks for the next day.
+    QDate m_privacyRanOn;
+    QTimer* m_privacyWatch = nullptr;
 };
 
 // The application's icon, shown by both windows and the launcher.

@@ -188,6 +188,11 @@ void Form1::buildMenus() {
     addCommand(reservation, "actionUndoStay", QT_TR_NOOP("&Undo Check-in/Check-out"), {},
                [this] { stayCommand(StayCommand::Undo, selectedReservation()); });
     reservation->addSeparator();
+    addCommand(reservation, "actionStayGuests", QT_TR_NOOP("&Guests of the Stay…"), {},
+               [this] { showStayGuests(); });
+    addCommand(reservation, "actionRegistrationCard", QT_TR_NOOP("&Registration Card…"), {},
+               [this] { printRegistrationCard(); });
+    reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QT_TR_NOOP("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
 
@@ -208,11 +213,13 @@ void Form1::buildMenus() {
     addCommand(view, "actionAvailability", QT_TR_NOOP("A&vailability…"), {},
                [this] { showAvailability(); });
     addCommand(view, "actionRoomChart", QT_TR_NOOP("R&oom Chart"), {}, [this] { showRoomChart(); });
+    addCommand(view, "actionGuests", QT_TR_NOOP("&Guests…"), {}, [this] { showGuests(); });
 
     // Tools
     addCommand(tools, "actionInventory", QT_TR_NOOP("&Inventory…"), {},
                [this] { showInventory(); });
     addCommand(tools, "actionUnits", QT_TR_NOOP("&Units…"), {}, [this] { showUnits(); });
+    addCommand(tools, "actionPrivacy", QT_TR_NOOP("&Privacy…"), {}, [this] { showPrivacy(); });
     addLanguageMenu(tools, m_session.dialogs);
 
     // Help

@@ -60,7 +60,9 @@ int traceStatement(unsigned type, void* context, void* statement, void* text) {
     // A trigger's program is traced as "-- TRIGGER name" under the statement that fired it.
     if (text && qstrncmp(static_cast<const char*>(text), "--", 2) == 0) return 0;
     const QString sql = QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
-    if (type == SQLITE_TRACE_STMT && (sql.startsWith("insert") || sql.startsWith("update")))
+    // The reservation's own statements; the guest profile that follows a save writes elsewhere.
+    if (type == SQLITE_TRACE_STMT &&
+        (sql.startsWith("insert into tblRooms") || sql.startsWith("update tblRooms")))
         static_cast<QStringList*>(context)->append(sql);
     return 0;
 }

@@ -27,7 +27,9 @@ const QDate kToday = QDate::currentDate();
 
 int traceWrites(unsigned type, void* context, void* statement, void*) {
     const QString sql = QString::fromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
-    if (type == SQLITE_TRACE_STMT && (sql.startsWith("insert") || sql.startsWith("update")))
+    // The reservation's own statements; the guest profile that follows a save writes elsewhere.
+    if (type == SQLITE_TRACE_STMT &&
+        (sql.startsWith("insert into tblRooms") || sql.startsWith("update tblRooms")))
         static_cast<QStringList*>(context)->append(sql);
     return 0;
 }
