@@ -293,7 +293,11 @@ const std::vector<SchemaStep> kHistory = {
           "btrim(coalesce(r.GuestName, '')) <> ''"),
       QStringLiteral("create unique index if not exists idxStayGuestsBooker on tblStayGuests "
                      "(ReservationId) where Role = 'booker'"),
-      QStringLiteral("create index if not exists idxStayGuestsGuest on tblStayGuests (GuestId)")}},
+      QStringLiteral("create index if not exists idxStayGuestsGuest on tblStayGuests (GuestId)")},
+     nullptr,
+     nullptr,
+     // The guests' commands look for these tables and say so when they are missing.
+     true},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.
