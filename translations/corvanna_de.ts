@@ -412,6 +412,109 @@ Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Diese Datenbank führt noch keine Konten. Öffnen Sie sie einmal mit Schreibrechten, damit sie auf den neuesten Stand gebracht werden kann.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>Die Reservierung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Nacht vom %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>Die Rechnung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>Die Währung muss ein ISO-Code aus drei Buchstaben sein, etwa EUR oder USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Ein Steuersatz braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Ein Steuersatz liegt zwischen 0 % und 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Ein Tarif braucht eine Art und einen Typ.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Ein Preis kann nicht unter null liegen.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Ein Tarif braucht mindestens einen Wochentag.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Der Zeitraum eines Tarifs braucht eine erste und eine letzte Nacht, die letzte nicht vor der ersten.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Der Steuersatz existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Der Tarif existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>Die Nacht vom %1 ist keine Nacht dieses Aufenthalts.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Wählen Sie den Steuersatz für den Preis der Nacht.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Eine Belastung braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Eine Belastung braucht eine Menge.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Ein Betrag muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Eine Zahlung braucht eine Zahlungsart.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Eine Zahlung braucht den Tag, an dem sie geleistet wurde.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Dieser Eintrag ist bereits storniert oder existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Diese Reservierung hat bereits eine Rechnung. Stellen Sie dazu eine Gutschrift aus, bevor Sie eine neue Rechnung erstellen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Es gibt nichts zu berechnen: Das Konto hat keine Belastung.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Eine Gutschrift kann nicht gutgeschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>Zur Rechnung %1 gibt es bereits eine Gutschrift.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>

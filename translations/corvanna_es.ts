@@ -412,6 +412,109 @@ No hay ninguna copia local de las reservas.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Esta base de datos aún no lleva cuentas. Ábrala una vez con permiso de escritura para que pueda actualizarse.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La reserva %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Noche del %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La factura %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La moneda debe ser un código ISO de tres letras, como EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un tipo impositivo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un tipo impositivo está entre el 0 % y el 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tarifa necesita una clase y un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un precio no puede ser inferior a cero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tarifa necesita al menos un día de la semana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>El periodo de una tarifa necesita una primera y una última noche, la última no anterior a la primera.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>El tipo impositivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tarifa ya no existe.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La noche del %1 no es una noche de esta estancia.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Elija el tipo impositivo del precio de la noche.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un cargo necesita una descripción.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un cargo necesita una cantidad.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importe debe ser superior a cero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pago necesita una forma de pago.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pago necesita el día en que se hizo.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Esta entrada ya está anulada o ya no existe.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Esta reserva ya tiene una factura. Emita una factura rectificativa antes de una nueva factura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>No hay nada que facturar: la cuenta no tiene ningún cargo.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una factura rectificativa no se puede rectificar.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La factura %1 ya tiene una factura rectificativa.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>

@@ -412,6 +412,109 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d&apos;écriture pour qu&apos;elle soit mise à jour.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Nuit du %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La facture %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La devise doit être un code ISO de trois lettres, par exemple EUR ou USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un taux de taxe doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un taux de taxe est compris entre 0 % et 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Un tarif doit avoir une nature et un type.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Un tarif doit avoir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>La période d&apos;un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Le taux de taxe n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Le tarif n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La nuit du %1 n&apos;est pas une nuit de ce séjour.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Choisissez le taux de taxe du prix de la nuit.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Une prestation doit avoir une description.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Une prestation doit avoir une quantité.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un montant doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un paiement doit avoir un mode de paiement.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un paiement doit avoir le jour où il a été effectué.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Cette écriture est déjà annulée ou n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Cette réservation a déjà une facture. Émettez un avoir pour celle-ci avant une nouvelle facture.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Il n&apos;y a rien à facturer : le compte n&apos;a aucune prestation.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Un avoir ne peut pas faire l&apos;objet d&apos;un avoir.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La facture %1 a déjà un avoir.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>

@@ -412,6 +412,109 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
 </context>
 <context>
+    <name>Money</name>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Questo database non tiene ancora conti. Apritelo una volta con permesso di scrittura perché possa essere aggiornato.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La prenotazione %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Notte del %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La fattura %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La valuta deve essere un codice ISO di tre lettere, come EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un&apos;aliquota ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un&apos;aliquota è compresa tra 0 % e 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tariffa ha bisogno di una categoria e di un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prezzo non può essere inferiore a zero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tariffa ha bisogno di almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Il periodo di una tariffa ha bisogno di una prima e di un&apos;ultima notte, l&apos;ultima non prima della prima.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>L&apos;aliquota non esiste più.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tariffa non esiste più.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La notte del %1 non è una notte di questo soggiorno.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Scegliete l&apos;aliquota del prezzo della notte.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un addebito ha bisogno di una descrizione.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un addebito ha bisogno di una quantità.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importo deve essere superiore a zero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pagamento ha bisogno di un metodo.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pagamento ha bisogno del giorno in cui è stato effettuato.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Questa voce è già annullata o non esiste più.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Questa prenotazione ha già una fattura. Emettete una nota di credito prima di una nuova fattura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Non c&apos;è nulla da fatturare: il conto non ha addebiti.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una nota di credito non può essere stornata.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La fattura %1 ha già una nota di credito.</translation>
+    </message>
+</context>
+<context>
     <name>PrivateFiles</name>
     <message>
         <source>Other accounts can still read %1</source>
