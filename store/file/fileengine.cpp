@@ -105,11 +105,25 @@ void lowerThisThreadsPriority() {
 // The rows of one select on the file, read as the engine gives them.
 class FileCursor final : public EngineCursor {
 public:
-    FileCursor(FileEngine& engine, sqlite3* db, sqlite3_stmt* statement)
+    FileCursor(FileEngine& engine, sqlite3* db, sqlite3_stmt* statement,
+               std::weak_ptr<KeptSelects> keep = {}, QByteArray kept = {})
         : m_engine(engine)
         , m_db(db)
-        , m_statement(statement) {}
-    ~FileCursor() override { sqlite3_finalize(m_statement); }
+        , m_statement(statement)
+        , m_keep(std::move(keep))
+        , m_kept(std::move(kept)) {}
+    // A statement of our own goes back to be run again while its file is open; any other is
+    // finalised.
+    ~FileCursor() override {
+        const std::shared_ptr<KeptSelects> keep = m_keep.lock();
+        if (!keep || keep->idle.count(m_kept)) {
+            sqlite3_finalize(m_statement);
+            return;
+        }
+        sqlite3_reset(m_statement);
+        sqlite3_clear_bindings(m_statement);
+        keep->idle.emplace(m_kept, m_statement);
+    }
     FileCursor(const FileCursor&) = delete;
     FileCursor& operator=(const FileCursor&) = delete;
 
@@ -166,6 +180,8 @@ private:
     FileEngine& m_engine;
     sqlite3* m_db;
     sqlite3_stmt* m_statement;
+    std::weak_ptr<KeptSelects> m_keep;
+    QByteArray m_kept;
     bool m_eof = true;
 };
 
@@ -252,6 +268,7 @@ void FileEngine::open(const QString& path, bool readOnly) {
     m_path = path;
     m_damaged = false;
     m_checked = false;
+    dropKeptStatements();
     QSqlDatabase db = QSqlDatabase::contains(m_name)
                           ? QSqlDatabase::database(m_name, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -371,6 +388,7 @@ bool FileEngine::isOpen() const {
 
 void FileEngine::close() {
     stopBackgroundCheck();
+    dropKeptStatements();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
     unlockDatabaseInUse(std::exchange(m_inUse, -1), m_path);
 }
@@ -392,16 +410,29 @@ int FileEngine::execute(const OwnStatement& statement, const QVariantList& value
     if (values.isEmpty()) return execute(sql);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
-    QSqlQuery query(QSqlDatabase::database(m_name, false));
-    bool ok = query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!ok || !query.exec()) {
-        const QSqlError error = query.lastError();
+    const QByteArray key(statement.file);
+    auto prepared = m_prepared.find(key);
+    if (prepared == m_prepared.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (!query.prepare(sql)) {
+            const QSqlError error = query.lastError();
+            noteFailure(error.nativeErrorCode().toInt());
+            throw Failure(engineText(error));
+        }
+        prepared = m_prepared.emplace(key, std::move(query)).first;
+    }
+    QSqlQuery& query = prepared->second;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
+    const int rows = ok ? query.numRowsAffected() : 0;
+    query.finish(); // reset: a statement left under way would hold the file
+    if (!ok) {
         noteFailure(error.nativeErrorCode().toInt());
         throw Failure(engineText(error));
     }
-    return query.numRowsAffected();
+    return rows;
 }
 
 std::unique_ptr<EngineCursor> FileEngine::select(const QString& statement) {
@@ -410,16 +441,34 @@ std::unique_ptr<EngineCursor> FileEngine::select(const QString& statement) {
 
 std::unique_ptr<EngineCursor> FileEngine::select(const OwnStatement& statement,
                                                  const QStringList& values) {
-    return prepare(QByteArray(statement.file), values);
+    return prepare(QByteArray(statement.file), values, true);
 }
 
-std::unique_ptr<EngineCursor> FileEngine::prepare(const QByteArray& sql,
-                                                  const QStringList& values) {
+KeptSelects::~KeptSelects() {
+    for (const auto& [sql, statement] : idle)
+        sqlite3_finalize(statement);
+}
+
+void FileEngine::dropKeptStatements() {
+    m_keptSelects.reset();
+    m_prepared.clear();
+}
+
+std::unique_ptr<EngineCursor> FileEngine::prepare(const QByteArray& sql, const QStringList& values,
+                                                  bool keep) {
     sqlite3* db = fileHandle();
     if (!db) throw Failure(kObjectClosed);
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK ||
-        !stmt) {
+    // A select of our own read before runs again as prepared then.
+    if (keep && !m_keptSelects) m_keptSelects = std::make_shared<KeptSelects>();
+    auto* idle = keep ? &m_keptSelects->idle : nullptr;
+    if (const auto found = idle ? idle->find(sql) : decltype(idle->find(sql))();
+        idle && found != idle->end()) {
+        stmt = found->second;
+        idle->erase(found);
+    } else if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) !=
+                   SQLITE_OK ||
+               !stmt) {
         noteFailure(sqlite3_errcode(db));
         const QString text =
             stmt ? engineText(db)
@@ -441,7 +490,8 @@ std::unique_ptr<EngineCursor> FileEngine::prepare(const QByteArray& sql,
             throw Failure(text);
         }
     }
-    auto cursor = std::make_unique<FileCursor>(*this, db, stmt);
+    auto cursor = keep ? std::make_unique<FileCursor>(*this, db, stmt, m_keptSelects, sql)
+                       : std::make_unique<FileCursor>(*this, db, stmt);
     cursor->moveNext();
     return cursor;
 }
@@ -505,6 +555,11 @@ std::optional<RowVersion> FileEngine::lockRow(const QString& id) {
 
 void FileEngine::commit() {
     run("commit");
+}
+
+bool FileEngine::inTransaction() const {
+    sqlite3* db = fileHandle();
+    return db && !sqlite3_get_autocommit(db);
 }
 
 void FileEngine::rollback() noexcept {

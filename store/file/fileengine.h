@@ -2,10 +2,25 @@
 
 #include "store/engine.h"
 
+#include <QByteArray>
+#include <QSqlQuery>
+#include <map>
+
 #include <QString>
 #include <memory>
 
+struct sqlite3_stmt;
+
 namespace corvanna {
+
+// Prepared selects of our own not in use, by their text; finalised when the file closes.
+struct KeptSelects {
+    std::map<QByteArray, sqlite3_stmt*> idle;
+    KeptSelects() = default;
+    KeptSelects(const KeptSelects&) = delete;
+    KeptSelects& operator=(const KeptSelects&) = delete;
+    ~KeptSelects();
+};
 
 // Every program that has the database open holds a shared lock on "<database>.inuse" beside it
 // (flock, so the engine's own locks on the database are never touched); a restore needs it alone.
@@ -46,6 +61,7 @@ public:
     std::optional<RowVersion> lockRow(const QString& id) override;
     void commit() override;
     void rollback() noexcept override;
+    bool inTransaction() const override;
 
     bool takeChanges() override;
     void setLockWait(int ms) override;
@@ -64,7 +80,9 @@ private:
     struct BackgroundCheck;
     void checkBeforeFirstWrite();
     void stopBackgroundCheck();
-    std::unique_ptr<EngineCursor> prepare(const QByteArray& sql, const QStringList& values);
+    std::unique_ptr<EngineCursor> prepare(const QByteArray& sql, const QStringList& values,
+                                          bool keep = false);
+    void dropKeptStatements();
     void run(const char* sql);
     // Opens the file now at the engine's path again when the one open was replaced (another
     // program's restore renamed a file over it): true when it did.
@@ -72,6 +90,12 @@ private:
 
     QString m_name;
     QString m_path;
+    // Our own changes, prepared once per text and run again with new values (the save's
+    // pricing is a long statement whose preparing would cost more than its run).
+    std::map<QByteArray, QSqlQuery> m_prepared;
+    // Our own selects that cursors have done with, reset and kept to be run again while the
+    // file stays open; a cursor that outlives the file finalises its own.
+    std::shared_ptr<KeptSelects> m_keptSelects;
     // The whole-file check, started on a connection of its own once the window is up so that
     // the first save does not wait for all of it.
     std::unique_ptr<BackgroundCheck> m_background;
