@@ -188,6 +188,9 @@ void Form1::buildMenus() {
     addCommand(reservation, "actionUndoStay", QT_TR_NOOP("&Undo Check-in/Check-out"), {},
                [this] { stayCommand(StayCommand::Undo, selectedReservation()); });
     reservation->addSeparator();
+    addCommand(reservation, "actionFolio", QT_TR_NOOP("&Folio…"), {},
+               [this] { showFolio(selectedReservation()); });
+    reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QT_TR_NOOP("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
 
@@ -208,11 +211,14 @@ void Form1::buildMenus() {
     addCommand(view, "actionAvailability", QT_TR_NOOP("A&vailability…"), {},
                [this] { showAvailability(); });
     addCommand(view, "actionRoomChart", QT_TR_NOOP("R&oom Chart"), {}, [this] { showRoomChart(); });
+    addCommand(view, "actionReports", QT_TR_NOOP("R&eports…"), {}, [this] { showReports(); });
 
     // Tools
     addCommand(tools, "actionInventory", QT_TR_NOOP("&Inventory…"), {},
                [this] { showInventory(); });
     addCommand(tools, "actionUnits", QT_TR_NOOP("&Units…"), {}, [this] { showUnits(); });
+    addCommand(tools, "actionHotel", QT_TR_NOOP("&Hotel…"), {}, [this] { showHotel(); });
+    addCommand(tools, "actionRates", QT_TR_NOOP("R&ates…"), {}, [this] { showRates(); });
     addLanguageMenu(tools, m_session.dialogs);
 
     // Help
