@@ -294,10 +294,11 @@ void FolioWindow::showFolio() {
     QStringList unpriced;
     for (const QDate& night : m_folio.unpricedNights)
         unpriced << date(night);
-    m_unpriced->setText(unpriced.isEmpty()
-                            ? QString()
-                            : tr("%n night(s) without a price: %1", nullptr, int(unpriced.size()))
-                                  .arg(unpriced.join(QStringLiteral(", "))));
+    const int count = int(unpriced.size());
+    m_unpriced->setText(count == 0   ? QString()
+                        : count == 1 ? tr("1 night without a price: %1").arg(unpriced.front())
+                                     : tr("%n nights without a price: %1", nullptr, count)
+                                           .arg(unpriced.join(QStringLiteral(", "))));
     m_charges->setText(tr("Charges: %1").arg(money(m_folio.chargesCents)));
     m_paid->setText(tr("Paid: %1").arg(money(m_folio.paidCents)));
     m_balance->setText(tr("Balance: %1").arg(money(m_folio.balanceCents)));
@@ -456,11 +457,15 @@ void FolioWindow::IssueInvoice_Click() {
     bool confirmed = false;
     proc.step(100, [&] {
         const int unpriced = int(m_folio.unpricedNights.size());
+        // English says "1 night" and "%n nights"; translations follow their plural forms.
+        const QString unpricedQuestion =
+            unpriced == 1 ? tr("1 night of this stay has no price and will not be on the "
+                               "invoice. Issue it anyway?")
+                          : tr("%n nights of this stay have no price and will not be on the "
+                               "invoice. Issue it anyway?",
+                               nullptr, unpriced);
         confirmed = unpriced > 0
-                        ? m_session.dialogs.askDefaultNo(
-                              tr("%n night(s) of this stay have no price and will not be on the "
-                                 "invoice. Issue it anyway?",
-                                 nullptr, unpriced))
+                        ? m_session.dialogs.askDefaultNo(unpricedQuestion)
                         : m_session.dialogs.ask(
                               tr("Issue an invoice of %1 to %2? Its number cannot be taken back: "
                                  "a credit note cancels it.")

@@ -270,9 +270,8 @@ InvoiceSheet invoiceSheet(const QJsonObject& snapshot, int year, int number, boo
     sheet.creditNote = creditNote;
     sheet.year = year;
     sheet.number = number;
-    sheet.refersToYear = int(cents(snapshot, "refersToYear"));
-    sheet.refersToNumber = int(cents(snapshot, "refersToNumber"));
-    sheet.issued = isoDate(snapshot.value(QLatin1String("issued")));
+    sheet.refersTo = text(snapshot, "refersTo");
+    sheet.issued = isoDate(snapshot.value(QLatin1String("issuedOn")));
     const QJsonObject hotel = snapshot.value(QLatin1String("hotel")).toObject();
     sheet.hotelName = text(hotel, "name");
     sheet.hotelAddress = text(hotel, "address");
@@ -283,11 +282,12 @@ InvoiceSheet invoiceSheet(const QJsonObject& snapshot, int year, int number, boo
     sheet.guestName = text(guest, "name");
     sheet.guestAddress = text(guest, "address");
     sheet.guestPhone = text(guest, "phone");
-    sheet.reservationId = cents(snapshot, "reservationId");
-    sheet.kind = text(snapshot, "kind");
-    sheet.type = text(snapshot, "type");
-    sheet.checkIn = isoDate(snapshot.value(QLatin1String("checkIn")));
-    sheet.checkOut = isoDate(snapshot.value(QLatin1String("checkOut")));
+    const QJsonObject stay = snapshot.value(QLatin1String("reservation")).toObject();
+    sheet.reservationId = cents(stay, "id");
+    sheet.kind = text(stay, "kind");
+    sheet.type = text(stay, "type");
+    sheet.checkIn = isoDate(stay.value(QLatin1String("checkIn")));
+    sheet.checkOut = isoDate(stay.value(QLatin1String("checkOut")));
     for (const QJsonValue& v : snapshot.value(QLatin1String("lines")).toArray()) {
         const QJsonObject o = v.toObject();
         sheet.lines.push_back({isoDate(o.value(QLatin1String("date"))), text(o, "description"),
@@ -307,7 +307,7 @@ InvoiceSheet invoiceSheet(const QJsonObject& snapshot, int year, int number, boo
     }
     sheet.totalCents = cents(snapshot, "totalCents");
     sheet.taxCents = cents(snapshot, "taxCents");
-    sheet.netCents = cents(snapshot, "netCents");
+    sheet.netCents = sheet.totalCents - sheet.taxCents;
     sheet.paidCents = cents(snapshot, "paidCents");
     sheet.balanceCents = cents(snapshot, "balanceCents");
     return sheet;
@@ -345,9 +345,9 @@ int paintInvoice(QPainter& painter, const QRect& page, const InvoiceSheet& sheet
                     .arg(locale.toString(sheet.issued, dateFormat)),
                 Style::Body, Qt::AlignRight);
     if (sheet.creditNote)
-        layout.line(QCoreApplication::translate("Invoice", "Cancels invoice %1")
-                        .arg(invoiceNumberText(sheet.refersToYear, sheet.refersToNumber)),
-                    Style::Body, Qt::AlignRight);
+        layout.line(
+            QCoreApplication::translate("Invoice", "Cancels invoice %1").arg(sheet.refersTo),
+            Style::Body, Qt::AlignRight);
     layout.line(QCoreApplication::translate("Invoice", "Reservation %1").arg(sheet.reservationId),
                 Style::Body, Qt::AlignRight);
     layout.setY(std::max(hotelBottom, layout.y()) + layout.lineHeight(Style::Body));

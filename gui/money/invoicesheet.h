@@ -45,8 +45,7 @@ struct InvoiceSheet {
     bool creditNote = false;
     int year = 0;
     int number = 0;
-    int refersToYear = 0; // a credit note's invoice
-    int refersToNumber = 0;
+    QString refersTo; // a credit note's invoice, by its number
     QDate issued;
     QString hotelName, hotelAddress, taxNumber, currency, footer;
     QString guestName, guestAddress, guestPhone;

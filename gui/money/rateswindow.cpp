@@ -244,10 +244,12 @@ void RatesWindow::showUnpriced() {
                                          : tr("%1 to %2")
                                                .arg(QLocale().toString(first, format),
                                                     QLocale().toString(last, format)));
-            auto* item =
-                new QTreeWidgetItem(m_unpriced, {kind, type,
-                                                 tr("%n night(s): %1", nullptr, int(nights.size()))
-                                                     .arg(ranges.join(QStringLiteral("; ")))});
+            // English says "1 night" and "%n nights"; translations follow their plural forms.
+            const int count = int(nights.size());
+            const QString text =
+                count == 1 ? tr("1 night: %1") : tr("%n nights: %1", nullptr, count);
+            auto* item = new QTreeWidgetItem(
+                m_unpriced, {kind, type, text.arg(ranges.join(QStringLiteral("; ")))});
             item->setToolTip(2, item->text(2));
         }
     }

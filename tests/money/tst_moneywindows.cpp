@@ -1,0 +1,275 @@
+// The money's windows over a real working database: a folio worked by keyboard, its invoice and
+// credit note saved as PDF and read back, the rates' nights without a price, and the report.
+#include "base/dates.h"
+#include "gui/money/foliowindow.h"
+#include "gui/money/rateswindow.h"
+#include "gui/money/reportswindow.h"
+#include "store/literals.h"
+#include "store/money.h"
+#include "tests/common/testsupport.h"
+#include "tests/common/windowsupport.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace corvanna;
+using namespace corvanna::test;
+
+namespace {
+const QDate kToday = QDate::currentDate();
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
+QString day(int fromToday) {
+    return QLocale().toString(kToday.addDays(fromToday), shortDateFormat());
+}
+
+QString pdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(30000)) qFatal("pdftotext (poppler-utils) is needed");
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+} // namespace
+
+class TestMoneyWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void invoiceAndCreditNoteAsPdf();
+    void paymentByKeyboard_data();
+    void paymentByKeyboard();
+    void ratesShowUnpricedNights();
+    void reportTableAndCsv();
+
+private:
+    QString db() const { return m_desk->places.places.workingDatabase(); }
+    Connection& connection() { return m_desk->session.connection(); }
+    // A reservation of one Double Room from `from` to `to` days after today, priced; its id.
+    qint64 addStay(const QString& name, int from, int to) {
+        GuestValues v = sampleGuest(name, kToday.addDays(from), kToday.addDays(to));
+        v.type = "Double";
+        execOn(db(), translateDates(statements::insert(v)));
+        const qint64 id = queryValue(db(), "select max(id) from tblRooms").toLongLong();
+        priceStay(connection(), id, "desk");
+        return id;
+    }
+    // The hotel, a tax rate of 7 % on rooms and of 19 % on the rest, Double Rooms at $100.00.
+    void setUpHotel() {
+        writeHotel(connection(), {"Harbour Inn", "1 Quay Street\nPellworth", "DE123456789", "USD",
+                                  "Thank you for staying with us"});
+        m_rooms = addTaxRate(connection(), {0, "Rooms", 700});
+        m_goods = addTaxRate(connection(), {0, "Goods", 1900});
+        Rate rate;
+        rate.kind = "Room";
+        rate.type = "Double";
+        rate.priceCents = 10000;
+        rate.taxRateId = m_rooms;
+        addRate(connection(), rate);
+    }
+    template <class T> T* in(const QWidget& window, const char* name) {
+        return control<T>(window, name);
+    }
+
+    std::unique_ptr<WindowDesk> m_desk;
+    qint64 m_rooms = 0;
+    qint64 m_goods = 0;
+};
+
+void TestMoneyWindows::init() {
+    QLocale::setDefault(kEnglish);
+    m_desk = std::make_unique<WindowDesk>();
+    QVERIFY(m_desk->start());
+    setUpHotel();
+}
+
+void TestMoneyWindows::cleanup() {
+    m_desk.reset();
+}
+
+// The invoice prints the hotel, the guest, every line, the taxes per rate rounded per line, the
+// totals and its number; its credit note cancels it by number with the opposite amounts.
+void TestMoneyWindows::invoiceAndCreditNoteAsPdf() {
+    const qint64 ada = addStay("Ada Lovelace", 0, 2);
+    addCharge(connection(), ada, "Minibar", 2, 450, m_goods, "desk");
+    addPayment(connection(), ada, PaymentKind::Deposit, 5000, "Card", kToday, "", "desk");
+    FolioWindow folio(*m_desk->form, ada);
+    folio.Form_Load();
+    in<QPushButton>(folio, "folioIssueInvoice")->click();
+    QTemporaryDir out;
+    QString pdf = out.filePath("invoice.pdf");
+    m_desk->session.saveFileName = [&](QWidget*, const QString&) { return pdf; };
+    in<QPushButton>(folio, "folioPdf")->click();
+    const QString invoice = pdfText(pdf);
+    const QString number = QStringLiteral("%1-0001").arg(kToday.year());
+    // Nights of $100.00 at 7 %: $6.54 each; the minibar's $9.00 at 19 %: $1.44.
+    for (const QString& expected : {QString("Harbour Inn"),
+                                    QString("1 Quay Street"),
+                                    QString("Pellworth"),
+                                    QString("Tax number: DE123456789"),
+                                    "Invoice " + number,
+                                    QString("Ada Lovelace"),
+                                    QString("1 Harbour Road"),
+                                    QString("Minibar"),
+                                    QString("Rooms 7.00%"),
+                                    QString("$200.00"),
+                                    QString("$13.08"),
+                                    QString("Goods 19.00%"),
+                                    QString("$9.00"),
+                                    QString("$1.44"),
+                                    QString("Total (taxes included): $209.00"),
+                                    QString("Taxes: $14.52"),
+                                    QString("Net: $194.48"),
+                                    QString("Paid: $50.00"),
+                                    QString("Balance due: $159.00"),
+                                    QString("Thank you for staying with us"),
+                                    QString("Page 1 of 1")})
+        QVERIFY2(invoice.contains(expected), qPrintable(expected + "\n" + invoice));
+    QCOMPARE(invoice.count("$6.54"), 2);
+
+    in<QPushButton>(folio, "folioCreditNote")->click();
+    pdf = out.filePath("credit.pdf");
+    in<QPushButton>(folio, "folioPdf")->click();
+    const QString credit = pdfText(pdf);
+    for (const QString& expected :
+         {QStringLiteral("Credit note %1-0002").arg(kToday.year()), "Cancels invoice " + number,
+          QString("Total (taxes included): -$209.00"), QString("Taxes: -$14.52")})
+        QVERIFY2(credit.contains(expected), qPrintable(expected + "\n" + credit));
+    QCOMPARE(m_desk->dialogs.texts(),
+             QStringList({"Issue an invoice of $209.00 to Ada Lovelace? Its number cannot be "
+                          "taken back: a credit note cancels it.",
+                          "Cancel invoice " + number + " by a credit note?"}));
+}
+
+void TestMoneyWindows::paymentByKeyboard_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("paid"); // cents; 0: refused
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("balance");
+    const QString badEnglish = "\"%1\" is not an amount. Type it with digits and at most two "
+                               "decimals, for example 1234.50.";
+    QTest::newRow("grouped, one decimal") << "en_US"
+                                          << "1,234.5" << qint64(123450) << ""
+                                          << "-$934.50";
+    QTest::newRow("German grouping") << "de_DE"
+                                     << "1.234,56" << qint64(123456) << ""
+                                     << "-934,56 USD";
+    QTest::newRow("a point on a German desk")
+        << "de_DE"
+        << "12.50" << qint64(0)
+        << "\"12.50\" is not an amount. Type it with digits and at most two decimals, for "
+           "example 1234,50."
+        << "300,00 USD";
+    QTest::newRow("three decimals")
+        << "en_US"
+        << "12.345" << qint64(0) << badEnglish.arg("12.345") << "$300.00";
+    QTest::newRow("letters") << "en_US"
+                             << "12 dollars" << qint64(0) << badEnglish.arg("12 dollars")
+                             << "$300.00";
+    QTest::newRow("a sign") << "en_US"
+                            << "-5" << qint64(0) << badEnglish.arg("-5") << "$300.00";
+    QTest::newRow("zero") << "en_US"
+                          << "0.00" << qint64(0) << "A payment needs an amount above zero."
+                          << "$300.00";
+}
+
+// A payment typed and entered with Return lowers the balance shown by exactly its amount; a bad
+// amount is refused with a message and changes nothing.
+void TestMoneyWindows::paymentByKeyboard() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(qint64, paid);
+    QFETCH(QString, message);
+    QFETCH(QString, balance);
+    QLocale::setDefault(QLocale(locale));
+    const qint64 ada = addStay("Ada Lovelace", 0, 3);
+    FolioWindow folio(*m_desk->form, ada);
+    folio.Form_Load();
+    auto* amount = in<QLineEdit>(folio, "folioPaymentAmount");
+    QTest::keyClicks(amount, typed);
+    QTest::keyClick(amount, Qt::Key_Return);
+    QCOMPARE(m_desk->dialogs.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(readFolio(connection(), ada).paidCents, paid);
+    QCOMPARE(in<QLabel>(folio, "folioBalance")->text(), "Balance: " + balance);
+    QCOMPARE(amount->text(), paid ? QString() : typed);
+}
+
+// The rates window lists the nights of the next year no rate prices, by kind and type, and a new
+// rate added through it closes its gap.
+void TestMoneyWindows::ratesShowUnpricedNights() {
+    RatesWindow rates(*m_desk->form);
+    rates.Form_Load();
+    const auto gaps = [&] {
+        QStringList shown;
+        auto* list = in<QTreeWidget>(rates, "unpricedNights");
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            if (QStringList{"Single", "Double"}.contains(list->topLevelItem(i)->text(1)))
+                shown << list->topLevelItem(i)->text(1) + ": " + list->topLevelItem(i)->text(2);
+        return shown;
+    };
+    const QString wholeYear = "365 nights: " + day(0) + " to " + day(364);
+    QCOMPARE(gaps(), QStringList{"Single: " + wholeYear});
+
+    // Singles priced from the 10th to the 19th night from now, on every weekday.
+    in<QComboBox>(rates, "rateType")->setCurrentText("Single");
+    in<QCheckBox>(rates, "rateDated")->setChecked(true);
+    in<QDateEdit>(rates, "rateFrom")->setDate(kToday.addDays(10));
+    in<QDateEdit>(rates, "rateTo")->setDate(kToday.addDays(19));
+    QTest::keyClicks(in<QLineEdit>(rates, "ratePrice"), "80");
+    QTest::keyClick(in<QLineEdit>(rates, "ratePrice"), Qt::Key_Return);
+    QCOMPARE(m_desk->dialogs.texts(), QStringList());
+    QCOMPARE(gaps(), QStringList{"Single: 355 nights: " + day(0) + " to " + day(9) + "; " +
+                                 day(20) + " to " + day(364)});
+    QCOMPARE(in<QTableWidget>(rates, "ratesGrid")->rowCount(), 2);
+}
+
+// The report's table by day: units, nights sold, occupancy, revenue, ADR and RevPAR; its CSV
+// holds the same figures with ISO dates and plain numbers. A deleted reservation that had money
+// is listed with its guest.
+void TestMoneyWindows::reportTableAndCsv() {
+    execOn(db(), "insert into tblInventory values ('Room', 'Double', 4)");
+    addStay("Ada Lovelace", 0, 2);
+    const qint64 bo = addStay("Bo Byrne", 1, 2);
+    overrideNight(connection(), bo, kToday.addDays(1), 6000, "desk");
+    const qint64 cy = addStay("Cy Coe", 5, 6);
+    addPayment(connection(), cy, PaymentKind::Deposit, 1000, "Cash", kToday, "", "desk");
+    execOn(db(), "delete from tblRooms where id = " + QString::number(cy));
+
+    auto* reports = new ReportsWindow(*m_desk->form);
+    in<QDateEdit>(*reports, "reportsFrom")->setDate(kToday);
+    in<QDateEdit>(*reports, "reportsTo")->setDate(kToday.addDays(1));
+    reports->refresh();
+    auto* table = in<QTableWidget>(*reports, "reportsTable");
+    QCOMPARE(table->rowCount(), 2);
+    QStringList second;
+    for (int c = 0; c < table->columnCount(); ++c)
+        second << table->item(1, c)->text();
+    QCOMPARE(second, QStringList({day(1), "4", "2", "50.00%", "$160.00", "$80.00", "$40.00"}));
+    auto* deleted = in<QTableWidget>(*reports, "reportsDeleted");
+    QCOMPARE(deleted->rowCount(), 1);
+    QCOMPARE(deleted->item(0, 1)->text(), "Cy Coe");
+
+    QTemporaryDir out;
+    const QString csv = out.filePath("report.csv");
+    m_desk->session.saveFileName = [&](QWidget*, const QString&) { return csv; };
+    in<QPushButton>(*reports, "reportsExport")->click();
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()),
+             "Period,Units available,Nights sold,Occupancy,Room revenue,ADR,RevPAR\r\n" +
+                 kToday.toString(Qt::ISODate) + ",4,1,25.00,100.00,100.00,25.00\r\n" +
+                 kToday.addDays(1).toString(Qt::ISODate) + ",4,2,50.00,160.00,80.00,40.00\r\n");
+    QCOMPARE(m_desk->dialogs.texts(), QStringList());
+    reports->close();
+}
+
+QTEST_MAIN(TestMoneyWindows)
+#include "tst_moneywindows.moc"
