@@ -293,6 +293,8 @@ void Form1::DayView_Click(DayView view) {
                     stayCommand(command, id);
                     m_dayView->Refresh();
                 });
+        connect(m_dayView, &DayViewWindow::folioRequested, this,
+                [this](std::optional<qint64> id) { showFolio(id); });
     }
     m_dayView->showDay(view, m_dayView->isVisible() ? m_dayView->date() : QDate::currentDate());
     m_dayView->show();
