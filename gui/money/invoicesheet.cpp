@@ -170,24 +170,24 @@ std::vector<int> columnWidths(const Layout& layout, const std::vector<QStringLis
 }
 
 void layOutLines(Layout& layout, const InvoiceSheet& sheet, const QLocale& locale) {
-    const QString dateFormat = shortDateFormat(locale);
-    std::vector<QStringList> columns(6);
+    const auto money = [&](qint64 c) { return formatMoney(c, sheet.currency, locale); };
     Table table;
     table.captions = {QCoreApplication::translate("Invoice", "Date"),
                       QCoreApplication::translate("Invoice", "Description"),
                       QCoreApplication::translate("Invoice", "Quantity"),
                       QCoreApplication::translate("Invoice", "Unit price"),
+                      QCoreApplication::translate("Invoice", "Tax rate"),
                       QCoreApplication::translate("Invoice", "Tax"),
                       QCoreApplication::translate("Invoice", "Amount")};
-    table.aligns = {Qt::AlignLeft,  Qt::AlignLeft,  Qt::AlignRight,
+    table.aligns = {Qt::AlignLeft,  Qt::AlignLeft,  Qt::AlignRight, Qt::AlignRight,
                     Qt::AlignRight, Qt::AlignRight, Qt::AlignRight};
     std::vector<QStringList> rows;
     for (const InvoiceSheet::Line& line : sheet.lines)
-        rows.push_back({locale.toString(line.date, dateFormat), line.description,
-                        locale.toString(line.quantity),
-                        formatMoney(line.unitCents, sheet.currency, locale),
-                        formatPercent(line.basisPoints, locale),
-                        formatMoney(line.totalCents, sheet.currency, locale)});
+        rows.push_back({locale.toString(line.date, shortDateFormat(locale)), line.description,
+                        locale.toString(line.quantity), money(line.unitCents),
+                        formatPercent(line.basisPoints, locale), money(line.taxCents),
+                        money(line.totalCents)});
+    std::vector<QStringList> columns(size_t(table.captions.size()));
     for (size_t c = 0; c < columns.size(); ++c) {
         columns[c] << table.captions[qsizetype(c)];
         for (const QStringList& row : rows)
@@ -290,7 +290,12 @@ InvoiceSheet invoiceSheet(const QJsonObject& snapshot, int year, int number, boo
     sheet.checkOut = isoDate(stay.value(QLatin1String("checkOut")));
     for (const QJsonValue& v : snapshot.value(QLatin1String("lines")).toArray()) {
         const QJsonObject o = v.toObject();
-        sheet.lines.push_back({isoDate(o.value(QLatin1String("date"))), text(o, "description"),
+        // A night says what was let; its date has a column of its own.
+        const QString description =
+            text(o, "kind") == QLatin1String("night")
+                ? QCoreApplication::translate("Invoice", "Night, %1 %2").arg(sheet.type, sheet.kind)
+                : text(o, "description");
+        sheet.lines.push_back({isoDate(o.value(QLatin1String("date"))), description,
                                cents(o, "quantity"), cents(o, "unitCents"), cents(o, "totalCents"),
                                text(o, "taxRateName"), int(cents(o, "basisPoints")),
                                cents(o, "taxCents")});
@@ -359,7 +364,7 @@ int paintInvoice(QPainter& painter, const QRect& page, const InvoiceSheet& sheet
     if (!sheet.guestPhone.isEmpty()) layout.line(sheet.guestPhone);
     layout.skip(layout.lineHeight(Style::Body));
     layout.line(QCoreApplication::translate("Invoice", "%1 %2, %3 to %4")
-                    .arg(sheet.kind, sheet.type, locale.toString(sheet.checkIn, dateFormat),
+                    .arg(sheet.type, sheet.kind, locale.toString(sheet.checkIn, dateFormat),
                          locale.toString(sheet.checkOut, dateFormat)));
     layout.skip(layout.lineHeight(Style::Body));
 
