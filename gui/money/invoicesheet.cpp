@@ -68,6 +68,7 @@ public:
         , m_title(font(Style::Title), device)
         , m_heading(font(Style::Heading), device)
         , m_body(font(Style::Body), device)
+        , m_strong(font(Style::Strong), device)
         , m_y(page.top()) {}
 
     static QFont font(Style style) {
@@ -86,7 +87,17 @@ public:
         return body;
     }
     const QFontMetrics& metrics(Style style) const {
-        return style == Style::Title ? m_title : style == Style::Heading ? m_heading : m_body;
+        switch (style) {
+        case Style::Title:
+            return m_title;
+        case Style::Heading:
+            return m_heading;
+        case Style::Strong:
+            return m_strong;
+        case Style::Body:
+            break;
+        }
+        return m_body;
     }
     int lineHeight(Style style) const { return metrics(style).lineSpacing(); }
     int width(const QString& t, Style style = Style::Body) const {
@@ -121,7 +132,7 @@ public:
 
 private:
     QRect m_page;
-    QFontMetrics m_title, m_heading, m_body;
+    QFontMetrics m_title, m_heading, m_body, m_strong;
     int m_y;
     int m_pageIndex = 0;
     std::vector<Placed> m_placed;
