@@ -52,5 +52,37 @@ CREATE TRIGGER IF NOT EXISTS trgStayUnitsFreeUpdate BEFORE UPDATE ON tblStayUnit
 CREATE TRIGGER IF NOT EXISTS trgStaysReservation BEFORE INSERT ON tblStays WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) BEGIN SELECT RAISE(ABORT, 'no such reservation'); END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteStay AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = OLD.id; DELETE FROM tblStayEvents WHERE ReservationId = OLD.id; DELETE FROM tblStays WHERE ReservationId = OLD.id; END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsStayNights AFTER UPDATE OF CheckInDate, CheckOutDate ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = NEW.id AND NOT coalesce(FromNight < (CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) AND ToNight > NEW.CheckInDate, 0); UPDATE tblStayUnits SET FromNight = max(FromNight, NEW.CheckInDate), ToNight = min(ToNight, CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) WHERE ReservationId = NEW.id AND (FromNight < NEW.CheckInDate OR ToNight > CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END); END;
+-- The money (step 6 of the schema history): the hotel's details, tax rates, rates by season and
+-- weekday, each night's price, charges, payments, invoices with gapless numbers per year, and whose
+-- money a deleted reservation left behind. Rows about money are never changed or deleted.
+CREATE TABLE IF NOT EXISTS tblHotel (Key TEXT PRIMARY KEY, Value TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS tblTaxRates (id INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL CHECK (trim(Name) <> ''), BasisPoints INTEGER NOT NULL CHECK (typeof(BasisPoints) = 'integer' AND BasisPoints BETWEEN 0 AND 10000));
+CREATE TABLE IF NOT EXISTS tblRates (id INTEGER PRIMARY KEY AUTOINCREMENT, Kind TEXT NOT NULL, Type TEXT NOT NULL, FromNight TEXT, ToNight TEXT, Weekdays INTEGER NOT NULL DEFAULT 127 CHECK (Weekdays BETWEEN 1 AND 127), PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL REFERENCES tblTaxRates (id), CreatedAt TEXT NOT NULL, CHECK ((FromNight IS NULL) = (ToNight IS NULL) AND (FromNight IS NULL OR FromNight <= ToNight)));
+CREATE TABLE IF NOT EXISTS tblRatesRetired (RateId INTEGER PRIMARY KEY REFERENCES tblRates (id), At TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS tblNightPrices (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, Night TEXT NOT NULL, PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL, Source TEXT NOT NULL CHECK (Source IN ('rate', 'override')), At TEXT NOT NULL, Desk TEXT NOT NULL);
+CREATE INDEX IF NOT EXISTS idxNightPricesStay ON tblNightPrices (ReservationId, Night);
+CREATE INDEX IF NOT EXISTS idxNightPricesNight ON tblNightPrices (Night, ReservationId, PriceCents, TaxRateId);
+CREATE TABLE IF NOT EXISTS tblCharges (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, Description TEXT NOT NULL, Quantity INTEGER NOT NULL CHECK (typeof(Quantity) = 'integer'), UnitPriceCents INTEGER NOT NULL CHECK (typeof(UnitPriceCents) = 'integer'), TaxRateId INTEGER NOT NULL, VoidsId INTEGER UNIQUE REFERENCES tblCharges (id));
+CREATE INDEX IF NOT EXISTS idxChargesStay ON tblCharges (ReservationId);
+CREATE INDEX IF NOT EXISTS idxChargesAt ON tblCharges (At);
+CREATE TABLE IF NOT EXISTS tblPayments (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, Kind TEXT NOT NULL CHECK (Kind IN ('deposit', 'payment', 'refund')), AmountCents INTEGER NOT NULL CHECK (typeof(AmountCents) = 'integer' AND AmountCents > 0), Method TEXT NOT NULL, PaidOn TEXT NOT NULL, Note TEXT NOT NULL DEFAULT '', VoidsId INTEGER UNIQUE REFERENCES tblPayments (id));
+CREATE INDEX IF NOT EXISTS idxPaymentsStay ON tblPayments (ReservationId);
+CREATE INDEX IF NOT EXISTS idxPaymentsPaidOn ON tblPayments (PaidOn);
+CREATE TABLE IF NOT EXISTS tblInvoices (id INTEGER PRIMARY KEY AUTOINCREMENT, Year INTEGER NOT NULL, Number INTEGER NOT NULL CHECK (Number > 0), Kind TEXT NOT NULL CHECK (Kind IN ('invoice', 'credit note')), RefersTo INTEGER UNIQUE REFERENCES tblInvoices (id), ReservationId INTEGER NOT NULL, IssuedAt TEXT NOT NULL, Desk TEXT NOT NULL, Snapshot TEXT NOT NULL, UNIQUE (Year, Number));
+CREATE INDEX IF NOT EXISTS idxInvoicesStay ON tblInvoices (ReservationId);
+CREATE TABLE IF NOT EXISTS tblMoneyKept (ReservationId INTEGER PRIMARY KEY, GuestName TEXT, CheckIn TEXT, CheckOut TEXT, DeletedAt TEXT NOT NULL);
+CREATE TRIGGER IF NOT EXISTS trgRoomsKeepMoney AFTER DELETE ON tblRooms WHEN EXISTS (SELECT 1 FROM tblNightPrices WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblCharges WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblPayments WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblInvoices WHERE ReservationId = OLD.id) BEGIN INSERT OR IGNORE INTO tblMoneyKept (ReservationId, GuestName, CheckIn, CheckOut, DeletedAt) VALUES (OLD.id, OLD.GuestName, OLD.CheckInDate, OLD.CheckOutDate, strftime('%Y-%m-%dT%H:%M:%fZ', 'now')); END;
+CREATE TRIGGER IF NOT EXISTS trgtblRatesFixedUpdate BEFORE UPDATE ON tblRates BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblRatesFixedDelete BEFORE DELETE ON tblRates BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblRatesRetiredFixedUpdate BEFORE UPDATE ON tblRatesRetired BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblRatesRetiredFixedDelete BEFORE DELETE ON tblRatesRetired BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblNightPricesFixedUpdate BEFORE UPDATE ON tblNightPrices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblNightPricesFixedDelete BEFORE DELETE ON tblNightPrices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblChargesFixedUpdate BEFORE UPDATE ON tblCharges BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblChargesFixedDelete BEFORE DELETE ON tblCharges BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblPaymentsFixedUpdate BEFORE UPDATE ON tblPayments BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblPaymentsFixedDelete BEFORE DELETE ON tblPayments BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedUpdate BEFORE UPDATE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
+CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedDelete BEFORE DELETE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
 -- The schema history step this file is at: a new working copy needs no upgrade at first start.
-PRAGMA user_version = 3;
+PRAGMA user_version = 6;

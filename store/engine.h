@@ -69,6 +69,8 @@ public:
     virtual std::optional<RowVersion> lockRow(const QString& id) = 0;
     virtual void commit() = 0;
     virtual void rollback() noexcept = 0;
+    // True while a transaction is under way on the session (a save's).
+    virtual bool inTransaction() const { return false; }
 
     // True when another program or desk committed a change since the last call. Never waits.
     virtual bool takeChanges() = 0;

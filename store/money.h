@@ -16,6 +16,9 @@ class Connection;
 // Money is whole minor units (cents) of the hotel's currency, never a floating value. Prices are
 // gross: the tax is inside them. Tax rates are basis points (700 = 7.00 %).
 
+// A whole in basis points: 100 %.
+constexpr int kBasisPointsWhole = 10000;
+
 // Weekday bits of a rate: Monday 1, Tuesday 2, ... Sunday 64.
 constexpr int kEveryWeekday = 127;
 int weekdayBit(const QDate& day);
@@ -127,9 +130,12 @@ qint64 voidEntry(Connection& connection, EntryKind kind, qint64 id, const QStrin
 struct FolioLine {
     enum Kind { Night, Charge, Deposit, Payment, Refund };
     Kind kind = Night;
-    qint64 sourceId = 0;   // the row in tblNightPrices, tblCharges or tblPayments
+    // The row in tblNightPrices, tblCharges or tblPayments: a charge's or a payment's is the id
+    // voidEntry takes (EntryKind::Charge for Charge, EntryKind::Payment for the other three);
+    // a night is overridden by its date (overrideNight).
+    qint64 sourceId = 0;
     QDate date;            // the night, the charge's day, the day paid
-    QString description;   // a night: its date; a charge: its text; a payment: its note
+    QString description;   // a night: "Night of <date>"; a charge: its text; a payment: its note
     qint64 quantity = 1;   // a night: the reservation's units
     qint64 unitCents = 0;  // a night: its price per unit
     qint64 totalCents = 0; // quantity × unit; a payment's amount (positive)
@@ -139,6 +145,7 @@ struct FolioLine {
     QDateTime at;        // UTC, when it was written
     QString source;      // a night: "rate" or "override"
     bool voided = false; // a void row refers to it: not counted
+    qint64 voids = 0;    // read only: the entry a void row cancels (void rows are not lines)
 };
 // A tax rate's share of the account: the gross of its lines and their taxes, each rounded per
 // line.
@@ -152,11 +159,13 @@ struct Folio {
     qint64 reservationId = 0;
     QString guestName;
     QString address;
+    QString phone;
     QString kind;
     QString type;
     qint64 units = 0;
     QDate checkIn;
     QDate checkOut;
+    bool unsold = false;               // cancelled or no-show: its nights are not charged
     std::vector<FolioLine> lines;      // nights by date, then charges and payments by time
     std::vector<QDate> unpricedNights; // nights of the stay with no price row
     std::map<qint64, TaxTotal> taxByRate;

@@ -37,6 +37,166 @@ constexpr const char* kServerStaysStandIn =
     "create temp table if not exists tblStays (ReservationId bigint primary key, Status text, "
     "CancelReason text, CheckedInAt timestamptz, CheckedOutAt timestamptz)";
 
+// Tables whose rows about money are never changed or deleted: a correction is a new row.
+constexpr const char* kFixedMoneyTables[] = {"tblRates",   "tblRatesRetired", "tblNightPrices",
+                                             "tblCharges", "tblPayments",     "tblInvoices"};
+
+// The money: the hotel's details, tax rates, rates by season and weekday, each night's price,
+// charges, payments, invoices with their gapless numbers, and whose money a deleted reservation
+// left behind.
+QStringList moneyFileStep() {
+    QStringList sql = {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS tblHotel (Key TEXT PRIMARY KEY, Value TEXT NOT "
+                       "NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS tblTaxRates (id INTEGER PRIMARY KEY "
+                       "AUTOINCREMENT, Name TEXT NOT NULL CHECK (trim(Name) <> ''), BasisPoints "
+                       "INTEGER NOT NULL CHECK (typeof(BasisPoints) = 'integer' AND BasisPoints "
+                       "BETWEEN 0 AND 10000))"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS tblRates (id INTEGER PRIMARY KEY AUTOINCREMENT, Kind TEXT "
+            "NOT NULL, Type TEXT NOT NULL, FromNight TEXT, ToNight TEXT, Weekdays INTEGER NOT NULL "
+            "DEFAULT 127 CHECK (Weekdays BETWEEN 1 AND 127), PriceCents INTEGER NOT NULL CHECK "
+            "(typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL "
+            "REFERENCES tblTaxRates (id), CreatedAt TEXT NOT NULL, CHECK ((FromNight IS NULL) = "
+            "(ToNight IS NULL) AND (FromNight IS NULL OR FromNight <= ToNight)))"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS tblRatesRetired (RateId INTEGER PRIMARY KEY "
+                       "REFERENCES tblRates (id), At TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS tblNightPrices (id INTEGER PRIMARY KEY "
+                       "AUTOINCREMENT, ReservationId INTEGER NOT NULL, Night TEXT NOT NULL, "
+                       "PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND "
+                       "PriceCents >= 0), TaxRateId INTEGER NOT NULL, Source TEXT NOT NULL CHECK "
+                       "(Source IN ('rate', 'override')), At TEXT NOT NULL, Desk TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxNightPricesStay ON tblNightPrices "
+                       "(ReservationId, Night)"),
+        // The report reads a period's nights from this index alone.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxNightPricesNight ON tblNightPrices (Night, "
+                       "ReservationId, PriceCents, TaxRateId)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS tblCharges (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+            "ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, Description "
+            "TEXT NOT NULL, Quantity INTEGER NOT NULL CHECK (typeof(Quantity) = 'integer'), "
+            "UnitPriceCents INTEGER NOT NULL CHECK (typeof(UnitPriceCents) = 'integer'), "
+            "TaxRateId INTEGER NOT NULL, VoidsId INTEGER UNIQUE REFERENCES tblCharges (id))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxChargesStay ON tblCharges (ReservationId)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxChargesAt ON tblCharges (At)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS tblPayments (id INTEGER PRIMARY KEY AUTOINCREMENT, "
+            "ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, Kind TEXT NOT "
+            "NULL CHECK (Kind IN ('deposit', 'payment', 'refund')), AmountCents INTEGER NOT NULL "
+            "CHECK (typeof(AmountCents) = 'integer' AND AmountCents > 0), Method TEXT NOT NULL, "
+            "PaidOn TEXT NOT NULL, Note TEXT NOT NULL DEFAULT '', VoidsId INTEGER UNIQUE "
+            "REFERENCES tblPayments (id))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPaymentsStay ON tblPayments "
+                       "(ReservationId)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxPaymentsPaidOn ON tblPayments (PaidOn)"),
+        QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS tblInvoices (id INTEGER PRIMARY KEY AUTOINCREMENT, Year "
+            "INTEGER NOT NULL, Number INTEGER NOT NULL CHECK (Number > 0), Kind TEXT NOT NULL "
+            "CHECK (Kind IN ('invoice', 'credit note')), RefersTo INTEGER UNIQUE REFERENCES "
+            "tblInvoices (id), ReservationId INTEGER NOT NULL, IssuedAt TEXT NOT NULL, Desk TEXT "
+            "NOT NULL, Snapshot TEXT NOT NULL, UNIQUE (Year, Number))"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idxInvoicesStay ON tblInvoices "
+                       "(ReservationId)"),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS tblMoneyKept (ReservationId INTEGER PRIMARY "
+                       "KEY, GuestName TEXT, CheckIn TEXT, CheckOut TEXT, DeletedAt TEXT NOT "
+                       "NULL)"),
+        // The classic delete keeps the money rows and notes whose they were.
+        QStringLiteral(
+            "CREATE TRIGGER IF NOT EXISTS trgRoomsKeepMoney AFTER DELETE ON tblRooms WHEN EXISTS "
+            "(SELECT 1 FROM tblNightPrices WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM "
+            "tblCharges WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblPayments WHERE "
+            "ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblInvoices WHERE ReservationId = "
+            "OLD.id) BEGIN INSERT OR IGNORE INTO tblMoneyKept (ReservationId, GuestName, CheckIn, "
+            "CheckOut, DeletedAt) VALUES (OLD.id, OLD.GuestName, OLD.CheckInDate, "
+            "OLD.CheckOutDate, strftime('%Y-%m-%dT%H:%M:%fZ', 'now')); END")};
+    for (const char* table : kFixedMoneyTables)
+        for (const char* event : {"UPDATE", "DELETE"})
+            sql << QStringLiteral("CREATE TRIGGER IF NOT EXISTS trg%1Fixed%2 BEFORE %3 ON %1 "
+                                  "BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END")
+                       .arg(QString::fromLatin1(table),
+                            QString::fromLatin1(event).at(0) +
+                                QString::fromLatin1(event).mid(1).toLower(),
+                            QString::fromLatin1(event));
+    return sql;
+}
+
+QStringList moneyServerStep() {
+    QStringList sql = {
+        QStringLiteral("create table if not exists tblHotel (Key text primary key, Value text not "
+                       "null)"),
+        QStringLiteral("create table if not exists tblTaxRates (id bigint generated always as "
+                       "identity primary key, Name text not null check (btrim(Name) <> ''), "
+                       "BasisPoints integer not null check (BasisPoints between 0 and 10000))"),
+        QStringLiteral(
+            "create table if not exists tblRates (id bigint generated always as identity primary "
+            "key, Kind text not null, Type text not null, FromNight date, ToNight date, Weekdays "
+            "integer not null default 127 check (Weekdays between 1 and 127), PriceCents bigint "
+            "not null check (PriceCents >= 0), TaxRateId bigint not null references tblTaxRates "
+            "(id), CreatedAt timestamptz(3) not null, check ((FromNight is null) = (ToNight is "
+            "null) and (FromNight is null or FromNight <= ToNight)))"),
+        QStringLiteral("create table if not exists tblRatesRetired (RateId bigint primary key "
+                       "references tblRates (id), At timestamptz(3) not null)"),
+        QStringLiteral("create table if not exists tblNightPrices (id bigint generated always as "
+                       "identity primary key, ReservationId bigint not null, Night date not null, "
+                       "PriceCents bigint not null check (PriceCents >= 0), TaxRateId bigint not "
+                       "null references tblTaxRates (id), Source text not null check (Source in "
+                       "('rate', 'override')), At timestamptz(3) not null, Desk text not null)"),
+        QStringLiteral("create index if not exists idxNightPricesStay on tblNightPrices "
+                       "(ReservationId, Night)"),
+        QStringLiteral("create index if not exists idxNightPricesNight on tblNightPrices (Night, "
+                       "ReservationId, PriceCents, TaxRateId, id)"),
+        QStringLiteral(
+            "create table if not exists tblCharges (id bigint generated always as identity "
+            "primary key, ReservationId bigint not null, At timestamptz(3) not null, Desk text "
+            "not null, Description text not null, Quantity bigint not null, UnitPriceCents "
+            "bigint not null, TaxRateId bigint not null references tblTaxRates (id), VoidsId "
+            "bigint unique references tblCharges (id))"),
+        QStringLiteral("create index if not exists idxChargesStay on tblCharges (ReservationId)"),
+        QStringLiteral("create index if not exists idxChargesAt on tblCharges (At)"),
+        QStringLiteral(
+            "create table if not exists tblPayments (id bigint generated always as identity "
+            "primary key, ReservationId bigint not null, At timestamptz(3) not null, Desk text "
+            "not null, Kind text not null check (Kind in ('deposit', 'payment', 'refund')), "
+            "AmountCents bigint not null check (AmountCents > 0), Method text not null, PaidOn "
+            "date not null, Note text not null default '', VoidsId bigint unique references "
+            "tblPayments (id))"),
+        QStringLiteral("create index if not exists idxPaymentsStay on tblPayments "
+                       "(ReservationId)"),
+        QStringLiteral("create index if not exists idxPaymentsPaidOn on tblPayments (PaidOn)"),
+        QStringLiteral(
+            "create table if not exists tblInvoices (id bigint generated always as identity "
+            "primary key, Year integer not null, Number integer not null check (Number > 0), "
+            "Kind text not null check (Kind in ('invoice', 'credit note')), RefersTo bigint "
+            "unique references tblInvoices (id), ReservationId bigint not null, IssuedAt "
+            "timestamptz(3) not null, Desk text not null, Snapshot text not null, unique (Year, "
+            "Number))"),
+        QStringLiteral("create index if not exists idxInvoicesStay on tblInvoices "
+                       "(ReservationId)"),
+        QStringLiteral("create table if not exists tblMoneyKept (ReservationId bigint primary "
+                       "key, GuestName text, CheckIn date, CheckOut date, DeletedAt "
+                       "timestamptz(3) not null)"),
+        QStringLiteral("create or replace function corvanna_money_fixed() returns trigger "
+                       "language plpgsql as $$ begin raise exception 'money rows are never "
+                       "changed'; end $$"),
+        QStringLiteral(
+            "create or replace function corvanna_money_kept() returns trigger language plpgsql "
+            "as $$ begin if exists (select 1 from tblNightPrices where ReservationId = old.id) "
+            "or exists (select 1 from tblCharges where ReservationId = old.id) or exists "
+            "(select 1 from tblPayments where ReservationId = old.id) or exists (select 1 from "
+            "tblInvoices where ReservationId = old.id) then insert into tblMoneyKept "
+            "(ReservationId, GuestName, CheckIn, CheckOut, DeletedAt) values (old.id, "
+            "old.GuestName, old.CheckInDate, old.CheckOutDate, now()) on conflict "
+            "(ReservationId) do nothing; end if; return null; end $$"),
+        QStringLiteral("create or replace trigger trgRoomsKeepMoney after delete on tblRooms for "
+                       "each row execute function corvanna_money_kept()")};
+    for (const char* table : kFixedMoneyTables)
+        sql << QStringLiteral("create or replace trigger trg%1Fixed before update or delete or "
+                              "truncate on %1 for each statement execute function "
+                              "corvanna_money_fixed()")
+                   .arg(QString::fromLatin1(table));
+    return sql;
+}
+
 const std::vector<SchemaStep> kHistory = {
     {1,
      // How many units of each kind and type the hotel has; whole units, none below zero.
@@ -165,6 +325,7 @@ const std::vector<SchemaStep> kHistory = {
       QStringLiteral("create or replace trigger trgStayUnitsChanged after insert or update or "
                      "delete on tblStayUnits for each statement execute function "
                      "corvanna_rooms_changed()")}},
+    {6, moneyFileStep(), moneyServerStep()},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.

@@ -12,7 +12,9 @@
 #include "gui/frame/session.h"
 #include "gui/frame/skin.h"
 #include "gui/language/language.h"
+#include "gui/stays/staycommands.h"
 #include "store/connection.h"
+#include "store/money.h"
 #include "store/rowlock.h"
 #include "store/statements.h"
 
@@ -453,8 +455,12 @@ void Form2::PushButton4_Click() {
         });
         if (!replace) return;
     }
+    // The stay's new nights are priced in the save's own transaction.
     const auto insert = [&] {
-        m_session.connection().execute(statements::insert(guestValues(entry(kind))));
+        Connection& connection = m_session.connection();
+        saveAndPrice(connection, 0, StayCommands::deskName(), [&] {
+            return connection.execute(statements::insert(guestValues(entry(kind))));
+        });
     };
     int changed = -1;
     const bool written = editing
@@ -511,7 +517,9 @@ QWidget* Form2::boxWithNul() const {
 int Form2::saveEdit(const GuestValues& values) {
     Connection& connection = m_session.connection();
     const QString& id = checkedId(mHotelID);
-    if (!m_readRow) return connection.execute(statements::update(values, id));
+    const QString desk = StayCommands::deskName();
+    const auto update = [&] { return connection.execute(statements::update(values, id)); };
+    if (!m_readRow) return saveAndPrice(connection, id.toLongLong(), desk, update);
     // The row stays locked from this check to the update, so no save slips in between.
     std::optional<RowVersion> now;
     QString changes;
@@ -520,7 +528,8 @@ int Form2::saveEdit(const GuestValues& values) {
         now = lock.row();
         changes = now ? changedFields(*m_readRow, *now) : QString();
         if (now && (now->version == m_readRow->version || changes.isEmpty())) {
-            const int changed = connection.execute(statements::update(values, id));
+            const int changed = update();
+            if (changed > 0) priceStay(connection, id.toLongLong(), desk);
             lock.commit();
             return changed;
         }
@@ -536,8 +545,10 @@ int Form2::saveEdit(const GuestValues& values) {
     if (m_session.dialogs.show({question, {}, Buttons::YesNo, Icon::Question, Answer::No}) !=
         Answer::Yes)
         return kNotSaved;
-    if (!now) return connection.execute(statements::insert(values));
-    return connection.execute(statements::update(values, id));
+    if (!now)
+        return saveAndPrice(connection, 0, desk,
+                            [&] { return connection.execute(statements::insert(values)); });
+    return saveAndPrice(connection, id.toLongLong(), desk, update);
 }
 
 void Form2::PushButton5_Click() {

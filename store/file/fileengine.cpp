@@ -507,6 +507,11 @@ void FileEngine::commit() {
     run("commit");
 }
 
+bool FileEngine::inTransaction() const {
+    sqlite3* db = fileHandle();
+    return db && !sqlite3_get_autocommit(db);
+}
+
 void FileEngine::rollback() noexcept {
     if (sqlite3* db = fileHandle(); db && !sqlite3_get_autocommit(db))
         sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);

@@ -46,6 +46,7 @@ public:
     std::optional<RowVersion> lockRow(const QString& id) override;
     void commit() override;
     void rollback() noexcept override;
+    bool inTransaction() const override;
 
     bool takeChanges() override;
     void setLockWait(int ms) override;

@@ -34,6 +34,12 @@ std::unique_ptr<EngineCursor> ServerEngine::select(const OwnStatement& statement
     return cursor;
 }
 
+bool ServerEngine::inTransaction() const {
+    pg_conn* conn = m_link.handle();
+    return conn && PQtransactionStatus(conn) != PQTRANS_IDLE &&
+           PQtransactionStatus(conn) != PQTRANS_UNKNOWN;
+}
+
 void ServerEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
     try {
         upgradeServerSchema(m_link.ready(), steps);

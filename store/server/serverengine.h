@@ -25,6 +25,7 @@ public:
     std::optional<RowVersion> lockRow(const QString& id) override { return m_link.lockRow(id); }
     void commit() override { m_link.commit(); }
     void rollback() noexcept override { m_link.rollback(); }
+    bool inTransaction() const override;
 
     bool takeChanges() override { return m_link.takeChangeNotices(); }
     void setLockWait(int ms) override { m_link.setLockWait(ms); }

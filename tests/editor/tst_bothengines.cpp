@@ -12,6 +12,7 @@
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
+#include "store/money.h"
 #include "store/statements.h"
 #include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
@@ -99,6 +100,8 @@ private slots:
     void inventoryFromOneDeskAtAnother();
     void overbookingAskedOnSave_data() { addEngines(); }
     void overbookingAskedOnSave();
+    void saveWithRatesPricesTheNights_data() { addEngines(); }
+    void saveWithRatesPricesTheNights();
     void serverDeskMakesNoBackups();
     void nulTextOnServerNamesItsField();
 };
@@ -226,6 +229,47 @@ void TestBothEngines::overbookingAskedOnSave() {
     control<QPushButton>(*editor, "PushButton4")->click();
     QCOMPARE(desk.dialogs.texts(), QStringList({question, "Successfully Saved."}));
     QCOMPARE(desk.rows(), "2");
+}
+
+// The guest editor's save prices the new nights in its own transaction: a new stay all of them,
+// a lengthened one only the nights it gained.
+void TestBothEngines::saveWithRatesPricesTheNights() {
+    QFETCH(bool, server);
+    Desk desk(server, "pricing");
+    Connection& c = desk.session.connection();
+    Rate rate;
+    rate.kind = "Room";
+    rate.type = "Double";
+    rate.priceCents = 9000;
+    rate.taxRateId = addTaxRate(c, {0, "Reduced", 700});
+    addRate(c, rate);
+    auto editor = desk.edit(QString());
+    control<QLineEdit>(*editor, "Text1")->setText("Ada Lovelace");
+    control<QLineEdit>(*editor, "Text2")->setText("1");
+    control<QComboBox>(*editor, "Combo1")->setCurrentText("Double");
+    control<QComboBox>(*editor, "Combo2")->setEditText("VISA");
+    control<QLineEdit>(*editor, "Text3")->setText("4111");
+    control<QLineEdit>(*editor, "Text6")->setText("555 0100");
+    control<QPlainTextEdit>(*editor, "Text7")->setPlainText("1 Harbour Road");
+    control<QDateEdit>(*editor, "dtpCheckOut")->setDate(kToday.addDays(2));
+    control<QDateEdit>(*editor, "dtpExpiry")->setDate(kToday.addYears(1));
+    control<QPushButton>(*editor, "PushButton4")->click();
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Successfully Saved."});
+    ResultSet rs;
+    rs.open(QStringLiteral("select max(id) as n from tblRooms"), c);
+    const qint64 id = rs.text("n").toLongLong();
+    rs.close();
+    QCOMPARE(readFolio(c, id).chargesCents, 18000);
+
+    rate.priceCents = 11000;
+    addRate(c, rate);
+    desk.dialogs.clear();
+    auto again = desk.edit(QString::number(id));
+    control<QDateEdit>(*again, "dtpCheckOut")->setDate(kToday.addDays(3));
+    control<QDateEdit>(*again, "dtpExpiry")->setDate(kToday.addYears(1));
+    control<QPushButton>(*again, "PushButton4")->click();
+    QCOMPARE(desk.dialogs.texts(), QStringList{"Successfully Saved."});
+    QCOMPARE(readFolio(c, id).chargesCents, 29000);
 }
 
 void TestBothEngines::serverDeskMakesNoBackups() {
