@@ -6,6 +6,7 @@
 #include "gui/money/reportswindow.h"
 #include "store/literals.h"
 #include "store/money.h"
+#include "tests/common/servertestsupport.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 
@@ -50,14 +51,13 @@ private slots:
     void reportTableAndCsv();
 
 private:
-    QString db() const { return m_desk->places.places.workingDatabase(); }
     Connection& connection() { return m_desk->session.connection(); }
     // A reservation of one Double Room from `from` to `to` days after today, priced; its id.
     qint64 addStay(const QString& name, int from, int to) {
         GuestValues v = sampleGuest(name, kToday.addDays(from), kToday.addDays(to));
         v.type = "Double";
-        execOn(db(), translateDates(statements::insert(v)));
-        const qint64 id = queryValue(db(), "select max(id) from tblRooms").toLongLong();
+        connection().execute(statements::insert(v));
+        const qint64 id = lastInsertedReservation(connection());
         priceStay(connection(), id, "desk");
         return id;
     }
@@ -78,20 +78,28 @@ private:
         return control<T>(window, name);
     }
 
+    std::unique_ptr<ServerDatabase> m_server;
     std::unique_ptr<WindowDesk> m_desk;
     qint64 m_rooms = 0;
     qint64 m_goods = 0;
 };
 
 void TestMoneyWindows::init() {
+    static int runs = 0;
     QLocale::setDefault(kEnglish);
     m_desk = std::make_unique<WindowDesk>();
+    if (onTestServer()) {
+        m_server = std::make_unique<ServerDatabase>("moneywindows" + QString::number(++runs));
+        m_desk->session.server = m_server->url();
+    }
     QVERIFY(m_desk->start());
+    QCOMPARE(connection().has(Capability::SharedDatabase), onTestServer());
     setUpHotel();
 }
 
 void TestMoneyWindows::cleanup() {
     m_desk.reset();
+    m_server.reset();
 }
 
 // The invoice prints the hotel, the guest, every line, the taxes per rate rounded per line, the
@@ -236,13 +244,13 @@ void TestMoneyWindows::ratesShowUnpricedNights() {
 // holds the same figures with ISO dates and plain numbers. A deleted reservation that had money
 // is listed with its guest.
 void TestMoneyWindows::reportTableAndCsv() {
-    execOn(db(), "insert into tblInventory values ('Room', 'Double', 4)");
+    connection().execute("insert into tblInventory values ('Room', 'Double', 4)");
     addStay("Ada Lovelace", 0, 2);
     const qint64 bo = addStay("Bo Byrne", 1, 2);
     overrideNight(connection(), bo, kToday.addDays(1), 6000, "desk");
     const qint64 cy = addStay("Cy Coe", 5, 6);
     addPayment(connection(), cy, PaymentKind::Deposit, 1000, "Cash", kToday, "", "desk");
-    execOn(db(), "delete from tblRooms where id = " + QString::number(cy));
+    connection().execute(statements::deleteById(QString::number(cy)));
 
     auto* reports = new ReportsWindow(*m_desk->form);
     in<QDateEdit>(*reports, "reportsFrom")->setDate(kToday);
