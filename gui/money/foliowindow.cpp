@@ -295,7 +295,9 @@ void FolioWindow::showFolio() {
     for (const QDate& night : m_folio.unpricedNights)
         unpriced << date(night);
     const int count = int(unpriced.size());
-    m_unpriced->setText(count == 0   ? QString()
+    m_unpriced->setText(m_folio.unsold
+                            ? tr("Cancelled or a no-show: the stay's nights are not charged.")
+                        : count == 0 ? QString()
                         : count == 1 ? tr("1 night without a price: %1").arg(unpriced.front())
                                      : tr("%n nights without a price: %1", nullptr, count)
                                            .arg(unpriced.join(QStringLiteral(", "))));
@@ -440,9 +442,12 @@ void FolioWindow::Void_Click() {
     bool confirmed = false;
     proc.step(106, [&] {
         confirmed = m_session.dialogs.askDefaultNo(
-            tr("Void the %1 of %2 from %3? It stays in the account, marked void.")
-                .arg(entryText(line).toLower(), money(line.totalCents),
-                     QLocale().toString(line.date, shortDateFormat())));
+            tr("Void the entry \"%1\" of %2 from %3? It stays in the account, marked void.")
+                .arg(m_grid->item(row, DescriptionColumn)->text().isEmpty()
+                         ? entryText(line)
+                         : tr("%1, %2").arg(entryText(line),
+                                            m_grid->item(row, DescriptionColumn)->text()),
+                     money(line.totalCents), QLocale().toString(line.date, shortDateFormat())));
     });
     if (!confirmed) return;
     const EntryKind kind = line.kind == FolioLine::Charge ? EntryKind::Charge : EntryKind::Payment;

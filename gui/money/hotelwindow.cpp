@@ -22,6 +22,8 @@ namespace corvanna {
 namespace {
 enum RateColumn { RateNameColumn, RatePercentColumn, RateColumnCount };
 constexpr int kAddressLines = 3;
+// The tax rate a refused one shows as an example: 7 %.
+constexpr qint64 kExampleBasisPoints = 700;
 } // namespace
 
 HotelWindow::HotelWindow(Form1& mainWindow)
@@ -179,7 +181,7 @@ bool HotelWindow::AddRate_Click() {
             m_session.dialogs.notify(
                 tr("\"%1\" is not a tax rate. Type a percentage from 0 to 100 with at most two "
                    "decimals, for example %2.")
-                    .arg(m_ratePercent->text().trimmed(), editableAmount(700)));
+                    .arg(m_ratePercent->text().trimmed(), editableAmount(kExampleBasisPoints)));
         });
         m_ratePercent->setFocus();
         return false;
