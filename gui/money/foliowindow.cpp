@@ -21,6 +21,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace corvanna {
 
@@ -407,11 +408,19 @@ bool FolioWindow::AddPayment_Click() {
         m_paymentAmount->selectAll();
         return false;
     }
+    const QString method = m_paymentMethod->currentText().trimmed();
+    if (method.isEmpty()) {
+        proc.step(102, [&] {
+            m_session.dialogs.notify(
+                tr("A payment needs a method: choose or type how it was paid."));
+        });
+        m_paymentMethod->setFocus();
+        return false;
+    }
     const auto kind = PaymentKind(m_paymentKind->currentData().toInt());
-    if (!proc.step(102, [&] {
-            addPayment(m_session.connection(), m_reservationId, kind, *amount,
-                       m_paymentMethod->currentText().trimmed(), QDate::currentDate(), QString(),
-                       StayCommands::deskName());
+    if (!proc.step(104, [&] {
+            addPayment(m_session.connection(), m_reservationId, kind, *amount, method,
+                       QDate::currentDate(), QString(), StayCommands::deskName());
         }))
         return false;
     m_paymentAmount->clear();
@@ -459,8 +468,27 @@ void FolioWindow::Void_Click() {
 
 void FolioWindow::IssueInvoice_Click() {
     Procedure proc(m_session.dialogs, QStringLiteral("Folio.IssueInvoice_Click"));
+    // One invoice in force per stay: a new one only after a credit note cancels it.
+    if (const Invoice* standing = standingInvoice()) {
+        proc.step(100, [&] {
+            m_session.dialogs.notify(tr("Invoice %1 covers this stay. Cancel it by a credit note "
+                                        "before issuing a new one.")
+                                         .arg(invoiceNumberText(*standing)));
+        });
+        return;
+    }
+    const bool charged =
+        std::any_of(m_folio.lines.begin(), m_folio.lines.end(), [](const FolioLine& l) {
+            return !l.voided && (l.kind == FolioLine::Night || l.kind == FolioLine::Charge);
+        });
+    if (!charged) {
+        proc.step(102, [&] {
+            m_session.dialogs.notify(tr("There is nothing to invoice: the account has no charge."));
+        });
+        return;
+    }
     bool confirmed = false;
-    proc.step(100, [&] {
+    proc.step(104, [&] {
         const int unpriced = int(m_folio.unpricedNights.size());
         // English says "1 night" and "%n nights"; translations follow their plural forms.
         const QString unpricedQuestion =
@@ -478,11 +506,22 @@ void FolioWindow::IssueInvoice_Click() {
     });
     if (!confirmed) return;
     Invoice issued;
-    if (proc.step(102, [&] {
+    if (proc.step(106, [&] {
             issued =
                 issueInvoice(m_session.connection(), m_reservationId, StayCommands::deskName());
         }))
         showInvoices(issued.id);
+}
+
+const Invoice* FolioWindow::standingInvoice() const {
+    for (const Invoice& invoice : m_invoices) {
+        if (invoice.kind == QLatin1String("credit note")) continue;
+        const bool credited =
+            std::any_of(m_invoices.begin(), m_invoices.end(),
+                        [&](const Invoice& i) { return i.refersTo == invoice.id; });
+        if (!credited) return &invoice;
+    }
+    return nullptr;
 }
 
 const Invoice* FolioWindow::selectedInvoice() {
@@ -521,15 +560,24 @@ void FolioWindow::CreditNote_Click() {
         });
         return;
     }
+    const bool credited = std::any_of(m_invoices.begin(), m_invoices.end(),
+                                      [&](const Invoice& i) { return i.refersTo == invoice->id; });
+    if (credited) {
+        proc.step(102, [&] {
+            m_session.dialogs.notify(tr("Invoice %1 is cancelled by a credit note already.")
+                                         .arg(invoiceNumberText(*invoice)));
+        });
+        return;
+    }
     bool confirmed = false;
-    proc.step(102, [&] {
+    proc.step(104, [&] {
         confirmed = m_session.dialogs.askDefaultNo(
             tr("Cancel invoice %1 by a credit note?").arg(invoiceNumberText(*invoice)));
     });
     if (!confirmed) return;
     const qint64 invoiceId = invoice->id;
     Invoice note;
-    if (proc.step(104, [&] {
+    if (proc.step(106, [&] {
             note = issueCreditNote(m_session.connection(), invoiceId, StayCommands::deskName());
         }))
         showInvoices(note.id);

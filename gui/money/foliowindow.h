@@ -49,6 +49,8 @@ private:
     void showInvoices(qint64 selectId = 0);
     QString money(qint64 cents) const;
     QString taxText(qint64 taxRateId) const;
+    // The stay's invoice no credit note cancels, if there is one.
+    const Invoice* standingInvoice() const;
     // The selected invoice, or nothing after a message.
     const Invoice* selectedInvoice();
 

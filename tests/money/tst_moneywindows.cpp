@@ -143,7 +143,14 @@ void TestMoneyWindows::invoiceAndCreditNoteAsPdf() {
     QCOMPARE(invoice.count("Night, Double Room"), 2);
     QCOMPARE(invoice.count("$6.54"), 2);
 
+    // A stay has one invoice in force, and an invoice one credit note: refused plainly.
+    in<QPushButton>(folio, "folioIssueInvoice")->click();
     in<QPushButton>(folio, "folioCreditNote")->click();
+    auto* invoices = in<QTreeWidget>(folio, "folioInvoices");
+    QCOMPARE(invoices->topLevelItemCount(), 2);
+    invoices->setCurrentItem(invoices->topLevelItem(0));
+    in<QPushButton>(folio, "folioCreditNote")->click();
+    invoices->setCurrentItem(invoices->topLevelItem(1));
     pdf = out.filePath("credit.pdf");
     in<QPushButton>(folio, "folioPdf")->click();
     const QString credit = pdfText(pdf);
@@ -154,7 +161,11 @@ void TestMoneyWindows::invoiceAndCreditNoteAsPdf() {
     QCOMPARE(m_desk->dialogs.texts(),
              QStringList({"Issue an invoice of $209.00 to Ada Lovelace? Its number cannot be "
                           "taken back: a credit note cancels it.",
-                          "Cancel invoice " + number + " by a credit note?"}));
+                          "Invoice " + number +
+                              " covers this stay. Cancel it by a credit note before issuing a new "
+                              "one.",
+                          "Cancel invoice " + number + " by a credit note?",
+                          "Invoice " + number + " is cancelled by a credit note already."}));
 }
 
 void TestMoneyWindows::paymentByKeyboard_data() {
