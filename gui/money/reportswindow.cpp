@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <QValueAxis>
 
 namespace corvanna {
@@ -44,6 +45,8 @@ enum Column {
 };
 constexpr int kFullPercent = 100;
 constexpr int kChartHeight = 220;
+constexpr int kLeastTicks = 2;
+constexpr int kMostTicks = 8;
 
 // One row of the table, whatever its period.
 struct Figures {
@@ -241,6 +244,8 @@ void ReportsWindow::showChart() {
     auto* time = new QDateTimeAxis(chart);
     time->setFormat(byMonth() ? QStringLiteral("MMM yyyy") : shortDateFormat());
     time->setRange(m_from->date().startOfDay(), m_to->date().startOfDay());
+    // A tick per period on a short one, never two ticks on one day.
+    time->setTickCount(std::clamp(int(series->count()), kLeastTicks, kMostTicks));
     auto* percent = new QValueAxis(chart);
     percent->setRange(0, kFullPercent);
     percent->setLabelFormat(QStringLiteral("%d %%"));
