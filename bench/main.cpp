@@ -23,6 +23,7 @@
 #include "store/connection.h"
 #include "store/inventory.h"
 #include "store/literals.h"
+#include "store/money.h"
 #include "store/schemahistory.h"
 #include "store/statements.h"
 #include "store/stays.h"
@@ -37,6 +38,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSortFilterProxyModel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -789,6 +791,170 @@ void measureAvailability(const Scale& scale, Table& table) {
     QDir(kBenchDir + QStringLiteral("/work/avail-") + scale.label).removeRecursively();
 }
 
+// Money on a copy of the scale's database: every stay's nights priced (every twentieth stay's
+// first night overridden), a charge on every tenth stay, a payment on every second. A folio
+// against the engine reading the same rows of the three tables; a year's report against the
+// engine's own aggregate of the year's room revenue and nights over the same rows (and, for
+// reference, a plain sum of the year's price rows); a save of a 14-night stay that prices its
+// nights against the same save without prices, each with the window's refill as in "save".
+void measureMoney(const Scale& scale, Table& table) {
+    if (!wanted(QStringLiteral("money"))) return;
+    progress(QStringLiteral("%1: money").arg(scale.label));
+    const QString common = makeCommonDataFolder(workFolder(QStringLiteral("money-") + scale.label),
+                                                scale.database, true);
+    {
+        Desk desk(common);
+        desk.form.show();
+        settle();
+        Connection& c = desk.session.connection();
+        sqlite3* db = c.handle();
+        const qint64 tax = addTaxRate(c, {0, QStringLiteral("Reduced"), 700});
+        const GuestValues guest = savedGuest();
+        QSet<std::pair<QString, QString>> types{{guest.accommodation, guest.type}};
+        {
+            ResultSet rs;
+            rs.open(QStringLiteral("select distinct Accommodation, Type from tblRooms where "
+                                   "Accommodation is not null and Type is not null"),
+                    c);
+            for (; !rs.eof(); rs.moveNext())
+                types.insert({rs.text("Accommodation"), rs.text("Type")});
+        }
+        for (const auto& [kind, type] : types) {
+            Rate rate;
+            rate.kind = kind;
+            rate.type = type;
+            rate.priceCents = 9000;
+            rate.taxRateId = tax;
+            addRate(c, rate);
+        }
+        const QByteArray taxText = QByteArray::number(tax);
+        const QByteArray fill[] = {
+            "begin",
+            "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, "
+            "Desk) with recursive n(k) as (select 0 union all select k + 1 from n where k < 4000) "
+            "select r.id, date(r.CheckInDate, '+' || n.k || ' days'), 8000 + (r.id % 40) * 100, " +
+                taxText +
+                ", 'rate', '2026-01-01T00:00:00.000Z', 'bench' from tblRooms r join n on n.k < "
+                "max(1, julianday(r.CheckOutDate) - julianday(r.CheckInDate)) where "
+                "r.CheckOutDate >= r.CheckInDate",
+            "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, "
+            "Desk) select id, CheckInDate, 7000, " +
+                taxText +
+                ", 'override', '2026-01-02T00:00:00.000Z', 'bench' from tblRooms where id % 20 = 0 "
+                "and CheckOutDate >= CheckInDate",
+            "insert into tblCharges (ReservationId, At, Desk, Description, Quantity, "
+            "UnitPriceCents, TaxRateId) select id, CheckInDate || 'T18:00:00.000Z', 'bench', "
+            "'Bar', 2, 450, " +
+                taxText + " from tblRooms where id % 10 = 0 and CheckInDate is not null",
+            "insert into tblPayments (ReservationId, At, Desk, Kind, AmountCents, Method, PaidOn, "
+            "Note) select id, CheckOutDate || 'T09:00:00.000Z', 'bench', 'payment', 10000, case "
+            "when id % 3 = 0 then 'Cash' else 'Card' end, CheckOutDate, '' from tblRooms where "
+            "id % 2 = 0 and CheckOutDate is not null",
+            "commit"};
+        for (const QByteArray& sql : fill)
+            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw std::runtime_error(sqlite3_errmsg(db));
+        put(table, QStringLiteral("night price rows"), scale.label,
+            firstValue(db, "select count(*) from tblNightPrices").toDouble());
+
+        // Folios of reservations spread over the history.
+        constexpr int kFolios = 200;
+        const qint64 step = std::max<qint64>(1, scale.rows / kFolios);
+        std::vector<qint64> ids;
+        for (qint64 id = step; id <= scale.rows && ids.size() < size_t(kFolios); id += step)
+            ids.push_back(id);
+        std::vector<QByteArray> rawFolio;
+        for (const qint64 id : ids)
+            for (const char* t : {"tblNightPrices", "tblCharges", "tblPayments"})
+                rawFolio.push_back(QByteArray("select * from ") + t +
+                                   " where ReservationId = " + QByteArray::number(id));
+        qint64 lines = 0;
+        const std::vector<Timing> f =
+            measureInterleaved(g_options.reps, {[&](Timing*) {
+                                                    for (const QByteArray& sql : rawFolio)
+                                                        readEveryColumn(db, sql);
+                                                },
+                                                [&](Timing*) {
+                                                    lines = 0;
+                                                    for (const qint64 id : ids)
+                                                        lines +=
+                                                            qint64(readFolio(c, id).lines.size());
+                                                }});
+        table[QStringLiteral("raw_folio")][scale.label] = f[0];
+        table[QStringLiteral("folio")][scale.label] = f[1];
+        if (lines == 0) fail(QStringLiteral("%1: the folios had no lines").arg(scale.label));
+
+        // The last whole year of the history.
+        const QDate newest =
+            QDate::fromString(firstValue(db, "select max(CheckInDate) from tblRooms"), Qt::ISODate);
+        const int year = (newest.isValid() ? newest : QDate::currentDate()).year() - 1;
+        const QDate first(year, 1, 1), last(year, 12, 31);
+        const QByteArray from = first.toString(Qt::ISODate).toUtf8();
+        const QByteArray to = last.toString(Qt::ISODate).toUtf8();
+        const QByteArray aggregate =
+            "select p.Night, sum(p.PriceCents * r.NoOfRooms), sum(r.NoOfRooms) from "
+            "tblNightPrices p join tblRooms r on r.id = p.ReservationId left join tblStays s on "
+            "s.ReservationId = r.id where p.Night >= '" +
+            from + "' and p.Night <= '" + to +
+            "' and coalesce(s.Status, '') not in ('cancelled', 'no-show') and p.Night >= "
+            "r.CheckInDate and (p.Night < r.CheckOutDate or p.Night = r.CheckInDate) and p.id = "
+            "(select max(n.id) from tblNightPrices n where n.ReservationId = p.ReservationId and "
+            "n.Night = p.Night) group by p.Night";
+        const QByteArray plainSum = "select Night, sum(PriceCents) from tblNightPrices where Night "
+                                    ">= '" +
+                                    from + "' and Night <= '" + to + "' group by Night";
+        Report report;
+        const std::vector<Timing> r = measureInterleaved(
+            g_options.reps, {[&](Timing*) { readEveryColumn(db, aggregate); },
+                             [&](Timing*) { readEveryColumn(db, plainSum); },
+                             [&](Timing*) { report = readReport(c, first, last); }});
+        table[QStringLiteral("raw_report")][scale.label] = r[0];
+        table[QStringLiteral("raw_report_nights")][scale.label] = r[1];
+        table[QStringLiteral("report_year")][scale.label] = r[2];
+        qint64 revenue = 0;
+        for (const ReportDay& d : report.days)
+            revenue += d.roomRevenueCents;
+        const QString expected = firstValue(
+            db, ("select coalesce(sum(x), 0) from (select p.Night, sum(p.PriceCents * r.NoOfRooms) "
+                 "as x from" +
+                 aggregate.mid(aggregate.indexOf(" tblNightPrices p")) + ")")
+                    .constData());
+        if (QString::number(revenue) != expected)
+            fail(QStringLiteral("%1: the report's revenue %2 is not the engine's %3")
+                     .arg(scale.label)
+                     .arg(revenue)
+                     .arg(expected));
+
+        // A 14-night stay, saved as the editor saves it, with and without its prices.
+        GuestValues longStay = guest;
+        longStay.checkOut = longStay.checkIn.addDays(14);
+        const QString insert = statements::insert(longStay);
+        int saved = 0;
+        const std::vector<Timing> v =
+            measureInterleaved(std::max(g_options.reps, 15),
+                               {[&](Timing*) {
+                                    saved += c.execute(insert);
+                                    click(desk.form, "PushButton4");
+                                },
+                                [&](Timing*) {
+                                    saved += saveAndPrice(c, 0, QStringLiteral("bench"),
+                                                          [&] { return c.execute(insert); });
+                                    click(desk.form, "PushButton4");
+                                }});
+        table[QStringLiteral("save_unpriced")][scale.label] = v[0];
+        table[QStringLiteral("save_priced")][scale.label] = v[1];
+        const QString priced = firstValue(
+            db, "select count(*) from tblNightPrices where At > '2026-01-02T00:00:00.000Z'");
+        if (priced.toInt() != 14 * (saved / 2))
+            fail(QStringLiteral("%1: %2 priced saves priced %3 nights")
+                     .arg(scale.label)
+                     .arg(saved / 2)
+                     .arg(priced));
+        if (desk.dialogs.shown) fail(QStringLiteral("%1: money reported").arg(scale.label));
+    }
+    QDir(kBenchDir + QStringLiteral("/work/money-") + scale.label).removeRecursively();
+}
+
 QString benchLocaleName() {
     if (!g_options.locale.isEmpty()) return g_options.locale;
     const QLocale system = QLocale::system();
@@ -1015,7 +1181,10 @@ QStringList figureNames() {
           << QStringLiteral("close_busy_exit") << QStringLiteral("raw_read_server")
           << QStringLiteral("copy_refresh_server") << QStringLiteral("raw_stays_chart")
           << QStringLiteral("raw_stays_chart_all") << QStringLiteral("room_chart")
-          << QStringLiteral("plain_save") << QStringLiteral("assign_unit");
+          << QStringLiteral("plain_save") << QStringLiteral("assign_unit")
+          << QStringLiteral("raw_folio") << QStringLiteral("folio") << QStringLiteral("raw_report")
+          << QStringLiteral("raw_report_nights") << QStringLiteral("report_year")
+          << QStringLiteral("save_unpriced") << QStringLiteral("save_priced");
     for (const char* v : kDayViewNames)
         names << QStringLiteral("%1_before").arg(QLatin1String(v))
               << QStringLiteral("%1_status").arg(QLatin1String(v));
@@ -1039,7 +1208,8 @@ const char* const kCounts[] = {"rows",
                                "chart bar rows",
                                "stay arrivals rows",
                                "stay house rows",
-                               "stay departures rows"};
+                               "stay departures rows",
+                               "night price rows"};
 
 bool isCount(const QString& name) {
     return name == QLatin1String("rows") || name.endsWith(QLatin1String(" rows"));
@@ -1287,6 +1457,18 @@ void measureStays(const Scale& scale, Table& table) {
 
 // One line per ratio; each names its clock ("wall" where the disk or the wait is the point).
 void printRatios(const Table& table, const QStringList& labels) {
+    for (const QString& l : labels) {
+        printRatio(QStringLiteral("folio_%1/raw_folio_%1").arg(l), cell(table, "folio", l),
+                   cell(table, "raw_folio", l));
+        printRatio(QStringLiteral("report_year_%1/raw_report_%1").arg(l),
+                   cell(table, "report_year", l), cell(table, "raw_report", l));
+        printRatio(QStringLiteral("report_year_%1/raw_report_nights_%1").arg(l),
+                   cell(table, "report_year", l), cell(table, "raw_report_nights", l));
+        printRatio(QStringLiteral("save_priced_%1/save_unpriced_%1").arg(l),
+                   cell(table, "save_priced", l), cell(table, "save_unpriced", l));
+        printRatio(QStringLiteral("save_priced_%1/save_unpriced_%1 (wall)").arg(l),
+                   cell(table, "save_priced", l, true), cell(table, "save_unpriced", l, true));
+    }
     for (const QString& l : labels)
         printRatio(QStringLiteral("show_all_%1/raw_%1").arg(l), cell(table, "show_all", l),
                    cell(table, "raw", l));
@@ -1435,7 +1617,7 @@ bool parseOptions(const QStringList& args) {
                 "usage: corvanna_bench [--db PATH] [--scales 10k,100k,1m,3m] [--reps N] "
                 "[--only raw,show_all,show_all_paint,qt_model,qt_sort,naive,sort_id,"
                 "sort_name,...,sort_address,range_week,range_wide,find_key,find_first,house,"
-                "save,avail_check,chart_31,stays,rss,startup,close,server,copy] "
+                "save,avail_check,chart_31,stays,money,rss,startup,close,server,copy] "
                 "[--locale NAME] [--data hotel|repeating]\n");
             return false;
         }
@@ -1500,6 +1682,7 @@ int main(int argc, char* argv[]) {
             measureSave(s, table);
             measureAvailability(s, table);
             measureStays(s, table);
+            measureMoney(s, table);
             measureRss(s, table);
             if (s.rows >= 100000) measureStartup(s, table);
             if (s.rows >= 100000) measureClose(s, table);

@@ -20,10 +20,6 @@ namespace corvanna {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Money", text);
-}
-
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
@@ -111,19 +107,38 @@ constexpr OwnStatement kReservation{
 constexpr OwnStatement kKeptReservation{
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=?1",
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=$1::bigint"};
-constexpr OwnStatement kPricedNights{
-    "select distinct Night from tblNightPrices where ReservationId=?1 and Night>=?2 and "
-    "Night<?3",
-    "select distinct Night from tblNightPrices where ReservationId=$1::bigint and "
-    "Night>=$2::date and Night<$3::date"};
-// The nights to price as one JSON array of [night, price, tax rate].
-constexpr OwnStatement kInsertNights{
+// Prices every night of the stay that has no price row from the rates in force: for each night
+// the rate whose range and weekdays take it, a dated range before the default, then the fewest
+// nights, then the newest (the rule of rateForNight). One statement: the save's pricing costs a
+// single round trip.
+constexpr OwnStatement kPriceNights{
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "select ?, json_extract(value, '$[0]'), json_extract(value, '$[1]'), json_extract(value, "
-    "'$[2]'), 'rate', ?, ? from json_each(?)",
+    "with recursive stay(id, kind, type, first, last) as (select id, Accommodation, Type, "
+    "CheckInDate, case when CheckOutDate = CheckInDate then CheckInDate else date(CheckOutDate, "
+    "'-1 day') end from tblRooms where id = ? and CheckOutDate >= CheckInDate), nights(n) as "
+    "(select first from stay union all select date(n, '+1 day') from nights, stay where n < "
+    "stay.last), best(n, rateId) as (select n, (select rt.id from tblRates rt, stay where "
+    "rt.Kind = stay.kind and rt.Type = stay.type and not exists (select 1 from tblRatesRetired x "
+    "where x.RateId = rt.id) and (rt.FromNight is null or (nights.n >= rt.FromNight and nights.n "
+    "<= rt.ToNight)) and (rt.Weekdays >> ((cast(strftime('%w', nights.n) as integer) + 6) % 7)) "
+    "& 1 order by rt.FromNight is null, julianday(rt.ToNight) - julianday(rt.FromNight), "
+    "rt.CreatedAt desc, rt.id desc limit 1) from nights where not exists (select 1 from "
+    "tblNightPrices p, stay where p.ReservationId = stay.id and p.Night = nights.n)) select "
+    "stay.id, best.n, rt.PriceCents, rt.TaxRateId, 'rate', ?, ? from best join tblRates rt on "
+    "rt.id = best.rateId, stay",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "select $1::bigint, (e->>0)::date, (e->>1)::bigint, (e->>2)::bigint, 'rate', "
-    "$2::timestamptz, $3 from json_array_elements($4::json) e"};
+    "with stay as (select id, Accommodation as kind, Type as type, CheckInDate as first, case "
+    "when CheckOutDate = CheckInDate then CheckInDate else CheckOutDate - 1 end as last from "
+    "tblRooms where id = $1::bigint and CheckOutDate >= CheckInDate), nights as (select n::date "
+    "as n from stay, generate_series(stay.first, stay.last, interval '1 day') n) select stay.id, "
+    "nights.n, rt.PriceCents, rt.TaxRateId, 'rate', $2::timestamptz, $3 from stay cross join "
+    "nights cross join lateral (select r.PriceCents, r.TaxRateId from tblRates r where r.Kind = "
+    "stay.kind and r.Type = stay.type and not exists (select 1 from tblRatesRetired x where "
+    "x.RateId = r.id) and (r.FromNight is null or nights.n between r.FromNight and r.ToNight) "
+    "and (r.Weekdays >> (extract(isodow from nights.n)::integer - 1)) & 1 = 1 order by "
+    "r.FromNight is null, r.ToNight - r.FromNight, r.CreatedAt desc, r.id desc limit 1) rt "
+    "where not exists (select 1 from tblNightPrices p where p.ReservationId = stay.id and "
+    "p.Night = nights.n)"};
 constexpr OwnStatement kInsertOverride{
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
     "values (?, ?, ?, ?, 'override', ?, ?)",
@@ -136,14 +151,16 @@ constexpr OwnStatement kNightRows{
     "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), Desk from tblNightPrices where ReservationId=$1::bigint "
     "order by Night, id"};
 // A reservation's whole account in one read: its nights' price rows by night, then its charges
-// and payments as entered. The first column tells which.
-constexpr int kNightSource = 0, kChargeSource = 1;
+// and payments as entered, and the tax rates. The first column tells which.
+constexpr int kNightSource = 0, kChargeSource = 1, kPaymentSource = 2, kTaxRateSource = 3;
 constexpr OwnStatement kAccountRows{
     "select 0, id, Night, At, Desk, Source, 1, PriceCents, TaxRateId, null, null, null, null "
     "from tblNightPrices where ReservationId=?1 union all select 1, id, null, At, Desk, "
     "Description, Quantity, UnitPriceCents, TaxRateId, VoidsId, null, null, null from tblCharges "
     "where ReservationId=?1 union all select 2, id, null, At, Desk, Note, 1, AmountCents, null, "
-    "VoidsId, Kind, Method, PaidOn from tblPayments where ReservationId=?1 order by 1, 3, 2",
+    "VoidsId, Kind, Method, PaidOn from tblPayments where ReservationId=?1 union all select 3, "
+    "id, null, null, null, Name, BasisPoints, null, null, null, null, null, null from "
+    "tblTaxRates order by 1, 3, 2",
     "select 0, id, Night, to_char(At at time zone 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), "
     "Desk, Source, 1::bigint, PriceCents, TaxRateId, null::bigint, null::text, null::text, "
     "null::date from tblNightPrices where ReservationId=$1::bigint union all select 1, id, null, "
@@ -151,7 +168,9 @@ constexpr OwnStatement kAccountRows{
     "Quantity, UnitPriceCents, TaxRateId, VoidsId, null, null, null from tblCharges where "
     "ReservationId=$1::bigint union all select 2, id, null, to_char(At at time zone 'UTC', "
     "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), Desk, Note, 1, AmountCents, null, VoidsId, Kind, "
-    "Method, PaidOn from tblPayments where ReservationId=$1::bigint order by 1, 3, 2"};
+    "Method, PaidOn from tblPayments where ReservationId=$1::bigint union all select 3, id, null, "
+    "null, null, Name, BasisPoints, null, null, null, null, null, null from tblTaxRates order by "
+    "1, 3, 2"};
 
 constexpr OwnStatement kInsertCharge{
     "insert into tblCharges (ReservationId, At, Desk, Description, Quantity, UnitPriceCents, "
@@ -233,7 +252,7 @@ constexpr OwnStatement kReportNights{
     "Night>=$1::date and Night<=$2::date"};
 constexpr OwnStatement kReportCharges{
     "select c.ReservationId, c.At, c.Quantity, c.UnitPriceCents, c.TaxRateId from tblCharges c "
-    "where c.At>=?1 and c.At<?2 and c.VoidsId is null and not exists (select 1 from tblCharges "
+    "where c.At>=?1 and c.At<?2 and +c.VoidsId is null and not exists (select 1 from tblCharges "
     "v where v.VoidsId=c.id)",
     "select c.ReservationId, to_char(c.At at time zone 'UTC', "
     "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), c.Quantity, c.UnitPriceCents, c.TaxRateId from "
@@ -243,16 +262,18 @@ constexpr OwnStatement kReportCharges{
     "v.VoidsId=c.id)"};
 constexpr OwnStatement kReportPayments{
     "select p.Method, p.Kind, p.AmountCents from tblPayments p where p.PaidOn>=?1 and "
-    "p.PaidOn<=?2 and p.VoidsId is null and not exists (select 1 from tblPayments v where "
+    "p.PaidOn<=?2 and +p.VoidsId is null and not exists (select 1 from tblPayments v where "
     "v.VoidsId=p.id)",
     "select p.Method, p.Kind, p.AmountCents from tblPayments p where p.PaidOn>=$1::date and "
     "p.PaidOn<=$2::date and p.VoidsId is null and not exists (select 1 from tblPayments v where "
     "v.VoidsId=p.id)"};
-// The charges and payments, by reservation, of the stays that leave in the period.
+// The charges and payments, by reservation, of the stays that leave in the period: on the file
+// read from the stays (cross join keeps that order) and never through the index of the voids,
+// which holds every entry under null.
 constexpr OwnStatement kLeavingCharges{
-    "select c.ReservationId, sum(c.Quantity * c.UnitPriceCents) from tblCharges c join tblRooms "
-    "r on r.id=c.ReservationId where r.CheckInDate>=?1 and r.CheckInDate<=?3 and "
-    "r.CheckOutDate>=?2 and r.CheckOutDate<=?3 and c.VoidsId is null and not exists (select 1 "
+    "select c.ReservationId, sum(c.Quantity * c.UnitPriceCents) from tblRooms r cross join "
+    "tblCharges c on c.ReservationId=r.id where r.CheckInDate>=?1 and r.CheckInDate<=?3 and "
+    "r.CheckOutDate>=?2 and r.CheckOutDate<=?3 and +c.VoidsId is null and not exists (select 1 "
     "from tblCharges v where v.VoidsId=c.id) group by c.ReservationId",
     "select c.ReservationId, sum(c.Quantity * c.UnitPriceCents) from tblCharges c join tblRooms "
     "r on r.id=c.ReservationId where r.CheckInDate>=coalesce(nullif($1::text, '')::date, "
@@ -261,9 +282,9 @@ constexpr OwnStatement kLeavingCharges{
     "where v.VoidsId=c.id) group by c.ReservationId"};
 constexpr OwnStatement kLeavingPayments{
     "select p.ReservationId, sum(case when p.Kind='refund' then -p.AmountCents else "
-    "p.AmountCents end) from tblPayments p join tblRooms r on r.id=p.ReservationId where "
+    "p.AmountCents end) from tblRooms r cross join tblPayments p on p.ReservationId=r.id where "
     "r.CheckInDate>=?1 and r.CheckInDate<=?3 and r.CheckOutDate>=?2 and r.CheckOutDate<=?3 and "
-    "p.VoidsId is null and not exists (select 1 from tblPayments v where v.VoidsId=p.id) group "
+    "+p.VoidsId is null and not exists (select 1 from tblPayments v where v.VoidsId=p.id) group "
     "by p.ReservationId",
     "select p.ReservationId, sum(case when p.Kind='refund' then -p.AmountCents else "
     "p.AmountCents end) from tblPayments p join tblRooms r on r.id=p.ReservationId where "
@@ -315,8 +336,9 @@ bool exists(Connection& connection, const OwnStatement& sql, const QStringList& 
 
 void requireMoneyTables(Connection& connection) {
     if (!hasMoneyTables(connection))
-        throw Failure(tr("This database keeps no accounts yet. Open it once with write access "
-                         "so that it can be brought up to date."));
+        throw Failure(QCoreApplication::translate(
+            "Money", "This database keeps no accounts yet. Open it once with write access "
+                     "so that it can be brought up to date."));
 }
 
 QString deskText(const QString& desk) {
@@ -674,7 +696,8 @@ void writeHotel(Connection& connection, const HotelDetails& hotel) {
     requireMoneyTables(connection);
     static const QRegularExpression isoCode(QStringLiteral("^[A-Z]{3}$"));
     if (!isoCode.match(hotel.currency).hasMatch())
-        throw Failure(tr("The currency must be a three-letter ISO code, such as EUR or USD."));
+        throw Failure(QCoreApplication::translate(
+            "Money", "The currency must be a three-letter ISO code, such as EUR or USD."));
     Work work(connection);
     const std::pair<const char*, const QString*> fields[] = {{"name", &hotel.name},
                                                              {"address", &hotel.address},
@@ -696,9 +719,11 @@ std::vector<TaxRate> readTaxRates(Connection& connection) {
 
 qint64 addTaxRate(Connection& connection, const TaxRate& rate) {
     requireMoneyTables(connection);
-    if (rate.name.trimmed().isEmpty()) throw Failure(tr("A tax rate needs a name."));
+    if (rate.name.trimmed().isEmpty())
+        throw Failure(QCoreApplication::translate("Money", "A tax rate needs a name."));
     if (rate.basisPoints < 0 || rate.basisPoints > kBasisPointsWhole)
-        throw Failure(tr("A tax rate lies between 0 % and 100 %."));
+        throw Failure(
+            QCoreApplication::translate("Money", "A tax rate lies between 0 % and 100 %."));
     Work work(connection);
     connection.execute(kInsertTaxRate, {rate.name.trimmed(), rate.basisPoints});
     const qint64 id = lastId(connection);
@@ -714,16 +739,18 @@ std::vector<Rate> readRates(Connection& connection) {
 qint64 addRate(Connection& connection, const Rate& rate) {
     requireMoneyTables(connection);
     if (rate.kind.isEmpty() || rate.type.isEmpty())
-        throw Failure(tr("A rate needs a kind and a type."));
-    if (rate.priceCents < 0) throw Failure(tr("A price cannot be below zero."));
+        throw Failure(QCoreApplication::translate("Money", "A rate needs a kind and a type."));
+    if (rate.priceCents < 0)
+        throw Failure(QCoreApplication::translate("Money", "A price cannot be below zero."));
     if (rate.weekdays < 1 || rate.weekdays > kEveryWeekday)
-        throw Failure(tr("A rate needs at least one weekday."));
+        throw Failure(QCoreApplication::translate("Money", "A rate needs at least one weekday."));
     if (rate.from.isValid() != rate.to.isValid() || (rate.from.isValid() && rate.to < rate.from))
-        throw Failure(tr("A rate's range needs a first and a last night, the last not before "
-                         "the first."));
+        throw Failure(QCoreApplication::translate(
+            "Money", "A rate's range needs a first and a last night, the last not before "
+                     "the first."));
     Work work(connection);
     if (!exists(connection, kTaxRateExists, {QString::number(rate.taxRateId)}))
-        throw Failure(tr("The tax rate no longer exists."));
+        throw Failure(QCoreApplication::translate("Money", "The tax rate no longer exists."));
     connection.execute(kInsertRate,
                        {rate.kind, rate.type,
                         rate.from.isValid() ? QVariant(isoDate(rate.from)) : QVariant(),
@@ -738,7 +765,7 @@ void retireRate(Connection& connection, qint64 id) {
     requireMoneyTables(connection);
     Work work(connection);
     if (!exists(connection, kRateExists, {QString::number(id)}))
-        throw Failure(tr("The rate no longer exists."));
+        throw Failure(QCoreApplication::translate("Money", "The rate no longer exists."));
     connection.execute(kRetireRate, {id, nowText()});
     work.commit();
 }
@@ -781,51 +808,21 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
     // A database without the money tables saves as it always did.
     if (!hasMoneyTables(connection)) return 0;
-    Work work(connection);
-    const QStringList key{QString::number(reservationId)};
-    QString kind, type;
-    std::vector<QDate> nights;
-    {
-        Query q(connection, kReservation, key);
-        if (!q.next()) return 0;
-        kind = q.text(2);
-        type = q.text(3);
-        nights = nightsOf(q.date(5), q.date(6));
-    }
-    if (nights.empty()) return 0;
-    QSet<QDate> priced;
-    {
-        Query q(connection, kPricedNights,
-                {key[0], isoDate(nights.front()), isoDate(nights.back().addDays(1))});
-        while (q.next())
-            priced.insert(q.date(0));
-    }
-    if (qsizetype(priced.size()) == qsizetype(nights.size())) return 0;
-    const std::vector<Rate> rates = readRatesWith(connection, kReadRatesOf, {kind, type});
-    QJsonArray rows;
-    for (const QDate& night : nights) {
-        if (priced.contains(night)) continue;
-        if (const std::optional<Rate> rate = rateForNight(rates, kind, type, night))
-            rows.append(QJsonArray{isoDate(night), rate->priceCents, rate->taxRateId});
-    }
-    if (rows.isEmpty()) return 0;
-    connection.execute(kInsertNights,
-                       {reservationId, nowText(), deskText(desk),
-                        QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact))});
-    work.commit();
-    return int(rows.size());
+    return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
 }
 
 void overrideNight(Connection& connection, qint64 reservationId, const QDate& night,
                    qint64 priceCents, const QString& desk, qint64 taxRateId) {
     requireMoneyTables(connection);
-    if (priceCents < 0) throw Failure(tr("A price cannot be below zero."));
+    if (priceCents < 0)
+        throw Failure(QCoreApplication::translate("Money", "A price cannot be below zero."));
     Work work(connection);
     const AccountHolder holder = readHolder(connection, reservationId);
     const std::vector<QDate> nights = nightsOf(holder.checkIn, holder.checkOut);
     if (std::find(nights.begin(), nights.end(), night) == nights.end())
-        throw Failure(tr("The night of %1 is not a night of this stay.")
-                          .arg(QLocale().toString(night, QLocale::ShortFormat)));
+        throw Failure(
+            QCoreApplication::translate("Money", "The night of %1 is not a night of this stay.")
+                .arg(QLocale().toString(night, QLocale::ShortFormat)));
     if (!taxRateId) {
         for (const NightPrice& price : readNightPrices(connection, reservationId))
             if (price.night == night) taxRateId = price.taxRateId;
@@ -837,7 +834,8 @@ void overrideNight(Connection& connection, qint64 reservationId, const QDate& ni
             taxRateId = rate->taxRateId;
     }
     if (!taxRateId || !exists(connection, kTaxRateExists, {QString::number(taxRateId)}))
-        throw Failure(tr("Choose the tax rate of the night's price."));
+        throw Failure(
+            QCoreApplication::translate("Money", "Choose the tax rate of the night's price."));
     connection.execute(kInsertOverride, {reservationId, isoDate(night), priceCents, taxRateId,
                                          nowText(), deskText(desk)});
     work.commit();
@@ -878,12 +876,14 @@ int saveAndPrice(Connection& connection, qint64 reservationId, const QString& de
 qint64 addCharge(Connection& connection, qint64 reservationId, const QString& description,
                  qint64 quantity, qint64 unitPriceCents, qint64 taxRateId, const QString& desk) {
     requireMoneyTables(connection);
-    if (description.trimmed().isEmpty()) throw Failure(tr("A charge needs a description."));
-    if (quantity == 0) throw Failure(tr("A charge needs a quantity."));
+    if (description.trimmed().isEmpty())
+        throw Failure(QCoreApplication::translate("Money", "A charge needs a description."));
+    if (quantity == 0)
+        throw Failure(QCoreApplication::translate("Money", "A charge needs a quantity."));
     Work work(connection);
     readHolder(connection, reservationId);
     if (!exists(connection, kTaxRateExists, {QString::number(taxRateId)}))
-        throw Failure(tr("The tax rate no longer exists."));
+        throw Failure(QCoreApplication::translate("Money", "The tax rate no longer exists."));
     connection.execute(kInsertCharge, {reservationId, nowText(), deskText(desk),
                                        description.trimmed(), quantity, unitPriceCents, taxRateId});
     const qint64 id = lastId(connection);
@@ -895,9 +895,12 @@ qint64 addPayment(Connection& connection, qint64 reservationId, PaymentKind kind
                   qint64 amountCents, const QString& method, const QDate& paidOn,
                   const QString& note, const QString& desk) {
     requireMoneyTables(connection);
-    if (amountCents <= 0) throw Failure(tr("An amount must be above zero."));
-    if (method.trimmed().isEmpty()) throw Failure(tr("A payment needs a method."));
-    if (!paidOn.isValid()) throw Failure(tr("A payment needs the day it was paid."));
+    if (amountCents <= 0)
+        throw Failure(QCoreApplication::translate("Money", "An amount must be above zero."));
+    if (method.trimmed().isEmpty())
+        throw Failure(QCoreApplication::translate("Money", "A payment needs a method."));
+    if (!paidOn.isValid())
+        throw Failure(QCoreApplication::translate("Money", "A payment needs the day it was paid."));
     Work work(connection);
     readHolder(connection, reservationId);
     connection.execute(kInsertPayment,
@@ -913,7 +916,9 @@ qint64 voidEntry(Connection& connection, EntryKind kind, qint64 id, const QStrin
     Work work(connection);
     const int written = connection.execute(kind == EntryKind::Charge ? kVoidCharge : kVoidPayment,
                                            {nowText(), deskText(desk), id});
-    if (written != 1) throw Failure(tr("This entry is already void, or no longer exists."));
+    if (written != 1)
+        throw Failure(QCoreApplication::translate(
+            "Money", "This entry is already void, or no longer exists."));
     const qint64 voidId = lastId(connection);
     work.commit();
     return voidId;
@@ -924,10 +929,15 @@ Folio readFolio(Connection& connection, qint64 reservationId) {
         const QStringList key{QString::number(reservationId)};
         const AccountHolder holder = readHolder(connection, reservationId);
         std::vector<FolioLine> nights, charges, payments;
+        std::map<qint64, TaxRate> rates;
         Query q(connection, kAccountRows, key);
         while (q.next()) {
-            FolioLine l;
             const int source = int(q.integer(0));
+            if (source == kTaxRateSource) {
+                rates.emplace(q.integer(1), TaxRate{q.integer(1), q.text(5), int(q.integer(6))});
+                continue;
+            }
+            FolioLine l;
             l.sourceId = q.integer(1);
             l.at = timestampOf(q.text(3));
             l.desk = q.text(4);
@@ -946,7 +956,7 @@ Folio readFolio(Connection& connection, qint64 reservationId) {
                 l.quantity = q.integer(6);
                 l.totalCents = l.quantity * l.unitCents;
                 charges.push_back(std::move(l));
-            } else {
+            } else if (source == kPaymentSource) {
                 const PaymentKind kind = paymentKindOf(q.bytes(10));
                 l.kind = kind == PaymentKind::Deposit  ? FolioLine::Deposit
                          : kind == PaymentKind::Refund ? FolioLine::Refund
@@ -959,7 +969,7 @@ Folio readFolio(Connection& connection, qint64 reservationId) {
             }
         }
         return buildFolio(reservationId, holder, std::move(nights), std::move(charges),
-                          std::move(payments), taxRatesById(connection));
+                          std::move(payments), rates);
     } catch (const Failure&) {
         // A database without the money says so rather than naming a missing table.
         requireMoneyTables(connection);
@@ -979,13 +989,16 @@ Invoice issueInvoice(Connection& connection, qint64 reservationId, const QString
     // Under the year's turn, so that the check and the number see every other desk's invoice.
     connection.execute(kNumberTurn, {invoice.year});
     if (exists(connection, kOpenInvoice, {QString::number(reservationId)}))
-        throw Failure(tr("This reservation already has an invoice. Issue a credit note for it "
-                         "before a new invoice."));
+        throw Failure(QCoreApplication::translate(
+            "Money", "This reservation already has an invoice. Issue a credit note for it "
+                     "before a new invoice."));
     const Folio folio = readFolio(connection, reservationId);
     const bool hasLine = std::any_of(folio.lines.begin(), folio.lines.end(), [](const auto& l) {
         return !l.voided && (l.kind == FolioLine::Night || l.kind == FolioLine::Charge);
     });
-    if (!hasLine) throw Failure(tr("There is nothing to invoice: the account has no charge."));
+    if (!hasLine)
+        throw Failure(QCoreApplication::translate(
+            "Money", "There is nothing to invoice: the account has no charge."));
     const std::map<qint64, TaxRate> rates = taxRatesById(connection);
     invoice.snapshot = snapshotOf(folio, readHotel(connection), rates);
     invoice = writeInvoice(connection, std::move(invoice));
@@ -1004,9 +1017,10 @@ Invoice issueCreditNote(Connection& connection, qint64 invoiceId, const QString&
     connection.execute(kNumberTurn, {note.year});
     const Invoice invoice = readInvoice(connection, invoiceId);
     if (invoice.kind != QLatin1String("invoice"))
-        throw Failure(tr("A credit note cannot be credited."));
+        throw Failure(QCoreApplication::translate("Money", "A credit note cannot be credited."));
     if (exists(connection, kCreditOf, {QString::number(invoiceId)}))
-        throw Failure(tr("Invoice %1 already has a credit note.").arg(invoiceNumberText(invoice)));
+        throw Failure(QCoreApplication::translate("Money", "Invoice %1 already has a credit note.")
+                          .arg(invoiceNumberText(invoice)));
     note.refersTo = invoiceId;
     note.reservationId = invoice.reservationId;
     note.snapshot = negated(invoice.snapshot);

@@ -580,6 +580,94 @@ Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
         <source>Invoice %1 no longer exists.</source>
         <translation>Die Rechnung %1 existiert nicht mehr.</translation>
     </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Diese Datenbank führt noch keine Konten. Öffnen Sie sie einmal mit Schreibrecht, damit sie auf den neuesten Stand gebracht werden kann.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>Die Währung muss ein ISO-Code aus drei Buchstaben sein, etwa EUR oder USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Ein Steuersatz braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Ein Steuersatz liegt zwischen 0 % und 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Ein Preis braucht eine Art und einen Typ.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Ein Preis kann nicht unter null liegen.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Ein Preis braucht mindestens einen Wochentag.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Der Zeitraum eines Preises braucht eine erste und eine letzte Nacht, die letzte nicht vor der ersten.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Der Steuersatz existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Der Preis existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>Die Nacht vom %1 gehört nicht zu diesem Aufenthalt.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Wählen Sie den Steuersatz des Preises der Nacht.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Eine Belastung braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Eine Belastung braucht eine Menge.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Ein Betrag muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Eine Zahlung braucht eine Zahlungsart.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Eine Zahlung braucht den Tag, an dem sie bezahlt wurde.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Dieser Eintrag ist bereits storniert oder existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Diese Reservierung hat bereits eine Rechnung. Stellen Sie eine Gutschrift dafür aus, bevor Sie eine neue Rechnung ausstellen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Es gibt nichts abzurechnen: Das Konto hat keine Belastung.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Eine Gutschrift kann nicht gutgeschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>Die Rechnung %1 hat bereits eine Gutschrift.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateFiles</name>
@@ -911,97 +999,6 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
     <message>
         <source>by the hotel</source>
         <translation>durch das Hotel</translation>
-    </message>
-</context>
-<context>
-    <name>corvanna</name>
-    <message>
-        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
-        <translation>Diese Datenbank führt noch keine Konten. Öffnen Sie sie einmal mit Schreibrecht, damit sie auf den neuesten Stand gebracht werden kann.</translation>
-    </message>
-    <message>
-        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
-        <translation>Die Währung muss ein ISO-Code aus drei Buchstaben sein, etwa EUR oder USD.</translation>
-    </message>
-    <message>
-        <source>A tax rate needs a name.</source>
-        <translation>Ein Steuersatz braucht einen Namen.</translation>
-    </message>
-    <message>
-        <source>A tax rate lies between 0 % and 100 %.</source>
-        <translation>Ein Steuersatz liegt zwischen 0 % und 100 %.</translation>
-    </message>
-    <message>
-        <source>A rate needs a kind and a type.</source>
-        <translation>Ein Preis braucht eine Art und einen Typ.</translation>
-    </message>
-    <message>
-        <source>A price cannot be below zero.</source>
-        <translation>Ein Preis kann nicht unter null liegen.</translation>
-    </message>
-    <message>
-        <source>A rate needs at least one weekday.</source>
-        <translation>Ein Preis braucht mindestens einen Wochentag.</translation>
-    </message>
-    <message>
-        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>Der Zeitraum eines Preises braucht eine erste und eine letzte Nacht, die letzte nicht vor der ersten.</translation>
-    </message>
-    <message>
-        <source>The tax rate no longer exists.</source>
-        <translation>Der Steuersatz existiert nicht mehr.</translation>
-    </message>
-    <message>
-        <source>The rate no longer exists.</source>
-        <translation>Der Preis existiert nicht mehr.</translation>
-    </message>
-    <message>
-        <source>The night of %1 is not a night of this stay.</source>
-        <translation>Die Nacht vom %1 gehört nicht zu diesem Aufenthalt.</translation>
-    </message>
-    <message>
-        <source>Choose the tax rate of the night&apos;s price.</source>
-        <translation>Wählen Sie den Steuersatz des Preises der Nacht.</translation>
-    </message>
-    <message>
-        <source>A charge needs a description.</source>
-        <translation>Eine Belastung braucht eine Beschreibung.</translation>
-    </message>
-    <message>
-        <source>A charge needs a quantity.</source>
-        <translation>Eine Belastung braucht eine Menge.</translation>
-    </message>
-    <message>
-        <source>An amount must be above zero.</source>
-        <translation>Ein Betrag muss über null liegen.</translation>
-    </message>
-    <message>
-        <source>A payment needs a method.</source>
-        <translation>Eine Zahlung braucht eine Zahlungsart.</translation>
-    </message>
-    <message>
-        <source>A payment needs the day it was paid.</source>
-        <translation>Eine Zahlung braucht den Tag, an dem sie bezahlt wurde.</translation>
-    </message>
-    <message>
-        <source>This entry is already void, or no longer exists.</source>
-        <translation>Dieser Eintrag ist bereits storniert oder existiert nicht mehr.</translation>
-    </message>
-    <message>
-        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
-        <translation>Diese Reservierung hat bereits eine Rechnung. Stellen Sie eine Gutschrift dafür aus, bevor Sie eine neue Rechnung ausstellen.</translation>
-    </message>
-    <message>
-        <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Es gibt nichts abzurechnen: Das Konto hat keine Belastung.</translation>
-    </message>
-    <message>
-        <source>A credit note cannot be credited.</source>
-        <translation>Eine Gutschrift kann nicht gutgeschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 already has a credit note.</source>
-        <translation>Die Rechnung %1 hat bereits eine Gutschrift.</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1350,10 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
     </message>
     <message numerus="yes">
         <source>%n nights without a price: %1</source>
-        <translation><numerusform>%n Nacht ohne Preis: %1</numerusform><numerusform>%n Nächte ohne Preis: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n Nacht ohne Preis: %1</numerusform>
+            <numerusform>%n Nächte ohne Preis: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Charges: %1</source>
@@ -1437,7 +1437,10 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
     </message>
     <message numerus="yes">
         <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
-        <translation><numerusform>%n Nacht dieses Aufenthalts hat keinen Preis und steht nicht auf der Rechnung. Trotzdem ausstellen?</numerusform><numerusform>%n Nächte dieses Aufenthalts haben keinen Preis und stehen nicht auf der Rechnung. Trotzdem ausstellen?</numerusform></translation>
+        <translation>
+            <numerusform>%n Nacht dieses Aufenthalts hat keinen Preis und steht nicht auf der Rechnung. Trotzdem ausstellen?</numerusform>
+            <numerusform>%n Nächte dieses Aufenthalts haben keinen Preis und stehen nicht auf der Rechnung. Trotzdem ausstellen?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
@@ -2051,7 +2054,10 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
     <message numerus="yes">
         <source>Nights of the next %n days without a price:</source>
-        <translation><numerusform>Nächte des nächsten %n Tages ohne Preis:</numerusform><numerusform>Nächte der nächsten %n Tage ohne Preis:</numerusform></translation>
+        <translation>
+            <numerusform>Nächte des nächsten %n Tages ohne Preis:</numerusform>
+            <numerusform>Nächte der nächsten %n Tage ohne Preis:</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Retire</source>
@@ -2079,7 +2085,10 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     </message>
     <message numerus="yes">
         <source>%n nights: %1</source>
-        <translation><numerusform>%n Nacht: %1</numerusform><numerusform>%n Nächte: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n Nacht: %1</numerusform>
+            <numerusform>%n Nächte: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last night of a rate cannot come before its first night.</source>

@@ -580,6 +580,94 @@ No hay ninguna copia local de las reservas.</translation>
         <source>Invoice %1 no longer exists.</source>
         <translation>La factura %1 ya no existe.</translation>
     </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Esta base de datos aún no lleva cuentas. Ábrala una vez con permiso de escritura para que pueda actualizarse.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La moneda debe ser un código ISO de tres letras, como EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un tipo impositivo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un tipo impositivo está entre el 0 % y el 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tarifa necesita una clase y un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un precio no puede ser menor que cero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tarifa necesita al menos un día de la semana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>El periodo de una tarifa necesita una primera y una última noche, la última no antes de la primera.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>El tipo impositivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tarifa ya no existe.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La noche del %1 no es de esta estancia.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Elija el tipo impositivo del precio de la noche.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un cargo necesita una descripción.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un cargo necesita una cantidad.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importe debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pago necesita un medio de pago.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pago necesita el día en que se pagó.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Este asiento ya está anulado o ya no existe.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Esta reserva ya tiene una factura. Emita una nota de crédito para ella antes de una nueva factura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>No hay nada que facturar: la cuenta no tiene ningún cargo.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una nota de crédito no se puede abonar.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La factura %1 ya tiene una nota de crédito.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateFiles</name>
@@ -911,97 +999,6 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
     <message>
         <source>by the hotel</source>
         <translation>por el hotel</translation>
-    </message>
-</context>
-<context>
-    <name>corvanna</name>
-    <message>
-        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
-        <translation>Esta base de datos aún no lleva cuentas. Ábrala una vez con permiso de escritura para que pueda actualizarse.</translation>
-    </message>
-    <message>
-        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
-        <translation>La moneda debe ser un código ISO de tres letras, como EUR o USD.</translation>
-    </message>
-    <message>
-        <source>A tax rate needs a name.</source>
-        <translation>Un tipo impositivo necesita un nombre.</translation>
-    </message>
-    <message>
-        <source>A tax rate lies between 0 % and 100 %.</source>
-        <translation>Un tipo impositivo está entre el 0 % y el 100 %.</translation>
-    </message>
-    <message>
-        <source>A rate needs a kind and a type.</source>
-        <translation>Una tarifa necesita una clase y un tipo.</translation>
-    </message>
-    <message>
-        <source>A price cannot be below zero.</source>
-        <translation>Un precio no puede ser menor que cero.</translation>
-    </message>
-    <message>
-        <source>A rate needs at least one weekday.</source>
-        <translation>Una tarifa necesita al menos un día de la semana.</translation>
-    </message>
-    <message>
-        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>El periodo de una tarifa necesita una primera y una última noche, la última no antes de la primera.</translation>
-    </message>
-    <message>
-        <source>The tax rate no longer exists.</source>
-        <translation>El tipo impositivo ya no existe.</translation>
-    </message>
-    <message>
-        <source>The rate no longer exists.</source>
-        <translation>La tarifa ya no existe.</translation>
-    </message>
-    <message>
-        <source>The night of %1 is not a night of this stay.</source>
-        <translation>La noche del %1 no es de esta estancia.</translation>
-    </message>
-    <message>
-        <source>Choose the tax rate of the night&apos;s price.</source>
-        <translation>Elija el tipo impositivo del precio de la noche.</translation>
-    </message>
-    <message>
-        <source>A charge needs a description.</source>
-        <translation>Un cargo necesita una descripción.</translation>
-    </message>
-    <message>
-        <source>A charge needs a quantity.</source>
-        <translation>Un cargo necesita una cantidad.</translation>
-    </message>
-    <message>
-        <source>An amount must be above zero.</source>
-        <translation>Un importe debe ser mayor que cero.</translation>
-    </message>
-    <message>
-        <source>A payment needs a method.</source>
-        <translation>Un pago necesita un medio de pago.</translation>
-    </message>
-    <message>
-        <source>A payment needs the day it was paid.</source>
-        <translation>Un pago necesita el día en que se pagó.</translation>
-    </message>
-    <message>
-        <source>This entry is already void, or no longer exists.</source>
-        <translation>Este asiento ya está anulado o ya no existe.</translation>
-    </message>
-    <message>
-        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
-        <translation>Esta reserva ya tiene una factura. Emita una nota de crédito para ella antes de una nueva factura.</translation>
-    </message>
-    <message>
-        <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>No hay nada que facturar: la cuenta no tiene ningún cargo.</translation>
-    </message>
-    <message>
-        <source>A credit note cannot be credited.</source>
-        <translation>Una nota de crédito no se puede abonar.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 already has a credit note.</source>
-        <translation>La factura %1 ya tiene una nota de crédito.</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1350,10 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
     </message>
     <message numerus="yes">
         <source>%n nights without a price: %1</source>
-        <translation><numerusform>%n noche sin precio: %1</numerusform><numerusform>%n noches sin precio: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n noche sin precio: %1</numerusform>
+            <numerusform>%n noches sin precio: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Charges: %1</source>
@@ -1437,7 +1437,10 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
     </message>
     <message numerus="yes">
         <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
-        <translation><numerusform>%n noche de esta estancia no tiene precio y no estará en la factura. ¿Emitirla de todos modos?</numerusform><numerusform>%n noches de esta estancia no tienen precio y no estarán en la factura. ¿Emitirla de todos modos?</numerusform></translation>
+        <translation>
+            <numerusform>%n noche de esta estancia no tiene precio y no estará en la factura. ¿Emitirla de todos modos?</numerusform>
+            <numerusform>%n noches de esta estancia no tienen precio y no estarán en la factura. ¿Emitirla de todos modos?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
@@ -2051,7 +2054,10 @@ Save your entries as a new reservation?</source>
     </message>
     <message numerus="yes">
         <source>Nights of the next %n days without a price:</source>
-        <translation><numerusform>Noches del próximo %n día sin precio:</numerusform><numerusform>Noches de los próximos %n días sin precio:</numerusform></translation>
+        <translation>
+            <numerusform>Noches del próximo %n día sin precio:</numerusform>
+            <numerusform>Noches de los próximos %n días sin precio:</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Retire</source>
@@ -2079,7 +2085,10 @@ Save your entries as a new reservation?</source>
     </message>
     <message numerus="yes">
         <source>%n nights: %1</source>
-        <translation><numerusform>%n noche: %1</numerusform><numerusform>%n noches: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n noche: %1</numerusform>
+            <numerusform>%n noches: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last night of a rate cannot come before its first night.</source>

@@ -495,11 +495,11 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
     <message>
         <source>The printer could not be started</source>
-        <translation>L'imprimante n'a pas pu être démarrée</translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation>L'impression ne s'est pas terminée</translation>
+        <translation>L&apos;impression ne s&apos;est pas terminée</translation>
     </message>
     <message>
         <source>Print %1</source>
@@ -562,7 +562,7 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     <name>Money</name>
     <message>
         <source>&quot;%1&quot; is not an amount. Type it with digits and at most two decimals, for example %2.</source>
-        <translation>« %1 » n'est pas un montant. Saisissez-le en chiffres, avec deux décimales au plus, par exemple %2.</translation>
+        <translation>« %1 » n&apos;est pas un montant. Saisissez-le en chiffres, avec deux décimales au plus, par exemple %2.</translation>
     </message>
     <message>
         <source>This database keeps no accounts (it was made by an older program and cannot be changed here), so prices, folios, invoices and reports are not available.</source>
@@ -570,7 +570,7 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Reservation %1 no longer exists.</source>
-        <translation>La réservation %1 n'existe plus.</translation>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Night of %1</source>
@@ -578,7 +578,95 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Invoice %1 no longer exists.</source>
-        <translation>La facture %1 n'existe plus.</translation>
+        <translation>La facture %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d'écriture pour qu'elle puisse être mise à jour.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La devise doit être un code ISO de trois lettres, comme EUR ou USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un taux de taxe doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un taux de taxe est compris entre 0 % et 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Un tarif doit avoir une catégorie et un type.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Un tarif doit avoir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>La période d'un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Le taux de taxe n'existe plus.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Le tarif n'existe plus.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La nuit du %1 ne fait pas partie de ce séjour.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Choisissez le taux de taxe du prix de la nuit.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Une prestation doit avoir une description.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Une prestation doit avoir une quantité.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un montant doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un paiement doit avoir un moyen de paiement.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un paiement doit avoir le jour où il a été fait.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Cette écriture est déjà annulée ou n'existe plus.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Cette réservation a déjà une facture. Émettez un avoir pour celle-ci avant une nouvelle facture.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Il n'y a rien à facturer : le compte n'a aucune prestation.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Un avoir ne peut pas faire l'objet d'un avoir.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La facture %1 a déjà un avoir.</translation>
     </message>
 </context>
 <context>
@@ -914,97 +1002,6 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
 </context>
 <context>
-    <name>corvanna</name>
-    <message>
-        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
-        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d'écriture pour qu'elle puisse être mise à jour.</translation>
-    </message>
-    <message>
-        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
-        <translation>La devise doit être un code ISO de trois lettres, comme EUR ou USD.</translation>
-    </message>
-    <message>
-        <source>A tax rate needs a name.</source>
-        <translation>Un taux de taxe doit avoir un nom.</translation>
-    </message>
-    <message>
-        <source>A tax rate lies between 0 % and 100 %.</source>
-        <translation>Un taux de taxe est compris entre 0 % et 100 %.</translation>
-    </message>
-    <message>
-        <source>A rate needs a kind and a type.</source>
-        <translation>Un tarif doit avoir une catégorie et un type.</translation>
-    </message>
-    <message>
-        <source>A price cannot be below zero.</source>
-        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
-    </message>
-    <message>
-        <source>A rate needs at least one weekday.</source>
-        <translation>Un tarif doit avoir au moins un jour de la semaine.</translation>
-    </message>
-    <message>
-        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>La période d'un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
-    </message>
-    <message>
-        <source>The tax rate no longer exists.</source>
-        <translation>Le taux de taxe n'existe plus.</translation>
-    </message>
-    <message>
-        <source>The rate no longer exists.</source>
-        <translation>Le tarif n'existe plus.</translation>
-    </message>
-    <message>
-        <source>The night of %1 is not a night of this stay.</source>
-        <translation>La nuit du %1 ne fait pas partie de ce séjour.</translation>
-    </message>
-    <message>
-        <source>Choose the tax rate of the night&apos;s price.</source>
-        <translation>Choisissez le taux de taxe du prix de la nuit.</translation>
-    </message>
-    <message>
-        <source>A charge needs a description.</source>
-        <translation>Une prestation doit avoir une description.</translation>
-    </message>
-    <message>
-        <source>A charge needs a quantity.</source>
-        <translation>Une prestation doit avoir une quantité.</translation>
-    </message>
-    <message>
-        <source>An amount must be above zero.</source>
-        <translation>Un montant doit être supérieur à zéro.</translation>
-    </message>
-    <message>
-        <source>A payment needs a method.</source>
-        <translation>Un paiement doit avoir un moyen de paiement.</translation>
-    </message>
-    <message>
-        <source>A payment needs the day it was paid.</source>
-        <translation>Un paiement doit avoir le jour où il a été fait.</translation>
-    </message>
-    <message>
-        <source>This entry is already void, or no longer exists.</source>
-        <translation>Cette écriture est déjà annulée ou n'existe plus.</translation>
-    </message>
-    <message>
-        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
-        <translation>Cette réservation a déjà une facture. Émettez un avoir pour celle-ci avant une nouvelle facture.</translation>
-    </message>
-    <message>
-        <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Il n'y a rien à facturer : le compte n'a aucune prestation.</translation>
-    </message>
-    <message>
-        <source>A credit note cannot be credited.</source>
-        <translation>Un avoir ne peut pas faire l'objet d'un avoir.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 already has a credit note.</source>
-        <translation>La facture %1 a déjà un avoir.</translation>
-    </message>
-</context>
-<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -1305,7 +1302,7 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>&amp;Void</source>
-        <translation>&amp;Annuler l'écriture</translation>
+        <translation>&amp;Annuler l&apos;écriture</translation>
     </message>
     <message>
         <source>&amp;Invoice</source>
@@ -1353,7 +1350,10 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message numerus="yes">
         <source>%n nights without a price: %1</source>
-        <translation><numerusform>%n nuit sans prix : %1</numerusform><numerusform>%n nuits sans prix : %1</numerusform></translation>
+        <translation>
+            <numerusform>%n nuit sans prix : %1</numerusform>
+            <numerusform>%n nuits sans prix : %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Charges: %1</source>
@@ -1385,7 +1385,7 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>This stay has no night to price.</source>
-        <translation>Ce séjour n'a aucune nuit à tarifer.</translation>
+        <translation>Ce séjour n&apos;a aucune nuit à tarifer.</translation>
     </message>
     <message>
         <source>A charge needs a description.</source>
@@ -1393,7 +1393,7 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
-        <translation>Ajoutez d'abord un taux de taxe (Outils, Hôtel…) : chaque prestation indique sa taxe.</translation>
+        <translation>Ajoutez d&apos;abord un taux de taxe (Outils, Hôtel…) : chaque prestation indique sa taxe.</translation>
     </message>
     <message>
         <source>A payment needs an amount above zero.</source>
@@ -1405,11 +1405,11 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>Select a charge or a payment first.</source>
-        <translation>Sélectionnez d'abord une prestation ou un paiement.</translation>
+        <translation>Sélectionnez d&apos;abord une prestation ou un paiement.</translation>
     </message>
     <message>
         <source>A night is not voided: set its price instead (0 for a night not charged).</source>
-        <translation>Une nuit ne s'annule pas : fixez plutôt son prix (0 pour une nuit non facturée).</translation>
+        <translation>Une nuit ne s&apos;annule pas : fixez plutôt son prix (0 pour une nuit non facturée).</translation>
     </message>
     <message>
         <source>This entry is void already.</source>
@@ -1417,7 +1417,7 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>Void the entry &quot;%1&quot; of %2 from %3? It stays in the account, marked void.</source>
-        <translation>Annuler l'écriture « %1 » de %2 du %3 ? Elle reste dans le compte, marquée annulée.</translation>
+        <translation>Annuler l&apos;écriture « %1 » de %2 du %3 ? Elle reste dans le compte, marquée annulée.</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -1425,31 +1425,34 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>Invoice %1 covers this stay. Cancel it by a credit note before issuing a new one.</source>
-        <translation>La facture %1 couvre ce séjour. Annulez-la par un avoir avant d'en émettre une nouvelle.</translation>
+        <translation>La facture %1 couvre ce séjour. Annulez-la par un avoir avant d&apos;en émettre une nouvelle.</translation>
     </message>
     <message>
         <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Il n'y a rien à facturer : le compte n'a aucune prestation.</translation>
+        <translation>Il n&apos;y a rien à facturer : le compte n&apos;a aucune prestation.</translation>
     </message>
     <message>
         <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
-        <translation>1 nuit de ce séjour n'a pas de prix et ne figurera pas sur la facture. L'émettre quand même ?</translation>
+        <translation>1 nuit de ce séjour n&apos;a pas de prix et ne figurera pas sur la facture. L&apos;émettre quand même ?</translation>
     </message>
     <message numerus="yes">
         <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
-        <translation><numerusform>%n nuit de ce séjour n'a pas de prix et ne figurera pas sur la facture. L'émettre quand même ?</numerusform><numerusform>%n nuits de ce séjour n'ont pas de prix et ne figureront pas sur la facture. L'émettre quand même ?</numerusform></translation>
+        <translation>
+            <numerusform>%n nuit de ce séjour n&apos;a pas de prix et ne figurera pas sur la facture. L&apos;émettre quand même ?</numerusform>
+            <numerusform>%n nuits de ce séjour n&apos;ont pas de prix et ne figureront pas sur la facture. L&apos;émettre quand même ?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
-        <translation>Émettre une facture de %1 à %2 ? Son numéro ne peut pas être repris : un avoir l'annule.</translation>
+        <translation>Émettre une facture de %1 à %2 ? Son numéro ne peut pas être repris : un avoir l&apos;annule.</translation>
     </message>
     <message>
         <source>Select an invoice first.</source>
-        <translation>Sélectionnez d'abord une facture.</translation>
+        <translation>Sélectionnez d&apos;abord une facture.</translation>
     </message>
     <message>
         <source>%1 is a credit note: only an invoice is cancelled by one.</source>
-        <translation>%1 est un avoir : seule une facture s'annule par un avoir.</translation>
+        <translation>%1 est un avoir : seule une facture s&apos;annule par un avoir.</translation>
     </message>
     <message>
         <source>Invoice %1 is cancelled by a credit note already.</source>
@@ -1716,7 +1719,7 @@ Base de données : %4</translation>
     </message>
     <message>
         <source>Select a reservation first.</source>
-        <translation>Sélectionnez d'abord une réservation.</translation>
+        <translation>Sélectionnez d&apos;abord une réservation.</translation>
     </message>
 </context>
 <context>
@@ -1910,7 +1913,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a currency. Type its code of three letters, such as EUR or USD, or leave it empty for the currency of this computer&apos;s settings.</source>
-        <translation>« %1 » n'est pas une devise. Saisissez son code de trois lettres, comme EUR ou USD, ou laissez le champ vide pour la devise des réglages de cet ordinateur.</translation>
+        <translation>« %1 » n&apos;est pas une devise. Saisissez son code de trois lettres, comme EUR ou USD, ou laissez le champ vide pour la devise des réglages de cet ordinateur.</translation>
     </message>
     <message>
         <source>A tax rate needs a name.</source>
@@ -1918,7 +1921,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
-        <translation>« %1 » n'est pas un taux de taxe. Saisissez un pourcentage de 0 à 100 avec deux décimales au plus, par exemple %2.</translation>
+        <translation>« %1 » n&apos;est pas un taux de taxe. Saisissez un pourcentage de 0 à 100 avec deux décimales au plus, par exemple %2.</translation>
     </message>
 </context>
 <context>
@@ -2051,7 +2054,10 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message numerus="yes">
         <source>Nights of the next %n days without a price:</source>
-        <translation><numerusform>Nuits du prochain %n jour sans prix :</numerusform><numerusform>Nuits des %n prochains jours sans prix :</numerusform></translation>
+        <translation>
+            <numerusform>Nuits du prochain %n jour sans prix :</numerusform>
+            <numerusform>Nuits des %n prochains jours sans prix :</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Retire</source>
@@ -2079,11 +2085,14 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message numerus="yes">
         <source>%n nights: %1</source>
-        <translation><numerusform>%n nuit : %1</numerusform><numerusform>%n nuits : %1</numerusform></translation>
+        <translation>
+            <numerusform>%n nuit : %1</numerusform>
+            <numerusform>%n nuits : %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last night of a rate cannot come before its first night.</source>
-        <translation>La dernière nuit d'un tarif ne peut pas précéder sa première nuit.</translation>
+        <translation>La dernière nuit d&apos;un tarif ne peut pas précéder sa première nuit.</translation>
     </message>
     <message>
         <source>A rate needs at least one weekday.</source>
@@ -2091,15 +2100,15 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
-        <translation>Ajoutez d'abord un taux de taxe (Outils, Hôtel…) : chaque prix indique sa taxe.</translation>
+        <translation>Ajoutez d&apos;abord un taux de taxe (Outils, Hôtel…) : chaque prix indique sa taxe.</translation>
     </message>
     <message>
         <source>Select a rate first.</source>
-        <translation>Sélectionnez d'abord un tarif.</translation>
+        <translation>Sélectionnez d&apos;abord un tarif.</translation>
     </message>
     <message>
         <source>Retire the rate of %1 for %2 %3? Nights it has priced keep their price.</source>
-        <translation>Retirer le tarif de %1 pour %2 %3 ? Les nuits qu'il a tarifées gardent leur prix.</translation>
+        <translation>Retirer le tarif de %1 pour %2 %3 ? Les nuits qu&apos;il a tarifées gardent leur prix.</translation>
     </message>
 </context>
 <context>
@@ -2154,7 +2163,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Room revenue</source>
-        <translation>Chiffre d'affaires hébergement</translation>
+        <translation>Chiffre d&apos;affaires hébergement</translation>
     </message>
     <message>
         <source>ADR</source>
@@ -2166,11 +2175,11 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Occupancy and revenue</source>
-        <translation>Occupation et chiffre d'affaires</translation>
+        <translation>Occupation et chiffre d&apos;affaires</translation>
     </message>
     <message>
         <source>Occupancy chart</source>
-        <translation>Graphique d'occupation</translation>
+        <translation>Graphique d&apos;occupation</translation>
     </message>
     <message>
         <source>Tax rate</source>
@@ -2222,7 +2231,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Revenue by tax rate</source>
-        <translation>Chiffre d'affaires par taux de taxe</translation>
+        <translation>Chiffre d&apos;affaires par taux de taxe</translation>
     </message>
     <message>
         <source>Payments by method</source>

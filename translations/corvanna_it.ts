@@ -580,6 +580,94 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
         <source>Invoice %1 no longer exists.</source>
         <translation>La fattura %1 non esiste più.</translation>
     </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Questo database non tiene ancora conti. Aprilo una volta con accesso in scrittura perché possa essere aggiornato.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La valuta deve essere un codice ISO di tre lettere, come EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un'aliquota ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un'aliquota è compresa tra 0 % e 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tariffa ha bisogno di una categoria e di un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prezzo non può essere inferiore a zero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tariffa ha bisogno di almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Il periodo di una tariffa ha bisogno di una prima e di un'ultima notte, l'ultima non prima della prima.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>L'aliquota non esiste più.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tariffa non esiste più.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La notte del %1 non fa parte di questo soggiorno.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Scegli l'aliquota del prezzo della notte.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un addebito ha bisogno di una descrizione.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un addebito ha bisogno di una quantità.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importo deve essere superiore a zero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pagamento ha bisogno di un metodo.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pagamento ha bisogno del giorno in cui è stato fatto.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Questa voce è già annullata o non esiste più.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Questa prenotazione ha già una fattura. Emetti una nota di credito prima di una nuova fattura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Non c'è nulla da fatturare: il conto non ha addebiti.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una nota di credito non può essere stornata.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La fattura %1 ha già una nota di credito.</translation>
+    </message>
 </context>
 <context>
     <name>PrivateFiles</name>
@@ -915,97 +1003,6 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
 </context>
 <context>
-    <name>corvanna</name>
-    <message>
-        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
-        <translation>Questo database non tiene ancora conti. Aprilo una volta con accesso in scrittura perché possa essere aggiornato.</translation>
-    </message>
-    <message>
-        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
-        <translation>La valuta deve essere un codice ISO di tre lettere, come EUR o USD.</translation>
-    </message>
-    <message>
-        <source>A tax rate needs a name.</source>
-        <translation>Un'aliquota ha bisogno di un nome.</translation>
-    </message>
-    <message>
-        <source>A tax rate lies between 0 % and 100 %.</source>
-        <translation>Un'aliquota è compresa tra 0 % e 100 %.</translation>
-    </message>
-    <message>
-        <source>A rate needs a kind and a type.</source>
-        <translation>Una tariffa ha bisogno di una categoria e di un tipo.</translation>
-    </message>
-    <message>
-        <source>A price cannot be below zero.</source>
-        <translation>Un prezzo non può essere inferiore a zero.</translation>
-    </message>
-    <message>
-        <source>A rate needs at least one weekday.</source>
-        <translation>Una tariffa ha bisogno di almeno un giorno della settimana.</translation>
-    </message>
-    <message>
-        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>Il periodo di una tariffa ha bisogno di una prima e di un'ultima notte, l'ultima non prima della prima.</translation>
-    </message>
-    <message>
-        <source>The tax rate no longer exists.</source>
-        <translation>L'aliquota non esiste più.</translation>
-    </message>
-    <message>
-        <source>The rate no longer exists.</source>
-        <translation>La tariffa non esiste più.</translation>
-    </message>
-    <message>
-        <source>The night of %1 is not a night of this stay.</source>
-        <translation>La notte del %1 non fa parte di questo soggiorno.</translation>
-    </message>
-    <message>
-        <source>Choose the tax rate of the night&apos;s price.</source>
-        <translation>Scegli l'aliquota del prezzo della notte.</translation>
-    </message>
-    <message>
-        <source>A charge needs a description.</source>
-        <translation>Un addebito ha bisogno di una descrizione.</translation>
-    </message>
-    <message>
-        <source>A charge needs a quantity.</source>
-        <translation>Un addebito ha bisogno di una quantità.</translation>
-    </message>
-    <message>
-        <source>An amount must be above zero.</source>
-        <translation>Un importo deve essere superiore a zero.</translation>
-    </message>
-    <message>
-        <source>A payment needs a method.</source>
-        <translation>Un pagamento ha bisogno di un metodo.</translation>
-    </message>
-    <message>
-        <source>A payment needs the day it was paid.</source>
-        <translation>Un pagamento ha bisogno del giorno in cui è stato fatto.</translation>
-    </message>
-    <message>
-        <source>This entry is already void, or no longer exists.</source>
-        <translation>Questa voce è già annullata o non esiste più.</translation>
-    </message>
-    <message>
-        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
-        <translation>Questa prenotazione ha già una fattura. Emetti una nota di credito prima di una nuova fattura.</translation>
-    </message>
-    <message>
-        <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Non c'è nulla da fatturare: il conto non ha addebiti.</translation>
-    </message>
-    <message>
-        <source>A credit note cannot be credited.</source>
-        <translation>Una nota di credito non può essere stornata.</translation>
-    </message>
-    <message>
-        <source>Invoice %1 already has a credit note.</source>
-        <translation>La fattura %1 ha già una nota di credito.</translation>
-    </message>
-</context>
-<context>
     <name>corvanna::AvailabilityWindow</name>
     <message>
         <source>Availability</source>
@@ -1242,7 +1239,7 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message>
         <source>Charge&apos;s description</source>
-        <translation>Descrizione dell'addebito</translation>
+        <translation>Descrizione dell&apos;addebito</translation>
     </message>
     <message>
         <source>Add &amp;Charge</source>
@@ -1354,7 +1351,10 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message numerus="yes">
         <source>%n nights without a price: %1</source>
-        <translation><numerusform>%n notte senza prezzo: %1</numerusform><numerusform>%n notti senza prezzo: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n notte senza prezzo: %1</numerusform>
+            <numerusform>%n notti senza prezzo: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>Charges: %1</source>
@@ -1394,7 +1394,7 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message>
         <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
-        <translation>Aggiungi prima un'aliquota (Strumenti, Albergo…): ogni addebito indica la sua imposta.</translation>
+        <translation>Aggiungi prima un&apos;aliquota (Strumenti, Albergo…): ogni addebito indica la sua imposta.</translation>
     </message>
     <message>
         <source>A payment needs an amount above zero.</source>
@@ -1430,7 +1430,7 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message>
         <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Non c'è nulla da fatturare: il conto non ha addebiti.</translation>
+        <translation>Non c&apos;è nulla da fatturare: il conto non ha addebiti.</translation>
     </message>
     <message>
         <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
@@ -1438,7 +1438,10 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message numerus="yes">
         <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
-        <translation><numerusform>%n notte di questo soggiorno non ha prezzo e non sarà in fattura. Emetterla comunque?</numerusform><numerusform>%n notti di questo soggiorno non hanno prezzo e non saranno in fattura. Emetterla comunque?</numerusform></translation>
+        <translation>
+            <numerusform>%n notte di questo soggiorno non ha prezzo e non sarà in fattura. Emetterla comunque?</numerusform>
+            <numerusform>%n notti di questo soggiorno non hanno prezzo e non saranno in fattura. Emetterla comunque?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
@@ -1891,7 +1894,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Tax rate&apos;s name</source>
-        <translation>Nome dell'aliquota</translation>
+        <translation>Nome dell&apos;aliquota</translation>
     </message>
     <message>
         <source>Tax rate in percent</source>
@@ -1915,11 +1918,11 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>A tax rate needs a name.</source>
-        <translation>Un'aliquota ha bisogno di un nome.</translation>
+        <translation>Un&apos;aliquota ha bisogno di un nome.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
-        <translation>«%1» non è un'aliquota. Scrivi una percentuale da 0 a 100 con al massimo due decimali, per esempio %2.</translation>
+        <translation>«%1» non è un&apos;aliquota. Scrivi una percentuale da 0 a 100 con al massimo due decimali, per esempio %2.</translation>
     </message>
 </context>
 <context>
@@ -2052,7 +2055,10 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message numerus="yes">
         <source>Nights of the next %n days without a price:</source>
-        <translation><numerusform>Notti del prossimo %n giorno senza prezzo:</numerusform><numerusform>Notti dei prossimi %n giorni senza prezzo:</numerusform></translation>
+        <translation>
+            <numerusform>Notti del prossimo %n giorno senza prezzo:</numerusform>
+            <numerusform>Notti dei prossimi %n giorni senza prezzo:</numerusform>
+        </translation>
     </message>
     <message>
         <source>&amp;Retire</source>
@@ -2080,11 +2086,14 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message numerus="yes">
         <source>%n nights: %1</source>
-        <translation><numerusform>%n notte: %1</numerusform><numerusform>%n notti: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n notte: %1</numerusform>
+            <numerusform>%n notti: %1</numerusform>
+        </translation>
     </message>
     <message>
         <source>The last night of a rate cannot come before its first night.</source>
-        <translation>L'ultima notte di una tariffa non può precedere la prima.</translation>
+        <translation>L&apos;ultima notte di una tariffa non può precedere la prima.</translation>
     </message>
     <message>
         <source>A rate needs at least one weekday.</source>
@@ -2092,7 +2101,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
-        <translation>Aggiungi prima un'aliquota (Strumenti, Albergo…): ogni prezzo indica la sua imposta.</translation>
+        <translation>Aggiungi prima un&apos;aliquota (Strumenti, Albergo…): ogni prezzo indica la sua imposta.</translation>
     </message>
     <message>
         <source>Select a rate first.</source>
@@ -2171,7 +2180,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Occupancy chart</source>
-        <translation>Grafico dell'occupazione</translation>
+        <translation>Grafico dell&apos;occupazione</translation>
     </message>
     <message>
         <source>Tax rate</source>
@@ -2203,7 +2212,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Guest Name</source>
-        <translation>Nome dell'ospite</translation>
+        <translation>Nome dell&apos;ospite</translation>
     </message>
     <message>
         <source>Check In Date</source>
@@ -2239,7 +2248,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>The period&apos;s last day cannot come before its first.</source>
-        <translation>L'ultimo giorno del periodo non può precedere il primo.</translation>
+        <translation>L&apos;ultimo giorno del periodo non può precedere il primo.</translation>
     </message>
     <message>
         <source>%1 %2</source>

@@ -199,8 +199,13 @@ void TestMoney::nightsArePricedFromTheRates() {
     Database db;
     addSeasonRates(db.desk(), addTaxRate(db.desk(), {0, QStringLiteral("Reduced"), 700}));
     const qint64 id = db.reserve(in, out);
-    QCOMPARE(nightPrices(readFolio(db.desk(), id)), prices);
-    QVERIFY(readFolio(db.desk(), id).unpricedNights.empty());
+    const Folio folio = readFolio(db.desk(), id);
+    QCOMPARE(nightPrices(folio), prices);
+    QVERIFY(folio.unpricedNights.empty());
+    // The rates window's rule is the save's.
+    const std::vector<Rate> rates = readRates(db.desk());
+    for (const FolioLine& night : folio.lines)
+        QCOMPARE(rateForNight(rates, kRoom, kSingle, night.date)->priceCents, night.unitCents);
 }
 
 void TestMoney::aBookedNightKeepsItsPriceAsTheStayChanges() {
