@@ -1462,6 +1462,18 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
         <source>Cancel invoice %1 by a credit note?</source>
         <translation>Die Rechnung %1 durch eine Gutschrift stornieren?</translation>
     </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Steuersatz des Preises der Nacht</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Steuersatz wie bisher</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Kein Preis gilt für die Nacht vom %1: Wählen Sie den Steuersatz ihres Preises.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>

@@ -1462,6 +1462,18 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
         <source>Cancel invoice %1 by a credit note?</source>
         <translation>¿Anular la factura %1 con una nota de crédito?</translation>
     </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Tipo impositivo del precio de la noche</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Tipo impositivo como antes</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Ninguna tarifa pone precio a la noche del %1: elija el tipo impositivo de su precio.</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>

@@ -582,7 +582,7 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
-        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d'écriture pour qu'elle puisse être mise à jour.</translation>
+        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d&apos;écriture pour qu&apos;elle puisse être mise à jour.</translation>
     </message>
     <message>
         <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
@@ -610,15 +610,15 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>La période d'un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
+        <translation>La période d&apos;un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
     </message>
     <message>
         <source>The tax rate no longer exists.</source>
-        <translation>Le taux de taxe n'existe plus.</translation>
+        <translation>Le taux de taxe n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The rate no longer exists.</source>
-        <translation>Le tarif n'existe plus.</translation>
+        <translation>Le tarif n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The night of %1 is not a night of this stay.</source>
@@ -650,7 +650,7 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>This entry is already void, or no longer exists.</source>
-        <translation>Cette écriture est déjà annulée ou n'existe plus.</translation>
+        <translation>Cette écriture est déjà annulée ou n&apos;existe plus.</translation>
     </message>
     <message>
         <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
@@ -658,11 +658,11 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Il n'y a rien à facturer : le compte n'a aucune prestation.</translation>
+        <translation>Il n&apos;y a rien à facturer : le compte n&apos;a aucune prestation.</translation>
     </message>
     <message>
         <source>A credit note cannot be credited.</source>
-        <translation>Un avoir ne peut pas faire l'objet d'un avoir.</translation>
+        <translation>Un avoir ne peut pas faire l&apos;objet d&apos;un avoir.</translation>
     </message>
     <message>
         <source>Invoice %1 already has a credit note.</source>
@@ -1461,6 +1461,18 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     <message>
         <source>Cancel invoice %1 by a credit note?</source>
         <translation>Annuler la facture %1 par un avoir ?</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Taux de taxe du prix de la nuit</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Taux de taxe inchangé</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Aucun tarif ne s'applique à la nuit du %1 : choisissez le taux de taxe de son prix.</translation>
     </message>
 </context>
 <context>

@@ -590,11 +590,11 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
     <message>
         <source>A tax rate needs a name.</source>
-        <translation>Un'aliquota ha bisogno di un nome.</translation>
+        <translation>Un&apos;aliquota ha bisogno di un nome.</translation>
     </message>
     <message>
         <source>A tax rate lies between 0 % and 100 %.</source>
-        <translation>Un'aliquota è compresa tra 0 % e 100 %.</translation>
+        <translation>Un&apos;aliquota è compresa tra 0 % e 100 %.</translation>
     </message>
     <message>
         <source>A rate needs a kind and a type.</source>
@@ -610,11 +610,11 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
     <message>
         <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
-        <translation>Il periodo di una tariffa ha bisogno di una prima e di un'ultima notte, l'ultima non prima della prima.</translation>
+        <translation>Il periodo di una tariffa ha bisogno di una prima e di un&apos;ultima notte, l&apos;ultima non prima della prima.</translation>
     </message>
     <message>
         <source>The tax rate no longer exists.</source>
-        <translation>L'aliquota non esiste più.</translation>
+        <translation>L&apos;aliquota non esiste più.</translation>
     </message>
     <message>
         <source>The rate no longer exists.</source>
@@ -626,7 +626,7 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
     <message>
         <source>Choose the tax rate of the night&apos;s price.</source>
-        <translation>Scegli l'aliquota del prezzo della notte.</translation>
+        <translation>Scegli l&apos;aliquota del prezzo della notte.</translation>
     </message>
     <message>
         <source>A charge needs a description.</source>
@@ -658,7 +658,7 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
     <message>
         <source>There is nothing to invoice: the account has no charge.</source>
-        <translation>Non c'è nulla da fatturare: il conto non ha addebiti.</translation>
+        <translation>Non c&apos;è nulla da fatturare: il conto non ha addebiti.</translation>
     </message>
     <message>
         <source>A credit note cannot be credited.</source>
@@ -1462,6 +1462,18 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     <message>
         <source>Cancel invoice %1 by a credit note?</source>
         <translation>Annullare la fattura %1 con una nota di credito?</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Aliquota del prezzo della notte</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Aliquota come prima</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Nessuna tariffa prezza la notte del %1: scegli l'aliquota del suo prezzo.</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,9 @@ FolioWindow::FolioWindow(Form1& mainWindow, qint64 reservationId)
     m_nightPrice = new QLineEdit(this);
     m_nightPrice->setObjectName(QStringLiteral("folioNightPrice"));
     m_nightPrice->setAccessibleName(tr("Night's price"));
+    m_nightTax = new QComboBox(this);
+    m_nightTax->setObjectName(QStringLiteral("folioNightTax"));
+    m_nightTax->setAccessibleName(tr("Tax rate of the night's price"));
     auto* setNight = button(this, tr("Set &Price"), "folioSetNightPrice");
     connect(setNight, &QPushButton::clicked, this, [this] { SetNightPrice_Click(); });
     connect(m_nightPrice, &QLineEdit::returnPressed, this, [this] { SetNightPrice_Click(); });
@@ -169,6 +172,7 @@ FolioWindow::FolioWindow(Form1& mainWindow, qint64 reservationId)
     entries->addWidget(label(tr("&Night:"), m_night), 0, 0);
     entries->addWidget(m_night, 0, 1, 1, 2);
     entries->addWidget(m_nightPrice, 0, 3);
+    entries->addWidget(m_nightTax, 0, 4);
     entries->addWidget(setNight, 0, 5);
     entries->addWidget(label(tr("C&harge:"), m_chargeText), 1, 0);
     entries->addWidget(m_chargeText, 1, 1);
@@ -243,8 +247,12 @@ void FolioWindow::Form_Load() {
         m_currency = MoneyAccess::currency(m_session.connection());
         m_taxRates = readTaxRates(m_session.connection());
         m_chargeTax->clear();
-        for (const TaxRate& rate : m_taxRates)
+        m_nightTax->clear();
+        m_nightTax->addItem(tr("Tax rate as before"), 0);
+        for (const TaxRate& rate : m_taxRates) {
             m_chargeTax->addItem(taxText(rate.id), rate.id);
+            m_nightTax->addItem(taxText(rate.id), rate.id);
+        }
     });
     showFolio();
     showInvoices();
@@ -351,9 +359,28 @@ bool FolioWindow::SetNightPrice_Click() {
         m_nightPrice->setFocus();
         return false;
     }
-    // A night without a rate takes the charge's tax rate the desk chose below.
-    const qint64 taxRateId = m_chargeTax->currentData().toLongLong();
-    if (!proc.step(104, [&] {
+    // The night keeps its tax rate (or its rate's) unless the desk names another; a night that
+    // has neither needs one named.
+    const qint64 taxRateId = m_nightTax->currentData().toLongLong();
+    bool taxKnown = taxRateId != 0;
+    for (const FolioLine& line : m_folio.lines)
+        taxKnown = taxKnown || (line.kind == FolioLine::Night && line.date == night);
+    if (!taxKnown)
+        proc.step(104, [&] {
+            taxKnown =
+                rateForNight(readRates(m_session.connection()), m_folio.kind, m_folio.type, night)
+                    .has_value();
+        });
+    if (!taxKnown) {
+        proc.step(106, [&] {
+            m_session.dialogs.notify(
+                tr("No rate prices the night of %1: choose the tax rate of its price.")
+                    .arg(QLocale().toString(night, shortDateFormat())));
+        });
+        m_nightTax->setFocus();
+        return false;
+    }
+    if (!proc.step(108, [&] {
             overrideNight(m_session.connection(), m_reservationId, night, *price,
                           StayCommands::deskName(), taxRateId);
         }))

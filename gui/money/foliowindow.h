@@ -69,6 +69,7 @@ private:
     QLabel* m_balance;
     QComboBox* m_night;
     QLineEdit* m_nightPrice;
+    QComboBox* m_nightTax;
     QLineEdit* m_chargeText;
     QSpinBox* m_chargeQuantity;
     QLineEdit* m_chargePrice;

@@ -47,6 +47,7 @@ private slots:
     void invoiceAndCreditNoteAsPdf();
     void paymentByKeyboard_data();
     void paymentByKeyboard();
+    void nightPriceByHandKeepsItsTax();
     void ratesShowUnpricedNights();
     void reportTableAndCsv();
 
@@ -220,6 +221,21 @@ void TestMoneyWindows::paymentByKeyboard() {
     QCOMPARE(readFolio(connection(), ada).paidCents, paid);
     QCOMPARE(in<QLabel>(folio, "folioBalance")->text(), "Balance: " + balance);
     QCOMPARE(amount->text(), paid ? QString() : typed);
+}
+
+// A night's price set by hand keeps the night's tax rate, whatever the charge row shows.
+void TestMoneyWindows::nightPriceByHandKeepsItsTax() {
+    const qint64 ada = addStay("Ada Lovelace", 0, 1);
+    FolioWindow folio(*m_desk->form, ada);
+    folio.Form_Load();
+    in<QComboBox>(folio, "folioChargeTax")->setCurrentIndex(1);
+    QTest::keyClicks(in<QLineEdit>(folio, "folioNightPrice"), "90");
+    QTest::keyClick(in<QLineEdit>(folio, "folioNightPrice"), Qt::Key_Return);
+    const std::vector<NightPrice> nights = readNightPrices(connection(), ada);
+    QCOMPARE(nights.size(), size_t(1));
+    QCOMPARE(nights[0].priceCents, qint64(9000));
+    QCOMPARE(nights[0].taxRateId, m_rooms);
+    QCOMPARE(in<QLabel>(folio, "folioBalance")->text(), "Balance: $90.00");
 }
 
 // The rates window lists the nights of the next year no rate prices, by kind and type, and a new
