@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -67,7 +68,7 @@ private:
         writeHotel(connection(), {"Harbour Inn", "1 Quay Street\nPellworth", "DE123456789", "USD",
                                   "Thank you for staying with us"});
         m_rooms = addTaxRate(connection(), {0, "Rooms", 700});
-        m_goods = addTaxRate(connection(), {0, "Goods", 1900});
+        addTaxRate(connection(), {0, "Goods", 1900});
         Rate rate;
         rate.kind = "Room";
         rate.type = "Double";
@@ -82,7 +83,6 @@ private:
     std::unique_ptr<ServerDatabase> m_server;
     std::unique_ptr<WindowDesk> m_desk;
     qint64 m_rooms = 0;
-    qint64 m_goods = 0;
 };
 
 void TestMoneyWindows::init() {
@@ -107,10 +107,15 @@ void TestMoneyWindows::cleanup() {
 // totals and its number; its credit note cancels it by number with the opposite amounts.
 void TestMoneyWindows::invoiceAndCreditNoteAsPdf() {
     const qint64 ada = addStay("Ada Lovelace", 0, 2);
-    addCharge(connection(), ada, "Minibar", 2, 450, m_goods, "desk");
     addPayment(connection(), ada, PaymentKind::Deposit, 5000, "Card", kToday, "", "desk");
     FolioWindow folio(*m_desk->form, ada);
     folio.Form_Load();
+    // The minibar charged through the folio's charge row.
+    in<QLineEdit>(folio, "folioChargeText")->setText("Minibar");
+    in<QSpinBox>(folio, "folioChargeQuantity")->setValue(2);
+    in<QComboBox>(folio, "folioChargeTax")->setCurrentIndex(1);
+    QTest::keyClicks(in<QLineEdit>(folio, "folioChargePrice"), "4.50");
+    QTest::keyClick(in<QLineEdit>(folio, "folioChargePrice"), Qt::Key_Return);
     in<QPushButton>(folio, "folioIssueInvoice")->click();
     QTemporaryDir out;
     QString pdf = out.filePath("invoice.pdf");
