@@ -2,6 +2,7 @@
 // credit note saved as PDF and read back, the rates' nights without a price, and the report.
 #include "base/dates.h"
 #include "gui/money/foliowindow.h"
+#include "gui/money/hotelwindow.h"
 #include "gui/money/rateswindow.h"
 #include "gui/money/reportswindow.h"
 #include "store/literals.h"
@@ -49,6 +50,8 @@ private slots:
     void paymentByKeyboard_data();
     void paymentByKeyboard();
     void nightPriceByHandKeepsItsTax();
+    void hotelRefusesBadEntries_data();
+    void hotelRefusesBadEntries();
     void ratesShowUnpricedNights();
     void reportTableAndCsv();
 
@@ -241,6 +244,42 @@ void TestMoneyWindows::nightPriceByHandKeepsItsTax() {
     QCOMPARE(nights[0].priceCents, qint64(9000));
     QCOMPARE(nights[0].taxRateId, m_rooms);
     QCOMPARE(in<QLabel>(folio, "folioBalance")->text(), "Balance: $90.00");
+}
+
+void TestMoneyWindows::hotelRefusesBadEntries_data() {
+    QTest::addColumn<QString>("currency");
+    QTest::addColumn<QString>("percent"); // a tax rate's; empty: the details are saved
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a currency's name") << "Euro"
+                                       << ""
+                                       << "\"Euro\" is not a currency. Type its code of three "
+                                          "letters, such as EUR or USD, or leave it empty for the "
+                                          "currency of this computer's settings.";
+    QTest::newRow("a rate above 100 %") << ""
+                                        << "107"
+                                        << "\"107\" is not a tax rate. Type a percentage from 0 "
+                                           "to 100 with at most two decimals, for example 7.00.";
+    QTest::newRow("a rate with a comma") << ""
+                                         << "7,5"
+                                         << "\"7,5\" is not a tax rate. Type a percentage from 0 "
+                                            "to 100 with at most two decimals, for example 7.00.";
+}
+
+// The hotel window refuses a currency that is not a code and a tax rate that is not a
+// percentage, and keeps what was stored.
+void TestMoneyWindows::hotelRefusesBadEntries() {
+    QFETCH(QString, currency);
+    QFETCH(QString, percent);
+    QFETCH(QString, message);
+    HotelWindow hotel(*m_desk->form);
+    hotel.Form_Load();
+    in<QLineEdit>(hotel, "hotelCurrency")->setText(currency);
+    in<QLineEdit>(hotel, "taxRateName")->setText("Reduced");
+    in<QLineEdit>(hotel, "taxRatePercent")->setText(percent);
+    QVERIFY(!(percent.isEmpty() ? hotel.Save_Click() : hotel.AddRate_Click()));
+    QCOMPARE(m_desk->dialogs.texts(), QStringList{message});
+    QCOMPARE(readHotel(connection()).currency, "USD");
+    QCOMPARE(readTaxRates(connection()).size(), size_t(2));
 }
 
 // The rates window lists the nights of the next year no rate prices, by kind and type, and a new
