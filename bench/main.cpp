@@ -828,11 +828,18 @@ void measureMoney(const Scale& scale, Table& table) {
             addRate(c, rate);
         }
         const QByteArray taxText = QByteArray::number(tax);
+        // The nights' numbers up to the longest stay: each stay joins only those.
+        const QByteArray longest = QByteArray::number(
+            qint64(std::ceil(std::max(1.0, firstValue(db, "select max(julianday(CheckOutDate) - "
+                                                          "julianday(CheckInDate)) from tblRooms")
+                                               .toDouble()))));
         const QByteArray fill[] = {
             "begin",
             "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, "
-            "Desk) with recursive n(k) as (select 0 union all select k + 1 from n where k < 4000) "
-            "select r.id, date(r.CheckInDate, '+' || n.k || ' days'), 8000 + (r.id % 40) * 100, " +
+            "Desk) with recursive n(k) as (select 0 union all select k + 1 from n where k < " +
+                longest +
+                ") select r.id, date(r.CheckInDate, '+' || n.k || ' days'), 8000 + (r.id % 40) * "
+                "100, " +
                 taxText +
                 ", 'rate', '2026-01-01T00:00:00.000Z', 'bench' from tblRooms r join n on n.k < "
                 "max(1, julianday(r.CheckOutDate) - julianday(r.CheckInDate)) where "

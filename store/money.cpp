@@ -87,6 +87,11 @@ constexpr OwnStatement kInsertRate{
     "insert into tblRates (Kind, Type, FromNight, ToNight, Weekdays, PriceCents, TaxRateId, "
     "CreatedAt) values ($1, $2, $3::date, $4::date, $5::integer, $6::bigint, $7::bigint, "
     "$8::timestamptz)"};
+constexpr OwnStatement kAnyRate{
+    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
+    "x.RateId=r.id) limit 1",
+    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
+    "x.RateId=r.id) limit 1"};
 constexpr OwnStatement kRateExists{"select 1 from tblRates where id=?1",
                                    "select 1 from tblRates where id=$1::bigint"};
 constexpr OwnStatement kRetireRate{
@@ -806,8 +811,9 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 }
 
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
-    // A database without the money tables saves as it always did.
-    if (!hasMoneyTables(connection)) return 0;
+    // A desk without rates (or a database without the money) saves as it always did: the
+    // classic statement alone.
+    if (!hasMoneyTables(connection) || !exists(connection, kAnyRate, {})) return 0;
     return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
 }
 

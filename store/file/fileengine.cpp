@@ -252,6 +252,7 @@ void FileEngine::open(const QString& path, bool readOnly) {
     m_path = path;
     m_damaged = false;
     m_checked = false;
+    m_prepared.clear();
     QSqlDatabase db = QSqlDatabase::contains(m_name)
                           ? QSqlDatabase::database(m_name, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
@@ -371,6 +372,7 @@ bool FileEngine::isOpen() const {
 
 void FileEngine::close() {
     stopBackgroundCheck();
+    m_prepared.clear();
     if (QSqlDatabase::contains(m_name)) QSqlDatabase::database(m_name, false).close();
     unlockDatabaseInUse(std::exchange(m_inUse, -1), m_path);
 }
@@ -392,16 +394,29 @@ int FileEngine::execute(const OwnStatement& statement, const QVariantList& value
     if (values.isEmpty()) return execute(sql);
     checkBeforeFirstWrite();
     if (m_damaged) throw Failure(kDamaged);
-    QSqlQuery query(QSqlDatabase::database(m_name, false));
-    bool ok = query.prepare(sql);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (!ok || !query.exec()) {
-        const QSqlError error = query.lastError();
+    const QByteArray key(statement.file);
+    auto prepared = m_prepared.find(key);
+    if (prepared == m_prepared.end()) {
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        if (!query.prepare(sql)) {
+            const QSqlError error = query.lastError();
+            noteFailure(error.nativeErrorCode().toInt());
+            throw Failure(engineText(error));
+        }
+        prepared = m_prepared.emplace(key, std::move(query)).first;
+    }
+    QSqlQuery& query = prepared->second;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    const bool ok = query.exec();
+    const QSqlError error = query.lastError();
+    const int rows = ok ? query.numRowsAffected() : 0;
+    query.finish(); // reset: a statement left under way would hold the file
+    if (!ok) {
         noteFailure(error.nativeErrorCode().toInt());
         throw Failure(engineText(error));
     }
-    return query.numRowsAffected();
+    return rows;
 }
 
 std::unique_ptr<EngineCursor> FileEngine::select(const QString& statement) {

@@ -2,6 +2,10 @@
 
 #include "store/engine.h"
 
+#include <QByteArray>
+#include <QSqlQuery>
+#include <map>
+
 #include <QString>
 #include <memory>
 
@@ -73,6 +77,9 @@ private:
 
     QString m_name;
     QString m_path;
+    // Our own changes, prepared once per text and run again with new values (the save's
+    // pricing is a long statement whose preparing would cost more than its run).
+    std::map<QByteArray, QSqlQuery> m_prepared;
     // The whole-file check, started on a connection of its own once the window is up so that
     // the first save does not wait for all of it.
     std::unique_ptr<BackgroundCheck> m_background;
