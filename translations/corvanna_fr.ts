@@ -1472,7 +1472,7 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
     </message>
     <message>
         <source>No rate prices the night of %1: choose the tax rate of its price.</source>
-        <translation>Aucun tarif ne s'applique à la nuit du %1 : choisissez le taux de taxe de son prix.</translation>
+        <translation>Aucun tarif ne s&apos;applique à la nuit du %1 : choisissez le taux de taxe de son prix.</translation>
     </message>
 </context>
 <context>

@@ -1473,7 +1473,7 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
     </message>
     <message>
         <source>No rate prices the night of %1: choose the tax rate of its price.</source>
-        <translation>Nessuna tariffa prezza la notte del %1: scegli l'aliquota del suo prezzo.</translation>
+        <translation>Nessuna tariffa prezza la notte del %1: scegli l&apos;aliquota del suo prezzo.</translation>
     </message>
 </context>
 <context>
