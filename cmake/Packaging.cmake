@@ -21,14 +21,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plugin of Qt SQL, the Arial-compatible fonts its windows are designed with and Qt's own
 # translations, which Qt's print and file dialogs speak in a language the desk chose.
 set(corvanna_runtime_depends "libqt6sql6-sqlite (>= 6.4), fonts-liberation, qt6-translations-l10n")
-# The libraries it links (Qt Widgets, Gui, Sql, Core, SQLite, the C++ runtime): dpkg-shlibdeps
-# names them with the versions this build needs; without it, the versions of Debian 12.
+# The libraries it links (Qt Widgets, Gui, Charts, Sql, Core, SQLite, the C++ runtime):
+# dpkg-shlibdeps names them with the versions this build needs; without it, the versions of Debian 12.
 find_program(CORVANNA_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(CORVANNA_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "${corvanna_runtime_depends}")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6sql6 (>= 6.4), libqt6core6 (>= 6.4), libsqlite3-0 (>= 3.7.11), libstdc++6 (>= 11), \
+libqt6charts6 (>= 6.4), libqt6sql6 (>= 6.4), libqt6core6 (>= 6.4), libsqlite3-0 (>= 3.7.11), libstdc++6 (>= 11), \
 libgcc-s1 (>= 3.0), libc6 (>= 2.34), ${corvanna_runtime_depends}")
 endif()

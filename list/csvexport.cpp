@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
+#include <functional>
 
 namespace corvanna {
 
@@ -100,40 +101,44 @@ QString csvField(const QString& value) {
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-void writeCsv(const ReservationModel& model, QIODevice& out) {
-    const int columns = model.columnCount();
-    QByteArray block;
-    // A short write (the disk filling up) is followed by another one for the rest, which then
-    // fails with the system's reason.
-    const auto flush = [&] {
-        for (qsizetype done = 0; done < block.size();) {
-            const qint64 written = out.write(block.constData() + done, block.size() - done);
-            if (written <= 0) throw Failure(out.errorString());
-            done += written;
-        }
-        block.clear();
-    };
-    const auto writeRecord = [&](const auto& fieldOf) {
+namespace {
+
+// Writes CSV records to a device in blocks. A short write (the disk filling up) is followed by
+// another one for the rest, which then fails with the system's reason.
+class CsvWriter {
+public:
+    explicit CsvWriter(QIODevice& out)
+        : m_out(out) {}
+    template <class FieldOf> void record(int columns, const FieldOf& fieldOf) {
         QString line;
         for (int c = 0; c < columns; ++c) {
             if (c > 0) line += QLatin1Char(',');
             line += csvField(fieldOf(c));
         }
         line += QStringLiteral("\r\n");
-        block += line.toUtf8();
-        if (block.size() >= kWriteBlock) flush();
-    };
-    writeRecord([](int c) { return ReservationModel::headerCaption(c); });
-    const int rows = model.rowCount();
-    for (int r = 0; r < rows; ++r)
-        writeRecord([&](int c) { return model.isoCellText(r, c); });
-    flush();
-}
+        m_block += line.toUtf8();
+        if (m_block.size() >= kWriteBlock) flush();
+    }
+    void flush() {
+        for (qsizetype done = 0; done < m_block.size();) {
+            const qint64 written = m_out.write(m_block.constData() + done, m_block.size() - done);
+            if (written <= 0) throw Failure(m_out.errorString());
+            done += written;
+        }
+        m_block.clear();
+    }
 
-void exportCsv(const ReservationModel& model, const QString& path) {
+private:
+    QIODevice& m_out;
+    QByteArray m_block;
+};
+
+// Writes a new file at `path`, readable by the desk's account only, through a temporary file
+// that takes the name only when it is complete.
+void writePrivately(const QString& path, const std::function<void(QIODevice&)>& write) {
     QSaveFile file(path);
-    // Unbuffered: each block of writeCsv goes to the file system at once, and a write that
-    // fails keeps the system's reason (a buffered one reports an unknown error).
+    // Unbuffered: each block goes to the file system at once, and a write that fails keeps the
+    // system's reason (a buffered one reports an unknown error).
     const auto fail = [&] {
         const QString failure = exportFailure(path, file);
         file.cancelWriting();
@@ -144,11 +149,39 @@ void exportCsv(const ReservationModel& model, const QString& path) {
         !file.setPermissions(kPrivateFile))
         fail();
     try {
-        writeCsv(model, file);
+        write(file);
     } catch (const Failure&) {
         fail();
     }
     if (!file.commit()) fail();
+}
+
+} // namespace
+
+void writeCsv(const ReservationModel& model, QIODevice& out) {
+    const int columns = model.columnCount();
+    CsvWriter writer(out);
+    writer.record(columns, [](int c) { return ReservationModel::headerCaption(c); });
+    const int rows = model.rowCount();
+    for (int r = 0; r < rows; ++r)
+        writer.record(columns, [&](int c) { return model.isoCellText(r, c); });
+    writer.flush();
+}
+
+void exportCsv(const ReservationModel& model, const QString& path) {
+    writePrivately(path, [&](QIODevice& out) { writeCsv(model, out); });
+}
+
+void exportTable(const QStringList& header, const std::vector<QStringList>& rows,
+                 const QString& path) {
+    writePrivately(path, [&](QIODevice& out) {
+        CsvWriter writer(out);
+        const int columns = int(header.size());
+        writer.record(columns, [&](int c) { return header[c]; });
+        for (const QStringList& row : rows)
+            writer.record(columns, [&](int c) { return c < row.size() ? row[c] : QString(); });
+        writer.flush();
+    });
 }
 
 QString listFileName(const QString& title, const QLocale& locale) {

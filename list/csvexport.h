@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 class QIODevice;
 
@@ -24,6 +26,11 @@ void writeCsv(const ReservationModel& model, QIODevice& out);
 // takes the name only when it is complete, so a failed write leaves any earlier file as it was
 // and no half file. Throws Failure naming the file: a full disk is said as such.
 void exportCsv(const ReservationModel& model, const QString& path);
+
+// A table of texts (a report) as CSV to `path`: the header row, then the rows, written as
+// exportCsv writes a list.
+void exportTable(const QStringList& header, const std::vector<QStringList>& rows,
+                 const QString& path);
 
 // The file name (without extension) a shown list proposes for its export or its PDF: the list's
 // title with its dates, written in `locale`'s short form, as yyyy-mm-dd, and no character that a

@@ -153,6 +153,13 @@ DayViewWindow::DayViewWindow(Session& session, QWidget* parent)
         });
         m_list->addAction(action);
     }
+    // The reservation's account, opened by the main window.
+    stayMenu->addSeparator();
+    QAction* folio = stayMenu->addAction(tr("&Folio…"));
+    folio->setObjectName(QStringLiteral("dayViewFolio"));
+    connect(folio, &QAction::triggered, this,
+            [this] { emit folioRequested(selectedReservation()); });
+    m_list->addAction(folio);
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* stayButton = new QPushButton(tr("Sta&y"), this);
     stayButton->setObjectName(QStringLiteral("dayViewStay"));

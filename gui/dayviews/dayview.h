@@ -41,6 +41,8 @@ signals:
     // A stay command on the selected reservation (none: nothing selected), from the list's
     // context menu or the Stay button; the main window runs it.
     void stayCommandRequested(StayCommand command, std::optional<qint64> reservationId);
+    // The Folio command on the selected reservation (none: nothing selected).
+    void folioRequested(std::optional<qint64> reservationId);
 
 private:
     void Export_Click();

@@ -68,6 +68,13 @@ public:
     void showUnits();
     void showRoomChart();
     void stayCommand(StayCommand command, std::optional<qint64> reservationId);
+    // The money (gui/money/form1_money.cpp): the hotel's details and tax rates, the rates (both
+    // modal), a reservation's folio (modal; none: nothing selected, which is said) and the
+    // reports (beside the main window, one at a time).
+    void showHotel();
+    void showRates();
+    void showFolio(std::optional<qint64> reservationId);
+    void showReports();
     // The reservation of the list's selected row, if a row is selected.
     std::optional<qint64> selectedReservation() const;
     // The guests (gui/guests/form1_guests.cpp): the profiles (modal), the selected reservation's

@@ -192,6 +192,8 @@ void Form1::buildMenus() {
                [this] { showStayGuests(); });
     addCommand(reservation, "actionRegistrationCard", QT_TR_NOOP("&Registration Card…"), {},
                [this] { printRegistrationCard(); });
+    addCommand(reservation, "actionFolio", QT_TR_NOOP("&Folio…"), {},
+               [this] { showFolio(selectedReservation()); });
     reservation->addSeparator();
     addCommand(reservation, "actionLoadSample", QT_TR_NOOP("&Load Sample/Example Data"), {},
                [this] { PushButton6_Click(); });
@@ -214,12 +216,15 @@ void Form1::buildMenus() {
                [this] { showAvailability(); });
     addCommand(view, "actionRoomChart", QT_TR_NOOP("R&oom Chart"), {}, [this] { showRoomChart(); });
     addCommand(view, "actionGuests", QT_TR_NOOP("&Guests…"), {}, [this] { showGuests(); });
+    addCommand(view, "actionReports", QT_TR_NOOP("R&eports…"), {}, [this] { showReports(); });
 
     // Tools
     addCommand(tools, "actionInventory", QT_TR_NOOP("&Inventory…"), {},
                [this] { showInventory(); });
     addCommand(tools, "actionUnits", QT_TR_NOOP("&Units…"), {}, [this] { showUnits(); });
     addCommand(tools, "actionPrivacy", QT_TR_NOOP("&Privacy…"), {}, [this] { showPrivacy(); });
+    addCommand(tools, "actionHotel", QT_TR_NOOP("&Hotel…"), {}, [this] { showHotel(); });
+    addCommand(tools, "actionRates", QT_TR_NOOP("R&ates…"), {}, [this] { showRates(); });
     addLanguageMenu(tools, m_session.dialogs);
 
     // Help
@@ -294,6 +299,8 @@ void Form1::DayView_Click(DayView view) {
                     stayCommand(command, id);
                     m_dayView->Refresh();
                 });
+        connect(m_dayView, &DayViewWindow::folioRequested, this,
+                [this](std::optional<qint64> id) { showFolio(id); });
     }
     m_dayView->showDay(view, m_dayView->isVisible() ? m_dayView->date() : QDate::currentDate());
     m_dayView->show();

@@ -8,6 +8,10 @@
 #include "gui/inventory/availabilitywindow.h"
 #include "gui/inventory/inventorywindow.h"
 #include "gui/language/language.h"
+#include "gui/money/foliowindow.h"
+#include "gui/money/hotelwindow.h"
+#include "gui/money/rateswindow.h"
+#include "gui/money/reportswindow.h"
 #include "gui/stays/roomchartwindow.h"
 #include "gui/stays/stayquestions.h"
 #include "gui/stays/unitswindow.h"
@@ -233,6 +237,10 @@ void TestLanguage::longerTextsFitTheWindows() {
         desk.form.get(), made.date());
     UnitsWindow units(*desk.form);
     units.Form_Load();
+    HotelWindow hotel(*desk.form);
+    RatesWindow rates(*desk.form);
+    FolioWindow folio(*desk.form, 0);
+    auto* reports = new ReportsWindow(*desk.form);
     desk.form->show();
     desk.form->showRoomChart();
     auto* roomChart = desk.form->findChild<RoomChartWindow*>(QStringLiteral("RoomChart"));
@@ -259,8 +267,9 @@ void TestLanguage::longerTextsFitTheWindows() {
                desk.form.get());
     readQuestion();
     askCancelReason(QStringLiteral("Ada Ames"), desk.form.get());
-    for (QWidget* window : std::initializer_list<QWidget*>{&dayView, &inventory, &chart, &restore,
-                                                           &units, roomChart}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&dayView, &inventory, &chart, &restore, &units, roomChart,
+                                         &hotel, &rates, &folio, reports}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         cut << cutTexts(window);
