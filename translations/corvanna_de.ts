@@ -519,6 +519,153 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
     </message>
 </context>
 <context>
+    <name>Invoice</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Steuer</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Brutto</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Total (taxes included)</source>
+        <translation>Gesamt (inkl. Steuern)</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Steuern</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Payments received</source>
+        <translation>Erhaltene Zahlungen</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4</source>
+        <translation>%1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Bezahlt: %1</translation>
+    </message>
+    <message>
+        <source>Balance due: %1</source>
+        <translation>Offener Betrag: %1</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Anzahlung</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Erstattung</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Night, %1 %2</source>
+        <translation>Nacht, %1 %2</translation>
+    </message>
+    <message>
+        <source>Credit note %1 %2</source>
+        <translation>Gutschrift %1 %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 %2</source>
+        <translation>Rechnung %1 %2</translation>
+    </message>
+    <message>
+        <source>Tax number: %1</source>
+        <translation>Steuernummer: %1</translation>
+    </message>
+    <message>
+        <source>Credit note %1</source>
+        <translation>Gutschrift %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation>Rechnung %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Cancels invoice %1</source>
+        <translation>Storniert Rechnung %1</translation>
+    </message>
+    <message>
+        <source>Reservation %1</source>
+        <translation>Reservierung %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4</source>
+        <translation>%1 %2, %3 bis %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>Der Drucker konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>Der Druck wurde nicht beendet</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -560,6 +707,117 @@ Bei Fragen senden Sie bitte eine E-Mail mit einem Bildschirmfoto dieser Meldung 
 No local copy of the reservations is available.</source>
         <translation>%1
 Es ist keine lokale Kopie der Reservierungen vorhanden.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>&quot;%1&quot; is not an amount. Type it with digits and at most two decimals, for example %2.</source>
+        <translation>„%1“ ist kein Betrag. Geben Sie ihn mit Ziffern und höchstens zwei Nachkommastellen ein, zum Beispiel %2.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts (it was made by an older program and cannot be changed here), so prices, folios, invoices and reports are not available.</source>
+        <translation>Diese Datenbank führt keine Konten (sie stammt von einem älteren Programm und kann hier nicht geändert werden), daher sind Preise, Gästekonten, Rechnungen und Berichte nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Diese Datenbank führt noch keine Konten. Öffnen Sie sie einmal mit Schreibrecht, damit sie auf den neuesten Stand gebracht werden kann.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>Die Reservierung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Nacht vom %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>Die Rechnung %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>Die Währung muss ein ISO-Code aus drei Buchstaben sein, etwa EUR oder USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Ein Steuersatz braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Ein Steuersatz liegt zwischen 0 % und 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Ein Preis braucht eine Art und einen Typ.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Ein Preis kann nicht unter null liegen.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Ein Preis braucht mindestens einen Wochentag.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Der Zeitraum eines Preises braucht eine erste und eine letzte Nacht, die letzte nicht vor der ersten.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Der Steuersatz existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Der Preis existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>Die Nacht vom %1 gehört nicht zu diesem Aufenthalt.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Wählen Sie den Steuersatz des Preises der Nacht.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Eine Belastung braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Eine Belastung braucht eine Menge.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Ein Betrag muss über null liegen.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Eine Zahlung braucht eine Zahlungsart.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Eine Zahlung braucht den Tag, an dem sie bezahlt wurde.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Dieser Eintrag ist bereits storniert oder existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Diese Reservierung hat bereits eine Rechnung. Stellen Sie eine Gutschrift dafür aus, bevor Sie eine neue Rechnung ausstellen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Es gibt nichts abzurechnen: Das Konto hat keine Belastung.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Eine Gutschrift kann nicht gutgeschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>Die Rechnung %1 hat bereits eine Gutschrift.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1385,323 @@ Passwörter kommen aus ~/.pgpass oder PGPASSWORD und werden nie in den Einstellu
         <source>Stay</source>
         <translation>Aufenthalt</translation>
     </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>Gäste&amp;konto…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::FolioWindow</name>
+    <message>
+        <source>Night, price set by hand</source>
+        <translation>Nacht, Preis von Hand</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Belastung</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Anzahlung</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Erstattung</translation>
+    </message>
+    <message>
+        <source>Folio</source>
+        <translation>Gästekonto</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Rezeption</translation>
+    </message>
+    <message>
+        <source>Night&apos;s price</source>
+        <translation>Preis der Nacht</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Steuersatz des Preises der Nacht</translation>
+    </message>
+    <message>
+        <source>Set &amp;Price</source>
+        <translation>&amp;Preis setzen</translation>
+    </message>
+    <message>
+        <source>Charge&apos;s description</source>
+        <translation>Beschreibung der Belastung</translation>
+    </message>
+    <message>
+        <source>Add &amp;Charge</source>
+        <translation>Belastung &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Kind of payment</source>
+        <translation>Art der Zahlung</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>Überweisung</translation>
+    </message>
+    <message>
+        <source>Add Pa&amp;yment</source>
+        <translation>&amp;Zahlung hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Night:</source>
+        <translation>&amp;Nacht:</translation>
+    </message>
+    <message>
+        <source>C&amp;harge:</source>
+        <translation>&amp;Belastung:</translation>
+    </message>
+    <message>
+        <source>Pay&amp;ment:</source>
+        <translation>Za&amp;hlung:</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Rechnungen</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Ausgestellt</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>S&amp;tornieren</translation>
+    </message>
+    <message>
+        <source>&amp;Invoice</source>
+        <translation>&amp;Rechnung</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Als P&amp;DF speichern…</translation>
+    </message>
+    <message>
+        <source>C&amp;redit Note</source>
+        <translation>&amp;Gutschrift</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Steuersatz wie bisher</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3, %4 to %5, reservation %6</source>
+        <translation>%1, %2 %3, %4 bis %5, Reservierung %6</translation>
+    </message>
+    <message>
+        <source>Folio of %1</source>
+        <translation>Gästekonto von %1</translation>
+    </message>
+    <message>
+        <source>%1 (void)</source>
+        <translation>%1 (storniert)</translation>
+    </message>
+    <message>
+        <source>Cancelled or a no-show: the stay&apos;s nights are not charged.</source>
+        <translation>Storniert oder No-Show: Die Nächte des Aufenthalts werden nicht berechnet.</translation>
+    </message>
+    <message>
+        <source>1 night without a price: %1</source>
+        <translation>1 Nacht ohne Preis: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights without a price: %1</source>
+        <translation>
+            <numerusform>%n Nacht ohne Preis: %1</numerusform>
+            <numerusform>%n Nächte ohne Preis: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Charges: %1</source>
+        <translation>Belastungen: %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Bezahlt: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>kein Preis</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credit note</source>
+        <translation>Gutschrift</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>This stay has no night to price.</source>
+        <translation>Dieser Aufenthalt hat keine Nacht, die einen Preis braucht.</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Kein Preis gilt für die Nacht vom %1: Wählen Sie den Steuersatz ihres Preises.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Eine Belastung braucht eine Beschreibung.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
+        <translation>Legen Sie zuerst einen Steuersatz an (Extras, Hotel…): Jede Belastung nennt ihre Steuer.</translation>
+    </message>
+    <message>
+        <source>A payment needs an amount above zero.</source>
+        <translation>Eine Zahlung braucht einen Betrag über null.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method: choose or type how it was paid.</source>
+        <translation>Eine Zahlung braucht eine Zahlungsart: Wählen oder schreiben Sie, wie bezahlt wurde.</translation>
+    </message>
+    <message>
+        <source>Select a charge or a payment first.</source>
+        <translation>Wählen Sie zuerst eine Belastung oder eine Zahlung.</translation>
+    </message>
+    <message>
+        <source>A night is not voided: set its price instead (0 for a night not charged).</source>
+        <translation>Eine Nacht wird nicht storniert: Setzen Sie stattdessen ihren Preis (0 für eine Nacht, die nicht berechnet wird).</translation>
+    </message>
+    <message>
+        <source>This entry is void already.</source>
+        <translation>Dieser Eintrag ist bereits storniert.</translation>
+    </message>
+    <message>
+        <source>Void the entry &quot;%1&quot; of %2 from %3? It stays in the account, marked void.</source>
+        <translation>Den Eintrag „%1“ über %2 vom %3 stornieren? Er bleibt als storniert im Konto.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 covers this stay. Cancel it by a credit note before issuing a new one.</source>
+        <translation>Die Rechnung %1 deckt diesen Aufenthalt ab. Stornieren Sie sie mit einer Gutschrift, bevor Sie eine neue ausstellen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Es gibt nichts abzurechnen: Das Konto hat keine Belastung.</translation>
+    </message>
+    <message>
+        <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>1 Nacht dieses Aufenthalts hat keinen Preis und steht nicht auf der Rechnung. Trotzdem ausstellen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>
+            <numerusform>%n Nacht dieses Aufenthalts hat keinen Preis und steht nicht auf der Rechnung. Trotzdem ausstellen?</numerusform>
+            <numerusform>%n Nächte dieses Aufenthalts haben keinen Preis und stehen nicht auf der Rechnung. Trotzdem ausstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
+        <translation>Eine Rechnung über %1 an %2 ausstellen? Ihre Nummer kann nicht zurückgenommen werden: Eine Gutschrift storniert sie.</translation>
+    </message>
+    <message>
+        <source>Select an invoice first.</source>
+        <translation>Wählen Sie zuerst eine Rechnung.</translation>
+    </message>
+    <message>
+        <source>%1 is a credit note: only an invoice is cancelled by one.</source>
+        <translation>%1 ist eine Gutschrift: Nur eine Rechnung wird durch eine Gutschrift storniert.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is cancelled by a credit note already.</source>
+        <translation>Die Rechnung %1 ist bereits durch eine Gutschrift storniert.</translation>
+    </message>
+    <message>
+        <source>Cancel invoice %1 by a credit note?</source>
+        <translation>Die Rechnung %1 durch eine Gutschrift stornieren?</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>
@@ -1385,6 +1960,22 @@ Datenbank: %4</translation>
     <message>
         <source>Select a reservation first.</source>
         <translation>Wählen Sie zuerst eine Reservierung.</translation>
+    </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>Gäste&amp;konto…</translation>
+    </message>
+    <message>
+        <source>R&amp;eports…</source>
+        <translation>Beri&amp;chte…</translation>
+    </message>
+    <message>
+        <source>&amp;Hotel…</source>
+        <translation>&amp;Hotel…</translation>
+    </message>
+    <message>
+        <source>R&amp;ates…</source>
+        <translation>&amp;Preise…</translation>
     </message>
 </context>
 <context>
@@ -1645,7 +2236,7 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
         <translation>Die Änderungen am Profil von %1 speichern?</translation>
     </message>
     <message>
-        <source>The changes were not saved, because the guest's name was empty.</source>
+        <source>The changes were not saved, because the guest&apos;s name was empty.</source>
         <translation>Die Änderungen wurden nicht gespeichert, weil der Name des Gastes leer war.</translation>
     </message>
     <message>
@@ -1681,6 +2272,97 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
             <numerusform>%n Kartennummer wird gelöscht.</numerusform>
             <numerusform>%n Kartennummern werden gelöscht.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::HotelWindow</name>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Tax number:</source>
+        <translation>&amp;Steuernummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>&amp;Währung:</translation>
+    </message>
+    <message>
+        <source>&amp;Footer:</source>
+        <translation>&amp;Fußzeile:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Tax number</source>
+        <translation>Steuernummer</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Fußzeile</translation>
+    </message>
+    <message>
+        <source>Tax rates</source>
+        <translation>Steuersätze</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Tax rate&apos;s name</source>
+        <translation>Name des Steuersatzes</translation>
+    </message>
+    <message>
+        <source>Tax rate in percent</source>
+        <translation>Steuersatz in Prozent</translation>
+    </message>
+    <message>
+        <source>Add &amp;Rate</source>
+        <translation>Steuersatz &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a currency. Type its code of three letters, such as EUR or USD, or leave it empty for the currency of this computer&apos;s settings.</source>
+        <translation>„%1“ ist keine Währung. Geben Sie ihren Code aus drei Buchstaben ein, etwa EUR oder USD, oder lassen Sie das Feld leer für die Währung der Einstellungen dieses Computers.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Ein Steuersatz braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
+        <translation>„%1“ ist kein Steuersatz. Geben Sie einen Prozentsatz von 0 bis 100 mit höchstens zwei Nachkommastellen ein, zum Beispiel %2.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +2488,286 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
     <message>
         <source>&amp;Log:</source>
         <translation>&amp;Protokoll:</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RatesWindow</name>
+    <message>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Preise</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Wochentage</translation>
+    </message>
+    <message>
+        <source>Price per night</source>
+        <translation>Preis pro Nacht</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>&amp;Only the nights from</source>
+        <translation>&amp;Nur die Nächte vom</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation>Preis &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>&amp;Price per night:</source>
+        <translation>&amp;Preis pro Nacht:</translation>
+    </message>
+    <message>
+        <source>New rate</source>
+        <translation>Neuer Preis</translation>
+    </message>
+    <message>
+        <source>Nights without a price</source>
+        <translation>Nächte ohne Preis</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nights of the next %n days without a price:</source>
+        <translation>
+            <numerusform>Nächte des nächsten %n Tages ohne Preis:</numerusform>
+            <numerusform>Nächte der nächsten %n Tage ohne Preis:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Retire</source>
+        <translation>&amp;Außer Kraft setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>1 night: %1</source>
+        <translation>1 Nacht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights: %1</source>
+        <translation>
+            <numerusform>%n Nacht: %1</numerusform>
+            <numerusform>%n Nächte: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last night of a rate cannot come before its first night.</source>
+        <translation>Die letzte Nacht eines Preises kann nicht vor seiner ersten Nacht liegen.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Ein Preis braucht mindestens einen Wochentag.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
+        <translation>Legen Sie zuerst einen Steuersatz an (Extras, Hotel…): Jeder Preis nennt seine Steuer.</translation>
+    </message>
+    <message>
+        <source>Select a rate first.</source>
+        <translation>Wählen Sie zuerst einen Preis.</translation>
+    </message>
+    <message>
+        <source>Retire the rate of %1 for %2 %3? Nights it has priced keep their price.</source>
+        <translation>Den Preis von %1 für %2 %3 außer Kraft setzen? Nächte, die er bepreist hat, behalten ihren Preis.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Rows of the table</source>
+        <translation>Zeilen der Tabelle</translation>
+    </message>
+    <message>
+        <source>By day</source>
+        <translation>Nach Tag</translation>
+    </message>
+    <message>
+        <source>By month</source>
+        <translation>Nach Monat</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>A&amp;nzeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>CSV e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Units available</source>
+        <translation>Verfügbare Einheiten</translation>
+    </message>
+    <message>
+        <source>Nights sold</source>
+        <translation>Verkaufte Nächte</translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Auslastung</translation>
+    </message>
+    <message>
+        <source>Room revenue</source>
+        <translation>Logisumsatz</translation>
+    </message>
+    <message>
+        <source>ADR</source>
+        <translation>Durchschnittspreis</translation>
+    </message>
+    <message>
+        <source>RevPAR</source>
+        <translation>RevPAR</translation>
+    </message>
+    <message>
+        <source>Occupancy and revenue</source>
+        <translation>Auslastung und Umsatz</translation>
+    </message>
+    <message>
+        <source>Occupancy chart</source>
+        <translation>Auslastungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Brutto</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Steuer</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation>Reservierung</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Name des Gastes</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Anreise</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Abreise</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Revenue by tax rate</source>
+        <translation>Umsatz nach Steuersatz</translation>
+    </message>
+    <message>
+        <source>Payments by method</source>
+        <translation>Zahlungen nach Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Open balances</source>
+        <translation>Offene Salden</translation>
+    </message>
+    <message>
+        <source>Deleted reservations with money</source>
+        <translation>Gelöschte Reservierungen mit Buchungen</translation>
+    </message>
+    <message>
+        <source>The period&apos;s last day cannot come before its first.</source>
+        <translation>Der letzte Tag des Zeitraums kann nicht vor seinem ersten liegen.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Report %1 to %2</source>
+        <translation>Bericht %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -519,6 +519,153 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
     </message>
 </context>
 <context>
+    <name>Invoice</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Precio unitario</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Bruto</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Total (taxes included)</source>
+        <translation>Total (impuestos incluidos)</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Impuestos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Payments received</source>
+        <translation>Pagos recibidos</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4</source>
+        <translation>%1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Pagado: %1</translation>
+    </message>
+    <message>
+        <source>Balance due: %1</source>
+        <translation>Saldo pendiente: %1</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Reembolso</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>Night, %1 %2</source>
+        <translation>Noche, %1 %2</translation>
+    </message>
+    <message>
+        <source>Credit note %1 %2</source>
+        <translation>Nota de crédito %1 %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 %2</source>
+        <translation>Factura %1 %2</translation>
+    </message>
+    <message>
+        <source>Tax number: %1</source>
+        <translation>Número fiscal: %1</translation>
+    </message>
+    <message>
+        <source>Credit note %1</source>
+        <translation>Nota de crédito %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation>Factura %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Cancels invoice %1</source>
+        <translation>Anula la factura %1</translation>
+    </message>
+    <message>
+        <source>Reservation %1</source>
+        <translation>Reserva %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4</source>
+        <translation>%1 %2, del %3 al %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>No se pudo iniciar la impresora</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>La impresión no terminó</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimir %1</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -560,6 +707,117 @@ Si tiene alguna pregunta, envíe una captura de pantalla de este mensaje por cor
 No local copy of the reservations is available.</source>
         <translation>%1
 No hay ninguna copia local de las reservas.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>&quot;%1&quot; is not an amount. Type it with digits and at most two decimals, for example %2.</source>
+        <translation>«%1» no es un importe. Escríbalo con cifras y como mucho dos decimales, por ejemplo %2.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts (it was made by an older program and cannot be changed here), so prices, folios, invoices and reports are not available.</source>
+        <translation>Esta base de datos no lleva cuentas (la creó un programa anterior y no se puede cambiar aquí), así que los precios, las cuentas, las facturas y los informes no están disponibles.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Esta base de datos aún no lleva cuentas. Ábrala una vez con permiso de escritura para que pueda actualizarse.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La reserva %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Noche del %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La factura %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La moneda debe ser un código ISO de tres letras, como EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un tipo impositivo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un tipo impositivo está entre el 0 % y el 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tarifa necesita una clase y un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un precio no puede ser menor que cero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tarifa necesita al menos un día de la semana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>El periodo de una tarifa necesita una primera y una última noche, la última no antes de la primera.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>El tipo impositivo ya no existe.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tarifa ya no existe.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La noche del %1 no es de esta estancia.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Elija el tipo impositivo del precio de la noche.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un cargo necesita una descripción.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un cargo necesita una cantidad.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importe debe ser mayor que cero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pago necesita un medio de pago.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pago necesita el día en que se pagó.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Este asiento ya está anulado o ya no existe.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Esta reserva ya tiene una factura. Emita una nota de crédito para ella antes de una nueva factura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>No hay nada que facturar: la cuenta no tiene ningún cargo.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una nota de crédito no se puede abonar.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La factura %1 ya tiene una nota de crédito.</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1385,323 @@ Las contraseñas se toman de ~/.pgpass o PGPASSWORD y nunca se guardan en la con
         <source>Stay</source>
         <translation>Estancia</translation>
     </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>&amp;Folio…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::FolioWindow</name>
+    <message>
+        <source>Night, price set by hand</source>
+        <translation>Noche, precio a mano</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Reembolso</translation>
+    </message>
+    <message>
+        <source>Folio</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Asiento</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Precio unitario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Recepción</translation>
+    </message>
+    <message>
+        <source>Night&apos;s price</source>
+        <translation>Precio de la noche</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Tipo impositivo del precio de la noche</translation>
+    </message>
+    <message>
+        <source>Set &amp;Price</source>
+        <translation>Fijar &amp;precio</translation>
+    </message>
+    <message>
+        <source>Charge&apos;s description</source>
+        <translation>Descripción del cargo</translation>
+    </message>
+    <message>
+        <source>Add &amp;Charge</source>
+        <translation>Añadir &amp;cargo</translation>
+    </message>
+    <message>
+        <source>Kind of payment</source>
+        <translation>Clase de pago</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Tarjeta</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>Add Pa&amp;yment</source>
+        <translation>Añadir pa&amp;go</translation>
+    </message>
+    <message>
+        <source>&amp;Night:</source>
+        <translation>&amp;Noche:</translation>
+    </message>
+    <message>
+        <source>C&amp;harge:</source>
+        <translation>Ca&amp;rgo:</translation>
+    </message>
+    <message>
+        <source>Pay&amp;ment:</source>
+        <translation>Pa&amp;go:</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Facturas</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Emitida</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>A&amp;nular</translation>
+    </message>
+    <message>
+        <source>&amp;Invoice</source>
+        <translation>&amp;Facturar</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Guardar como P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>C&amp;redit Note</source>
+        <translation>Nota de &amp;crédito</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Tipo impositivo como antes</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3, %4 to %5, reservation %6</source>
+        <translation>%1, %2 %3, del %4 al %5, reserva %6</translation>
+    </message>
+    <message>
+        <source>Folio of %1</source>
+        <translation>Cuenta de %1</translation>
+    </message>
+    <message>
+        <source>%1 (void)</source>
+        <translation>%1 (anulado)</translation>
+    </message>
+    <message>
+        <source>Cancelled or a no-show: the stay&apos;s nights are not charged.</source>
+        <translation>Cancelada o no presentado: las noches de la estancia no se cobran.</translation>
+    </message>
+    <message>
+        <source>1 night without a price: %1</source>
+        <translation>1 noche sin precio: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights without a price: %1</source>
+        <translation>
+            <numerusform>%n noche sin precio: %1</numerusform>
+            <numerusform>%n noches sin precio: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Charges: %1</source>
+        <translation>Cargos: %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Pagado: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>sin precio</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credit note</source>
+        <translation>Nota de crédito</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Factura</translation>
+    </message>
+    <message>
+        <source>This stay has no night to price.</source>
+        <translation>Esta estancia no tiene ninguna noche a la que poner precio.</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Ninguna tarifa pone precio a la noche del %1: elija el tipo impositivo de su precio.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un cargo necesita una descripción.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
+        <translation>Añada primero un tipo impositivo (Herramientas, Hotel…): cada cargo indica su impuesto.</translation>
+    </message>
+    <message>
+        <source>A payment needs an amount above zero.</source>
+        <translation>Un pago necesita un importe mayor que cero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method: choose or type how it was paid.</source>
+        <translation>Un pago necesita un medio: elija o escriba cómo se pagó.</translation>
+    </message>
+    <message>
+        <source>Select a charge or a payment first.</source>
+        <translation>Seleccione primero un cargo o un pago.</translation>
+    </message>
+    <message>
+        <source>A night is not voided: set its price instead (0 for a night not charged).</source>
+        <translation>Una noche no se anula: fije su precio en su lugar (0 para una noche que no se cobra).</translation>
+    </message>
+    <message>
+        <source>This entry is void already.</source>
+        <translation>Este asiento ya está anulado.</translation>
+    </message>
+    <message>
+        <source>Void the entry &quot;%1&quot; of %2 from %3? It stays in the account, marked void.</source>
+        <translation>¿Anular el asiento «%1» de %2 del %3? Queda en la cuenta, marcado como anulado.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 covers this stay. Cancel it by a credit note before issuing a new one.</source>
+        <translation>La factura %1 cubre esta estancia. Anúlela con una nota de crédito antes de emitir una nueva.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>No hay nada que facturar: la cuenta no tiene ningún cargo.</translation>
+    </message>
+    <message>
+        <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>1 noche de esta estancia no tiene precio y no estará en la factura. ¿Emitirla de todos modos?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>
+            <numerusform>%n noche de esta estancia no tiene precio y no estará en la factura. ¿Emitirla de todos modos?</numerusform>
+            <numerusform>%n noches de esta estancia no tienen precio y no estarán en la factura. ¿Emitirla de todos modos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
+        <translation>¿Emitir una factura de %1 a %2? Su número no se puede retirar: una nota de crédito la anula.</translation>
+    </message>
+    <message>
+        <source>Select an invoice first.</source>
+        <translation>Seleccione primero una factura.</translation>
+    </message>
+    <message>
+        <source>%1 is a credit note: only an invoice is cancelled by one.</source>
+        <translation>%1 es una nota de crédito: solo una factura se anula con una.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is cancelled by a credit note already.</source>
+        <translation>La factura %1 ya está anulada por una nota de crédito.</translation>
+    </message>
+    <message>
+        <source>Cancel invoice %1 by a credit note?</source>
+        <translation>¿Anular la factura %1 con una nota de crédito?</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>
@@ -1385,6 +1960,22 @@ Base de datos: %4</translation>
     <message>
         <source>Select a reservation first.</source>
         <translation>Seleccione primero una reserva.</translation>
+    </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>&amp;Folio…</translation>
+    </message>
+    <message>
+        <source>R&amp;eports…</source>
+        <translation>&amp;Informes…</translation>
+    </message>
+    <message>
+        <source>&amp;Hotel…</source>
+        <translation>&amp;Hotel…</translation>
+    </message>
+    <message>
+        <source>R&amp;ates…</source>
+        <translation>&amp;Tarifas…</translation>
     </message>
 </context>
 <context>
@@ -1645,7 +2236,7 @@ Save your entries as a new reservation?</source>
         <translation>¿Guardar los cambios del perfil de %1?</translation>
     </message>
     <message>
-        <source>The changes were not saved, because the guest's name was empty.</source>
+        <source>The changes were not saved, because the guest&apos;s name was empty.</source>
         <translation>Los cambios no se guardaron porque el nombre del huésped estaba vacío.</translation>
     </message>
     <message>
@@ -1681,6 +2272,97 @@ Save your entries as a new reservation?</source>
             <numerusform>Se borra %n número de tarjeta.</numerusform>
             <numerusform>Se borran %n números de tarjeta.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::HotelWindow</name>
+    <message>
+        <source>Hotel</source>
+        <translation>Hotel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;Tax number:</source>
+        <translation>Número &amp;fiscal:</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>&amp;Moneda:</translation>
+    </message>
+    <message>
+        <source>&amp;Footer:</source>
+        <translation>&amp;Pie de página:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Tax number</source>
+        <translation>Número fiscal</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Pie de página</translation>
+    </message>
+    <message>
+        <source>Tax rates</source>
+        <translation>Tipos impositivos</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Tax rate&apos;s name</source>
+        <translation>Nombre del tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Tax rate in percent</source>
+        <translation>Tipo impositivo en porcentaje</translation>
+    </message>
+    <message>
+        <source>Add &amp;Rate</source>
+        <translation>Añadir &amp;tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a currency. Type its code of three letters, such as EUR or USD, or leave it empty for the currency of this computer&apos;s settings.</source>
+        <translation>«%1» no es una moneda. Escriba su código de tres letras, como EUR o USD, o déjelo vacío para usar la moneda de la configuración de este equipo.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un tipo impositivo necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
+        <translation>«%1» no es un tipo impositivo. Escriba un porcentaje de 0 a 100 con como mucho dos decimales, por ejemplo %2.</translation>
     </message>
 </context>
 <context>
@@ -1806,6 +2488,286 @@ Save your entries as a new reservation?</source>
     <message>
         <source>&amp;Log:</source>
         <translation>&amp;Registro:</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RatesWindow</name>
+    <message>
+        <source>every day</source>
+        <translation>todos los días</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Tarifas</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Price per night</source>
+        <translation>Precio por noche</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>&amp;Only the nights from</source>
+        <translation>&amp;Solo las noches del</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation>&amp;Añadir tarifa</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Clase:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>a&amp;l</translation>
+    </message>
+    <message>
+        <source>&amp;Price per night:</source>
+        <translation>&amp;Precio por noche:</translation>
+    </message>
+    <message>
+        <source>New rate</source>
+        <translation>Nueva tarifa</translation>
+    </message>
+    <message>
+        <source>Nights without a price</source>
+        <translation>Noches sin precio</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nights of the next %n days without a price:</source>
+        <translation>
+            <numerusform>Noches del próximo %n día sin precio:</numerusform>
+            <numerusform>Noches de los próximos %n días sin precio:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Retire</source>
+        <translation>&amp;Retirar</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>1 night: %1</source>
+        <translation>1 noche: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights: %1</source>
+        <translation>
+            <numerusform>%n noche: %1</numerusform>
+            <numerusform>%n noches: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last night of a rate cannot come before its first night.</source>
+        <translation>La última noche de una tarifa no puede ser anterior a la primera.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tarifa necesita al menos un día de la semana.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
+        <translation>Añada primero un tipo impositivo (Herramientas, Hotel…): cada precio indica su impuesto.</translation>
+    </message>
+    <message>
+        <source>Select a rate first.</source>
+        <translation>Seleccione primero una tarifa.</translation>
+    </message>
+    <message>
+        <source>Retire the rate of %1 for %2 %3? Nights it has priced keep their price.</source>
+        <translation>¿Retirar la tarifa de %1 para %2 %3? Las noches que ha tarifado conservan su precio.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>Rows of the table</source>
+        <translation>Filas de la tabla</translation>
+    </message>
+    <message>
+        <source>By day</source>
+        <translation>Por día</translation>
+    </message>
+    <message>
+        <source>By month</source>
+        <translation>Por mes</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;xportar CSV…</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Units available</source>
+        <translation>Unidades disponibles</translation>
+    </message>
+    <message>
+        <source>Nights sold</source>
+        <translation>Noches vendidas</translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Ocupación</translation>
+    </message>
+    <message>
+        <source>Room revenue</source>
+        <translation>Ingresos por alojamiento</translation>
+    </message>
+    <message>
+        <source>ADR</source>
+        <translation>ADR</translation>
+    </message>
+    <message>
+        <source>RevPAR</source>
+        <translation>RevPAR</translation>
+    </message>
+    <message>
+        <source>Occupancy and revenue</source>
+        <translation>Ocupación e ingresos</translation>
+    </message>
+    <message>
+        <source>Occupancy chart</source>
+        <translation>Gráfico de ocupación</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Bruto</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation>Reserva</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nombre del huésped</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Llegada</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminada</translation>
+    </message>
+    <message>
+        <source>Revenue by tax rate</source>
+        <translation>Ingresos por tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Payments by method</source>
+        <translation>Pagos por medio</translation>
+    </message>
+    <message>
+        <source>Open balances</source>
+        <translation>Saldos pendientes</translation>
+    </message>
+    <message>
+        <source>Deleted reservations with money</source>
+        <translation>Reservas eliminadas con movimientos</translation>
+    </message>
+    <message>
+        <source>The period&apos;s last day cannot come before its first.</source>
+        <translation>El último día del periodo no puede ser anterior al primero.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Report %1 to %2</source>
+        <translation>Informe del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
 </context>
 <context>

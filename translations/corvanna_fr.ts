@@ -371,11 +371,11 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     <name>GuestCommands</name>
     <message>
         <source>The printer could not be started</source>
-        <translation>L'imprimante n'a pas pu être démarrée</translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée</translation>
     </message>
     <message>
         <source>The printing did not finish</source>
-        <translation>L'impression ne s'est pas terminée</translation>
+        <translation>L&apos;impression ne s&apos;est pas terminée</translation>
     </message>
     <message>
         <source>Guest profile of %1</source>
@@ -403,7 +403,7 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
     <message>
         <source>Document: %1 %2, issued by %3, valid until %4</source>
-        <translation>Pièce d'identité : %1 %2, délivrée par %3, valable jusqu'au %4</translation>
+        <translation>Pièce d&apos;identité : %1 %2, délivrée par %3, valable jusqu&apos;au %4</translation>
     </message>
     <message>
         <source>Note: %1</source>
@@ -495,7 +495,7 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     </message>
     <message>
         <source>Guest profile %1 no longer exists.</source>
-        <translation>Le profil de client %1 n'existe plus.</translation>
+        <translation>Le profil de client %1 n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Reservation %1 no longer exists.</source>
@@ -516,6 +516,153 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
     <message>
         <source>An erased guest profile cannot be merged.</source>
         <translation>Un profil de client effacé ne peut pas être fusionné.</translation>
+    </message>
+</context>
+<context>
+    <name>Invoice</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Total (taxes included)</source>
+        <translation>Total (taxes comprises)</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Taxes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Payments received</source>
+        <translation>Paiements reçus</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4</source>
+        <translation>%1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Payé : %1</translation>
+    </message>
+    <message>
+        <source>Balance due: %1</source>
+        <translation>Solde dû : %1</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Acompte</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Remboursement</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Night, %1 %2</source>
+        <translation>Nuit, %1 %2</translation>
+    </message>
+    <message>
+        <source>Credit note %1 %2</source>
+        <translation>Avoir %1 %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 %2</source>
+        <translation>Facture %1 %2</translation>
+    </message>
+    <message>
+        <source>Tax number: %1</source>
+        <translation>Numéro fiscal : %1</translation>
+    </message>
+    <message>
+        <source>Credit note %1</source>
+        <translation>Avoir %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation>Facture %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Cancels invoice %1</source>
+        <translation>Annule la facture %1</translation>
+    </message>
+    <message>
+        <source>Reservation %1</source>
+        <translation>Réservation %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4</source>
+        <translation>%1 %2, du %3 au %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>L&apos;impression ne s&apos;est pas terminée</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimer %1</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -560,6 +707,117 @@ Pour toute question, envoyez une capture d&apos;écran de ce message par e-mail 
 No local copy of the reservations is available.</source>
         <translation>%1
 Aucune copie locale des réservations n&apos;est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>&quot;%1&quot; is not an amount. Type it with digits and at most two decimals, for example %2.</source>
+        <translation>« %1 » n&apos;est pas un montant. Saisissez-le en chiffres, avec deux décimales au plus, par exemple %2.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts (it was made by an older program and cannot be changed here), so prices, folios, invoices and reports are not available.</source>
+        <translation>Cette base de données ne tient pas de comptes (elle a été créée par un programme plus ancien et ne peut pas être modifiée ici) : les prix, les comptes clients, les factures et les rapports ne sont pas disponibles.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Cette base de données ne tient pas encore de comptes. Ouvrez-la une fois avec le droit d&apos;écriture pour qu&apos;elle puisse être mise à jour.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La réservation %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Nuit du %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La facture %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La devise doit être un code ISO de trois lettres, comme EUR ou USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un taux de taxe doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un taux de taxe est compris entre 0 % et 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Un tarif doit avoir une catégorie et un type.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Un tarif doit avoir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>La période d&apos;un tarif doit avoir une première et une dernière nuit, la dernière pas avant la première.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>Le taux de taxe n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>Le tarif n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La nuit du %1 ne fait pas partie de ce séjour.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Choisissez le taux de taxe du prix de la nuit.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Une prestation doit avoir une description.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Une prestation doit avoir une quantité.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un montant doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un paiement doit avoir un moyen de paiement.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un paiement doit avoir le jour où il a été fait.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Cette écriture est déjà annulée ou n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Cette réservation a déjà une facture. Émettez un avoir pour celle-ci avant une nouvelle facture.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Il n&apos;y a rien à facturer : le compte n&apos;a aucune prestation.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Un avoir ne peut pas faire l&apos;objet d&apos;un avoir.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La facture %1 a déjà un avoir.</translation>
     </message>
 </context>
 <context>
@@ -670,7 +928,7 @@ Aucune copie locale des réservations n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Document: %1 %2, issued by %3, valid until %4</source>
-        <translation>Pièce d'identité : %1 %2, délivrée par %3, valable jusqu'au %4</translation>
+        <translation>Pièce d&apos;identité : %1 %2, délivrée par %3, valable jusqu&apos;au %4</translation>
     </message>
     <message>
         <source>Signature of the guest</source>
@@ -1127,6 +1385,323 @@ Les mots de passe viennent de ~/.pgpass ou de PGPASSWORD et ne sont jamais gard�
         <source>Stay</source>
         <translation>Séjour</translation>
     </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>&amp;Folio…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::FolioWindow</name>
+    <message>
+        <source>Night, price set by hand</source>
+        <translation>Nuit, prix saisi à la main</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Prestation</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Acompte</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Remboursement</translation>
+    </message>
+    <message>
+        <source>Folio</source>
+        <translation>Compte client</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>Night&apos;s price</source>
+        <translation>Prix de la nuit</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Taux de taxe du prix de la nuit</translation>
+    </message>
+    <message>
+        <source>Set &amp;Price</source>
+        <translation>Fixer le &amp;prix</translation>
+    </message>
+    <message>
+        <source>Charge&apos;s description</source>
+        <translation>Description de la prestation</translation>
+    </message>
+    <message>
+        <source>Add &amp;Charge</source>
+        <translation>Ajouter la &amp;prestation</translation>
+    </message>
+    <message>
+        <source>Kind of payment</source>
+        <translation>Type de paiement</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>Virement</translation>
+    </message>
+    <message>
+        <source>Add Pa&amp;yment</source>
+        <translation>Ajouter le pa&amp;iement</translation>
+    </message>
+    <message>
+        <source>&amp;Night:</source>
+        <translation>&amp;Nuit :</translation>
+    </message>
+    <message>
+        <source>C&amp;harge:</source>
+        <translation>Pres&amp;tation :</translation>
+    </message>
+    <message>
+        <source>Pay&amp;ment:</source>
+        <translation>Paie&amp;ment :</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Factures</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Émise</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>&amp;Annuler l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>&amp;Invoice</source>
+        <translation>&amp;Facturer</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Enregistrer en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>C&amp;redit Note</source>
+        <translation>A&amp;voir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Taux de taxe inchangé</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3, %4 to %5, reservation %6</source>
+        <translation>%1, %2 %3, du %4 au %5, réservation %6</translation>
+    </message>
+    <message>
+        <source>Folio of %1</source>
+        <translation>Compte de %1</translation>
+    </message>
+    <message>
+        <source>%1 (void)</source>
+        <translation>%1 (annulée)</translation>
+    </message>
+    <message>
+        <source>Cancelled or a no-show: the stay&apos;s nights are not charged.</source>
+        <translation>Annulé ou non présenté : les nuits du séjour ne sont pas facturées.</translation>
+    </message>
+    <message>
+        <source>1 night without a price: %1</source>
+        <translation>1 nuit sans prix : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights without a price: %1</source>
+        <translation>
+            <numerusform>%n nuit sans prix : %1</numerusform>
+            <numerusform>%n nuits sans prix : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Charges: %1</source>
+        <translation>Prestations : %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Payé : %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Solde : %1</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>sans prix</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credit note</source>
+        <translation>Avoir</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>This stay has no night to price.</source>
+        <translation>Ce séjour n&apos;a aucune nuit à tarifer.</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Aucun tarif ne s&apos;applique à la nuit du %1 : choisissez le taux de taxe de son prix.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Une prestation doit avoir une description.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
+        <translation>Ajoutez d&apos;abord un taux de taxe (Outils, Hôtel…) : chaque prestation indique sa taxe.</translation>
+    </message>
+    <message>
+        <source>A payment needs an amount above zero.</source>
+        <translation>Un paiement doit avoir un montant supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method: choose or type how it was paid.</source>
+        <translation>Un paiement doit avoir un moyen : choisissez ou saisissez comment il a été payé.</translation>
+    </message>
+    <message>
+        <source>Select a charge or a payment first.</source>
+        <translation>Sélectionnez d&apos;abord une prestation ou un paiement.</translation>
+    </message>
+    <message>
+        <source>A night is not voided: set its price instead (0 for a night not charged).</source>
+        <translation>Une nuit ne s&apos;annule pas : fixez plutôt son prix (0 pour une nuit non facturée).</translation>
+    </message>
+    <message>
+        <source>This entry is void already.</source>
+        <translation>Cette écriture est déjà annulée.</translation>
+    </message>
+    <message>
+        <source>Void the entry &quot;%1&quot; of %2 from %3? It stays in the account, marked void.</source>
+        <translation>Annuler l&apos;écriture « %1 » de %2 du %3 ? Elle reste dans le compte, marquée annulée.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 covers this stay. Cancel it by a credit note before issuing a new one.</source>
+        <translation>La facture %1 couvre ce séjour. Annulez-la par un avoir avant d&apos;en émettre une nouvelle.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Il n&apos;y a rien à facturer : le compte n&apos;a aucune prestation.</translation>
+    </message>
+    <message>
+        <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>1 nuit de ce séjour n&apos;a pas de prix et ne figurera pas sur la facture. L&apos;émettre quand même ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>
+            <numerusform>%n nuit de ce séjour n&apos;a pas de prix et ne figurera pas sur la facture. L&apos;émettre quand même ?</numerusform>
+            <numerusform>%n nuits de ce séjour n&apos;ont pas de prix et ne figureront pas sur la facture. L&apos;émettre quand même ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
+        <translation>Émettre une facture de %1 à %2 ? Son numéro ne peut pas être repris : un avoir l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>Select an invoice first.</source>
+        <translation>Sélectionnez d&apos;abord une facture.</translation>
+    </message>
+    <message>
+        <source>%1 is a credit note: only an invoice is cancelled by one.</source>
+        <translation>%1 est un avoir : seule une facture s&apos;annule par un avoir.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is cancelled by a credit note already.</source>
+        <translation>La facture %1 est déjà annulée par un avoir.</translation>
+    </message>
+    <message>
+        <source>Cancel invoice %1 by a credit note?</source>
+        <translation>Annuler la facture %1 par un avoir ?</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>
@@ -1384,7 +1959,23 @@ Base de données : %4</translation>
     </message>
     <message>
         <source>Select a reservation first.</source>
-        <translation>Sélectionnez d'abord une réservation.</translation>
+        <translation>Sélectionnez d&apos;abord une réservation.</translation>
+    </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>&amp;Folio…</translation>
+    </message>
+    <message>
+        <source>R&amp;eports…</source>
+        <translation>Rapport&amp;s…</translation>
+    </message>
+    <message>
+        <source>&amp;Hotel…</source>
+        <translation>&amp;Hôtel…</translation>
+    </message>
+    <message>
+        <source>R&amp;ates…</source>
+        <translation>&amp;Tarifs…</translation>
     </message>
 </context>
 <context>
@@ -1570,7 +2161,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>&amp;Valid until:</source>
-        <translation>&amp;Valable jusqu'au :</translation>
+        <translation>&amp;Valable jusqu&apos;au :</translation>
     </message>
     <message>
         <source>N&amp;ote:</source>
@@ -1645,8 +2236,8 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
         <translation>Enregistrer les modifications du profil de %1 ?</translation>
     </message>
     <message>
-        <source>The changes were not saved, because the guest's name was empty.</source>
-        <translation>Les modifications n'ont pas été enregistrées, car le nom du client était vide.</translation>
+        <source>The changes were not saved, because the guest&apos;s name was empty.</source>
+        <translation>Les modifications n&apos;ont pas été enregistrées, car le nom du client était vide.</translation>
     </message>
     <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
@@ -1658,17 +2249,17 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
-        <translation>Le nom, le téléphone, l'e-mail, l'adresse, la date de naissance, la pièce d'identité et la note du profil disparaissent.</translation>
+        <translation>Le nom, le téléphone, l&apos;e-mail, l&apos;adresse, la date de naissance, la pièce d&apos;identité et la note du profil disparaissent.</translation>
     </message>
     <message>
         <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
-        <translation>1 séjour garde ses dates mais perd le nom, l'adresse et le téléphone du client.</translation>
+        <translation>1 séjour garde ses dates mais perd le nom, l&apos;adresse et le téléphone du client.</translation>
     </message>
     <message numerus="yes">
         <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
         <translation>
-            <numerusform>%n séjour garde ses dates mais perd le nom, l'adresse et le téléphone du client.</numerusform>
-            <numerusform>%n séjours gardent leurs dates mais perdent le nom, l'adresse et le téléphone du client.</numerusform>
+            <numerusform>%n séjour garde ses dates mais perd le nom, l&apos;adresse et le téléphone du client.</numerusform>
+            <numerusform>%n séjours gardent leurs dates mais perdent le nom, l&apos;adresse et le téléphone du client.</numerusform>
         </translation>
     </message>
     <message>
@@ -1681,6 +2272,97 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
             <numerusform>%n numéro de carte disparaît.</numerusform>
             <numerusform>%n numéros de carte disparaissent.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::HotelWindow</name>
+    <message>
+        <source>Hotel</source>
+        <translation>Hôtel</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;Tax number:</source>
+        <translation>Numéro &amp;fiscal :</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>De&amp;vise :</translation>
+    </message>
+    <message>
+        <source>&amp;Footer:</source>
+        <translation>&amp;Pied de page :</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Tax number</source>
+        <translation>Numéro fiscal</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Pied de page</translation>
+    </message>
+    <message>
+        <source>Tax rates</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Tax rate&apos;s name</source>
+        <translation>Nom du taux de taxe</translation>
+    </message>
+    <message>
+        <source>Tax rate in percent</source>
+        <translation>Taux de taxe en pourcentage</translation>
+    </message>
+    <message>
+        <source>Add &amp;Rate</source>
+        <translation>Ajouter le &amp;taux</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a currency. Type its code of three letters, such as EUR or USD, or leave it empty for the currency of this computer&apos;s settings.</source>
+        <translation>« %1 » n&apos;est pas une devise. Saisissez son code de trois lettres, comme EUR ou USD, ou laissez le champ vide pour la devise des réglages de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un taux de taxe doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
+        <translation>« %1 » n&apos;est pas un taux de taxe. Saisissez un pourcentage de 0 à 100 avec deux décimales au plus, par exemple %2.</translation>
     </message>
 </context>
 <context>
@@ -1777,7 +2459,7 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     </message>
     <message>
         <source>Erase &amp;guest profiles this many years after their last stay:</source>
-        <translation>&amp;Effacer les profils clients ce nombre d'années après leur dernier séjour :</translation>
+        <translation>&amp;Effacer les profils clients ce nombre d&apos;années après leur dernier séjour :</translation>
     </message>
     <message>
         <source>Years after the last stay</source>
@@ -1806,6 +2488,286 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
     <message>
         <source>&amp;Log:</source>
         <translation>&amp;Journal :</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RatesWindow</name>
+    <message>
+        <source>every day</source>
+        <translation>tous les jours</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Tarifs</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Price per night</source>
+        <translation>Prix par nuit</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>&amp;Only the nights from</source>
+        <translation>&amp;Seulement les nuits du</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation>&amp;Ajouter le tarif</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>a&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Price per night:</source>
+        <translation>&amp;Prix par nuit :</translation>
+    </message>
+    <message>
+        <source>New rate</source>
+        <translation>Nouveau tarif</translation>
+    </message>
+    <message>
+        <source>Nights without a price</source>
+        <translation>Nuits sans prix</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nights of the next %n days without a price:</source>
+        <translation>
+            <numerusform>Nuits du prochain %n jour sans prix :</numerusform>
+            <numerusform>Nuits des %n prochains jours sans prix :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Retire</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>1 night: %1</source>
+        <translation>1 nuit : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights: %1</source>
+        <translation>
+            <numerusform>%n nuit : %1</numerusform>
+            <numerusform>%n nuits : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last night of a rate cannot come before its first night.</source>
+        <translation>La dernière nuit d&apos;un tarif ne peut pas précéder sa première nuit.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Un tarif doit avoir au moins un jour de la semaine.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
+        <translation>Ajoutez d&apos;abord un taux de taxe (Outils, Hôtel…) : chaque prix indique sa taxe.</translation>
+    </message>
+    <message>
+        <source>Select a rate first.</source>
+        <translation>Sélectionnez d&apos;abord un tarif.</translation>
+    </message>
+    <message>
+        <source>Retire the rate of %1 for %2 %3? Nights it has priced keep their price.</source>
+        <translation>Retirer le tarif de %1 pour %2 %3 ? Les nuits qu&apos;il a tarifées gardent leur prix.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Du :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au :</translation>
+    </message>
+    <message>
+        <source>Rows of the table</source>
+        <translation>Lignes du tableau</translation>
+    </message>
+    <message>
+        <source>By day</source>
+        <translation>Par jour</translation>
+    </message>
+    <message>
+        <source>By month</source>
+        <translation>Par mois</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>Affic&amp;her</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;xporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Units available</source>
+        <translation>Unités disponibles</translation>
+    </message>
+    <message>
+        <source>Nights sold</source>
+        <translation>Nuits vendues</translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Occupation</translation>
+    </message>
+    <message>
+        <source>Room revenue</source>
+        <translation>Chiffre d&apos;affaires hébergement</translation>
+    </message>
+    <message>
+        <source>ADR</source>
+        <translation>PMC</translation>
+    </message>
+    <message>
+        <source>RevPAR</source>
+        <translation>RevPAR</translation>
+    </message>
+    <message>
+        <source>Occupancy and revenue</source>
+        <translation>Occupation et chiffre d&apos;affaires</translation>
+    </message>
+    <message>
+        <source>Occupancy chart</source>
+        <translation>Graphique d&apos;occupation</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Taux de taxe</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Brut</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Taxe</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation>Réservation</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nom du client</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Arrivée</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>Revenue by tax rate</source>
+        <translation>Chiffre d&apos;affaires par taux de taxe</translation>
+    </message>
+    <message>
+        <source>Payments by method</source>
+        <translation>Paiements par moyen</translation>
+    </message>
+    <message>
+        <source>Open balances</source>
+        <translation>Soldes ouverts</translation>
+    </message>
+    <message>
+        <source>Deleted reservations with money</source>
+        <translation>Réservations supprimées avec des écritures</translation>
+    </message>
+    <message>
+        <source>The period&apos;s last day cannot come before its first.</source>
+        <translation>Le dernier jour de la période ne peut pas précéder le premier.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Report %1 to %2</source>
+        <translation>Rapport du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -379,7 +379,7 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
     <message>
         <source>Guest profile of %1</source>
-        <translation>Profilo dell'ospite %1</translation>
+        <translation>Profilo dell&apos;ospite %1</translation>
     </message>
     <message>
         <source>Phone: %1</source>
@@ -438,7 +438,7 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
     <message>
         <source>Link this reservation to the guest profile of %1?</source>
-        <translation>Collegare questa prenotazione al profilo dell'ospite %1?</translation>
+        <translation>Collegare questa prenotazione al profilo dell&apos;ospite %1?</translation>
     </message>
     <message>
         <source>Registration card %1</source>
@@ -462,7 +462,7 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
     <message>
         <source>The guest&apos;s data was written to %1 and %2.</source>
-        <translation>I dati dell'ospite sono stati scritti in %1 e %2.</translation>
+        <translation>I dati dell&apos;ospite sono stati scritti in %1 e %2.</translation>
     </message>
     <message>
         <source>The privacy rules erased 1 card number.</source>
@@ -519,6 +519,153 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
     </message>
 </context>
 <context>
+    <name>Invoice</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Aliquota</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Lordo</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Total (taxes included)</source>
+        <translation>Totale (imposte incluse)</translation>
+    </message>
+    <message>
+        <source>Taxes</source>
+        <translation>Imposte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Payments received</source>
+        <translation>Pagamenti ricevuti</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4</source>
+        <translation>%1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Pagato: %1</translation>
+    </message>
+    <message>
+        <source>Balance due: %1</source>
+        <translation>Saldo dovuto: %1</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Acconto</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Rimborso</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Pagamento</translation>
+    </message>
+    <message>
+        <source>Night, %1 %2</source>
+        <translation>Notte, %1 %2</translation>
+    </message>
+    <message>
+        <source>Credit note %1 %2</source>
+        <translation>Nota di credito %1 %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 %2</source>
+        <translation>Fattura %1 %2</translation>
+    </message>
+    <message>
+        <source>Tax number: %1</source>
+        <translation>Partita IVA: %1</translation>
+    </message>
+    <message>
+        <source>Credit note %1</source>
+        <translation>Nota di credito %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation>Fattura %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Cancels invoice %1</source>
+        <translation>Annulla la fattura %1</translation>
+    </message>
+    <message>
+        <source>Reservation %1</source>
+        <translation>Prenotazione %1</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 to %4</source>
+        <translation>%1 %2, dal %3 al %4</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>The printer could not be started</source>
+        <translation>Non è stato possibile avviare la stampante</translation>
+    </message>
+    <message>
+        <source>The printing did not finish</source>
+        <translation>La stampa non è terminata</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Stampa %1</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>ListOutput</name>
     <message>
         <source>%1, printed %2</source>
@@ -560,6 +707,117 @@ Per qualsiasi domanda invii per e-mail una schermata di questo messaggio a %2.</
 No local copy of the reservations is available.</source>
         <translation>%1
 Non è disponibile alcuna copia locale delle prenotazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>&quot;%1&quot; is not an amount. Type it with digits and at most two decimals, for example %2.</source>
+        <translation>«%1» non è un importo. Scrivilo in cifre con al massimo due decimali, per esempio %2.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts (it was made by an older program and cannot be changed here), so prices, folios, invoices and reports are not available.</source>
+        <translation>Questo database non tiene conti (è stato creato da un programma precedente e qui non può essere modificato), quindi prezzi, conti, fatture e rapporti non sono disponibili.</translation>
+    </message>
+    <message>
+        <source>This database keeps no accounts yet. Open it once with write access so that it can be brought up to date.</source>
+        <translation>Questo database non tiene ancora conti. Aprilo una volta con accesso in scrittura perché possa essere aggiornato.</translation>
+    </message>
+    <message>
+        <source>Reservation %1 no longer exists.</source>
+        <translation>La prenotazione %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Night of %1</source>
+        <translation>Notte del %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 no longer exists.</source>
+        <translation>La fattura %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>The currency must be a three-letter ISO code, such as EUR or USD.</source>
+        <translation>La valuta deve essere un codice ISO di tre lettere, come EUR o USD.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un&apos;aliquota ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A tax rate lies between 0 % and 100 %.</source>
+        <translation>Un&apos;aliquota è compresa tra 0 % e 100 %.</translation>
+    </message>
+    <message>
+        <source>A rate needs a kind and a type.</source>
+        <translation>Una tariffa ha bisogno di una categoria e di un tipo.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prezzo non può essere inferiore a zero.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tariffa ha bisogno di almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>A rate&apos;s range needs a first and a last night, the last not before the first.</source>
+        <translation>Il periodo di una tariffa ha bisogno di una prima e di un&apos;ultima notte, l&apos;ultima non prima della prima.</translation>
+    </message>
+    <message>
+        <source>The tax rate no longer exists.</source>
+        <translation>L&apos;aliquota non esiste più.</translation>
+    </message>
+    <message>
+        <source>The rate no longer exists.</source>
+        <translation>La tariffa non esiste più.</translation>
+    </message>
+    <message>
+        <source>The night of %1 is not a night of this stay.</source>
+        <translation>La notte del %1 non fa parte di questo soggiorno.</translation>
+    </message>
+    <message>
+        <source>Choose the tax rate of the night&apos;s price.</source>
+        <translation>Scegli l&apos;aliquota del prezzo della notte.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un addebito ha bisogno di una descrizione.</translation>
+    </message>
+    <message>
+        <source>A charge needs a quantity.</source>
+        <translation>Un addebito ha bisogno di una quantità.</translation>
+    </message>
+    <message>
+        <source>An amount must be above zero.</source>
+        <translation>Un importo deve essere superiore a zero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method.</source>
+        <translation>Un pagamento ha bisogno di un metodo.</translation>
+    </message>
+    <message>
+        <source>A payment needs the day it was paid.</source>
+        <translation>Un pagamento ha bisogno del giorno in cui è stato fatto.</translation>
+    </message>
+    <message>
+        <source>This entry is already void, or no longer exists.</source>
+        <translation>Questa voce è già annullata o non esiste più.</translation>
+    </message>
+    <message>
+        <source>This reservation already has an invoice. Issue a credit note for it before a new invoice.</source>
+        <translation>Questa prenotazione ha già una fattura. Emetti una nota di credito prima di una nuova fattura.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Non c&apos;è nulla da fatturare: il conto non ha addebiti.</translation>
+    </message>
+    <message>
+        <source>A credit note cannot be credited.</source>
+        <translation>Una nota di credito non può essere stornata.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 already has a credit note.</source>
+        <translation>La fattura %1 ha già una nota di credito.</translation>
     </message>
 </context>
 <context>
@@ -674,7 +932,7 @@ Non è disponibile alcuna copia locale delle prenotazioni.</translation>
     </message>
     <message>
         <source>Signature of the guest</source>
-        <translation>Firma dell'ospite</translation>
+        <translation>Firma dell&apos;ospite</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1386,323 @@ Le password provengono da ~/.pgpass o PGPASSWORD e non vengono mai salvate nelle
         <source>Stay</source>
         <translation>Soggiorno</translation>
     </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>Conto &amp;ospite…</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::FolioWindow</name>
+    <message>
+        <source>Night, price set by hand</source>
+        <translation>Notte, prezzo a mano</translation>
+    </message>
+    <message>
+        <source>Night</source>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <source>Charge</source>
+        <translation>Addebito</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Acconto</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Pagamento</translation>
+    </message>
+    <message>
+        <source>Refund</source>
+        <translation>Rimborso</translation>
+    </message>
+    <message>
+        <source>Folio</source>
+        <translation>Conto ospite</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Conto</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantità</translation>
+    </message>
+    <message>
+        <source>Unit price</source>
+        <translation>Prezzo unitario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Aliquota</translation>
+    </message>
+    <message>
+        <source>Desk</source>
+        <translation>Reception</translation>
+    </message>
+    <message>
+        <source>Night&apos;s price</source>
+        <translation>Prezzo della notte</translation>
+    </message>
+    <message>
+        <source>Tax rate of the night&apos;s price</source>
+        <translation>Aliquota del prezzo della notte</translation>
+    </message>
+    <message>
+        <source>Set &amp;Price</source>
+        <translation>Imposta &amp;prezzo</translation>
+    </message>
+    <message>
+        <source>Charge&apos;s description</source>
+        <translation>Descrizione dell&apos;addebito</translation>
+    </message>
+    <message>
+        <source>Add &amp;Charge</source>
+        <translation>Aggiungi a&amp;ddebito</translation>
+    </message>
+    <message>
+        <source>Kind of payment</source>
+        <translation>Tipo di pagamento</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metodo</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Contanti</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Bank transfer</source>
+        <translation>Bonifico</translation>
+    </message>
+    <message>
+        <source>Add Pa&amp;yment</source>
+        <translation>Aggiungi pa&amp;gamento</translation>
+    </message>
+    <message>
+        <source>&amp;Night:</source>
+        <translation>&amp;Notte:</translation>
+    </message>
+    <message>
+        <source>C&amp;harge:</source>
+        <translation>Add&amp;ebito:</translation>
+    </message>
+    <message>
+        <source>Pay&amp;ment:</source>
+        <translation>Pagamen&amp;to:</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Fatture</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation>Emessa</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>&amp;Void</source>
+        <translation>A&amp;nnulla voce</translation>
+    </message>
+    <message>
+        <source>&amp;Invoice</source>
+        <translation>&amp;Fattura</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Stampa…</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF…</source>
+        <translation>Salva come P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>C&amp;redit Note</source>
+        <translation>Nota di &amp;credito</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Tax rate as before</source>
+        <translation>Aliquota come prima</translation>
+    </message>
+    <message>
+        <source>%1, %2 %3, %4 to %5, reservation %6</source>
+        <translation>%1, %2 %3, dal %4 al %5, prenotazione %6</translation>
+    </message>
+    <message>
+        <source>Folio of %1</source>
+        <translation>Conto di %1</translation>
+    </message>
+    <message>
+        <source>%1 (void)</source>
+        <translation>%1 (annullata)</translation>
+    </message>
+    <message>
+        <source>Cancelled or a no-show: the stay&apos;s nights are not charged.</source>
+        <translation>Annullata o mancato arrivo: le notti del soggiorno non sono addebitate.</translation>
+    </message>
+    <message>
+        <source>1 night without a price: %1</source>
+        <translation>1 notte senza prezzo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights without a price: %1</source>
+        <translation>
+            <numerusform>%n notte senza prezzo: %1</numerusform>
+            <numerusform>%n notti senza prezzo: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Charges: %1</source>
+        <translation>Addebiti: %1</translation>
+    </message>
+    <message>
+        <source>Paid: %1</source>
+        <translation>Pagato: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>no price</source>
+        <translation>senza prezzo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Credit note</source>
+        <translation>Nota di credito</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Fattura</translation>
+    </message>
+    <message>
+        <source>This stay has no night to price.</source>
+        <translation>Questo soggiorno non ha notti da prezzare.</translation>
+    </message>
+    <message>
+        <source>No rate prices the night of %1: choose the tax rate of its price.</source>
+        <translation>Nessuna tariffa prezza la notte del %1: scegli l&apos;aliquota del suo prezzo.</translation>
+    </message>
+    <message>
+        <source>A charge needs a description.</source>
+        <translation>Un addebito ha bisogno di una descrizione.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every charge names its tax.</source>
+        <translation>Aggiungi prima un&apos;aliquota (Strumenti, Albergo…): ogni addebito indica la sua imposta.</translation>
+    </message>
+    <message>
+        <source>A payment needs an amount above zero.</source>
+        <translation>Un pagamento ha bisogno di un importo superiore a zero.</translation>
+    </message>
+    <message>
+        <source>A payment needs a method: choose or type how it was paid.</source>
+        <translation>Un pagamento ha bisogno di un metodo: scegli o scrivi come è stato pagato.</translation>
+    </message>
+    <message>
+        <source>Select a charge or a payment first.</source>
+        <translation>Seleziona prima un addebito o un pagamento.</translation>
+    </message>
+    <message>
+        <source>A night is not voided: set its price instead (0 for a night not charged).</source>
+        <translation>Una notte non si annulla: imposta invece il suo prezzo (0 per una notte non addebitata).</translation>
+    </message>
+    <message>
+        <source>This entry is void already.</source>
+        <translation>Questa voce è già annullata.</translation>
+    </message>
+    <message>
+        <source>Void the entry &quot;%1&quot; of %2 from %3? It stays in the account, marked void.</source>
+        <translation>Annullare la voce «%1» di %2 del %3? Resta nel conto, segnata come annullata.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Invoice %1 covers this stay. Cancel it by a credit note before issuing a new one.</source>
+        <translation>La fattura %1 copre questo soggiorno. Annullala con una nota di credito prima di emetterne una nuova.</translation>
+    </message>
+    <message>
+        <source>There is nothing to invoice: the account has no charge.</source>
+        <translation>Non c&apos;è nulla da fatturare: il conto non ha addebiti.</translation>
+    </message>
+    <message>
+        <source>1 night of this stay has no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>1 notte di questo soggiorno non ha prezzo e non sarà in fattura. Emetterla comunque?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights of this stay have no price and will not be on the invoice. Issue it anyway?</source>
+        <translation>
+            <numerusform>%n notte di questo soggiorno non ha prezzo e non sarà in fattura. Emetterla comunque?</numerusform>
+            <numerusform>%n notti di questo soggiorno non hanno prezzo e non saranno in fattura. Emetterla comunque?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Issue an invoice of %1 to %2? Its number cannot be taken back: a credit note cancels it.</source>
+        <translation>Emettere una fattura di %1 a %2? Il suo numero non può essere ritirato: una nota di credito la annulla.</translation>
+    </message>
+    <message>
+        <source>Select an invoice first.</source>
+        <translation>Seleziona prima una fattura.</translation>
+    </message>
+    <message>
+        <source>%1 is a credit note: only an invoice is cancelled by one.</source>
+        <translation>%1 è una nota di credito: solo una fattura si annulla con una nota di credito.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is cancelled by a credit note already.</source>
+        <translation>La fattura %1 è già annullata da una nota di credito.</translation>
+    </message>
+    <message>
+        <source>Cancel invoice %1 by a credit note?</source>
+        <translation>Annullare la fattura %1 con una nota di credito?</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form1</name>
@@ -1387,6 +1962,22 @@ Database: %4</translation>
         <source>Select a reservation first.</source>
         <translation>Selezionare prima una prenotazione.</translation>
     </message>
+    <message>
+        <source>&amp;Folio…</source>
+        <translation>Conto &amp;ospite…</translation>
+    </message>
+    <message>
+        <source>R&amp;eports…</source>
+        <translation>Rapport&amp;i…</translation>
+    </message>
+    <message>
+        <source>&amp;Hotel…</source>
+        <translation>&amp;Albergo…</translation>
+    </message>
+    <message>
+        <source>R&amp;ates…</source>
+        <translation>&amp;Tariffe…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>
@@ -1639,15 +2230,15 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Please enter the guest&apos;s name.</source>
-        <translation>Inserire il nome dell'ospite.</translation>
+        <translation>Inserire il nome dell&apos;ospite.</translation>
     </message>
     <message>
         <source>Save the changes to the profile of %1?</source>
         <translation>Salvare le modifiche al profilo di %1?</translation>
     </message>
     <message>
-        <source>The changes were not saved, because the guest's name was empty.</source>
-        <translation>Le modifiche non sono state salvate perché il nome dell'ospite era vuoto.</translation>
+        <source>The changes were not saved, because the guest&apos;s name was empty.</source>
+        <translation>Le modifiche non sono state salvate perché il nome dell&apos;ospite era vuoto.</translation>
     </message>
     <message>
         <source>Merge the profile of %1 (no. %2) into the profile of %3 (no. %4)? Every stay of no. %2 moves to no. %4, and no. %2 is removed.</source>
@@ -1655,7 +2246,7 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Erase everything held about %1? This cannot be undone.</source>
-        <translation>Cancellare tutto ciò che è conservato su %1? L'operazione non si può annullare.</translation>
+        <translation>Cancellare tutto ciò che è conservato su %1? L&apos;operazione non si può annullare.</translation>
     </message>
     <message>
         <source>The profile&apos;s name, phone, e-mail, address, birth date, document and note go.</source>
@@ -1663,13 +2254,13 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>1 stay keeps its dates but loses the guest&apos;s name, address and phone.</source>
-        <translation>1 soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell'ospite.</translation>
+        <translation>1 soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell&apos;ospite.</translation>
     </message>
     <message numerus="yes">
         <source>%n stays keep their dates but lose the guest&apos;s name, address and phone.</source>
         <translation>
-            <numerusform>%n soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell'ospite.</numerusform>
-            <numerusform>%n soggiorni conservano le loro date ma perdono nome, indirizzo e telefono dell'ospite.</numerusform>
+            <numerusform>%n soggiorno conserva le sue date ma perde nome, indirizzo e telefono dell&apos;ospite.</numerusform>
+            <numerusform>%n soggiorni conservano le loro date ma perdono nome, indirizzo e telefono dell&apos;ospite.</numerusform>
         </translation>
     </message>
     <message>
@@ -1682,6 +2273,97 @@ Salvare i suoi dati come nuova prenotazione?</translation>
             <numerusform>Viene cancellato %n numero di carta.</numerusform>
             <numerusform>Vengono cancellati %n numeri di carta.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::HotelWindow</name>
+    <message>
+        <source>Hotel</source>
+        <translation>Albergo</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Indirizzo:</translation>
+    </message>
+    <message>
+        <source>&amp;Tax number:</source>
+        <translation>Partita I&amp;VA:</translation>
+    </message>
+    <message>
+        <source>&amp;Currency:</source>
+        <translation>&amp;Valuta:</translation>
+    </message>
+    <message>
+        <source>&amp;Footer:</source>
+        <translation>&amp;Piè di pagina:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Tax number</source>
+        <translation>Partita IVA</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Valuta</translation>
+    </message>
+    <message>
+        <source>Footer</source>
+        <translation>Piè di pagina</translation>
+    </message>
+    <message>
+        <source>Tax rates</source>
+        <translation>Aliquote</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Aliquota</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percentuale</translation>
+    </message>
+    <message>
+        <source>Tax rate&apos;s name</source>
+        <translation>Nome dell&apos;aliquota</translation>
+    </message>
+    <message>
+        <source>Tax rate in percent</source>
+        <translation>Aliquota in percentuale</translation>
+    </message>
+    <message>
+        <source>Add &amp;Rate</source>
+        <translation>Aggiungi a&amp;liquota</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a currency. Type its code of three letters, such as EUR or USD, or leave it empty for the currency of this computer&apos;s settings.</source>
+        <translation>«%1» non è una valuta. Scrivi il suo codice di tre lettere, come EUR o USD, oppure lascia vuoto per la valuta delle impostazioni di questo computer.</translation>
+    </message>
+    <message>
+        <source>A tax rate needs a name.</source>
+        <translation>Un&apos;aliquota ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tax rate. Type a percentage from 0 to 100 with at most two decimals, for example %2.</source>
+        <translation>«%1» non è un&apos;aliquota. Scrivi una percentuale da 0 a 100 con al massimo due decimali, per esempio %2.</translation>
     </message>
 </context>
 <context>
@@ -1778,11 +2460,11 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     </message>
     <message>
         <source>Erase &amp;guest profiles this many years after their last stay:</source>
-        <translation>Cancellare i profili degli &amp;ospiti questi anni dopo l'ultimo soggiorno:</translation>
+        <translation>Cancellare i profili degli &amp;ospiti questi anni dopo l&apos;ultimo soggiorno:</translation>
     </message>
     <message>
         <source>Years after the last stay</source>
-        <translation>Anni dopo l'ultimo soggiorno</translation>
+        <translation>Anni dopo l&apos;ultimo soggiorno</translation>
     </message>
     <message>
         <source>Privacy log</source>
@@ -1807,6 +2489,286 @@ Salvare i suoi dati come nuova prenotazione?</translation>
     <message>
         <source>&amp;Log:</source>
         <translation>&amp;Registro:</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::RatesWindow</name>
+    <message>
+        <source>every day</source>
+        <translation>ogni giorno</translation>
+    </message>
+    <message>
+        <source>Rates</source>
+        <translation>Tariffe</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Weekdays</source>
+        <translation>Giorni</translation>
+    </message>
+    <message>
+        <source>Price per night</source>
+        <translation>Prezzo a notte</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Aliquota</translation>
+    </message>
+    <message>
+        <source>&amp;Only the nights from</source>
+        <translation>S&amp;olo le notti dal</translation>
+    </message>
+    <message>
+        <source>&amp;Add Rate</source>
+        <translation>&amp;Aggiungi tariffa</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>a&amp;l</translation>
+    </message>
+    <message>
+        <source>&amp;Price per night:</source>
+        <translation>&amp;Prezzo a notte:</translation>
+    </message>
+    <message>
+        <source>New rate</source>
+        <translation>Nuova tariffa</translation>
+    </message>
+    <message>
+        <source>Nights without a price</source>
+        <translation>Notti senza prezzo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nights of the next %n days without a price:</source>
+        <translation>
+            <numerusform>Notti del prossimo %n giorno senza prezzo:</numerusform>
+            <numerusform>Notti dei prossimi %n giorni senza prezzo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Retire</source>
+        <translation>&amp;Ritira</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predefinita</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>1 night: %1</source>
+        <translation>1 notte: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n nights: %1</source>
+        <translation>
+            <numerusform>%n notte: %1</numerusform>
+            <numerusform>%n notti: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last night of a rate cannot come before its first night.</source>
+        <translation>L&apos;ultima notte di una tariffa non può precedere la prima.</translation>
+    </message>
+    <message>
+        <source>A rate needs at least one weekday.</source>
+        <translation>Una tariffa ha bisogno di almeno un giorno della settimana.</translation>
+    </message>
+    <message>
+        <source>Add a tax rate first (Tools, Hotel…): every price names its tax.</source>
+        <translation>Aggiungi prima un&apos;aliquota (Strumenti, Albergo…): ogni prezzo indica la sua imposta.</translation>
+    </message>
+    <message>
+        <source>Select a rate first.</source>
+        <translation>Seleziona prima una tariffa.</translation>
+    </message>
+    <message>
+        <source>Retire the rate of %1 for %2 %3? Nights it has priced keep their price.</source>
+        <translation>Ritirare la tariffa di %1 per %2 %3? Le notti che ha prezzato mantengono il loro prezzo.</translation>
+    </message>
+</context>
+<context>
+    <name>corvanna::ReportsWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapporti</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Dal:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Al:</translation>
+    </message>
+    <message>
+        <source>Rows of the table</source>
+        <translation>Righe della tabella</translation>
+    </message>
+    <message>
+        <source>By day</source>
+        <translation>Per giorno</translation>
+    </message>
+    <message>
+        <source>By month</source>
+        <translation>Per mese</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <translation>&amp;Mostra</translation>
+    </message>
+    <message>
+        <source>E&amp;xport CSV…</source>
+        <translation>E&amp;sporta CSV…</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Units available</source>
+        <translation>Unità disponibili</translation>
+    </message>
+    <message>
+        <source>Nights sold</source>
+        <translation>Notti vendute</translation>
+    </message>
+    <message>
+        <source>Occupancy</source>
+        <translation>Occupazione</translation>
+    </message>
+    <message>
+        <source>Room revenue</source>
+        <translation>Ricavi camere</translation>
+    </message>
+    <message>
+        <source>ADR</source>
+        <translation>ADR</translation>
+    </message>
+    <message>
+        <source>RevPAR</source>
+        <translation>RevPAR</translation>
+    </message>
+    <message>
+        <source>Occupancy and revenue</source>
+        <translation>Occupazione e ricavi</translation>
+    </message>
+    <message>
+        <source>Occupancy chart</source>
+        <translation>Grafico dell&apos;occupazione</translation>
+    </message>
+    <message>
+        <source>Tax rate</source>
+        <translation>Aliquota</translation>
+    </message>
+    <message>
+        <source>Gross</source>
+        <translation>Lordo</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Imposta</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metodo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importo</translation>
+    </message>
+    <message>
+        <source>Reservation</source>
+        <translation>Prenotazione</translation>
+    </message>
+    <message>
+        <source>Guest Name</source>
+        <translation>Nome dell&apos;ospite</translation>
+    </message>
+    <message>
+        <source>Check In Date</source>
+        <translation>Arrivo</translation>
+    </message>
+    <message>
+        <source>Check Out Date</source>
+        <translation>Partenza</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Eliminata</translation>
+    </message>
+    <message>
+        <source>Revenue by tax rate</source>
+        <translation>Ricavi per aliquota</translation>
+    </message>
+    <message>
+        <source>Payments by method</source>
+        <translation>Pagamenti per metodo</translation>
+    </message>
+    <message>
+        <source>Open balances</source>
+        <translation>Saldi aperti</translation>
+    </message>
+    <message>
+        <source>Deleted reservations with money</source>
+        <translation>Prenotazioni eliminate con movimenti</translation>
+    </message>
+    <message>
+        <source>The period&apos;s last day cannot come before its first.</source>
+        <translation>L&apos;ultimo giorno del periodo non può precedere il primo.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Report %1 to %2</source>
+        <translation>Rapporto dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
     </message>
 </context>
 <context>
