@@ -16,6 +16,7 @@
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
+#include "gui/guests/guestswindow.h"
 #include "gui/inventory/availabilitywindow.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -1193,9 +1194,10 @@ QStringList figureNames() {
           << QStringLiteral("raw_all") << QStringLiteral("guest_upgrade")
           << QStringLiteral("guest_plain_insert") << QStringLiteral("guest_match_insert")
           << QStringLiteral("guest_plain_save") << QStringLiteral("guest_match_save")
-          << QStringLiteral("raw_folio") << QStringLiteral("folio") << QStringLiteral("raw_report")
-          << QStringLiteral("raw_report_nights") << QStringLiteral("report_year")
-          << QStringLiteral("save_unpriced") << QStringLiteral("save_priced");
+          << QStringLiteral("guest_find") << QStringLiteral("raw_folio") << QStringLiteral("folio")
+          << QStringLiteral("raw_report") << QStringLiteral("raw_report_nights")
+          << QStringLiteral("report_year") << QStringLiteral("save_unpriced")
+          << QStringLiteral("save_priced");
     for (const char* v : kDayViewNames)
         names << QStringLiteral("%1_before").arg(QLatin1String(v))
               << QStringLiteral("%1_status").arg(QLatin1String(v));
@@ -1568,6 +1570,24 @@ void measureGuests(const Scale& scale, Table& table) {
         table[QStringLiteral("guest_plain_save")][scale.label] = save[0];
         table[QStringLiteral("guest_match_save")][scale.label] = save[1];
         if (desk.dialogs.shown) fail(QStringLiteral("%1: a guest save reported").arg(scale.label));
+
+        // The Guests window's find over every profile: the time of one keystroke, typing a name
+        // into an empty find box (cleared, untimed, before each run).
+        GuestsWindow window(desk.session);
+        window.refresh();
+        auto* find = window.findChild<QLineEdit*>(QStringLiteral("guestFind"));
+        if (!find) throw std::runtime_error("the Guests window has no find box");
+        const QString typed = QStringLiteral("guest 12");
+        Timing keystrokes = measure(
+            reps,
+            [&] {
+                for (qsizetype n = 1; n <= typed.size(); ++n)
+                    find->setText(typed.left(n));
+            },
+            [&] { find->clear(); });
+        keystrokes.wall /= double(typed.size());
+        keystrokes.cpu /= double(typed.size());
+        table[QStringLiteral("guest_find")][scale.label] = keystrokes;
     }
     if (offered < 2 * reps)
         fail(QStringLiteral("%1: a save was not offered its profile").arg(scale.label));
@@ -1646,6 +1666,9 @@ void printRatios(const Table& table, const QStringList& labels) {
     for (const QString& l : labels)
         printRatio(QStringLiteral("guest_match_save_%1/guest_plain_save_%1").arg(l),
                    cell(table, "guest_match_save", l), cell(table, "guest_plain_save", l));
+    for (const QString& l : labels)
+        printRatio(QStringLiteral("guest_find_%1/show_all_%1").arg(l), cell(table, "guest_find", l),
+                   cell(table, "show_all", l));
     for (const QString& l : labels)
         printRatio(QStringLiteral("guest_match_insert_%1/guest_plain_insert_%1").arg(l),
                    cell(table, "guest_match_insert", l), cell(table, "guest_plain_insert", l));

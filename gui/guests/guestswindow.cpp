@@ -8,16 +8,19 @@
 #include "gui/stays/staycommands.h"
 #include "list/findindex.h"
 
+#include <QAbstractTableModel>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -58,6 +61,70 @@ std::string utf8(const QString& text) {
 
 } // namespace
 
+// The profiles the find shows, by their place in the window's profiles: a keystroke replaces a
+// list of numbers, never a widget per profile (a long history holds hundreds of thousands).
+class GuestListModel final : public QAbstractTableModel {
+public:
+    GuestListModel(const std::vector<Guest>& guests, QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_guests(guests) {}
+
+    void show(std::vector<quint32> rows) {
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+    }
+    // The row of a profile in what is shown; -1 when it is not shown.
+    int rowOf(qint64 id) const {
+        for (size_t r = 0; r < m_rows.size(); ++r)
+            if (m_guests[m_rows[r]].id == id) return int(r);
+        return -1;
+    }
+    void changed(qint64 id) {
+        const int row = rowOf(id);
+        if (row >= 0) emit dataChanged(index(row, 0), index(row, kColumns - 1));
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || size_t(index.row()) >= m_rows.size()) return {};
+        const Guest& guest = m_guests[m_rows[size_t(index.row())]];
+        if (role == kIdRole) return guest.id;
+        if (role != Qt::DisplayRole) return {};
+        switch (index.column()) {
+        case 0:
+            return guest.name;
+        case 1:
+            return guest.phone;
+        default:
+            return guest.email;
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        switch (section) {
+        case 0:
+            return GuestsWindow::tr("Name");
+        case 1:
+            return GuestsWindow::tr("Phone");
+        default:
+            return GuestsWindow::tr("E-mail");
+        }
+    }
+
+private:
+    static constexpr int kColumns = 3;
+    const std::vector<Guest>& m_guests;
+    std::vector<quint32> m_rows;
+};
+
+GuestsWindow::~GuestsWindow() = default;
+
 GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
     : QDialog(parent)
     , m_session(session) {
@@ -72,12 +139,15 @@ GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
     auto* findLabel = new QLabel(tr("F&ind:"), this);
     findLabel->setBuddy(m_find);
 
-    m_list = new QTreeWidget(this);
+    m_model = new GuestListModel(m_guests, this);
+    m_list = new QTreeView(this);
+    m_list->setModel(m_model);
     m_list->setObjectName(QStringLiteral("guestList"));
     m_list->setAccessibleName(tr("Guest profiles"));
-    m_list->setHeaderLabels({tr("Name"), tr("Phone"), tr("E-mail")});
     m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setAllColumnsShowFocus(true);
 
     const auto line = [this](const char* name) {
@@ -143,11 +213,12 @@ GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
     auto* down = new QShortcut(QKeySequence(Qt::Key_Down), m_find);
     down->setContext(Qt::WidgetShortcut);
     connect(down, &QShortcut::activated, this, [this] { m_list->setFocus(); });
-    connect(m_list, &QTreeWidget::itemSelectionChanged, this, [this] {
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         showSelected();
         enableCommands();
     });
-    connect(m_list, &QTreeWidget::currentItemChanged, this, [this] { showSelected(); });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { showSelected(); });
     connect(m_save, &QPushButton::clicked, this, [this] { Save_Click(); });
     connect(m_merge, &QPushButton::clicked, this, [this] { Merge_Click(); });
     connect(m_export, &QPushButton::clicked, this, [this] { Export_Click(); });
@@ -186,57 +257,53 @@ GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
 void GuestsWindow::refresh(qint64 select) {
     if (select == 0) select = currentId();
     Procedure proc(m_session.dialogs, QStringLiteral("Guests.refresh"));
+    m_model->show({});
     proc.step(100, [&] { m_guests = readGuests(m_session.connection()); });
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
-    for (const Guest& guest : m_guests) {
-        auto* item = new QTreeWidgetItem(m_list, {guest.name, guest.phone, guest.email});
-        item->setData(0, kIdRole, guest.id);
-        if (guest.id == select) {
-            m_list->setCurrentItem(item);
-            item->setSelected(true);
-        }
-    }
-    Find_Change();
+    indexProfiles();
+    showFound(select);
+}
+
+void GuestsWindow::indexProfiles() {
+    m_index = std::make_unique<FindIndex>(QLocale());
+    for (const Guest& g : m_guests)
+        m_index->addRow(g.id, utf8(g.name), utf8(g.phone),
+                        utf8(g.address + QLatin1Char(' ') + g.email), {});
 }
 
 void GuestsWindow::Find_Change() {
-    const std::vector<std::string> words = findWords(m_find->text(), QLocale());
-    FindIndex index{QLocale()};
-    for (const Guest& g : m_guests)
-        index.addRow(g.id, utf8(g.name), utf8(g.phone),
-                     utf8(g.address + QLatin1Char(' ') + g.email), {});
-    const std::vector<quint32> found = index.match(words);
-    std::vector<bool> shown(m_guests.size(), false);
-    for (const quint32 row : found)
-        shown[row] = true;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        m_list->topLevelItem(i)->setHidden(!shown[size_t(i)]);
-    // A hidden profile is no longer chosen; the first one found is.
-    QTreeWidgetItem* current = m_list->currentItem();
-    if (!current || current->isHidden() || !current->isSelected()) {
-        m_list->clearSelection();
-        for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-            if (!m_list->topLevelItem(i)->isHidden()) {
-                m_list->setCurrentItem(m_list->topLevelItem(i));
-                break;
-            }
+    showFound(currentId());
+}
+
+void GuestsWindow::showFound(qint64 select) {
+    std::vector<quint32> found;
+    if (m_index) found = m_index->match(findWords(m_find->text(), QLocale()));
+    {
+        const QSignalBlocker blocker(m_list->selectionModel());
+        m_model->show(std::move(found));
     }
+    // The profile chosen stays chosen while it is found; otherwise the first one found is.
+    int row = m_model->rowOf(select);
+    if (row < 0 && m_model->rowCount() > 0) row = 0;
+    if (row >= 0)
+        m_list->selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                                  QItemSelectionModel::ClearAndSelect |
+                                                      QItemSelectionModel::Rows);
     showSelected();
     enableCommands();
 }
 
 std::vector<qint64> GuestsWindow::selectedIds() const {
     std::vector<qint64> ids;
-    for (const QTreeWidgetItem* item : m_list->selectedItems())
-        if (!item->isHidden()) ids.push_back(item->data(0, kIdRole).toLongLong());
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        ids.push_back(index.data(kIdRole).toLongLong());
     return ids;
 }
 
 qint64 GuestsWindow::currentId() const {
-    const QTreeWidgetItem* item = m_list->currentItem();
-    return item && item->isSelected() && !item->isHidden() ? item->data(0, kIdRole).toLongLong()
-                                                           : 0;
+    const QModelIndex current = m_list->selectionModel()->currentIndex();
+    return current.isValid() && m_list->selectionModel()->isRowSelected(current.row())
+               ? current.data(kIdRole).toLongLong()
+               : 0;
 }
 
 void GuestsWindow::enableCommands() {
@@ -339,13 +406,8 @@ void GuestsWindow::keepTyping() {
     if (!proc.step(104, [&] { updateGuest(m_session.connection(), guest); })) return;
     for (Guest& g : m_guests)
         if (g.id == guest.id) g = guest;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = m_list->topLevelItem(i);
-        if (item->data(0, kIdRole).toLongLong() != guest.id) continue;
-        item->setText(0, guest.name);
-        item->setText(1, guest.phone);
-        item->setText(2, guest.email);
-    }
+    indexProfiles();
+    m_model->changed(guest.id);
 }
 
 void GuestsWindow::done(int result) {

@@ -185,21 +185,21 @@ void TestGuestWindows::findAndMergeByKeyboard() {
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     auto* find = control<QLineEdit>(window, "guestFind");
-    auto* list = control<QTreeWidget>(window, "guestList");
+    auto* list = control<QTreeView>(window, "guestList");
     QVERIFY(find->hasFocus());
     QTest::keyClicks(find, "asa b");
     QStringList shown;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (!list->topLevelItem(i)->isHidden()) shown << list->topLevelItem(i)->text(0);
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        shown << list->model()->index(i, 0).data().toString();
     QCOMPARE(shown.size(), 2);
     QTest::keyClick(find, Qt::Key_Down);
     QVERIFY(list->hasFocus());
     QVERIFY(!control<QPushButton>(window, "guestMerge")->isEnabled());
     QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     QVERIFY(control<QPushButton>(window, "guestMerge")->isEnabled());
-    const qint64 keep = list->currentItem()->data(0, Qt::UserRole).toLongLong();
+    const qint64 keep = list->currentIndex().data(Qt::UserRole).toLongLong();
     const qint64 gone = keep == a ? b : a;
-    const QString keepName = list->currentItem()->text(0);
+    const QString keepName = list->currentIndex().data().toString();
     const QString goneName = keep == a ? "Asa Berg" : "Åsa Berg";
     desk.dialogs.answers = {Answer::Yes};
     QTest::keyClick(list, Qt::Key_M, Qt::AltModifier);
