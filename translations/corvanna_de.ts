@@ -2273,6 +2273,10 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
             <numerusform>%n Kartennummern werden gelöscht.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::HotelWindow</name>

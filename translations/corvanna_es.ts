@@ -2273,6 +2273,10 @@ Save your entries as a new reservation?</source>
             <numerusform>Se borran %n números de tarjeta.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::HotelWindow</name>

@@ -2273,6 +2273,10 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
             <numerusform>%n numéros de carte disparaissent.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::HotelWindow</name>

@@ -2274,6 +2274,10 @@ Salvare i suoi dati come nuova prenotazione?</translation>
             <numerusform>Vengono cancellati %n numeri di carta.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Spent</source>
+        <translation>Speso</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::HotelWindow</name>

@@ -5,8 +5,11 @@
 #include "base/report.h"
 #include "gui/frame/session.h"
 #include "gui/guests/guestcommands.h"
+#include "gui/money/amounts.h"
+#include "gui/money/moneyaccess.h"
 #include "gui/stays/staycommands.h"
 #include "list/findindex.h"
+#include "store/money.h"
 
 #include <QAbstractTableModel>
 #include <QDateEdit>
@@ -191,8 +194,8 @@ GuestsWindow::GuestsWindow(Session& session, QWidget* parent)
     m_stays = new QTreeWidget(this);
     m_stays->setObjectName(QStringLiteral("guestStays"));
     m_stays->setAccessibleName(tr("Stays"));
-    m_stays->setHeaderLabels(
-        {tr("Check-in"), tr("Check-out"), tr("Nights"), tr("Status"), tr("Role"), tr("Type")});
+    m_stays->setHeaderLabels({tr("Check-in"), tr("Check-out"), tr("Nights"), tr("Status"),
+                              tr("Role"), tr("Type"), tr("Spent")});
     m_stays->setRootIsDecorated(false);
 
     m_save = new QPushButton(tr("&Save Guest"), this);
@@ -341,15 +344,26 @@ void GuestsWindow::showSelected() {
     m_stays->clear();
     if (id == 0) return;
     std::vector<GuestStay> stays;
+    // What the guest spent on each stay: its nights and charges, voided ones left out.
+    std::vector<QString> spent;
     Procedure(m_session.dialogs, QStringLiteral("Guests.showSelected")).step(100, [&] {
-        stays = readGuestStays(m_session.connection(), id);
+        Connection& connection = m_session.connection();
+        stays = readGuestStays(connection, id);
+        if (!hasMoneyTables(connection)) return;
+        const QString currency = MoneyAccess::currency(connection);
+        for (const GuestStay& stay : stays)
+            spent.push_back(
+                formatMoney(readFolio(connection, stay.reservationId).chargesCents, currency));
     });
-    for (const GuestStay& stay : stays)
+    for (size_t i = 0; i < stays.size(); ++i) {
+        const GuestStay& stay = stays[i];
         new QTreeWidgetItem(m_stays,
                             {dateText(stay.checkIn), dateText(stay.checkOut),
                              QLocale().toString(stay.nights), statusText(stay.status),
                              stay.role == QLatin1String("booker") ? tr("Booker") : tr("Guest"),
-                             tr("%1, %2").arg(stay.kind, stay.type)});
+                             tr("%1, %2").arg(stay.kind, stay.type),
+                             i < spent.size() ? spent[i] : QString()});
+    }
 }
 
 Guest GuestsWindow::typed() const {

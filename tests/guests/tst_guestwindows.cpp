@@ -7,6 +7,7 @@
 #include "gui/guests/guestswindow.h"
 #include "gui/guests/privacywindow.h"
 #include "store/guests.h"
+#include "store/money.h"
 #include "store/privacy.h"
 #include "store/statements.h"
 #include "store/stays.h"
@@ -218,6 +219,20 @@ void TestGuestWindows::findAndMergeByKeyboard() {
     QCOMPARE(readGuestStays(desk.connection(), keep).size(), size_t(2));
     QCOMPARE(desk.stayGuestIds(first), QList<qint64>{keep});
     QCOMPARE(desk.stayGuestIds(second), QList<qint64>{keep});
+
+    // What the guest spent, stay by stay (newest first): the charge of the first stay only.
+    TaxRate standard;
+    standard.name = QStringLiteral("Standard");
+    standard.basisPoints = 1900;
+    addCharge(desk.connection(), first, QStringLiteral("Minibar"), 2, 1250,
+              addTaxRate(desk.connection(), standard), QStringLiteral("desk"));
+    window.refresh(keep);
+    auto* stays = control<QTreeWidget>(window, "guestStays");
+    QCOMPARE(stays->topLevelItemCount(), 2);
+    QVERIFY2(stays->topLevelItem(0)->text(6).contains(QStringLiteral("0.00")),
+             qPrintable(stays->topLevelItem(0)->text(6)));
+    QVERIFY2(stays->topLevelItem(1)->text(6).contains(QStringLiteral("25.00")),
+             qPrintable(stays->topLevelItem(1)->text(6)));
 }
 
 // The card of a stay with two guests, printed to PDF and read back: the house, every guest with
