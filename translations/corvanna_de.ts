@@ -3023,6 +3023,10 @@ Ihre Eingaben als neue Reservierung speichern?</translation>
         <source>There are no units in service. Add them under Tools, Units.</source>
         <translation>Es sind keine Einheiten in Betrieb. Legen Sie sie unter Extras, Einheiten an.</translation>
     </message>
+    <message>
+        <source>Fo&amp;lio…</source>
+        <translation>Fo&amp;lio…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>

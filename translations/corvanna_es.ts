@@ -3023,6 +3023,10 @@ Save your entries as a new reservation?</source>
         <source>There are no units in service. Add them under Tools, Units.</source>
         <translation>No hay unidades en servicio. Añádalas en Herramientas, Unidades.</translation>
     </message>
+    <message>
+        <source>Fo&amp;lio…</source>
+        <translation>Fol&amp;io…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>

@@ -3023,6 +3023,10 @@ Enregistrer votre saisie comme nouvelle réservation ?</translation>
         <source>There are no units in service. Add them under Tools, Units.</source>
         <translation>Aucune unité n&apos;est en service. Ajoutez-en sous Outils, Unités.</translation>
     </message>
+    <message>
+        <source>Fo&amp;lio…</source>
+        <translation>Fo&amp;lio…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>

@@ -3024,6 +3024,10 @@ Salvare i suoi dati come nuova prenotazione?</translation>
         <source>There are no units in service. Add them under Tools, Units.</source>
         <translation>Non ci sono unità in servizio. Le aggiunga in Strumenti, Unità.</translation>
     </message>
+    <message>
+        <source>Fo&amp;lio…</source>
+        <translation>Fo&amp;lio…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::SchemaHistory</name>

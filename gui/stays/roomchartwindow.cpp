@@ -123,13 +123,15 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     connect(moveKey, &QAction::triggered, this, [this] { MoveToUnit_Click(); });
     auto* open = new QPushButton(tr("Op&en"), this);
     open->setObjectName(QStringLiteral("roomChartOpen"));
+    auto* folio = new QPushButton(tr("Fo&lio…"), this);
+    folio->setObjectName(QStringLiteral("roomChartFolio"));
     auto* checkIn = new QPushButton(tr("Check &In"), this);
     checkIn->setObjectName(QStringLiteral("roomChartCheckIn"));
     auto* checkOut = new QPushButton(tr("Check &Out"), this);
     checkOut->setObjectName(QStringLiteral("roomChartCheckOut"));
     auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("roomChartClose"));
-    for (QPushButton* b : {previous, next, today, move, open, checkIn, checkOut, close})
+    for (QPushButton* b : {previous, next, today, move, open, folio, checkIn, checkOut, close})
         b->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
@@ -149,6 +151,7 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(move);
     bottom->addWidget(open);
+    bottom->addWidget(folio);
     bottom->addWidget(checkIn);
     bottom->addWidget(checkOut);
     bottom->addStretch();
@@ -167,6 +170,8 @@ RoomChartWindow::RoomChartWindow(Form1& mainWindow)
             [this] { m_startDate->setDate(QDate::currentDate()); });
     connect(move, &QPushButton::clicked, this, [this] { MoveToUnit_Click(); });
     connect(open, &QPushButton::clicked, this, [this] { Open_Click(); });
+    connect(folio, &QPushButton::clicked, this,
+            [this] { m_mainWindow.showFolio(chosenReservation()); });
     connect(checkIn, &QPushButton::clicked, this,
             [this] { m_mainWindow.stayCommand(StayCommand::CheckIn, chosenReservation()); });
     connect(checkOut, &QPushButton::clicked, this,

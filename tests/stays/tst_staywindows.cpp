@@ -16,9 +16,13 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace corvanna;
@@ -41,6 +45,7 @@ private slots:
     void keyboardMovesABar_data();
     void keyboardMovesABar();
     void aStayWithoutAUnitTakesOne();
+    void folioOpensOnTheChosenStay();
     void dragMovesABar_data();
     void dragMovesABar();
     void checkInOffersFreeUnitsFirst_data();
@@ -202,6 +207,30 @@ void TestStayWindows::aStayWithoutAUnitTakesOne() {
     QCOMPARE(spansOf(ada), (std::vector<UnitSpan>{{unit, kToday, kToday.addDays(2)}}));
     QCOMPARE(list->count(), 0);
     QCOMPARE(view->chart().bars.size(), size_t(1));
+}
+
+// The chart's Folio opens the account of the stay chosen in it; without one it asks for one.
+void TestStayWindows::folioOpensOnTheChosenStay() {
+    const qint64 ada = addStay("Ada Ames", 0, 2);
+    QVERIFY(!assignUnit(connection(), ada, addUnit("101")));
+    RoomChartWindow* chart = openChart();
+    auto* folio = control<QPushButton>(*chart, "roomChartFolio");
+    folio->click();
+    QCOMPARE(m_desk->dialogs.texts(), QStringList{"Select a reservation first."});
+    auto* view = control<RoomChartView>(*chart, "roomChartView");
+    QVERIFY(QTest::qWaitForWindowActive(chart));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Home);
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName() + QLatin1Char('|') +
+                     modal->findChildren<QLabel*>().value(0)->text();
+            modal->close();
+        }
+    });
+    folio->click();
+    QVERIFY2(opened.startsWith(QStringLiteral("Folio|Ada Ames,")), qPrintable(opened));
 }
 
 void TestStayWindows::dragMovesABar_data() {
