@@ -62,6 +62,12 @@ public:
 
     // Brings the database to the newest step of the schema history (store/schemahistory.h).
     virtual void upgradeSchema(const std::vector<SchemaStep>& steps) = 0;
+    // True when the database lacks a step it can take: upgradeSchema will write (and, on a long
+    // history, take a while). False when unknown.
+    virtual bool schemaBehind(const std::vector<SchemaStep>& steps) {
+        (void)steps;
+        return false;
+    }
 
     // One reservation as it stands, with a version that tells any later change.
     virtual std::optional<RowVersion> readRow(const QString& id) = 0;

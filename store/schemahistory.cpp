@@ -681,6 +681,9 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
     }
 }
 
+bool schemaBehind(Connection& connection, const std::vector<SchemaStep>& steps) {
+    return connection.engine().schemaBehind(steps);
+}
 void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps) {
     connection.engine().upgradeSchema(steps);
 }

@@ -68,6 +68,9 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps);
 // Brings the open database to the newest step. A file that cannot be written (read-only) and
 // lacks a step is reported with the engine's words and left as it is. Throws Failure.
 void upgradeSchema(Connection& connection, const std::vector<SchemaStep>& steps = schemaHistory());
+// True when upgradeSchema has steps to write on this database (the desk is told it may take a
+// while on a long history); false when it has none or cannot tell.
+bool schemaBehind(Connection& connection, const std::vector<SchemaStep>& steps = schemaHistory());
 // Runs upgradeSchema; the engine's words when it failed, else the empty text.
 QString schemaUpgradeProblem(Connection& connection);
 

@@ -1977,6 +1977,10 @@ Datenbank: %4</translation>
         <source>R&amp;ates…</source>
         <translation>&amp;Preise…</translation>
     </message>
+    <message>
+        <source>Bringing the reservation database up to date for this version of Corvanna…</source>
+        <translation>Die Reservierungsdatenbank wird für diese Version von Corvanna aktualisiert…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>

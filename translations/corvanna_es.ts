@@ -1977,6 +1977,10 @@ Base de datos: %4</translation>
         <source>R&amp;ates…</source>
         <translation>&amp;Tarifas…</translation>
     </message>
+    <message>
+        <source>Bringing the reservation database up to date for this version of Corvanna…</source>
+        <translation>Actualizando la base de datos de reservas para esta versión de Corvanna…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>

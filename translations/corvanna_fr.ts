@@ -1977,6 +1977,10 @@ Base de données : %4</translation>
         <source>R&amp;ates…</source>
         <translation>&amp;Tarifs…</translation>
     </message>
+    <message>
+        <source>Bringing the reservation database up to date for this version of Corvanna…</source>
+        <translation>Mise à jour de la base des réservations pour cette version de Corvanna…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>

@@ -1978,6 +1978,10 @@ Database: %4</translation>
         <source>R&amp;ates…</source>
         <translation>&amp;Tariffe…</translation>
     </message>
+    <message>
+        <source>Bringing the reservation database up to date for this version of Corvanna…</source>
+        <translation>Aggiornamento del database delle prenotazioni per questa versione di Corvanna…</translation>
+    </message>
 </context>
 <context>
     <name>corvanna::Form2</name>

@@ -4,6 +4,7 @@
 #include "base/product.h"
 #include "base/report.h"
 #include "gui/frame/form1.h"
+#include "gui/frame/messagebox.h"
 #include "gui/frame/session.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -139,15 +140,8 @@ void Form1::waitForDailyCopy() {
         if (m_session.copying.finished()) {
             loop.quit();
         } else if (!notice && waited.elapsed() > kNoticeAfterMs) {
-            notice = std::make_unique<QProgressDialog>(
-                tr("Keeping today's backup of the reservations…"), QString(), 0, 0);
-            notice->setObjectName(QStringLiteral("backupNotice"));
-            notice->setWindowTitle(kProductName);
-            notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-            notice->setAttribute(Qt::WA_QuitOnClose, false);
-            notice->setCancelButton(nullptr);
-            notice->setMinimumDuration(0);
-            notice->show();
+            notice = showWaitNotice(tr("Keeping today's backup of the reservations…"),
+                                    QStringLiteral("backupNotice"));
         }
     });
     poll.start(kWaitPollMs);

@@ -9,6 +9,7 @@
 #include "base/settings.h"
 #include "base/twips.h"
 #include "gui/frame/design.h"
+#include "gui/frame/messagebox.h"
 #include "gui/frame/pointer.h"
 #include "gui/frame/rowdelegate.h"
 #include "gui/frame/session.h"
@@ -32,6 +33,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -347,8 +349,15 @@ bool Form1::Form_Load() {
     } while (login && login->refused());
     // A database from an older program gets the schema steps it lacks; one that cannot take them
     // (read-only) works as before, without the inventory.
-    if (m_session.dbConnection && m_session.dbConnection->state() != 0)
+    if (m_session.dbConnection && m_session.dbConnection->state() != 0) {
+        // On a long history a step that carries rows (the guests' profiles) takes a while.
+        std::unique_ptr<QProgressDialog> notice;
+        if (schemaBehind(*m_session.dbConnection))
+            notice = showWaitNotice(tr("Bringing the reservation database up to date for this "
+                                       "version of Corvanna…"),
+                                    QStringLiteral("upgradeNotice"));
         m_session.inventoryUnavailable = schemaUpgradeProblem(*m_session.dbConnection);
+    }
     // What a restore killed part-way left goes once the working database is known whole.
     if (m_session.dbConnection && m_session.dbConnection->has(Capability::FileBackups))
         removeLeftoverRestore(dataSourceOf(connectionString(places.commonDataFolder)));

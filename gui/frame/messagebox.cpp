@@ -1,9 +1,12 @@
 #include "gui/frame/messagebox.h"
 
+#include "base/product.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace corvanna {
 
@@ -43,6 +46,19 @@ std::optional<QString> MessageBoxDialogs::askPassword(const QString& prompt, con
                                                QLineEdit::Password, QString(), &ok);
     if (!ok) return std::nullopt;
     return text;
+}
+
+std::unique_ptr<QProgressDialog> showWaitNotice(const QString& text, const QString& objectName) {
+    auto notice = std::make_unique<QProgressDialog>(text, QString(), 0, 0);
+    notice->setObjectName(objectName);
+    notice->setWindowTitle(kProductName);
+    notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    notice->setAttribute(Qt::WA_QuitOnClose, false);
+    notice->setCancelButton(nullptr);
+    notice->setMinimumDuration(0);
+    notice->show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return notice;
 }
 
 } // namespace corvanna

@@ -496,6 +496,16 @@ std::unique_ptr<EngineCursor> FileEngine::prepare(const QByteArray& sql, const Q
     return cursor;
 }
 
+bool FileEngine::schemaBehind(const std::vector<SchemaStep>& steps) {
+    try {
+        sqlite3* db = fileHandle();
+        return db && sqlite3_db_readonly(db, "main") != 1 &&
+               fileSchemaVersion(db, steps) < newestSchemaVersion(steps);
+    } catch (const Failure&) {
+        return false; // the upgrade itself reports it
+    }
+}
+
 void FileEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
     upgradeFileSchema(*this, steps);
 }

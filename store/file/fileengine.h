@@ -56,6 +56,7 @@ public:
                                          const QStringList& values) override;
 
     void upgradeSchema(const std::vector<SchemaStep>& steps) override;
+    bool schemaBehind(const std::vector<SchemaStep>& steps) override;
 
     std::optional<RowVersion> readRow(const QString& id) override;
     std::optional<RowVersion> lockRow(const QString& id) override;

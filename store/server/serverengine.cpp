@@ -50,4 +50,12 @@ void ServerEngine::upgradeSchema(const std::vector<SchemaStep>& steps) {
     }
 }
 
+bool ServerEngine::schemaBehind(const std::vector<SchemaStep>& steps) {
+    try {
+        return serverSchemaVersion(m_link.ready(), steps) < newestSchemaVersion(steps);
+    } catch (const Failure&) {
+        return false; // the upgrade itself reports it
+    }
+}
+
 } // namespace corvanna
