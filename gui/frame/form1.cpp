@@ -15,6 +15,7 @@
 #include "gui/frame/sessionend.h"
 #include "gui/frame/skin.h"
 #include "gui/language/language.h"
+#include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -163,6 +164,7 @@ void Form1::buildList() {
     // Card numbers show masked unless the desk has asked for them in full.
     model->setCardNumbersInFull(cardNumbersShownInFull());
     model->setGuestNameOrder(true);
+    m_listFill = new ListFill(*model, this);
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
@@ -423,6 +425,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unloadOnce() {
     if (m_unloaded) return;
     m_unloaded = true;
+    // A fill under way reads no more.
+    if (m_listFill) m_listFill->stop();
     // A read of the server's local copy or a probe under way is cancelled, never waited for.
     if (m_localCopy) m_localCopy->stop();
     Form_QueryUnload();

@@ -137,6 +137,7 @@ private slots:
     void aFailedStepLeavesTheStepBefore();
     void aKilledStepIsFinishedAtTheNextOpen();
     void aNewerDatabaseIsRefusedUnchanged();
+    void theStaysGenerationGetsTheNameOrder();
 };
 
 void TestSchemaHistory::everyGenerationIsBroughtToTheNewestStep_data() {
@@ -247,12 +248,39 @@ void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
     Connection c(QStringLiteral("newer"));
     QCOMPARE(failureOf([&] { c.open(db.target()); }),
              QStringLiteral("This database was written by a newer version of Corvanna (schema 99; "
-                            "this version knows up to 3). It is left unchanged: use the newer "
+                            "this version knows up to 7). It is left unchanged: use the newer "
                             "version."));
     QCOMPARE(c.state(), 0);
     QCOMPARE(db.rows(), before);
     QCOMPARE(db.recorded(), 99);
     if (!db.onServer()) QCOMPARE(db.fileHash(), bytes);
+}
+
+// A database at the stay's step (3) gets the names' order index, its reservations untouched.
+void TestSchemaHistory::theStaysGenerationGetsTheNameOrder() {
+    Database db(QStringLiteral("stays"));
+    if (db.onServer()) {
+        Connection(QStringLiteral("make")).open(db.target());
+        db.exec("drop index idxRoomsNameOrder; update corvanna_schema set version = 3");
+    } else {
+        createDatabase(db.file());
+        db.exec("drop index idxRoomsNameOrder; pragma user_version = 3");
+    }
+    db.exec(kOlderRows);
+    const QString hasIndex = db.onServer() ? "select count(*) from pg_indexes where indexname = "
+                                             "'idxroomsnameorder'"
+                                           : "select count(*) from sqlite_master where name = "
+                                             "'idxRoomsNameOrder'";
+    QCOMPARE(db.value(hasIndex), QStringLiteral("0"));
+    const QString before = db.rows();
+    {
+        Connection c(QStringLiteral("stays"));
+        c.open(db.target());
+        QCOMPARE(schemaUpgradeProblem(c), QString());
+    }
+    QCOMPARE(db.value(hasIndex), QStringLiteral("1"));
+    QCOMPARE(db.recorded(), newestSchemaVersion());
+    QCOMPARE(db.rows(), before);
 }
 
 QTEST_GUILESS_MAIN(TestSchemaHistory)
