@@ -55,8 +55,8 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
 
 OwnStatement firstScreenStatement() {
     // The index's expression with the id after it: the order of the index itself.
-    return {"select * from tblRooms order by lower(GuestName), id limit ?1",
-            "select * from tblRooms order by lower(GuestName), id limit $1"};
+    return {"select * from tblRooms order by coalesce(lower(GuestName), ''), id limit ?1",
+            "select * from tblRooms order by coalesce(lower(GuestName), ''), id limit $1"};
 }
 
 ListFill::ListFill(ReservationModel& model, QObject* parent)

@@ -25,9 +25,10 @@ CREATE INDEX idxRoomsStay ON tblRooms (CheckInDate, CheckOutDate);
 -- How far back a stay can begin: the longest stay, read at once, bounds the stay index's range
 -- when the availability asks which stays take a night.
 CREATE INDEX idxRoomsStayLength ON tblRooms (julianday(CheckOutDate) - julianday(CheckInDate));
--- The names in an order read at once (ties by id), for the first screen of a large list. No
--- statement of the list orders by this expression, so their plans stay as described above.
-CREATE INDEX IF NOT EXISTS idxRoomsNameOrder ON tblRooms (lower(GuestName));
+-- The names in an order read at once (ties by id; a missing name as an empty one), for the first
+-- screen of a large list. No statement of the list orders by this expression, so their plans stay
+-- as described above.
+CREATE INDEX IF NOT EXISTS idxRoomsNameOrder ON tblRooms (coalesce(lower(GuestName), ''));
 -- The hotel's inventory: how many units of each kind (the word stored in Accommodation) and type.
 -- A kind and type without a row is unlimited.
 CREATE TABLE tblInventory (

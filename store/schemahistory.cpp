@@ -166,13 +166,13 @@ const std::vector<SchemaStep> kHistory = {
                      "delete on tblStayUnits for each statement execute function "
                      "corvanna_rooms_changed()")}},
     {7,
-     // The names in an order the engine reads at once, so that a large list shows its first
-     // screen before the rest is read. On an expression that no statement of the reservation
+     // The names in an order the engine reads at once (a missing name as an empty one, ties by
+     // id), so that a large list shows its first screen before the rest is read. On an expression that no statement of the reservation
      // table orders by: their plans stay as they were.
      {QStringLiteral("CREATE INDEX IF NOT EXISTS idxRoomsNameOrder ON tblRooms "
-                     "(lower(GuestName))")},
+                     "(coalesce(lower(GuestName), ''))")},
      {QStringLiteral("create index if not exists idxRoomsNameOrder on tblRooms "
-                     "(lower(GuestName), id)")}},
+                     "(coalesce(lower(GuestName), ''), id)")}},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.
