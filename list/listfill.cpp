@@ -66,8 +66,11 @@ ListFill::ListFill(ReservationModel& model, QObject* parent)
     connect(&m_slices, &QTimer::timeout, this, [this] { readRows(kSliceMs); });
 }
 
+// The model may be gone already (a sibling deleted first): only the read is let go.
 ListFill::~ListFill() {
-    stop();
+    m_slices.stop();
+    if (m_stage != Stage::Idle && m_request.connection) m_request.connection->clearOpenRead();
+    m_rows.reset();
 }
 
 void ListFill::start(Request request, bool keepShown) {
@@ -81,7 +84,7 @@ void ListFill::start(Request request, bool keepShown) {
         proc->step(104, [&] { m_request.setPointer(kPointerHourglass); });
     } else {
         bool firstScreen = false;
-        if (!keepShown) {
+        if (!keepShown && m_request.everyReservation) {
             m_model.beginFill();
             firstScreen = readFirstScreen();
         }

@@ -36,11 +36,11 @@ void fillList(Procedure& procedure, ReservationModel& model, Connection* connect
 // the names' index, at most `rows` of them.
 OwnStatement firstScreenStatement();
 
-// The fill of the main list, the same steps as fillList. A large list (kFirstScreenRows or more)
-// is shown in parts: its first screen, read through the names' index, at once; then the
-// statement runs and its rows are read in slices between the window's events, kept apart from
-// the rows shown, and shown all together, in the list's order, at the end. Meanwhile the desk
-// scrolls, selects, sorts and finds among the rows shown; whatever else wants the connection
+// The fill of the main list, the same steps as fillList. A large list of every reservation
+// (kFirstScreenRows or more) is shown in parts: its first screen, read through the names' index, at
+// once; then the statement runs and its rows are read in slices between the window's events, kept
+// apart from the rows shown, and shown all together, in the list's order, at the end. Meanwhile the
+// desk scrolls, selects, sorts and finds among the rows shown; whatever else wants the connection
 // first has the rest read (Connection::OpenRead). A smaller list is read at once, as fillList.
 class ListFill : public QObject {
     Q_OBJECT
@@ -53,6 +53,8 @@ public:
         Connection* connection = nullptr;
         std::function<QString()> statement;
         std::function<void(int)> setPointer;
+        // The statement lists every reservation: a large list may show its first screen first.
+        bool everyReservation = false;
         // Shown: the first screen is in the model (only when the fill goes on after it).
         std::function<void()> shown;
         // Ended: every row is in the model, read at once or in parts (not called for a fill
@@ -60,6 +62,7 @@ public:
         std::function<void(bool inParts)> ended;
     };
 
+    // The model must outlive the fill, or the fill be stopped before the model goes.
     explicit ListFill(ReservationModel& model, QObject* parent = nullptr);
     ~ListFill() override;
 

@@ -88,7 +88,10 @@ Form1::Form1(Session& session, QWidget* parent)
     buildDesign();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // Before the list's model goes with the other children.
+    if (m_listFill) m_listFill->stop();
+}
 
 // The window and its designed controls at their places, the list, the handlers and pointers,
 // the menu bar, the window's size and place, then the names assistive technology reads.

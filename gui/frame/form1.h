@@ -184,7 +184,9 @@ private:
     void centreOuterOnScreen();
     void selectFirstAdded();
     // A fill the desk asked for: it becomes the list's last fill, and its first row is selected.
-    void fill(const QString& procedure, const std::function<QString()>& statement);
+    // `everyReservation`: the statement lists them all (Show All).
+    void fill(const QString& procedure, const std::function<QString()>& statement,
+              bool everyReservation = false);
     // The last fill the desk asked for once more, keeping the selected reservation, the scroll
     // position and the find: for changes the desk did not make.
     void refillKeepingSelection();

@@ -23,15 +23,17 @@ namespace {
 constexpr int kOtherDesksPollMs = 500;
 } // namespace
 
-void Form1::fill(const QString& procedure, const std::function<QString()>& statement) {
-    m_lastFill = [this, procedure, statement](bool refill,
-                                              std::function<void(bool inParts)> ended) {
+void Form1::fill(const QString& procedure, const std::function<QString()>& statement,
+                 bool everyReservation) {
+    m_lastFill = [this, procedure, statement,
+                  everyReservation](bool refill, std::function<void(bool inParts)> ended) {
         m_otherDeskChanged = false;
         ListFill::Request request{&m_session.dialogs,
                                   procedure,
                                   m_session.dbConnection.get(),
                                   statement,
                                   [this](int shape) { setMousePointer(PointerShape(shape)); },
+                                  everyReservation,
                                   {},
                                   std::move(ended)};
         if (!refill)
@@ -142,7 +144,8 @@ void Form1::listRooms() {
 void Form1::PushButton5_Click() {
     clearFind(); // "all reservations" means all of them
     m_listTitle = tr("All reservations");
-    fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
+    fill(
+        QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); }, true);
 }
 
 void Form1::PushButton4_Click() {

@@ -15,12 +15,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -307,7 +310,7 @@ void TestMainList::everyListOrdersNamesAlike() {
 
 void TestMainList::showAllInParts_data() {
     QTest::addColumn<QString>("meanwhile");
-    for (const char* what : {"select and scroll", "sort", "find", "statement", "close"})
+    for (const char* what : {"select and scroll", "sort", "find", "statement", "export", "close"})
         QTest::newRow(what) << QString::fromLatin1(what);
 }
 
@@ -382,6 +385,16 @@ void TestMainList::showAllInParts() {
         m_session->connection().execute(
             QStringLiteral("update tblRooms set Address = 'here' where id = 1"));
         QVERIFY(!model.filling());
+    } else if (meanwhile == "export") {
+        // A file holds the whole list.
+        QTemporaryDir out;
+        m_session->saveFileName = [&](QWidget*, const QString&) {
+            return out.filePath(QStringLiteral("all.csv"));
+        };
+        m_form->findChild<QAction*>(QStringLiteral("actionExport"))->trigger();
+        QFile file(out.filePath(QStringLiteral("all.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count('\n'), qsizetype(firstRows.size() + 1));
     } else {
         m_form->close();
         QVERIFY(!model.filling());
@@ -394,6 +407,15 @@ void TestMainList::showAllInParts() {
     QCOMPARE(model.idAt(list()->currentIndex().row()), chosen);
     QVERIFY(chosen < 0 || list()->selectionModel()->isRowSelected(list()->currentIndex().row()));
     QCOMPARE(list()->verticalScrollBar()->value(), scrolled);
+    // A range lists its own rows from the first.
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(m_today);
+    control<QDateEdit>(*m_form, "dtpCheckOut")->setDate(m_today);
+    m_form->PushButton4_Click();
+    QVERIFY(!model.filling());
+    QCOMPARE(model.rowCount(), 2 << 11);
+    const QStringList listed = names();
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()),
+             (QSet<QString>{"Another today", "Today only"}));
 }
 
 QTEST_MAIN(TestMainList)
