@@ -1017,6 +1017,7 @@ QStringList figureNames() {
                       QStringLiteral("show_all"),
                       QStringLiteral("show_all_engine"),
                       QStringLiteral("show_all_paint"),
+                      QStringLiteral("first_screen"),
                       QStringLiteral("qt_model"),
                       QStringLiteral("naive")};
     for (const char* f : kSortFigures)
