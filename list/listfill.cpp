@@ -5,6 +5,8 @@
 #include "reservationmodel.h"
 #include "store/connection.h"
 
+#include <utility>
+
 namespace corvanna {
 
 namespace {
@@ -49,6 +51,167 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
     fillFrom(
         proc, model, connection,
         [&](ResultSet& rs, Connection& c) { rs.open(statement, parameters, c); }, setPointer);
+}
+
+OwnStatement firstScreenStatement() {
+    // The index's expression with the id after it: the order of the index itself.
+    return {"select * from tblRooms order by coalesce(lower(GuestName), ''), id limit ?1",
+            "select * from tblRooms order by coalesce(lower(GuestName), ''), id limit $1"};
+}
+
+ListFill::ListFill(ReservationModel& model, QObject* parent)
+    : QObject(parent)
+    , m_model(model) {
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, [this] { readRows(kSliceMs); });
+}
+
+// The model may be gone already (a sibling deleted first): only the read is let go.
+ListFill::~ListFill() {
+    m_slices.stop();
+    if (m_stage != Stage::Idle && m_request.connection) m_request.connection->clearOpenRead();
+    m_rows.reset();
+}
+
+void ListFill::start(Request request, bool keepShown) {
+    stop();
+    ++m_generation;
+    m_request = std::move(request);
+    m_proc = std::make_shared<Procedure>(*m_request.dialogs, m_request.procedure);
+    const std::shared_ptr<Procedure> proc = m_proc;
+    if (keepShown && m_model.filledRowCount() >= kFirstScreenRows) {
+        m_model.beginRefill();
+        proc->step(104, [&] { m_request.setPointer(kPointerHourglass); });
+    } else {
+        bool firstScreen = false;
+        if (!keepShown && m_request.everyReservation) {
+            m_model.beginFill();
+            firstScreen = readFirstScreen();
+        }
+        if (!firstScreen) {
+            // A small list (or one whose first screen could not be read) at once, as always.
+            m_proc.reset();
+            fillList(*proc, m_model, m_request.connection, m_request.statement,
+                     m_request.setPointer);
+            const std::function<void(bool)> ended = std::move(m_request.ended);
+            m_request = {};
+            if (ended) ended(false);
+            return;
+        }
+        proc->step(104, [&] { m_request.setPointer(kPointerHourglass); });
+        m_model.showFirstRows();
+    }
+    m_stage = Stage::Opening;
+    const quint64 generation = m_generation;
+    if (!keepShown && m_request.shown) m_request.shown();
+    // The statement runs once the window has painted what it shows.
+    QTimer::singleShot(0, this, [this, generation] {
+        if (generation == m_generation && m_stage == Stage::Opening) openRest();
+    });
+}
+
+// The first screen: true when it holds a whole screen, so that the rest is worth reading apart.
+bool ListFill::readFirstScreen() {
+    if (!m_request.connection) return false;
+    int rows = 0;
+    try {
+        ResultSet rs;
+        rs.open(firstScreenStatement(), {QString::number(kFirstScreenRows)}, *m_request.connection);
+        for (; !rs.eof(); rs.moveNext(), ++rows)
+            m_model.append(rs.row());
+    } catch (const Failure&) {
+        // The whole fill reads it again, and reports what fails there.
+        return false;
+    }
+    return rows >= kFirstScreenRows;
+}
+
+void ListFill::openRest() {
+    Connection* connection = m_request.connection;
+    const std::shared_ptr<Procedure> proc = m_proc;
+    const quint64 generation = m_generation;
+    m_rows = std::make_unique<ResultSet>();
+    const bool opened = proc->step(106, [&] {
+        if (!connection) throw Failure(kObjectRequired);
+        m_rows->open(m_request.statement(), *connection);
+    });
+    if (generation != m_generation) return; // a report's box let the desk begin another fill
+    proc->step(140, [&] { m_request.setPointer(kPointerDefault); });
+    if (generation != m_generation) return;
+    if (!opened) {
+        end();
+        return;
+    }
+    m_stage = Stage::Reading;
+    connection->setOpenRead({[this] { finish(); }, [this] { stop(); }});
+    m_slices.start();
+}
+
+void ListFill::readRows(int untilMs) {
+    if (m_stage != Stage::Reading || m_inSlice) return;
+    m_inSlice = true;
+    const std::shared_ptr<Procedure> proc = m_proc;
+    const quint64 generation = m_generation;
+    constexpr int kRowsBetweenClockReads = 256;
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    for (int n = 1;; ++n) {
+        if (m_rows->state() == 0 || m_rows->eof()) {
+            more = false;
+            break;
+        }
+        // A failing step's box runs the window's events: the desk may have stopped this fill.
+        if (!proc->step(110, [&] { m_model.append(m_rows->row()); }) ||
+            generation != m_generation || !proc->step(136, [&] { m_rows->moveNext(); }) ||
+            generation != m_generation) {
+            more = false;
+            break;
+        }
+        if (untilMs >= 0 && n % kRowsBetweenClockReads == 0 && clock.elapsed() >= untilMs) break;
+    }
+    if (generation != m_generation) return;
+    m_inSlice = false;
+    if (!more) end();
+}
+
+void ListFill::finish() {
+    if (m_stage == Stage::Opening) openRest();
+    if (m_stage != Stage::Reading || m_inSlice) return;
+    m_request.connection->clearOpenRead();
+    readRows(-1);
+}
+
+void ListFill::end() {
+    m_slices.stop();
+    if (m_request.connection) m_request.connection->clearOpenRead();
+    const std::shared_ptr<Procedure> proc = std::move(m_proc);
+    proc->step(138, [&] {
+        if (m_rows && m_rows->state() != 0) m_rows->close();
+    });
+    m_rows.reset();
+    m_stage = Stage::Idle;
+    ++m_generation;
+    m_inSlice = false;
+    m_model.endFill();
+    const std::function<void(bool)> ended = std::move(m_request.ended);
+    m_request = {};
+    if (ended) ended(true);
+}
+
+// The rows read so far are not the list's first ones: the rows shown stay.
+void ListFill::stop() {
+    if (m_stage == Stage::Idle) return;
+    m_slices.stop();
+    if (m_request.connection) m_request.connection->clearOpenRead();
+    ++m_generation;
+    m_inSlice = false;
+    m_stage = Stage::Idle;
+    m_rows.reset();
+    m_model.dropPending();
+    if (m_request.setPointer) m_request.setPointer(kPointerDefault);
+    m_proc.reset();
+    m_request = {};
 }
 
 } // namespace corvanna

@@ -3,15 +3,21 @@
 #include "base/pointershape.h"
 #include "store/ownstatement.h"
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace corvanna {
 
 class Connection;
+class Dialogs;
 class Procedure;
 class ReservationModel;
+class ResultSet;
 
 // Refills the list from a select, in the numbered steps the error report names: 102 clear,
 // 104 hourglass, 106 run the statement, 108 to 136 read every row, 138 close, 140 default
@@ -25,5 +31,70 @@ void fillList(Procedure& procedure, ReservationModel& model, Connection* connect
 void fillList(Procedure& procedure, ReservationModel& model, Connection* connection,
               const OwnStatement& statement, const QStringList& parameters,
               const std::function<void(int)>& setPointer);
+
+// The first rows of the list's own order for a fill of every reservation: read in the order of
+// the names' index, at most `rows` of them.
+OwnStatement firstScreenStatement();
+
+// The fill of the main list, the same steps as fillList. A large list of every reservation
+// (kFirstScreenRows or more) is shown in parts: its first screen, read through the names' index, at
+// once; then the statement runs and its rows are read in slices between the window's events, kept
+// apart from the rows shown, and shown all together, in the list's order, at the end. Meanwhile the
+// desk scrolls, selects, sorts and finds among the rows shown; whatever else wants the connection
+// first has the rest read (Connection::OpenRead). A smaller list is read at once, as fillList.
+class ListFill : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kFirstScreenRows = 500;
+
+    struct Request {
+        Dialogs* dialogs = nullptr;
+        QString procedure;
+        Connection* connection = nullptr;
+        std::function<QString()> statement;
+        std::function<void(int)> setPointer;
+        // The statement lists every reservation: a large list may show its first screen first.
+        bool everyReservation = false;
+        // Shown: the first screen is in the model (only when the fill goes on after it).
+        std::function<void()> shown;
+        // Ended: every row is in the model, read at once or in parts (not called for a fill
+        // that was stopped).
+        std::function<void(bool inParts)> ended;
+    };
+
+    // The model must outlive the fill, or the fill be stopped before the model goes.
+    explicit ListFill(ReservationModel& model, QObject* parent = nullptr);
+    ~ListFill() override;
+
+    // Starts a fill; one under way is stopped first. `keepShown`: the rows shown stay until the
+    // new ones are all read (a refill), with no first screen of its own.
+    void start(Request request, bool keepShown);
+    // True from the first screen to the end of a fill in parts.
+    bool running() const { return m_stage != Stage::Idle; }
+    // Reads the rest of the fill now.
+    void finish();
+    // Ends the fill where it is, reading nothing more: the rows shown stay.
+    void stop();
+
+    // How long one slice of the rest reads before the window's events have their turn.
+    static constexpr int kSliceMs = 15;
+
+private:
+    enum class Stage { Idle, Opening, Reading };
+    void openRest();
+    // Reads rows until the end, or for the slice's time when `untilMs` is not negative.
+    void readRows(int untilMs);
+    void end();
+    bool readFirstScreen();
+
+    ReservationModel& m_model;
+    Request m_request;
+    std::shared_ptr<Procedure> m_proc; // shared: a failing step's box may outlive the fill
+    std::unique_ptr<ResultSet> m_rows;
+    Stage m_stage = Stage::Idle;
+    QTimer m_slices;
+    bool m_inSlice = false;
+    quint64 m_generation = 0; // a new fill or a stop changes it
+};
 
 } // namespace corvanna

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -397,6 +398,7 @@ QVariant ReservationModel::headerData(int section, Qt::Orientation orientation, 
 // A fill removes every row and then inserts the new ones, rather than resetting the model: a
 // reset makes the view start over (header sizes included) for every fill, however small.
 void ReservationModel::beginFill() {
+    m_pending.reset();
     if (!m_filling && m_store->count > 0) {
         beginRemoveRows({}, 0, int(m_store->count) - 1);
         m_store->clear();
@@ -412,7 +414,7 @@ void ReservationModel::beginFill() {
 }
 
 void ReservationModel::append(const RowCursor& cursor) {
-    Store& s = *m_store;
+    Store& s = m_pending ? *m_pending : *m_store;
     if (&cursor != s.mapped) {
         // Which result column holds each list column; "select *" gives the table's order.
         const int n = cursor.columnCount();
@@ -551,7 +553,66 @@ void ReservationModel::orderNames() {
     if (!m_sorted) s.order = s.base;
 }
 
+void ReservationModel::showFirstRows() {
+    if (!m_filling) return;
+    endFill();
+    m_pending = std::make_unique<Store>();
+}
+
+void ReservationModel::beginRefill() {
+    if (filling()) return;
+    m_pending = std::make_unique<Store>();
+}
+
+void ReservationModel::dropPending() {
+    m_pending.reset();
+}
+
+void ReservationModel::takePending() {
+    emit layoutAboutToBeChanged();
+    const QModelIndexList persistent = persistentIndexList();
+    std::vector<qint64> ids; // each persistent index's reservation
+    ids.reserve(size_t(persistent.size()));
+    std::unordered_map<qint64, int> rowOf; // those reservations' new rows
+    for (const QModelIndex& from : persistent) {
+        ids.push_back(idAt(from.row()));
+        if (ids.back() >= 0) rowOf.emplace(ids.back(), -1);
+    }
+    m_store = std::move(m_pending);
+    m_findIndex.reset();
+    m_matched.clear();
+    m_matchedWords.clear();
+    m_shown.clear();
+    m_finding = false;
+    orderNames();
+    if (m_sorted) applySort();
+    applyFind();
+    if (!persistent.isEmpty()) {
+        size_t left = rowOf.size();
+        const int shown = rowCount();
+        for (int v = 0; v < shown && left > 0; ++v)
+            if (const auto found = rowOf.find(idAt(v)); found != rowOf.end() && found->second < 0) {
+                found->second = v;
+                --left;
+            }
+        QModelIndexList to;
+        to.reserve(persistent.size());
+        for (qsizetype k = 0; k < persistent.size(); ++k) {
+            const auto found = rowOf.find(ids[size_t(k)]);
+            to.append(found == rowOf.end() || found->second < 0
+                          ? QModelIndex()
+                          : index(found->second, persistent[k].column()));
+        }
+        changePersistentIndexList(persistent, to);
+    }
+    emit layoutChanged();
+}
+
 void ReservationModel::endFill() {
+    if (m_pending) {
+        takePending();
+        return;
+    }
     if (!m_filling) return;
     orderNames();
     if (m_sorted) applySort();

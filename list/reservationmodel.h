@@ -55,7 +55,17 @@ public:
     void beginFill();
     void append(const RowCursor& cursor);
     void endFill();
-    bool filling() const { return m_filling; }
+    // A fill in two parts: showFirstRows() shows the rows appended so far (in the list's order,
+    // the sort and find applied) and keeps the rows appended after it apart. beginRefill()
+    // begins a fill that keeps the rows shown as they are. Either way endFill() then puts every
+    // row of the fill in the place of the shown ones in one layout change: the selection and
+    // every other persistent index follow their reservation, by id.
+    void showFirstRows();
+    void beginRefill();
+    // Ends a fill begun by either, the rows shown staying as they are.
+    void dropPending();
+    // True from beginFill() or beginRefill() to endFill().
+    bool filling() const { return m_filling || m_pending != nullptr; }
 
     // Cells as the list shows them, rows in the list's order. Card numbers are masked unless
     // shown in full; the sort orders them as shown: masked, by their last four digits (the stored
@@ -115,7 +125,12 @@ private:
     void rankDistinct(int column, const std::vector<std::string_view>& distinct);
     void orderNames();
 
+    // The rows replace the shown ones at the fill's end.
+    void takePending();
+
     std::unique_ptr<Store> m_store;
+    // The rows of a fill under way while other rows are shown.
+    std::unique_ptr<Store> m_pending;
     bool m_filling = false;
     bool m_cardNumbersInFull = false;
     bool m_guestNameOrder = false;

@@ -6,6 +6,7 @@
 #include "server/serverengine.h"
 
 #include <QLocale>
+#include <utility>
 
 namespace corvanna {
 
@@ -67,7 +68,20 @@ Connection::~Connection() {
     close();
 }
 
+void Connection::finishOpenRead() const {
+    if (!m_openRead.finish) return;
+    const OpenRead read = std::exchange(m_openRead, {});
+    read.finish();
+}
+
+void Connection::dropOpenRead() {
+    if (!m_openRead.drop) return;
+    const OpenRead read = std::exchange(m_openRead, {});
+    read.drop();
+}
+
 void Connection::open(const QString& connectionString) {
+    dropOpenRead();
     if (m_engine) m_engine->close();
     m_awayServer.reset();
     if (isServerTarget(connectionString)) {
@@ -91,12 +105,14 @@ int Connection::state() const {
 }
 
 void Connection::close() {
+    dropOpenRead();
     if (m_engine) m_engine->close();
     m_awayServer.reset();
 }
 
 void Connection::openLocalCopy(const QString& path) {
     if (m_awayServer) return;
+    dropOpenRead();
     ServerLink& link = serverLink();
     const QString server = link.isOpen()
                                ? link.description()
@@ -109,11 +125,13 @@ void Connection::openLocalCopy(const QString& path) {
 
 void Connection::returnToServer() {
     if (!m_awayServer) return;
+    dropOpenRead();
     m_awayServer->serverSession()->reopen();
     m_engine = std::move(m_awayServer);
 }
 
 Engine& Connection::engine() const {
+    finishOpenRead();
     if (!state()) throw Failure(kObjectClosed);
     return *m_engine;
 }
@@ -155,6 +173,7 @@ bool Connection::has(Capability capability) const {
 }
 
 sqlite3* Connection::handle() const {
+    finishOpenRead();
     return m_engine ? m_engine->fileHandle() : nullptr;
 }
 

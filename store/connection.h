@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -86,11 +87,27 @@ public:
     // True once the engine has found the file damaged; it is not written to again.
     bool damaged() const;
 
+    // A read the event loop goes on with (a large list's fill): any other use of the engine
+    // first has it read to its end (`finish`), so that no statement runs beside it; a close or
+    // a change of engine ends it where it is (`drop`). Either is called once, the read being
+    // forgotten first.
+    struct OpenRead {
+        std::function<void()> finish;
+        std::function<void()> drop;
+    };
+    void setOpenRead(OpenRead read) { m_openRead = std::move(read); }
+    void clearOpenRead() { m_openRead = {}; }
+    bool hasOpenRead() const { return bool(m_openRead.finish); }
+
 private:
+    void finishOpenRead() const;
+    void dropOpenRead();
+
     QString m_name;
     std::unique_ptr<Engine> m_engine;
     // The server's engine while the copy stands in for it.
     std::unique_ptr<Engine> m_awayServer;
+    mutable OpenRead m_openRead;
 };
 
 // A read-only, forward result set of one select. Open; while not eof(), read, moveNext(); close.

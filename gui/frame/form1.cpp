@@ -16,6 +16,7 @@
 #include "gui/frame/sessionend.h"
 #include "gui/frame/skin.h"
 #include "gui/language/language.h"
+#include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/backup.h"
 #include "store/connection.h"
@@ -89,7 +90,10 @@ Form1::Form1(Session& session, QWidget* parent)
     buildDesign();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // Before the list's model goes with the other children.
+    if (m_listFill) m_listFill->stop();
+}
 
 // The window and its designed controls at their places, the list, the handlers and pointers,
 // the menu bar, the window's size and place, then the names assistive technology reads.
@@ -165,6 +169,7 @@ void Form1::buildList() {
     // Card numbers show masked unless the desk has asked for them in full.
     model->setCardNumbersInFull(cardNumbersShownInFull());
     model->setGuestNameOrder(true);
+    m_listFill = new ListFill(*model, this);
     ListView1 = new QTreeView(m_client);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     placeControls(designPlaces());
@@ -433,6 +438,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unloadOnce() {
     if (m_unloaded) return;
     m_unloaded = true;
+    // A fill under way reads no more.
+    if (m_listFill) m_listFill->stop();
     // A read of the server's local copy or a probe under way is cancelled, never waited for.
     if (m_localCopy) m_localCopy->stop();
     Form_QueryUnload();

@@ -23,6 +23,7 @@ class QTreeView;
 namespace corvanna {
 
 class DayViewWindow;
+class ListFill;
 class LocalCopyKeeper;
 class PointerFeedback;
 class ReservationModel;
@@ -201,7 +202,9 @@ private:
     void centreOuterOnScreen();
     void selectFirstAdded();
     // A fill the desk asked for: it becomes the list's last fill, and its first row is selected.
-    void fill(const QString& procedure, const std::function<QString()>& statement);
+    // `everyReservation`: the statement lists them all (Show All).
+    void fill(const QString& procedure, const std::function<QString()>& statement,
+              bool everyReservation = false);
     // The last fill the desk asked for once more, keeping the selected reservation, the scroll
     // position and the find: for changes the desk did not make.
     void refillKeepingSelection();
@@ -245,8 +248,10 @@ private:
     // The width each column was given in twips, kept exact while the list shows it unchanged.
     std::array<std::optional<float>, 13> m_columnTwips{};
     // The last fill the desk asked for (its statement built from the values of that moment),
-    // repeated when another desk changes the reservations.
-    std::function<void()> m_lastFill;
+    // repeated when another desk changes the reservations: run with whether it is such a refill
+    // and what follows its end.
+    std::function<void(bool refill, std::function<void(bool inParts)> ended)> m_lastFill;
+    ListFill* m_listFill = nullptr;
     bool m_otherDeskChanged = false;
     QTimer* m_copyAfterSave = nullptr;
     QTimer* m_copyWatch = nullptr;

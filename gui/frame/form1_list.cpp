@@ -23,23 +23,41 @@ namespace {
 constexpr int kOtherDesksPollMs = 500;
 } // namespace
 
-void Form1::fill(const QString& procedure, const std::function<QString()>& statement) {
-    const std::function<void()> run = [this, procedure, statement] {
+void Form1::fill(const QString& procedure, const std::function<QString()>& statement,
+                 bool everyReservation) {
+    m_lastFill = [this, procedure, statement,
+                  everyReservation](bool refill, std::function<void(bool inParts)> ended) {
         m_otherDeskChanged = false;
-        Procedure proc(m_session.dialogs, procedure);
-        fillList(proc, *model, m_session.dbConnection.get(), statement,
-                 [this](int shape) { setMousePointer(PointerShape(shape)); });
+        ListFill::Request request{&m_session.dialogs,
+                                  procedure,
+                                  m_session.dbConnection.get(),
+                                  statement,
+                                  [this](int shape) { setMousePointer(PointerShape(shape)); },
+                                  everyReservation,
+                                  {},
+                                  std::move(ended)};
+        if (!refill)
+            request.shown = [this] {
+                readListStatuses();
+                selectFirstAdded();
+            };
+        m_listFill->start(std::move(request), refill);
     };
-    m_lastFill = run;
-    run();
-    readListStatuses();
-    selectFirstAdded();
-    emit reservationsChanged();
+    m_lastFill(false, [this](bool inParts) {
+        // A fill in parts showed its first screen with its statuses, and the desk may have
+        // chosen another row since.
+        if (!inParts) {
+            readListStatuses();
+            selectFirstAdded();
+        }
+        emit reservationsChanged();
+    });
 }
 
 // The desk did not ask for this fill: whatever it had chosen stays chosen, so that a command
 // never acts on another reservation than the one the desk selected. A selected reservation that
-// is gone (or that the find now hides) leaves no row selected.
+// is gone (or that the find now hides) leaves no row selected. A refill in parts keeps the rows
+// shown until its end, and they take the selection and the scroll position along.
 void Form1::refillKeepingSelection() {
     if (!m_lastFill) return;
     QItemSelectionModel* selection = ListView1->selectionModel();
@@ -48,25 +66,29 @@ void Form1::refillKeepingSelection() {
                                   ? model->idAt(current.row())
                                   : -1;
     const int column = current.isValid() ? current.column() : 0;
-    const QModelIndex top = ListView1->indexAt(QPoint(0, 0));
+    const QModelIndex topIndex = ListView1->indexAt(QPoint(0, 0));
+    const int top = topIndex.isValid() ? topIndex.row() : 0;
     const int vertical = ListView1->verticalScrollBar()->value();
     const int horizontal = ListView1->horizontalScrollBar()->value();
 
-    const std::function<void()> refill = m_lastFill; // a fill may replace m_lastFill
-    refill();
-    readListStatuses();
-
-    if (const int row = model->rowOfId(selectedId); row >= 0)
-        selection->setCurrentIndex(model->index(row, column),
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (const int rows = model->rowCount(); rows > 0) {
-        // Lays the new rows out (so the scroll range is theirs), then scrolls back.
-        ListView1->scrollTo(model->index(std::min(top.isValid() ? top.row() : 0, rows - 1), 0),
-                            QAbstractItemView::PositionAtTop);
-        ListView1->verticalScrollBar()->setValue(vertical);
-    }
-    ListView1->horizontalScrollBar()->setValue(horizontal);
-    emit reservationsChanged();
+    const auto refill = m_lastFill; // a fill may replace m_lastFill
+    refill(true, [=, this](bool inParts) {
+        readListStatuses();
+        if (!inParts) {
+            if (const int row = model->rowOfId(selectedId); row >= 0)
+                selection->setCurrentIndex(model->index(row, column),
+                                           QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+            if (const int rows = model->rowCount(); rows > 0) {
+                // Lays the new rows out (so the scroll range is theirs), then scrolls back.
+                ListView1->scrollTo(model->index(std::min(top, rows - 1), 0),
+                                    QAbstractItemView::PositionAtTop);
+                ListView1->verticalScrollBar()->setValue(vertical);
+            }
+            ListView1->horizontalScrollBar()->setValue(horizontal);
+        }
+        emit reservationsChanged();
+    });
 }
 
 void Form1::clearFind() {
@@ -122,7 +144,8 @@ void Form1::listRooms() {
 void Form1::PushButton5_Click() {
     clearFind(); // "all reservations" means all of them
     m_listTitle = tr("All reservations");
-    fill(QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); });
+    fill(
+        QStringLiteral("Form1.PushButton5_Click"), [] { return statements::selectAll(); }, true);
 }
 
 void Form1::PushButton4_Click() {

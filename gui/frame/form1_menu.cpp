@@ -10,6 +10,7 @@
 #include "gui/language/language.h"
 #include "gui/output/listoutput.h"
 #include "gui/stays/staycommands.h"
+#include "list/listfill.h"
 #include "list/reservationmodel.h"
 
 #include <QAction>
@@ -314,12 +315,15 @@ QString Form1::listTitle() const {
                : tr("%1, find \"%2\"").arg(m_listTitle, model->findText().trimmed());
 }
 
+// A file or a printout holds the whole list: a fill in parts reads its rest first.
 void Form1::Export_Click() {
+    m_listFill->finish();
     exportShownList(m_session, this, {ListView1, model, listTitle()},
                     QStringLiteral("Form1.Export_Click"));
 }
 
 void Form1::Print_Click() {
+    m_listFill->finish();
     printShownList(m_session, this, {ListView1, model, listTitle()},
                    QStringLiteral("Form1.Print_Click"));
 }

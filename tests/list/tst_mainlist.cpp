@@ -1,7 +1,9 @@
 // The main window's list on either engine: today's range at start, Show All, the header click,
 // the selection, the refill for another desk's change, and one order of names in every list.
+#include "base/report.h"
 #include "gui/frame/form1.h"
 #include "gui/frame/session.h"
+#include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
 #include "store/literals.h"
@@ -13,12 +15,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -41,6 +46,8 @@ private slots:
     void doubleClickAnywhereAsksAboutSelectedRow();
     void otherDesksChangeKeepsTheSelection();
     void everyListOrdersNamesAlike();
+    void showAllInParts_data();
+    void showAllInParts();
 
 private:
     // A reservation added by another program (on the file) or desk (on the server).
@@ -299,6 +306,116 @@ void TestMainList::everyListOrdersNamesAlike() {
         qobject_cast<ReservationModel*>(control<QTreeView>(*dayView, "dayList")->model());
     QCOMPARE(listed(*arrivals), expected);
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
+}
+
+void TestMainList::showAllInParts_data() {
+    QTest::addColumn<QString>("meanwhile");
+    for (const char* what : {"select and scroll", "sort", "find", "statement", "export", "close"})
+        QTest::newRow(what) << QString::fromLatin1(what);
+}
+
+// A list large enough to be shown in parts: the first screen is the list's first rows, what the
+// desk does meanwhile holds at the end, and the end's order is that of a fill read at once.
+void TestMainList::showAllInParts() {
+    QFETCH(QString, meanwhile);
+    const QLocale before;
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_form = std::make_unique<Form1>(*m_session);
+    // Names the engine and the collation order apart; 17 rows, doubled 11 times.
+    for (const char* name : {"12 Ann", " 12 ann", "2 Bob", "Émile", "emile", "", "ZOË", "zoe",
+                             "O'Neil", "oneil", "Åsa", "asa", "Zeta"})
+        add(QString::fromUtf8(name), m_today, m_today.addDays(1));
+    m_other->execute("update tblRooms set GuestName = null where GuestName = 'Zeta'");
+    const QString columns = "GuestName, Accommodation, NoOfRooms, Type, ServiceIncluded, "
+                            "NoOfPersons, CheckInDate, CheckOutDate, CreditCardType, "
+                            "CreditCardNo, PhoneNumber, Address";
+    for (int i = 0; i < 11; ++i)
+        m_other->execute("insert into tblRooms (" + columns + ") select " + columns +
+                         " from tblRooms");
+    ReservationModel whole;
+    whole.setGuestNameOrder(true);
+    Procedure proc(*m_dialogs, "whole");
+    fillList(
+        proc, whole, m_other.get(), [] { return statements::selectAll(); }, [](int) {});
+    const auto ids = [](const ReservationModel& model) {
+        std::vector<qint64> all;
+        for (int r = 0; r < model.rowCount(); ++r)
+            all.push_back(model.idAt(r));
+        return all;
+    };
+    const std::vector<qint64> firstRows = ids(whole);
+    QCOMPARE(firstRows.size(), size_t(17 << 11));
+
+    QVERIFY(m_form->Form_Load());
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    const ReservationModel& model = *m_form->listModel();
+    m_form->PushButton5_Click();
+    QVERIFY(model.filling());
+    QCOMPARE(ids(model), std::vector<qint64>(firstRows.begin(),
+                                             firstRows.begin() + ListFill::kFirstScreenRows));
+    QCOMPARE(model.idAt(list()->currentIndex().row()), firstRows.front());
+    // On to the reading of the rest.
+    Connection& connection = m_session->connection();
+    while (model.filling() && !connection.hasOpenRead())
+        QCoreApplication::processEvents();
+    QVERIFY(connection.hasOpenRead());
+
+    qint64 chosen = firstRows.front();
+    int scrolled = 0;
+    if (meanwhile == "select and scroll") {
+        list()->selectionModel()->setCurrentIndex(
+            model.index(300, 2), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        chosen = model.idAt(300);
+        list()->verticalScrollBar()->setValue(200);
+        scrolled = list()->verticalScrollBar()->value();
+        QVERIFY(scrolled > 0);
+    } else if (meanwhile == "sort") {
+        emit list()->header()->sectionClicked(ReservationModel::Id);
+        emit list()->header()->sectionClicked(ReservationModel::Id);
+        whole.columnClick(ReservationModel::Id + 1);
+        whole.columnClick(ReservationModel::Id + 1);
+    } else if (meanwhile == "find") {
+        control<QLineEdit>(*m_form, "findEdit")->setText(QStringLiteral("emile"));
+        whole.setFindText(QStringLiteral("emile"));
+        chosen = -1; // the find hides the selected reservation
+    } else if (meanwhile == "statement") {
+        // The rest is read first: on a server no statement runs beside a read under way.
+        m_session->connection().execute(
+            QStringLiteral("update tblRooms set Address = 'here' where id = 1"));
+        QVERIFY(!model.filling());
+    } else if (meanwhile == "export") {
+        // A file holds the whole list.
+        QTemporaryDir out;
+        m_session->saveFileName = [&](QWidget*, const QString&) {
+            return out.filePath(QStringLiteral("all.csv"));
+        };
+        m_form->findChild<QAction*>(QStringLiteral("actionExport"))->trigger();
+        QFile file(out.filePath(QStringLiteral("all.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count('\n'), qsizetype(firstRows.size() + 1));
+    } else {
+        m_form->close();
+        QVERIFY(!model.filling());
+        QVERIFY(m_dialogs->shown.isEmpty());
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!model.filling(), 20000);
+    QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
+    QCOMPARE(ids(model), ids(whole));
+    QCOMPARE(model.idAt(list()->currentIndex().row()), chosen);
+    QVERIFY(chosen < 0 || list()->selectionModel()->isRowSelected(list()->currentIndex().row()));
+    QCOMPARE(list()->verticalScrollBar()->value(), scrolled);
+    // A range lists its own rows from the first.
+    control<QDateEdit>(*m_form, "dtpCheckIn")->setDate(m_today);
+    control<QDateEdit>(*m_form, "dtpCheckOut")->setDate(m_today);
+    m_form->PushButton4_Click();
+    QVERIFY(!model.filling());
+    QCOMPARE(model.rowCount(), 2 << 11);
+    const QStringList listed = names();
+    QCOMPARE(QSet<QString>(listed.begin(), listed.end()),
+             (QSet<QString>{"Another today", "Today only"}));
 }
 
 QTEST_MAIN(TestMainList)

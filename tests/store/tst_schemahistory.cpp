@@ -141,6 +141,7 @@ private slots:
     void aKilledStepIsFinishedAtTheNextOpen();
     void aNewerDatabaseIsRefusedUnchanged();
     void theStaysGenerationKeepsItsStays();
+    void anOlderGenerationGetsTheNameOrder();
 };
 
 void TestSchemaHistory::everyGenerationIsBroughtToTheNewestStep_data() {
@@ -251,7 +252,7 @@ void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
     Connection c(QStringLiteral("newer"));
     QCOMPARE(failureOf([&] { c.open(db.target()); }),
              QStringLiteral("This database was written by a newer version of Corvanna (schema 99; "
-                            "this version knows up to 6). It is left unchanged: use the newer "
+                            "this version knows up to 7). It is left unchanged: use the newer "
                             "version."));
     QCOMPARE(c.state(), 0);
     QCOMPARE(db.rows(), before);
@@ -311,6 +312,33 @@ void TestSchemaHistory::theStaysGenerationKeepsItsStays() {
     const std::map<qint64, StayStatus> statuses{{1, StayStatus::InHouse},
                                                 {2, StayStatus::Cancelled}};
     QCOMPARE(readStatuses(c, {1, 2, 3}), statuses);
+}
+
+// A database at the step before it gets the names' order index, its reservations untouched.
+void TestSchemaHistory::anOlderGenerationGetsTheNameOrder() {
+    Database db(QStringLiteral("stays"));
+    if (db.onServer()) {
+        Connection(QStringLiteral("make")).open(db.target());
+        db.exec("drop index idxRoomsNameOrder; update corvanna_schema set version = 6");
+    } else {
+        createDatabase(db.file());
+        db.exec("drop index idxRoomsNameOrder; pragma user_version = 6");
+    }
+    db.exec(kOlderRows);
+    const QString hasIndex = db.onServer() ? "select count(*) from pg_indexes where indexname = "
+                                             "'idxroomsnameorder'"
+                                           : "select count(*) from sqlite_master where name = "
+                                             "'idxRoomsNameOrder'";
+    QCOMPARE(db.value(hasIndex), QStringLiteral("0"));
+    const QString before = db.rows();
+    {
+        Connection c(QStringLiteral("stays"));
+        c.open(db.target());
+        QCOMPARE(schemaUpgradeProblem(c), QString());
+    }
+    QCOMPARE(db.value(hasIndex), QStringLiteral("1"));
+    QCOMPARE(db.recorded(), newestSchemaVersion());
+    QCOMPARE(db.rows(), before);
 }
 
 QTEST_GUILESS_MAIN(TestSchemaHistory)
