@@ -115,7 +115,8 @@ constexpr OwnStatement kKeptReservation{
 // Prices every night of the stay that has no price row from the rates in force: for each night
 // the rate whose range and weekdays take it, a dated range before the default, then the fewest
 // nights, then the newest (the rule of rateForNight). One statement: the save's pricing costs a
-// single round trip.
+// single round trip. The file looks for a night's row by the stay's id as a value, so that the
+// stay index answers it instead of every row of that night.
 constexpr OwnStatement kPriceNights{
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
     "with recursive stay(id, kind, type, first, last) as (select id, Accommodation, Type, "
@@ -128,7 +129,8 @@ constexpr OwnStatement kPriceNights{
     "<= rt.ToNight)) and (rt.Weekdays >> ((cast(strftime('%w', nights.n) as integer) + 6) % 7)) "
     "& 1 order by rt.FromNight is null, julianday(rt.ToNight) - julianday(rt.FromNight), "
     "rt.CreatedAt desc, rt.id desc limit 1) from nights where not exists (select 1 from "
-    "tblNightPrices p, stay where p.ReservationId = stay.id and p.Night = nights.n)) select "
+    "tblNightPrices p where p.ReservationId = (select id from stay) and p.Night = nights.n)) "
+    "select "
     "stay.id, best.n, rt.PriceCents, rt.TaxRateId, 'rate', ?, ? from best join tblRates rt on "
     "rt.id = best.rateId, stay",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
