@@ -87,11 +87,13 @@ constexpr OwnStatement kInsertRate{
     "insert into tblRates (Kind, Type, FromNight, ToNight, Weekdays, PriceCents, TaxRateId, "
     "CreatedAt) values ($1, $2, $3::date, $4::date, $5::integer, $6::bigint, $7::bigint, "
     "$8::timestamptz)"};
-constexpr OwnStatement kAnyRate{
-    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
-    "x.RateId=r.id) limit 1",
-    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
-    "x.RateId=r.id) limit 1"};
+// A rate in force for the reservation's kind and type.
+constexpr OwnStatement kStayHasRate{
+    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
+    "s.id=?1 and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit 1",
+    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
+    "s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit "
+    "1"};
 constexpr OwnStatement kRateExists{"select 1 from tblRates where id=?1",
                                    "select 1 from tblRates where id=$1::bigint"};
 constexpr OwnStatement kRetireRate{
@@ -813,9 +815,11 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 }
 
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
-    // A desk without rates (or a database without the money) saves as it always did: the
-    // classic statement alone.
-    if (!hasMoneyTables(connection) || !exists(connection, kAnyRate, {})) return 0;
+    // A stay no rate prices (a desk without rates, a database without the money) saves as it
+    // always did: the classic statement alone.
+    if (!hasMoneyTables(connection) ||
+        !exists(connection, kStayHasRate, {QString::number(reservationId)}))
+        return 0;
     return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
 }
 
