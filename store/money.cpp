@@ -87,11 +87,13 @@ constexpr OwnStatement kInsertRate{
     "insert into tblRates (Kind, Type, FromNight, ToNight, Weekdays, PriceCents, TaxRateId, "
     "CreatedAt) values ($1, $2, $3::date, $4::date, $5::integer, $6::bigint, $7::bigint, "
     "$8::timestamptz)"};
-constexpr OwnStatement kAnyRate{
-    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
-    "x.RateId=r.id) limit 1",
-    "select 1 from tblRates r where not exists (select 1 from tblRatesRetired x where "
-    "x.RateId=r.id) limit 1"};
+// A rate in force for the reservation's kind and type.
+constexpr OwnStatement kStayHasRate{
+    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
+    "s.id=?1 and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit 1",
+    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
+    "s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit "
+    "1"};
 constexpr OwnStatement kRateExists{"select 1 from tblRates where id=?1",
                                    "select 1 from tblRates where id=$1::bigint"};
 constexpr OwnStatement kRetireRate{
@@ -115,7 +117,8 @@ constexpr OwnStatement kKeptReservation{
 // Prices every night of the stay that has no price row from the rates in force: for each night
 // the rate whose range and weekdays take it, a dated range before the default, then the fewest
 // nights, then the newest (the rule of rateForNight). One statement: the save's pricing costs a
-// single round trip.
+// single round trip. The file looks for a night's row by the stay's id as a value, so that the
+// stay index answers it instead of every row of that night.
 constexpr OwnStatement kPriceNights{
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
     "with recursive stay(id, kind, type, first, last) as (select id, Accommodation, Type, "
@@ -128,7 +131,8 @@ constexpr OwnStatement kPriceNights{
     "<= rt.ToNight)) and (rt.Weekdays >> ((cast(strftime('%w', nights.n) as integer) + 6) % 7)) "
     "& 1 order by rt.FromNight is null, julianday(rt.ToNight) - julianday(rt.FromNight), "
     "rt.CreatedAt desc, rt.id desc limit 1) from nights where not exists (select 1 from "
-    "tblNightPrices p, stay where p.ReservationId = stay.id and p.Night = nights.n)) select "
+    "tblNightPrices p where p.ReservationId = (select id from stay) and p.Night = nights.n)) "
+    "select "
     "stay.id, best.n, rt.PriceCents, rt.TaxRateId, 'rate', ?, ? from best join tblRates rt on "
     "rt.id = best.rateId, stay",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
@@ -811,9 +815,11 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 }
 
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
-    // A desk without rates (or a database without the money) saves as it always did: the
-    // classic statement alone.
-    if (!hasMoneyTables(connection) || !exists(connection, kAnyRate, {})) return 0;
+    // A stay no rate prices (a desk without rates, a database without the money) saves as it
+    // always did: the classic statement alone.
+    if (!hasMoneyTables(connection) ||
+        !exists(connection, kStayHasRate, {QString::number(reservationId)}))
+        return 0;
     return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
 }
 
