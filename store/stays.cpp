@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "inventory.h"
 #include "ownquery.h"
+#include "transaction.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -84,8 +85,6 @@ constexpr OwnStatement kHasStays{
     "select 1 from main.sqlite_master where type='table' and "
     "name='tblStays'",
     "select 1 from pg_class where oid=to_regclass('tblstays') and relpersistence<>'t'"};
-constexpr OwnStatement kBegin{"begin immediate", "begin"};
-constexpr OwnStatement kCommit{"commit", "commit"};
 
 constexpr OwnStatement kReadUnits{
     "select id, Name, Kind, Type, Area, InService from tblUnits order by Kind, Type, Name",
@@ -253,33 +252,6 @@ constexpr OwnStatement kSettle{
     "Type) do update set KeepUnits=excluded.KeepUnits",
     "insert into tblCapacity (Kind, Type, KeepUnits) values ($1, $2, $3::integer) on conflict "
     "(Kind, Type) do update set KeepUnits=excluded.KeepUnits"};
-
-// A write of several statements: begun under the file's write lock (or as the server's
-// transaction), rolled back unless committed.
-class Transaction {
-public:
-    explicit Transaction(Connection& connection)
-        : m_connection(connection) {
-        m_connection.execute(kBegin);
-    }
-    ~Transaction() {
-        if (!m_done) m_connection.engine().rollback();
-    }
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-    void commit() {
-        m_connection.execute(kCommit);
-        m_done = true;
-    }
-    void rollback() {
-        m_connection.engine().rollback();
-        m_done = true;
-    }
-
-private:
-    Connection& m_connection;
-    bool m_done = false;
-};
 
 Unit unitFrom(const Query& q) {
     return {q.integer(0), q.text(1), q.text(2), q.text(3), q.text(4), q.integer(5) != 0};

@@ -21,6 +21,10 @@ public:
         m_connection.execute(kCommit);
         m_done = true;
     }
+    void rollback() {
+        m_connection.engine().rollback();
+        m_done = true;
+    }
 
 private:
     static constexpr OwnStatement kBegin{"begin immediate", "begin"};
