@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <atomic>
 #include <fcntl.h>
 #include <future>
 #include <mutex>
@@ -100,6 +101,11 @@ void lowerThisThreadsPriority() {
 #ifdef Q_OS_LINUX
     setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), 10);
 #endif
+}
+
+qulonglong nextEngineNumber() {
+    static std::atomic<qulonglong> number{0};
+    return ++number;
 }
 
 // The rows of one select on the file, read as the engine gives them.
@@ -259,8 +265,10 @@ QString useRollbackJournal(QSqlQuery& probe) {
 }
 } // namespace
 
+// Each engine has a Qt connection of its own, also where two desks of one process (or two
+// connections) share a name: opening one would otherwise close the other's file under it.
 FileEngine::FileEngine(QString connectionName)
-    : m_name(std::move(connectionName)) {}
+    : m_name(connectionName + QStringLiteral("#%1").arg(nextEngineNumber())) {}
 
 void FileEngine::open(const QString& path, bool readOnly) {
     stopBackgroundCheck();
