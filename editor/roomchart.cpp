@@ -135,6 +135,15 @@ constexpr OwnStatement kChartStatuses{
     "select s.ReservationId, case s.Status when 'in house' then 1 when 'checked out' then 2 when "
     "'cancelled' then 3 when 'no-show' then 4 else 0 end from json_array_elements($1::json) j "
     "join tblStays s on s.ReservationId between (j->>0)::bigint and (j->>1)::bigint"};
+// The same from the stay table's arrival index alone, where the stay rows keep their arrival:
+// the stays arriving from ?1 to ?2, those of the chart among them.
+constexpr OwnStatement kChartStatusesByArrival{
+    "select ReservationId, case Status when 'in house' then 1 when 'checked out' then 2 when "
+    "'cancelled' then 3 when 'no-show' then 4 else 0 end from tblStays where Arrival>=?1 and "
+    "Arrival<=?2",
+    "select ReservationId, case Status when 'in house' then 1 when 'checked out' then 2 when "
+    "'cancelled' then 3 when 'no-show' then 4 else 0 end from tblStays where "
+    "Arrival>=coalesce(nullif($1::text, '')::date, '-infinity') and Arrival<=$2::date"};
 // Ids closer than this share one range: the read passes over at most this many other stay rows
 // per reservation of the chart, where one probe per reservation would cost more.
 constexpr qint64 kStatusRangeGap = 16;
@@ -313,7 +322,9 @@ RoomChart readRoomChart(Connection& connection, const QDate& first, int nights) 
         i = j;
     }
     if (!byId.empty()) {
-        Query q(connection, kChartStatuses, {idRanges(byId)});
+        const bool byArrival = hasStayArrivals(connection);
+        Query q(connection, byArrival ? kChartStatusesByArrival : kChartStatuses,
+                byArrival ? QStringList{values[0], values[2]} : QStringList{idRanges(byId)});
         while (q.next())
             if (ReadStay* row = rowOf(q.integer(0)))
                 row->status = StayStatus(std::clamp<qint64>(q.integer(1), 0, 4));

@@ -411,6 +411,8 @@ void ReservationModel::beginFill() {
     m_shown.clear();
     m_finding = false;
     m_filling = true;
+    m_secondGroup = std::move(m_nextSecondGroup);
+    m_nextSecondGroup = {};
 }
 
 void ReservationModel::append(const RowCursor& cursor) {
@@ -434,9 +436,17 @@ void ReservationModel::append(const RowCursor& cursor) {
             if (qstricmp(cursor.columnName(i), kStayGroupColumn) == 0) s.groupField = i;
         s.mapped = &cursor;
     }
-    if (s.groupField >= 0) {
-        const CursorValue g = cursor.value(s.groupField, CursorValue::Integer);
-        const quint8 group = g.type == CursorValue::Integer && g.number > 0 ? quint8(g.number) : 0;
+    if (s.groupField >= 0 || !m_secondGroup.empty()) {
+        quint8 group = 0;
+        if (s.groupField >= 0) {
+            const CursorValue g = cursor.value(s.groupField, CursorValue::Integer);
+            group = g.type == CursorValue::Integer && g.number > 0 ? quint8(g.number) : 0;
+        } else {
+            const CursorValue id =
+                s.field[Id] < 0 ? CursorValue() : cursor.value(s.field[Id], CursorValue::Integer);
+            group = id.type == CursorValue::Integer &&
+                    std::binary_search(m_secondGroup.begin(), m_secondGroup.end(), id.number);
+        }
         // Rows are counted into groups only once one leaves group 0.
         if (group != 0 && s.groups.size() < s.count) s.groups.resize(s.count, 0);
         if (group != 0 || !s.groups.empty()) s.groups.push_back(group);
@@ -497,6 +507,10 @@ void ReservationModel::append(const RowCursor& cursor) {
 
 void ReservationModel::setGuestNameOrder(bool on) {
     m_guestNameOrder = on;
+}
+
+void ReservationModel::groupNextFill(std::vector<qint64> secondGroup) {
+    m_nextSecondGroup = std::move(secondGroup);
 }
 
 // The fills ask the engine for guest-name order, but the engine folds only ASCII letters, and
@@ -562,6 +576,8 @@ void ReservationModel::showFirstRows() {
 void ReservationModel::beginRefill() {
     if (filling()) return;
     m_pending = std::make_unique<Store>();
+    m_secondGroup = std::move(m_nextSecondGroup);
+    m_nextSecondGroup = {};
 }
 
 void ReservationModel::dropPending() {

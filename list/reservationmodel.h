@@ -97,6 +97,10 @@ public:
     // collation, as a guest-name sort does (the engine's own order folds only ASCII letters);
     // names the collation finds equal follow their ids, so that both engines give one order.
     void setGuestNameOrder(bool on);
+    // The next fill puts these reservations (ids in ascending order) after the others, the
+    // list's order within each group, as a fill's "StayGroup" column 1 would; the fill after it
+    // groups nothing again.
+    void groupNextFill(std::vector<qint64> secondGroup);
 
     // Find: only the rows whose id, guest name, phone number, address or card's last four digits
     // hold every word of the text, ignoring case and accents, in the list's order; an empty text
@@ -134,6 +138,8 @@ private:
     bool m_filling = false;
     bool m_cardNumbersInFull = false;
     bool m_guestNameOrder = false;
+    std::vector<qint64> m_secondGroup; // of the fill under way, in ascending order
+    std::vector<qint64> m_nextSecondGroup;
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;

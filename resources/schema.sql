@@ -44,7 +44,7 @@ CREATE TABLE tblInventory (
 -- never share a night; the reservation's delete takes its stay; new dates keep only the held
 -- nights that are still the stay's.
 CREATE TABLE IF NOT EXISTS tblUnits (id INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL UNIQUE CHECK (trim(Name) <> ''), Kind TEXT NOT NULL, Type TEXT NOT NULL, Area TEXT, InService INTEGER NOT NULL DEFAULT 1 CHECK (InService IN (0, 1)));
-CREATE TABLE IF NOT EXISTS tblStays (ReservationId INTEGER PRIMARY KEY, Status TEXT NOT NULL CHECK (Status IN ('expected', 'in house', 'checked out', 'cancelled', 'no-show')), CancelReason TEXT NOT NULL DEFAULT 'none' CHECK (CancelReason IN ('none', 'by guest', 'by hotel')), CheckedInAt TEXT, CheckedOutAt TEXT);
+CREATE TABLE IF NOT EXISTS tblStays (ReservationId INTEGER PRIMARY KEY, Status TEXT NOT NULL CHECK (Status IN ('expected', 'in house', 'checked out', 'cancelled', 'no-show')), CancelReason TEXT NOT NULL DEFAULT 'none' CHECK (CancelReason IN ('none', 'by guest', 'by hotel')), CheckedInAt TEXT, CheckedOutAt TEXT, Arrival TEXT);
 CREATE TABLE IF NOT EXISTS tblStayUnits (ReservationId INTEGER NOT NULL, UnitId INTEGER NOT NULL, FromNight TEXT NOT NULL, ToNight TEXT NOT NULL, CHECK (FromNight < ToNight), PRIMARY KEY (ReservationId, FromNight));
 CREATE INDEX IF NOT EXISTS idxStayUnitsUnit ON tblStayUnits (UnitId, FromNight);
 -- The held nights of a span of nights, read from the index alone (step 4 of the history).
@@ -57,6 +57,11 @@ CREATE TRIGGER IF NOT EXISTS trgStayUnitsFreeUpdate BEFORE UPDATE ON tblStayUnit
 CREATE TRIGGER IF NOT EXISTS trgStaysReservation BEFORE INSERT ON tblStays WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) BEGIN SELECT RAISE(ABORT, 'no such reservation'); END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteStay AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = OLD.id; DELETE FROM tblStayEvents WHERE ReservationId = OLD.id; DELETE FROM tblStays WHERE ReservationId = OLD.id; END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsStayNights AFTER UPDATE OF CheckInDate, CheckOutDate ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = NEW.id AND NOT coalesce(FromNight < (CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) AND ToNight > NEW.CheckInDate, 0); UPDATE tblStayUnits SET FromNight = max(FromNight, NEW.CheckInDate), ToNight = min(ToNight, CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) WHERE ReservationId = NEW.id AND (FromNight < NEW.CheckInDate OR ToNight > CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END); END;
+-- Each stay row keeps its reservation's check-in date, kept by the engine (step 8 of the history):
+-- a day's arrivals with a status and the stays of a room chart's nights read one index.
+CREATE INDEX IF NOT EXISTS idxStaysArrival ON tblStays (Arrival, ReservationId, Status);
+CREATE TRIGGER IF NOT EXISTS trgStaysArrival AFTER INSERT ON tblStays BEGIN UPDATE tblStays SET Arrival = (SELECT CheckInDate FROM tblRooms WHERE id = NEW.ReservationId) WHERE ReservationId = NEW.ReservationId; END;
+CREATE TRIGGER IF NOT EXISTS trgRoomsArrival AFTER UPDATE OF CheckInDate ON tblRooms WHEN NEW.CheckInDate IS NOT OLD.CheckInDate BEGIN UPDATE tblStays SET Arrival = NEW.CheckInDate WHERE ReservationId = NEW.id; END;
 -- Guests: profiles with their documents (NameKey, PhoneKey, EmailKey: the folded name, phone and
 -- e-mail a save's match reads through one index), who stays in each reservation (one booker), the
 -- desk's privacy rules (off until turned on) and the log of what they erased. The same statements
@@ -107,4 +112,4 @@ CREATE TRIGGER IF NOT EXISTS trgtblPaymentsFixedDelete BEFORE DELETE ON tblPayme
 CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedUpdate BEFORE UPDATE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
 CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedDelete BEFORE DELETE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
 -- The schema history step this file is at: a new working copy needs no upgrade at first start.
-PRAGMA user_version = 7;
+PRAGMA user_version = 8;

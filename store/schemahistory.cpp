@@ -472,6 +472,41 @@ const std::vector<SchemaStep> kHistory = {
      nullptr,
      nullptr,
      true},
+    {8,
+     // Each stay row keeps its reservation's check-in date, kept by the engine as the
+     // reservation's dates change: a day's arrivals with a status, and the stays of a room
+     // chart's nights, are read through one index of the stay table alone.
+     {QStringLiteral("ALTER TABLE tblStays ADD COLUMN Arrival TEXT"),
+      QStringLiteral("UPDATE tblStays SET Arrival = (SELECT CheckInDate FROM tblRooms WHERE id = "
+                     "tblStays.ReservationId)"),
+      QStringLiteral("CREATE INDEX IF NOT EXISTS idxStaysArrival ON tblStays (Arrival, "
+                     "ReservationId, Status)"),
+      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgStaysArrival AFTER INSERT ON tblStays "
+                     "BEGIN UPDATE tblStays SET Arrival = (SELECT CheckInDate FROM tblRooms "
+                     "WHERE id = NEW.ReservationId) WHERE ReservationId = NEW.ReservationId; "
+                     "END"),
+      QStringLiteral("CREATE TRIGGER IF NOT EXISTS trgRoomsArrival AFTER UPDATE OF CheckInDate "
+                     "ON tblRooms WHEN NEW.CheckInDate IS NOT OLD.CheckInDate BEGIN UPDATE "
+                     "tblStays SET Arrival = NEW.CheckInDate WHERE ReservationId = NEW.id; END")},
+     {QStringLiteral("alter table tblStays add column if not exists Arrival date"),
+      QStringLiteral("update tblStays s set Arrival = r.CheckInDate from tblRooms r where r.id = "
+                     "s.ReservationId"),
+      QStringLiteral("create index if not exists idxStaysArrival on tblStays (Arrival) include "
+                     "(ReservationId, Status)"),
+      QStringLiteral("create or replace function corvanna_stay_arrival() returns trigger "
+                     "language plpgsql as $$ begin new.Arrival := (select CheckInDate from "
+                     "tblRooms where id = new.ReservationId); return new; end $$"),
+      QStringLiteral("create or replace trigger trgStaysArrival before insert on tblStays for "
+                     "each row execute function corvanna_stay_arrival()"),
+      QStringLiteral("create or replace function corvanna_rooms_arrival() returns trigger "
+                     "language plpgsql as $$ begin update tblStays set Arrival = new.CheckInDate "
+                     "where ReservationId = new.id; return null; end $$"),
+      QStringLiteral("create or replace trigger trgRoomsArrival after update of CheckInDate on "
+                     "tblRooms for each row when (new.CheckInDate is distinct from "
+                     "old.CheckInDate) execute function corvanna_rooms_arrival()")},
+     nullptr,
+     nullptr,
+     true},
 };
 
 // Reads one whole number (or null: -1) from the file; throws with the engine's words.

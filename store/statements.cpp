@@ -60,6 +60,11 @@ const char* dayView(DayView view) {
     return dayViewStatement(view).file;
 }
 
+OwnStatement arrivalsWithoutGroup() {
+    return {"select * from tblRooms where CheckInDate=?1 order by GuestName",
+            "select * from tblRooms where CheckInDate=$1 order by GuestName"};
+}
+
 OwnStatement dayViewStatement(DayView view) {
     if (const DayViewEntry* entry = findDayView(view)) return entry->statement;
     return {"", ""};

@@ -62,6 +62,9 @@ const DayViewEntry* findDayView(DayView view);
 
 namespace statements {
 OwnStatement dayViewStatement(DayView view);
+// Arrivals without the stay group, for a database whose stay rows keep their arrival: the
+// group is read apart from the stay table's arrival index (a probe per row costs more).
+OwnStatement arrivalsWithoutGroup();
 // The file's text of the view.
 const char* dayView(DayView view);
 } // namespace statements

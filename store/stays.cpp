@@ -86,6 +86,13 @@ constexpr OwnStatement kHasStays{
     "name='tblStays'",
     "select 1 from pg_class where oid=to_regclass('tblstays') and relpersistence<>'t'"};
 
+constexpr OwnStatement kHasArrivals{
+    "select 1 from main.sqlite_master where type='index' and name='idxStaysArrival'",
+    "select 1 from pg_class where oid=to_regclass('idxstaysarrival')"};
+constexpr OwnStatement kArrivingWithRow{
+    "select ReservationId from tblStays where Arrival=?1 order by ReservationId",
+    "select ReservationId from tblStays where Arrival=$1::date order by ReservationId"};
+
 constexpr OwnStatement kReadUnits{
     "select id, Name, Kind, Type, Area, InService from tblUnits order by Kind, Type, Name",
     "select id, Name, Kind, Type, Area, InService from tblUnits order by Kind collate \"C\", "
@@ -463,6 +470,19 @@ void requireStatus(const Stay& stay, StayStatus wanted, const char* message) {
 bool hasStayTables(Connection& connection) {
     Query q(connection, kHasStays);
     return q.next();
+}
+
+bool hasStayArrivals(Connection& connection) {
+    Query q(connection, kHasArrivals);
+    return q.next();
+}
+
+std::vector<qint64> stayRowsArrivingOn(Connection& connection, const QDate& day) {
+    std::vector<qint64> ids;
+    Query q(connection, kArrivingWithRow, {isoDate(day)});
+    while (q.next())
+        ids.push_back(q.integer(0));
+    return ids;
 }
 
 std::vector<Unit> readUnits(Connection& connection) {

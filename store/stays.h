@@ -53,6 +53,10 @@ struct Stay {
 
 // True when the database holds the stay tables.
 bool hasStayTables(Connection& connection);
+// Whether each stay row keeps its reservation's check-in date (a database that took the step).
+bool hasStayArrivals(Connection& connection);
+// The reservations arriving on `day` whose stay has a row (any status but expected), by id.
+std::vector<qint64> stayRowsArrivingOn(Connection& connection, const QDate& day);
 
 // Units, ordered by kind, type and name.
 std::vector<Unit> readUnits(Connection& connection);

@@ -10,7 +10,7 @@
 #include "gui/frame/session.h"
 #include "gui/output/listoutput.h"
 #include "gui/stays/staycommands.h"
-#include "list/listfill.h"
+#include "list/dayviewfill.h"
 #include "list/reservationmodel.h"
 
 #include <QApplication>
@@ -228,13 +228,12 @@ void DayViewWindow::showDay(DayView view, const QDate& date) {
 
 void DayViewWindow::Refresh() {
     Procedure proc(m_session.dialogs, QStringLiteral("DayView.Refresh"));
-    fillList(proc, *m_model, m_session.dbConnection.get(), statements::dayViewStatement(view()),
-             {date().toString(Qt::ISODate)}, [this](int shape) {
-                 if (shape == kPointerHourglass)
-                     setCursor(Qt::WaitCursor);
-                 else
-                     unsetCursor();
-             });
+    fillDayView(proc, *m_model, m_session.dbConnection.get(), view(), date(), [this](int shape) {
+        if (shape == kPointerHourglass)
+            setCursor(Qt::WaitCursor);
+        else
+            unsetCursor();
+    });
     StayCommands::greyEndedStays(m_session, *m_list);
     if (const int first = m_model->firstAddedRow(); first >= 0)
         m_list->selectionModel()->setCurrentIndex(m_model->index(first, 0),

@@ -3,6 +3,7 @@
 #include "gui/dayviews/dayview.h"
 #include "gui/frame/session.h"
 #include "list/csvexport.h"
+#include "list/dayviewfill.h"
 #include "list/findindex.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
@@ -170,8 +171,7 @@ void TestDeskDay::fillAll() {
 
 void TestDeskDay::fillDay(DayView view, const QDate& day) {
     Procedure proc(m_dialogs, QStringLiteral("DayView.Refresh"));
-    fillList(proc, *m_model, m_connection.get(), statements::dayViewStatement(view),
-             {day.toString(Qt::ISODate)}, [](int) {});
+    fillDayView(proc, *m_model, m_connection.get(), view, day, [](int) {});
 }
 
 QStringList TestDeskDay::names() const {

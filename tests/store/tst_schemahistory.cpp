@@ -252,7 +252,7 @@ void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
     Connection c(QStringLiteral("newer"));
     QCOMPARE(failureOf([&] { c.open(db.target()); }),
              QStringLiteral("This database was written by a newer version of Corvanna (schema 99; "
-                            "this version knows up to 7). It is left unchanged: use the newer "
+                            "this version knows up to 8). It is left unchanged: use the newer "
                             "version."));
     QCOMPARE(c.state(), 0);
     QCOMPARE(db.rows(), before);
@@ -284,8 +284,9 @@ void TestSchemaHistory::theStaysGenerationKeepsItsStays() {
             "insert into tblStayEvents (ReservationId, At, Desk, What, Before) values (1, "
             "'2019-03-05T12:00:00.000Z', 'desk', 'check-in', '|none||')");
     const QString stays =
-        db.onServer() ? "select concat((select string_agg(s::text, ';' order by ReservationId) "
-                        "from tblStays s where Status <> 'expected'), '/', (select "
+        db.onServer() ? "select concat((select string_agg((s.ReservationId, s.Status, "
+                        "s.CancelReason, s.CheckedInAt, s.CheckedOutAt)::text, ';' order by "
+                        "ReservationId) from tblStays s where Status <> 'expected'), '/', (select "
                         "string_agg(u::text, ';') from tblStayUnits u), '/', (select "
                         "string_agg(e::text, ';') from tblStayEvents e))"
                       : "select (select group_concat(quote(ReservationId) || quote(Status) || "
@@ -312,6 +313,11 @@ void TestSchemaHistory::theStaysGenerationKeepsItsStays() {
     const std::map<qint64, StayStatus> statuses{{1, StayStatus::InHouse},
                                                 {2, StayStatus::Cancelled}};
     QCOMPARE(readStatuses(c, {1, 2, 3}), statuses);
+    // The stay rows keep their arrival, and follow a reservation's new check-in date.
+    QCOMPARE(stayRowsArrivingOn(c, QDate(2024, 2, 29)), std::vector<qint64>{2});
+    db.exec("update tblRooms set CheckInDate = '2019-03-04' where id = 1");
+    QCOMPARE(stayRowsArrivingOn(c, QDate(2019, 3, 4)), std::vector<qint64>{1});
+    QVERIFY(stayRowsArrivingOn(c, QDate(2019, 3, 5)).empty());
 }
 
 // A database at the step before it gets the names' order index, its reservations untouched.
@@ -322,7 +328,9 @@ void TestSchemaHistory::anOlderGenerationGetsTheNameOrder() {
         db.exec("drop index idxRoomsNameOrder; update corvanna_schema set version = 6");
     } else {
         createDatabase(db.file());
-        db.exec("drop index idxRoomsNameOrder; pragma user_version = 6");
+        db.exec("drop index idxRoomsNameOrder; drop index idxStaysArrival; drop trigger "
+                "trgStaysArrival; drop trigger trgRoomsArrival; alter table tblStays drop column "
+                "Arrival; pragma user_version = 6");
     }
     db.exec(kOlderRows);
     const QString hasIndex = db.onServer() ? "select count(*) from pg_indexes where indexname = "

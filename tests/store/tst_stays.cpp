@@ -5,6 +5,7 @@
 #include "base/report.h"
 #include "editor/availability.h"
 #include "editor/roomchart.h"
+#include "list/dayviewfill.h"
 #include "list/listfill.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
@@ -433,8 +434,7 @@ void TestStays::dayViewsFollowTheStatus() {
     ScriptedDialogs dialogs;
     auto names = [&](DayView view, const QDate& day) {
         Procedure proc(dialogs, QStringLiteral("DayView.Refresh"));
-        fillList(proc, model, &db.desk(), statements::dayViewStatement(view),
-                 {day.toString(Qt::ISODate)}, [](int) {});
+        fillDayView(proc, model, &db.desk(), view, day, [](int) {});
         QStringList out;
         for (int r = 0; r < model.rowCount(); ++r)
             out << model.cellText(r, ReservationModel::GuestName);
