@@ -146,10 +146,11 @@ void click(Form1& form, const char* button) {
     form.findChild<QPushButton*>(QLatin1String(button))->click();
 }
 
-// Runs the window's events until the list's fill, shown in parts when large, has ended.
+// Runs the window's events until the list's fill, shown in parts when large, has ended; waits
+// for them rather than spinning, so that a read on another thread is not charged twice.
 void waitForFill(Form1& form) {
     while (modelOf(form).filling())
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 // A click on the list's header, as the mouse gives it.
