@@ -113,8 +113,8 @@ public:
     // A second engine on this database for a reader of its own; empty where none can be had (an
     // in-memory file, a copy standing in for a server, a closed engine).
     virtual ReaderFactory reader() const { return {}; }
-    // A call that, from any thread, makes the statement under way (or a wait for a lock) end
-    // soon with a failure; valid until the engine closes. Empty where the engine has none.
+    // A call that, from any thread, makes the statement under way end soon with a failure;
+    // valid until the engine closes. Empty where the engine has none.
     virtual std::function<void()> canceller() { return {}; }
 };
 
