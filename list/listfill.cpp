@@ -4,7 +4,13 @@
 #include "base/report.h"
 #include "reservationmodel.h"
 #include "store/connection.h"
+#include "store/engine.h"
 
+#include <QMetaObject>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <utility>
 
 namespace corvanna {
@@ -53,6 +59,85 @@ void fillList(Procedure& proc, ReservationModel& model, Connection* connection,
         [&](ResultSet& rs, Connection& c) { rs.open(statement, parameters, c); }, setPointer);
 }
 
+namespace {
+std::atomic<int> g_workersRunning{0};
+} // namespace
+
+int ListFill::workersRunning() {
+    return g_workersRunning.load();
+}
+
+// What the fill and its worker share. The worker touches nothing else of the fill; it tells the
+// fill (while `fill` is set, under the mutex) by a queued call on the fill's thread.
+struct ListFill::Rest {
+    enum class Outcome { NotRead, Read, Failed };
+
+    explicit Rest(ReservationModel::FillRows empty)
+        : rows(std::move(empty)) {}
+
+    std::mutex mutex;
+    std::condition_variable ended;
+    ListFill* fill = nullptr;
+    std::function<void()> cancel; // the reader's, while its statement may run
+    std::atomic<bool> stopped{false};
+    bool done = false;
+    // Set by the worker before `done`: NotRead when the reader could not be opened or the
+    // statement gave no first row (the fill reads it here), Failed when a later row could not be
+    // read (`failure` says why; the rows read before stay).
+    Outcome outcome = Outcome::NotRead;
+    QString failure;
+    ReservationModel::FillRows rows;
+};
+
+// The worker's whole work: a reader of its own, the statement, every row into `rest->rows`.
+// Everything the reader made is let go on this thread before the fill is told.
+void ListFill::readOnWorker(const std::shared_ptr<Rest>& rest, const ReaderFactory& open,
+                            const QString& statement, quint64 generation) {
+    using Outcome = Rest::Outcome;
+    Outcome outcome = Outcome::NotRead;
+    QString failure;
+    ReservationModel::FillRows rows = std::move(rest->rows);
+    try {
+        std::unique_ptr<Engine> engine = open(rest->stopped);
+        {
+            const std::lock_guard lock(rest->mutex);
+            rest->cancel = engine->canceller();
+        }
+        if (!rest->stopped) {
+            std::unique_ptr<EngineCursor> cursor;
+            try {
+                cursor = engine->select(statement);
+                outcome = Outcome::Read;
+                for (; !cursor->eof() && !rest->stopped; cursor->moveNext())
+                    rows.append(*cursor);
+            } catch (const Failure& f) {
+                if (outcome == Outcome::Read) {
+                    outcome = Outcome::Failed;
+                    failure = f.description();
+                }
+            }
+            cursor.reset();
+            // The names' order is found here too, so the window's end of the fill is short.
+            if (outcome != Outcome::NotRead && !rest->stopped) rows.orderNames();
+        }
+        {
+            const std::lock_guard lock(rest->mutex);
+            rest->cancel = {};
+        }
+    } catch (const Failure&) {
+        // No reader: the fill reads the rest on its own connection.
+    }
+    const std::lock_guard lock(rest->mutex);
+    rest->outcome = outcome;
+    rest->failure = failure;
+    rest->rows = std::move(rows);
+    rest->done = true;
+    rest->ended.notify_all();
+    if (ListFill* fill = rest->fill)
+        QMetaObject::invokeMethod(
+            fill, [fill, generation] { fill->restRead(generation); }, Qt::QueuedConnection);
+}
+
 OwnStatement firstScreenStatement() {
     // The index's expression with the id after it: the order of the index itself.
     return {"select * from tblRooms order by coalesce(lower(GuestName), ''), id limit ?1",
@@ -68,6 +153,7 @@ ListFill::ListFill(ReservationModel& model, QObject* parent)
 
 // The model may be gone already (a sibling deleted first): only the read is let go.
 ListFill::~ListFill() {
+    stopWorker();
     m_slices.stop();
     if (m_stage != Stage::Idle && m_request.connection) m_request.connection->clearOpenRead();
     m_rows.reset();
@@ -127,6 +213,82 @@ bool ListFill::readFirstScreen() {
 }
 
 void ListFill::openRest() {
+    const std::shared_ptr<Procedure> proc = m_proc;
+    const quint64 generation = m_generation;
+    if (m_request.everyReservation && readRestApart(proc)) return;
+    if (generation != m_generation || m_stage != Stage::Opening) return;
+    readRestHere();
+}
+
+bool ListFill::readRestApart(const std::shared_ptr<Procedure>& proc) {
+    ReaderFactory reader = m_request.connection ? m_request.connection->reader() : ReaderFactory();
+    if (!reader) return false;
+    const quint64 generation = m_generation;
+    QString statement;
+    const bool built = proc->step(106, [&] { statement = m_request.statement(); });
+    if (generation != m_generation) return true; // a report's box let the desk begin another fill
+    if (!built) {
+        proc->step(140, [&] { m_request.setPointer(kPointerDefault); });
+        if (generation == m_generation) end();
+        return true;
+    }
+    m_rest = std::make_shared<Rest>(m_model.fillRows());
+    m_rest->fill = this;
+    g_workersRunning.fetch_add(1);
+    m_worker = std::thread([rest = m_rest, reader = std::move(reader), statement, generation] {
+        readOnWorker(rest, reader, statement, generation);
+        g_workersRunning.fetch_sub(1);
+    });
+    m_stage = Stage::Reading;
+    // The connection stays free; only its close or change stops the read.
+    m_request.connection->setOpenRead({{}, [this] { stop(); }});
+    proc->step(140, [&] { m_request.setPointer(kPointerDefault); });
+    return true;
+}
+
+// The worker told its end (or a wait for it did): its rows in the list, or the rest read here.
+void ListFill::restRead(quint64 generation) {
+    if (generation != m_generation || !m_rest) return;
+    {
+        const std::lock_guard lock(m_rest->mutex);
+        if (!m_rest->done) return;
+        m_rest->fill = nullptr;
+    }
+    m_worker.join();
+    const std::shared_ptr<Rest> rest = std::move(m_rest);
+    if (rest->outcome == Rest::Outcome::NotRead) {
+        m_stage = Stage::Opening;
+        readRestHere();
+        return;
+    }
+    if (rest->outcome == Rest::Outcome::Failed) {
+        const std::shared_ptr<Procedure> proc = m_proc;
+        proc->step(136, [&] { throw Failure(rest->failure); });
+        if (generation != m_generation) return;
+    }
+    end(std::move(rest->rows));
+}
+
+// The worker is told to stop and waited for, a bounded time; its rows are let go.
+void ListFill::stopWorker() {
+    if (!m_rest) return;
+    bool done = false;
+    {
+        std::unique_lock lock(m_rest->mutex);
+        m_rest->fill = nullptr;
+        m_rest->stopped = true;
+        if (m_rest->cancel) m_rest->cancel();
+        done = m_rest->ended.wait_for(lock, std::chrono::milliseconds(kStopWaitMs),
+                                      [this] { return m_rest->done; });
+    }
+    if (done)
+        m_worker.join();
+    else
+        m_worker.detach();
+    m_rest.reset();
+}
+
+void ListFill::readRestHere() {
     Connection* connection = m_request.connection;
     const std::shared_ptr<Procedure> proc = m_proc;
     const quint64 generation = m_generation;
@@ -177,12 +339,28 @@ void ListFill::readRows(int untilMs) {
 
 void ListFill::finish() {
     if (m_stage == Stage::Opening) openRest();
-    if (m_stage != Stage::Reading || m_inSlice) return;
+    if (m_rest) {
+        bool done = false;
+        {
+            std::unique_lock lock(m_rest->mutex);
+            done = m_rest->ended.wait_for(lock, std::chrono::milliseconds(kFinishWaitMs),
+                                          [this] { return m_rest->done; });
+        }
+        if (done) {
+            restRead(m_generation);
+        } else {
+            // A worker that does not end: the rest is read here instead.
+            stopWorker();
+            m_stage = Stage::Opening;
+            readRestHere();
+        }
+    }
+    if (m_stage != Stage::Reading || m_inSlice || m_rest) return;
     m_request.connection->clearOpenRead();
     readRows(-1);
 }
 
-void ListFill::end() {
+void ListFill::end(std::optional<ReservationModel::FillRows> rows) {
     m_slices.stop();
     if (m_request.connection) m_request.connection->clearOpenRead();
     const std::shared_ptr<Procedure> proc = std::move(m_proc);
@@ -193,7 +371,10 @@ void ListFill::end() {
     m_stage = Stage::Idle;
     ++m_generation;
     m_inSlice = false;
-    m_model.endFill();
+    if (rows)
+        m_model.endFill(std::move(*rows));
+    else
+        m_model.endFill();
     const std::function<void(bool)> ended = std::move(m_request.ended);
     m_request = {};
     if (ended) ended(true);
@@ -202,6 +383,7 @@ void ListFill::end() {
 // The rows read so far are not the list's first ones: the rows shown stay.
 void ListFill::stop() {
     if (m_stage == Stage::Idle) return;
+    stopWorker();
     m_slices.stop();
     if (m_request.connection) m_request.connection->clearOpenRead();
     ++m_generation;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "base/pointershape.h"
+#include "list/reservationmodel.h"
+#include "store/engine.h"
 #include "store/ownstatement.h"
 
 #include <QElapsedTimer>
@@ -10,13 +12,14 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <thread>
 
 namespace corvanna {
 
 class Connection;
 class Dialogs;
 class Procedure;
-class ReservationModel;
 class ResultSet;
 
 // Refills the list from a select, in the numbered steps the error report names: 102 clear,
@@ -38,10 +41,13 @@ OwnStatement firstScreenStatement();
 
 // The fill of the main list, the same steps as fillList. A large list of every reservation
 // (kFirstScreenRows or more) is shown in parts: its first screen, read through the names' index, at
-// once; then the statement runs and its rows are read in slices between the window's events, kept
-// apart from the rows shown, and shown all together, in the list's order, at the end. Meanwhile the
-// desk scrolls, selects, sorts and finds among the rows shown; whatever else wants the connection
-// first has the rest read (Connection::OpenRead). A smaller list is read at once, as fillList.
+// once; then the statement runs on a worker thread, through a reader of its own on the same
+// database (Connection::reader), its rows kept apart from the rows shown and shown all together,
+// in the list's order, at the end. Meanwhile the desk scrolls, selects, sorts and finds among the
+// rows shown, and the connection stays free for its other work. Where no reader can be had, and
+// for a refill of another list, the rows are read on the connection in slices between the
+// window's events, and whatever else wants the connection first has the rest read
+// (Connection::OpenRead). A smaller list is read at once, as fillList.
 class ListFill : public QObject {
     Q_OBJECT
 public:
@@ -71,26 +77,45 @@ public:
     void start(Request request, bool keepShown);
     // True from the first screen to the end of a fill in parts.
     bool running() const { return m_stage != Stage::Idle; }
-    // Reads the rest of the fill now.
+    // Reads the rest of the fill now; a worker's read is waited for kFinishWaitMs at most, and
+    // then read again here.
     void finish();
     // Ends the fill where it is, reading nothing more: the rows shown stay.
     void stop();
 
     // How long one slice of the rest reads before the window's events have their turn.
     static constexpr int kSliceMs = 15;
+    // How long a stop waits for the worker to end; one still under way then ends by itself,
+    // touching nothing of the fill.
+    static constexpr int kStopWaitMs = 2000;
+    static constexpr int kFinishWaitMs = 60000;
+
+    // Worker threads of every fill that have not ended yet.
+    static int workersRunning();
 
 private:
     enum class Stage { Idle, Opening, Reading };
+    struct Rest;
     void openRest();
+    // The rest on a worker: false when there is no reader to read it with.
+    bool readRestApart(const std::shared_ptr<Procedure>& proc);
+    void readRestHere();
+    void restRead(quint64 generation);
+    static void readOnWorker(const std::shared_ptr<Rest>& rest, const ReaderFactory& open,
+                             const QString& statement, quint64 generation);
+    void stopWorker();
     // Reads rows until the end, or for the slice's time when `untilMs` is not negative.
     void readRows(int untilMs);
-    void end();
+    void end(std::optional<ReservationModel::FillRows> rows = std::nullopt);
     bool readFirstScreen();
 
     ReservationModel& m_model;
     Request m_request;
     std::shared_ptr<Procedure> m_proc; // shared: a failing step's box may outlive the fill
     std::unique_ptr<ResultSet> m_rows;
+    // The worker's read and its thread, while it runs.
+    std::shared_ptr<Rest> m_rest;
+    std::thread m_worker;
     Stage m_stage = Stage::Idle;
     QTimer m_slices;
     bool m_inSlice = false;

@@ -270,6 +270,9 @@ struct ReservationModel::Store {
     std::vector<char> runNames;
     std::vector<quint32> runNameEnd;
 
+    // The names' order (base, the names' ranks) was found apart, before the model took the rows.
+    bool namesOrdered = false;
+
     const RowCursor* mapped = nullptr;
     int field[ColumnCount] = {};
     // A day view's stay group per row (its column "StayGroup"): lower groups come first in the
@@ -315,6 +318,7 @@ struct ReservationModel::Store {
         maskedCards = {};
         dropNameRuns();
         mapped = nullptr;
+        namesOrdered = false;
         groupField = -1;
         groups = {};
     }
@@ -416,7 +420,48 @@ void ReservationModel::beginFill() {
 }
 
 void ReservationModel::append(const RowCursor& cursor) {
-    Store& s = m_pending ? *m_pending : *m_store;
+    appendTo(m_pending ? *m_pending : *m_store, cursor, m_guestNameOrder);
+}
+
+ReservationModel::FillRows::FillRows(bool guestNameOrder, const QLocale& locale)
+    : m_store(std::make_unique<Store>())
+    , m_guestNameOrder(guestNameOrder)
+    , m_locale(locale) {}
+ReservationModel::FillRows::FillRows(FillRows&& other) noexcept = default;
+ReservationModel::FillRows&
+ReservationModel::FillRows::operator=(FillRows&& other) noexcept = default;
+ReservationModel::FillRows::~FillRows() = default;
+
+void ReservationModel::FillRows::append(const RowCursor& cursor) {
+    appendTo(*m_store, cursor, m_guestNameOrder);
+}
+
+size_t ReservationModel::FillRows::count() const {
+    return m_store ? m_store->count : 0;
+}
+
+void ReservationModel::FillRows::orderNames() {
+    if (!m_store) return;
+    m_store->mapped = nullptr; // the cursor goes before the rows are taken
+    ReservationModel::orderNames(*m_store, m_guestNameOrder, m_locale);
+    m_store->namesOrdered = true;
+}
+
+ReservationModel::FillRows ReservationModel::fillRows() const {
+    return FillRows(m_guestNameOrder, m_locale);
+}
+
+void ReservationModel::endFill(FillRows rows) {
+    if (m_pending && rows.m_store) {
+        // Found for another locale or order than the list's now: found again.
+        if (rows.m_locale != m_locale || rows.m_guestNameOrder != m_guestNameOrder)
+            rows.m_store->namesOrdered = false;
+        m_pending = std::move(rows.m_store);
+    }
+    endFill();
+}
+
+void ReservationModel::appendTo(Store& s, const RowCursor& cursor, bool guestNameOrder) {
     if (&cursor != s.mapped) {
         // Which result column holds each list column; "select *" gives the table's order.
         const int n = cursor.columnCount();
@@ -493,7 +538,7 @@ void ReservationModel::append(const RowCursor& cursor) {
             if (c == GuestName) name = std::string_view(p, row.length[c]);
             p += row.length[c];
         }
-    if (m_guestNameOrder) {
+    if (guestNameOrder) {
         const size_t runs = s.runNameEnd.size();
         const quint32 lastStart = runs > 1 ? s.runNameEnd[runs - 2] : 0;
         if (runs == 0 || name != std::string_view(s.runNames.data() + lastStart,
@@ -519,9 +564,15 @@ void ReservationModel::groupNextFill(std::vector<qint64> secondGroup) {
 // finds equal by their ids.
 void ReservationModel::orderNames() {
     Store& s = *m_store;
+    if (!s.namesOrdered) orderNames(s, m_guestNameOrder, m_locale);
+    s.namesOrdered = false; // a later change of locale orders them again
+    if (!m_sorted) s.order = s.base;
+}
+
+void ReservationModel::orderNames(Store& s, bool guestNameOrder, const QLocale& locale) {
     s.base.clear();
-    if (m_guestNameOrder && s.count > 1) {
-        if (s.rankedColumn != GuestName) rankTexts(GuestName);
+    if (guestNameOrder && s.count > 1) {
+        if (s.rankedColumn != GuestName) rankTexts(s, GuestName, guestNameOrder, locale);
         const auto idKey = [&s](quint32 i) { return s.at(i).idKey(); };
         bool inOrder = true;
         for (quint32 i = 1; i < s.count && inOrder; ++i)
@@ -564,7 +615,6 @@ void ReservationModel::orderNames() {
         std::stable_sort(s.base.begin(), s.base.end(),
                          [&s](quint32 a, quint32 b) { return s.groups[a] < s.groups[b]; });
     }
-    if (!m_sorted) s.order = s.base;
 }
 
 void ReservationModel::showFirstRows() {
@@ -851,7 +901,10 @@ void ReservationModel::columnClick(int index) {
 }
 
 void ReservationModel::rankTexts(int column) {
-    Store& s = *m_store;
+    rankTexts(*m_store, column, m_guestNameOrder, m_locale);
+}
+
+void ReservationModel::rankTexts(Store& s, int column, bool guestNameOrder, const QLocale& locale) {
     const size_t n = s.count;
     const quint16 bit = quint16(1u << column);
     const bool typed = kindOf(column) != Kind::Text;
@@ -860,7 +913,7 @@ void ReservationModel::rankTexts(int column) {
     // guest name, so a name usually equals the one before it; other texts repeat a few values.
     // Names in a fill by name need no table: a name that is not the one before it takes a new
     // id (a repeat the engine placed elsewhere is ranked twice, equal to itself).
-    const bool byRuns = column == GuestName && m_guestNameOrder;
+    const bool byRuns = column == GuestName && guestNameOrder;
     std::vector<std::string_view> distinct;
     if (byRuns && s.nameRunOf.size() == n) {
         // Found while filling.
@@ -871,7 +924,7 @@ void ReservationModel::rankTexts(int column) {
             start = end;
         }
         s.ranks = std::move(s.nameRunOf);
-        rankDistinct(column, distinct);
+        rankDistinct(s, column, distinct, locale);
         s.dropNameRuns();
         return;
     }
@@ -919,15 +972,16 @@ void ReservationModel::rankTexts(int column) {
     }
     if (!byRuns) distinct = table.take();
     returnFreeMemory();
-    rankDistinct(column, distinct);
+    rankDistinct(s, column, distinct, locale);
 }
 
 // The distinct texts in the user's collation, ignoring case; texts the collation finds equal
 // share a rank. The ranks hold each row's distinct id, and then its rank.
-void ReservationModel::rankDistinct(int column, const std::vector<std::string_view>& distinct) {
-    Store& s = *m_store;
+void ReservationModel::rankDistinct(Store& s, int column,
+                                    const std::vector<std::string_view>& distinct,
+                                    const QLocale& locale) {
     const size_t n = s.count;
-    QCollator collator(m_locale);
+    QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(false);
     std::vector<quint32> rankOf;

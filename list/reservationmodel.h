@@ -19,6 +19,8 @@ class RowCursor;
 // when the view asks, so a fill of a million rows costs little more than reading them.
 class ReservationModel : public QAbstractTableModel {
     Q_OBJECT
+    struct Store;
+
 public:
     enum Column {
         Id,
@@ -64,6 +66,32 @@ public:
     void beginRefill();
     // Ends a fill begun by either, the rows shown staying as they are.
     void dropPending();
+
+    // The rows of a fill read apart from the model, on another thread: filled there as append()
+    // fills the model, touching nothing of it, and taken whole by endFill(FillRows).
+    class FillRows {
+    public:
+        FillRows(FillRows&& other) noexcept;
+        FillRows& operator=(FillRows&& other) noexcept;
+        ~FillRows();
+        void append(const RowCursor& cursor);
+        size_t count() const;
+        // Puts the names in the list's own order once every row is in, so that the model does
+        // not have to when it takes them.
+        void orderNames();
+
+    private:
+        friend class ReservationModel;
+        FillRows(bool guestNameOrder, const QLocale& locale);
+        std::unique_ptr<Store> m_store;
+        bool m_guestNameOrder = false;
+        QLocale m_locale;
+    };
+    // Empty rows to be read apart for a fill of this model.
+    FillRows fillRows() const;
+    // Ends a fill in parts with these rows in place of any appended since showFirstRows() or
+    // beginRefill(); as endFill() otherwise.
+    void endFill(FillRows rows);
     // True from beginFill() or beginRefill() to endFill().
     bool filling() const { return m_filling || m_pending != nullptr; }
 
@@ -113,7 +141,6 @@ public:
 
 private:
     struct Row;
-    struct Store;
     const Row& rowAt(int viewRow) const;
     // The fill position of a shown row.
     quint32 fillPositionOf(int viewRow) const;
@@ -126,11 +153,15 @@ private:
     void applyFind();
     void applySort();
     void rankTexts(int column);
-    void rankDistinct(int column, const std::vector<std::string_view>& distinct);
+    static void rankTexts(Store& s, int column, bool guestNameOrder, const QLocale& locale);
+    static void rankDistinct(Store& s, int column, const std::vector<std::string_view>& distinct,
+                             const QLocale& locale);
     void orderNames();
+    static void orderNames(Store& s, bool guestNameOrder, const QLocale& locale);
 
     // The rows replace the shown ones at the fill's end.
     void takePending();
+    static void appendTo(Store& store, const RowCursor& cursor, bool guestNameOrder);
 
     std::unique_ptr<Store> m_store;
     // The rows of a fill under way while other rows are shown.

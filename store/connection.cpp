@@ -172,6 +172,11 @@ bool Connection::has(Capability capability) const {
     return state() && m_engine->has(capability);
 }
 
+ReaderFactory Connection::reader() const {
+    if (!state() || onLocalCopy()) return {};
+    return m_engine->reader();
+}
+
 sqlite3* Connection::handle() const {
     finishOpenRead();
     return m_engine ? m_engine->fileHandle() : nullptr;

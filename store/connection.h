@@ -87,17 +87,23 @@ public:
     // True once the engine has found the file damaged; it is not written to again.
     bool damaged() const;
 
-    // A read the event loop goes on with (a large list's fill): any other use of the engine
-    // first has it read to its end (`finish`), so that no statement runs beside it; a close or
-    // a change of engine ends it where it is (`drop`). Either is called once, the read being
-    // forgotten first.
+    // A read of the database under way beside the desk's work (a large list's fill). One that
+    // holds this connection's engine, read between the window's events, is read to its end
+    // (`finish`) before any other use of the engine, so that no statement runs beside it; one
+    // on a reader of its own (see reader()) has no `finish` and leaves the engine free. A close
+    // or a change of engine ends either where it is (`drop`). Either is called once, the read
+    // being forgotten first.
     struct OpenRead {
         std::function<void()> finish;
         std::function<void()> drop;
     };
     void setOpenRead(OpenRead read) { m_openRead = std::move(read); }
     void clearOpenRead() { m_openRead = {}; }
-    bool hasOpenRead() const { return bool(m_openRead.finish); }
+    bool hasOpenRead() const { return bool(m_openRead.drop); }
+
+    // A second engine on the open database for a worker thread's read; empty where none can be
+    // had (closed, the local copy in the server's place, an in-memory file).
+    ReaderFactory reader() const;
 
 private:
     void finishOpenRead() const;

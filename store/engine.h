@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -40,6 +42,14 @@ enum class Capability {
     SharedDatabase, // other desks share the database (a server): the caption names it
     TextWithNul,    // a text may hold a NUL character (the file joins it in as char(0))
 };
+
+class Engine;
+
+// Opens a second engine on the same database, for reading only, with a session of its own (a
+// worker thread's): called on the thread that uses it, which also destroys it there. Its waits
+// for another connection's lock end once `stop` is raised (from any thread; it outlives the
+// engine). Throws Failure when it cannot be opened.
+using ReaderFactory = std::function<std::unique_ptr<Engine>(const std::atomic<bool>& stop)>;
 
 // One database engine behind the connection, chosen once when it opens: the file
 // (store/file/fileengine.h, SQLite) or a server (store/server/serverengine.h, PostgreSQL). Every
@@ -99,6 +109,13 @@ public:
     // server's session (its password and notices). Null where the engine has none.
     virtual sqlite3* fileHandle() const { return nullptr; }
     virtual ServerLink* serverSession() { return nullptr; }
+
+    // A second engine on this database for a reader of its own; empty where none can be had (an
+    // in-memory file, a copy standing in for a server, a closed engine).
+    virtual ReaderFactory reader() const { return {}; }
+    // A call that, from any thread, makes the statement under way end soon with a failure;
+    // valid until the engine closes. Empty where the engine has none.
+    virtual std::function<void()> canceller() { return {}; }
 };
 
 } // namespace corvanna

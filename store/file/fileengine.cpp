@@ -103,6 +103,16 @@ void lowerThisThreadsPriority() {
 #endif
 }
 
+// A reader waits for another connection's lock as long as the desk's connection does, in short
+// sleeps, unless it is cancelled meanwhile.
+int readerBusyWait(void* stop, int count) {
+    constexpr int kPauseMs = 10;
+    if (static_cast<const std::atomic<bool>*>(stop)->load()) return 0;
+    if (count * kPauseMs >= Connection::kBusyTimeoutMs) return 0;
+    sqlite3_sleep(kPauseMs);
+    return 1;
+}
+
 qulonglong nextEngineNumber() {
     static std::atomic<qulonglong> number{0};
     return ++number;
@@ -294,6 +304,10 @@ void FileEngine::open(const QString& path, bool readOnly) {
         db.close();
         throw Failure(text);
     }
+    // A reader's waits for a lock (from the first read of the schema on) end at its stop.
+    if (m_readerStop)
+        sqlite3_busy_handler(fileHandle(), readerBusyWait,
+                             const_cast<std::atomic<bool>*>(m_readerStop));
     // A file that is not a database opens without complaint; reading its schema tells. An empty
     // file, or a database without the reservation table, is not the reservation database either.
     QSqlQuery probe(db);
@@ -325,8 +339,27 @@ void FileEngine::open(const QString& path, bool readOnly) {
         db.close();
         throw;
     }
+    if (m_readerStop) return;
     // Without the lock file (a folder that may not be written) the file is used as before.
     m_inUse = lockDatabaseInUse(path, false);
+}
+
+ReaderFactory FileEngine::reader() const {
+    sqlite3* own = fileHandle();
+    const char* file = own ? sqlite3_db_filename(own, "main") : nullptr;
+    if (!file || !*file || m_path.isEmpty()) return {};
+    return [name = m_name, path = m_path](const std::atomic<bool>& stop) {
+        auto engine = std::make_unique<FileEngine>(name);
+        engine->m_readerStop = &stop;
+        engine->open(path, true);
+        return std::unique_ptr<Engine>(std::move(engine));
+    };
+}
+
+std::function<void()> FileEngine::canceller() {
+    sqlite3* db = fileHandle();
+    if (!db) return {};
+    return [db] { sqlite3_interrupt(db); };
 }
 
 bool FileEngine::openElsewhere() {

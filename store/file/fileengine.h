@@ -7,6 +7,7 @@
 #include <map>
 
 #include <QString>
+#include <atomic>
 #include <memory>
 
 struct sqlite3_stmt;
@@ -76,6 +77,10 @@ public:
         return capability == Capability::FileBackups || capability == Capability::TextWithNul;
     }
     sqlite3* fileHandle() const override;
+    // A read-only engine on the same file for a worker thread; it leaves the in-use lock to this
+    // one. Empty for a file that has no name (in memory, temporary).
+    ReaderFactory reader() const override;
+    std::function<void()> canceller() override;
 
 private:
     struct BackgroundCheck;
@@ -107,6 +112,9 @@ private:
     qint64 m_dataVersion = 0;
     // The shared lock that tells a restore elsewhere the file is in use.
     int m_inUse = -1;
+    // A reader's stop: set, the engine takes no in-use lock, and its waits for another
+    // connection's lock end once it is raised.
+    const std::atomic<bool>* m_readerStop = nullptr;
 };
 
 } // namespace corvanna

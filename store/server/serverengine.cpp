@@ -5,6 +5,7 @@
 #include "store/schemahistory.h"
 
 #include <libpq-fe.h>
+#include <memory>
 
 namespace corvanna {
 
@@ -32,6 +33,28 @@ std::unique_ptr<EngineCursor> ServerEngine::select(const OwnStatement& statement
     auto cursor = std::make_unique<ServerCursor>();
     cursor->open(statement.server, values, m_link);
     return cursor;
+}
+
+ReaderFactory ServerEngine::reader() const {
+    if (!m_link.isOpen()) return {};
+    // A lock is waited for by the statement, which the canceller ends.
+    return [reach = m_link.reach()](const std::atomic<bool>&) {
+        auto engine = std::make_unique<ServerEngine>();
+        engine->m_link.openReader(reach);
+        return std::unique_ptr<Engine>(std::move(engine));
+    };
+}
+
+std::function<void()> ServerEngine::canceller() {
+    pg_conn* conn = m_link.handle();
+    PGcancel* made = conn ? PQgetCancel(conn) : nullptr;
+    if (!made) return {};
+    // libpq's cancel object is independent of the session and may be used from any thread.
+    const std::shared_ptr<PGcancel> cancel(made, PQfreeCancel);
+    return [cancel] {
+        char words[256];
+        PQcancel(cancel.get(), words, sizeof words);
+    };
 }
 
 bool ServerEngine::inTransaction() const {

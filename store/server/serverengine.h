@@ -37,6 +37,10 @@ public:
         return capability == Capability::SharedDatabase;
     }
     ServerLink* serverSession() override { return &m_link; }
+    // A session of its own with the same login.
+    ReaderFactory reader() const override;
+    // The server's cancel request for the statement under way.
+    std::function<void()> canceller() override;
 
 private:
     ServerLink m_link;

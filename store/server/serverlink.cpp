@@ -274,6 +274,20 @@ void ServerLink::reopen() {
     open(QString::fromUtf8(m_target), m_language);
 }
 
+void ServerLink::openReader(const Reach& reach) {
+    close();
+    m_target = reach.target;
+    m_password = reach.password;
+    m_hasPassword = reach.hasPassword;
+    QString text;
+    PGconn* conn = connectSession(reach, &text);
+    if (!conn || PQstatus(conn) != CONNECTION_OK) {
+        PQfinish(conn);
+        throw Failure(text);
+    }
+    m_conn = conn;
+}
+
 void ServerLink::connect() {
     QString text;
     PGconn* conn = connectSession(reach(), &text);

@@ -93,6 +93,9 @@ public:
         bool hasPassword = false;
     };
     Reach reach() const { return {m_target, m_password, m_hasPassword}; }
+    // A session beside the desk's, for reading only: the same database and password, none of the
+    // schema's work and no change notices. Throws Failure with libpq's words.
+    void openReader(const Reach& reach);
     // A new session on the database, with the options every session of the program has; null
     // when it cannot be made, the words then in *error.
     static pg_conn* connectSession(const Reach& reach, QString* error);

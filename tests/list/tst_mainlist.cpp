@@ -310,7 +310,8 @@ void TestMainList::everyListOrdersNamesAlike() {
 
 void TestMainList::showAllInParts_data() {
     QTest::addColumn<QString>("meanwhile");
-    for (const char* what : {"select and scroll", "sort", "find", "statement", "export", "close"})
+    for (const char* what :
+         {"select and scroll", "sort", "find", "statement", "save", "export", "close", "stop"})
         QTest::newRow(what) << QString::fromLatin1(what);
 }
 
@@ -356,11 +357,28 @@ void TestMainList::showAllInParts() {
     QCOMPARE(ids(model), std::vector<qint64>(firstRows.begin(),
                                              firstRows.begin() + ListFill::kFirstScreenRows));
     QCOMPARE(model.idAt(list()->currentIndex().row()), firstRows.front());
+    // Another program holds the table, so the rest's read waits for it while the desk works.
+    const auto hold = [&](bool on) {
+        m_other->execute(on ? OwnStatement{"begin exclusive", "begin"}
+                            : OwnStatement{"rollback", "rollback"});
+        if (on && onTestServer())
+            m_other->execute({"", "lock table tblRooms in access exclusive mode"});
+    };
+    hold(true);
+    bool held = true;
+    const auto release = qScopeGuard([&] {
+        if (held) hold(false);
+    });
     // On to the reading of the rest.
     Connection& connection = m_session->connection();
     while (model.filling() && !connection.hasOpenRead())
         QCoreApplication::processEvents();
     QVERIFY(connection.hasOpenRead());
+    if (meanwhile != "select and scroll" && meanwhile != "sort" && meanwhile != "find" &&
+        meanwhile != "stop") {
+        hold(false);
+        held = false;
+    }
 
     qint64 chosen = firstRows.front();
     int scrolled = 0;
@@ -380,11 +398,22 @@ void TestMainList::showAllInParts() {
         control<QLineEdit>(*m_form, "findEdit")->setText(QStringLiteral("emile"));
         whole.setFindText(QStringLiteral("emile"));
         chosen = -1; // the find hides the selected reservation
-    } else if (meanwhile == "statement") {
-        // The rest is read first: on a server no statement runs beside a read under way.
-        m_session->connection().execute(
-            QStringLiteral("update tblRooms set Address = 'here' where id = 1"));
-        QVERIFY(!model.filling());
+    } else if (meanwhile == "statement" || meanwhile == "save") {
+        // The desk's connection is free: the statement runs beside the read, which lists it
+        // when its own statement began after it, as a whole fill begun then would.
+        if (meanwhile == "statement")
+            connection.execute(QStringLiteral("update tblRooms set Address = 'here' where id = 1"));
+        else
+            connection.execute(statements::insert(sampleGuest("Aaron", m_today, m_today)));
+        QVERIFY(model.filling());
+        QTRY_VERIFY_WITH_TIMEOUT(!model.filling(), 20000);
+        QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
+        const std::vector<qint64> before = ids(whole);
+        fillList(
+            proc, whole, m_other.get(), [] { return statements::selectAll(); }, [](int) {});
+        QVERIFY(ids(model) == before || ids(model) == ids(whole));
+        QCOMPARE(model.idAt(list()->currentIndex().row()), chosen);
+        return;
     } else if (meanwhile == "export") {
         // A file holds the whole list.
         QTemporaryDir out;
@@ -396,11 +425,19 @@ void TestMainList::showAllInParts() {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count('\n'), qsizetype(firstRows.size() + 1));
     } else {
-        m_form->close();
+        // The read is stopped (where it waits, for a close of the connection), and nothing of it
+        // is left running.
+        if (meanwhile == "close")
+            m_form->close();
+        else
+            connection.close();
         QVERIFY(!model.filling());
-        QVERIFY(m_dialogs->shown.isEmpty());
+        QCOMPARE(ListFill::workersRunning(), 0);
+        QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
         return;
     }
+    if (held) hold(false);
+    held = false;
     QTRY_VERIFY_WITH_TIMEOUT(!model.filling(), 20000);
     QVERIFY2(m_dialogs->shown.isEmpty(), qPrintable(m_dialogs->texts().join('\n')));
     QCOMPARE(ids(model), ids(whole));
