@@ -240,8 +240,12 @@ bool ListFill::readRestApart(const std::shared_ptr<Procedure>& proc) {
         g_workersRunning.fetch_sub(1);
     });
     m_stage = Stage::Reading;
-    // The connection stays free; only its close or change stops the read.
-    m_request.connection->setOpenRead({{}, [this] { stop(); }});
+    // The connection stays free for reads; only its close or change stops the read. The file's
+    // writer waits for its readers, so a write there has the rest read first, as the slices do.
+    Connection& connection = *m_request.connection;
+    connection.setOpenRead({{},
+                            [this] { stop(); },
+                            connection.server() ? std::function<void()>() : [this] { finish(); }});
     proc->step(140, [&] { m_request.setPointer(kPointerDefault); });
     return true;
 }
@@ -305,7 +309,7 @@ void ListFill::readRestHere() {
         return;
     }
     m_stage = Stage::Reading;
-    connection->setOpenRead({[this] { finish(); }, [this] { stop(); }});
+    connection->setOpenRead({[this] { finish(); }, [this] { stop(); }, {}});
     m_slices.start();
 }
 

@@ -16,6 +16,7 @@
 #include <numeric>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -279,6 +280,8 @@ struct ReservationModel::Store {
     // list's own order. Empty when the fill has no such column or every row is in group 0.
     int groupField = -1;
     std::vector<quint8> groups;
+    // Without that column: the ids of the rows of group 1, in ascending order.
+    std::vector<qint64> secondGroup;
 
     Row& at(size_t i) { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
     const Row& at(size_t i) const { return rowChunks[i / kRowsPerChunk][i % kRowsPerChunk]; }
@@ -321,6 +324,7 @@ struct ReservationModel::Store {
         namesOrdered = false;
         groupField = -1;
         groups = {};
+        secondGroup = {};
     }
 
     void dropNameRuns() {
@@ -415,8 +419,7 @@ void ReservationModel::beginFill() {
     m_shown.clear();
     m_finding = false;
     m_filling = true;
-    m_secondGroup = std::move(m_nextSecondGroup);
-    m_nextSecondGroup = {};
+    m_store->secondGroup = std::exchange(m_nextSecondGroup, {});
 }
 
 void ReservationModel::append(const RowCursor& cursor) {
@@ -481,7 +484,7 @@ void ReservationModel::appendTo(Store& s, const RowCursor& cursor, bool guestNam
             if (qstricmp(cursor.columnName(i), kStayGroupColumn) == 0) s.groupField = i;
         s.mapped = &cursor;
     }
-    if (s.groupField >= 0 || !m_secondGroup.empty()) {
+    if (s.groupField >= 0 || !s.secondGroup.empty()) {
         quint8 group = 0;
         if (s.groupField >= 0) {
             const CursorValue g = cursor.value(s.groupField, CursorValue::Integer);
@@ -490,7 +493,7 @@ void ReservationModel::appendTo(Store& s, const RowCursor& cursor, bool guestNam
             const CursorValue id =
                 s.field[Id] < 0 ? CursorValue() : cursor.value(s.field[Id], CursorValue::Integer);
             group = id.type == CursorValue::Integer &&
-                    std::binary_search(m_secondGroup.begin(), m_secondGroup.end(), id.number);
+                    std::binary_search(s.secondGroup.begin(), s.secondGroup.end(), id.number);
         }
         // Rows are counted into groups only once one leaves group 0.
         if (group != 0 && s.groups.size() < s.count) s.groups.resize(s.count, 0);
@@ -626,8 +629,7 @@ void ReservationModel::showFirstRows() {
 void ReservationModel::beginRefill() {
     if (filling()) return;
     m_pending = std::make_unique<Store>();
-    m_secondGroup = std::move(m_nextSecondGroup);
-    m_nextSecondGroup = {};
+    m_pending->secondGroup = std::exchange(m_nextSecondGroup, {});
 }
 
 void ReservationModel::dropPending() {

@@ -169,8 +169,7 @@ private:
     bool m_filling = false;
     bool m_cardNumbersInFull = false;
     bool m_guestNameOrder = false;
-    std::vector<qint64> m_secondGroup; // of the fill under way, in ascending order
-    std::vector<qint64> m_nextSecondGroup;
+    std::vector<qint64> m_nextSecondGroup; // taken by the next fill
     bool m_sorted = false;
     int m_sortKey = 0;
     int m_sortOrder = Ascending;

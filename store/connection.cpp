@@ -136,11 +136,19 @@ Engine& Connection::engine() const {
     return *m_engine;
 }
 
+void Connection::settleOpenReadForWrite() {
+    if (!m_openRead.beforeWrite) return;
+    const OpenRead read = std::exchange(m_openRead, {});
+    read.beforeWrite();
+}
+
 int Connection::execute(const QString& statement) {
+    settleOpenReadForWrite();
     return engine().execute(statement);
 }
 
 int Connection::execute(const OwnStatement& statement, const QVariantList& values) {
+    settleOpenReadForWrite();
     return engine().execute(statement, values);
 }
 

@@ -93,9 +93,12 @@ public:
     // on a reader of its own (see reader()) has no `finish` and leaves the engine free. A close
     // or a change of engine ends either where it is (`drop`). Either is called once, the read
     // being forgotten first.
+    // A write waits for a read on a reader of its own where the engine's writer waits for its
+    // readers (`beforeWrite`: the file's).
     struct OpenRead {
         std::function<void()> finish;
         std::function<void()> drop;
+        std::function<void()> beforeWrite;
     };
     void setOpenRead(OpenRead read) { m_openRead = std::move(read); }
     void clearOpenRead() { m_openRead = {}; }
@@ -107,6 +110,7 @@ public:
 
 private:
     void finishOpenRead() const;
+    void settleOpenReadForWrite();
     void dropOpenRead();
 
     QString m_name;
