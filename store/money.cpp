@@ -87,13 +87,18 @@ constexpr OwnStatement kInsertRate{
     "insert into tblRates (Kind, Type, FromNight, ToNight, Weekdays, PriceCents, TaxRateId, "
     "CreatedAt) values ($1, $2, $3::date, $4::date, $5::integer, $6::bigint, $7::bigint, "
     "$8::timestamptz)"};
-// A rate in force for the reservation's kind and type.
-constexpr OwnStatement kStayHasRate{
-    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
-    "s.id=?1 and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit 1",
-    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
-    "s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit "
-    "1"};
+// The stay's nights and the rates in force for its kind and type: one row per rate, none when
+// no rate prices it.
+constexpr OwnStatement kStayRates{
+    "select r.id, r.Kind, r.Type, r.FromNight, r.ToNight, r.Weekdays, r.PriceCents, "
+    "r.TaxRateId, r.CreatedAt, s.CheckInDate, s.CheckOutDate from tblRooms s join tblRates r on "
+    "r.Kind=s.Accommodation and r.Type=s.Type where s.id=?1 and not exists (select 1 from "
+    "tblRatesRetired x where x.RateId=r.id)",
+    "select r.id, r.Kind, r.Type, r.FromNight, r.ToNight, r.Weekdays, r.PriceCents, "
+    "r.TaxRateId, to_char(r.CreatedAt at time zone 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), "
+    "s.CheckInDate, s.CheckOutDate from tblRooms s join tblRates r on r.Kind=s.Accommodation and "
+    "r.Type=s.Type where s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where "
+    "x.RateId=r.id)"};
 constexpr OwnStatement kRateExists{"select 1 from tblRates where id=?1",
                                    "select 1 from tblRates where id=$1::bigint"};
 constexpr OwnStatement kRetireRate{
@@ -114,41 +119,20 @@ constexpr OwnStatement kReservation{
 constexpr OwnStatement kKeptReservation{
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=?1",
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=$1::bigint"};
-// Prices every night of the stay that has no price row from the rates in force: for each night
-// the rate whose range and weekdays take it, a dated range before the default, then the fewest
-// nights, then the newest (the rule of rateForNight). One statement: the save's pricing costs a
-// single round trip. The file looks for a night's row by the stay's id as a value, so that the
-// table's key answers it; the rate's price is the night's first (Seq 0).
+// Prices the stay's nights that have no price row yet, each from the rate named for it (a JSON
+// object of night and rate id, ?4): one statement whatever the stay's length. The rate's price is
+// the night's first (Seq 0).
 constexpr OwnStatement kPriceNights{
     "insert into tblNightPrices (ReservationId, Night, Seq, PriceCents, TaxRateId, Source, At, "
-    "Desk) "
-    "with recursive stay(id, kind, type, first, last) as (select id, Accommodation, Type, "
-    "CheckInDate, case when CheckOutDate = CheckInDate then CheckInDate else date(CheckOutDate, "
-    "'-1 day') end from tblRooms where id = ? and CheckOutDate >= CheckInDate), nights(n) as "
-    "(select first from stay union all select date(n, '+1 day') from nights, stay where n < "
-    "stay.last), best(n, rateId) as (select n, (select rt.id from tblRates rt, stay where "
-    "rt.Kind = stay.kind and rt.Type = stay.type and not exists (select 1 from tblRatesRetired x "
-    "where x.RateId = rt.id) and (rt.FromNight is null or (nights.n >= rt.FromNight and nights.n "
-    "<= rt.ToNight)) and (rt.Weekdays >> ((cast(strftime('%w', nights.n) as integer) + 6) % 7)) "
-    "& 1 order by rt.FromNight is null, julianday(rt.ToNight) - julianday(rt.FromNight), "
-    "rt.CreatedAt desc, rt.id desc limit 1) from nights where not exists (select 1 from "
-    "tblNightPrices p where p.ReservationId = (select id from stay) and p.Night = nights.n)) "
-    "select "
-    "stay.id, best.n, 0, rt.PriceCents, rt.TaxRateId, 'rate', ?, ? from best join tblRates rt on "
-    "rt.id = best.rateId, stay",
+    "Desk) select v.column1, j.key, 0, rt.PriceCents, rt.TaxRateId, 'rate', v.column2, "
+    "v.column3 from (values (?, ?, ?, ?)) v, json_each(v.column4) j join tblRates rt on rt.id = "
+    "j.value where not exists (select 1 from tblNightPrices p where p.ReservationId = v.column1 "
+    "and p.Night = j.key)",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "with stay as (select id, Accommodation as kind, Type as type, CheckInDate as first, case "
-    "when CheckOutDate = CheckInDate then CheckInDate else CheckOutDate - 1 end as last from "
-    "tblRooms where id = $1::bigint and CheckOutDate >= CheckInDate), nights as (select n::date "
-    "as n from stay, generate_series(stay.first, stay.last, interval '1 day') n) select stay.id, "
-    "nights.n, rt.PriceCents, rt.TaxRateId, 'rate', $2::timestamptz, $3 from stay cross join "
-    "nights cross join lateral (select r.PriceCents, r.TaxRateId from tblRates r where r.Kind = "
-    "stay.kind and r.Type = stay.type and not exists (select 1 from tblRatesRetired x where "
-    "x.RateId = r.id) and (r.FromNight is null or nights.n between r.FromNight and r.ToNight) "
-    "and (r.Weekdays >> (extract(isodow from nights.n)::integer - 1)) & 1 = 1 order by "
-    "r.FromNight is null, r.ToNight - r.FromNight, r.CreatedAt desc, r.id desc limit 1) rt "
-    "where not exists (select 1 from tblNightPrices p where p.ReservationId = stay.id and "
-    "p.Night = nights.n)"};
+    "select $1::bigint, j.key::date, rt.PriceCents, rt.TaxRateId, 'rate', $2::timestamptz, $3 "
+    "from json_each_text($4::json) j join tblRates rt on rt.id = j.value::bigint where not "
+    "exists (select 1 from tblNightPrices p where p.ReservationId = $1::bigint and p.Night = "
+    "j.key::date)"};
 // An override comes after the night's prices so far: the next place among them.
 constexpr OwnStatement kInsertOverride{
     "insert into tblNightPrices (ReservationId, Night, Seq, PriceCents, TaxRateId, Source, At, "
@@ -827,10 +811,28 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
     // A stay no rate prices (a desk without rates, a database without the money) saves as it
     // always did: the classic statement alone.
-    if (!hasMoneyTables(connection) ||
-        !exists(connection, kStayHasRate, {QString::number(reservationId)}))
-        return 0;
-    return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
+    if (!hasMoneyTables(connection)) return 0;
+    std::vector<Rate> rates;
+    QDate checkIn, checkOut;
+    {
+        Query q(connection, kStayRates, {QString::number(reservationId)});
+        while (q.next()) {
+            rates.push_back(rateFrom(q));
+            checkIn = q.date(9);
+            checkOut = q.date(10);
+        }
+    }
+    if (rates.empty()) return 0;
+    // Each night's rate by the rates window's own rule.
+    QByteArray nights;
+    for (const QDate& night : nightsOf(checkIn, checkOut))
+        if (const std::optional<Rate> rate =
+                rateForNight(rates, rates.front().kind, rates.front().type, night))
+            nights += (nights.isEmpty() ? "{\"" : ",\"") + isoDate(night).toLatin1() +
+                      "\":" + QByteArray::number(rate->id);
+    if (nights.isEmpty()) return 0;
+    return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk),
+                                             QString::fromLatin1(nights + '}')});
 }
 
 void overrideNight(Connection& connection, qint64 reservationId, const QDate& night,
