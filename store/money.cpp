@@ -812,6 +812,8 @@ int priceStay(Connection& connection, qint64 reservationId, const QString& desk)
     // A stay no rate prices (a desk without rates, a database without the money) saves as it
     // always did: the classic statement alone.
     if (!hasMoneyTables(connection)) return 0;
+    // The rates read are the ones the insert prices with.
+    Work work(connection);
     std::vector<Rate> rates;
     QDate checkIn, checkOut;
     {
@@ -831,8 +833,10 @@ int priceStay(Connection& connection, qint64 reservationId, const QString& desk)
             nights += (nights.isEmpty() ? "{\"" : ",\"") + isoDate(night).toLatin1() +
                       "\":" + QByteArray::number(rate->id);
     if (nights.isEmpty()) return 0;
-    return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk),
-                                             QString::fromLatin1(nights + '}')});
+    const int priced = connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk),
+                                                         QString::fromLatin1(nights + '}')});
+    work.commit();
+    return priced;
 }
 
 void overrideNight(Connection& connection, qint64 reservationId, const QDate& night,
