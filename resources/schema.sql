@@ -57,7 +57,7 @@ CREATE TRIGGER IF NOT EXISTS trgStayUnitsFreeUpdate BEFORE UPDATE ON tblStayUnit
 CREATE TRIGGER IF NOT EXISTS trgStaysReservation BEFORE INSERT ON tblStays WHEN NOT EXISTS (SELECT 1 FROM tblRooms WHERE id = NEW.ReservationId) BEGIN SELECT RAISE(ABORT, 'no such reservation'); END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsDeleteStay AFTER DELETE ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = OLD.id; DELETE FROM tblStayEvents WHERE ReservationId = OLD.id; DELETE FROM tblStays WHERE ReservationId = OLD.id; END;
 CREATE TRIGGER IF NOT EXISTS trgRoomsStayNights AFTER UPDATE OF CheckInDate, CheckOutDate ON tblRooms BEGIN DELETE FROM tblStayUnits WHERE ReservationId = NEW.id AND NOT coalesce(FromNight < (CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) AND ToNight > NEW.CheckInDate, 0); UPDATE tblStayUnits SET FromNight = max(FromNight, NEW.CheckInDate), ToNight = min(ToNight, CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END) WHERE ReservationId = NEW.id AND (FromNight < NEW.CheckInDate OR ToNight > CASE WHEN NEW.CheckOutDate = NEW.CheckInDate THEN date(NEW.CheckInDate, '+1 day') ELSE NEW.CheckOutDate END); END;
--- Each stay row keeps its reservation's check-in date, kept by the engine (step 8 of the history):
+-- Each stay row keeps its reservation's check-in date, kept by the engine (step 9 of the history):
 -- a day's arrivals with a status and the stays of a room chart's nights read one index.
 CREATE INDEX IF NOT EXISTS idxStaysArrival ON tblStays (Arrival, ReservationId, Status);
 CREATE TRIGGER IF NOT EXISTS trgStaysArrival AFTER INSERT ON tblStays BEGIN UPDATE tblStays SET Arrival = (SELECT CheckInDate FROM tblRooms WHERE id = NEW.ReservationId) WHERE ReservationId = NEW.ReservationId; END;
@@ -81,14 +81,13 @@ INSERT OR IGNORE INTO tblPrivacyRules (Rule, Enabled, After) VALUES ('cards', 0,
 CREATE TABLE IF NOT EXISTS tblPrivacyLog (id INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT NOT NULL, Desk TEXT NOT NULL, What TEXT NOT NULL CHECK (What IN ('cards', 'guest', 'guests by age', 'export')), Count INTEGER NOT NULL);
 -- The money (step 6 of the schema history): the hotel's details, tax rates, rates by season and
 -- weekday, each night's price, charges, payments, invoices with gapless numbers per year, and whose
--- money a deleted reservation left behind. Rows about money are never changed or deleted.
+-- money a deleted reservation left behind. Rows about money are never changed or deleted. A stay's
+-- night prices lie together by stay and night (step 8), the newest of a night the highest Seq.
 CREATE TABLE IF NOT EXISTS tblHotel (Key TEXT PRIMARY KEY, Value TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS tblTaxRates (id INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL CHECK (trim(Name) <> ''), BasisPoints INTEGER NOT NULL CHECK (typeof(BasisPoints) = 'integer' AND BasisPoints BETWEEN 0 AND 10000));
 CREATE TABLE IF NOT EXISTS tblRates (id INTEGER PRIMARY KEY AUTOINCREMENT, Kind TEXT NOT NULL, Type TEXT NOT NULL, FromNight TEXT, ToNight TEXT, Weekdays INTEGER NOT NULL DEFAULT 127 CHECK (Weekdays BETWEEN 1 AND 127), PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL REFERENCES tblTaxRates (id), CreatedAt TEXT NOT NULL, CHECK ((FromNight IS NULL) = (ToNight IS NULL) AND (FromNight IS NULL OR FromNight <= ToNight)));
 CREATE TABLE IF NOT EXISTS tblRatesRetired (RateId INTEGER PRIMARY KEY REFERENCES tblRates (id), At TEXT NOT NULL);
-CREATE TABLE IF NOT EXISTS tblNightPrices (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, Night TEXT NOT NULL, PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL, Source TEXT NOT NULL CHECK (Source IN ('rate', 'override')), At TEXT NOT NULL, Desk TEXT NOT NULL);
-CREATE INDEX IF NOT EXISTS idxNightPricesStay ON tblNightPrices (ReservationId, Night);
-CREATE INDEX IF NOT EXISTS idxNightPricesNight ON tblNightPrices (Night, ReservationId, PriceCents, TaxRateId);
+CREATE TABLE IF NOT EXISTS tblNightPrices (ReservationId INTEGER NOT NULL, Night TEXT NOT NULL, Seq INTEGER NOT NULL CHECK (typeof(Seq) = 'integer' AND Seq >= 0), PriceCents INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), TaxRateId INTEGER NOT NULL, Source TEXT NOT NULL CHECK (Source IN ('rate', 'override')), At TEXT NOT NULL, Desk TEXT NOT NULL, PRIMARY KEY (ReservationId, Night, Seq)) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS tblCharges (id INTEGER PRIMARY KEY AUTOINCREMENT, ReservationId INTEGER NOT NULL, At TEXT NOT NULL, Desk TEXT NOT NULL, Description TEXT NOT NULL, Quantity INTEGER NOT NULL CHECK (typeof(Quantity) = 'integer'), UnitPriceCents INTEGER NOT NULL CHECK (typeof(UnitPriceCents) = 'integer'), TaxRateId INTEGER NOT NULL, VoidsId INTEGER UNIQUE REFERENCES tblCharges (id));
 CREATE INDEX IF NOT EXISTS idxChargesStay ON tblCharges (ReservationId);
 CREATE INDEX IF NOT EXISTS idxChargesAt ON tblCharges (At);
@@ -112,4 +111,4 @@ CREATE TRIGGER IF NOT EXISTS trgtblPaymentsFixedDelete BEFORE DELETE ON tblPayme
 CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedUpdate BEFORE UPDATE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
 CREATE TRIGGER IF NOT EXISTS trgtblInvoicesFixedDelete BEFORE DELETE ON tblInvoices BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END;
 -- The schema history step this file is at: a new working copy needs no upgrade at first start.
-PRAGMA user_version = 8;
+PRAGMA user_version = 9;

@@ -87,13 +87,18 @@ constexpr OwnStatement kInsertRate{
     "insert into tblRates (Kind, Type, FromNight, ToNight, Weekdays, PriceCents, TaxRateId, "
     "CreatedAt) values ($1, $2, $3::date, $4::date, $5::integer, $6::bigint, $7::bigint, "
     "$8::timestamptz)"};
-// A rate in force for the reservation's kind and type.
-constexpr OwnStatement kStayHasRate{
-    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
-    "s.id=?1 and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit 1",
-    "select 1 from tblRooms s join tblRates r on r.Kind=s.Accommodation and r.Type=s.Type where "
-    "s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where x.RateId=r.id) limit "
-    "1"};
+// The stay's nights and the rates in force for its kind and type: one row per rate, none when
+// no rate prices it.
+constexpr OwnStatement kStayRates{
+    "select r.id, r.Kind, r.Type, r.FromNight, r.ToNight, r.Weekdays, r.PriceCents, "
+    "r.TaxRateId, r.CreatedAt, s.CheckInDate, s.CheckOutDate from tblRooms s join tblRates r on "
+    "r.Kind=s.Accommodation and r.Type=s.Type where s.id=?1 and not exists (select 1 from "
+    "tblRatesRetired x where x.RateId=r.id)",
+    "select r.id, r.Kind, r.Type, r.FromNight, r.ToNight, r.Weekdays, r.PriceCents, "
+    "r.TaxRateId, to_char(r.CreatedAt at time zone 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), "
+    "s.CheckInDate, s.CheckOutDate from tblRooms s join tblRates r on r.Kind=s.Accommodation and "
+    "r.Type=s.Type where s.id=$1::bigint and not exists (select 1 from tblRatesRetired x where "
+    "x.RateId=r.id)"};
 constexpr OwnStatement kRateExists{"select 1 from tblRates where id=?1",
                                    "select 1 from tblRates where id=$1::bigint"};
 constexpr OwnStatement kRetireRate{
@@ -114,48 +119,32 @@ constexpr OwnStatement kReservation{
 constexpr OwnStatement kKeptReservation{
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=?1",
     "select GuestName, CheckIn, CheckOut from tblMoneyKept where ReservationId=$1::bigint"};
-// Prices every night of the stay that has no price row from the rates in force: for each night
-// the rate whose range and weekdays take it, a dated range before the default, then the fewest
-// nights, then the newest (the rule of rateForNight). One statement: the save's pricing costs a
-// single round trip. The file looks for a night's row by the stay's id as a value, so that the
-// stay index answers it instead of every row of that night.
+// Prices the stay's nights that have no price row yet, each from the rate named for it (a JSON
+// object of night and rate id, ?4): one statement whatever the stay's length. The rate's price is
+// the night's first (Seq 0).
 constexpr OwnStatement kPriceNights{
+    "insert into tblNightPrices (ReservationId, Night, Seq, PriceCents, TaxRateId, Source, At, "
+    "Desk) select v.column1, j.key, 0, rt.PriceCents, rt.TaxRateId, 'rate', v.column2, "
+    "v.column3 from (values (?, ?, ?, ?)) v, json_each(v.column4) j join tblRates rt on rt.id = "
+    "j.value where not exists (select 1 from tblNightPrices p where p.ReservationId = v.column1 "
+    "and p.Night = j.key)",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "with recursive stay(id, kind, type, first, last) as (select id, Accommodation, Type, "
-    "CheckInDate, case when CheckOutDate = CheckInDate then CheckInDate else date(CheckOutDate, "
-    "'-1 day') end from tblRooms where id = ? and CheckOutDate >= CheckInDate), nights(n) as "
-    "(select first from stay union all select date(n, '+1 day') from nights, stay where n < "
-    "stay.last), best(n, rateId) as (select n, (select rt.id from tblRates rt, stay where "
-    "rt.Kind = stay.kind and rt.Type = stay.type and not exists (select 1 from tblRatesRetired x "
-    "where x.RateId = rt.id) and (rt.FromNight is null or (nights.n >= rt.FromNight and nights.n "
-    "<= rt.ToNight)) and (rt.Weekdays >> ((cast(strftime('%w', nights.n) as integer) + 6) % 7)) "
-    "& 1 order by rt.FromNight is null, julianday(rt.ToNight) - julianday(rt.FromNight), "
-    "rt.CreatedAt desc, rt.id desc limit 1) from nights where not exists (select 1 from "
-    "tblNightPrices p where p.ReservationId = (select id from stay) and p.Night = nights.n)) "
-    "select "
-    "stay.id, best.n, rt.PriceCents, rt.TaxRateId, 'rate', ?, ? from best join tblRates rt on "
-    "rt.id = best.rateId, stay",
-    "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "with stay as (select id, Accommodation as kind, Type as type, CheckInDate as first, case "
-    "when CheckOutDate = CheckInDate then CheckInDate else CheckOutDate - 1 end as last from "
-    "tblRooms where id = $1::bigint and CheckOutDate >= CheckInDate), nights as (select n::date "
-    "as n from stay, generate_series(stay.first, stay.last, interval '1 day') n) select stay.id, "
-    "nights.n, rt.PriceCents, rt.TaxRateId, 'rate', $2::timestamptz, $3 from stay cross join "
-    "nights cross join lateral (select r.PriceCents, r.TaxRateId from tblRates r where r.Kind = "
-    "stay.kind and r.Type = stay.type and not exists (select 1 from tblRatesRetired x where "
-    "x.RateId = r.id) and (r.FromNight is null or nights.n between r.FromNight and r.ToNight) "
-    "and (r.Weekdays >> (extract(isodow from nights.n)::integer - 1)) & 1 = 1 order by "
-    "r.FromNight is null, r.ToNight - r.FromNight, r.CreatedAt desc, r.id desc limit 1) rt "
-    "where not exists (select 1 from tblNightPrices p where p.ReservationId = stay.id and "
-    "p.Night = nights.n)"};
+    "select $1::bigint, j.key::date, rt.PriceCents, rt.TaxRateId, 'rate', $2::timestamptz, $3 "
+    "from json_each_text($4::json) j join tblRates rt on rt.id = j.value::bigint where not "
+    "exists (select 1 from tblNightPrices p where p.ReservationId = $1::bigint and p.Night = "
+    "j.key::date)"};
+// An override comes after the night's prices so far: the next place among them.
 constexpr OwnStatement kInsertOverride{
-    "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
-    "values (?, ?, ?, ?, 'override', ?, ?)",
+    "insert into tblNightPrices (ReservationId, Night, Seq, PriceCents, TaxRateId, Source, At, "
+    "Desk) select v.column1, v.column2, (select coalesce(max(p.Seq) + 1, 0) from tblNightPrices "
+    "p where p.ReservationId = v.column1 and p.Night = v.column2), v.column3, v.column4, "
+    "'override', v.column5, v.column6 from (values (?, ?, ?, ?, ?, ?)) v",
     "insert into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) "
     "values ($1::bigint, $2::date, $3::bigint, $4::bigint, 'override', $5::timestamptz, $6)"};
+// A night's prices in the order written: on the file by their place, on the server by id.
 constexpr OwnStatement kNightRows{
-    "select id, Night, PriceCents, TaxRateId, Source, At, Desk from tblNightPrices where "
-    "ReservationId=?1 order by Night, id",
+    "select Seq, Night, PriceCents, TaxRateId, Source, At, Desk from tblNightPrices where "
+    "ReservationId=?1 order by Night, Seq",
     "select id, Night, PriceCents, TaxRateId, Source, to_char(At at time zone 'UTC', "
     "'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"'), Desk from tblNightPrices where ReservationId=$1::bigint "
     "order by Night, id"};
@@ -163,7 +152,7 @@ constexpr OwnStatement kNightRows{
 // and payments as entered, and the tax rates. The first column tells which.
 constexpr int kNightSource = 0, kChargeSource = 1, kPaymentSource = 2, kTaxRateSource = 3;
 constexpr OwnStatement kAccountRows{
-    "select 0, id, Night, At, Desk, Source, 1, PriceCents, TaxRateId, null, null, null, null "
+    "select 0, Seq, Night, At, Desk, Source, 1, PriceCents, TaxRateId, null, null, null, null "
     "from tblNightPrices where ReservationId=?1 union all select 1, id, null, At, Desk, "
     "Description, Quantity, UnitPriceCents, TaxRateId, VoidsId, null, null, null from tblCharges "
     "where ReservationId=?1 union all select 2, id, null, At, Desk, Note, 1, AmountCents, null, "
@@ -253,12 +242,17 @@ constexpr OwnStatement kReportStays{
     "tblRooms r left join tblStays s on s.ReservationId=r.id where "
     "r.CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and "
     "r.CheckInDate<=$3::date and r.CheckOutDate>=$2::date"};
-// Every price row of the nights ?1..?2, from the night index alone.
+// Every price row up to the period's last night of the stays that kReportStays reads (the same
+// bounds), each stay's rows read together; the first column orders a night's rows.
 constexpr OwnStatement kReportNights{
-    "select id, ReservationId, Night, PriceCents, TaxRateId from tblNightPrices where "
-    "Night>=?1 and Night<=?2",
-    "select id, ReservationId, Night, PriceCents, TaxRateId from tblNightPrices where "
-    "Night>=$1::date and Night<=$2::date"};
+    "select p.Seq, p.ReservationId, p.Night, p.PriceCents, p.TaxRateId from tblRooms r cross "
+    "join tblNightPrices p on p.ReservationId=r.id where r.CheckInDate>=?1 and "
+    "r.CheckInDate<=?3 and r.CheckOutDate>=?2 and p.Night>=r.CheckInDate and p.Night<=?3",
+    "select p.id, p.ReservationId, p.Night, p.PriceCents, p.TaxRateId from tblRooms r join "
+    "tblNightPrices p on p.ReservationId=r.id where "
+    "r.CheckInDate>=coalesce(nullif($1::text, '')::date, '-infinity') and "
+    "r.CheckInDate<=$3::date and r.CheckOutDate>=$2::date and p.Night>=r.CheckInDate and "
+    "p.Night<=$3::date"};
 constexpr OwnStatement kReportCharges{
     "select c.ReservationId, c.At, c.Quantity, c.UnitPriceCents, c.TaxRateId from tblCharges c "
     "where c.At>=?1 and c.At<?2 and +c.VoidsId is null and not exists (select 1 from tblCharges "
@@ -474,7 +468,7 @@ Folio buildFolio(qint64 id, const AccountHolder& holder, std::vector<FolioLine> 
     f.checkOut = holder.checkOut;
     f.unsold = holder.unsold;
     if (!holder.unsold) {
-        // Rows come by night, then id: the last of a night is its price.
+        // Rows come by night, then in the order written: the last of a night is its price.
         std::map<QDate, FolioLine> newest;
         for (FolioLine& row : nightRows)
             newest[row.date] = std::move(row);
@@ -817,10 +811,32 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 int priceStay(Connection& connection, qint64 reservationId, const QString& desk) {
     // A stay no rate prices (a desk without rates, a database without the money) saves as it
     // always did: the classic statement alone.
-    if (!hasMoneyTables(connection) ||
-        !exists(connection, kStayHasRate, {QString::number(reservationId)}))
-        return 0;
-    return connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk)});
+    if (!hasMoneyTables(connection)) return 0;
+    // The rates read are the ones the insert prices with.
+    Work work(connection);
+    std::vector<Rate> rates;
+    QDate checkIn, checkOut;
+    {
+        Query q(connection, kStayRates, {QString::number(reservationId)});
+        while (q.next()) {
+            rates.push_back(rateFrom(q));
+            checkIn = q.date(9);
+            checkOut = q.date(10);
+        }
+    }
+    if (rates.empty()) return 0;
+    // Each night's rate by the rates window's own rule.
+    QByteArray nights;
+    for (const QDate& night : nightsOf(checkIn, checkOut))
+        if (const std::optional<Rate> rate =
+                rateForNight(rates, rates.front().kind, rates.front().type, night))
+            nights += (nights.isEmpty() ? "{\"" : ",\"") + isoDate(night).toLatin1() +
+                      "\":" + QByteArray::number(rate->id);
+    if (nights.isEmpty()) return 0;
+    const int priced = connection.execute(kPriceNights, {reservationId, nowText(), deskText(desk),
+                                                         QString::fromLatin1(nights + '}')});
+    work.commit();
+    return priced;
 }
 
 void overrideNight(Connection& connection, qint64 reservationId, const QDate& night,
@@ -1108,8 +1124,6 @@ Report readReport(Connection& connection, const QDate& first, const QDate& last)
 
     // Each night's newest price; the nights before the period count only towards the balances
     // of the stays that leave in it.
-    const QDate nightsFrom =
-        earliest.isEmpty() ? QDate(1000, 1, 1) : QDate::fromString(earliest, Qt::ISODate);
     const std::map<qint64, TaxRate> rates = taxRatesById(connection);
     std::vector<qint64> revenue(size_t(dayCount), 0);
     {
@@ -1117,7 +1131,7 @@ Report readReport(Connection& connection, const QDate& first, const QDate& last)
             qint64 id = 0, price = 0, taxRateId = 0;
         };
         QHash<std::pair<qint64, qint64>, Newest> newest;
-        Query q(connection, kReportNights, {isoDate(std::min(nightsFrom, first)), isoDate(last)});
+        Query q(connection, kReportNights, range);
         while (q.next()) {
             const qint64 reservation = q.integer(1);
             const auto stay = stays.constFind(reservation);
@@ -1125,8 +1139,13 @@ Report readReport(Connection& connection, const QDate& first, const QDate& last)
             const QDate night = q.date(2);
             if (!coversNight(stay->checkIn, stay->checkOut, night)) continue;
             const Newest row{q.integer(0), q.integer(3), q.integer(4)};
-            Newest& kept = newest[{reservation, night.toJulianDay()}];
-            if (kept.id < row.id) kept = row;
+            // A night's first row may be its place 0: the first seen is kept until a newer.
+            const std::pair<qint64, qint64> key{reservation, night.toJulianDay()};
+            const auto kept = newest.find(key);
+            if (kept == newest.end())
+                newest.insert(key, row);
+            else if (kept->id < row.id)
+                *kept = row;
         }
         for (auto it = newest.cbegin(); it != newest.cend(); ++it) {
             StayFacts& stay = stays[it.key().first];

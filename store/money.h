@@ -83,7 +83,7 @@ std::vector<QDate> unpricedNights(const std::vector<Rate>& rates, const QString&
 
 // A night's price as stored: the newest row of a night is its price.
 struct NightPrice {
-    qint64 id = 0;
+    qint64 id = 0; // orders the night's rows, the newest highest (on the file: its place, from 0)
     qint64 reservationId = 0;
     QDate night;
     qint64 priceCents = 0; // per unit
@@ -132,7 +132,8 @@ struct FolioLine {
     Kind kind = Night;
     // The row in tblNightPrices, tblCharges or tblPayments: a charge's or a payment's is the id
     // voidEntry takes (EntryKind::Charge for Charge, EntryKind::Payment for the other three);
-    // a night is overridden by its date (overrideNight).
+    // a night's orders its night's rows (NightPrice::id) and it is overridden by its date
+    // (overrideNight).
     qint64 sourceId = 0;
     QDate date;            // the night, the charge's day, the day paid
     QString description;   // a night: "Night of <date>"; a charge: its text; a payment: its note

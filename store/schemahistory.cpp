@@ -42,6 +42,29 @@ constexpr const char* kServerStaysStandIn =
 constexpr const char* kFixedMoneyTables[] = {"tblRates",   "tblRatesRetired", "tblNightPrices",
                                              "tblCharges", "tblPayments",     "tblInvoices"};
 
+// The classic delete keeps the money rows and notes whose they were.
+const QString kFileKeepMoney = QStringLiteral(
+    "CREATE TRIGGER IF NOT EXISTS trgRoomsKeepMoney AFTER DELETE ON tblRooms WHEN EXISTS "
+    "(SELECT 1 FROM tblNightPrices WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM "
+    "tblCharges WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblPayments WHERE "
+    "ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblInvoices WHERE ReservationId = "
+    "OLD.id) BEGIN INSERT OR IGNORE INTO tblMoneyKept (ReservationId, GuestName, CheckIn, "
+    "CheckOut, DeletedAt) VALUES (OLD.id, OLD.GuestName, OLD.CheckInDate, "
+    "OLD.CheckOutDate, strftime('%Y-%m-%dT%H:%M:%fZ', 'now')); END");
+
+// The triggers that refuse to change or delete a money table's rows, on the file.
+QStringList fileFixedTriggers(const char* table) {
+    QStringList sql;
+    for (const char* event : {"UPDATE", "DELETE"})
+        sql << QStringLiteral("CREATE TRIGGER IF NOT EXISTS trg%1Fixed%2 BEFORE %3 ON %1 "
+                              "BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END")
+                   .arg(QString::fromLatin1(table),
+                        QString::fromLatin1(event).at(0) +
+                            QString::fromLatin1(event).mid(1).toLower(),
+                        QString::fromLatin1(event));
+    return sql;
+}
+
 // The money: the hotel's details, tax rates, rates by season and weekday, each night's price,
 // charges, payments, invoices with their gapless numbers, and whose money a deleted reservation
 // left behind.
@@ -101,23 +124,9 @@ QStringList moneyFileStep() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS tblMoneyKept (ReservationId INTEGER PRIMARY "
                        "KEY, GuestName TEXT, CheckIn TEXT, CheckOut TEXT, DeletedAt TEXT NOT "
                        "NULL)"),
-        // The classic delete keeps the money rows and notes whose they were.
-        QStringLiteral(
-            "CREATE TRIGGER IF NOT EXISTS trgRoomsKeepMoney AFTER DELETE ON tblRooms WHEN EXISTS "
-            "(SELECT 1 FROM tblNightPrices WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM "
-            "tblCharges WHERE ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblPayments WHERE "
-            "ReservationId = OLD.id) OR EXISTS (SELECT 1 FROM tblInvoices WHERE ReservationId = "
-            "OLD.id) BEGIN INSERT OR IGNORE INTO tblMoneyKept (ReservationId, GuestName, CheckIn, "
-            "CheckOut, DeletedAt) VALUES (OLD.id, OLD.GuestName, OLD.CheckInDate, "
-            "OLD.CheckOutDate, strftime('%Y-%m-%dT%H:%M:%fZ', 'now')); END")};
+        kFileKeepMoney};
     for (const char* table : kFixedMoneyTables)
-        for (const char* event : {"UPDATE", "DELETE"})
-            sql << QStringLiteral("CREATE TRIGGER IF NOT EXISTS trg%1Fixed%2 BEFORE %3 ON %1 "
-                                  "BEGIN SELECT RAISE(ABORT, 'money rows are never changed'); END")
-                       .arg(QString::fromLatin1(table),
-                            QString::fromLatin1(event).at(0) +
-                                QString::fromLatin1(event).mid(1).toLower(),
-                            QString::fromLatin1(event));
+        sql << fileFixedTriggers(table);
     return sql;
 }
 
@@ -197,6 +206,48 @@ QStringList moneyServerStep() {
                    .arg(QString::fromLatin1(table));
     return sql;
 }
+
+// A stay's night prices kept together, in the order they were written: the file's table is
+// clustered on the stay, its night and the row's place among the night's prices (0 for the
+// rate's, one more for each override after it), so that a save writes its nights side by side
+// in one place of the file rather than into three trees, one of them by night all over the
+// file. The report reads a period's nights through the stays of the period, on both engines.
+QStringList nightsByStayFileStep() {
+    QStringList sql = {
+        // The delete's trigger names the table, which is made anew: it goes and comes back.
+        QStringLiteral("DROP TRIGGER IF EXISTS trgRoomsKeepMoney"),
+        QStringLiteral(
+            "CREATE TABLE tblNightPricesByStay (ReservationId INTEGER NOT NULL, Night TEXT NOT "
+            "NULL, Seq INTEGER NOT NULL CHECK (typeof(Seq) = 'integer' AND Seq >= 0), PriceCents "
+            "INTEGER NOT NULL CHECK (typeof(PriceCents) = 'integer' AND PriceCents >= 0), "
+            "TaxRateId INTEGER NOT NULL, Source TEXT NOT NULL CHECK (Source IN ('rate', "
+            "'override')), At TEXT NOT NULL, Desk TEXT NOT NULL, PRIMARY KEY (ReservationId, "
+            "Night, Seq)) WITHOUT ROWID"),
+        QStringLiteral(
+            "INSERT INTO tblNightPricesByStay (ReservationId, Night, Seq, PriceCents, TaxRateId, "
+            "Source, At, Desk) SELECT ReservationId, Night, row_number() OVER (PARTITION BY "
+            "ReservationId, Night ORDER BY id) - 1, PriceCents, TaxRateId, Source, At, Desk FROM "
+            "tblNightPrices"),
+        QStringLiteral("DROP TABLE tblNightPrices"),
+        QStringLiteral("ALTER TABLE tblNightPricesByStay RENAME TO tblNightPrices")};
+    sql << fileFixedTriggers("tblNightPrices") << kFileKeepMoney;
+    return sql;
+}
+
+// The night prices by stay are there (a file made by the shipped schema has them at once).
+constexpr const char* kHasFileNightsByStay =
+    "select 1 from pragma_table_info('tblNightPrices', 'main') where name='Seq'";
+// A read-only file from before the step reads its night prices through a view of its own
+// connection in the new shape: the row's id orders a night's prices as the place does.
+constexpr const char* kHasFileRowNightPrices =
+    "select 1 from pragma_table_info('tblNightPrices', 'main') where name='id'";
+constexpr const char* kFileNightPricesStandIn =
+    "create temp view if not exists tblNightPrices as select ReservationId, Night, id as Seq, "
+    "PriceCents, TaxRateId, Source, At, Desk from main.tblNightPrices";
+constexpr int kNightsByStayStep = 8;
+// The stay rows keep their arrival (a file made by the shipped schema has it at once).
+constexpr const char* kHasFileStayArrivals =
+    "select 1 from pragma_table_info('tblStays', 'main') where name='Arrival'";
 
 const std::vector<SchemaStep> kHistory = {
     {1,
@@ -472,7 +523,12 @@ const std::vector<SchemaStep> kHistory = {
      nullptr,
      nullptr,
      true},
-    {8,
+    {kNightsByStayStep,
+     nightsByStayFileStep(),
+     // The server keeps its table; the report no longer reads the nights by night.
+     {QStringLiteral("drop index if exists idxNightPricesNight")},
+     kHasFileNightsByStay},
+    {9,
      // Each stay row keeps its reservation's check-in date, kept by the engine as the
      // reservation's dates change: a day's arrivals with a status, and the stays of a room
      // chart's nights, are read through one index of the stay table alone.
@@ -504,7 +560,7 @@ const std::vector<SchemaStep> kHistory = {
       QStringLiteral("create or replace trigger trgRoomsArrival after update of CheckInDate on "
                      "tblRooms for each row when (new.CheckInDate is distinct from "
                      "old.CheckInDate) execute function corvanna_rooms_arrival()")},
-     nullptr,
+     kHasFileStayArrivals,
      nullptr,
      true},
 };
@@ -568,10 +624,11 @@ int stepsAlreadyThere(const std::vector<SchemaStep>& steps, const char* SchemaSt
     return version;
 }
 
-// True when every step after `version` is optional.
-bool optionalFrom(const std::vector<SchemaStep>& steps, int version) {
-    return std::all_of(steps.begin(), steps.end(), [version](const SchemaStep& step) {
-        return step.number <= version || step.optional;
+// True when every step after `version` is optional (or is the one numbered `readable`, which a
+// read-only database reads without).
+bool optionalFrom(const std::vector<SchemaStep>& steps, int version, int readable = 0) {
+    return std::all_of(steps.begin(), steps.end(), [version, readable](const SchemaStep& step) {
+        return step.number <= version || step.optional || step.number == readable;
     });
 }
 
@@ -698,8 +755,18 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
         if (!present && version == kLastStepBeforeStays &&
             sqlite3_exec(db, kFileStaysStandIn, nullptr, nullptr, nullptr) == SQLITE_OK)
             return;
-        // One that lacks only indexes reads as it is.
-        if (optionalFrom(steps, version)) return;
+        // One that lacks only indexes reads as it is; night prices kept by row read through
+        // the stand-in.
+        if (optionalFrom(steps, version, kNightsByStayStep)) {
+            if (version < kNightsByStayStep) {
+                bool byRow = false;
+                fileValue(db, kHasFileRowNightPrices, &byRow);
+                if (byRow && sqlite3_exec(db, kFileNightPricesStandIn, nullptr, nullptr, nullptr) !=
+                                 SQLITE_OK)
+                    throw Failure(QString::fromUtf8(sqlite3_errmsg(db)));
+            }
+            return;
+        }
         throw Failure(QStringLiteral("attempt to write a readonly database"));
     }
     for (const SchemaStep& step : steps) {
@@ -710,8 +777,13 @@ void upgradeFileSchema(Engine& file, const std::vector<SchemaStep>& steps) {
             version = fileSchemaVersion(db, steps);
             if (version > newest) throw Failure(newerSchemaMessage(version, newest));
             if (version < step.number) {
-                for (const QString& sql : step.file)
-                    file.execute(sql);
+                // What the step makes may be there already (from the shipped schema): it is
+                // only recorded then.
+                bool made = false;
+                if (step.fileProbe) fileValue(db, step.fileProbe, &made);
+                if (!made)
+                    for (const QString& sql : step.file)
+                        file.execute(sql);
                 file.execute(QStringLiteral("PRAGMA user_version = %1").arg(step.number));
                 version = step.number;
             }

@@ -19,9 +19,10 @@ struct SchemaStep {
     int number = 0;
     QStringList file;
     QStringList server;
-    // For the steps made before the history was kept: a select that finds what the step adds
-    // (a row when present), on the file and on the server. A database that records no version
-    // but already holds every earlier step's objects is taken to be at that step, untouched.
+    // A select that finds what the step adds (a row when present), on the file and on the
+    // server. For the steps made before the history was kept: a database that records no
+    // version but already holds every earlier step's objects is taken to be at that step,
+    // untouched. A file that holds what a later step makes has the step recorded, not run.
     const char* fileProbe = nullptr;
     const char* serverProbe = nullptr;
     // A step the database works without (indexes; rows that say nothing): one that cannot take

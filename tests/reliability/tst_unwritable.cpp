@@ -8,6 +8,8 @@
 #include "ledger.h"
 #include "list/reservationmodel.h"
 #include "store/connection.h"
+#include "store/money.h"
+#include "store/schemahistory.h"
 #include "tests/common/testsupport.h"
 #include "tests/common/windowsupport.h"
 
@@ -136,6 +138,7 @@ private slots:
     void unwritableSaveIsReported();
     void fullDiskIsReported();
     void readOnlyWithoutInventoryWorksAsBefore();
+    void readOnlyNightPricesByRowStillRead();
 
 private:
     std::unique_ptr<TempPlaces> m_temp;
@@ -294,6 +297,29 @@ void TestUnwritable::readOnlyWithoutInventoryWorksAsBefore() {
     protection.lift();
     QCOMPARE(everyRow(db()), before);
     QCOMPARE(queryValue(db(), "select count(*) from sqlite_master where name='tblInventory'"), "0");
+}
+
+// A read-only database whose night prices are still kept one row each reads its accounts, the
+// newest row of a night (by its order of writing) its price.
+void TestUnwritable::readOnlyNightPricesByRowStillRead() {
+    execOn(db(), "drop table tblNightPrices");
+    for (const QString& sql : schemaHistory().at(5).file)
+        if (sql.contains(QLatin1String("TABLE IF NOT EXISTS tblNightPrices"))) execOn(db(), sql);
+    execOn(db(), "insert into tblTaxRates (Name, BasisPoints) values ('Reduced', 700); insert "
+                 "into tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, "
+                 "Desk) values (1, '2021-05-01', 8000, 1, 'rate', '2021-04-01T10:00:00.000Z', "
+                 "'a'), (1, '2021-05-02', 8000, 1, 'rate', '2021-04-01T10:00:00.000Z', 'a'), (1, "
+                 "'2021-05-02', 7000, 1, 'override', '2021-03-01T10:00:00.000Z', 'b'); pragma "
+                 "user_version = 7");
+    WriteProtection protection(db());
+    if (!protection.holds())
+        QSKIP("this file system lets this user write whatever its modes say (no immutable flag)");
+    Connection c(QStringLiteral("read-only"));
+    c.open(QStringLiteral("provider=microsoft.jet.oledb.4.0;data source=") + db());
+    QCOMPARE(schemaUpgradeProblem(c), QString());
+    const std::vector<NightPrice> nights = readNightPrices(c, 1);
+    QCOMPARE(nights.size(), size_t(2));
+    QCOMPARE(nights[0].priceCents + nights[1].priceCents, qint64(15000));
 }
 
 QTEST_MAIN(TestUnwritable)

@@ -30,15 +30,15 @@ const QString kDesk = QStringLiteral("desk");
 
 class Database {
 public:
-    // `ready`: open, at the newest step; otherwise at the step of the stay, not yet opened.
-    explicit Database(bool ready = true) {
+    // `ready`: open, at the newest step; otherwise at `step` (the stay's), not yet opened.
+    explicit Database(bool ready = true, int step = 3) {
         if (onTestServer()) {
             m_server = std::make_unique<ServerDatabase>(QStringLiteral("money"));
             if (!ready) {
                 for (const QString& sql : serverSchema(QStringLiteral("und")))
                     m_server->exec(sql);
                 pg_conn* conn = PQconnectdb(m_server->url().toUtf8().constData());
-                upgradeServerSchema(conn, stepsOfTheStay());
+                upgradeServerSchema(conn, stepsOfTheStay(step));
                 PQfinish(conn);
             }
         } else {
@@ -50,13 +50,18 @@ public:
                                "tblCharges; drop table tblPayments; drop table tblInvoices; drop "
                                "table tblMoneyKept; drop trigger trgRoomsKeepMoney; pragma "
                                "user_version = 3");
+            if (!ready && step > 3) {
+                Connection older(QStringLiteral("older"));
+                older.open(target());
+                upgradeSchema(older, stepsOfTheStay(step));
+            }
         }
         if (ready) open();
     }
-    static std::vector<SchemaStep> stepsOfTheStay() {
+    static std::vector<SchemaStep> stepsOfTheStay(int last = 3) {
         std::vector<SchemaStep> steps;
         for (const SchemaStep& step : schemaHistory())
-            if (step.number <= 3) steps.push_back(step);
+            if (step.number <= last) steps.push_back(step);
         return steps;
     }
     void open() {
@@ -155,6 +160,7 @@ private slots:
     void theReportMatchesACountNightByNight();
     void theClassicDeleteKeepsTheMoney();
     void aDatabaseOfTheStayIsUpgraded();
+    void nightPricesKeptByRowAreUpgradedIntact();
 };
 
 void TestMoney::taxIsRoundedHalfAwayFromZero_data() {
@@ -491,6 +497,40 @@ void TestMoney::aDatabaseOfTheStayIsUpgraded() {
     addRate(c, rate({}, {}, kEveryWeekday, 8000, tax));
     db.move(1, QDate(2026, 9, 1), QDate(2026, 9, 4));
     QCOMPARE(readFolio(c, 1).chargesCents, 24000);
+}
+
+// A database whose night prices were kept one row each (step 7): every price, its order of
+// writing (not its clock) and the invoice come through; a later override comes after them.
+void TestMoney::nightPricesKeptByRowAreUpgradedIntact() {
+    Database db(false, 7);
+    db.exec("insert into tblRooms (GuestName, Accommodation, NoOfRooms, Type, CheckInDate, "
+            "CheckOutDate) values ('Ames', 'Room', 1, 'Single', '2026-09-01', '2026-09-04'); "
+            "insert into tblTaxRates (Name, BasisPoints) values ('Reduced', 700); insert into "
+            "tblNightPrices (ReservationId, Night, PriceCents, TaxRateId, Source, At, Desk) values "
+            "(1, '2026-09-01', 8000, 1, 'rate', '2026-08-01T10:00:00.000Z', 'a'), (1, "
+            "'2026-09-02', 8000, 1, 'rate', '2026-08-01T10:00:00.000Z', 'a'), (1, '2026-09-03', "
+            "8000, 1, 'rate', '2026-08-01T10:00:00.000Z', 'a'), (1, '2026-09-02', 7000, 1, "
+            "'override', '2026-08-01T09:00:00.000Z', 'b'), (1, '2026-09-02', 6500, 1, 'override', "
+            "'2026-07-31T09:00:00.000Z', 'b'); insert into tblInvoices (Year, Number, Kind, "
+            "ReservationId, IssuedAt, Desk, Snapshot) values (2026, 1, 'invoice', 1, "
+            "'2026-09-04T09:00:00.000Z', 'a', '{\"totalCents\":22500}')");
+    db.open();
+    Connection& c = db.desk();
+    QCOMPARE(nightPrices(readFolio(c, 1)), QStringLiteral("09-01=8000 09-02=6500 09-03=8000"));
+    QCOMPARE(db.value("select count(*) || ' ' || sum(PriceCents) from tblNightPrices"),
+             QStringLiteral("5 37500"));
+    const std::vector<Invoice> invoices = readInvoices(c, 1);
+    QCOMPARE(invoices.size(), size_t(1));
+    QCOMPARE(invoices[0].snapshot.value(QStringLiteral("totalCents")).toInteger(), 22500);
+    overrideNight(c, 1, QDate(2026, 9, 2), 6000, kDesk);
+    QCOMPARE(nightPrices(readFolio(c, 1)), QStringLiteral("09-01=8000 09-02=6000 09-03=8000"));
+    // The rows stay fixed, and the classic delete still notes whose they were.
+    QVERIFY(!failureOf([&] {
+                 c.execute(OwnStatement{"update tblNightPrices set PriceCents=1",
+                                        "update tblNightPrices set PriceCents=1"});
+             }).isEmpty());
+    c.execute(statements::deleteById(QStringLiteral("1")));
+    QCOMPARE(readDeletedWithMoney(c).size(), size_t(1));
 }
 
 QTEST_GUILESS_MAIN(TestMoney)

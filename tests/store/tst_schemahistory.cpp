@@ -252,7 +252,7 @@ void TestSchemaHistory::aNewerDatabaseIsRefusedUnchanged() {
     Connection c(QStringLiteral("newer"));
     QCOMPARE(failureOf([&] { c.open(db.target()); }),
              QStringLiteral("This database was written by a newer version of Corvanna (schema 99; "
-                            "this version knows up to 8). It is left unchanged: use the newer "
+                            "this version knows up to 9). It is left unchanged: use the newer "
                             "version."));
     QCOMPARE(c.state(), 0);
     QCOMPARE(db.rows(), before);
