@@ -1390,8 +1390,11 @@ void measureStays(const Scale& scale, Table& table) {
         sqlite3_stmt* span = nullptr;
         sqlite3_stmt* status = nullptr;
         sqlite3_prepare_v2(db, "insert into tblStayUnits values (?, ?, ?, ?)", -1, &span, nullptr);
-        sqlite3_prepare_v2(db, "insert into tblStays values (?, ?, 'none', ?, ?)", -1, &status,
-                           nullptr);
+        sqlite3_prepare_v2(db,
+                           "insert into tblStays (ReservationId, Status, CancelReason, "
+                           "CheckedInAt, CheckedOutAt) values (?, ?, 'none', ?, ?)",
+                           -1, &status, nullptr);
+        if (!span || !status) throw std::runtime_error(sqlite3_errmsg(db));
         int held = 0;
         for (const Stay& s : around) {
             const QDate end = s.checkIn == s.checkOut ? s.checkIn.addDays(1) : s.checkOut;

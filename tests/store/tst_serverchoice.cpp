@@ -149,8 +149,8 @@ QString deskFile(const QTemporaryDir& dir) {
                  "insert into tblInventory values ('Room', 'Double', 3), ('Wing', 'Royal', 0);"
                  // Guest 2 checked in to unit 3, with the log that undoes it.
                  "insert into tblUnits values (3, 'Garden Wing', 'Wing', 'Royal', null, 1);"
-                 "insert into tblStays values (2, 'in house', 'none', "
-                 "'2024-02-28T12:00:00.000Z', null);"
+                 "insert into tblStays (ReservationId, Status, CancelReason, CheckedInAt, "
+                 "CheckedOutAt) values (2, 'in house', 'none', '2024-02-28T12:00:00.000Z', null);"
                  "insert into tblStayUnits values (2, 3, '2024-02-28', '2024-03-01');"
                  "insert into tblStayEvents values (4, 2, '2024-02-28T12:00:00.000Z', 'desk', "
                  "'check-in', '|none||');"
